@@ -1,0 +1,43 @@
+#pragma once
+// Turning a converted value into the text the window shows.
+//
+// The value is first written as 17 significant digits (its exact decimal
+// expansion rounded to 17 digits); the digits a mode needs are taken from
+// that string and rounded half up on the first digit not taken, carrying
+// through 9s. Places beyond the 17th digit are written as 0. The point is
+// always "." and exponents are "e", a sign and three digits.
+//
+//   value               AutoFormat        Scientific, 5     Fixed, 5
+//   123.4567897689834   123.45678976898   1.23457e+002      123.45679
+//   0                   0                 0.00000e+000      0.00000
+//   -2.5                -2.5              -2.50000e+000     -2.50000
+//   0.00001234          1.234e-005        1.23400e-005      0.00001
+//   100000000000000     1e+014            1.00000e+014      100000000000000.00000
+//
+// AutoFormat is "%1.14g": 14 significant digits, exponent form when the
+// decimal exponent is below -4 or at least 14, trailing zeros dropped.
+// Scientific is "%1.*e", Fixed "%1.*f" with ResultPrecision decimals; Fixed
+// writes every integer digit (up to 309). 0.125 at two decimals is 0.13,
+// 9.96 at one decimal is 10.0, 1e23 at none is 99999999999999992000000.
+// Infinities read "Infinity" and "-Infinity", not-a-number "Not a number".
+#include <optional>
+#include <string>
+
+inline constexpr int FormatAuto = 0;
+inline constexpr int FormatScientific = 1;
+inline constexpr int FormatFixed = 2;
+
+// Process-wide settings, start values 0 and 5.
+extern int ResultFormat;
+extern int ResultPrecision;
+
+// The text for `value` in ResultFormat and ResultPrecision; nothing when
+// ResultFormat is outside 0..2 (the caller keeps the text it had).
+std::optional<std::string> FormatResult(double value);
+
+// The same rule with the mode and precision given. A negative precision
+// counts as 6; precision 0 leaves the point out.
+std::optional<std::string> FormatResultAs(double value, int format, int precision);
+
+// "%1.*f" by the rules above: how custom unit factors are written ("%1.14f").
+std::string FormatFixedText(double value, int precision);

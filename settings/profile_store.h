@@ -1,0 +1,72 @@
+#pragma once
+// The profile: one INI file of Windows-1252 text, read and written like the
+// Windows private-profile functions, so a profile keeps its bytes on every
+// platform.
+//
+// Reading (every read asks the file; a parse is reused while the file is
+// unchanged):
+//  - section and key names match without regard to case; blanks around
+//    names and values are not part of them;
+//  - a value in one matching pair of "..." or '...' reads without them;
+//  - only a line starting with ";" is a comment ("k=v ;x" reads "v ;x");
+//  - a header ends at its first "]"; lines before the first header belong
+//    to no section; lines not understood are kept as they are;
+//  - the first section of a name is searched, and in it the first key wins;
+//  - reads return at most 4,095 characters; CRLF, LF, CR and a UTF-8
+//    byte-order mark are all read.
+//
+// Writing changes only the line written: a new key goes after the last key
+// of its section, a new section at the end of the file, new lines end in
+// CRLF, and every other byte stays. A value that starts or ends with a blank,
+// or is itself wrapped in a matching pair of quotes, is written inside one
+// more pair of double quotes so that it reads back unchanged.
+//
+// Nothing is lost: the file is replaced atomically (temporary file in the
+// same folder, flushed, renamed over the old one), writers in different
+// processes are serialised by a lock on "<file>.lock" and re-read the file
+// under it, and a failed write leaves the old file and is reported.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct ProfileError {
+    std::string path;    // the file that could not be written (UTF-8, as on disk)
+    std::string reason;  // what went wrong, for the user ("Permission denied")
+};
+
+// Empty on success.
+using ProfileWriteResult = std::optional<ProfileError>;
+
+class ProfileStore {
+public:
+    explicit ProfileStore(std::string path);
+
+    const std::string& Path() const { return path_; }
+
+    std::string GetProfileString(std::string_view section, std::string_view key,
+                                 std::string_view defaultValue = {}) const;
+
+    // The decimal integer at the start of the value ("12abc" is 12, "abc"
+    // and "" are 0); the default when the key is absent.
+    int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) const;
+
+    // No value deletes the key.
+    ProfileWriteResult WriteProfileString(std::string_view section, std::string_view key,
+                                          std::optional<std::string_view> value);
+    ProfileWriteResult WriteProfileInt(std::string_view section, std::string_view key, int value);
+
+    // Called with every failed write, after the write has returned its error.
+    void SetWriteErrorListener(std::function<void(const ProfileError&)> listener);
+
+private:
+    struct Cache;
+    std::string path_;
+    std::function<void(const ProfileError&)> listener_;
+    mutable std::shared_ptr<Cache> cache_;
+};
+
+// "<file title of the executable>.INI" in $XDG_CONFIG_HOME, or ~/.config
+// when that is unset: build/mezura keeps ~/.config/mezura.INI.
+std::string ProfilePathForProgram(std::string_view programName);
