@@ -1,0 +1,98 @@
+#include "sorted_list_box.h"
+
+#include <QSignalBlocker>
+
+#include "sorted_position.h"
+#include "text_1252.h"
+#include "text_edge.h"
+
+namespace {
+constexpr int BytesRole = Qt::UserRole;
+}
+
+SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(false);  // we keep our own order: QListWidget's is not CollateNoCase
+    setUniformItemSizes(true);
+    // The program's own changes run with this box's signals blocked.
+    connect(this, &QListWidget::itemSelectionChanged, this, &SortedListBox::selectionChanged);
+}
+
+int SortedListBox::AddSorted(std::string_view text)
+{
+    const QSignalBlocker silent(this);
+    const int position = SortedInsertPosition(Count(), text, [this](int i) { return TextAt(i); });
+    auto* entry = new QListWidgetItem(QStringFromCp1252(text));
+    entry->setData(BytesRole, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    insertItem(position, entry);
+    return position;
+}
+
+void SortedListBox::DeleteAt(int position)
+{
+    if (position < 0 || position >= Count())
+        return;
+    const QSignalBlocker silent(this);
+    const bool wasSelected = position == SelectedPosition();
+    delete takeItem(position);
+    if (wasSelected)
+        Select(-1);
+}
+
+void SortedListBox::Empty()
+{
+    const QSignalBlocker silent(this);
+    clear();
+}
+
+void SortedListBox::Select(int position)
+{
+    const QSignalBlocker silent(this);
+    if (position >= 0 && position < Count()) {
+        setCurrentRow(position, QItemSelectionModel::ClearAndSelect);
+        scrollToItem(item(position));
+    } else {
+        clearSelection();
+        setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+    }
+}
+
+int SortedListBox::SelectedPosition() const
+{
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? -1 : row(selected.front());
+}
+
+std::string SortedListBox::TextAt(int position) const
+{
+    const QListWidgetItem* entry = item(position);
+    if (entry == nullptr)
+        return {};
+    const QByteArray bytes = entry->data(BytesRole).toByteArray();
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+int SortedListBox::FindExact(std::string_view text) const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (EqualsNoCase(TextAt(i), text))
+            return i;
+    return -1;
+}
+
+int SortedListBox::Count() const
+{
+    return count();
+}
+
+QItemSelectionModel::SelectionFlags SortedListBox::selectionCommand(const QModelIndex& index,
+                                                                    const QEvent* event) const
+{
+    // Qt lets Ctrl+click take the selection away; a Windows single-selection
+    // list never loses it to the user.
+    const auto flags = QListWidget::selectionCommand(index, event);
+    if (flags.testFlag(QItemSelectionModel::Deselect) && !flags.testFlag(QItemSelectionModel::Select))
+        return QItemSelectionModel::NoUpdate;
+    return flags;
+}

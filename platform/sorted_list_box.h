@@ -1,0 +1,49 @@
+#pragma once
+// A single-selection list box that keeps its entries in CollateNoCase order
+// by itself, like a sorted Windows list box.
+//
+// Entries are Windows-1252 names, shown through the Unicode edge and read
+// back byte for byte. Positions are list positions, not unit numbers.
+//
+//   AddSorted("Miles"); AddSorted("feet"); AddSorted("Inches")
+//     -> "feet", "Inches", "Miles"; nothing selected
+//   Select(2); SelectedPosition() -> 2; TextAt(2) -> "Miles"
+//   DeleteAt(2)                    -> nothing selected
+//
+// Every operation below runs silently; each selection the user makes
+// (click, arrow keys, Home/End, typing a first letter) emits
+// selectionChanged() exactly once. A click on the selected entry, with or
+// without Ctrl, keeps it selected: the user cannot empty the selection.
+#include <QListWidget>
+#include <string>
+#include <string_view>
+
+class SortedListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit SortedListBox(QWidget* parent = nullptr);
+
+    // Inserts at the sorted place (after equal entries); returns the position.
+    int AddSorted(std::string_view text);
+    // Removes the entry; when it was the selected one nothing is selected.
+    void DeleteAt(int position);
+    // Removes every entry.
+    void Empty();
+    // Selects the entry; -1 or a position out of range selects nothing.
+    void Select(int position);
+    // The selected position, or -1.
+    int SelectedPosition() const;
+    // The entry's text; empty when there is no such entry.
+    std::string TextAt(int position) const;
+    // First entry equal to `text` ignoring case (EqualsNoCase), or -1.
+    int FindExact(std::string_view text) const;
+    int Count() const;
+
+Q_SIGNALS:
+    // The user selected another entry.
+    void selectionChanged();
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+};
