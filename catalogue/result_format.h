@@ -20,6 +20,13 @@
 // writes every integer digit (up to 309). 0.125 at two decimals is 0.13,
 // 9.96 at one decimal is 10.0, 1e23 at none is 99999999999999992000000.
 // Infinities read "Infinity" and "-Infinity", not-a-number "Not a number".
+//
+// A value below half of the last place kept rounds to zero, at or above it
+// to one unit of that place: 0.000004 at five decimals is 0.00000, 0.000006
+// is 0.00001, 0.5 at none is 1. A negative value keeps its "-" even when its
+// text rounds to zero, as printf's does: -0.000004 gives -0.00000 and -0.0
+// in AutoFormat gives -0. Any precision is taken, the text growing with it:
+// 0.1 in Fixed, 20 is 0.10000000000000001000.
 #include <optional>
 #include <string>
 
