@@ -6,7 +6,7 @@
 // profile depends on the old values.
 #include "builtin_units.h"
 
-const std::array<BuiltinCategory, BuiltinCategoryCount> BuiltinCategories = {{
+constinit const std::array<BuiltinCategory, BuiltinCategoryCount> BuiltinCategories = {{
     {"Acceleration",
      {
          {"Centimeters/sec\xB2 ", 1.0},
