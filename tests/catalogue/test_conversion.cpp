@@ -1,0 +1,162 @@
+// Linear and temperature conversion, compared to the last bit.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+#include "catalogue.h"
+#include "conversion.h"
+
+namespace {
+
+constexpr int Acceleration = 0;
+constexpr int Distance = 10;
+constexpr int Temperature = 18;
+constexpr int Velocity = 21;
+constexpr int FreeRow = 26;
+
+class ConversionTest : public ::testing::Test {
+protected:
+    void TearDown() override { ResetCatalogue(); }
+
+    // Converts by unit names, the way the window maps its selections.
+    static double Convert(int row, const char* from, const char* to, double value) {
+        const std::optional<int> p = UnitByName(row, from);
+        const std::optional<int> q = UnitByName(row, to);
+        EXPECT_TRUE(p && q) << from << " / " << to;
+        return ConvertValue(row, p.value_or(1), q.value_or(1), value);
+    }
+};
+
+struct NamedCase {
+    const char* label;
+    int row;
+    const char* from;
+    const char* to;
+    double value;
+    double expected;
+};
+
+TEST_F(ConversionTest, TemperatureGoesThroughCelsius) {
+    const NamedCase cases[] = {
+        {"boiling point", Temperature, "Celsius", "Fahrenheit", 100.0, 212.0},
+        {"scales cross, C to F", Temperature, "Celsius", "Fahrenheit", -40.0, -40.0},
+        {"scales cross, F to C", Temperature, "Fahrenheit", "Celsius", -40.0, -40.0},
+        {"absolute zero", Temperature, "Kelvin", "Celsius", 0.0, -273.15},
+        {"freezing in kelvin", Temperature, "Celsius", "Kelvin", 0.0, 273.15},
+        {"boiling F to K", Temperature, "Fahrenheit", "Kelvin", 212.0, 373.15},
+        {"freezing in rankine", Temperature, "Celsius", "Rankine", 0.0, 491.67},
+        {"rankine back", Temperature, "Rankine", "Celsius", 491.67, 0.0},
+        {"0 R to K is not 0", Temperature, "Rankine", "Kelvin", 0.0, -5.684341886080802e-14},
+        {"0 K to R is not 0", Temperature, "Kelvin", "Rankine", 0.0, 5.684341886080802e-14},
+        {"same unit still rounds", Temperature, "Fahrenheit", "Fahrenheit", 98.6,
+         98.60000000000001},
+        {"reaumur boiling in F", Temperature, "Reaumur", "Fahrenheit", 80.0, 212.0},
+        {"reaumur to C", Temperature, "Reaumur", "Celsius", 100.0, 125.0},
+        {"C to reaumur", Temperature, "Celsius", "Reaumur", 100.0, 80.0},
+    };
+    for (const NamedCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(Convert(c.row, c.from, c.to, c.value), c.expected);
+    }
+}
+
+TEST_F(ConversionTest, LinearMultipliesFirstThenDivides) {
+    const NamedCase cases[] = {
+        {"km to miles", Distance, "Kilometers", "Miles", 1.0, 0.621371192237334},
+        {"m to cm", Distance, "Meters", "Centimeters", 2.0, 200.0},
+        {"mph to km/h", Velocity, "Miles/hour", "Kilometers/hour", 1.0, 1.6093439999999999},
+        {"light speed", Velocity, "C", "Meters/sec", 1.0, 299792458.0555556},
+        {"trailing-blank unit", Acceleration, "Centimeters/sec\xB2 ", "Meters/sec\xB2", 250.0, 2.5},
+        {"negative input", Distance, "Feet", "Inches", -1.0, -12.0},
+    };
+    for (const NamedCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(Convert(c.row, c.from, c.to, c.value), c.expected);
+    }
+}
+
+TEST_F(ConversionTest, ScaleFormulasHandleOnlyPairsThroughCelsius) {
+    struct Case {
+        const char* label;
+        double (*formula)(int, int, double);
+        int from;
+        int to;
+        double value;
+        double expected;
+    };
+    const Case cases[] = {
+        {"Rankine divides before it multiplies", ToCelsius, 3, 0, 0.0, -273.15000000000003},
+        {"to Celsius from code 5", ToCelsius, 5, 0, 10.0, -999.0},
+        {"to Celsius from code -1", ToCelsius, -1, 0, 10.0, -999.0},
+        {"to Celsius, target not 0", ToCelsius, 1, 1, 10.0, -999.0},
+        {"from Celsius to Rankine", FromCelsius, 0, 3, 0.0, 491.67},
+        {"from Celsius to code 5", FromCelsius, 0, 5, 10.0, -999.0},
+        {"from Celsius, source not 0", FromCelsius, 2, 2, 10.0, -999.0},
+        // What the sentinel becomes when passed on as a temperature.
+        {"sentinel taken for Celsius", FromCelsius, 0, 1, UnhandledScale, -1766.2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(c.formula(c.from, c.to, c.value), c.expected);
+    }
+}
+
+// A sixth temperature unit (loaded from a hand-edited profile) has no scale:
+// the result is not a number instead of -1766.2 or -999 shown as a value.
+TEST_F(ConversionTest, TemperatureUnitWithoutScaleGivesNotANumber) {
+    ASSERT_TRUE(AppendUnit(Temperature, "Gas mark", 0.0));
+    EXPECT_TRUE(std::isnan(ConvertValue(Temperature, 6, 2, 10.0)));
+    EXPECT_TRUE(std::isnan(ConvertValue(Temperature, 1, 6, 10.0)));
+    EXPECT_TRUE(std::isnan(ConvertValue(Temperature, 6, 6, 10.0)));
+    EXPECT_EQ(ConvertValue(Temperature, 1, 2, 10.0), 50.0);
+}
+
+TEST_F(ConversionTest, TheWayFollowsTheCategoryName) {
+    UnitNames[FreeRow][0] = "Temperature";
+    AppendUnit(FreeRow, "Celsius", 7.0);
+    AppendUnit(FreeRow, "Fahrenheit", 3.0);
+    EXPECT_EQ(ConvertValue(FreeRow, 1, 2, 100.0), 212.0);
+
+    UnitNames[FreeRow][0] = "temperature";
+    EXPECT_EQ(ConvertValue(FreeRow, 1, 2, 3.0), 7.0);
+}
+
+TEST_F(ConversionTest, RowsAndPositionsOutOfRangeReadTheFirstOne) {
+    struct Case {
+        const char* label;
+        int row;
+        int from;
+        int to;
+        double value;
+        double expected;
+    };
+    const Case cases[] = {
+        {"row -1 is acceleration", -1, 7, 1, 1.0, 100.0},
+        {"row 31 is acceleration", CategoryRowCount, 7, 1, 1.0, 100.0},
+        {"input position 0", Distance, 0, 3, 2.0, 2e-08},
+        {"output position 60", Distance, 3, 60, 1.0, 1e8},
+        {"negative position", Distance, -5, 1, 2.0, 2.0},
+        {"temperature position 0", Temperature, 0, 2, 100.0, 212.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(ConvertValue(c.row, c.from, c.to, c.value), c.expected);
+    }
+}
+
+TEST_F(ConversionTest, ZeroFactorsFollowFloatingPointRules) {
+    // A free row has never held a unit: 0 / 0 whatever the positions.
+    EXPECT_TRUE(std::isnan(ConvertValue(FreeRow, 1, 1, 5.0)));
+    EXPECT_TRUE(std::isnan(ConvertValue(FreeRow, 3, 4, 5.0)));
+
+    UnitNames[FreeRow][0] = "Money";
+    AppendUnit(FreeRow, "Euro", 1.0);
+    AppendUnit(FreeRow, "Nothing", 0.0);
+    EXPECT_EQ(ConvertValue(FreeRow, 1, 2, 5.0), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ConvertValue(FreeRow, 1, 2, -5.0), -std::numeric_limits<double>::infinity());
+    EXPECT_TRUE(std::isnan(ConvertValue(FreeRow, 1, 2, 0.0)));
+}
+
+}  // namespace
