@@ -19,6 +19,9 @@ inline constexpr std::string_view CustomUnitsKey = "CustomUnits";  // int, defau
 
 inline constexpr int DefaultFormat = 0;
 inline constexpr int DefaultPrecision = 5;
+// A stored Format is taken only in 0..2, a stored Precision only in 1..9.
+inline constexpr int MinPrecision = 1;
+inline constexpr int MaxPrecision = 9;
 inline constexpr int DefaultVisibility = 1;
 inline constexpr int DefaultCustomUnits = 0;
 // While a unit is being removed, a missing CustomUnits reads as 1.
