@@ -55,6 +55,13 @@ TEST_F(ConversionTest, TemperatureGoesThroughCelsius) {
         {"reaumur boiling in F", Temperature, "Reaumur", "Fahrenheit", 80.0, 212.0},
         {"reaumur to C", Temperature, "Reaumur", "Celsius", 100.0, 125.0},
         {"C to reaumur", Temperature, "Celsius", "Reaumur", 100.0, 80.0},
+        // Values whose last bit shows the order of the operations.
+        {"F to C divides first", Temperature, "Fahrenheit", "Celsius", 80.0, 26.666666666666664},
+        {"C to F divides first", Temperature, "Celsius", "Fahrenheit", 37.0, 98.60000000000001},
+        {"R to C divides first", Temperature, "Rankine", "Celsius", 100.0, -217.59444444444443},
+        {"R to C, one offset at a time", Temperature, "Rankine", "Celsius", 971.7,
+         266.68333333333334},
+        {"C to R, one offset at a time", Temperature, "Celsius", "Rankine", 0.4, 492.39},
     };
     for (const NamedCase& c : cases) {
         SCOPED_TRACE(c.label);
