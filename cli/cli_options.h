@@ -1,0 +1,38 @@
+#pragma once
+// The command line of mezura-convert, parsed.
+//
+// An argument is an option only when it starts with "--" or is one of the
+// short options -h and -V; everything else, "-", "-5", "-.5" and "-1e3"
+// included, is an operand, so negative values need no quoting. "--" ends the
+// options. Options that take a value accept "--precision 3" and
+// "--precision=3".
+//
+//   mezura-convert -5 Celsius Fahrenheit          Convert, operands {-5, Celsius, Fahrenheit}
+//   mezura-convert --all 1 Meters                 All, operands {1, Meters}
+//   mezura-convert --list Distance                List, operands {Distance}
+//   mezura-convert --format fixed --batch         Batch, format 2
+//   mezura-convert --precision 10 1 Feet Meters   error: --precision takes 1 to 9, not "10"
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class CliMode { Convert, All, List, Batch, Help, Version };
+
+struct CliOptions {
+    CliMode mode = CliMode::Convert;
+    std::vector<std::string> operands;  // UTF-8, as typed
+    std::optional<std::string> category;
+    int format = 0;     // ResultFormat: 0 auto, 1 scientific, 2 fixed
+    int precision = 5;  // ResultPrecision, 1..9
+    std::optional<std::string> profilePath;
+};
+
+struct CliParse {
+    CliOptions options;
+    std::string error;  // empty when the command line is good
+};
+
+// `arguments` without the program name.
+CliParse ParseCliOptions(std::span<const std::string_view> arguments);

@@ -1,0 +1,50 @@
+#include "cli_profile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "profile_records.h"
+#include "profile_store.h"
+
+namespace {
+
+std::string Problem(const std::string& path, std::string_view reason) {
+    return "cannot read profile \"" + path + "\": " + std::string(reason);
+}
+
+// The store treats anything it cannot open as an empty profile, which would
+// silently drop a user's custom units; so the file is tried first. Opening
+// does not block (a FIFO would wait for a writer forever).
+std::optional<std::string> CheckReadable(const std::string& path, bool missingIsFine) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT && missingIsFine) return std::nullopt;
+        return Problem(path, std::strerror(errno));
+    }
+    struct stat info {};
+    const bool statted = ::fstat(fd, &info) == 0;
+    const int statError = errno;
+    char byte;
+    const bool readable = !statted || !S_ISREG(info.st_mode) || ::read(fd, &byte, 1) >= 0;
+    const int readError = errno;
+    ::close(fd);
+    if (!statted) return Problem(path, std::strerror(statError));
+    if (S_ISDIR(info.st_mode)) return Problem(path, "it is a folder");
+    if (!S_ISREG(info.st_mode)) return Problem(path, "it is not a regular file");
+    if (!readable) return Problem(path, std::strerror(readError));
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> LoadCliProfile(const std::optional<std::string>& explicitPath) {
+    const std::string path = explicitPath ? *explicitPath : ProfilePathForProgram("mezura");
+    if (auto problem = CheckReadable(path, !explicitPath)) return problem;
+    const ProfileStore store(path);
+    LoadCustomCategoryNames(store);
+    LoadCustomUnits(store);
+    return std::nullopt;
+}

@@ -1,0 +1,94 @@
+#include "commands.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "catalogue.h"
+#include "catalogue_limits.h"
+#include "conversion.h"
+#include "number_text.h"
+#include "result_format.h"
+#include "unit_resolver.h"
+
+namespace {
+
+constexpr int ExitDone = 0;
+constexpr int ExitBadInput = 2;
+
+constexpr std::string_view CategoryHint = "with --category";
+
+int Fail(FdWriter& err, const std::string& message) {
+    err.Write("mezura-convert: ");
+    err.Write(message);
+    err.Put('\n');
+    return ExitBadInput;
+}
+
+void WriteResult(FdWriter& out, double result) {
+    // ResultFormat is always 0..2 here, so there is always a text.
+    out.Write(FormatResult(result).value_or(""));
+    out.Put('\n');
+}
+
+// The shortest text that reads back as the same double, so the listing shows
+// factors exactly as the conversion uses them: plain for everyday sizes
+// (100000, 0.0001), with an exponent for the extremes (1e-08, 1.6e-33).
+void WriteFactor(FdWriter& out, double factor) {
+    const double size = std::fabs(factor);
+    const bool plain = size == 0 || (size >= 1e-4 && size < 1e15);
+    char text[400];
+    const auto written = std::to_chars(text, text + sizeof text, factor,
+                                       plain ? std::chars_format::fixed : std::chars_format::scientific);
+    out.Write(std::string_view(text, static_cast<std::size_t>(written.ptr - text)));
+}
+
+}  // namespace
+
+int RunConvert(const NameIndex& index, std::string_view value, std::string_view from, std::string_view to,
+               std::optional<std::string_view> category, FdWriter& out, FdWriter& err) {
+    const Resolution found = ResolveConversion(index, from, to, category);
+    if (found.problem != ResolveProblem::None)
+        return Fail(err, DescribeProblem(index, found, from, to, category, CategoryHint));
+    WriteResult(out, ConvertValue(found.row, found.from, found.to, ParseNumberPrefix(value)));
+    return ExitDone;
+}
+
+int RunAll(const NameIndex& index, std::string_view value, std::string_view from,
+           std::optional<std::string_view> category, FdWriter& out, FdWriter& err) {
+    const Resolution found = ResolveConversion(index, from, from, category);
+    if (found.problem != ResolveProblem::None)
+        return Fail(err, DescribeProblem(index, found, from, from, category, CategoryHint));
+    const double x = ParseNumberPrefix(value);
+    for (int position = 1; position <= UnitCount(found.row); ++position) {
+        out.Write(index.Utf8Name(found.row, position));
+        out.Put('\t');
+        WriteResult(out, ConvertValue(found.row, found.from, position, x));
+    }
+    return ExitDone;
+}
+
+int RunList(const NameIndex& index, std::optional<std::string_view> category, FdWriter& out, FdWriter& err) {
+    if (!category) {
+        for (int row : index.CategoryRows()) {
+            out.Write(index.Utf8Name(row, 0));
+            out.Put('\n');
+        }
+        return ExitDone;
+    }
+    const auto row = index.Category(*category);
+    if (!row) {
+        const Resolution unknown{ResolveProblem::UnknownCategory};
+        return Fail(err, DescribeProblem(index, unknown, {}, {}, category, CategoryHint));
+    }
+    // Temperature converts by formula; its factors mean nothing.
+    const bool byFormula = UnitNames[*row][0] == TemperatureName;
+    for (int position = 1; position <= UnitCount(*row); ++position) {
+        out.Write(index.Utf8Name(*row, position));
+        if (!byFormula) {
+            out.Put('\t');
+            WriteFactor(out, UnitFactors[*row][position]);
+        }
+        out.Put('\n');
+    }
+    return ExitDone;
+}

@@ -1,0 +1,35 @@
+#include "fd_writer.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+FdWriter::FdWriter(int fd, std::size_t capacity) : fd_(fd), buffer_(capacity > 0 ? capacity : 1) {}
+
+FdWriter::~FdWriter() { Flush(); }
+
+bool FdWriter::Flush() {
+    std::size_t done = 0;
+    while (error_ == 0 && done < used_) {
+        const ssize_t n = ::write(fd_, buffer_.data() + done, used_ - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            error_ = errno;
+        } else {
+            done += static_cast<std::size_t>(n);
+        }
+    }
+    used_ = 0;
+    return error_ == 0;
+}
+
+void FdWriter::WriteSlow(std::string_view text) {
+    while (!text.empty()) {
+        if (used_ == buffer_.size()) Flush();
+        const std::size_t n = std::min(text.size(), buffer_.size() - used_);
+        std::memcpy(buffer_.data() + used_, text.data(), n);
+        used_ += n;
+        text.remove_prefix(n);
+    }
+}

@@ -1,0 +1,41 @@
+#include "usage_text.h"
+
+#ifndef MEZURA_VERSION
+#error "MEZURA_VERSION comes from the project version in CMake"
+#endif
+
+std::string_view VersionText() { return "mezura-convert " MEZURA_VERSION; }
+
+std::string_view UsageText() {
+    return R"(Usage:
+  mezura-convert [OPTIONS] VALUE FROM TO     VALUE in unit FROM, written in unit TO
+  mezura-convert [OPTIONS] --all VALUE FROM  VALUE in every unit of FROM's category, one "unit<TAB>text" a line
+  mezura-convert --list [CATEGORY]           the categories, or the units of one with their factors
+  mezura-convert [OPTIONS] --batch           stdin lines VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY], one result a line
+
+Options:
+  --category NAME   the category of FROM and TO, needed when several hold both
+                    (Ounces, Minutes, Seconds, Liters, Pints, Quarts)
+  --format MODE     auto (default), scientific or fixed
+  --precision N     decimals in scientific and fixed, 1 to 9 (default 5)
+  --profile FILE    take custom categories and units from FILE instead of the
+                    window's profile ($XDG_CONFIG_HOME/mezura.INI, or
+                    ~/.config/mezura.INI); the profile is only read
+  -h, --help        this text
+  -V, --version     the version
+
+Names are matched exactly, capitals and blanks included, as the window shows
+them ("Centimeters/sec² " ends in a blank). VALUE is read as the window reads
+its input field: the number at the start of the text ("1e" is 1, "2.5.1" is
+2.5, "1d3" is 1000, "abc" is 0). "-5" is a value, not an option; "--" ends
+the options. Units of "Temperature" convert by formula and are listed without
+factors; a factor is the size of one unit in the category's reference unit.
+
+In --batch, a line's CATEGORY (or else --category) names the category. A bad
+line gets its error on stderr and an empty line on stdout, so the output stays
+in step with the input.
+
+Exit status: 0 done; 1 some --batch lines were bad, or output failed;
+2 bad arguments, unknown names or an unreadable profile.
+)";
+}
