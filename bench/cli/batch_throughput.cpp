@@ -1,0 +1,200 @@
+// Batch throughput of mezura-convert, in lines per second.
+//
+//   bench_cli_batch [--lines N] [--runs R] [--units-lines M]
+//
+// 1. N lines over every unit of every built-in category (a random pair of
+//    one category a line, typical value texts, the category given on half
+//    of the lines and always where the pair needs it), converted R times by
+//    `mezura-convert --batch` into a file; the median, fastest and slowest
+//    rates are reported.
+// 2. When GNU units is installed: M lines over the units both programs know,
+//    converted by `mezura-convert --batch` and by `units -t` (which reads
+//    "VALUE FROM" and "TO" line pairs), R times each; medians of both.
+//
+// Wall-clock time of the whole process, start-up included, as a script
+// would see it. Run it on a quiet machine: it measures one core.
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue.h"
+#include "gnu_units_names.h"
+#include "text_1252.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* ValueTexts[] = {"1", "2.5", "-40", "1e3", "123.456", "0.001", "98.6", "1000000", "7"};
+
+struct Options {
+    long lines = 2'000'000;
+    int runs = 7;
+    long unitsLines = 100'000;
+};
+
+Options ParseOptions(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string_view name = argv[i];
+        const long value = std::atol(argv[i + 1]);
+        if (name == "--lines") options.lines = std::max(1L, value);
+        else if (name == "--runs") options.runs = static_cast<int>(std::max(1L, value));
+        else if (name == "--units-lines") options.unitsLines = std::max(1L, value);
+        else throw std::runtime_error("unknown option " + std::string(name));
+    }
+    return options;
+}
+
+// For each row and position: the unit's name stands in more than one category.
+std::vector<std::vector<bool>> NamesInSeveralCategories() {
+    std::vector<std::vector<bool>> several(BuiltinCategoryCount);
+    for (int row = 0; row < BuiltinCategoryCount; ++row) {
+        several[row].resize(RowEntryCount);
+        for (int position = 1; position <= UnitCount(row); ++position) {
+            int rows = 0;
+            for (int other = 0; other < BuiltinCategoryCount; ++other)
+                rows += UnitByName(other, UnitNames[row][position]) ? 1 : 0;
+            several[row][position] = rows > 1;
+        }
+    }
+    return several;
+}
+
+std::string CatalogueInput(long lines, std::mt19937& random) {
+    const auto several = NamesInSeveralCategories();
+    std::string input;
+    std::uniform_int_distribution<int> anyRow(0, BuiltinCategoryCount - 1);
+    std::uniform_int_distribution<std::size_t> anyValue(0, std::size(ValueTexts) - 1);
+    for (long i = 0; i < lines; ++i) {
+        const int row = anyRow(random);
+        std::uniform_int_distribution<int> anyUnit(1, UnitCount(row));
+        const int p = anyUnit(random);
+        const int q = anyUnit(random);
+        const std::string& from = UnitNames[row][p];
+        const std::string& to = UnitNames[row][q];
+        input += ValueTexts[anyValue(random)];
+        input += '\t' + Utf8FromCp1252(from) + '\t' + Utf8FromCp1252(to);
+        if (i % 2 == 0 || several[row][p] || several[row][q])
+            input += '\t' + Utf8FromCp1252(UnitNames[row][0]);
+        input += '\n';
+    }
+    return input;
+}
+
+// The same conversions for both programs.
+void SharedInputs(long lines, std::mt19937& random, std::string& ours, std::string& gnu) {
+    std::uniform_int_distribution<std::size_t> anyName(0, GnuUnitNames.size() - 1);
+    std::uniform_int_distribution<std::size_t> anyValue(0, std::size(ValueTexts) - 1);
+    for (long i = 0; i < lines; ++i) {
+        const GnuUnitName& from = GnuUnitNames[anyName(random)];
+        const GnuUnitName* to = &GnuUnitNames[anyName(random)];
+        while (std::string_view(to->category) != from.category) to = &GnuUnitNames[anyName(random)];
+        const char* value = ValueTexts[anyValue(random)];
+        ours += std::string(value) + '\t' + from.unit + '\t' + to->unit + '\t' + from.category + '\n';
+        gnu += std::string(value) + ' ' + from.gnu + '\n' + to->gnu + '\n';
+    }
+}
+
+// Seconds from start to exit; throws when the program fails.
+double TimedRun(const std::vector<std::string>& command, const fs::path& input, const fs::path& output) {
+    std::vector<char*> argv;
+    std::vector<std::string> text = command;
+    for (auto& a : text) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, input.c_str(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+        throw std::runtime_error("cannot start " + command[0]);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        throw std::runtime_error(command[0] + " failed on " + input.string());
+    return elapsed.count();
+}
+
+long CountLines(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return static_cast<long>(std::count(std::istreambuf_iterator<char>(in), {}, '\n'));
+}
+
+struct Rates {
+    double median, fastest, slowest;
+};
+
+Rates Measure(const std::vector<std::string>& command, const fs::path& input, const fs::path& output,
+              long lines, int runs) {
+    std::vector<double> rates;
+    for (int run = 0; run < runs; ++run) rates.push_back(static_cast<double>(lines) / TimedRun(command, input, output));
+    if (CountLines(output) != lines) throw std::runtime_error(command[0] + " did not answer every line");
+    std::sort(rates.begin(), rates.end());
+    return {rates[rates.size() / 2], rates.back(), rates.front()};
+}
+
+void Report(const char* what, long lines, const Rates& r) {
+    std::printf("%-44s %9ld lines  median %12.0f lines/s  (fastest %.0f, slowest %.0f)\n", what, lines, r.median,
+                r.fastest, r.slowest);
+}
+
+void WriteFile(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+bool HaveGnuUnits() { return std::system("units -V >/dev/null 2>&1") == 0; }
+
+}  // namespace
+
+int main(int argc, char** argv) try {
+    const Options options = ParseOptions(argc, argv);
+    const fs::path dir = fs::temp_directory_path() / ("mezura-bench-cli-" + std::to_string(::getpid()));
+    fs::create_directories(dir / "config");
+    // An empty configuration folder: the user's own profile plays no part.
+    setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+    std::mt19937 random(20240401);
+
+    WriteFile(dir / "catalogue.txt", CatalogueInput(options.lines, random));
+    const std::vector<std::string> mezura{MEZURA_CONVERT_PATH, "--batch"};
+    std::printf("mezura-convert --batch, %d runs each\n", options.runs);
+    Report("every built-in category", options.lines,
+           Measure(mezura, dir / "catalogue.txt", dir / "out.txt", options.lines, options.runs));
+
+    if (HaveGnuUnits()) {
+        std::string ours, gnu;
+        SharedInputs(options.unitsLines, random, ours, gnu);
+        WriteFile(dir / "shared.txt", ours);
+        WriteFile(dir / "shared-gnu.txt", gnu);
+        const Rates mine = Measure(mezura, dir / "shared.txt", dir / "out.txt", options.unitsLines, options.runs);
+        const Rates theirs = Measure({"units", "-t", "-o", "%.14g"}, dir / "shared-gnu.txt", dir / "out-gnu.txt",
+                                     options.unitsLines, options.runs);
+        Report("shared units: mezura-convert --batch", options.unitsLines, mine);
+        Report("shared units: GNU units -t", options.unitsLines, theirs);
+        std::printf("mezura-convert is %.0f times as fast as GNU units on the same conversions\n",
+                    mine.median / theirs.median);
+    } else {
+        std::printf("GNU units is not installed: no comparison\n");
+    }
+    fs::remove_all(dir);
+    return 0;
+} catch (const std::exception& e) {
+    std::fprintf(stderr, "bench_cli_batch: %s\n", e.what());
+    return 1;
+}
