@@ -1,7 +1,13 @@
 #pragma once
 // The application object: owns the profile store, runs the main window for
 // the whole life of the process, and carries File > Exit.
+//
+// A profile write that fails (a read-only folder, a full disk) does not go
+// unnoticed: the first failure of the run shows one message "Mezura" naming
+// the file and the reason; the program carries on with its settings in
+// memory, and later failures of the same run stay quiet.
 #include <QObject>
+#include <QString>
 #include <memory>
 #include <string>
 
@@ -28,9 +34,15 @@ public:
     CMezuraDlg* MainWindow() const { return mainWindow_; }
     void SetMainWindow(CMezuraDlg* window) { mainWindow_ = window; }
 
+    // The text of the message for a failed write.
+    static QString WriteErrorText(const ProfileError& error);
+
 private:
+    void OnProfileWriteError(const ProfileError& error);
+
     ProfileStore profile_;
     CMezuraDlg* mainWindow_ = nullptr;
+    bool writeErrorShown_ = false;
 };
 
 // The one application object of the process (set by its constructor).

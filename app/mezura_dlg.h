@@ -8,9 +8,39 @@
 // (ConvertValue) and writes FormatResult's text and the two unit labels.
 // Selecting another category refills both unit lists and converts; selecting
 // a unit converts. Nothing is cached between events.
+//
+// The controls sit where the window's template puts them, in dialog units
+// of its font (Verdana 8 or the nearest the machine has):
+//
+//   (Select quantity) [category list 1012]
+//   +- Select Units ----------------------------------+
+//   |      INPUT                  OUTPUT              |
+//   |  [input units 1006]       [output units 1007]   |
+//   +- Result ----------------------------------------+
+//   |  [input 1010]      =      [output 1016]         |
+//   |  input unit 1018          output unit 1017      |
+//   +-------------------------------------------------+
+//
+// Each control's objectName is its member name ("m_inputEdit") and its
+// "controlId" property its template id (1010).
+//
+// Three ways out: the close box writes Format, Precision, the 26 Visibility
+// flags and LastCategory; File > Exit (CMezuraApp::OnFileExit) writes all
+// but LastCategory; Esc writes nothing. Enter never ends the window.
 #include <QDialog>
+#include <QIcon>
+#include <QString>
 
+class QAction;
+class QCloseEvent;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QPushButton;
+class DialogUnits;
 class SortedComboBox;
+class SortedListBox;
 
 // Change codes of the notice the Custom page sends while it edits the catalogue.
 inline constexpr int CatalogueCategoryAdded = 1;
@@ -21,8 +51,19 @@ inline constexpr int CatalogueUnitRemoved = -2;
 class CMezuraDlg : public QDialog {
     Q_OBJECT
 public:
+    // Builds the controls and the menu; both fields hold "0". Nothing is read
+    // from the profile before OnInitDialog.
     explicit CMezuraDlg(QWidget* parent = nullptr);
     ~CMezuraDlg() override;
+
+    // The start-up population: loads the profile (custom categories and
+    // units, visibility, format and precision), fills the category list and
+    // selects the start category (the remembered one when RememberCategory
+    // is "TRUE" and it exists, else entry 0), fills both unit lists with the
+    // first entry selected, labels both sides with unit 1, and makes the
+    // window topmost at (150, 150) when OnTop is "TRUE" (else it opens
+    // centred). Runs no conversion: both fields show "0". Returns true.
+    bool OnInitDialog();
 
     // Adds the visible built-in categories and the custom categories in use
     // to the category list; neither empties it first nor selects.
@@ -33,6 +74,13 @@ public:
     // Recomputes the output and the two unit labels from the controls.
     void Convert();
     // The Custom page changed the catalogue (codes above). Returns 0.
+    //   1  the slot's name joins the category list; nothing else changes
+    //  -1  the entry naming the slot leaves the list (ignoring case) and the
+    //      slot is named "Custom"; if it was selected, nothing is selected
+    //   2  the category shown is refilled and converted
+    //  -2  the category naming the slot is selected (if listed), refilled
+    //      and converted
+    // Any other code, or a slot outside 0..30, is ignored.
     int OnCatalogueChanged(int slot, int code);
     // Options > Preferences: runs the sheet and applies an OK.
     void OnPreferences();
@@ -41,5 +89,59 @@ public:
 
     SortedComboBox& CategoryCombo();
 
-    // (the rest of the window: members, handlers, controls)
+    // Options > Copy output (Alt+C): selects the whole output text and puts
+    // it on the clipboard; the selection stays.
+    void OnCopyOutput();
+    // Options > Calculator (Alt+L): starts the first calculator found on
+    // PATH, detached; nothing happens when there is none.
+    void OnCalculator();
+    // Help > About: the About box, modal.
+    void OnAbout();
+    // The close box (also Alt+F4 and the window menu's Close): writes Format,
+    // Precision, the 26 Visibility flags and LastCategory (the selected
+    // category's text, empty when none). The window then ends.
+    void OnClose();
+    // Ends the window without writing anything (File > Exit has written
+    // what it writes).
+    void EndDialog();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Esc and the end of the close processing; writes nothing.
+    void reject() override;
+
+private:
+    // mezura_dlg_layout.cpp: the controls of the template and menu 135.
+    void BuildControls(const DialogUnits& units, QWidget* client);
+    QMenuBar* BuildMenu();
+
+    // Fields <-> m_strInput/m_strOutput. Writing never notifies and leaves a
+    // field alone when it already holds the text, so the caret stays put.
+    void DoDataExchange(bool saveAndValidate);
+    // Both unit lists hold the units of `slot`, the first entry selected.
+    void FillUnitLists(int slot);
+    void SetUnitLabels(int slot, int inputIndex, int outputIndex);
+
+    int m_nCategory = 0;
+    QLabel* m_outputUnitLabel = nullptr;  // 1017
+    QLabel* m_inputUnitLabel = nullptr;   // 1018
+    QLineEdit* m_outputEdit = nullptr;    // 1016
+    QLineEdit* m_inputEdit = nullptr;     // 1010
+    SortedComboBox* m_categoryCombo = nullptr;  // 1012
+    SortedListBox* m_outputUnits = nullptr;     // 1007
+    SortedListBox* m_inputUnits = nullptr;      // 1006
+    QPushButton* m_hiddenDefault = nullptr;     // 1029, never shown: takes Enter
+    QString m_strInput = QStringLiteral("0");
+    QString m_strOutput = QStringLiteral("0");
+    QIcon m_hIcon;
+
+    QAction* m_exitAction = nullptr;
+    QAction* m_copyOutputAction = nullptr;
+    QAction* m_calculatorAction = nullptr;
+    QAction* m_preferencesAction = nullptr;
+    QAction* m_aboutAction = nullptr;
+
+    // Set once the window is on its way out without a close-box save.
+    bool m_bEnding = false;
 };

@@ -1,0 +1,35 @@
+#pragma once
+// The About box: the program's icon, its name and version, who wrote it, a
+// notice, and an e-mail address drawn in blue. A click on the address asks
+// the desktop for a new mail:
+//
+//   mailto:mezura@example.org?SUBJECT=Mezura v4.0
+//
+// The box stays open after the click; OK, Enter or Esc close it.
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+
+    static QString AuthorName();
+    static QString EmailAddress();
+    // "mailto:" + address + "?SUBJECT=Mezura v4.0"
+    static QString MailUrl();
+
+    // A click on the address (control 1027).
+    void OnEmailClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The address's text colour: blue (0, 0, 255) on the box's background.
+    void OnCtlColor(QLabel* control);
+
+    QLabel* m_emailLink = nullptr;
+};

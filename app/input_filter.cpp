@@ -1,0 +1,44 @@
+#include "input_filter.h"
+
+#include <QKeyEvent>
+
+#include "number_text.h"
+
+void NumberInputFilter::Install(QObject* field)
+{
+    field->installEventFilter(new NumberInputFilter(field));
+}
+
+bool NumberInputFilter::LetsThrough(const QKeyEvent& event)
+{
+    switch (event.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;  // the window's keys, handled before any character exists
+    default:
+        break;
+    }
+    const QString text = event.text();
+    if (text.isEmpty())
+        return true;  // a key that types nothing: caret movement, Delete, Shift+Insert
+    // Typed with Ctrl (or Alt, or the Meta key) a key makes a control
+    // character or a menu key, never a digit: Ctrl+V is character 22.
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    if (event.key() == Qt::Key_Backspace)
+        return true;
+    if (text.size() != 1)
+        return false;
+    const char16_t character = text.front().unicode();
+    return character < 0x80 && NumberInputChars.find(static_cast<char>(character)) != std::string_view::npos;
+}
+
+bool NumberInputFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && !LetsThrough(*static_cast<QKeyEvent*>(event)))
+        return true;  // dropped
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,31 @@
+#pragma once
+// What may be typed into the input field: the characters "+-0123456789Ee."
+// and backspace. Everything else the user types is dropped before the field
+// sees it; text pasted from the field's context menu is not looked at (the
+// conversion reads whatever text there is).
+//
+//   "7", "e", "E", "+", "-", ".", Backspace   reach the field
+//   "a", ",", " ", "%"                        are dropped
+//   Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z            are dropped: typed with Ctrl a
+//                                             letter is a control character
+//   Tab, Shift+Tab, Esc, Enter                go on to the window (moving the
+//                                             focus, leaving, nothing)
+//   arrows, Home, End, Delete, Shift+Insert   reach the field: they type nothing
+#include <QObject>
+
+class QKeyEvent;
+
+class NumberInputFilter : public QObject {
+public:
+    // Filters the key presses of `field`; the filter belongs to the field.
+    static void Install(QObject* field);
+
+    // True when the key press may reach the field.
+    static bool LetsThrough(const QKeyEvent& event);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using QObject::QObject;
+};

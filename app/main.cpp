@@ -1,0 +1,28 @@
+// mezura: the window. "mezura --version" prints the version and ends.
+#include <QApplication>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstring>
+
+#include "mezura_app.h"
+
+int main(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("mezura " MEZURA_VERSION);
+            return 0;
+        }
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Mezura"));
+    QApplication::setApplicationVersion(QStringLiteral(MEZURA_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("mezura"));
+
+    // The profile is named after the program's file title: another name for
+    // the executable means another profile, as it always has.
+    const QString fileTitle = QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName();
+    CMezuraApp app(ProfilePathForProgram(fileTitle.toStdString()));
+    return app.InitInstance();
+}

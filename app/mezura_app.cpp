@@ -1,0 +1,68 @@
+#include "mezura_app.h"
+
+#include <QDialog>
+
+#include "desktop.h"
+#include "first_paint_probe.h"
+#include "mezura_dlg.h"
+#include "profile_records.h"
+
+namespace {
+CMezuraApp* theApplication = nullptr;
+}
+
+CMezuraApp* theApp()
+{
+    return theApplication;
+}
+
+CMezuraApp::CMezuraApp(std::string profilePath) : profile_(std::move(profilePath))
+{
+    // The icons live in the static window library; a static library's
+    // resources must be registered by name.
+    Q_INIT_RESOURCE(mezura);
+    theApplication = this;
+    profile_.SetWriteErrorListener([this](const ProfileError& error) { OnProfileWriteError(error); });
+}
+
+CMezuraApp::~CMezuraApp()
+{
+    if (theApplication == this)
+        theApplication = nullptr;
+}
+
+int CMezuraApp::InitInstance()
+{
+    CMezuraDlg dialog;
+    SetMainWindow(&dialog);
+    dialog.OnInitDialog();
+    WatchFirstPaint(dialog);
+    dialog.exec();
+    SetMainWindow(nullptr);
+    return 0;
+}
+
+void CMezuraApp::OnFileExit()
+{
+    SaveSettings(profile_);
+    if (mainWindow_ != nullptr)
+        mainWindow_->EndDialog();
+}
+
+QString CMezuraApp::WriteErrorText(const ProfileError& error)
+{
+    return QStringLiteral("Mezura could not save its settings to\n%1\n\n%2\n\n"
+                          "The settings stay in effect until Mezura is closed.")
+        .arg(QString::fromStdString(error.path), QString::fromStdString(error.reason));
+}
+
+void CMezuraApp::OnProfileWriteError(const ProfileError& error)
+{
+    // A failing folder usually fails every write that follows; one message
+    // per run tells the user without burying the window in boxes.
+    if (writeErrorShown_)
+        return;
+    writeErrorShown_ = true;
+    CurrentDesktop().ShowMessage(mainWindow_, QStringLiteral("Mezura"), WriteErrorText(error),
+                                 Desktop::Icon::Information, Desktop::Buttons::Ok);
+}
