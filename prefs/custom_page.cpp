@@ -1,0 +1,165 @@
+// The Custom tab's controls, its two modes and the choice of a category.
+// Adding and removing live in custom_categories.cpp and custom_units.cpp.
+#include "custom_page.h"
+
+#include "catalogue.h"
+#include "desktop.h"
+#include "mezura_app.h"
+#include "mezura_dlg.h"
+#include "svg_icon.h"
+#include "text_edge.h"
+
+namespace {
+
+constexpr int AddCategoryId = 1079;
+constexpr int ExistingCategoryId = 1080;
+
+}  // namespace
+
+CCustom::CCustom()
+    : CPropertyPage(161, QStringLiteral("Custom"), 249, 162),
+      m_categoryFrame(QStringLiteral("Add new category    ")),
+      m_addCategoryRadio(QStringLiteral("Add category")),
+      m_addCategoryButton(QStringLiteral("Add")),
+      m_unitFrame(QStringLiteral("Add units in existing category    ")),
+      m_existingRadio(QStringLiteral("Existing category")),
+      m_removeCategoryButton(QStringLiteral("Remove")),
+      m_unitHeading(QStringLiteral("UNIT")),
+      m_factorHeading(QStringLiteral("FACTOR")),
+      m_existingUnitHeading(QStringLiteral("UNIT")),
+      m_oneLabel(QStringLiteral("1")),
+      m_addUnitButton(QStringLiteral("Add")),
+      m_removeUnitButton(QStringLiteral("Remove")) {
+    // Template order, which is also the tab order.
+    Place(m_addCategoryRadio, AddCategoryId, "m_addCategoryRadio", 12, 18, 58, 10);
+    Place(m_existingRadio, ExistingCategoryId, "m_existingRadio", 11, 69, 69, 10);
+    PlaceDropDown(m_categoryCombo, 1078, "m_categoryCombo", 83, 68, 92, 87);
+    Place(m_categoryEdit, 1084, "m_categoryEdit", 81, 15, 82, 14);
+    Place(m_addCategoryButton, 1082, "m_addCategoryButton", 202, 15, 35, 14);
+    Place(m_removeCategoryButton, 1083, "m_removeCategoryButton", 202, 67, 35, 14);
+    Place(m_unitNameEdit, 1087, "m_unitNameEdit", 27, 103, 45, 14);
+    Place(m_oneLabel, -1, "m_oneLabel", 14, 105, 8, 8);
+    Place(m_equalsIcon, -1, "m_equalsIcon", 74, 98, 21, 20);
+    Place(m_factorEdit, 1086, "m_factorEdit", 97, 103, 48, 12);
+    PlaceDropDown(m_unitCombo, 1085, "m_unitCombo", 149, 103, 88, 52);
+    Place(m_unitHeading, -1, "m_unitHeading", 42, 91, 18, 8);
+    Place(m_factorHeading, -1, "m_factorHeading", 107, 91, 30, 8);
+    Place(m_existingUnitHeading, -1, "m_existingUnitHeading", 180, 91, 18, 8);
+    Place(m_addUnitButton, 1054, "m_addUnitButton", 168, 135, 31, 14);
+    Place(m_removeUnitButton, 1089, "m_removeUnitButton", 206, 135, 31, 14);
+    Place(m_categoryFrame, -1, "m_categoryFrame", 7, 3, 235, 30);
+    Place(m_unitFrame, -1, "m_unitFrame", 7, 54, 235, 101);
+    m_categoryFrame.lower();
+    m_unitFrame.lower();
+
+    m_equalsIcon.setPixmap(SvgPixmap(QStringLiteral(":/icons/equals.svg"), m_equalsIcon.size()));
+    m_equalsIcon.setAlignment(Qt::AlignCenter);
+    for (QLineEdit* edit : {&m_categoryEdit, &m_unitNameEdit, &m_factorEdit})
+        edit->setFrame(true);
+    // The sheet's OK stays the default button whichever page button was used last.
+    for (QPushButton* button : {&m_addCategoryButton, &m_removeCategoryButton, &m_addUnitButton,
+                                &m_removeUnitButton})
+        button->setAutoDefault(false);
+
+    modeGroup_.addButton(&m_addCategoryRadio, AddCategoryId);
+    modeGroup_.addButton(&m_existingRadio, ExistingCategoryId);
+    m_factorEdit.installEventFilter(&factorFilter_);
+
+    connect(&modeGroup_, &QButtonGroup::idClicked, this, &CCustom::OnModeChanged);
+    connect(&m_categoryCombo, &SortedComboBox::selectionChanged, this,
+            &CCustom::OnCategorySelected);
+    connect(&m_addCategoryButton, &QPushButton::clicked, this, &CCustom::OnAddCategory);
+    connect(&m_removeCategoryButton, &QPushButton::clicked, this, &CCustom::OnRemoveCategory);
+    connect(&m_addUnitButton, &QPushButton::clicked, this, &CCustom::OnAddUnit);
+    connect(&m_removeUnitButton, &QPushButton::clicked, this, &CCustom::OnRemoveUnit);
+}
+
+bool CCustom::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+    m_nMode = 0;
+    UpdateData(false);
+
+    // Every built-in category, hidden ones too: hiding only keeps a category
+    // out of the main window's list, and its units can still be edited here.
+    for (int row = 0; row < BuiltinCategoryCount; ++row)
+        m_categoryCombo.AddSorted(UnitNames[row][0]);
+    for (int row = FirstCustomRow; row < CategoryRowCount; ++row) {
+        if (!IsCustomRowFree(row))
+            m_categoryCombo.AddSorted(UnitNames[row][0]);
+    }
+    m_categoryCombo.Select(0);
+
+    if (const std::optional<int> row = CategoryByName(m_categoryCombo.SelectedText()))
+        m_nCategory = *row;
+    FillUnitCombo();
+    OnModeChanged(AddCategoryId);
+    return true;
+}
+
+void CCustom::DoDataExchange(bool saveAndValidate) {
+    if (saveAndValidate) {
+        m_strCategoryName = m_categoryEdit.text();
+        const int checked = modeGroup_.checkedId();
+        m_nMode = checked == -1 ? -1 : checked - AddCategoryId;
+        return;
+    }
+    m_categoryEdit.setText(m_strCategoryName);
+    modeGroup_.setExclusive(false);
+    m_addCategoryRadio.setChecked(m_nMode == 0);
+    m_existingRadio.setChecked(m_nMode == 1);
+    modeGroup_.setExclusive(true);
+}
+
+void CCustom::OnModeChanged(int id) {
+    const bool existing = id == ExistingCategoryId;
+    m_removeCategoryButton.setEnabled(existing);
+    m_categoryCombo.setEnabled(existing);
+    m_categoryEdit.setEnabled(!existing);
+    m_addCategoryButton.setEnabled(!existing);
+    m_unitNameEdit.setEnabled(existing);
+    m_addUnitButton.setEnabled(existing);
+    if (!existing)
+        EnableUnitChoice(false);
+    else if (UnitCount(m_nCategory) >= 1)
+        EnableUnitChoice(true);
+}
+
+void CCustom::OnCategorySelected() {
+    if (const std::optional<int> row = CategoryByName(m_categoryCombo.SelectedText()))
+        m_nCategory = *row;
+    if (m_nCategory < 0 || m_nCategory >= CategoryRowCount)
+        m_nCategory = 0;
+    FillUnitCombo();
+    EnableUnitChoice(UnitCount(m_nCategory) >= 1);
+}
+
+void CCustom::FillUnitCombo() {
+    m_unitCombo.Empty();
+    for (int position = 1; position <= UnitCount(m_nCategory); ++position)
+        m_unitCombo.AddSorted(UnitNames[m_nCategory][position]);
+    m_unitCombo.Select(0);
+}
+
+void CCustom::EnableUnitChoice(bool enable) {
+    m_unitCombo.setEnabled(enable);
+    m_factorEdit.setEnabled(enable);
+    m_removeUnitButton.setEnabled(enable);
+}
+
+void CCustom::Notify(int row, int code) {
+    // Synchronous: the main window has updated its lists when this returns.
+    if (CMezuraDlg* window = theApp()->MainWindow())
+        window->OnCatalogueChanged(row, code);
+}
+
+void CCustom::Inform(const QString& text, const QString& caption) {
+    CurrentDesktop().ShowMessage(this, caption, text, Desktop::Icon::Information,
+                                 Desktop::Buttons::Ok);
+}
+
+bool CCustom::Confirm(const QString& text, bool withIcon) {
+    return CurrentDesktop().ShowMessage(this, QStringLiteral("Mezura"), text,
+                                        withIcon ? Desktop::Icon::Information
+                                                 : Desktop::Icon::None,
+                                        Desktop::Buttons::OkCancel) == Desktop::Answer::Ok;
+}

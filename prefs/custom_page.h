@@ -1,0 +1,90 @@
+#pragma once
+// The Custom tab: custom categories (up to five) and custom units (up to ten
+// per category), added and removed at once. Every change reaches the
+// catalogue, the profile and the main window before its handler returns, so
+// Cancel undoes nothing.
+//
+// Two modes, chosen by the radio pair:
+//   "Add category"        only the category name (1084) and its "Add" (1082) work
+//   "Existing category"   the category list (1078) and its "Remove" (1083) work, and
+//                         the unit row, which reads as an equation:
+//                            1 [new unit] = [factor] x [existing unit]
+//                         e.g. 1 "span" = 9 x "Inches" adds "Span" to "Distance"
+//                         with factor 22.86 (9 x 2.54 cm), stored as
+//                         "22.86000000000000".
+//
+// Both lists sort themselves; a shown text is always mapped back to a
+// catalogue row or position by exact name.
+//
+// Names are refused when the profile could not give them back unchanged: a
+// category name containing "]" (it names a section), text the code page
+// cannot hold, control characters. A category or unit is also refused when
+// the profile has no free record for it, rather than kept for the run only.
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <string>
+#include <string_view>
+
+#include "factor_key_filter.h"
+#include "property_page.h"
+#include "sorted_combo_box.h"
+
+class CCustom : public CPropertyPage {
+    Q_OBJECT
+public:
+    CCustom();
+
+    QString m_strCategoryName;  // edit 1084
+    int m_nMode = -1;           // 0 "Add category", 1 "Existing category"
+    int m_nCategory = 0;        // catalogue row chosen in 1078
+
+    QGroupBox m_categoryFrame;         // "Add new category    "
+    QRadioButton m_addCategoryRadio;   // 1079
+    QLineEdit m_categoryEdit;          // 1084
+    QPushButton m_addCategoryButton;   // 1082
+    QGroupBox m_unitFrame;             // "Add units in existing category    "
+    QRadioButton m_existingRadio;      // 1080
+    SortedComboBox m_categoryCombo;    // 1078
+    QPushButton m_removeCategoryButton;// 1083
+    QLabel m_unitHeading;              // "UNIT" over 1087
+    QLabel m_factorHeading;            // "FACTOR" over 1086
+    QLabel m_existingUnitHeading;      // "UNIT" over 1085
+    QLabel m_oneLabel;                 // "1"
+    QLineEdit m_unitNameEdit;          // 1087
+    QLabel m_equalsIcon;               // icon 149
+    QLineEdit m_factorEdit;            // 1086
+    SortedComboBox m_unitCombo;        // 1085
+    QPushButton m_addUnitButton;       // 1054
+    QPushButton m_removeUnitButton;    // 1089
+
+    // Handlers, as the controls call them.
+    void OnModeChanged(int id);
+    void OnCategorySelected();
+    void OnAddCategory();
+    void OnRemoveCategory();
+    void OnAddUnit();
+    void OnRemoveUnit();
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(bool saveAndValidate) override;
+
+private:
+    // Refills 1085 with the units of m_nCategory and selects the first.
+    void FillUnitCombo();
+    // 1085, 1086 and 1089 work only while the chosen category has units.
+    void EnableUnitChoice(bool enable);
+    // The main window is told of every change at once.
+    void Notify(int row, int code);
+    // An information box captioned "Mezura" (or `caption`).
+    void Inform(const QString& text, const QString& caption = QStringLiteral("Mezura"));
+    // Yes when the user confirms with OK.
+    bool Confirm(const QString& text, bool withIcon);
+
+    QButtonGroup modeGroup_;
+    FactorKeyFilter factorFilter_;
+};

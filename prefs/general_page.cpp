@@ -1,0 +1,66 @@
+#include "general_page.h"
+
+#include "mezura_app.h"
+#include "mezura_dlg.h"
+#include "profile_keys.h"
+
+namespace {
+
+int ReadSwitch(std::string_view key) {
+    const std::string text = theApp()->Profile().GetProfileString(
+        profile::SettingsSection, key, profile::False);
+    return text == profile::True ? 1 : 0;
+}
+
+void WriteSwitch(std::string_view key, int on) {
+    theApp()->Profile().WriteProfileString(profile::SettingsSection, key,
+                                           on == 1 ? profile::True : profile::False);
+}
+
+}  // namespace
+
+CGeneral::CGeneral()
+    : CPropertyPage(162, QStringLiteral("General"), 249, 162),
+      m_onTopCheck(QStringLiteral("Always on top")),
+      m_optionsFrame(QStringLiteral("General Options  ")),
+      m_rememberCategoryCheck(QStringLiteral("Remember last used category on startup")) {
+    Place(m_onTopCheck, 1088, "m_onTopCheck", 15, 22, 60, 10);
+    Place(m_optionsFrame, -1, "m_optionsFrame", 7, 4, 235, 150);
+    Place(m_rememberCategoryCheck, 1090, "m_rememberCategoryCheck", 15, 35, 143, 10);
+    m_optionsFrame.lower();  // a frame, drawn behind the boxes it surrounds
+
+    connect(&m_onTopCheck, &QCheckBox::clicked, this, &CGeneral::OnOnTop);
+    connect(&m_rememberCategoryCheck, &QCheckBox::clicked, this, &CGeneral::OnRememberCategory);
+}
+
+bool CGeneral::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+    m_bOnTop = ReadSwitch(profile::OnTopKey);
+    m_bRememberCategory = ReadSwitch(profile::RememberCategoryKey);
+    UpdateData(false);
+    return true;
+}
+
+void CGeneral::DoDataExchange(bool saveAndValidate) {
+    if (saveAndValidate) {
+        m_bOnTop = m_onTopCheck.isChecked() ? 1 : 0;
+        m_bRememberCategory = m_rememberCategoryCheck.isChecked() ? 1 : 0;
+    } else {
+        m_onTopCheck.setChecked(m_bOnTop != 0);
+        m_rememberCategoryCheck.setChecked(m_bRememberCategory != 0);
+    }
+}
+
+void CGeneral::OnOnTop() {
+    UpdateData(true);
+    // The main window is reached through the application, not the sheet:
+    // it is the window that has to stay on top after the sheet has gone.
+    if (CMezuraDlg* window = theApp()->MainWindow())
+        window->SetTopmost(m_bOnTop == 1);
+    WriteSwitch(profile::OnTopKey, m_bOnTop);
+}
+
+void CGeneral::OnRememberCategory() {
+    UpdateData(true);
+    WriteSwitch(profile::RememberCategoryKey, m_bRememberCategory);
+}

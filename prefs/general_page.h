@@ -1,0 +1,36 @@
+#pragma once
+// The General tab: two switches that act and are stored the moment they
+// are clicked, so Cancel undoes neither.
+//
+//   click "Always on top"   -> main window topmost at once, Settings/OnTop = "TRUE"
+//   click it again          -> topmost state removed,       Settings/OnTop = "FALSE"
+//   click "Remember last used category on startup"
+//                           -> Settings/RememberCategory = "TRUE" (read at the next start)
+//
+// Both boxes open from the profile: only the exact text "TRUE" checks them
+// ("true", "1" or a missing key leave them clear).
+#include <QCheckBox>
+#include <QGroupBox>
+
+#include "property_page.h"
+
+class CGeneral : public CPropertyPage {
+    Q_OBJECT
+public:
+    CGeneral();
+
+    int m_bOnTop = 0;
+    int m_bRememberCategory = 0;
+
+    QCheckBox m_onTopCheck;             // 1088
+    QGroupBox m_optionsFrame;           // "General Options  "
+    QCheckBox m_rememberCategoryCheck;  // 1090
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(bool saveAndValidate) override;
+
+private:
+    void OnOnTop();
+    void OnRememberCategory();
+};

@@ -1,0 +1,32 @@
+// Options > Preferences on the main window: runs the sheet and, after OK,
+// takes over the Result Format page's choice, rebuilds the category list
+// when the visibility may have changed, and converts again.
+#include "catalogue_limits.h"
+#include "mezura_dlg.h"
+#include "prop_sheet.h"
+#include "result_format.h"
+#include "sorted_combo_box.h"
+#include "visibility_edited.h"
+
+void CMezuraDlg::OnPreferences() {
+    CPropSheet sheet(QStringLiteral("Preferences"), this, 0);
+    if (sheet.DoModal() != QDialog::Accepted)
+        return;
+
+    // Both stay -1 when the Result Format tab was not shown: nothing changes.
+    const int format = sheet.m_resultsPage.m_nFormat;
+    if (format >= FormatAuto && format <= FormatFixed)
+        ResultFormat = format;
+    const int precision = sheet.m_resultsPage.m_nPrecisionIndex + 1;
+    if (precision >= 1 && precision <= 9)
+        ResultPrecision = precision;
+
+    if (VisibilityEdited) {
+        SortedComboBox& categories = CategoryCombo();
+        categories.Empty();
+        FillCategoryList();
+        categories.Select(0);
+        OnSelchangeCategory();
+    }
+    Convert();
+}

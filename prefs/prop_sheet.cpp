@@ -1,0 +1,69 @@
+#include "prop_sheet.h"
+
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+CPropSheet::CPropSheet(const QString& caption, QWidget* parent, int startPage)
+    : QDialog(parent), buttons_(QDialogButtonBox::Ok | QDialogButtonBox::Cancel),
+      startPage_(startPage) {
+    setWindowTitle(caption);
+    setObjectName(QStringLiteral("CPropSheet"));
+    setFont(CPropertyPage::PageFont());
+    setModal(true);
+
+    // A click on a tab takes the focus to the tab itself, as on the
+    // platform's sheets: otherwise the focus would jump into the new page
+    // and, on Visible Categories, count as an edit of the list.
+    tabs_.tabBar()->setFocusPolicy(Qt::StrongFocus);
+    tabs_.setObjectName(QStringLiteral("tabs"));
+    buttons_.setObjectName(QStringLiteral("buttons"));
+    buttons_.button(QDialogButtonBox::Ok)->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(&tabs_);
+    layout->addWidget(&buttons_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    AddPage(m_generalPage);
+    AddPage(m_resultsPage);
+    AddPage(m_visiblePage);
+    AddPage(m_customPage);
+
+    connect(&buttons_, &QDialogButtonBox::accepted, this, &CPropSheet::accept);
+    connect(&buttons_, &QDialogButtonBox::rejected, this, &CPropSheet::reject);
+    connect(&tabs_, &QTabWidget::currentChanged, this, &CPropSheet::OnTabChanged);
+}
+
+void CPropSheet::AddPage(CPropertyPage& page) { tabs_.addTab(&page, page.Title()); }
+
+CPropertyPage& CPropSheet::Page(int index) {
+    return *static_cast<CPropertyPage*>(tabs_.widget(index));
+}
+
+int CPropSheet::DoModal() {
+    const QSignalBlocker quiet(tabs_);
+    tabs_.setCurrentIndex(startPage_);
+    activePage_ = tabs_.currentIndex();
+    if (activePage_ >= 0)
+        Page(activePage_).Activate();
+    return exec();
+}
+
+void CPropSheet::OnTabChanged(int index) {
+    if (activePage_ >= 0 && activePage_ < tabs_.count())
+        Page(activePage_).OnKillActive();
+    activePage_ = index;
+    if (index >= 0)
+        Page(index).Activate();
+}
+
+void CPropSheet::accept() {
+    if (activePage_ >= 0)
+        Page(activePage_).OnKillActive();
+    for (int index = 0; index < tabs_.count(); ++index) {
+        if (Page(index).IsInitialised())
+            Page(index).OnOK();
+    }
+    QDialog::accept();
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The Preferences sheet: a modal dialog titled "Preferences" with the tabs
+// General, Result Format, Visible Categories and Custom, in that order, and
+// the buttons OK and Cancel (there is no Apply).
+//
+// A page loads its state the first time its tab is shown (the start page
+// when the sheet opens); leaving a tab takes its controls into its members.
+// OK gives every page whose tab was shown its OnOK, in tab order, before
+// DoModal returns; Cancel, Escape and the close box give none.
+//
+//   open, press OK at once      General's OnOK only; Result Format keeps
+//                               m_nFormat == m_nPrecisionIndex == -1
+//   open Result Format, OK      its OnOK stores Precision, then Format
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QTabWidget>
+
+#include "custom_page.h"
+#include "general_page.h"
+#include "results_page.h"
+#include "visible_page.h"
+
+class CPropSheet : public QDialog {
+    Q_OBJECT
+public:
+    // `startPage` is the tab shown first (0 is General).
+    CPropSheet(const QString& caption, QWidget* parent, int startPage);
+
+    // Runs the sheet modally; QDialog::Accepted (1, IDOK) when closed with OK.
+    int DoModal();
+
+    CPropertyPage& Page(int index);
+    QTabWidget& Tabs() { return tabs_; }
+    QDialogButtonBox& Buttons() { return buttons_; }
+
+    void accept() override;
+
+private:
+    void AddPage(CPropertyPage& page);
+    void OnTabChanged(int index);
+
+    QTabWidget tabs_;
+    QDialogButtonBox buttons_;
+    int startPage_;
+    int activePage_ = -1;
+
+public:
+    // Declared in this order; the tabs follow the order they are added in.
+    CResults m_resultsPage;
+    CVisible m_visiblePage;
+    CCustom m_customPage;
+    CGeneral m_generalPage;
+};

@@ -1,0 +1,49 @@
+#include "property_page.h"
+
+#include <QComboBox>
+
+#include "dialog_units.h"
+
+CPropertyPage::CPropertyPage(int templateId, QString title, int widthDlu, int heightDlu)
+    : templateId_(templateId), title_(std::move(title)) {
+    setObjectName(QStringLiteral("page%1").arg(templateId));
+    setProperty("controlId", templateId);
+    // Every page template is drawn in MS Sans Serif 8; its dialog units are
+    // measured on the font the machine offers in its place.
+    setFont(PageFont());
+    setMinimumSize(Units().Size(widthDlu, heightDlu));
+}
+
+QFont CPropertyPage::PageFont() { return TemplateFont(QStringLiteral("MS Sans Serif"), 8); }
+
+DialogUnits CPropertyPage::Units() const { return DialogUnits(font()); }
+
+void CPropertyPage::Activate() {
+    if (initialised_)
+        return;
+    initialised_ = true;
+    OnInitDialog();
+}
+
+void CPropertyPage::OnKillActive() { UpdateData(true); }
+
+bool CPropertyPage::OnInitDialog() {
+    UpdateData(false);
+    return true;
+}
+
+void CPropertyPage::DoDataExchange(bool) {}
+
+void CPropertyPage::Place(QWidget& control, int controlId, const char* name, int x, int y,
+                          int width, int height) {
+    control.setParent(this);
+    control.setObjectName(QString::fromLatin1(name));
+    control.setProperty("controlId", controlId);
+    control.setGeometry(Units().Rect(x, y, width, height));
+}
+
+void CPropertyPage::PlaceDropDown(QComboBox& control, int controlId, const char* name, int x,
+                                  int y, int width, int droppedHeight) {
+    Place(control, controlId, name, x, y, width, droppedHeight);
+    control.resize(control.width(), control.sizeHint().height());
+}

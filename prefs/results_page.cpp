@@ -1,0 +1,133 @@
+#include "results_page.h"
+
+#include <algorithm>
+
+#include "mezura_app.h"
+#include "profile_keys.h"
+#include "result_format.h"
+
+namespace {
+
+constexpr int AutoFormatId = 1036;
+constexpr int ScientificId = 1037;
+constexpr int FixedId = 1038;
+
+}  // namespace
+
+CResults::CResults()
+    : CPropertyPage(155, QStringLiteral("Result Format"), 249, 162),
+      m_formatFrame(QStringLiteral("Select the format of the results     ")),
+      m_autoRadio(QStringLiteral("AutoFormat")),
+      m_scientificRadio(QStringLiteral("Scientific")),
+      m_fixedRadio(QStringLiteral("Fixed")),
+      m_precisionLabel(QStringLiteral("Set decimal precision ")),
+      m_previewFrame(QStringLiteral(" Preview ")),
+      m_preview(QStringLiteral("Static")) {
+    Place(m_formatFrame, -1, "m_formatFrame", 7, 7, 235, 148);
+    Place(m_autoRadio, AutoFormatId, "m_autoRadio", 17, 28, 52, 10);
+    Place(m_scientificRadio, ScientificId, "m_scientificRadio", 17, 42, 45, 10);
+    Place(m_fixedRadio, FixedId, "m_fixedRadio", 17, 56, 33, 10);
+    Place(m_precisionLabel, -1, "m_precisionLabel", 135, 57, 70, 8);
+    PlaceDropDown(m_precisionCombo, 1049, "m_precisionCombo", 209, 55, 22, 91);
+    Place(m_previewFrame, -1, "m_previewFrame", 17, 77, 213, 70);
+    Place(m_preview, 1050, "m_preview", 64, 110, 141, 8);
+    m_formatFrame.lower();
+    m_previewFrame.lower();
+    previewPlace_ = m_preview.geometry();
+
+    formatGroup_.addButton(&m_autoRadio, AutoFormatId);
+    formatGroup_.addButton(&m_scientificRadio, ScientificId);
+    formatGroup_.addButton(&m_fixedRadio, FixedId);
+    connect(&formatGroup_, &QButtonGroup::idClicked, this, &CResults::OnFormat);
+    connect(&m_precisionCombo, &QComboBox::activated, this, &CResults::OnSelchangePrecision);
+}
+
+QString CResults::PreviewText(int format, int precision) {
+    if (format < FormatAuto || format > FormatFixed)
+        return {};
+    const std::optional<std::string> text = FormatResultAs(PreviewSample, format, precision);
+    return text ? QString::fromStdString(*text) : QString();
+}
+
+void CResults::SetPreview(const QString& text) {
+    m_preview.setText(text);
+    // The bold face is taller than the template's line, and a precision read
+    // from a hand-edited profile can make the text far longer than the
+    // template's width: grow around the template's place, never cut.
+    const QSize needed = m_preview.sizeHint();
+    const int height = std::max(previewPlace_.height(), needed.height());
+    m_preview.setGeometry(previewPlace_.x(),
+                          previewPlace_.center().y() - height / 2,
+                          std::max(previewPlace_.width(), needed.width()), height);
+}
+
+int CResults::PreviewFontHeight(int dpiY) { return -(dpiY * 10 / 72); }
+
+bool CResults::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+
+    m_pPreviewFont = std::make_unique<QFont>(QStringLiteral("Arial"));
+    m_pPreviewFont->setStyleHint(QFont::SansSerif);  // the nearest face where Arial is missing
+    m_pPreviewFont->setPixelSize(-PreviewFontHeight(logicalDpiY()));
+    m_pPreviewFont->setWeight(QFont::Bold);
+
+    for (int precision = 1; precision <= 9; ++precision)
+        m_precisionCombo.addItem(QString::number(precision));
+    m_preview.setFont(*m_pPreviewFont);
+
+    ProfileStore& store = theApp()->Profile();
+    m_nFormat = store.GetProfileInt(profile::SettingsSection, profile::FormatKey,
+                                    profile::DefaultFormat);
+    ResultFormat = m_nFormat;
+    const int precision = store.GetProfileInt(profile::SettingsSection, profile::PrecisionKey,
+                                              profile::DefaultPrecision);
+    ResultPrecision = precision;
+    m_nPrecisionIndex = precision - 1;
+
+    SetPreview(PreviewText(m_nFormat, m_nPrecisionIndex + 1));
+    if (m_nFormat == FormatAuto)
+        m_precisionCombo.setEnabled(false);
+
+    UpdateData(false);
+    return true;
+}
+
+void CResults::DoDataExchange(bool saveAndValidate) {
+    if (saveAndValidate) {
+        m_nPrecisionIndex = m_precisionCombo.currentIndex();
+        const int checked = formatGroup_.checkedId();
+        m_nFormat = checked == -1 ? -1 : checked - AutoFormatId;
+        return;
+    }
+    m_precisionCombo.setCurrentIndex(
+        m_nPrecisionIndex >= 0 && m_nPrecisionIndex < m_precisionCombo.count() ? m_nPrecisionIndex
+                                                                               : -1);
+    // An exclusive group never lets its last checked button go: open it up
+    // to leave no mode selected when the stored Format is out of range.
+    formatGroup_.setExclusive(false);
+    for (QAbstractButton* button : formatGroup_.buttons())
+        button->setChecked(formatGroup_.id(button) - AutoFormatId == m_nFormat);
+    formatGroup_.setExclusive(true);
+}
+
+void CResults::OnFormat(int id) {
+    const int precision = m_precisionCombo.currentIndex() + 1;
+    const int format = id - AutoFormatId;
+    if (format == FormatAuto)
+        m_precisionCombo.setEnabled(false);
+    else if (format == FormatScientific || format == FormatFixed)
+        m_precisionCombo.setEnabled(true);
+    SetPreview(PreviewText(format, precision));
+}
+
+void CResults::OnSelchangePrecision() {
+    UpdateData(true);
+    OnFormat(AutoFormatId + m_nFormat);
+}
+
+void CResults::OnOK() {
+    UpdateData(true);
+    ProfileStore& store = theApp()->Profile();
+    store.WriteProfileInt(profile::SettingsSection, profile::PrecisionKey, m_nPrecisionIndex + 1);
+    store.WriteProfileInt(profile::SettingsSection, profile::FormatKey, m_nFormat);
+}

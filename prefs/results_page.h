@@ -1,0 +1,67 @@
+#pragma once
+// The Result Format tab: AutoFormat, Scientific or Fixed with 1 to 9
+// decimals, and a live preview of the sample 123.4567897689834 in bold Arial.
+//
+//   mode         precision 3    preview
+//   AutoFormat   (not used)     123.45678976898    precision list disabled
+//   Scientific   3              1.235e+002
+//   Fixed        3              123.457
+//   no mode      any            (empty)
+//
+// Showing the tab loads Format and Precision from the profile into the page
+// and into ResultFormat / ResultPrecision, whatever button later closes the
+// sheet. Clicks change only the preview; OK stores Precision, then Format.
+// The main window takes m_nFormat and m_nPrecisionIndex + 1 after the sheet
+// closes with OK; both stay -1 when the tab was never shown.
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <memory>
+
+#include "property_page.h"
+
+class CResults : public CPropertyPage {
+    Q_OBJECT
+public:
+    static constexpr double PreviewSample = 123.4567897689834;
+
+    CResults();
+
+    // The preview for mode `format` (0..2, anything else gives "") and
+    // precision `precision`.
+    static QString PreviewText(int format, int precision);
+
+    // Pixel height of the preview font: -(dpiY * 10 / 72), the fraction
+    // dropped: -13 at 96 dots per inch, -16 at 120.
+    static int PreviewFontHeight(int dpiY);
+
+    void OnOK() override;
+
+    std::unique_ptr<QFont> m_pPreviewFont;
+    int m_nPrecisionIndex = -1;
+    int m_nFormat = -1;
+
+    QGroupBox m_formatFrame;        // "Select the format of the results     "
+    QRadioButton m_autoRadio;       // 1036
+    QRadioButton m_scientificRadio; // 1037
+    QRadioButton m_fixedRadio;      // 1038
+    QLabel m_precisionLabel;        // "Set decimal precision "
+    QComboBox m_precisionCombo;     // 1049
+    QGroupBox m_previewFrame;       // " Preview "
+    QLabel m_preview;               // 1050
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(bool saveAndValidate) override;
+
+private:
+    void OnFormat(int id);
+    void OnSelchangePrecision();
+    void SetPreview(const QString& text);
+
+    QButtonGroup formatGroup_;
+    QRect previewPlace_;  // the template's rectangle of 1050, in pixels
+};

@@ -1,0 +1,3 @@
+#include "visibility_edited.h"
+
+bool VisibilityEdited = false;

@@ -1,0 +1,77 @@
+#include "visible_page.h"
+
+#include <QEvent>
+
+#include "catalogue.h"
+#include "profile_records.h"
+#include "text_edge.h"
+#include "visibility_edited.h"
+
+CVisible::CVisible()
+    : CPropertyPage(160, QStringLiteral("Visible Categories"), 249, 162),
+      m_displayAllCheck(QStringLiteral("Display all Categories")) {
+    Place(m_categoryList, 1073, "m_categoryList", 7, 7, 235, 135);
+    Place(m_displayAllCheck, 1074, "m_displayAllCheck", 7, 144, 83, 10);
+    m_categoryList.setSelectionMode(QAbstractItemView::SingleSelection);
+    m_categoryList.installEventFilter(this);
+    connect(&m_displayAllCheck, &QCheckBox::clicked, this, &CVisible::OnDisplayAll);
+}
+
+bool CVisible::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+    for (int row = 0; row < BuiltinCategoryCount; ++row) {
+        auto* item = new QListWidgetItem(QStringFromCp1252(UnitNames[row][0]));
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+        m_categoryList.insertItem(row, item);
+    }
+    for (int row = 0; row < BuiltinCategoryCount; ++row) {
+        if (CategoryVisible[row] != 0)
+            SetRowCheck(row, true);
+    }
+    return true;
+}
+
+void CVisible::DoDataExchange(bool saveAndValidate) {
+    if (saveAndValidate)
+        m_bDisplayAll = m_displayAllCheck.isChecked() ? 1 : 0;
+    else
+        m_displayAllCheck.setChecked(m_bDisplayAll != 0);
+}
+
+bool CVisible::eventFilter(QObject* watched, QEvent* event) {
+    // Clicking the list gives it the focus before any row can change, and
+    // the keyboard toggles rows only while it has the focus: the focus is
+    // the one sign that the user may have edited the rows.
+    if (watched == &m_categoryList && event->type() == QEvent::FocusIn)
+        VisibilityEdited = true;
+    return CPropertyPage::eventFilter(watched, event);
+}
+
+void CVisible::OnDisplayAll() {
+    UpdateData(true);
+    if (m_bDisplayAll != 1)
+        return;  // clearing the box leaves every row as it is
+    for (int row = 0; row < BuiltinCategoryCount; ++row)
+        SetRowCheck(row, true);
+    VisibilityEdited = true;
+}
+
+void CVisible::OnOK() {
+    if (!VisibilityEdited)
+        return;
+    for (int row = 0; row < BuiltinCategoryCount; ++row)
+        CategoryVisible[row] = RowCheck(row);
+}
+
+int CVisible::RowCheck(int row) const {
+    const QListWidgetItem* item = m_categoryList.item(row);
+    if (item == nullptr)
+        return 1;  // a row that is not there cannot hide its category
+    return item->checkState() == Qt::Unchecked ? 0 : 1;
+}
+
+void CVisible::SetRowCheck(int row, bool checked) {
+    if (QListWidgetItem* item = m_categoryList.item(row))
+        item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+}
