@@ -54,7 +54,6 @@ public:
         out_.Put('\n');
     }
 
-    const BatchSummary& Summary() const { return summary_; }
     BatchSummary& Summary() { return summary_; }
 
 private:
