@@ -62,6 +62,11 @@ public:
 
 private:
     struct Cache;
+    // The stored value, unquoted and not shortened; valid until the next read.
+    std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
+    ProfileWriteResult Write(std::string_view section, std::string_view key,
+                             std::optional<std::string_view> value);
+
     std::string path_;
     std::function<void(const ProfileError&)> listener_;
     mutable std::shared_ptr<Cache> cache_;

@@ -1,0 +1,117 @@
+// Reads answer from a parse of the file that is reused while the file is
+// unchanged; writes lock, re-read, change one line and replace the file.
+#include "profile_store.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+
+#include "atomic_file.h"
+#include "file_lock.h"
+#include "file_path.h"
+#include "file_read.h"
+#include "file_stamp.h"
+#include "ini_index.h"
+#include "ini_text.h"
+
+namespace {
+
+// The buffer of the Windows functions holds 4,096 bytes with the final NUL.
+constexpr size_t MaxReadLength = 4095;
+
+std::string Shortened(std::string_view text) { return std::string(text.substr(0, MaxReadLength)); }
+
+// "12abc" -> 12, "-7" -> -7, "abc" -> 0, "99999999999" -> INT_MAX.
+int LeadingInteger(std::string_view text) {
+    size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
+    long long magnitude = 0;
+    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        magnitude = std::min(limit, magnitude * 10 + (text[i] - '0'));
+    }
+    return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
+}  // namespace
+
+struct ProfileStore::Cache {
+    FileStamp stamp;
+    bool settled = false;  // changed long enough before it was read to be reused
+    ini::Index index;
+};
+
+ProfileStore::ProfileStore(std::string path) : path_(std::move(path)) {}
+
+std::optional<std::string_view> ProfileStore::Find(std::string_view section,
+                                                   std::string_view key) const {
+    struct stat status{};
+    if (::stat(path_.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+    if (!cache_ || !cache_->settled || !(cache_->stamp == StampOf(status))) {
+        const std::int64_t readAt = WallClockNs();
+        FileRead file = ReadProfileFile(path_);
+        if (!file.exists) return std::nullopt;  // unreadable files read as absent
+        cache_ = std::make_shared<Cache>(
+            Cache{file.stamp, IsSettled(file.stamp, readAt), ini::Index(std::move(file.text))});
+    }
+    return cache_->index.Find(section, key);
+}
+
+std::string ProfileStore::GetProfileString(std::string_view section, std::string_view key,
+                                           std::string_view defaultValue) const {
+    return Shortened(Find(section, key).value_or(defaultValue));
+}
+
+int ProfileStore::GetProfileInt(std::string_view section, std::string_view key,
+                                int defaultValue) const {
+    const std::optional<std::string_view> value = Find(section, key);
+    return value ? LeadingInteger(value->substr(0, MaxReadLength)) : defaultValue;
+}
+
+ProfileWriteResult ProfileStore::WriteProfileString(std::string_view section, std::string_view key,
+                                                    std::optional<std::string_view> value) {
+    ProfileWriteResult result = Write(section, key, value);
+    if (result && listener_) listener_(*result);
+    return result;
+}
+
+ProfileWriteResult ProfileStore::WriteProfileInt(std::string_view section, std::string_view key,
+                                                 int value) {
+    return WriteProfileString(section, key, std::to_string(value));
+}
+
+void ProfileStore::SetWriteErrorListener(std::function<void(const ProfileError&)> listener) {
+    listener_ = std::move(listener);
+}
+
+ProfileWriteResult ProfileStore::Write(std::string_view section, std::string_view key,
+                                       std::optional<std::string_view> value) {
+    if (auto refusal = ini::RefuseWrite(section, key, value)) return ProfileError{path_, *refusal};
+    auto failure = [this](std::error_code error) { return ProfileError{path_, error.message()}; };
+
+    std::error_code error;
+    const std::string file = FollowSymlinks(path_, error);
+    if (error) return failure(error);
+    if ((error = MakeFolders(ParentFolder(file)))) return failure(error);
+
+    // Another process may have written since we last looked: change the
+    // file as it is now, and let nobody else write until it is replaced.
+    const FileLock lock(file + ".lock");
+    if (lock.Error()) return failure(lock.Error());
+    const FileRead current = ReadProfileFile(file);
+    if (current.error) return failure(current.error);  // never overwrite what we could not read
+    const std::optional<std::string> changed = ini::ApplyWrite(current.text, section, key, value);
+    if (!changed) return std::nullopt;
+    // A read-only profile stays as it is, as it would on Windows, even
+    // though its folder would let us replace it.
+    if (current.exists && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) {
+        return failure({errno, std::generic_category()});
+    }
+    if ((error = ReplaceFileAtomically(file, *changed))) return failure(error);
+    return std::nullopt;
+}
