@@ -83,11 +83,16 @@ expect_reply "unit with superscript two and trailing blank, escaped" \
     'Centimeters/sec²\ ' 1 Centimeters/sec²
 expect_reply "after an opening quote names go in as they are, blank kept" \
     "$(lines 'Centimeters/sec' 'Centimeters/sec² ')" 1 "'Centimeters/sec"
-expect_among "FROM: names from every category, each once" \
-    "$(lines Minutes Miles Miles/hour-min 'Miles²')" "" 1 Mi
-expect_eq "FROM: Minutes of Angle and Time offered once" 1 "$(reply 1 Mi | grep -cx Minutes)"
+from_mi=$(reply 1 Mi)
+for name in Minutes Miles Miles/hour-min 'Miles²'; do
+    expect_eq "FROM: $name offered once among every category's" 1 "$(grep -cxF -- "$name" <<<"$from_mi")"
+done
 expect_among "TO: only the categories of FROM" \
     "$(lines Miles Millimeters)" "$(lines Minutes Miles/hour-min 'Miles²')" 1 Kilometers Mi
+expect_among "TO: FROM with its trailing blank names its category" \
+    'Feet/sec²' Feet 1 'Centimeters/sec²\ ' Fe
+expect_among "TO: every unit when FROM names none" \
+    "$(lines Feet 'Feet/sec²')" "" 1 Parsnips Fe
 expect_among "--category narrows both places" Minutes "$(lines Miles Mil)" --category Time 1 Mi
 expect_among "a negative VALUE is not an option" Kilometers "" -5 Kilo
 expect_reply "TO after FROM with a blank" 'Smoot\ \(MIT\)' \
