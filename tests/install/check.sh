@@ -40,7 +40,30 @@ finish() {
 # A private scratch folder, gone when the test ends; the programs see an
 # empty settings folder inside it, never the user's own.
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/mezura-install-test.XXXXXX") || exit 1
-trap 'rm -rf "$scratch"' EXIT
+manifest=""
+
+cleanup() {
+    if [[ -n $manifest ]]; then
+        if [[ -f $scratch/install_manifest.txt ]]; then
+            cp -p "$scratch/install_manifest.txt" "$manifest"
+        else
+            rm -f "$manifest"
+        fi
+    fi
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# keep_install_manifest BUILD_DIR: `cmake --install` and cpack both rewrite
+# the build tree's install_manifest.txt, the list a user's
+# `xargs rm < build/install_manifest.txt` uninstalls; the test puts back
+# what was there.
+keep_install_manifest() {
+    manifest=$1/install_manifest.txt
+    if [[ -f $manifest ]]; then
+        cp -p "$manifest" "$scratch/install_manifest.txt"
+    fi
+}
 export XDG_CONFIG_HOME=$scratch/config
 mkdir -p "$XDG_CONFIG_HOME"
 export QT_QPA_PLATFORM=offscreen

@@ -8,6 +8,7 @@ set -uo pipefail
 build=$1 with_window=$2
 . "$(dirname "$0")/check.sh"
 
+keep_install_manifest "$build"
 arch=$(dpkg --print-architecture)
 must cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" || finish
 deb=$scratch/out/mezura_4.0.0_$arch.deb

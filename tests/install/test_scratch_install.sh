@@ -9,6 +9,7 @@ set -uo pipefail
 build=$1 source=$2 with_window=$3
 . "$(dirname "$0")/check.sh"
 
+keep_install_manifest "$build"
 prefix=$scratch/prefix
 must cmake --install "$build" --prefix "$prefix" || finish
 
