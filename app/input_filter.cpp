@@ -18,6 +18,8 @@ bool NumberInputFilter::LetsThrough(const QKeyEvent& event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return true;  // the window's keys, handled before any character exists
+    case Qt::Key_Delete:
+        return true;  // an editing key, though X11 gives it the text DEL
     default:
         break;
     }

@@ -11,6 +11,7 @@
 //   Tab, Shift+Tab, Esc, Enter                go on to the window (moving the
 //                                             focus, leaving, nothing)
 //   arrows, Home, End, Delete, Shift+Insert   reach the field: they type nothing
+//                                             (Delete even where X11 calls it DEL)
 #include <QObject>
 
 class QKeyEvent;

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 class GroupFrame : public QWidget {
+    Q_OBJECT
 public:
     explicit GroupFrame(const QString& title, QWidget* parent = nullptr);
 
