@@ -1,5 +1,8 @@
 #include "ini_text.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstring>
 #include <vector>
 
 #include "text_1252.h"
@@ -60,21 +63,26 @@ Line ParseLine(std::string_view content) {
 
 LineReader::LineReader(std::string_view text) : text_(text), pos_(ByteOrderMarkSize(text)) {}
 
+// memchr is far faster than a loop over the bytes. Each search result is
+// kept until the reader passes it, so a file that uses only one kind of line
+// end is still scanned once, not once per line.
+size_t LineReader::NextOf(char c, size_t& cached) const {
+    if (cached < pos_ || cached == Unknown) {
+        const void* found = std::memchr(text_.data() + pos_, c, text_.size() - pos_);
+        cached = found ? static_cast<size_t>(static_cast<const char*>(found) - text_.data()) : text_.size();
+    }
+    return cached;
+}
+
 std::optional<LineReader::Placed> LineReader::Next() {
     if (pos_ >= text_.size()) return std::nullopt;
     const size_t begin = pos_;
-    size_t contentEnd = begin;
-    while (contentEnd < text_.size() && text_[contentEnd] != '\n' && text_[contentEnd] != '\r') {
-        ++contentEnd;
-    }
-    size_t end;
-    if (contentEnd == text_.size()) {
-        end = contentEnd;
-    } else if (text_[contentEnd] == '\r' && contentEnd + 1 < text_.size() &&
-               text_[contentEnd + 1] == '\n') {
-        end = contentEnd + 2;
-    } else {
-        end = contentEnd + 1;
+    const size_t contentEnd = std::min(NextOf('\n', nextLf_), NextOf('\r', nextCr_));
+    size_t end = contentEnd;
+    if (contentEnd < text_.size()) {
+        const bool crlf = text_[contentEnd] == '\r' && contentEnd + 1 < text_.size() &&
+                          text_[contentEnd + 1] == '\n';
+        end = contentEnd + (crlf ? 2 : 1);
     }
     pos_ = end;
     return Placed{begin, contentEnd, end, ParseLine(text_.substr(begin, contentEnd - begin))};
@@ -96,6 +104,17 @@ std::optional<std::string_view> FindValue(std::string_view text, std::string_vie
         }
     }
     return std::nullopt;
+}
+
+int LeadingInteger(std::string_view value) {
+    const bool negative = value.starts_with('-');
+    if (negative || value.starts_with('+')) value.remove_prefix(1);
+    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    long long magnitude = 0;
+    for (size_t i = 0; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i) {
+        magnitude = std::min(limit, magnitude * 10 + (value[i] - '0'));
+    }
+    return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
 std::string EncodeValue(std::string_view value) {

@@ -45,8 +45,13 @@ public:
     std::optional<Placed> Next();
 
 private:
+    static constexpr size_t Unknown = static_cast<size_t>(-1);
+    size_t NextOf(char c, size_t& cached) const;
+
     std::string_view text_;
     size_t pos_;
+    size_t nextLf_ = Unknown;  // the next "\n" at or after pos_, or the text's size
+    size_t nextCr_ = Unknown;
 };
 
 // Size of a UTF-8 byte-order mark at the start of `text`: 3 or 0.
@@ -63,6 +68,11 @@ std::string_view Unquote(std::string_view stored);
 // nothing when either is missing. Blanks around the names are ignored.
 std::optional<std::string_view> FindValue(std::string_view text, std::string_view section,
                                           std::string_view key);
+
+// The decimal integer at the start of a value, saturating at the int range:
+//   "12abc" -> 12, "-7" -> -7, "+5" -> 5, "abc" -> 0, "" -> 0, "- 1" -> 0,
+//   "0x10" -> 0, "99999999999" -> 2147483647, "-99999999999" -> -2147483648.
+int LeadingInteger(std::string_view value);
 
 // The stored form of a value that reads back as itself: a value that starts
 // or ends with a blank, or is wrapped in a matching pair of quotes, gets one

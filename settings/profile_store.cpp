@@ -6,9 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <climits>
 
 #include "atomic_file.h"
 #include "file_lock.h"
@@ -24,19 +22,6 @@ namespace {
 constexpr size_t MaxReadLength = 4095;
 
 std::string Shortened(std::string_view text) { return std::string(text.substr(0, MaxReadLength)); }
-
-// "12abc" -> 12, "-7" -> -7, "abc" -> 0, "99999999999" -> INT_MAX.
-int LeadingInteger(std::string_view text) {
-    size_t i = 0;
-    const bool negative = !text.empty() && text[0] == '-';
-    if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
-    long long magnitude = 0;
-    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        magnitude = std::min(limit, magnitude * 10 + (text[i] - '0'));
-    }
-    return static_cast<int>(negative ? -magnitude : magnitude);
-}
 
 }  // namespace
 
@@ -70,7 +55,7 @@ std::string ProfileStore::GetProfileString(std::string_view section, std::string
 int ProfileStore::GetProfileInt(std::string_view section, std::string_view key,
                                 int defaultValue) const {
     const std::optional<std::string_view> value = Find(section, key);
-    return value ? LeadingInteger(value->substr(0, MaxReadLength)) : defaultValue;
+    return value ? ini::LeadingInteger(value->substr(0, MaxReadLength)) : defaultValue;
 }
 
 ProfileWriteResult ProfileStore::WriteProfileString(std::string_view section, std::string_view key,

@@ -201,12 +201,12 @@ TEST(HugeProfileTest, HundredMegabyteProfile) {
     ProfileStore store(path);
     std::string text = "[Big]\r\n";
     text.reserve(100'100'000);
-    const std::string line = "=" + std::string(90, 'v') + "\r\n";
+    const std::string line = "=" + std::string(990, 'v') + "\r\n";
     for (int i = 0; text.size() < 100'000'000; ++i) text.append("K").append(std::to_string(i)).append(line);
     text += "[Settings]\r\nFormat=2\r\n";
     WriteBytes(path, text);
     EXPECT_EQ(store.GetProfileInt("Settings", "Format", 0), 2);
-    EXPECT_EQ(store.GetProfileString("big", "k12345"), std::string(90, 'v'));
+    EXPECT_EQ(store.GetProfileString("big", "k12345"), std::string(990, 'v'));
     ASSERT_EQ(store.WriteProfileInt("Settings", "Precision", 3), std::nullopt);
     EXPECT_EQ(store.GetProfileInt("Settings", "Precision", 0), 3);
     struct stat status{};
