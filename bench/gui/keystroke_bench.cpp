@@ -1,0 +1,103 @@
+// Time from a keystroke in the input field to the new output text, on the
+// real main window: "Distance", Kilometers to Miles, typing 1 and erasing it
+// in turn, so every keystroke converts and changes the output.
+//
+//   bench_gui_keystroke [--keys N]     (default 2000; offscreen unless
+//                                       QT_QPA_PLATFORM says otherwise)
+//
+// Prints the median, the 90th percentile and the mean in microseconds. The
+// key press is timed up to the moment the output field holds the new text;
+// the release is sent outside the timing.
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "mezura_app.h"
+#include "mezura_dlg.h"
+#include "sorted_combo_box.h"
+#include "sorted_list_box.h"
+
+namespace {
+
+int KeysFromArguments(int argc, char* argv[])
+{
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--keys") == 0)
+            return std::max(2, std::atoi(argv[i + 1]));
+    return 2000;
+}
+
+void SelectUnit(SortedListBox& list, const char* name)
+{
+    const int position = list.FindExact(name);
+    list.scrollToItem(list.item(position));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list.visualItemRect(list.item(position)).center());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const int keys = KeysFromArguments(argc, argv);
+    QApplication application(argc, argv);
+    QTemporaryDir profileFolder;
+    CMezuraApp app(profileFolder.filePath(QStringLiteral("mezura.INI")).toStdString());
+    CMezuraDlg window;
+    app.SetMainWindow(&window);
+    window.OnInitDialog();
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "the window did not show\n");
+        return 1;
+    }
+
+    SortedComboBox& categories = window.CategoryCombo();
+    categories.setCurrentIndex(categories.FindExact("Distance"));  // as a user's pick: notifies
+    SelectUnit(*window.findChild<SortedListBox*>(QStringLiteral("m_inputUnits")), "Kilometers");
+    SelectUnit(*window.findChild<SortedListBox*>(QStringLiteral("m_outputUnits")), "Miles");
+    auto* input = window.findChild<QLineEdit*>(QStringLiteral("m_inputEdit"));
+    auto* output = window.findChild<QLineEdit*>(QStringLiteral("m_outputEdit"));
+    input->setFocus();
+    input->clear();
+
+    std::vector<double> microseconds;
+    microseconds.reserve(static_cast<size_t>(keys));
+    for (int i = 0; i < keys; ++i) {
+        const bool typing = i % 2 == 0;
+        const Qt::Key key = typing ? Qt::Key_1 : Qt::Key_Backspace;
+        const char* expected = typing ? "0.62137119223733" : "0";
+        const auto start = std::chrono::steady_clock::now();
+        QTest::keyPress(input, key);
+        const bool changed = output->text() == QLatin1String(expected);
+        const auto end = std::chrono::steady_clock::now();
+        QTest::keyRelease(input, key);
+        if (!changed) {
+            std::fprintf(stderr, "keystroke %d: output %s, expected %s\n", i, qPrintable(output->text()), expected);
+            return 1;
+        }
+        microseconds.push_back(std::chrono::duration<double, std::micro>(end - start).count());
+        if (i % 64 == 0)
+            QApplication::processEvents();  // let the window paint now and then, as it would
+    }
+
+    std::vector<double> sorted = microseconds;
+    std::sort(sorted.begin(), sorted.end());
+    const double median = sorted[sorted.size() / 2];
+    const double p90 = sorted[sorted.size() * 9 / 10];
+    const double mean = std::accumulate(sorted.begin(), sorted.end(), 0.0) / static_cast<double>(sorted.size());
+    std::printf("keystroke to output: median %.1f us, p90 %.1f us, mean %.1f us over %d keys\n", median, p90,
+                mean, keys);
+    window.EndDialog();
+    return 0;
+}
