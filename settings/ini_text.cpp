@@ -66,7 +66,7 @@ LineReader::LineReader(std::string_view text) : text_(text), pos_(ByteOrderMarkS
 // memchr is far faster than a loop over the bytes. Each search result is
 // kept until the reader passes it, so a file that uses only one kind of line
 // end is still scanned once, not once per line.
-size_t LineReader::NextOf(char c, size_t& cached) const {
+size_t LineReader::NextOf(char c, size_t& cached) {
     if (cached < pos_ || cached == Unknown) {
         const void* found = std::memchr(text_.data() + pos_, c, text_.size() - pos_);
         cached = found ? static_cast<size_t>(static_cast<const char*>(found) - text_.data()) : text_.size();

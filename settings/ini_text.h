@@ -46,7 +46,7 @@ public:
 
 private:
     static constexpr size_t Unknown = static_cast<size_t>(-1);
-    size_t NextOf(char c, size_t& cached) const;
+    size_t NextOf(char c, size_t& cached);
 
     std::string_view text_;
     size_t pos_;

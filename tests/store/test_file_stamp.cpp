@@ -38,14 +38,4 @@ INSTANTIATE_TEST_SUITE_P(
                       SettleCase{"ModifiedInTheFuture", 300 * Second, 100 * Second, 200 * Second, false}),
     RowName());
 
-TEST(FileStampTest, EveryFieldTellsVersionsApart) {
-    const FileStamp base{1, 2, 3, 4, 5};
-    EXPECT_EQ(base, (FileStamp{1, 2, 3, 4, 5}));
-    EXPECT_NE(base, (FileStamp{9, 2, 3, 4, 5}));
-    EXPECT_NE(base, (FileStamp{1, 9, 3, 4, 5}));
-    EXPECT_NE(base, (FileStamp{1, 2, 9, 4, 5}));
-    EXPECT_NE(base, (FileStamp{1, 2, 3, 9, 5}));
-    EXPECT_NE(base, (FileStamp{1, 2, 3, 4, 9}));
-}
-
 }  // namespace
