@@ -15,10 +15,12 @@
 namespace {
 
 // Any of the 31 rows, free ones included: while a row is free it is named
-// "Custom", so "custom" is taken as long as a row is free.
+// "Custom", so "custom" is taken as long as a row is free. Names that differ
+// only by blanks at either end are taken too: they would share one profile
+// section, and with it their units.
 bool IsCategoryNameTaken(std::string_view name) {
     for (int row = 0; row < CategoryRowCount; ++row) {
-        if (EqualsNoCase(UnitNames[row][0], name))
+        if (SectionNamesMeet(UnitNames[row][0], name))
             return true;
     }
     return false;

@@ -21,7 +21,7 @@
 // cannot hold, control characters. A category or unit is also refused when
 // the profile has no free record for it, rather than kept for the run only.
 #include <QButtonGroup>
-#include <QGroupBox>
+#include "group_frame.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,11 +42,11 @@ public:
     int m_nMode = -1;           // 0 "Add category", 1 "Existing category"
     int m_nCategory = 0;        // catalogue row chosen in 1078
 
-    QGroupBox m_categoryFrame;         // "Add new category    "
+    GroupFrame m_categoryFrame;         // "Add new category    "
     QRadioButton m_addCategoryRadio;   // 1079
     QLineEdit m_categoryEdit;          // 1084
     QPushButton m_addCategoryButton;   // 1082
-    QGroupBox m_unitFrame;             // "Add units in existing category    "
+    GroupFrame m_unitFrame;             // "Add units in existing category    "
     QRadioButton m_existingRadio;      // 1080
     SortedComboBox m_categoryCombo;    // 1078
     QPushButton m_removeCategoryButton;// 1083

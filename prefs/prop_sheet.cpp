@@ -35,6 +35,12 @@ CPropSheet::CPropSheet(const QString& caption, QWidget* parent, int startPage)
     connect(&tabs_, &QTabWidget::currentChanged, this, &CPropSheet::OnTabChanged);
 }
 
+CPropSheet::~CPropSheet() {
+    // The pages go first, and each one leaving makes the tab widget show
+    // another: no page may be initialised or exchanged on its way out.
+    disconnect(&tabs_, nullptr, this, nullptr);
+}
+
 void CPropSheet::AddPage(CPropertyPage& page) { tabs_.addTab(&page, page.Title()); }
 
 CPropertyPage& CPropSheet::Page(int index) {
@@ -42,8 +48,10 @@ CPropertyPage& CPropSheet::Page(int index) {
 }
 
 int CPropSheet::DoModal() {
-    const QSignalBlocker quiet(tabs_);
-    tabs_.setCurrentIndex(startPage_);
+    {
+        const QSignalBlocker quiet(tabs_);  // the start page is shown, not changed to
+        tabs_.setCurrentIndex(startPage_);
+    }
     activePage_ = tabs_.currentIndex();
     if (activePage_ >= 0)
         Page(activePage_).Activate();

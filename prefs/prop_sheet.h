@@ -25,6 +25,7 @@ class CPropSheet : public QDialog {
 public:
     // `startPage` is the tab shown first (0 is General).
     CPropSheet(const QString& caption, QWidget* parent, int startPage);
+    ~CPropSheet() override;
 
     // Runs the sheet modally; QDialog::Accepted (1, IDOK) when closed with OK.
     int DoModal();

@@ -16,7 +16,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFont>
-#include <QGroupBox>
+#include "group_frame.h"
 #include <QLabel>
 #include <QRadioButton>
 #include <memory>
@@ -44,13 +44,13 @@ public:
     int m_nPrecisionIndex = -1;
     int m_nFormat = -1;
 
-    QGroupBox m_formatFrame;        // "Select the format of the results     "
+    GroupFrame m_formatFrame;        // "Select the format of the results     "
     QRadioButton m_autoRadio;       // 1036
     QRadioButton m_scientificRadio; // 1037
     QRadioButton m_fixedRadio;      // 1038
     QLabel m_precisionLabel;        // "Set decimal precision "
     QComboBox m_precisionCombo;     // 1049
-    QGroupBox m_previewFrame;       // " Preview "
+    GroupFrame m_previewFrame;       // " Preview "
     QLabel m_preview;               // 1050
 
 protected:

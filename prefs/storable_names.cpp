@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "text_1252.h"
+
 namespace {
 
 bool IsControlByte(char c) {
@@ -19,12 +21,26 @@ bool IsControlByte(char c) {
     }
 }
 
+// Tabs are control characters, refused before they could be trimmed.
+std::string_view TrimSpaces(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace
 
 bool IsStorableUnitName(std::string_view name) {
-    return std::none_of(name.begin(), name.end(), IsControlByte);
+    return name.size() <= MaxStoredNameLength &&
+           std::none_of(name.begin(), name.end(), IsControlByte);
 }
 
 bool IsStorableCategoryName(std::string_view name) {
-    return IsStorableUnitName(name) && name.find(']') == std::string_view::npos;
+    return IsStorableUnitName(name) && name.find(']') == std::string_view::npos &&
+           !TrimSpaces(name).empty();
+}
+
+bool SectionNamesMeet(std::string_view a, std::string_view b) {
+    return EqualsNoCase(TrimSpaces(a), TrimSpaces(b));
 }
