@@ -1,6 +1,5 @@
 // mezura: the window. "mezura --version" prints the version and ends.
 #include <QApplication>
-#include <QFileInfo>
 #include <cstdio>
 #include <cstring>
 
@@ -20,9 +19,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(MEZURA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("mezura"));
 
-    // The profile is named after the program's file title: another name for
-    // the executable means another profile, as it always has.
-    const QString fileTitle = QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName();
-    CMezuraApp app(ProfilePathForProgram(fileTitle.toStdString()));
+    // The profile is named after the program's file title (build/mezura keeps
+    // mezura.INI): another name for the executable means another profile.
+    CMezuraApp app(ProfilePathForProgram(argv[0]));
     return app.InitInstance();
 }
