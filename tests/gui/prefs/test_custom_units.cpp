@@ -1,0 +1,308 @@
+// Custom units on the Custom tab: the factor arithmetic, the limits, the
+// refusals, removal, and the factor field's key filter.
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+
+#include "catalogue.h"
+#include "custom_page.h"
+#include "custom_steps.h"
+#include "number_text.h"
+#include "prefs_fixture.h"
+#include "profile_keys.h"
+#include "prop_sheet.h"
+#include "sorted_combo_box.h"
+
+using CustomUnitsTest = PrefsTest;
+
+namespace {
+
+const QString InvalidName = QStringLiteral("Please enter a valid name for the new unit.");
+const QString InUse = QStringLiteral("The name you have chosen \nis already in use.");
+const QString BadFactor = QStringLiteral("Enter a valid conversion factor for the unit");
+const QString TenUnits =
+    QStringLiteral("You have reached maximum allowed custom unit for this category.");
+const QString FullRow =
+    QStringLiteral("You have reached the maximum allowed custom units for this category");
+
+constexpr int DistanceRow = 10;
+
+bool Lists(const std::vector<std::string>& names, const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+}  // namespace
+
+TEST_F(CustomUnitsTest, SpanAsNineInches) {
+    StartWindow();
+    ChooseMainCategory("Distance");
+    RunPreferences([&](CPropSheet& sheet) {
+        CCustom& page = OpenCustomTab(sheet);
+        ChooseCategory(page, "Distance");
+        AddUnit(page, "span", "9", "Inches");
+        EXPECT_TRUE(desktop_.messages.empty());
+        EXPECT_EQ(desktop_.exclamations, 1);
+        EXPECT_EQ(UnitCount(DistanceRow), 20);
+        EXPECT_EQ(UnitNames[DistanceRow][20], "Span");
+        EXPECT_EQ(UnitFactors[DistanceRow][20], ParseNumberPrefix("22.86000000000000"));
+        EXPECT_NEAR(UnitFactors[DistanceRow][20], 22.86, 1e-12);
+        EXPECT_EQ(Stored("Distance", "CustomUnit_1"), "Span");
+        EXPECT_EQ(Stored("Distance", "CustomValue_1"), "22.86000000000000");
+        EXPECT_EQ(Stored("Distance", "CustomUnits"), "1");
+        EXPECT_EQ(page.m_unitNameEdit.text(), "");
+        EXPECT_EQ(page.m_factorEdit.text(), "");
+        EXPECT_EQ(page.m_unitCombo.SelectedText(), "Inches");  // selection unchanged
+        EXPECT_TRUE(Lists(Entries(page.m_unitCombo), "Span"));
+        // The main window shows the new unit at once, still on its category.
+        EXPECT_TRUE(Lists(MainUnitNames(), "Span"));
+        EXPECT_EQ(MainCategories().SelectedText(), "Distance");
+    });
+}
+
+TEST_F(CustomUnitsTest, FirstUnitOfAnEmptyCategoryIsItsReferenceUnit) {
+    StartWindow();
+    RunPreferences([&](CPropSheet& sheet) {
+        CCustom& page = OpenCustomTab(sheet);
+        AddCategory(page, "Beer");
+        ChooseCategory(page, "Beer");
+        EXPECT_FALSE(page.m_factorEdit.isEnabled());
+        AddUnit(page, "pint", "");
+        const int row = *CategoryByName("Beer");
+        EXPECT_EQ(UnitCount(row), 1);
+        EXPECT_EQ(UnitNames[row][1], "Pint");
+        EXPECT_EQ(UnitFactors[row][1], 1.0);
+        EXPECT_EQ(Stored("Beer", "CustomValue_1"), "1");
+        EXPECT_EQ(page.m_unitNameEdit.text(), "pint");  // kept
+        EXPECT_EQ(page.m_unitCombo.SelectedText(), "Pint");
+        EXPECT_TRUE(page.m_unitCombo.isEnabled());
+        EXPECT_TRUE(page.m_factorEdit.isEnabled());
+        EXPECT_TRUE(page.m_removeUnitButton.isEnabled());
+
+        AddUnit(page, "crate", "24", "Pint");
+        EXPECT_EQ(UnitFactors[row][2], 24.0);
+        EXPECT_EQ(Stored("Beer", "CustomValue_2"), "24.00000000000000");
+        AddUnit(page, "pallet", "40", "Crate");
+        EXPECT_EQ(UnitFactors[row][3], 960.0);
+        EXPECT_TRUE(desktop_.messages.empty());
+    });
+}
+
+TEST_F(CustomUnitsTest, RefusedUnitsChangeNothing) {
+    struct Case {
+        const char* name;
+        const char* category;
+        const char* existing;
+        QString unit;
+        QString factor;
+        QString message;
+    };
+    const Case cases[] = {
+        {"temperature factors are all 0", "Temperature", "Kelvin", "warm", "2", BadFactor},
+        {"built-in name in other case", "Distance", "Feet", "meters", "3", InUse},
+        {"custom in any case", "Distance", "Feet", "cUsToM", "3", InvalidName},
+        {"one letter", "Distance", "Feet", "q", "3", InvalidName},
+        {"empty factor", "Distance", "Feet", "nothing", "", BadFactor},
+        {"rounds to 0 at 14 decimals", "Distance", "Centimeters", "tiny", "0.000000000000004",
+         BadFactor},
+        {"negative", "Distance", "Feet", "back", "-2", BadFactor},
+        {"not finite", "Distance", "Feet", "huge", "1e999", BadFactor},
+        {"product not finite", "Distance", "Light years", "vast", "1e300", BadFactor},
+        {"no number", "Distance", "Feet", "dots", "..", BadFactor},
+        {"outside the code page", "Distance", "Feet", QStringLiteral("\u2126 ohm"), "2",
+         InvalidName},
+    };
+    StartWindow();
+    RunPreferences([&](CPropSheet& sheet) {
+        CCustom& page = OpenCustomTab(sheet);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            desktop_.messages.clear();
+            ChooseCategory(page, c.category);
+            const int row = *CategoryByName(c.category);
+            const int count = UnitCount(row);
+            AddUnit(page, c.unit, c.factor, c.existing);
+            ASSERT_EQ(desktop_.messages.size(), 1u);
+            EXPECT_EQ(desktop_.messages[0].text, c.message);
+            EXPECT_EQ(desktop_.messages[0].caption, "Mezura");
+            EXPECT_EQ(desktop_.messages[0].icon, Desktop::Icon::Information);
+            EXPECT_EQ(UnitCount(row), count);
+            EXPECT_EQ(page.m_unitNameEdit.text(), c.unit);
+        }
+    });
+    EXPECT_EQ(desktop_.exclamations, 0);
+    EXPECT_EQ(Stored("Distance", "CustomUnits"), "(absent)");
+    EXPECT_EQ(Stored("Temperature", "CustomUnits"), "(absent)");
+}
+
+TEST_F(CustomUnitsTest, SmallFactorKeepsFourteenDecimals) {
+    StartWindow();
+    RunPreferences([&](CPropSheet& sheet) {
+        CCustom& page = OpenCustomTab(sheet);
+        ChooseCategory(page, "Distance");
+        // Centimeters is the reference unit: 1e-10 of it keeps only the
+        // digits that 14 decimals hold.
+        AddUnit(page, "speck", "0.000000000123456", "Centimeters");
+        EXPECT_EQ(Stored("Distance", "CustomValue_1"), "0.00000000012346");
+        EXPECT_EQ(UnitFactors[DistanceRow][20], 0.00000000012346);
+    });
+}
+
+TEST_F(CustomUnitsTest, VelocityKeepsItsOneLetterUnit) {
+    StartWindow();
+    RunPreferences([&](CPropSheet& sheet) {
+        CCustom& page = OpenCustomTab(sheet);
+        ChooseCategory(page, "Velocity");
+        const int row = *CategoryByName("Velocity");
+        ASSERT_EQ(UnitCount(row), 18);
+        AddUnit(page, "half light", "0.5", "C");
+        EXPECT_EQ(UnitNames[row][19], "Half light");
+        EXPECT_EQ(UnitNames[row][1], "C");
+        EXPECT_EQ(Stored("Velocity", "CustomUnit_1"), "Half light");
+    });
+}
+
+TEST_F(CustomUnitsTest, EleventhUnitIsRefusedBeforeTheNameIsRead) {
+    StartWindow();
+    RunPreferences([&](CPropSheet& sheet) {
+        CCustom& page = OpenCustomTab(sheet);
+        ChooseCategory(page, "Distance");
+        for (int i = 1; i <= 10; ++i)
+            AddUnit(page, QStringLiteral("step %1").arg(i), QString::number(i), "Meters");
+        ASSERT_TRUE(desktop_.messages.empty());
+        EXPECT_EQ(Stored("Distance", "CustomUnits"), "10");
+        AddUnit(page, "x", "1");  // a bad name too: the limit speaks first
+        ASSERT_EQ(desktop_.messages.size(), 1u);
+        EXPECT_EQ(desktop_.messages[0].text, TenUnits);
+        EXPECT_EQ(UnitCount(DistanceRow), 29);
+    });
+    EXPECT_EQ(desktop_.exclamations, 10);
+}
+
+TEST_F(CustomUnitsTest, NoFreeRecordInTheProfileRefusesLikeTheLimit) {
+    StartWindow();
+    // Records 1..10 taken by hand while CustomUnits says 2.
+    std::string text = "[Distance]\r\nCustomUnits=2\r\n";
+    for (int k = 1; k <= 10; ++k)
+        text += "CustomUnit_" + std::to_string(k) + "=Hand" + std::to_string(k) +
+                "\r\nCustomValue_" + std::to_string(k) + "=1\r\n";
+    WriteProfile(text);
+    RunPreferences([&](CPropSheet& sheet) {
+        CCustom& page = OpenCustomTab(sheet);
+        ChooseCategory(page, "Distance");
+        AddUnit(page, "span", "9", "Inches");
+        ASSERT_EQ(desktop_.messages.size(), 1u);
+        EXPECT_EQ(desktop_.messages[0].text, TenUnits);
+    });
+    EXPECT_EQ(UnitCount(DistanceRow), 19);
+    EXPECT_EQ(Stored("Distance", "CustomUnits"), "2");
+    EXPECT_EQ(desktop_.exclamations, 0);
+}
+
+TEST_F(CustomUnitsTest, FullRowWritesNothingToTheProfile) {
+    StartWindow();
+    while (AppendUnit(DistanceRow, "Filler" + std::to_string(UnitCount(DistanceRow)), 1.0)) {
+    }
+    ASSERT_EQ(UnitCount(DistanceRow), MaxUnitsPerRow);
+    RunPreferences([&](CPropSheet& sheet) {
+        CCustom& page = OpenCustomTab(sheet);
+        ChooseCategory(page, "Distance");
+        AddUnit(page, "span", "9", "Inches");
+        ASSERT_EQ(desktop_.messages.size(), 1u);
+        EXPECT_EQ(desktop_.messages[0].text, FullRow);
+        EXPECT_FALSE(Lists(Entries(page.m_unitCombo), "Span"));
+    });
+    EXPECT_EQ(desktop_.exclamations, 0);
+    EXPECT_EQ(Stored("Distance", "CustomUnits"), "(absent)");
+    EXPECT_EQ(Stored("Distance", "CustomUnit_1"), "(absent)");
+}
+
+TEST_F(CustomUnitsTest, BuiltInUnitCannotBeRemoved) {
+    StartWindow();
+    RunPreferences([&](CPropSheet& sheet) {
+        CCustom& page = OpenCustomTab(sheet);
+        ChooseCategory(page, "Distance");
+        RemoveUnit(page, "Feet");
+        ASSERT_EQ(desktop_.messages.size(), 1u);
+        EXPECT_EQ(desktop_.messages[0].text,
+                  "\tFeet\n\nYou may only remove previously added units.");
+        EXPECT_EQ(desktop_.messages[0].buttons, Desktop::Buttons::Ok);
+    });
+    EXPECT_EQ(UnitCount(DistanceRow), 19);
+}
+
+TEST_F(CustomUnitsTest, RemovingAAmongABAndC) {
+    StartWindow();
+    ChooseMainCategory("Pressure");
+    RunPreferences([&](CPropSheet& sheet) {
+        CCustom& page = OpenCustomTab(sheet);
+        ChooseCategory(page, "Distance");
+        AddUnit(page, "aa", "1", "Meters");
+        AddUnit(page, "bb", "2", "Meters");
+        AddUnit(page, "cc", "3", "Meters");
+        ASSERT_EQ(UnitCount(DistanceRow), 22);
+
+        desktop_.answers = {Desktop::Answer::Cancel};
+        RemoveUnit(page, "Aa");
+        ASSERT_EQ(desktop_.messages.size(), 1u);
+        EXPECT_EQ(desktop_.messages[0].text,
+                  "\tAa\n\nAre you sure you want to remove the selected unit?");
+        EXPECT_EQ(desktop_.messages[0].buttons, Desktop::Buttons::OkCancel);
+        EXPECT_EQ(desktop_.messages[0].icon, Desktop::Icon::Information);
+        EXPECT_EQ(UnitCount(DistanceRow), 22);
+        EXPECT_EQ(MainCategories().SelectedText(), "Pressure");
+
+        RemoveUnit(page, "Aa");
+        EXPECT_EQ(UnitCount(DistanceRow), 21);
+        EXPECT_EQ(UnitNames[DistanceRow][20], "Bb");
+        EXPECT_EQ(UnitFactors[DistanceRow][20], 200.0);
+        EXPECT_EQ(UnitNames[DistanceRow][21], "Cc");
+        EXPECT_EQ(UnitFactors[DistanceRow][21], 300.0);
+        EXPECT_EQ(UnitNames[DistanceRow][22], "");
+        EXPECT_FALSE(Lists(Entries(page.m_unitCombo), "Aa"));
+        EXPECT_EQ(page.m_unitCombo.SelectedPosition(), 0);
+        // The main window turns to the category the unit left.
+        EXPECT_EQ(MainCategories().SelectedText(), "Distance");
+        EXPECT_FALSE(Lists(MainUnitNames(), "Aa"));
+    });
+    EXPECT_EQ(Stored("Distance", "CustomUnit_1"), "Custom");
+    EXPECT_EQ(Stored("Distance", "CustomValue_1"), "(absent)");
+    EXPECT_EQ(Stored("Distance", "CustomUnit_2"), "Bb");
+    EXPECT_EQ(Stored("Distance", "CustomUnit_3"), "Cc");
+    EXPECT_EQ(Stored("Distance", "CustomUnits"), "2");
+}
+
+TEST_F(CustomUnitsTest, RemovingTheOnlyUnitDisablesTheUnitChoice) {
+    WriteProfile("[Settings]\r\nCustom_1=Beer\r\n"
+                 "[Beer]\r\nCustomUnits=1\r\nCustomUnit_1=Pint\r\nCustomValue_1=1\r\n");
+    StartWindow();
+    RunPreferences([&](CPropSheet& sheet) {
+        CCustom& page = OpenCustomTab(sheet);
+        ChooseCategory(page, "Beer");
+        RemoveUnit(page, "Pint");
+        EXPECT_EQ(UnitCount(26), 0);
+        EXPECT_EQ(page.m_unitCombo.Count(), 0);
+        EXPECT_FALSE(page.m_unitCombo.isEnabled());
+        EXPECT_FALSE(page.m_factorEdit.isEnabled());
+        EXPECT_FALSE(page.m_removeUnitButton.isEnabled());
+        EXPECT_TRUE(page.m_unitNameEdit.isEnabled());
+        EXPECT_TRUE(page.m_addUnitButton.isEnabled());
+    });
+    EXPECT_EQ(Stored("Beer", "CustomUnits"), "0");
+}
+
+TEST_F(CustomUnitsTest, FactorFieldTakesOnlyNumberCharacters) {
+    StartWindow();
+    RunPreferences([&](CPropSheet& sheet) {
+        CCustom& page = OpenCustomTab(sheet);
+        ChooseCategory(page, "Distance");
+        QTest::keyClicks(&page.m_factorEdit, "9x.5,e+E-a ");
+        EXPECT_EQ(page.m_factorEdit.text(), "9.5e+E-");
+        QTest::keyClick(&page.m_factorEdit, Qt::Key_Backspace);
+        EXPECT_EQ(page.m_factorEdit.text(), "9.5e+E");
+        QApplication::clipboard()->setText(QStringLiteral("777"));
+        QTest::keyClick(&page.m_factorEdit, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(page.m_factorEdit.text(), "9.5e+E");  // the clipboard keys do nothing
+        QTest::keyClicks(&page.m_unitNameEdit, "x,y z");
+        EXPECT_EQ(page.m_unitNameEdit.text(), "x,y z");  // the name is not filtered
+    });
+}

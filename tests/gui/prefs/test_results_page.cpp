@@ -1,0 +1,196 @@
+// The Result Format tab: modes, precision, the live preview, and what OK stores.
+#include <QFontInfo>
+#include <QTest>
+
+#include "prefs_fixture.h"
+#include "profile_store.h"
+#include "prop_sheet.h"
+#include "result_format.h"
+#include "results_page.h"
+
+using ResultsPageTest = PrefsTest;
+
+namespace {
+
+constexpr int ResultFormatTab = 1;
+
+struct PreviewRow {
+    int precision;
+    const char* scientific;
+    const char* fixed;
+};
+
+const PreviewRow PreviewTable[] = {
+    {1, "1.2e+002", "123.5"},          {2, "1.23e+002", "123.46"},
+    {3, "1.235e+002", "123.457"},      {4, "1.2346e+002", "123.4568"},
+    {5, "1.23457e+002", "123.45679"},  {6, "1.234568e+002", "123.456790"},
+    {7, "1.2345679e+002", "123.4567898"}, {8, "1.23456790e+002", "123.45678977"},
+    {9, "1.234567898e+002", "123.456789769"},
+};
+
+struct Opening {
+    const char* name;
+    const char* profile;
+    int checkedFormat;  // -1 none
+    int precisionRow;   // -1 none
+    bool comboEnabled;
+    const char* preview;
+};
+
+const Opening OpeningCases[] = {
+    {"nothing stored", "", 0, 4, false, "123.45678976898"},
+    {"Scientific 3", "[Settings]\r\nFormat=1\r\nPrecision=3\r\n", 1, 2, true, "1.235e+002"},
+    {"Fixed 9", "[Settings]\r\nFormat=2\r\nPrecision=9\r\n", 2, 8, true, "123.456789769"},
+    {"Format out of range", "[Settings]\r\nFormat=3\r\nPrecision=4\r\n", -1, 3, true, ""},
+    {"Precision 0", "[Settings]\r\nFormat=2\r\nPrecision=0\r\n", 2, -1, true, "123"},
+    {"Precision 12", "[Settings]\r\nFormat=2\r\nPrecision=12\r\n", 2, -1, true,
+     "123.456789768983"},
+};
+
+int CheckedFormat(const CResults& page) {
+    if (page.m_autoRadio.isChecked())
+        return 0;
+    if (page.m_scientificRadio.isChecked())
+        return 1;
+    if (page.m_fixedRadio.isChecked())
+        return 2;
+    return -1;
+}
+
+}  // namespace
+
+TEST_F(ResultsPageTest, OpensFromTheStoredFormatAndPrecision) {
+    for (const Opening& c : OpeningCases) {
+        SCOPED_TRACE(c.name);
+        WriteProfile(c.profile);
+        StartWindow();
+        RunPreferences([&](CPropSheet& sheet) {
+            ShowTab(sheet, ResultFormatTab);
+            const CResults& page = sheet.m_resultsPage;
+            EXPECT_EQ(CheckedFormat(page), c.checkedFormat);
+            EXPECT_EQ(page.m_precisionCombo.currentIndex(), c.precisionRow);
+            EXPECT_EQ(page.m_precisionCombo.isEnabled(), c.comboEnabled);
+            EXPECT_EQ(page.m_preview.text(), c.preview);
+            // The whole text shows, however long a stored precision makes it.
+            EXPECT_GE(page.m_preview.width(), page.m_preview.sizeHint().width());
+        });
+        QuitWindow();
+    }
+}
+
+TEST_F(ResultsPageTest, PreviewFollowsEveryModeAndPrecision) {
+    StartWindow();
+    RunPreferences([](CPropSheet& sheet) {
+        ShowTab(sheet, ResultFormatTab);
+        CResults& page = sheet.m_resultsPage;
+        for (const PreviewRow& row : PreviewTable) {
+            SCOPED_TRACE(row.precision);
+            Click(page.m_scientificRadio);
+            ChooseByKeys(page.m_precisionCombo, row.precision - 1);
+            EXPECT_EQ(page.m_preview.text(), row.scientific);
+            Click(page.m_fixedRadio);
+            EXPECT_EQ(page.m_preview.text(), row.fixed);
+            EXPECT_TRUE(page.m_precisionCombo.isEnabled());
+            Click(page.m_autoRadio);
+            EXPECT_EQ(page.m_preview.text(), "123.45678976898");
+            EXPECT_FALSE(page.m_precisionCombo.isEnabled());
+        }
+    });
+}
+
+TEST_F(ResultsPageTest, ChoosingAPrecisionUpdatesThePreviewAtOnce) {
+    WriteProfile("[Settings]\r\nFormat=1\r\nPrecision=5\r\n");
+    StartWindow();
+    RunPreferences([](CPropSheet& sheet) {
+        ShowTab(sheet, ResultFormatTab);
+        CResults& page = sheet.m_resultsPage;
+        ChooseByKeys(page.m_precisionCombo, 1);
+        EXPECT_EQ(page.m_preview.text(), "1.23e+002");
+        EXPECT_EQ(page.m_nPrecisionIndex, 1);
+        EXPECT_EQ(page.m_nFormat, 1);
+    });
+}
+
+TEST_F(ResultsPageTest, WithNoModeAPrecisionChoiceEmptiesThePreview) {
+    WriteProfile("[Settings]\r\nFormat=7\r\nPrecision=3\r\n");
+    StartWindow();
+    RunPreferences([](CPropSheet& sheet) {
+        ShowTab(sheet, ResultFormatTab);
+        CResults& page = sheet.m_resultsPage;
+        ChooseByKeys(page.m_precisionCombo, 5);
+        EXPECT_EQ(page.m_preview.text(), "");
+        EXPECT_EQ(page.m_nFormat, -1);
+        PressOk(sheet);
+    });
+    EXPECT_EQ(Stored("Settings", "Format"), "-1");
+    EXPECT_EQ(Stored("Settings", "Precision"), "6");
+}
+
+TEST_F(ResultsPageTest, PreviewIsBoldArialTenPoints) {
+    EXPECT_EQ(CResults::PreviewFontHeight(96), -13);
+    EXPECT_EQ(CResults::PreviewFontHeight(120), -16);
+    EXPECT_EQ(CResults::PreviewFontHeight(72), -10);
+    StartWindow();
+    RunPreferences([](CPropSheet& sheet) {
+        ShowTab(sheet, ResultFormatTab);
+        const CResults& page = sheet.m_resultsPage;
+        ASSERT_NE(page.m_pPreviewFont, nullptr);
+        EXPECT_EQ(page.m_pPreviewFont->family(), "Arial");
+        EXPECT_EQ(page.m_preview.font().pixelSize(),
+                  -CResults::PreviewFontHeight(page.logicalDpiY()));
+        EXPECT_TRUE(QFontInfo(page.m_preview.font()).bold());
+        EXPECT_NE(page.m_preview.text(), "Static");
+    });
+}
+
+TEST_F(ResultsPageTest, OkStoresPrecisionThenFormatAndCancelNothing) {
+    StartWindow();
+    RunPreferences([](CPropSheet& sheet) {
+        ShowTab(sheet, ResultFormatTab);
+        Click(sheet.m_resultsPage.m_fixedRadio);
+        ChooseByKeys(sheet.m_resultsPage.m_precisionCombo, 6);
+        PressCancel(sheet);
+    });
+    EXPECT_EQ(Stored("Settings", "Format"), "(absent)");
+    EXPECT_EQ(Stored("Settings", "Precision"), "(absent)");
+    // Showing the tab loaded the stored (default) values, whatever closed it.
+    EXPECT_EQ(ResultFormat, FormatAuto);
+    EXPECT_EQ(ResultPrecision, 5);
+
+    RunPreferences([](CPropSheet& sheet) {
+        ShowTab(sheet, ResultFormatTab);
+        Click(sheet.m_resultsPage.m_fixedRadio);
+        ChooseByKeys(sheet.m_resultsPage.m_precisionCombo, 6);
+        PressOk(sheet);
+    });
+    const std::string text = ProfileText();
+    const size_t precision = text.find("Precision=7");
+    const size_t format = text.find("Format=2");
+    ASSERT_NE(precision, std::string::npos);
+    ASSERT_NE(format, std::string::npos);
+    EXPECT_LT(precision, format);
+    EXPECT_EQ(ResultFormat, FormatFixed);
+    EXPECT_EQ(ResultPrecision, 7);
+}
+
+TEST_F(ResultsPageTest, ControlsCarryTheirTemplateTexts) {
+    StartWindow();
+    RunPreferences([](CPropSheet& sheet) {
+        ShowTab(sheet, ResultFormatTab);
+        const CResults& page = sheet.m_resultsPage;
+        EXPECT_EQ(page.m_formatFrame.Title(), "Select the format of the results     ");
+        EXPECT_EQ(page.m_autoRadio.text(), "AutoFormat");
+        EXPECT_EQ(page.m_scientificRadio.text(), "Scientific");
+        EXPECT_EQ(page.m_fixedRadio.text(), "Fixed");
+        EXPECT_EQ(page.m_precisionLabel.text(), "Set decimal precision ");
+        EXPECT_EQ(page.m_previewFrame.Title(), " Preview ");
+        ASSERT_EQ(page.m_precisionCombo.count(), 9);
+        for (int row = 0; row < 9; ++row)
+            EXPECT_EQ(page.m_precisionCombo.itemText(row), QString::number(row + 1));
+        const std::pair<const QWidget*, int> ids[] = {
+            {&page.m_autoRadio, 1036}, {&page.m_scientificRadio, 1037}, {&page.m_fixedRadio, 1038},
+            {&page.m_precisionCombo, 1049}, {&page.m_preview, 1050}};
+        for (const auto& [widget, id] : ids)
+            EXPECT_EQ(widget->property("controlId").toInt(), id) << widget->objectName().toStdString();
+    });
+}

@@ -1,0 +1,150 @@
+// The Visible Categories tab: the built-in categories with check boxes, and
+// when their checks reach CategoryVisible and the main window.
+#include <QApplication>
+#include <QListWidget>
+#include <QTest>
+
+#include "catalogue.h"
+#include "prefs_fixture.h"
+#include "profile_records.h"
+#include "prop_sheet.h"
+#include "text_edge.h"
+#include "visibility_edited.h"
+#include "visible_page.h"
+
+using VisiblePageTest = PrefsTest;
+
+namespace {
+
+constexpr int VisibleTab = 2;
+constexpr int TemperatureRow = 18;
+
+void ClickRowCheck(QListWidget& list, int row) {
+    // The check box sits at the start of the row; a click on it toggles the
+    // check (and, as the list takes the focus, counts as an edit).
+    list.scrollToItem(list.item(row));
+    const QRect rect = list.visualItemRect(list.item(row));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      QPoint(rect.left() + rect.height() / 2, rect.center().y()));
+}
+
+bool Lists(const std::vector<std::string>& names, const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+}  // namespace
+
+TEST_F(VisiblePageTest, ListsTheBuiltInCategoriesInCatalogueOrder) {
+    WriteProfile("[Settings]\r\nCustom_1=Metric units\r\n[Temperature]\r\nVisibility=0\r\n");
+    StartWindow();
+    RunPreferences([](CPropSheet& sheet) {
+        ShowTab(sheet, VisibleTab);
+        const CVisible& page = sheet.m_visiblePage;
+        ASSERT_EQ(page.m_categoryList.count(), BuiltinCategoryCount);  // no custom category
+        EXPECT_EQ(page.m_categoryList.item(0)->text(), "Acceleration");
+        EXPECT_EQ(page.m_categoryList.item(25)->text(), "Volume (Dry)");
+        for (int row = 0; row < BuiltinCategoryCount; ++row) {
+            EXPECT_EQ(page.m_categoryList.item(row)->text(), QStringFromCp1252(UnitNames[row][0]));
+            EXPECT_EQ(page.m_categoryList.item(row)->checkState(),
+                      row == TemperatureRow ? Qt::Unchecked : Qt::Checked)
+                << row;
+        }
+        EXPECT_FALSE(page.m_displayAllCheck.isChecked());
+        EXPECT_EQ(page.m_displayAllCheck.text(), "Display all Categories");
+    });
+}
+
+TEST_F(VisiblePageTest, ClearingTemperatureHidesItAfterOk) {
+    StartWindow();
+    RunPreferences([](CPropSheet& sheet) {
+        ShowTab(sheet, VisibleTab);
+        ClickRowCheck(sheet.m_visiblePage.m_categoryList, TemperatureRow);
+        EXPECT_EQ(sheet.m_visiblePage.m_categoryList.item(TemperatureRow)->checkState(),
+                  Qt::Unchecked);
+        EXPECT_EQ(CategoryVisible[TemperatureRow], 1);  // nothing before OK
+        PressOk(sheet);
+    });
+    for (int row = 0; row < BuiltinCategoryCount; ++row)
+        EXPECT_EQ(CategoryVisible[row], row == TemperatureRow ? 0 : 1) << row;
+    EXPECT_FALSE(Lists(MainCategoryNames(), "Temperature"));
+    EXPECT_EQ(MainCategories().Count(), BuiltinCategoryCount - 1);
+}
+
+TEST_F(VisiblePageTest, DisplayAllChecksEveryRowWithoutTheListsFocus) {
+    WriteProfile("[Angle]\r\nVisibility=0\r\n[Volume (Dry)]\r\nVisibility=0\r\n");
+    StartWindow();
+    ASSERT_FALSE(Lists(MainCategoryNames(), "Angle"));
+    RunPreferences([](CPropSheet& sheet) {
+        ShowTab(sheet, VisibleTab);
+        CVisible& page = sheet.m_visiblePage;
+        Click(page.m_displayAllCheck);
+        EXPECT_TRUE(VisibilityEdited);
+        Click(page.m_displayAllCheck);  // clearing it again leaves the rows
+        for (int row = 0; row < BuiltinCategoryCount; ++row)
+            EXPECT_EQ(page.m_categoryList.item(row)->checkState(), Qt::Checked) << row;
+        EXPECT_NE(QApplication::focusWidget(), &page.m_categoryList);
+        PressOk(sheet);
+    });
+    for (int row = 0; row < BuiltinCategoryCount; ++row)
+        EXPECT_EQ(CategoryVisible[row], 1) << row;
+    EXPECT_TRUE(Lists(MainCategoryNames(), "Angle"));
+    EXPECT_TRUE(Lists(MainCategoryNames(), "Volume (Dry)"));
+}
+
+TEST_F(VisiblePageTest, OpeningTheTabIsNoEdit) {
+    WriteProfile("[Angle]\r\nVisibility=7\r\n[Mass]\r\nVisibility=0\r\n");
+    StartWindow();
+    ChooseMainCategory("Distance");
+    RunPreferences([](CPropSheet& sheet) {
+        // The focus sits in the General page when the tab is clicked, as it
+        // does after the user ticks a box there.
+        sheet.m_generalPage.m_rememberCategoryCheck.setFocus();
+        ShowTab(sheet, VisibleTab);
+        EXPECT_NE(QApplication::focusWidget(), &sheet.m_visiblePage.m_categoryList);
+        PressOk(sheet);
+    });
+    EXPECT_FALSE(VisibilityEdited);
+    const int angle = *CategoryByName("Angle");
+    const int mass = *CategoryByName("Mass");
+    EXPECT_EQ(CategoryVisible[angle], 7);  // the stored value stays as read
+    EXPECT_EQ(CategoryVisible[mass], 0);
+    EXPECT_EQ(MainCategories().SelectedText(), "Distance");  // not rebuilt
+}
+
+TEST_F(VisiblePageTest, CancelKeepsTheChecksButNotTheEditMark) {
+    StartWindow();
+    ChooseMainCategory("Distance");
+    RunPreferences([](CPropSheet& sheet) {
+        ShowTab(sheet, VisibleTab);
+        ClickRowCheck(sheet.m_visiblePage.m_categoryList, TemperatureRow);
+        PressCancel(sheet);
+    });
+    EXPECT_EQ(CategoryVisible[TemperatureRow], 1);
+    EXPECT_TRUE(VisibilityEdited);
+    EXPECT_EQ(MainCategories().SelectedText(), "Distance");
+
+    RunPreferences([](CPropSheet& sheet) {
+        ShowTab(sheet, VisibleTab);  // rows start afresh from CategoryVisible
+        EXPECT_EQ(sheet.m_visiblePage.m_categoryList.item(TemperatureRow)->checkState(),
+                  Qt::Checked);
+        PressOk(sheet);
+    });
+    EXPECT_EQ(CategoryVisible[TemperatureRow], 1);
+    EXPECT_EQ(MainCategories().SelectedText(), "Acceleration");  // rebuilt, first entry
+}
+
+TEST_F(VisiblePageTest, KeyboardTogglesOnlyWithTheFocus) {
+    StartWindow();
+    RunPreferences([](CPropSheet& sheet) {
+        ShowTab(sheet, VisibleTab);
+        QListWidget& list = sheet.m_visiblePage.m_categoryList;
+        EXPECT_FALSE(VisibilityEdited);
+        list.setFocus();  // Tab into the list
+        EXPECT_TRUE(VisibilityEdited);
+        list.setCurrentRow(3);
+        QTest::keyClick(&list, Qt::Key_Space);
+        EXPECT_EQ(list.item(3)->checkState(), Qt::Unchecked);
+        PressOk(sheet);
+    });
+    EXPECT_EQ(CategoryVisible[3], 0);
+}
