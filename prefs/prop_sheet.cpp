@@ -19,6 +19,8 @@ CPropSheet::CPropSheet(const QString& caption, QWidget* parent, int startPage)
     tabs_.setObjectName(QStringLiteral("tabs"));
     buttons_.setObjectName(QStringLiteral("buttons"));
     buttons_.button(QDialogButtonBox::Ok)->setDefault(true);
+    for (QAbstractButton* button : buttons_.buttons())
+        button->setIcon(QIcon());  // plain text buttons, whatever the style offers
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&tabs_);

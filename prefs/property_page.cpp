@@ -11,6 +11,9 @@ CPropertyPage::CPropertyPage(int templateId, QString title, int widthDlu, int he
     // Every page template is drawn in MS Sans Serif 8; its dialog units are
     // measured on the font the machine offers in its place.
     setFont(PageFont());
+    // A page is drawn in the dialog's colour, as its frames' titles are:
+    // some styles give the tab pane a lighter one.
+    setAutoFillBackground(true);
     setMinimumSize(Units().Size(widthDlu, heightDlu));
 }
 

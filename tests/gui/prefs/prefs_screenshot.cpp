@@ -1,0 +1,59 @@
+// Opens the Preferences sheet on one tab over the main window and photographs
+// the whole screen with ImageMagick's import: run it under Xvfb.
+//
+//   prefs_screenshot TAB OUT.png     TAB 0 General, 1 Result Format,
+//                                    2 Visible Categories, 3 Custom
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+#include "custom_page.h"
+#include "mezura_app.h"
+#include "mezura_dlg.h"
+#include "prop_sheet.h"
+
+int main(int argc, char* argv[]) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: prefs_screenshot TAB OUT.png\n");
+        return 2;
+    }
+    QApplication application(argc, argv);
+    const int tab = QString::fromLocal8Bit(argv[1]).toInt();
+    const QString out = QString::fromLocal8Bit(argv[2]);
+
+    QTemporaryDir folder;
+    const std::string profile = folder.filePath(QStringLiteral("mezura.INI")).toStdString();
+    {
+        // A custom category with two units, so the Custom tab has something to show.
+        QFile file(QString::fromStdString(profile));
+        file.open(QIODevice::WriteOnly);
+        file.write("[Settings]\r\nCustom_1=Beer\r\n[Beer]\r\nCustomUnits=2\r\n"
+                   "CustomUnit_1=Pint\r\nCustomValue_1=1\r\n"
+                   "CustomUnit_2=Crate\r\nCustomValue_2=24.00000000000000\r\n");
+    }
+    CMezuraApp app(profile);
+    CMezuraDlg window;
+    app.SetMainWindow(&window);
+    window.OnInitDialog();
+    window.show();
+
+    CPropSheet sheet(QStringLiteral("Preferences"), &window, tab);
+    int status = 1;
+    QTimer::singleShot(800, &sheet, [&] {
+        if (tab == 3) {
+            sheet.m_customPage.m_existingRadio.click();
+            sheet.m_customPage.m_categoryCombo.Select(sheet.m_customPage.m_categoryCombo.FindExact("Beer"));
+            sheet.m_customPage.OnCategorySelected();
+        }
+        QTimer::singleShot(400, &sheet, [&] {
+            status = QProcess::execute(QStringLiteral("import"),
+                                       {QStringLiteral("-window"), QStringLiteral("root"), out});
+            sheet.reject();
+        });
+    });
+    sheet.DoModal();
+    return status;
+}
