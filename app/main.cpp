@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mezura"));
     QApplication::setApplicationVersion(QStringLiteral(MEZURA_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("mezura"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Mezura"));
 
     // The profile is named after the program's file title (build/mezura keeps
     // mezura.INI): another name for the executable means another profile.
