@@ -37,17 +37,6 @@ void ForgetProcessState() {
 
 }  // namespace
 
-void PrefsTest::SetUpTestSuite() {
-    if (QApplication::instance() != nullptr)
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "mezura-prefs-tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
 void PrefsTest::SetUp() {
     ASSERT_TRUE(folder_.isValid());
     ForgetProcessState();

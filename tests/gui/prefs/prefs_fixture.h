@@ -2,7 +2,8 @@
 // A main window on a profile of its own in a temporary folder, a recording
 // desktop that answers message boxes as a test scripts them, and helpers
 // that drive the Preferences sheet with real clicks and keys while it runs
-// modally.
+// modally. The QApplication is the window tests' environment
+// (../qt_test_environment.cpp), made before the first test.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -25,7 +26,6 @@ class SortedComboBox;
 
 class PrefsTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite();
     void SetUp() override;
     void TearDown() override;
 
