@@ -78,10 +78,15 @@ bool CResults::OnInitDialog() {
     ProfileStore& store = theApp()->Profile();
     m_nFormat = store.GetProfileInt(profile::SettingsSection, profile::FormatKey,
                                     profile::DefaultFormat);
-    ResultFormat = m_nFormat;
+    // The page shows what is stored, whatever it is; the program takes
+    // only a usable value, as at start-up: a Format of 7 taken over would
+    // leave every later output stale, as no text can be made for it.
+    if (m_nFormat >= FormatAuto && m_nFormat <= FormatFixed)
+        ResultFormat = m_nFormat;
     const int precision = store.GetProfileInt(profile::SettingsSection, profile::PrecisionKey,
                                               profile::DefaultPrecision);
-    ResultPrecision = precision;
+    if (precision >= profile::MinPrecision && precision <= profile::MaxPrecision)
+        ResultPrecision = precision;
     m_nPrecisionIndex = precision - 1;
 
     SetPreview(PreviewText(m_nFormat, m_nPrecisionIndex + 1));

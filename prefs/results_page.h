@@ -9,8 +9,8 @@
 //   no mode      any            (empty)
 //
 // Showing the tab loads Format and Precision from the profile into the page
-// and into ResultFormat / ResultPrecision, whatever button later closes the
-// sheet. Clicks change only the preview; OK stores Precision, then Format.
+// and, when they are in range (0..2, 1..9), into ResultFormat /
+// ResultPrecision, whatever button later closes the sheet. Clicks change only the preview; OK stores Precision, then Format.
 // The main window takes m_nFormat and m_nPrecisionIndex + 1 after the sheet
 // closes with OK; both stay -1 when the tab was never shown.
 #include <QButtonGroup>

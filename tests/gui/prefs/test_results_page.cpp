@@ -126,6 +126,21 @@ TEST_F(ResultsPageTest, WithNoModeAPrecisionChoiceEmptiesThePreview) {
     EXPECT_EQ(Stored("Settings", "Precision"), "6");
 }
 
+TEST_F(ResultsPageTest, StoredValuesOutOfRangeAreShownButNotTaken) {
+    WriteProfile("[Settings]\r\nFormat=7\r\nPrecision=12\r\n");
+    StartWindow();
+    ChooseMainCategory("Distance");
+    RunPreferences([](CPropSheet& sheet) {
+        ShowTab(sheet, 1);
+        EXPECT_EQ(sheet.m_resultsPage.m_nFormat, 7);
+        PressCancel(sheet);
+    });
+    EXPECT_EQ(ResultFormat, FormatAuto);
+    EXPECT_EQ(ResultPrecision, 5);
+    TypeInto(MainInput(), "4");
+    EXPECT_EQ(MainOutput().text(), "4");  // the output still follows the input
+}
+
 TEST_F(ResultsPageTest, PreviewIsBoldArialTenPoints) {
     EXPECT_EQ(CResults::PreviewFontHeight(96), -13);
     EXPECT_EQ(CResults::PreviewFontHeight(120), -16);
