@@ -87,7 +87,11 @@ bool CResults::OnInitDialog() {
                                               profile::DefaultPrecision);
     if (precision >= profile::MinPrecision && precision <= profile::MaxPrecision)
         ResultPrecision = precision;
-    m_nPrecisionIndex = precision - 1;
+    // A hand-edited Precision can be any integer. Past 340 decimals the
+    // sample only gains zeros and every negative precision reads as 6, so the
+    // clamped value shows the same preview without building a text of
+    // gigabytes or overflowing the index.
+    m_nPrecisionIndex = std::clamp(precision, -1, MaxPreviewPrecision) - 1;
 
     SetPreview(PreviewText(m_nFormat, m_nPrecisionIndex + 1));
     if (m_nFormat == FormatAuto)

@@ -27,6 +27,7 @@ class CResults : public CPropertyPage {
     Q_OBJECT
 public:
     static constexpr double PreviewSample = 123.4567897689834;
+    static constexpr int MaxPreviewPrecision = 340;
 
     CResults();
 

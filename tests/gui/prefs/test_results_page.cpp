@@ -45,6 +45,8 @@ const Opening OpeningCases[] = {
     {"Precision 0", "[Settings]\r\nFormat=2\r\nPrecision=0\r\n", 2, -1, true, "123"},
     {"Precision 12", "[Settings]\r\nFormat=2\r\nPrecision=12\r\n", 2, -1, true,
      "123.456789768983"},
+    {"Precision far below", "[Settings]\r\nFormat=1\r\nPrecision=-2147483648\r\n", 1, -1, true,
+     "1.234568e+002"},
 };
 
 int CheckedFormat(const CResults& page) {
@@ -95,6 +97,19 @@ TEST_F(ResultsPageTest, PreviewFollowsEveryModeAndPrecision) {
             EXPECT_EQ(page.m_preview.text(), "123.45678976898");
             EXPECT_FALSE(page.m_precisionCombo.isEnabled());
         }
+    });
+}
+
+TEST_F(ResultsPageTest, AHugeStoredPrecisionOpensWithABoundedPreview) {
+    WriteProfile("[Settings]\r\nFormat=2\r\nPrecision=2147483647\r\n");
+    StartWindow();
+    RunPreferences([](CPropSheet& sheet) {
+        ShowTab(sheet, ResultFormatTab);
+        const CResults& page = sheet.m_resultsPage;
+        const QString preview = page.m_preview.text();
+        EXPECT_TRUE(preview.startsWith(QStringLiteral("123.45678976898340000")));
+        EXPECT_EQ(preview.size(), 4 + 340);
+        EXPECT_EQ(page.m_precisionCombo.currentIndex(), -1);
     });
 }
 
