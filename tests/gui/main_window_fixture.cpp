@@ -164,6 +164,15 @@ void MainWindowTest::TypeInput(const QString& keys)
     }
 }
 
+void MainWindowTest::TypeKilometersToMiles(const QString& typed)
+{
+    PickCategory("Distance");
+    ClickUnit(InputUnits(), "Kilometers");
+    ClickUnit(OutputUnits(), "Miles");
+    ClearInput();
+    TypeInput(typed);
+}
+
 void MainWindowTest::ClearInput()
 {
     InputEdit().setFocus();

@@ -46,6 +46,8 @@ protected:
     void ClickUnit(SortedListBox& list, const std::string& name);
     void TypeInput(const QString& keys);  // typed at the caret of field 1010
     void ClearInput();                    // End, then Backspace until empty
+    // "Distance", "Kilometers" to "Miles", then `typed` into the emptied field.
+    void TypeKilometersToMiles(const QString& typed);
 
     std::string ProfilePath() const;
     bool ProfileExists() const;

@@ -11,11 +11,7 @@
 TEST_F(MainWindowTest, OneKilometerInMiles)
 {
     Start();
-    PickCategory("Distance");
-    ClickUnit(InputUnits(), "Kilometers");
-    ClickUnit(OutputUnits(), "Miles");
-    ClearInput();
-    TypeInput("1");
+    TypeKilometersToMiles("1");
 
     EXPECT_EQ(OutputEdit().text(), "0.62137119223733");
     EXPECT_EQ(InputUnitLabel().text(), "Kilometers");
@@ -55,11 +51,7 @@ TEST_F(MainWindowTest, EachClickConvertsWithTheSelectedPair)
 TEST_F(MainWindowTest, CategoryChangeSelectsTheFirstUnitOnBothSides)
 {
     Start();
-    PickCategory("Distance");
-    ClickUnit(InputUnits(), "Kilometers");
-    ClickUnit(OutputUnits(), "Miles");
-    ClearInput();
-    TypeInput("2.5");
+    TypeKilometersToMiles("2.5");
 
     PickCategory("Pressure");
     EXPECT_EQ(InputUnits().SelectedPosition(), 0);
@@ -186,11 +178,7 @@ TEST_F(MainWindowTest, PastedTextIsNotFilteredAndConverts)
 TEST_F(MainWindowTest, ProfileFormatReachesTheOutput)
 {
     Start("[Settings]\r\nFormat=1\r\nPrecision=3\r\n");
-    PickCategory("Distance");
-    ClickUnit(InputUnits(), "Kilometers");
-    ClickUnit(OutputUnits(), "Miles");
-    ClearInput();
-    TypeInput("1");
+    TypeKilometersToMiles("1");
     EXPECT_EQ(OutputEdit().text(), "6.214e-001");
 }
 

@@ -50,11 +50,7 @@ void MakeProgram(const QString& path, bool executable = true)
 TEST_F(MainWindowTest, AltCCopiesTheWholeOutput)
 {
     Start();
-    PickCategory("Distance");
-    ClickUnit(InputUnits(), "Kilometers");
-    ClickUnit(OutputUnits(), "Miles");
-    ClearInput();
-    TypeInput("1");
+    TypeKilometersToMiles("1");
     QApplication::clipboard()->setText(QStringLiteral("before"));
 
     QTest::keyClick(&InputEdit(), Qt::Key_C, Qt::AltModifier);
