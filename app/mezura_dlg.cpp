@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "catalogue.h"
 #include "dialog_units.h"
@@ -87,11 +88,11 @@ bool CMezuraDlg::OnInitDialog()
     if (startName == profile::NoCategory)
         startName = m_categoryCombo->SelectedText();
 
+    // The last category of that name wins; a name that is no longer there
+    // leaves slot 0 and entry 0.
     int slot = 0;
-    for (int row = 0; row < CategoryRowCount; ++row) {
-        if (UnitNames[row][0] != startName)
-            continue;
-        slot = row;
+    if (const std::optional<int> row = CategoryByName(startName)) {
+        slot = *row;
         const int position = m_categoryCombo->FindExact(startName);
         m_categoryCombo->Select(position >= 0 ? position : 0);
     }

@@ -1,6 +1,6 @@
 // Conversion as the user types or picks: the category change and Convert.
 #include <QLineEdit>
-#include <algorithm>
+#include <optional>
 
 #include "catalogue.h"
 #include "conversion.h"
@@ -20,13 +20,9 @@ int ValidSlot(int slot)
 
 // The 0-based unit index of the list entry's text in `slot` (exact name,
 // last match wins), 0 when the name is not in the row.
-int UnitIndexOf(int slot, int count, const std::string& text)
+int UnitIndexOf(int slot, const std::string& text)
 {
-    int index = 0;
-    for (int k = 1; k <= count; ++k)
-        if (UnitNames[slot][k] == text)
-            index = k - 1;
-    return index;
+    return UnitByName(slot, text).value_or(1) - 1;
 }
 
 // The selected position when it can name one of `count` units, else 0.
@@ -40,10 +36,9 @@ int UsablePosition(const SortedListBox& list, int count)
 
 void CMezuraDlg::OnSelchangeCategory()
 {
-    const std::string name = m_categoryCombo->SelectedText();
-    for (int row = 0; row < CategoryRowCount; ++row)
-        if (UnitNames[row][0] == name)
-            m_nCategory = row;
+    // A text that names no category leaves the previous one in force.
+    if (const std::optional<int> row = CategoryByName(m_categoryCombo->SelectedText()))
+        m_nCategory = *row;
     m_nCategory = ValidSlot(m_nCategory);
     FillUnitLists(m_nCategory);
     Convert();
@@ -55,11 +50,11 @@ void CMezuraDlg::Convert()
     const int slot = m_nCategory;
     int inputIndex = 0;
     int outputIndex = 0;
-    const int count = std::min(UnitCount(slot), MaxUnitsPerRow);
+    const int count = UnitCount(slot);
 
     if (count > 0) {
-        inputIndex = UnitIndexOf(slot, count, m_inputUnits->TextAt(UsablePosition(*m_inputUnits, count)));
-        outputIndex = UnitIndexOf(slot, count, m_outputUnits->TextAt(UsablePosition(*m_outputUnits, count)));
+        inputIndex = UnitIndexOf(slot, m_inputUnits->TextAt(UsablePosition(*m_inputUnits, count)));
+        outputIndex = UnitIndexOf(slot, m_outputUnits->TextAt(UsablePosition(*m_outputUnits, count)));
     }
 
     DoDataExchange(true);

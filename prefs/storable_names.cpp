@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "text_1252.h"
+#include "profile_store.h"
 
 namespace {
 
@@ -21,14 +21,6 @@ bool IsControlByte(char c) {
     }
 }
 
-// Tabs are control characters, refused before they could be trimmed.
-std::string_view TrimSpaces(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace
 
 bool IsStorableUnitName(std::string_view name) {
@@ -37,10 +29,9 @@ bool IsStorableUnitName(std::string_view name) {
 }
 
 bool IsStorableCategoryName(std::string_view name) {
-    return IsStorableUnitName(name) && name.find(']') == std::string_view::npos &&
-           !TrimSpaces(name).empty();
+    return IsStorableUnitName(name) && !RefuseSectionName(name);
 }
 
 bool SectionNamesMeet(std::string_view a, std::string_view b) {
-    return EqualsNoCase(TrimSpaces(a), TrimSpaces(b));
+    return ProfileNamesMatch(a, b);
 }

@@ -15,8 +15,9 @@
 //   IsStorableCategoryName("   ")      -> false
 //   IsStorableCategoryName("Caf\xE9")  -> true   ("Café")
 //
-// Sections are found by name without regard to case and without the blanks
-// at either end, so " distance " would share the section of "Distance":
+// Sections are found by the profile's own rule (ProfileNamesMatch): without
+// regard to case and without the blanks at either end, so " distance "
+// would share the section of "Distance":
 //
 //   SectionNamesMeet(" distance ", "Distance")  -> true
 //   SectionNamesMeet("Dist ance", "Distance")   -> false

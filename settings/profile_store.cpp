@@ -15,6 +15,7 @@
 #include "file_stamp.h"
 #include "ini_index.h"
 #include "ini_text.h"
+#include "text_1252.h"
 
 namespace {
 
@@ -99,4 +100,13 @@ ProfileWriteResult ProfileStore::Write(std::string_view section, std::string_vie
     }
     if ((error = ReplaceFileAtomically(file, *changed))) return failure(error);
     return std::nullopt;
+}
+
+bool ProfileNamesMatch(std::string_view a, std::string_view b) {
+    return EqualsNoCase(ini::TrimBlanks(a), ini::TrimBlanks(b));
+}
+
+std::optional<std::string> RefuseSectionName(std::string_view name) {
+    // Any plain key will do: only the section is in question.
+    return ini::RefuseWrite(name, "Key", std::nullopt);
 }

@@ -72,6 +72,17 @@ private:
     mutable std::shared_ptr<Cache> cache_;
 };
 
+// The profile's own rule for names: sections and keys match without regard
+// to case and without the blanks at either end. Callers that name sections
+// after user text check against it, so two names never share a section.
+//   ProfileNamesMatch(" distance ", "Distance") -> true
+//   ProfileNamesMatch("Dist ance", "Distance")  -> false
+bool ProfileNamesMatch(std::string_view a, std::string_view b);
+
+// Why `name` cannot name a section, or nothing when it can: it is empty or
+// only blanks, or holds "]" (which ends the header), a line break or a NUL.
+std::optional<std::string> RefuseSectionName(std::string_view name);
+
 // "<file title of the executable>.INI" in $XDG_CONFIG_HOME, or ~/.config
 // when that is unset: build/mezura keeps ~/.config/mezura.INI.
 std::string ProfilePathForProgram(std::string_view programName);
