@@ -1,11 +1,11 @@
 #include "about_dlg.h"
 
 #include <QLabel>
-#include <algorithm>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
 
 #include "desktop.h"
 #include "dialog_units.h"
@@ -15,9 +15,8 @@ namespace {
 
 constexpr int EmailControlId = 1027;
 
-QLabel* Text(QDialog* box, const QString& text, const char* name, const DialogUnits& units, int x, int y,
-             int width, int height)
-{
+QLabel* Text(QDialog* box, const QString& text, const char* name, const DialogUnits& units, int x,
+             int y, int width, int height) {
     auto* label = new QLabel(text, box);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);  // "&" and "<" show as they are
@@ -28,25 +27,17 @@ QLabel* Text(QDialog* box, const QString& text, const char* name, const DialogUn
 
 }  // namespace
 
-QString CAboutDlg::AuthorName()
-{
-    return QStringLiteral("The Mezura developers");
-}
+QString CAboutDlg::AuthorName() { return QStringLiteral("The Mezura developers"); }
 
-QString CAboutDlg::EmailAddress()
-{
-    return QStringLiteral("mezura@example.org");
-}
+QString CAboutDlg::EmailAddress() { return QStringLiteral("mezura@example.org"); }
 
-QString CAboutDlg::MailUrl()
-{
+QString CAboutDlg::MailUrl() {
     return QStringLiteral("mailto:") + EmailAddress() + QStringLiteral("?SUBJECT=Mezura v4.0");
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint)
-{
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("CAboutDlg"));
     setWindowTitle(QStringLiteral("About Mezura"));
     setFont(TemplateFont(QStringLiteral("MS Sans Serif"), 8));
@@ -65,7 +56,8 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     // letters; it gets the width of the lines under it so that ours fits.
     Text(this, AuthorName(), "author", units, 64, 17, 119, 8);
     Text(this, QStringLiteral("Mezura Version 4.0"), "version", units, 64, 30, 119, 8);
-    Text(this, QStringLiteral("Free software under the MIT License."), "notice", units, 64, 45, 119, 8);
+    Text(this, QStringLiteral("Free software under the MIT License."), "notice", units, 64, 45, 119,
+         8);
     m_emailLink = Text(this, EmailAddress(), "m_emailLink", units, 64, 60, 77, 8);
     m_emailLink->setProperty("controlId", EmailControlId);
     m_emailLink->setCursor(Qt::PointingHandCursor);
@@ -83,26 +75,24 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     ok->setFocus();
 }
 
-void CAboutDlg::OnEmailClick()
-{
+void CAboutDlg::OnEmailClick() {
     // Whether a mail program took the URL or not, the box stays as it is.
     CurrentDesktop().OpenUrl(QUrl(MailUrl()));
 }
 
-void CAboutDlg::OnCtlColor(QLabel* control)
-{
+void CAboutDlg::OnCtlColor(QLabel* control) {
     QPalette palette = control->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     control->setPalette(palette);
 }
 
-bool CAboutDlg::eventFilter(QObject* watched, QEvent* event)
-{
+bool CAboutDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_emailLink && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         // A click is a press and a release over the address, as a static
         // control counts it.
-        if (mouse->button() == Qt::LeftButton && m_emailLink->rect().contains(mouse->position().toPoint())) {
+        if (mouse->button() == Qt::LeftButton &&
+            m_emailLink->rect().contains(mouse->position().toPoint())) {
             OnEmailClick();
             return true;
         }

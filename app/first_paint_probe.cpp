@@ -1,38 +1,37 @@
 #include "first_paint_probe.h"
 
+#include <unistd.h>
+
 #include <QDialog>
 #include <QEvent>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
-double NowMicroseconds(clockid_t clock)
-{
+double NowMicroseconds(clockid_t clock) {
     timespec now{};
     clock_gettime(clock, &now);
     return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
 }
 
 // Milliseconds since the process was started.
-double ElapsedMilliseconds()
-{
-    if (const char* launched = std::getenv("MEZURA_LAUNCH_US"); launched != nullptr && *launched != '\0')
+double ElapsedMilliseconds() {
+    if (const char* launched = std::getenv("MEZURA_LAUNCH_US");
+        launched != nullptr && *launched != '\0')
         return (NowMicroseconds(CLOCK_REALTIME) - std::strtod(launched, nullptr)) / 1e3;
     // Field 22 of /proc/self/stat: the start in clock ticks since boot.
     std::ifstream stat("/proc/self/stat");
     std::string line;
     std::getline(stat, line);
     const auto afterName = line.rfind(')');
-    if (afterName == std::string::npos)
-        return -1;
+    if (afterName == std::string::npos) return -1;
     std::istringstream fields(line.substr(afterName + 2));
     std::string field;
     for (int i = 3; i <= 22 && fields >> field; ++i) {
@@ -47,8 +46,7 @@ public:
     explicit FirstPaintProbe(QDialog& window) : QObject(&window), window_(window) {}
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == &window_ && event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
             // The paint in progress reaches the screen before queued work runs.
@@ -68,9 +66,7 @@ private:
 
 }  // namespace
 
-void WatchFirstPaint(QDialog& window)
-{
-    if (std::getenv("MEZURA_EXIT_AFTER_PAINT") == nullptr)
-        return;
+void WatchFirstPaint(QDialog& window) {
+    if (std::getenv("MEZURA_EXIT_AFTER_PAINT") == nullptr) return;
     window.installEventFilter(new FirstPaintProbe(window));
 }

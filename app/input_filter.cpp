@@ -4,24 +4,22 @@
 
 #include "number_text.h"
 
-void NumberInputFilter::Install(QObject* field)
-{
+void NumberInputFilter::Install(QObject* field) {
     field->installEventFilter(new NumberInputFilter(field));
 }
 
-bool NumberInputFilter::LetsThrough(const QKeyEvent& event)
-{
+bool NumberInputFilter::LetsThrough(const QKeyEvent& event) {
     switch (event.key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return true;  // the window's keys, handled before any character exists
-    case Qt::Key_Delete:
-        return true;  // an editing key, though X11 gives it the text DEL
-    default:
-        break;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Escape:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return true;  // the window's keys, handled before any character exists
+        case Qt::Key_Delete:
+            return true;  // an editing key, though X11 gives it the text DEL
+        default:
+            break;
     }
     const QString text = event.text();
     if (text.isEmpty())
@@ -30,16 +28,14 @@ bool NumberInputFilter::LetsThrough(const QKeyEvent& event)
     // character or a menu key, never a digit: Ctrl+V is character 22.
     if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
-    if (event.key() == Qt::Key_Backspace)
-        return true;
-    if (text.size() != 1)
-        return false;
+    if (event.key() == Qt::Key_Backspace) return true;
+    if (text.size() != 1) return false;
     const char16_t character = text.front().unicode();
-    return character < 0x80 && NumberInputChars.find(static_cast<char>(character)) != std::string_view::npos;
+    return character < 0x80 &&
+           NumberInputChars.find(static_cast<char>(character)) != std::string_view::npos;
 }
 
-bool NumberInputFilter::eventFilter(QObject* watched, QEvent* event)
-{
+bool NumberInputFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && !LetsThrough(*static_cast<QKeyEvent*>(event)))
         return true;  // dropped
     return QObject::eventFilter(watched, event);

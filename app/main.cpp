@@ -5,8 +5,7 @@
 
 #include "mezura_app.h"
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::puts("mezura " MEZURA_VERSION);

@@ -11,28 +11,22 @@ namespace {
 CMezuraApp* theApplication = nullptr;
 }
 
-CMezuraApp* theApp()
-{
-    return theApplication;
-}
+CMezuraApp* theApp() { return theApplication; }
 
-CMezuraApp::CMezuraApp(std::string profilePath) : profile_(std::move(profilePath))
-{
+CMezuraApp::CMezuraApp(std::string profilePath) : profile_(std::move(profilePath)) {
     // The icons live in the static window library; a static library's
     // resources must be registered by name.
     Q_INIT_RESOURCE(mezura);
     theApplication = this;
-    profile_.SetWriteErrorListener([this](const ProfileError& error) { OnProfileWriteError(error); });
+    profile_.SetWriteErrorListener(
+        [this](const ProfileError& error) { OnProfileWriteError(error); });
 }
 
-CMezuraApp::~CMezuraApp()
-{
-    if (theApplication == this)
-        theApplication = nullptr;
+CMezuraApp::~CMezuraApp() {
+    if (theApplication == this) theApplication = nullptr;
 }
 
-int CMezuraApp::InitInstance()
-{
+int CMezuraApp::InitInstance() {
     CMezuraDlg dialog;
     SetMainWindow(&dialog);
     dialog.OnInitDialog();
@@ -42,26 +36,22 @@ int CMezuraApp::InitInstance()
     return 0;
 }
 
-void CMezuraApp::OnFileExit()
-{
+void CMezuraApp::OnFileExit() {
     SaveSettings(profile_);
-    if (mainWindow_ != nullptr)
-        mainWindow_->EndDialog();
+    if (mainWindow_ != nullptr) mainWindow_->EndDialog();
 }
 
-QString CMezuraApp::WriteErrorText(const ProfileError& error)
-{
-    return QStringLiteral("Mezura could not save its settings to\n%1\n\n%2\n\n"
-                          "The settings stay in effect until Mezura is closed.")
+QString CMezuraApp::WriteErrorText(const ProfileError& error) {
+    return QStringLiteral(
+               "Mezura could not save its settings to\n%1\n\n%2\n\n"
+               "The settings stay in effect until Mezura is closed.")
         .arg(QString::fromStdString(error.path), QString::fromStdString(error.reason));
 }
 
-void CMezuraApp::OnProfileWriteError(const ProfileError& error)
-{
+void CMezuraApp::OnProfileWriteError(const ProfileError& error) {
     // A failing folder usually fails every write that follows; one message
     // per run tells the user without burying the window in boxes.
-    if (writeErrorShown_)
-        return;
+    if (writeErrorShown_) return;
     writeErrorShown_ = true;
     CurrentDesktop().ShowMessage(mainWindow_, QStringLiteral("Mezura"), WriteErrorText(error),
                                  Desktop::Icon::Information, Desktop::Buttons::Ok);

@@ -32,10 +32,10 @@ constexpr int TopmostY = 150;
 }  // namespace
 
 CMezuraDlg::CMezuraDlg(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_hIcon(SvgIcon(QStringLiteral(":/icons/mezura.svg")))
-{
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      m_hIcon(SvgIcon(QStringLiteral(":/icons/mezura.svg"))) {
     setObjectName(QStringLiteral("CMezuraDlg"));
     setWindowTitle(QStringLiteral("Mezura"));
     setFont(TemplateFont(QStringLiteral("Verdana"), 8));
@@ -54,7 +54,8 @@ CMezuraDlg::CMezuraDlg(QWidget* parent)
     // A fixed frame: the window is exactly its template's size.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_categoryCombo, &SortedComboBox::selectionChanged, this, &CMezuraDlg::OnSelchangeCategory);
+    connect(m_categoryCombo, &SortedComboBox::selectionChanged, this,
+            &CMezuraDlg::OnSelchangeCategory);
     connect(m_inputUnits, &SortedListBox::selectionChanged, this, &CMezuraDlg::Convert);
     connect(m_outputUnits, &SortedListBox::selectionChanged, this, &CMezuraDlg::Convert);
     // textEdited comes for every change the user makes, typed or pasted,
@@ -64,13 +65,9 @@ CMezuraDlg::CMezuraDlg(QWidget* parent)
 
 CMezuraDlg::~CMezuraDlg() = default;
 
-SortedComboBox& CMezuraDlg::CategoryCombo()
-{
-    return *m_categoryCombo;
-}
+SortedComboBox& CMezuraDlg::CategoryCombo() { return *m_categoryCombo; }
 
-bool CMezuraDlg::OnInitDialog()
-{
+bool CMezuraDlg::OnInitDialog() {
     ProfileStore& profile = theApp()->Profile();
 
     DoDataExchange(false);  // both fields show "0"; no conversion yet
@@ -85,8 +82,7 @@ bool CMezuraDlg::OnInitDialog()
     m_categoryCombo->Select(0);
 
     std::string startName = StartCategoryName(profile);
-    if (startName == profile::NoCategory)
-        startName = m_categoryCombo->SelectedText();
+    if (startName == profile::NoCategory) startName = m_categoryCombo->SelectedText();
 
     // The last category of that name wins; a name that is no longer there
     // leaves slot 0 and entry 0.
@@ -114,18 +110,14 @@ bool CMezuraDlg::OnInitDialog()
     return true;
 }
 
-void CMezuraDlg::FillCategoryList()
-{
+void CMezuraDlg::FillCategoryList() {
     for (int row = 0; row < BuiltinCategoryCount; ++row)
-        if (CategoryVisible[row] != 0)
-            m_categoryCombo->AddSorted(UnitNames[row][0]);
+        if (CategoryVisible[row] != 0) m_categoryCombo->AddSorted(UnitNames[row][0]);
     for (int row = FirstCustomRow; row < CategoryRowCount; ++row)
-        if (!IsCustomRowFree(row))
-            m_categoryCombo->AddSorted(UnitNames[row][0]);
+        if (!IsCustomRowFree(row)) m_categoryCombo->AddSorted(UnitNames[row][0]);
 }
 
-void CMezuraDlg::FillUnitLists(int slot)
-{
+void CMezuraDlg::FillUnitLists(int slot) {
     // The two lists always hold the same entries.
     const int count = m_inputUnits->Count();
     for (int i = 0; i < count; ++i) {
@@ -140,14 +132,12 @@ void CMezuraDlg::FillUnitLists(int slot)
     m_outputUnits->Select(0);
 }
 
-void CMezuraDlg::SetUnitLabels(int slot, int inputIndex, int outputIndex)
-{
+void CMezuraDlg::SetUnitLabels(int slot, int inputIndex, int outputIndex) {
     m_inputUnitLabel->setText(QStringFromCp1252(UnitNames[slot][inputIndex + 1]));
     m_outputUnitLabel->setText(QStringFromCp1252(UnitNames[slot][outputIndex + 1]));
 }
 
-void CMezuraDlg::DoDataExchange(bool saveAndValidate)
-{
+void CMezuraDlg::DoDataExchange(bool saveAndValidate) {
     if (saveAndValidate) {
         m_strInput = m_inputEdit->text();
         m_strOutput = m_outputEdit->text();
@@ -155,44 +145,38 @@ void CMezuraDlg::DoDataExchange(bool saveAndValidate)
     }
     // A field that already shows its text is left alone: rewriting the input
     // field would move the caret while the user types.
-    for (auto [field, text] : {std::pair{m_inputEdit, &m_strInput}, std::pair{m_outputEdit, &m_strOutput}}) {
-        if (field->text() == *text)
-            continue;
+    for (auto [field, text] :
+         {std::pair{m_inputEdit, &m_strInput}, std::pair{m_outputEdit, &m_strOutput}}) {
+        if (field->text() == *text) continue;
         const QSignalBlocker silent(field);
         field->setText(*text);
     }
 }
 
-void CMezuraDlg::OnClose()
-{
+void CMezuraDlg::OnClose() {
     ProfileStore& profile = theApp()->Profile();
     SaveSettings(profile);
     SaveLastCategory(profile, m_categoryCombo->SelectedText());
 }
 
-void CMezuraDlg::EndDialog()
-{
+void CMezuraDlg::EndDialog() {
     m_bEnding = true;
     done(QDialog::Rejected);
 }
 
-void CMezuraDlg::reject()
-{
+void CMezuraDlg::reject() {
     m_bEnding = true;
     QDialog::reject();
 }
 
-void CMezuraDlg::closeEvent(QCloseEvent* event)
-{
+void CMezuraDlg::closeEvent(QCloseEvent* event) {
     // The close box, Alt+F4 and the window menu's Close come here; Esc and
     // File > Exit end the window without passing through a save.
-    if (!m_bEnding)
-        OnClose();
+    if (!m_bEnding) OnClose();
     QDialog::closeEvent(event);
 }
 
-void CMezuraDlg::keyPressEvent(QKeyEvent* event)
-{
+void CMezuraDlg::keyPressEvent(QKeyEvent* event) {
     // Enter does nothing in this window, whichever control has the focus.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();

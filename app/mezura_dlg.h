@@ -124,10 +124,10 @@ private:
     void SetUnitLabels(int slot, int inputIndex, int outputIndex);
 
     int m_nCategory = 0;
-    QLabel* m_outputUnitLabel = nullptr;  // 1017
-    QLabel* m_inputUnitLabel = nullptr;   // 1018
-    QLineEdit* m_outputEdit = nullptr;    // 1016
-    QLineEdit* m_inputEdit = nullptr;     // 1010
+    QLabel* m_outputUnitLabel = nullptr;        // 1017
+    QLabel* m_inputUnitLabel = nullptr;         // 1018
+    QLineEdit* m_outputEdit = nullptr;          // 1016
+    QLineEdit* m_inputEdit = nullptr;           // 1010
     SortedComboBox* m_categoryCombo = nullptr;  // 1012
     SortedListBox* m_outputUnits = nullptr;     // 1007
     SortedListBox* m_inputUnits = nullptr;      // 1006

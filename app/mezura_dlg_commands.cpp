@@ -9,65 +9,56 @@
 #include "mezura_dlg.h"
 #include "sorted_combo_box.h"
 
-void CMezuraDlg::OnCopyOutput()
-{
+void CMezuraDlg::OnCopyOutput() {
     m_outputEdit->selectAll();  // the caret ends at the end, scrolled into view
     m_outputEdit->copy();
 }
 
-void CMezuraDlg::OnCalculator()
-{
+void CMezuraDlg::OnCalculator() {
     // Started and forgotten: a calculator that is missing or fails to start
     // changes nothing here.
     const QString calculator = FindCalculator();
-    if (!calculator.isEmpty())
-        CurrentDesktop().StartDetached(calculator, {});
+    if (!calculator.isEmpty()) CurrentDesktop().StartDetached(calculator, {});
 }
 
-void CMezuraDlg::OnAbout()
-{
+void CMezuraDlg::OnAbout() {
     CAboutDlg about(this);
     about.exec();
 }
 
-int CMezuraDlg::OnCatalogueChanged(int slot, int code)
-{
-    if (slot < 0 || slot >= CategoryRowCount)
-        return 0;
+int CMezuraDlg::OnCatalogueChanged(int slot, int code) {
+    if (slot < 0 || slot >= CategoryRowCount) return 0;
     std::string& name = UnitNames[slot][0];
     switch (code) {
-    case CatalogueCategoryAdded:
-        m_categoryCombo->AddSorted(name);
-        break;
-    case CatalogueCategoryRemoved: {
-        const int position = m_categoryCombo->FindExact(name);
-        name = FreeName;
-        m_categoryCombo->DeleteAt(position);  // nothing when no entry matched
-        break;
-    }
-    case CatalogueUnitAdded:
-        m_categoryCombo->Select(m_categoryCombo->SelectedPosition());
-        OnSelchangeCategory();
-        break;
-    case CatalogueUnitRemoved: {
-        const int position = m_categoryCombo->FindExact(name);
-        if (position >= 0)
-            m_categoryCombo->Select(position);
-        OnSelchangeCategory();
-        break;
-    }
-    default:
-        break;
+        case CatalogueCategoryAdded:
+            m_categoryCombo->AddSorted(name);
+            break;
+        case CatalogueCategoryRemoved: {
+            const int position = m_categoryCombo->FindExact(name);
+            name = FreeName;
+            m_categoryCombo->DeleteAt(position);  // nothing when no entry matched
+            break;
+        }
+        case CatalogueUnitAdded:
+            m_categoryCombo->Select(m_categoryCombo->SelectedPosition());
+            OnSelchangeCategory();
+            break;
+        case CatalogueUnitRemoved: {
+            const int position = m_categoryCombo->FindExact(name);
+            if (position >= 0) m_categoryCombo->Select(position);
+            OnSelchangeCategory();
+            break;
+        }
+        default:
+            break;
     }
     return 0;
 }
 
-void CMezuraDlg::SetTopmost(bool topmost)
-{
+void CMezuraDlg::SetTopmost(bool topmost) {
     Qt::WindowFlags flags = windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
-    if (flags == windowFlags())
-        return;
+    if (flags == windowFlags()) return;
     QWindow* window = windowHandle();
     if (window == nullptr || !isVisible()) {
         setWindowFlags(flags);

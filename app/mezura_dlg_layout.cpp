@@ -1,12 +1,12 @@
 // The main window's controls and menu, as its template lays them out.
 #include <QAction>
-#include <algorithm>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
 
 #include "dialog_units.h"
 #include "group_frame.h"
@@ -27,27 +27,23 @@ constexpr int CommandCalculator = 32776;
 constexpr int CommandPreferences = 32782;
 
 template <typename Control>
-Control* Place(Control* control, const char* name, int id, const DialogUnits& units, int x, int y, int width,
-               int height)
-{
+Control* Place(Control* control, const char* name, int id, const DialogUnits& units, int x, int y,
+               int width, int height) {
     control->setObjectName(QLatin1String(name));
-    if (id != 0)
-        control->setProperty("controlId", id);
+    if (id != 0) control->setProperty("controlId", id);
     control->setGeometry(units.Rect(x, y, width, height));
     return control;
 }
 
-QLabel* Text(QWidget* client, const QString& text, const char* name, int id, const DialogUnits& units, int x,
-             int y, int width, int height)
-{
+QLabel* Text(QWidget* client, const QString& text, const char* name, int id,
+             const DialogUnits& units, int x, int y, int width, int height) {
     auto* label = new QLabel(text, client);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return Place(label, name, id, units, x, y, width, height);
 }
 
-QAction* Command(QMenu* menu, const QString& text, int id)
-{
+QAction* Command(QMenu* menu, const QString& text, int id) {
     QAction* action = menu->addAction(text);
     action->setProperty("commandId", id);
     return action;
@@ -55,8 +51,7 @@ QAction* Command(QMenu* menu, const QString& text, int id)
 
 }  // namespace
 
-void CMezuraDlg::BuildControls(const DialogUnits& units, QWidget* client)
-{
+void CMezuraDlg::BuildControls(const DialogUnits& units, QWidget* client) {
     // The group boxes come first so that everything else is drawn over them.
     auto* unitsGroup = new GroupFrame(QStringLiteral("Select Units "), client);
     Place(unitsGroup, "unitsGroup", 0, units, 10, 32, 230, 98);
@@ -64,28 +59,34 @@ void CMezuraDlg::BuildControls(const DialogUnits& units, QWidget* client)
     Place(resultGroup, "resultGroup", 0, units, 11, 132, 229, 50);
 
     // The five controls that take the focus, created in tab order.
-    m_categoryCombo = Place(new SortedComboBox(client), "m_categoryCombo", 1012, units, 16, 14, 98, 124);
+    m_categoryCombo =
+        Place(new SortedComboBox(client), "m_categoryCombo", 1012, units, 16, 14, 98, 124);
     // The template's height holds the dropped-down list as well: the closed
     // box is as high as its text needs, the list shows what the rest holds.
     const int closedHeight = m_categoryCombo->sizeHint().height();
     m_categoryCombo->resize(m_categoryCombo->width(), closedHeight);
-    m_categoryCombo->setMaxVisibleItems(
-        std::max(1, (units.Y(124) - closedHeight) / std::max(1, m_categoryCombo->fontMetrics().height() + 2)));
+    m_categoryCombo->setMaxVisibleItems(std::max(
+        1,
+        (units.Y(124) - closedHeight) / std::max(1, m_categoryCombo->fontMetrics().height() + 2)));
 
     m_inputUnits = Place(new SortedListBox(client), "m_inputUnits", 1006, units, 20, 50, 95, 75);
     m_outputUnits = Place(new SortedListBox(client), "m_outputUnits", 1007, units, 137, 50, 95, 75);
     for (SortedListBox* list : {m_inputUnits, m_outputUnits})
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    m_inputEdit = Place(new QLineEdit(m_strInput, client), "m_inputEdit", 1010, units, 20, 147, 96, 14);
+    m_inputEdit =
+        Place(new QLineEdit(m_strInput, client), "m_inputEdit", 1010, units, 20, 147, 96, 14);
     NumberInputFilter::Install(m_inputEdit);
-    m_outputEdit = Place(new QLineEdit(m_strOutput, client), "m_outputEdit", 1016, units, 137, 147, 93, 14);
+    m_outputEdit =
+        Place(new QLineEdit(m_strOutput, client), "m_outputEdit", 1016, units, 137, 147, 93, 14);
     m_outputEdit->setReadOnly(true);
 
     Text(client, QStringLiteral("INPUT"), "inputCaption", 0, units, 57, 41, 23, 8);
     Text(client, QStringLiteral("OUTPUT"), "outputCaption", 0, units, 170, 42, 31, 8);
-    m_inputUnitLabel = Text(client, QStringLiteral("Static"), "m_inputUnitLabel", 1018, units, 20, 167, 90, 8);
-    m_outputUnitLabel = Text(client, QStringLiteral("static"), "m_outputUnitLabel", 1017, units, 137, 167, 91, 8);
+    m_inputUnitLabel =
+        Text(client, QStringLiteral("Static"), "m_inputUnitLabel", 1018, units, 20, 167, 90, 8);
+    m_outputUnitLabel =
+        Text(client, QStringLiteral("static"), "m_outputUnitLabel", 1017, units, 137, 167, 91, 8);
 
     auto* equalsIcon = Place(new QLabel(client), "equalsIcon", 0, units, 115, 143, 20, 20);
     const int side = std::min({32, equalsIcon->width(), equalsIcon->height()});
@@ -96,8 +97,8 @@ void CMezuraDlg::BuildControls(const DialogUnits& units, QWidget* client)
 
     // Never shown, never enabled: as the default button it takes Enter,
     // which then does nothing.
-    m_hiddenDefault = Place(new QPushButton(QStringLiteral("Button2"), client), "m_hiddenDefault", 1029, units,
-                            230, 185, 6, 6);
+    m_hiddenDefault = Place(new QPushButton(QStringLiteral("Button2"), client), "m_hiddenDefault",
+                            1029, units, 230, 185, 6, 6);
     m_hiddenDefault->setDefault(true);
     m_hiddenDefault->setEnabled(false);
     m_hiddenDefault->setFocusPolicy(Qt::NoFocus);
@@ -109,8 +110,7 @@ void CMezuraDlg::BuildControls(const DialogUnits& units, QWidget* client)
     setTabOrder(m_inputEdit, m_outputEdit);
 }
 
-QMenuBar* CMezuraDlg::BuildMenu()
-{
+QMenuBar* CMezuraDlg::BuildMenu() {
     auto* menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menu135"));
 
@@ -118,8 +118,7 @@ QMenuBar* CMezuraDlg::BuildMenu()
     m_exitAction = Command(file, QStringLiteral("&Exit"), CommandExit);
     // File > Exit belongs to the application object, not to the window.
     connect(m_exitAction, &QAction::triggered, this, [] {
-        if (theApp() != nullptr)
-            theApp()->OnFileExit();
+        if (theApp() != nullptr) theApp()->OnFileExit();
     });
 
     QMenu* options = menuBar->addMenu(QStringLiteral("&Options"));
@@ -130,7 +129,8 @@ QMenuBar* CMezuraDlg::BuildMenu()
     m_calculatorAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_L));
     connect(m_calculatorAction, &QAction::triggered, this, &CMezuraDlg::OnCalculator);
     options->addSeparator();
-    m_preferencesAction = Command(options, QStringLiteral("Preferences") + QString(14, u' '), CommandPreferences);
+    m_preferencesAction =
+        Command(options, QStringLiteral("Preferences") + QString(14, u' '), CommandPreferences);
     connect(m_preferencesAction, &QAction::triggered, this, &CMezuraDlg::OnPreferences);
 
     QMenu* help = menuBar->addMenu(QStringLiteral("&Help"));

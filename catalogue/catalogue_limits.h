@@ -6,9 +6,9 @@ inline constexpr int CategoryRowCount = 31;      // rows 0..30
 inline constexpr int BuiltinCategoryCount = 26;  // rows 0..25, alphabetical
 inline constexpr int FirstCustomRow = 26;        // rows 26..30 are custom slots
 inline constexpr int CustomCategoryCount = 5;
-inline constexpr int RowEntryCount = 60;      // entry 0 + positions 1..59
+inline constexpr int RowEntryCount = 60;  // entry 0 + positions 1..59
 inline constexpr int MaxUnitsPerRow = 59;
-inline constexpr int MaxCustomUnits = 10;     // per category
+inline constexpr int MaxCustomUnits = 10;  // per category
 inline constexpr int BuiltinUnitTotal = 347;
 
 // The name of a free custom row, free profile record and free unit record.

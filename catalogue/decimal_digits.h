@@ -22,17 +22,17 @@
 #include <array>
 
 struct DecimalDigits {
-  static constexpr int MaxDigits = 17;
+    static constexpr int MaxDigits = 17;
 
-  std::array<char, MaxDigits> digits{};  // '0'..'9'
-  int count = 0;     // digits[0..count) are significant; every later place is 0
-  int exponent = 0;  // power of ten of digits[0]
+    std::array<char, MaxDigits> digits{};  // '0'..'9'
+    int count = 0;     // digits[0..count) are significant; every later place is 0
+    int exponent = 0;  // power of ten of digits[0]
 
-  // The digit `index` places below the first one; '0' outside the
-  // significant digits (negative index: a leading zero above the first one).
-  char At(int index) const {
-    return index >= 0 && index < count ? digits[static_cast<unsigned>(index)] : '0';
-  }
+    // The digit `index` places below the first one; '0' outside the
+    // significant digits (negative index: a leading zero above the first one).
+    char At(int index) const {
+        return index >= 0 && index < count ? digits[static_cast<unsigned>(index)] : '0';
+    }
 };
 
 // `magnitude` (finite, not negative) rounded to 17 significant digits.

@@ -1,9 +1,10 @@
 #include "batch_runner.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <charconv>
 #include <cstring>
-#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,8 @@ constexpr std::size_t MaxFields = 4;
 
 class BatchLines {
 public:
-    BatchLines(const NameIndex& index, std::optional<std::string_view> defaultCategory, FdWriter& out,
-               FdWriter& err)
+    BatchLines(const NameIndex& index, std::optional<std::string_view> defaultCategory,
+               FdWriter& out, FdWriter& err)
         : index_(index), defaultCategory_(defaultCategory), out_(out), err_(err) {}
 
     void Convert(std::string_view line) {
@@ -31,7 +32,8 @@ public:
         std::size_t count = 0;
         for (;;) {
             const char* tab = static_cast<const char*>(std::memchr(line.data(), '\t', line.size()));
-            const std::size_t length = tab ? static_cast<std::size_t>(tab - line.data()) : line.size();
+            const std::size_t length =
+                tab ? static_cast<std::size_t>(tab - line.data()) : line.size();
             if (count == MaxFields) {
                 ++count;  // a fifth field: too many, no need to count further
                 break;
@@ -49,7 +51,8 @@ public:
             return Bad(DescribeProblem(index_, found, fields[1], fields[2], category,
                                        "in a fourth field or with --category"));
 
-        const double result = ConvertValue(found.row, found.from, found.to, ParseNumberPrefix(fields[0]));
+        const double result =
+            ConvertValue(found.row, found.from, found.to, ParseNumberPrefix(fields[0]));
         out_.Write(FormatResult(result).value_or(""));
         out_.Put('\n');
     }
@@ -58,7 +61,8 @@ public:
 
 private:
     static std::string FieldCountProblem(std::size_t count, std::string_view first) {
-        if (count == 1 && first.empty()) return "empty line; expected VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY]";
+        if (count == 1 && first.empty())
+            return "empty line; expected VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY]";
         return "expected VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY], found " +
                (count > MaxFields ? std::string("more than 4") : std::to_string(count)) + " field" +
                (count == 1 ? "" : "s");
@@ -85,8 +89,8 @@ private:
 
 }  // namespace
 
-BatchSummary RunBatch(const NameIndex& index, std::optional<std::string_view> defaultCategory, int inputFd,
-                      FdWriter& out, FdWriter& err) {
+BatchSummary RunBatch(const NameIndex& index, std::optional<std::string_view> defaultCategory,
+                      int inputFd, FdWriter& out, FdWriter& err) {
     BatchLines lines(index, defaultCategory, out, err);
     // Lines are converted where they lie in the block; the unfinished last
     // line moves to the front before the next read. A line longer than the
@@ -104,7 +108,8 @@ BatchSummary RunBatch(const NameIndex& index, std::optional<std::string_view> de
         if (n == 0) break;
         const char* const end = block.data() + kept + n;
         const char* start = block.data();
-        while (const char* newline = static_cast<const char*>(std::memchr(start, '\n', end - start))) {
+        while (const char* newline =
+                   static_cast<const char*>(std::memchr(start, '\n', end - start))) {
             lines.Convert(std::string_view(start, static_cast<std::size_t>(newline - start)));
             start = newline + 1;
         }

@@ -8,8 +8,8 @@
 //
 //   in                               out                 err
 //   1<TAB>Kilometers<TAB>Miles       0.62137119223733
-//   1<TAB>Parsecs                                        mezura-convert: line 2: expected VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY], found 2 fields
-//   3<TAB>Ounces<TAB>Ounces<TAB>Mass 3
+//   1<TAB>Parsecs                                        mezura-convert: line 2: expected
+//   VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY], found 2 fields 3<TAB>Ounces<TAB>Ounces<TAB>Mass 3
 //
 // A line's own CATEGORY wins over `defaultCategory` (--category); an empty
 // fourth field counts as none. Input is read in large blocks and lines are
@@ -28,5 +28,5 @@ struct BatchSummary {
     int readError = 0;  // errno when reading the input failed, else 0
 };
 
-BatchSummary RunBatch(const NameIndex& index, std::optional<std::string_view> defaultCategory, int inputFd,
-                      FdWriter& out, FdWriter& err);
+BatchSummary RunBatch(const NameIndex& index, std::optional<std::string_view> defaultCategory,
+                      int inputFd, FdWriter& out, FdWriter& err);

@@ -7,8 +7,8 @@
 namespace {
 
 constexpr std::array<std::string_view, 10> OptionNames = {
-    "--all", "--batch", "--category", "--format", "--help",
-    "--list", "--precision", "--profile", "--version", "--",
+    "--all",  "--batch",     "--category", "--format",  "--help",
+    "--list", "--precision", "--profile",  "--version", "--",
 };
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
@@ -28,10 +28,14 @@ std::optional<int> ParsePrecision(std::string_view text) {
 
 std::string ModeName(CliMode mode) {
     switch (mode) {
-    case CliMode::All: return "--all";
-    case CliMode::List: return "--list";
-    case CliMode::Batch: return "--batch";
-    default: return "";
+        case CliMode::All:
+            return "--all";
+        case CliMode::List:
+            return "--list";
+        case CliMode::Batch:
+            return "--batch";
+        default:
+            return "";
     }
 }
 
@@ -46,22 +50,25 @@ std::string UnknownOption(std::string_view name) {
 std::string OperandCountError(const CliOptions& options) {
     const std::size_t given = options.operands.size();
     switch (options.mode) {
-    case CliMode::Convert:
-        if (given == 3) return {};
-        if (given == 0) return "missing VALUE FROM TO (mezura-convert --help shows the usage)";
-        return "expected VALUE FROM TO, got " + std::to_string(given) + " argument" +
-               (given == 1 ? "" : "s") + " (mezura-convert --help shows the usage)";
-    case CliMode::All:
-        if (given == 2) return {};
-        return "--all expects VALUE FROM, got " + std::to_string(given) + " argument" + (given == 1 ? "" : "s");
-    case CliMode::List:
-        if (given <= 1) return {};
-        return "--list expects at most one CATEGORY, got " + std::to_string(given) + " arguments";
-    case CliMode::Batch:
-        if (given == 0) return {};
-        return "--batch reads its lines from standard input and takes no arguments, got " + Quoted(options.operands[0]);
-    default:
-        return {};
+        case CliMode::Convert:
+            if (given == 3) return {};
+            if (given == 0) return "missing VALUE FROM TO (mezura-convert --help shows the usage)";
+            return "expected VALUE FROM TO, got " + std::to_string(given) + " argument" +
+                   (given == 1 ? "" : "s") + " (mezura-convert --help shows the usage)";
+        case CliMode::All:
+            if (given == 2) return {};
+            return "--all expects VALUE FROM, got " + std::to_string(given) + " argument" +
+                   (given == 1 ? "" : "s");
+        case CliMode::List:
+            if (given <= 1) return {};
+            return "--list expects at most one CATEGORY, got " + std::to_string(given) +
+                   " arguments";
+        case CliMode::Batch:
+            if (given == 0) return {};
+            return "--batch reads its lines from standard input and takes no arguments, got " +
+                   Quoted(options.operands[0]);
+        default:
+            return {};
     }
 }
 
@@ -107,7 +114,8 @@ CliParse ParseCliOptions(std::span<const std::string_view> arguments) {
                 return parse;
             }
             if (modeChosen && options.mode != *mode) {
-                parse.error = ModeName(options.mode) + " and " + ModeName(*mode) + " cannot be used together";
+                parse.error =
+                    ModeName(options.mode) + " and " + ModeName(*mode) + " cannot be used together";
                 return parse;
             }
             options.mode = *mode;
@@ -115,7 +123,8 @@ CliParse ParseCliOptions(std::span<const std::string_view> arguments) {
             continue;
         }
 
-        if (name != "--category" && name != "--format" && name != "--precision" && name != "--profile") {
+        if (name != "--category" && name != "--format" && name != "--precision" &&
+            name != "--profile") {
             parse.error = UnknownOption(name);
             return parse;
         }

@@ -11,7 +11,8 @@
 //   mezura-convert --all 1 Meters                 All, operands {1, Meters}
 //   mezura-convert --list Distance                List, operands {Distance}
 //   mezura-convert --format fixed --batch         Batch, format 2
-//   mezura-convert --precision 10 1 Feet Meters   error: --precision takes a whole number from 1 to 9, not "10"
+//   mezura-convert --precision 10 1 Feet Meters   error: --precision takes a whole number from 1 to
+//   9, not "10"
 #include <optional>
 #include <span>
 #include <string>

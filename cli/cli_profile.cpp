@@ -1,10 +1,11 @@
 #include "cli_profile.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "profile_records.h"
 #include "profile_store.h"

@@ -3,7 +3,8 @@
 // line: the same two start-up steps (category names, then units), read only.
 //
 //   no --profile, no ~/.config/mezura.INI  -> built-in catalogue, no error
-//   --profile missing.ini                  -> "cannot read profile "missing.ini": No such file or directory"
+//   --profile missing.ini                  -> "cannot read profile "missing.ini": No such file or
+//   directory"
 //   --profile /tmp                         -> "cannot read profile "/tmp": it is a folder"
 #include <optional>
 #include <string>

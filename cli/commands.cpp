@@ -37,15 +37,17 @@ void WriteFactor(FdWriter& out, double factor) {
     const double size = std::fabs(factor);
     const bool plain = size == 0 || (size >= 1e-4 && size < 1e15);
     char text[400];
-    const auto written = std::to_chars(text, text + sizeof text, factor,
-                                       plain ? std::chars_format::fixed : std::chars_format::scientific);
+    const auto written =
+        std::to_chars(text, text + sizeof text, factor,
+                      plain ? std::chars_format::fixed : std::chars_format::scientific);
     out.Write(std::string_view(text, static_cast<std::size_t>(written.ptr - text)));
 }
 
 }  // namespace
 
-int RunConvert(const NameIndex& index, std::string_view value, std::string_view from, std::string_view to,
-               std::optional<std::string_view> category, FdWriter& out, FdWriter& err) {
+int RunConvert(const NameIndex& index, std::string_view value, std::string_view from,
+               std::string_view to, std::optional<std::string_view> category, FdWriter& out,
+               FdWriter& err) {
     const Resolution found = ResolveConversion(index, from, to, category);
     if (found.problem != ResolveProblem::None)
         return Fail(err, DescribeProblem(index, found, from, to, category, CategoryHint));
@@ -67,7 +69,8 @@ int RunAll(const NameIndex& index, std::string_view value, std::string_view from
     return ExitDone;
 }
 
-int RunList(const NameIndex& index, std::optional<std::string_view> category, FdWriter& out, FdWriter& err) {
+int RunList(const NameIndex& index, std::optional<std::string_view> category, FdWriter& out,
+            FdWriter& err) {
     if (!category) {
         for (int row : index.CategoryRows()) {
             out.Write(index.Utf8Name(row, 0));

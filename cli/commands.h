@@ -7,17 +7,20 @@
 //   RunConvert  1 Kilometers Miles   -> "0.62137119223733\n"
 //   RunAll      1 Feet               -> "Angstrom\t304800000\n" ... one line per unit of "Distance"
 //   RunList                          -> "Acceleration\n" ... the categories in use
-//   RunList     Distance             -> "Angstrom\t1e-08\n" ... "unit<TAB>factor", shortest exact factor
+//   RunList     Distance             -> "Angstrom\t1e-08\n" ... "unit<TAB>factor", shortest exact
+//   factor
 #include <optional>
 #include <string_view>
 
 #include "fd_writer.h"
 #include "name_index.h"
 
-int RunConvert(const NameIndex& index, std::string_view value, std::string_view from, std::string_view to,
-               std::optional<std::string_view> category, FdWriter& out, FdWriter& err);
+int RunConvert(const NameIndex& index, std::string_view value, std::string_view from,
+               std::string_view to, std::optional<std::string_view> category, FdWriter& out,
+               FdWriter& err);
 
 int RunAll(const NameIndex& index, std::string_view value, std::string_view from,
            std::optional<std::string_view> category, FdWriter& out, FdWriter& err);
 
-int RunList(const NameIndex& index, std::optional<std::string_view> category, FdWriter& out, FdWriter& err);
+int RunList(const NameIndex& index, std::optional<std::string_view> category, FdWriter& out,
+            FdWriter& err);

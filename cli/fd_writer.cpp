@@ -1,9 +1,10 @@
 #include "fd_writer.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 FdWriter::FdWriter(int fd, std::size_t capacity) : fd_(fd), buffer_(capacity > 0 ? capacity : 1) {}
 

@@ -36,43 +36,49 @@ std::optional<std::string_view> CategoryOption(const CliOptions& options) {
 
 int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
     switch (options.mode) {
-    case CliMode::Help:
-        out.Write(UsageText());
-        return ExitDone;
-    case CliMode::Version:
-        out.Write(VersionText());
-        out.Put('\n');
-        return ExitDone;
-    default:
-        break;
+        case CliMode::Help:
+            out.Write(UsageText());
+            return ExitDone;
+        case CliMode::Version:
+            out.Write(VersionText());
+            out.Put('\n');
+            return ExitDone;
+        default:
+            break;
     }
 
     ResultFormat = options.format;
     ResultPrecision = options.precision;
-    if (auto problem = LoadCliProfile(options.profilePath)) return Fail(err, *problem, ExitBadInput);
+    if (auto problem = LoadCliProfile(options.profilePath))
+        return Fail(err, *problem, ExitBadInput);
     const NameIndex index;
     const auto& operands = options.operands;
     const auto category = CategoryOption(options);
 
     switch (options.mode) {
-    case CliMode::All:
-        return RunAll(index, operands[0], operands[1], category, out, err);
-    case CliMode::List:
-        return RunList(index, operands.empty() ? category : std::optional<std::string_view>(operands[0]), out, err);
-    case CliMode::Batch: {
-        // An unknown --category would fail every line: say so once, up front.
-        if (category && !index.Category(*category)) {
-            const Resolution unknown{ResolveProblem::UnknownCategory};
-            return Fail(err, DescribeProblem(index, unknown, {}, {}, category, {}), ExitBadInput);
+        case CliMode::All:
+            return RunAll(index, operands[0], operands[1], category, out, err);
+        case CliMode::List:
+            return RunList(
+                index, operands.empty() ? category : std::optional<std::string_view>(operands[0]),
+                out, err);
+        case CliMode::Batch: {
+            // An unknown --category would fail every line: say so once, up front.
+            if (category && !index.Category(*category)) {
+                const Resolution unknown{ResolveProblem::UnknownCategory};
+                return Fail(err, DescribeProblem(index, unknown, {}, {}, category, {}),
+                            ExitBadInput);
+            }
+            const BatchSummary summary = RunBatch(index, category, 0, out, err);
+            if (summary.readError != 0)
+                return Fail(
+                    err,
+                    std::string("cannot read standard input: ") + std::strerror(summary.readError),
+                    ExitFailed);
+            return summary.badLines > 0 ? ExitFailed : ExitDone;
         }
-        const BatchSummary summary = RunBatch(index, category, 0, out, err);
-        if (summary.readError != 0)
-            return Fail(err, std::string("cannot read standard input: ") + std::strerror(summary.readError),
-                        ExitFailed);
-        return summary.badLines > 0 ? ExitFailed : ExitDone;
-    }
-    default:
-        return RunConvert(index, operands[0], operands[1], operands[2], category, out, err);
+        default:
+            return RunConvert(index, operands[0], operands[1], operands[2], category, out, err);
     }
 }
 
@@ -83,9 +89,11 @@ int main(int argc, char** argv) {
     FdWriter err(2, 1 << 16);
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     const CliParse parse = ParseCliOptions(arguments);
-    int status = parse.error.empty() ? Run(parse.options, out, err) : Fail(err, parse.error, ExitBadInput);
+    int status =
+        parse.error.empty() ? Run(parse.options, out, err) : Fail(err, parse.error, ExitBadInput);
     if (!out.Flush()) {
-        status = Fail(err, std::string("cannot write the output: ") + std::strerror(out.Error()), ExitFailed);
+        status = Fail(err, std::string("cannot write the output: ") + std::strerror(out.Error()),
+                      ExitFailed);
     }
     err.Flush();
     return status;

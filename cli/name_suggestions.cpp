@@ -43,8 +43,9 @@ std::vector<std::string> ClosestNames(std::string_view query, const std::vector<
         const bool near = distance <= nearEnough && distance < static_cast<int>(query.size());
         if (near || extendsQuery) candidates.push_back({distance, i});
     }
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const Candidate& l, const Candidate& r) { return l.distance < r.distance; });
+    std::stable_sort(
+        candidates.begin(), candidates.end(),
+        [](const Candidate& l, const Candidate& r) { return l.distance < r.distance; });
     std::vector<std::string> closest;
     for (const Candidate& c : candidates) {
         if (closest.size() == limit) break;

@@ -58,7 +58,8 @@ std::string Suggestion(std::string_view typedUtf8, const std::vector<std::string
     // A name that is not Windows-1252 text can still be near one that is.
     const std::string typed = Cp1252FromUtf8(typedUtf8).value_or(std::string(typedUtf8));
     std::vector<std::string> closest;
-    for (const std::string& name : ClosestNames(typed, names1252)) closest.push_back(Utf8FromCp1252(name));
+    for (const std::string& name : ClosestNames(typed, names1252))
+        closest.push_back(Utf8FromCp1252(name));
     if (closest.empty()) return std::string(otherwise);
     return "; did you mean " + QuotedList(closest, " or ") + "?";
 }
@@ -71,7 +72,8 @@ std::vector<std::string> CategoriesHolding(const NameIndex& index, std::string_v
 
 std::vector<std::string> UnitNamesOf(int row) {
     std::vector<std::string> names;
-    for (int position = 1; position <= UnitCount(row); ++position) names.push_back(UnitNames[row][position]);
+    for (int position = 1; position <= UnitCount(row); ++position)
+        names.push_back(UnitNames[row][position]);
     return names;
 }
 
@@ -88,39 +90,41 @@ std::string Pair(std::string_view from, std::string_view to) {
 
 }  // namespace
 
-std::string DescribeProblem(const NameIndex& index, const Resolution& resolution, std::string_view from,
-                            std::string_view to, std::optional<std::string_view> category,
+std::string DescribeProblem(const NameIndex& index, const Resolution& resolution,
+                            std::string_view from, std::string_view to,
+                            std::optional<std::string_view> category,
                             std::string_view categoryHint) {
     switch (resolution.problem) {
-    case ResolveProblem::None:
-        return {};
-    case ResolveProblem::UnknownCategory:
-        return "unknown category " + Quoted(category.value_or("")) +
-               Suggestion(category.value_or(""), index.CategoryNames(),
-                          "; mezura-convert --list shows the categories");
-    case ResolveProblem::UnknownFrom:
-    case ResolveProblem::UnknownTo: {
-        const std::string_view unit = resolution.problem == ResolveProblem::UnknownFrom ? from : to;
-        return "unknown unit " + Quoted(unit) +
-               Suggestion(unit, index.UnitNames1252(),
-                          "; mezura-convert --list CATEGORY shows the units of a category");
-    }
-    case ResolveProblem::FromNotInCategory:
-        return NotInCategory(index, resolution.row, from);
-    case ResolveProblem::ToNotInCategory:
-        return NotInCategory(index, resolution.row, to);
-    case ResolveProblem::NoCommonCategory:
-        return Pair(from, to) + " are not units of one category (" + Quoted(from) + " is in " +
-               QuotedList(CategoriesHolding(index, from), ", ") + ", " + Quoted(to) + " in " +
-               QuotedList(CategoriesHolding(index, to), ", ") + ")";
-    case ResolveProblem::Ambiguous: {
-        std::vector<std::string> shared;
-        for (const UnitPlace& place : index.Units(from)) {
-            if (index.UnitIn(place.row, to)) shared.push_back(index.Utf8Name(place.row, 0));
+        case ResolveProblem::None:
+            return {};
+        case ResolveProblem::UnknownCategory:
+            return "unknown category " + Quoted(category.value_or("")) +
+                   Suggestion(category.value_or(""), index.CategoryNames(),
+                              "; mezura-convert --list shows the categories");
+        case ResolveProblem::UnknownFrom:
+        case ResolveProblem::UnknownTo: {
+            const std::string_view unit =
+                resolution.problem == ResolveProblem::UnknownFrom ? from : to;
+            return "unknown unit " + Quoted(unit) +
+                   Suggestion(unit, index.UnitNames1252(),
+                              "; mezura-convert --list CATEGORY shows the units of a category");
         }
-        return Pair(from, to) + (from == to ? " fits" : " fit") + " several categories (" +
-               QuotedList(shared, ", ") + "); name one " + std::string(categoryHint);
-    }
+        case ResolveProblem::FromNotInCategory:
+            return NotInCategory(index, resolution.row, from);
+        case ResolveProblem::ToNotInCategory:
+            return NotInCategory(index, resolution.row, to);
+        case ResolveProblem::NoCommonCategory:
+            return Pair(from, to) + " are not units of one category (" + Quoted(from) + " is in " +
+                   QuotedList(CategoriesHolding(index, from), ", ") + ", " + Quoted(to) + " in " +
+                   QuotedList(CategoriesHolding(index, to), ", ") + ")";
+        case ResolveProblem::Ambiguous: {
+            std::vector<std::string> shared;
+            for (const UnitPlace& place : index.Units(from)) {
+                if (index.UnitIn(place.row, to)) shared.push_back(index.Utf8Name(place.row, 0));
+            }
+            return Pair(from, to) + (from == to ? " fits" : " fit") + " several categories (" +
+                   QuotedList(shared, ", ") + "); name one " + std::string(categoryHint);
+        }
     }
     return {};
 }

@@ -20,10 +20,10 @@
 
 enum class ResolveProblem {
     None,
-    UnknownCategory,   // the named category is not in use
-    UnknownFrom,       // no category in use has a unit of that name
+    UnknownCategory,  // the named category is not in use
+    UnknownFrom,      // no category in use has a unit of that name
     UnknownTo,
-    FromNotInCategory, // the named category has no unit of that name
+    FromNotInCategory,  // the named category has no unit of that name
     ToNotInCategory,
     NoCommonCategory,  // both exist, but never in one category
     Ambiguous,         // both fit in more than one category
@@ -44,6 +44,7 @@ Resolution ResolveConversion(const NameIndex& index, std::string_view from, std:
 //   unknown unit "Kilometre"; did you mean "Kilometers"?
 //   "Ounces" fits several categories ("Mass", "Volume"); name one with --category
 // `categoryHint` says how to name a category ("with --category").
-std::string DescribeProblem(const NameIndex& index, const Resolution& resolution, std::string_view from,
-                            std::string_view to, std::optional<std::string_view> category,
+std::string DescribeProblem(const NameIndex& index, const Resolution& resolution,
+                            std::string_view from, std::string_view to,
+                            std::optional<std::string_view> category,
                             std::string_view categoryHint);

@@ -6,8 +6,7 @@
 namespace {
 
 // MulDiv's rounding: to the nearest, halves away from zero.
-int ScaleRounded(int units, int base, int divisor)
-{
+int ScaleRounded(int units, int base, int divisor) {
     const long long product = static_cast<long long>(units) * base;
     const long long half = divisor / 2;
     return static_cast<int>(product >= 0 ? (product + half) / divisor : (product - half) / divisor);
@@ -15,39 +14,30 @@ int ScaleRounded(int units, int base, int divisor)
 
 }  // namespace
 
-DialogUnits::DialogUnits(const QFont& font)
-{
+DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int alphabetWidth =
-        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int alphabetWidth = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     baseWidth_ = (alphabetWidth / 26 + 1) / 2;
     baseHeight_ = metrics.height();
 }
 
-DialogUnits::DialogUnits(int baseWidth, int baseHeight) : baseWidth_(baseWidth), baseHeight_(baseHeight) {}
+DialogUnits::DialogUnits(int baseWidth, int baseHeight)
+    : baseWidth_(baseWidth), baseHeight_(baseHeight) {}
 
-int DialogUnits::X(int horizontalUnits) const
-{
+int DialogUnits::X(int horizontalUnits) const {
     return ScaleRounded(horizontalUnits, baseWidth_, 4);
 }
 
-int DialogUnits::Y(int verticalUnits) const
-{
-    return ScaleRounded(verticalUnits, baseHeight_, 8);
-}
+int DialogUnits::Y(int verticalUnits) const { return ScaleRounded(verticalUnits, baseHeight_, 8); }
 
-QRect DialogUnits::Rect(int x, int y, int width, int height) const
-{
+QRect DialogUnits::Rect(int x, int y, int width, int height) const {
     return QRect(X(x), Y(y), X(width), Y(height));
 }
 
-QSize DialogUnits::Size(int width, int height) const
-{
-    return QSize(X(width), Y(height));
-}
+QSize DialogUnits::Size(int width, int height) const { return QSize(X(width), Y(height)); }
 
-QFont TemplateFont(const QString& family, int pointSize)
-{
+QFont TemplateFont(const QString& family, int pointSize) {
     QFont font;
     font.setFamilies(QStringList{family, QStringLiteral("DejaVu Sans")});
     font.setPointSize(pointSize);

@@ -2,13 +2,11 @@
 
 #include <QPainter>
 
-GroupFrame::GroupFrame(const QString& title, QWidget* parent) : QWidget(parent), title_(title)
-{
+GroupFrame::GroupFrame(const QString& title, QWidget* parent) : QWidget(parent), title_(title) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void GroupFrame::paintEvent(QPaintEvent*)
-{
+void GroupFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFontMetrics metrics = fontMetrics();
     const int lineY = metrics.height() / 2;
@@ -22,8 +20,7 @@ void GroupFrame::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(frame);
 
-    if (title_.isEmpty())
-        return;
+    if (title_.isEmpty()) return;
     const int indent = metrics.averageCharWidth();
     const QRect titleRect(indent, 0, metrics.horizontalAdvance(title_), metrics.height());
     painter.fillRect(titleRect, palette().window());

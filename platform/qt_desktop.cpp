@@ -12,27 +12,25 @@ namespace {
 class QtDesktop final : public Desktop {
 public:
     Answer ShowMessage(QWidget* parent, const QString& caption, const QString& text, Icon icon,
-                       Buttons buttons) override
-    {
-        QMessageBox box(icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon, caption,
-                        text,
-                        buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
-                        parent);
+                       Buttons buttons) override {
+        QMessageBox box(
+            icon == Icon::Information ? QMessageBox::Information : QMessageBox::NoIcon, caption,
+            text,
+            buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
+            parent);
         return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
     }
 
     void PlayExclamation() override { QApplication::beep(); }
 
-    bool StartDetached(const QString& program, const QStringList& arguments) override
-    {
+    bool StartDetached(const QString& program, const QStringList& arguments) override {
         return QProcess::startDetached(program, arguments);
     }
 
     bool OpenUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
 };
 
-QtDesktop& RealDesktop()
-{
+QtDesktop& RealDesktop() {
     static QtDesktop desktop;
     return desktop;
 }
@@ -41,12 +39,8 @@ Desktop* installedDesktop = nullptr;
 
 }  // namespace
 
-Desktop& CurrentDesktop()
-{
+Desktop& CurrentDesktop() {
     return installedDesktop != nullptr ? *installedDesktop : RealDesktop();
 }
 
-void SetDesktop(Desktop* desktop)
-{
-    installedDesktop = desktop;
-}
+void SetDesktop(Desktop* desktop) { installedDesktop = desktop; }

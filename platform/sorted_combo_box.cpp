@@ -6,8 +6,7 @@
 #include "text_1252.h"
 #include "text_edge.h"
 
-SortedComboBox::SortedComboBox(QWidget* parent) : QComboBox(parent)
-{
+SortedComboBox::SortedComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(false);
     setInsertPolicy(QComboBox::NoInsert);
     // The program's own changes run with this box's signals blocked, so only
@@ -15,8 +14,7 @@ SortedComboBox::SortedComboBox(QWidget* parent) : QComboBox(parent)
     connect(this, &QComboBox::currentIndexChanged, this, &SortedComboBox::selectionChanged);
 }
 
-int SortedComboBox::AddSorted(std::string_view text)
-{
+int SortedComboBox::AddSorted(std::string_view text) {
     const QSignalBlocker silent(this);
     const bool hadSelection = currentIndex() >= 0;
     const int position = SortedInsertPosition(Count(), text, [this](int i) { return TextAt(i); });
@@ -24,61 +22,42 @@ int SortedComboBox::AddSorted(std::string_view text)
                QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     // QComboBox selects the first entry put into an empty list; the list we
     // stand in for never selects by itself.
-    if (!hadSelection)
-        setCurrentIndex(-1);
+    if (!hadSelection) setCurrentIndex(-1);
     return position;
 }
 
-void SortedComboBox::DeleteAt(int position)
-{
-    if (position < 0 || position >= Count())
-        return;
+void SortedComboBox::DeleteAt(int position) {
+    if (position < 0 || position >= Count()) return;
     const QSignalBlocker silent(this);
     const bool wasSelected = position == currentIndex();
     removeItem(position);
-    if (wasSelected)
-        setCurrentIndex(-1);
+    if (wasSelected) setCurrentIndex(-1);
 }
 
-void SortedComboBox::Empty()
-{
+void SortedComboBox::Empty() {
     const QSignalBlocker silent(this);
     clear();
 }
 
-void SortedComboBox::Select(int position)
-{
+void SortedComboBox::Select(int position) {
     const QSignalBlocker silent(this);
     setCurrentIndex(position >= 0 && position < Count() ? position : -1);
 }
 
-int SortedComboBox::SelectedPosition() const
-{
-    return currentIndex();
-}
+int SortedComboBox::SelectedPosition() const { return currentIndex(); }
 
-std::string SortedComboBox::TextAt(int position) const
-{
-    if (position < 0 || position >= Count())
-        return {};
+std::string SortedComboBox::TextAt(int position) const {
+    if (position < 0 || position >= Count()) return {};
     const QByteArray bytes = itemData(position).toByteArray();
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-std::string SortedComboBox::SelectedText() const
-{
-    return TextAt(currentIndex());
-}
+std::string SortedComboBox::SelectedText() const { return TextAt(currentIndex()); }
 
-int SortedComboBox::FindExact(std::string_view text) const
-{
+int SortedComboBox::FindExact(std::string_view text) const {
     for (int i = 0; i < Count(); ++i)
-        if (EqualsNoCase(TextAt(i), text))
-            return i;
+        if (EqualsNoCase(TextAt(i), text)) return i;
     return -1;
 }
 
-int SortedComboBox::Count() const
-{
-    return count();
-}
+int SortedComboBox::Count() const { return count(); }

@@ -10,8 +10,7 @@ namespace {
 constexpr int BytesRole = Qt::UserRole;
 }
 
-SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent)
-{
+SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSortingEnabled(false);  // we keep our own order: QListWidget's is not CollateNoCase
     setUniformItemSizes(true);
@@ -19,8 +18,7 @@ SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent)
     connect(this, &QListWidget::itemSelectionChanged, this, &SortedListBox::selectionChanged);
 }
 
-int SortedListBox::AddSorted(std::string_view text)
-{
+int SortedListBox::AddSorted(std::string_view text) {
     const QSignalBlocker silent(this);
     const int position = SortedInsertPosition(Count(), text, [this](int i) { return TextAt(i); });
     auto* entry = new QListWidgetItem(QStringFromCp1252(text));
@@ -29,25 +27,20 @@ int SortedListBox::AddSorted(std::string_view text)
     return position;
 }
 
-void SortedListBox::DeleteAt(int position)
-{
-    if (position < 0 || position >= Count())
-        return;
+void SortedListBox::DeleteAt(int position) {
+    if (position < 0 || position >= Count()) return;
     const QSignalBlocker silent(this);
     const bool wasSelected = position == SelectedPosition();
     delete takeItem(position);
-    if (wasSelected)
-        Select(-1);
+    if (wasSelected) Select(-1);
 }
 
-void SortedListBox::Empty()
-{
+void SortedListBox::Empty() {
     const QSignalBlocker silent(this);
     clear();
 }
 
-void SortedListBox::Select(int position)
-{
+void SortedListBox::Select(int position) {
     const QSignalBlocker silent(this);
     if (position >= 0 && position < Count()) {
         setCurrentRow(position, QItemSelectionModel::ClearAndSelect);
@@ -58,41 +51,33 @@ void SortedListBox::Select(int position)
     }
 }
 
-int SortedListBox::SelectedPosition() const
-{
+int SortedListBox::SelectedPosition() const {
     const QList<QListWidgetItem*> selected = selectedItems();
     return selected.isEmpty() ? -1 : row(selected.front());
 }
 
-std::string SortedListBox::TextAt(int position) const
-{
+std::string SortedListBox::TextAt(int position) const {
     const QListWidgetItem* entry = item(position);
-    if (entry == nullptr)
-        return {};
+    if (entry == nullptr) return {};
     const QByteArray bytes = entry->data(BytesRole).toByteArray();
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-int SortedListBox::FindExact(std::string_view text) const
-{
+int SortedListBox::FindExact(std::string_view text) const {
     for (int i = 0; i < Count(); ++i)
-        if (EqualsNoCase(TextAt(i), text))
-            return i;
+        if (EqualsNoCase(TextAt(i), text)) return i;
     return -1;
 }
 
-int SortedListBox::Count() const
-{
-    return count();
-}
+int SortedListBox::Count() const { return count(); }
 
 QItemSelectionModel::SelectionFlags SortedListBox::selectionCommand(const QModelIndex& index,
-                                                                    const QEvent* event) const
-{
+                                                                    const QEvent* event) const {
     // Qt lets Ctrl+click take the selection away; a Windows single-selection
     // list never loses it to the user.
     const auto flags = QListWidget::selectionCommand(index, event);
-    if (flags.testFlag(QItemSelectionModel::Deselect) && !flags.testFlag(QItemSelectionModel::Select))
+    if (flags.testFlag(QItemSelectionModel::Deselect) &&
+        !flags.testFlag(QItemSelectionModel::Select))
         return QItemSelectionModel::NoUpdate;
     return flags;
 }

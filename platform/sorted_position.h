@@ -9,8 +9,7 @@
 #include "text_1252.h"
 
 template <typename TextAt>
-int SortedInsertPosition(int count, std::string_view text, TextAt textAt)
-{
+int SortedInsertPosition(int count, std::string_view text, TextAt textAt) {
     int low = 0;
     int high = count;
     while (low < high) {

@@ -6,8 +6,7 @@
 
 namespace {
 
-QPixmap Render(QSvgRenderer& renderer, QSize size)
-{
+QPixmap Render(QSvgRenderer& renderer, QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -18,21 +17,16 @@ QPixmap Render(QSvgRenderer& renderer, QSize size)
 
 }  // namespace
 
-QPixmap SvgPixmap(const QString& path, QSize size)
-{
+QPixmap SvgPixmap(const QString& path, QSize size) {
     QSvgRenderer renderer(path);
-    if (!renderer.isValid())
-        return {};
+    if (!renderer.isValid()) return {};
     return Render(renderer, size);
 }
 
-QIcon SvgIcon(const QString& path)
-{
+QIcon SvgIcon(const QString& path) {
     QSvgRenderer renderer(path);
     QIcon icon;
-    if (!renderer.isValid())
-        return icon;
-    for (const int side : {16, 24, 32, 48, 64})
-        icon.addPixmap(Render(renderer, QSize(side, side)));
+    if (!renderer.isValid()) return icon;
+    for (const int side : {16, 24, 32, 48, 64}) icon.addPixmap(Render(renderer, QSize(side, side)));
     return icon;
 }

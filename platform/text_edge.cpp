@@ -4,20 +4,17 @@
 
 #include "text_1252.h"
 
-QString QStringFromCp1252(std::string_view bytes)
-{
+QString QStringFromCp1252(std::string_view bytes) {
     const std::string utf8 = Utf8FromCp1252(bytes);
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::optional<std::string> Cp1252FromQString(const QString& text)
-{
+std::optional<std::string> Cp1252FromQString(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     return Cp1252FromUtf8(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
 }
 
-std::string Cp1252FromQStringLossy(const QString& text)
-{
+std::string Cp1252FromQStringLossy(const QString& text) {
     std::string bytes;
     bytes.reserve(static_cast<size_t>(text.size()));
     for (const uint codePoint : text.toUcs4()) {
@@ -27,7 +24,8 @@ std::string Cp1252FromQStringLossy(const QString& text)
         }
         const char32_t character = codePoint;
         const QByteArray utf8 = QString::fromUcs4(&character, 1).toUtf8();
-        const auto one = Cp1252FromUtf8(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
+        const auto one =
+            Cp1252FromUtf8(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
         bytes += one && one->size() == 1 ? *one : std::string("?");
     }
     return bytes;

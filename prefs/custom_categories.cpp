@@ -20,8 +20,7 @@ namespace {
 // section, and with it their units.
 bool IsCategoryNameTaken(std::string_view name) {
     for (int row = 0; row < CategoryRowCount; ++row) {
-        if (SectionNamesMeet(UnitNames[row][0], name))
-            return true;
+        if (SectionNamesMeet(UnitNames[row][0], name)) return true;
     }
     return false;
 }
@@ -74,8 +73,7 @@ void CCustom::OnRemoveCategory() {
                 false)) {
         std::optional<int> found;
         for (int row = 0; row < CategoryRowCount && !found; ++row) {
-            if (UnitNames[row][0] == name)
-                found = row;
+            if (UnitNames[row][0] == name) found = row;
         }
         if (found) {
             // The main window drops the name and frees the row first; the

@@ -54,11 +54,10 @@ CCustom::CCustom()
 
     m_equalsIcon.setPixmap(SvgPixmap(QStringLiteral(":/icons/equals.svg"), m_equalsIcon.size()));
     m_equalsIcon.setAlignment(Qt::AlignCenter);
-    for (QLineEdit* edit : {&m_categoryEdit, &m_unitNameEdit, &m_factorEdit})
-        edit->setFrame(true);
+    for (QLineEdit* edit : {&m_categoryEdit, &m_unitNameEdit, &m_factorEdit}) edit->setFrame(true);
     // The sheet's OK stays the default button whichever page button was used last.
-    for (QPushButton* button : {&m_addCategoryButton, &m_removeCategoryButton, &m_addUnitButton,
-                                &m_removeUnitButton})
+    for (QPushButton* button :
+         {&m_addCategoryButton, &m_removeCategoryButton, &m_addUnitButton, &m_removeUnitButton})
         button->setAutoDefault(false);
 
     modeGroup_.addButton(&m_addCategoryRadio, AddCategoryId);
@@ -84,8 +83,7 @@ bool CCustom::OnInitDialog() {
     for (int row = 0; row < BuiltinCategoryCount; ++row)
         m_categoryCombo.AddSorted(UnitNames[row][0]);
     for (int row = FirstCustomRow; row < CategoryRowCount; ++row) {
-        if (!IsCustomRowFree(row))
-            m_categoryCombo.AddSorted(UnitNames[row][0]);
+        if (!IsCustomRowFree(row)) m_categoryCombo.AddSorted(UnitNames[row][0]);
     }
     m_categoryCombo.Select(0);
 
@@ -127,8 +125,7 @@ void CCustom::OnModeChanged(int id) {
 void CCustom::OnCategorySelected() {
     if (const std::optional<int> row = CategoryByName(m_categoryCombo.SelectedText()))
         m_nCategory = *row;
-    if (m_nCategory < 0 || m_nCategory >= CategoryRowCount)
-        m_nCategory = 0;
+    if (m_nCategory < 0 || m_nCategory >= CategoryRowCount) m_nCategory = 0;
     FillUnitCombo();
     EnableUnitChoice(UnitCount(m_nCategory) >= 1);
 }
@@ -148,8 +145,7 @@ void CCustom::EnableUnitChoice(bool enable) {
 
 void CCustom::Notify(int row, int code) {
     // Synchronous: the main window has updated its lists when this returns.
-    if (CMezuraDlg* window = theApp()->MainWindow())
-        window->OnCatalogueChanged(row, code);
+    if (CMezuraDlg* window = theApp()->MainWindow()) window->OnCatalogueChanged(row, code);
 }
 
 void CCustom::Inform(const QString& text, const QString& caption) {
@@ -159,7 +155,6 @@ void CCustom::Inform(const QString& text, const QString& caption) {
 
 bool CCustom::Confirm(const QString& text, bool withIcon) {
     return CurrentDesktop().ShowMessage(this, QStringLiteral("Mezura"), text,
-                                        withIcon ? Desktop::Icon::Information
-                                                 : Desktop::Icon::None,
+                                        withIcon ? Desktop::Icon::Information : Desktop::Icon::None,
                                         Desktop::Buttons::OkCancel) == Desktop::Answer::Ok;
 }

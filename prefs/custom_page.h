@@ -21,7 +21,6 @@
 // cannot hold, control characters. A category or unit is also refused when
 // the profile has no free record for it, rather than kept for the run only.
 #include <QButtonGroup>
-#include "group_frame.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +29,7 @@
 #include <string_view>
 
 #include "factor_key_filter.h"
+#include "group_frame.h"
 #include "property_page.h"
 #include "sorted_combo_box.h"
 
@@ -42,24 +42,24 @@ public:
     int m_nMode = -1;           // 0 "Add category", 1 "Existing category"
     int m_nCategory = 0;        // catalogue row chosen in 1078
 
-    GroupFrame m_categoryFrame;         // "Add new category    "
-    QRadioButton m_addCategoryRadio;   // 1079
-    QLineEdit m_categoryEdit;          // 1084
-    QPushButton m_addCategoryButton;   // 1082
-    GroupFrame m_unitFrame;             // "Add units in existing category    "
-    QRadioButton m_existingRadio;      // 1080
-    SortedComboBox m_categoryCombo;    // 1078
-    QPushButton m_removeCategoryButton;// 1083
-    QLabel m_unitHeading;              // "UNIT" over 1087
-    QLabel m_factorHeading;            // "FACTOR" over 1086
-    QLabel m_existingUnitHeading;      // "UNIT" over 1085
-    QLabel m_oneLabel;                 // "1"
-    QLineEdit m_unitNameEdit;          // 1087
-    QLabel m_equalsIcon;               // icon 149
-    QLineEdit m_factorEdit;            // 1086
-    SortedComboBox m_unitCombo;        // 1085
-    QPushButton m_addUnitButton;       // 1054
-    QPushButton m_removeUnitButton;    // 1089
+    GroupFrame m_categoryFrame;          // "Add new category    "
+    QRadioButton m_addCategoryRadio;     // 1079
+    QLineEdit m_categoryEdit;            // 1084
+    QPushButton m_addCategoryButton;     // 1082
+    GroupFrame m_unitFrame;              // "Add units in existing category    "
+    QRadioButton m_existingRadio;        // 1080
+    SortedComboBox m_categoryCombo;      // 1078
+    QPushButton m_removeCategoryButton;  // 1083
+    QLabel m_unitHeading;                // "UNIT" over 1087
+    QLabel m_factorHeading;              // "FACTOR" over 1086
+    QLabel m_existingUnitHeading;        // "UNIT" over 1085
+    QLabel m_oneLabel;                   // "1"
+    QLineEdit m_unitNameEdit;            // 1087
+    QLabel m_equalsIcon;                 // icon 149
+    QLineEdit m_factorEdit;              // 1086
+    SortedComboBox m_unitCombo;          // 1085
+    QPushButton m_addUnitButton;         // 1054
+    QPushButton m_removeUnitButton;      // 1089
 
     // Handlers, as the controls call them.
     void OnModeChanged(int id);

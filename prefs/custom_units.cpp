@@ -23,8 +23,7 @@ constexpr int FactorDecimals = 14;
 
 bool IsUnitNameTaken(int row, std::string_view name) {
     for (int position = 1; position <= UnitCount(row); ++position) {
-        if (EqualsNoCase(UnitNames[row][position], name))
-            return true;
+        if (EqualsNoCase(UnitNames[row][position], name)) return true;
     }
     return false;
 }
@@ -65,8 +64,7 @@ void CCustom::OnAddUnit() {
     double factor = 1.0;
     bool factorValid = true;
     if (count > 0) {
-        const double typedFactor =
-            ParseNumberPrefix(Cp1252FromQStringLossy(m_factorEdit.text()));
+        const double typedFactor = ParseNumberPrefix(Cp1252FromQStringLossy(m_factorEdit.text()));
         const double product = typedFactor * UnitFactors[row][existing];
         factorText = FormatFixedText(product, FactorDecimals);
         factor = ParseNumberPrefix(factorText);
@@ -109,8 +107,7 @@ void CCustom::OnAddUnit() {
 void CCustom::OnRemoveUnit() {
     const int row = m_nCategory;
     const std::string name = m_unitCombo.SelectedText();
-    if (name.empty())
-        return;
+    if (name.empty()) return;
     const QString shown = QStringFromCp1252(name);
     for (int position = 1; position <= BuiltinUnitsOf(row); ++position) {
         if (UnitNames[row][position] == name) {
@@ -124,8 +121,7 @@ void CCustom::OnRemoveUnit() {
                  true))
         return;
 
-    if (const std::optional<int> position = UnitByName(row, name))
-        RemoveUnitAt(row, *position);
+    if (const std::optional<int> position = UnitByName(row, name)) RemoveUnitAt(row, *position);
     m_unitCombo.DeleteAt(m_unitCombo.SelectedPosition());
     if (m_unitCombo.Count() == 0)
         EnableUnitChoice(false);

@@ -7,8 +7,8 @@
 namespace {
 
 int ReadSwitch(std::string_view key) {
-    const std::string text = theApp()->Profile().GetProfileString(
-        profile::SettingsSection, key, profile::False);
+    const std::string text =
+        theApp()->Profile().GetProfileString(profile::SettingsSection, key, profile::False);
     return text == profile::True ? 1 : 0;
 }
 
@@ -55,8 +55,7 @@ void CGeneral::OnOnTop() {
     UpdateData(true);
     // The main window is reached through the application, not the sheet:
     // it is the window that has to stay on top after the sheet has gone.
-    if (CMezuraDlg* window = theApp()->MainWindow())
-        window->SetTopmost(m_bOnTop == 1);
+    if (CMezuraDlg* window = theApp()->MainWindow()) window->SetTopmost(m_bOnTop == 1);
     WriteSwitch(profile::OnTopKey, m_bOnTop);
 }
 

@@ -10,8 +10,8 @@
 // Both boxes open from the profile: only the exact text "TRUE" checks them
 // ("true", "1" or a missing key leave them clear).
 #include <QCheckBox>
-#include "group_frame.h"
 
+#include "group_frame.h"
 #include "property_page.h"
 
 class CGeneral : public CPropertyPage {
@@ -23,7 +23,7 @@ public:
     int m_bRememberCategory = 0;
 
     QCheckBox m_onTopCheck;             // 1088
-    GroupFrame m_optionsFrame;           // "General Options  "
+    GroupFrame m_optionsFrame;          // "General Options  "
     QCheckBox m_rememberCategoryCheck;  // 1090
 
 protected:

@@ -10,16 +10,13 @@
 
 void CMezuraDlg::OnPreferences() {
     CPropSheet sheet(QStringLiteral("Preferences"), this, 0);
-    if (sheet.DoModal() != QDialog::Accepted)
-        return;
+    if (sheet.DoModal() != QDialog::Accepted) return;
 
     // Both stay -1 when the Result Format tab was not shown: nothing changes.
     const int format = sheet.m_resultsPage.m_nFormat;
-    if (format >= FormatAuto && format <= FormatFixed)
-        ResultFormat = format;
+    if (format >= FormatAuto && format <= FormatFixed) ResultFormat = format;
     const int precision = sheet.m_resultsPage.m_nPrecisionIndex + 1;
-    if (precision >= 1 && precision <= 9)
-        ResultPrecision = precision;
+    if (precision >= 1 && precision <= 9) ResultPrecision = precision;
 
     if (VisibilityEdited) {
         SortedComboBox& categories = CategoryCombo();

@@ -5,7 +5,8 @@
 #include <QVBoxLayout>
 
 CPropSheet::CPropSheet(const QString& caption, QWidget* parent, int startPage)
-    : QDialog(parent), buttons_(QDialogButtonBox::Ok | QDialogButtonBox::Cancel),
+    : QDialog(parent),
+      buttons_(QDialogButtonBox::Ok | QDialogButtonBox::Cancel),
       startPage_(startPage) {
     setWindowTitle(caption);
     setObjectName(QStringLiteral("CPropSheet"));
@@ -55,25 +56,20 @@ int CPropSheet::DoModal() {
         tabs_.setCurrentIndex(startPage_);
     }
     activePage_ = tabs_.currentIndex();
-    if (activePage_ >= 0)
-        Page(activePage_).Activate();
+    if (activePage_ >= 0) Page(activePage_).Activate();
     return exec();
 }
 
 void CPropSheet::OnTabChanged(int index) {
-    if (activePage_ >= 0 && activePage_ < tabs_.count())
-        Page(activePage_).OnKillActive();
+    if (activePage_ >= 0 && activePage_ < tabs_.count()) Page(activePage_).OnKillActive();
     activePage_ = index;
-    if (index >= 0)
-        Page(index).Activate();
+    if (index >= 0) Page(index).Activate();
 }
 
 void CPropSheet::accept() {
-    if (activePage_ >= 0)
-        Page(activePage_).OnKillActive();
+    if (activePage_ >= 0) Page(activePage_).OnKillActive();
     for (int index = 0; index < tabs_.count(); ++index) {
-        if (Page(index).IsInitialised())
-            Page(index).OnOK();
+        if (Page(index).IsInitialised()) Page(index).OnOK();
     }
     QDialog::accept();
 }

@@ -22,8 +22,7 @@ QFont CPropertyPage::PageFont() { return TemplateFont(QStringLiteral("MS Sans Se
 DialogUnits CPropertyPage::Units() const { return DialogUnits(font()); }
 
 void CPropertyPage::Activate() {
-    if (initialised_)
-        return;
+    if (initialised_) return;
     initialised_ = true;
     OnInitDialog();
 }
@@ -45,8 +44,8 @@ void CPropertyPage::Place(QWidget& control, int controlId, const char* name, int
     control.setGeometry(Units().Rect(x, y, width, height));
 }
 
-void CPropertyPage::PlaceDropDown(QComboBox& control, int controlId, const char* name, int x,
-                                  int y, int width, int droppedHeight) {
+void CPropertyPage::PlaceDropDown(QComboBox& control, int controlId, const char* name, int x, int y,
+                                  int width, int droppedHeight) {
     Place(control, controlId, name, x, y, width, droppedHeight);
     control.resize(control.width(), control.sizeHint().height());
 }

@@ -56,8 +56,8 @@ protected:
     // A drop-down list: the template's height includes the opened list, so
     // the closed box keeps the height of one line.
     DialogUnits Units() const;
-    void PlaceDropDown(QComboBox& control, int controlId, const char* name, int x, int y,
-                       int width, int droppedHeight);
+    void PlaceDropDown(QComboBox& control, int controlId, const char* name, int x, int y, int width,
+                       int droppedHeight);
 
 private:
     int templateId_;

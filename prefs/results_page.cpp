@@ -43,8 +43,7 @@ CResults::CResults()
 }
 
 QString CResults::PreviewText(int format, int precision) {
-    if (format < FormatAuto || format > FormatFixed)
-        return {};
+    if (format < FormatAuto || format > FormatFixed) return {};
     const std::optional<std::string> text = FormatResultAs(PreviewSample, format, precision);
     return text ? QString::fromStdString(*text) : QString();
 }
@@ -56,8 +55,7 @@ void CResults::SetPreview(const QString& text) {
     // template's width: grow around the template's place, never cut.
     const QSize needed = m_preview.sizeHint();
     const int height = std::max(previewPlace_.height(), needed.height());
-    m_preview.setGeometry(previewPlace_.x(),
-                          previewPlace_.center().y() - height / 2,
+    m_preview.setGeometry(previewPlace_.x(), previewPlace_.center().y() - height / 2,
                           std::max(previewPlace_.width(), needed.width()), height);
 }
 
@@ -76,13 +74,12 @@ bool CResults::OnInitDialog() {
     m_preview.setFont(*m_pPreviewFont);
 
     ProfileStore& store = theApp()->Profile();
-    m_nFormat = store.GetProfileInt(profile::SettingsSection, profile::FormatKey,
-                                    profile::DefaultFormat);
+    m_nFormat =
+        store.GetProfileInt(profile::SettingsSection, profile::FormatKey, profile::DefaultFormat);
     // The page shows what is stored, whatever it is; the program takes
     // only a usable value, as at start-up: a Format of 7 taken over would
     // leave every later output stale, as no text can be made for it.
-    if (m_nFormat >= FormatAuto && m_nFormat <= FormatFixed)
-        ResultFormat = m_nFormat;
+    if (m_nFormat >= FormatAuto && m_nFormat <= FormatFixed) ResultFormat = m_nFormat;
     const int precision = store.GetProfileInt(profile::SettingsSection, profile::PrecisionKey,
                                               profile::DefaultPrecision);
     if (precision >= profile::MinPrecision && precision <= profile::MaxPrecision)
@@ -94,8 +91,7 @@ bool CResults::OnInitDialog() {
     m_nPrecisionIndex = std::clamp(precision, -1, MaxPreviewPrecision) - 1;
 
     SetPreview(PreviewText(m_nFormat, m_nPrecisionIndex + 1));
-    if (m_nFormat == FormatAuto)
-        m_precisionCombo.setEnabled(false);
+    if (m_nFormat == FormatAuto) m_precisionCombo.setEnabled(false);
 
     UpdateData(false);
     return true;

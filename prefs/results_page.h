@@ -10,17 +10,17 @@
 //
 // Showing the tab loads Format and Precision from the profile into the page
 // and, when they are in range (0..2, 1..9), into ResultFormat /
-// ResultPrecision, whatever button later closes the sheet. Clicks change only the preview; OK stores Precision, then Format.
-// The main window takes m_nFormat and m_nPrecisionIndex + 1 after the sheet
-// closes with OK; both stay -1 when the tab was never shown.
+// ResultPrecision, whatever button later closes the sheet. Clicks change only the preview; OK
+// stores Precision, then Format. The main window takes m_nFormat and m_nPrecisionIndex + 1 after
+// the sheet closes with OK; both stay -1 when the tab was never shown.
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFont>
-#include "group_frame.h"
 #include <QLabel>
 #include <QRadioButton>
 #include <memory>
 
+#include "group_frame.h"
 #include "property_page.h"
 
 class CResults : public CPropertyPage {
@@ -46,13 +46,13 @@ public:
     int m_nFormat = -1;
 
     GroupFrame m_formatFrame;        // "Select the format of the results     "
-    QRadioButton m_autoRadio;       // 1036
-    QRadioButton m_scientificRadio; // 1037
-    QRadioButton m_fixedRadio;      // 1038
-    QLabel m_precisionLabel;        // "Set decimal precision "
-    QComboBox m_precisionCombo;     // 1049
+    QRadioButton m_autoRadio;        // 1036
+    QRadioButton m_scientificRadio;  // 1037
+    QRadioButton m_fixedRadio;       // 1038
+    QLabel m_precisionLabel;         // "Set decimal precision "
+    QComboBox m_precisionCombo;      // 1049
     GroupFrame m_previewFrame;       // " Preview "
-    QLabel m_preview;               // 1050
+    QLabel m_preview;                // 1050
 
 protected:
     bool OnInitDialog() override;

@@ -9,15 +9,15 @@ namespace {
 bool IsControlByte(char c) {
     const auto byte = static_cast<unsigned char>(c);
     switch (byte) {
-    case 0x7F:
-    case 0x81:
-    case 0x8D:
-    case 0x8F:
-    case 0x90:
-    case 0x9D:
-        return true;
-    default:
-        return byte < 0x20;
+        case 0x7F:
+        case 0x81:
+        case 0x8D:
+        case 0x8F:
+        case 0x90:
+        case 0x9D:
+            return true;
+        default:
+            return byte < 0x20;
     }
 }
 
@@ -32,6 +32,4 @@ bool IsStorableCategoryName(std::string_view name) {
     return IsStorableUnitName(name) && !RefuseSectionName(name);
 }
 
-bool SectionNamesMeet(std::string_view a, std::string_view b) {
-    return ProfileNamesMatch(a, b);
-}
+bool SectionNamesMeet(std::string_view a, std::string_view b) { return ProfileNamesMatch(a, b); }

@@ -26,8 +26,7 @@ bool CVisible::OnInitDialog() {
         m_categoryList.insertItem(row, item);
     }
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        if (CategoryVisible[row] != 0)
-            SetRowCheck(row, true);
+        if (CategoryVisible[row] != 0) SetRowCheck(row, true);
     }
     return true;
 }
@@ -43,31 +42,25 @@ bool CVisible::eventFilter(QObject* watched, QEvent* event) {
     // Clicking the list gives it the focus before any row can change, and
     // the keyboard toggles rows only while it has the focus: the focus is
     // the one sign that the user may have edited the rows.
-    if (watched == &m_categoryList && event->type() == QEvent::FocusIn)
-        VisibilityEdited = true;
+    if (watched == &m_categoryList && event->type() == QEvent::FocusIn) VisibilityEdited = true;
     return CPropertyPage::eventFilter(watched, event);
 }
 
 void CVisible::OnDisplayAll() {
     UpdateData(true);
-    if (m_bDisplayAll != 1)
-        return;  // clearing the box leaves every row as it is
-    for (int row = 0; row < BuiltinCategoryCount; ++row)
-        SetRowCheck(row, true);
+    if (m_bDisplayAll != 1) return;  // clearing the box leaves every row as it is
+    for (int row = 0; row < BuiltinCategoryCount; ++row) SetRowCheck(row, true);
     VisibilityEdited = true;
 }
 
 void CVisible::OnOK() {
-    if (!VisibilityEdited)
-        return;
-    for (int row = 0; row < BuiltinCategoryCount; ++row)
-        CategoryVisible[row] = RowCheck(row);
+    if (!VisibilityEdited) return;
+    for (int row = 0; row < BuiltinCategoryCount; ++row) CategoryVisible[row] = RowCheck(row);
 }
 
 int CVisible::RowCheck(int row) const {
     const QListWidgetItem* item = m_categoryList.item(row);
-    if (item == nullptr)
-        return 1;  // a row that is not there cannot hide its category
+    if (item == nullptr) return 1;  // a row that is not there cannot hide its category
     return item->checkState() == Qt::Unchecked ? 0 : 1;
 }
 

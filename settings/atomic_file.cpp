@@ -32,7 +32,7 @@ std::error_code WriteAll(int fd, std::string_view bytes) {
 
 // Gives the temporary file the old file's permissions, then its content, on disk.
 std::error_code FillTemporary(int fd, const std::string& path, std::string_view bytes) {
-    struct stat old{};
+    struct stat old {};
     if (::stat(path.c_str(), &old) == 0) {
         if (::geteuid() == 0) {
             (void)::fchown(fd, old.st_uid, old.st_gid);  // best effort: root editing a user's file

@@ -25,9 +25,10 @@ std::string FollowSymlinks(const std::string& path, std::error_code& error) {
     error.clear();
     std::string current = path;
     for (int hop = 0; hop < MaxLinkHops; ++hop) {
-        struct stat status{};
+        struct stat status {};
         if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return current;
-        std::string target(static_cast<size_t>(status.st_size > 0 ? status.st_size : 255) + 1, '\0');
+        std::string target(static_cast<size_t>(status.st_size > 0 ? status.st_size : 255) + 1,
+                           '\0');
         const ssize_t size = ::readlink(current.c_str(), target.data(), target.size());
         if (size < 0) {
             error = LastError();
@@ -41,7 +42,7 @@ std::string FollowSymlinks(const std::string& path, std::error_code& error) {
 }
 
 std::error_code MakeFolders(const std::string& folder) {
-    struct stat status{};
+    struct stat status {};
     if (::stat(folder.c_str(), &status) == 0) {
         return S_ISDIR(status.st_mode) ? std::error_code{}
                                        : std::make_error_code(std::errc::not_a_directory);

@@ -40,7 +40,7 @@ FileRead ReadProfileFile(const std::string& path) {
         if (errno != ENOENT && errno != ENOTDIR) result.error = LastError();
         return result;
     }
-    struct stat status{};
+    struct stat status {};
     if (::fstat(fd, &status) != 0) {
         result.error = LastError();
     } else if (S_ISDIR(status.st_mode)) {

@@ -13,7 +13,7 @@ struct FileRead {
     std::error_code error;  // why the file could not be read
     bool exists = false;    // false, with no error, when nothing is at the path
     std::string text;
-    FileStamp stamp;        // of the file the text was read from
+    FileStamp stamp;  // of the file the text was read from
 };
 
 // A missing file, or a folder on the way that is missing or a plain file,

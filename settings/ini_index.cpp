@@ -26,9 +26,10 @@ const std::array<unsigned char, 256>& LowerTable() {
 // The order behind the binary searches; equal exactly when EqualsNoCase is.
 bool LessNoCase(std::string_view a, std::string_view b) {
     const auto& lower = LowerTable();
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [&lower](char x, char y) {
-        return lower[static_cast<unsigned char>(x)] < lower[static_cast<unsigned char>(y)];
-    });
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(), [&lower](char x, char y) {
+            return lower[static_cast<unsigned char>(x)] < lower[static_cast<unsigned char>(y)];
+        });
 }
 
 }  // namespace
@@ -51,9 +52,12 @@ Index::Index(std::string text) : text_(std::move(text)) {
             sections_.back().keysEnd = static_cast<std::uint32_t>(keys_.size());
         }
     }
-    auto keyLess = [this](const Key& a, const Key& b) { return LessNoCase(View(a.name), View(b.name)); };
+    auto keyLess = [this](const Key& a, const Key& b) {
+        return LessNoCase(View(a.name), View(b.name));
+    };
     for (const Section& section : sections_) {
-        std::stable_sort(keys_.begin() + section.keysBegin, keys_.begin() + section.keysEnd, keyLess);
+        std::stable_sort(keys_.begin() + section.keysBegin, keys_.begin() + section.keysEnd,
+                         keyLess);
     }
     sectionsByName_.resize(sections_.size());
     for (std::uint32_t i = 0; i < sectionsByName_.size(); ++i) sectionsByName_[i] = i;
@@ -66,18 +70,19 @@ Index::Index(std::string text) : text_(std::move(text)) {
 std::optional<std::string_view> Index::Find(std::string_view section, std::string_view key) const {
     section = TrimBlanks(section);
     key = TrimBlanks(key);
-    const auto named = std::lower_bound(
-        sectionsByName_.begin(), sectionsByName_.end(), section,
-        [this](std::uint32_t i, std::string_view name) { return LessNoCase(View(sections_[i].name), name); });
+    const auto named = std::lower_bound(sectionsByName_.begin(), sectionsByName_.end(), section,
+                                        [this](std::uint32_t i, std::string_view name) {
+                                            return LessNoCase(View(sections_[i].name), name);
+                                        });
     if (named == sectionsByName_.end() || !EqualsNoCase(View(sections_[*named].name), section)) {
         return std::nullopt;
     }
     const Section& found = sections_[*named];
     const auto first = keys_.begin() + found.keysBegin;
     const auto last = keys_.begin() + found.keysEnd;
-    const auto entry = std::lower_bound(first, last, key, [this](const Key& k, std::string_view name) {
-        return LessNoCase(View(k.name), name);
-    });
+    const auto entry = std::lower_bound(
+        first, last, key,
+        [this](const Key& k, std::string_view name) { return LessNoCase(View(k.name), name); });
     if (entry == last || !EqualsNoCase(View(entry->name), key)) return std::nullopt;
     return Unquote(View(entry->value));
 }

@@ -39,7 +39,9 @@ private:
         Span value;  // as stored, quotes kept
     };
 
-    std::string_view View(Span span) const { return std::string_view(text_).substr(span.begin, span.size); }
+    std::string_view View(Span span) const {
+        return std::string_view(text_).substr(span.begin, span.size);
+    }
     Span SpanOf(std::string_view part) const;
 
     std::string text_;

@@ -69,7 +69,8 @@ LineReader::LineReader(std::string_view text) : text_(text), pos_(ByteOrderMarkS
 size_t LineReader::NextOf(char c, size_t& cached) {
     if (cached < pos_ || cached == Unknown) {
         const void* found = std::memchr(text_.data() + pos_, c, text_.size() - pos_);
-        cached = found ? static_cast<size_t>(static_cast<const char*>(found) - text_.data()) : text_.size();
+        cached = found ? static_cast<size_t>(static_cast<const char*>(found) - text_.data())
+                       : text_.size();
     }
     return cached;
 }
@@ -118,9 +119,8 @@ int LeadingInteger(std::string_view value) {
 }
 
 std::string EncodeValue(std::string_view value) {
-    const bool needsQuotes = !value.empty() &&
-                             (IsBlank(value.front()) || IsBlank(value.back()) ||
-                              IsWrappedInQuotes(value));
+    const bool needsQuotes = !value.empty() && (IsBlank(value.front()) || IsBlank(value.back()) ||
+                                                IsWrappedInQuotes(value));
     if (!needsQuotes) return std::string(value);
     return '"' + std::string(value) + '"';
 }
@@ -150,8 +150,8 @@ namespace {
 // Where one write's section and key lie in the text.
 struct WriteTarget {
     bool sectionFound = false;
-    size_t insertAt = 0;            // after the header or the section's last key line
-    bool insertNeedsBreak = false;  // that line has no line end (last line of the text)
+    size_t insertAt = 0;                       // after the header or the section's last key line
+    bool insertNeedsBreak = false;             // that line has no line end (last line of the text)
     std::vector<LineReader::Placed> keyLines;  // the key's lines in the section, in order
 };
 
@@ -224,8 +224,8 @@ std::optional<std::string> ApplyWrite(std::string_view text, std::string_view se
         return out;
     }
     out.append(text);
-    const bool lastLineOpen = text.size() > ByteOrderMarkSize(text) && text.back() != '\n' &&
-                              text.back() != '\r';
+    const bool lastLineOpen =
+        text.size() > ByteOrderMarkSize(text) && text.back() != '\n' && text.back() != '\r';
     if (lastLineOpen) out.append(NewLine);
     out.append("[").append(section).append("]").append(NewLine).append(keyLine);
     return out;

@@ -7,11 +7,11 @@ namespace profile {
 
 inline constexpr std::string_view SettingsSection = "Settings";
 
-inline constexpr std::string_view FormatKey = "Format";                  // int, default 0
-inline constexpr std::string_view PrecisionKey = "Precision";            // int, default 5
+inline constexpr std::string_view FormatKey = "Format";                      // int, default 0
+inline constexpr std::string_view PrecisionKey = "Precision";                // int, default 5
 inline constexpr std::string_view RememberCategoryKey = "RememberCategory";  // "TRUE"/"FALSE"
-inline constexpr std::string_view LastCategoryKey = "LastCategory";      // name, default "NONE"
-inline constexpr std::string_view OnTopKey = "OnTop";                    // "TRUE"/"FALSE"
+inline constexpr std::string_view LastCategoryKey = "LastCategory";          // name, default "NONE"
+inline constexpr std::string_view OnTopKey = "OnTop";                        // "TRUE"/"FALSE"
 
 // In each category's own section.
 inline constexpr std::string_view VisibilityKey = "Visibility";    // int, default 1

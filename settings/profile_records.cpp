@@ -34,7 +34,8 @@ double StoredFactor(const ProfileStore& store, std::string_view section, int rec
 
 void LoadCustomCategoryNames(const ProfileStore& store) {
     for (int record = 1; record <= CategoryRecordCount; ++record) {
-        std::string name = store.GetProfileString(SettingsSection, CategoryRecordKey(record), FreeRecord);
+        std::string name =
+            store.GetProfileString(SettingsSection, CategoryRecordKey(record), FreeRecord);
         if (name.size() > 1) UnitNames[FirstCustomRow - 1 + record][0] = std::move(name);
     }
 }
@@ -49,7 +50,8 @@ void LoadCustomUnits(const ProfileStore& store) {
         if (wanted < 0 || wanted > MaxCustomUnits) continue;
         int taken = 0;
         for (int record = 1; record <= UnitRecordCount && taken < wanted; ++record) {
-            const std::string name = store.GetProfileString(section, UnitNameKey(record), FreeRecord);
+            const std::string name =
+                store.GetProfileString(section, UnitNameKey(record), FreeRecord);
             if (IsFreeRecordName(name)) continue;
             if (!AppendUnit(row, name, StoredFactor(store, section, record))) break;
             ++taken;
@@ -59,7 +61,8 @@ void LoadCustomUnits(const ProfileStore& store) {
 
 void LoadCategoryVisibility(const ProfileStore& store) {
     for (int row = 0; row < BuiltinCategoryCount; ++row)
-        CategoryVisible[row] = store.GetProfileInt(SectionOf(row), VisibilityKey, DefaultVisibility);
+        CategoryVisible[row] =
+            store.GetProfileInt(SectionOf(row), VisibilityKey, DefaultVisibility);
 }
 
 void LoadResultSettings(const ProfileStore& store) {
@@ -85,7 +88,8 @@ bool IsOnTopStored(const ProfileStore& store) { return IsStoredTrue(store, OnTop
 
 ProfileWriteResult SaveSettings(ProfileStore& store) {
     if (auto error = store.WriteProfileInt(SettingsSection, FormatKey, ResultFormat)) return error;
-    if (auto error = store.WriteProfileInt(SettingsSection, PrecisionKey, ResultPrecision)) return error;
+    if (auto error = store.WriteProfileInt(SettingsSection, PrecisionKey, ResultPrecision))
+        return error;
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         if (auto error = store.WriteProfileInt(SectionOf(row), VisibilityKey, CategoryVisible[row]))
             return error;
@@ -99,7 +103,8 @@ ProfileWriteResult SaveLastCategory(ProfileStore& store, std::string_view catego
 
 bool HasFreeCategoryRecord(const ProfileStore& store) {
     for (int record = 1; record <= CategoryRecordCount; ++record) {
-        if (IsFreeRecordName(store.GetProfileString(SettingsSection, CategoryRecordKey(record), FreeRecord)))
+        if (IsFreeRecordName(
+                store.GetProfileString(SettingsSection, CategoryRecordKey(record), FreeRecord)))
             return true;
     }
     return false;
@@ -129,7 +134,8 @@ int StoredCustomUnitCount(const ProfileStore& store, std::string_view section) {
 
 bool HasFreeUnitRecord(const ProfileStore& store, std::string_view section) {
     for (int record = 1; record <= UnitRecordCount; ++record) {
-        if (IsFreeRecordName(store.GetProfileString(section, UnitNameKey(record), FreeRecord))) return true;
+        if (IsFreeRecordName(store.GetProfileString(section, UnitNameKey(record), FreeRecord)))
+            return true;
     }
     return false;
 }
@@ -160,7 +166,8 @@ int RemoveUnitRecord(ProfileStore& store, std::string_view section, std::string_
         if (store.GetProfileString(section, UnitNameKey(record), FreeRecord) != name) continue;
         if (store.WriteProfileString(section, UnitNameKey(record), FreeRecord)) break;
         if (store.WriteProfileString(section, UnitValueKey(record), std::nullopt)) break;
-        const int stored = store.GetProfileInt(section, CustomUnitsKey, DefaultCustomUnitsOnRemoval);
+        const int stored =
+            store.GetProfileInt(section, CustomUnitsKey, DefaultCustomUnitsOnRemoval);
         // Never below 0: a negative count would hide every remaining unit of
         // the category at the next start.
         if (store.WriteProfileInt(section, CustomUnitsKey, std::max(stored - 1, 0))) break;

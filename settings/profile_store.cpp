@@ -36,7 +36,7 @@ ProfileStore::ProfileStore(std::string path) : path_(std::move(path)) {}
 
 std::optional<std::string_view> ProfileStore::Find(std::string_view section,
                                                    std::string_view key) const {
-    struct stat status{};
+    struct stat status {};
     if (::stat(path_.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
     if (!cache_ || !cache_->settled || !(cache_->stamp == StampOf(status))) {
         const std::int64_t readAt = WallClockNs();

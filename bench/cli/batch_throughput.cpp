@@ -40,7 +40,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* ValueTexts[] = {"1", "2.5", "-40", "1e3", "123.456", "0.001", "98.6", "1000000", "7"};
+constexpr const char* ValueTexts[] = {"1",     "2.5",  "-40",     "1e3", "123.456",
+                                      "0.001", "98.6", "1000000", "7"};
 
 struct Options {
     long lines = 2'000'000;
@@ -53,10 +54,14 @@ Options ParseOptions(int argc, char** argv) {
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string_view name = argv[i];
         const long value = std::atol(argv[i + 1]);
-        if (name == "--lines") options.lines = std::max(1L, value);
-        else if (name == "--runs") options.runs = static_cast<int>(std::max(1L, value));
-        else if (name == "--units-lines") options.unitsLines = std::max(1L, value);
-        else throw std::runtime_error("unknown option " + std::string(name));
+        if (name == "--lines")
+            options.lines = std::max(1L, value);
+        else if (name == "--runs")
+            options.runs = static_cast<int>(std::max(1L, value));
+        else if (name == "--units-lines")
+            options.unitsLines = std::max(1L, value);
+        else
+            throw std::runtime_error("unknown option " + std::string(name));
     }
     return options;
 }
@@ -106,13 +111,15 @@ void SharedInputs(long lines, std::mt19937& random, std::string& ours, std::stri
         const GnuUnitName* to = &GnuUnitNames[anyName(random)];
         while (std::string_view(to->category) != from.category) to = &GnuUnitNames[anyName(random)];
         const char* value = ValueTexts[anyValue(random)];
-        ours += std::string(value) + '\t' + from.unit + '\t' + to->unit + '\t' + from.category + '\n';
+        ours +=
+            std::string(value) + '\t' + from.unit + '\t' + to->unit + '\t' + from.category + '\n';
         gnu += std::string(value) + ' ' + from.gnu + '\n' + to->gnu + '\n';
     }
 }
 
 // Seconds from start to exit; throws when the program fails.
-double TimedRun(const std::vector<std::string>& command, const fs::path& input, const fs::path& output) {
+double TimedRun(const std::vector<std::string>& command, const fs::path& input,
+                const fs::path& output) {
     std::vector<char*> argv;
     std::vector<std::string> text = command;
     for (auto& a : text) argv.push_back(a.data());
@@ -120,7 +127,8 @@ double TimedRun(const std::vector<std::string>& command, const fs::path& input, 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, input.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
     if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
@@ -143,21 +151,25 @@ struct Rates {
     double median, fastest, slowest;
 };
 
-Rates Measure(const std::vector<std::string>& command, const fs::path& input, const fs::path& output,
-              long lines, int runs) {
+Rates Measure(const std::vector<std::string>& command, const fs::path& input,
+              const fs::path& output, long lines, int runs) {
     std::vector<double> rates;
-    for (int run = 0; run < runs; ++run) rates.push_back(static_cast<double>(lines) / TimedRun(command, input, output));
-    if (CountLines(output) != lines) throw std::runtime_error(command[0] + " did not answer every line");
+    for (int run = 0; run < runs; ++run)
+        rates.push_back(static_cast<double>(lines) / TimedRun(command, input, output));
+    if (CountLines(output) != lines)
+        throw std::runtime_error(command[0] + " did not answer every line");
     std::sort(rates.begin(), rates.end());
     return {rates[rates.size() / 2], rates.back(), rates.front()};
 }
 
 void Report(const char* what, long lines, const Rates& r) {
-    std::printf("%-44s %9ld lines  median %12.0f lines/s  (fastest %.0f, slowest %.0f)\n", what, lines, r.median,
-                r.fastest, r.slowest);
+    std::printf("%-44s %9ld lines  median %12.0f lines/s  (fastest %.0f, slowest %.0f)\n", what,
+                lines, r.median, r.fastest, r.slowest);
 }
 
-void WriteFile(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+void WriteFile(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
 
 bool HaveGnuUnits() { return std::system("units -V >/dev/null 2>&1") == 0; }
 
@@ -165,7 +177,8 @@ bool HaveGnuUnits() { return std::system("units -V >/dev/null 2>&1") == 0; }
 
 int main(int argc, char** argv) try {
     const Options options = ParseOptions(argc, argv);
-    const fs::path dir = fs::temp_directory_path() / ("mezura-bench-cli-" + std::to_string(::getpid()));
+    const fs::path dir =
+        fs::temp_directory_path() / ("mezura-bench-cli-" + std::to_string(::getpid()));
     fs::create_directories(dir / "config");
     // An empty configuration folder: the user's own profile plays no part.
     setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
@@ -182,9 +195,10 @@ int main(int argc, char** argv) try {
         SharedInputs(options.unitsLines, random, ours, gnu);
         WriteFile(dir / "shared.txt", ours);
         WriteFile(dir / "shared-gnu.txt", gnu);
-        const Rates mine = Measure(mezura, dir / "shared.txt", dir / "out.txt", options.unitsLines, options.runs);
-        const Rates theirs = Measure({"units", "-t", "-o", "%.14g"}, dir / "shared-gnu.txt", dir / "out-gnu.txt",
-                                     options.unitsLines, options.runs);
+        const Rates mine =
+            Measure(mezura, dir / "shared.txt", dir / "out.txt", options.unitsLines, options.runs);
+        const Rates theirs = Measure({"units", "-t", "-o", "%.14g"}, dir / "shared-gnu.txt",
+                                     dir / "out-gnu.txt", options.unitsLines, options.runs);
         Report("shared units: mezura-convert --batch", options.unitsLines, mine);
         Report("shared units: GNU units -t", options.unitsLines, theirs);
         std::printf("mezura-convert is %.0f times as fast as GNU units on the same conversions\n",

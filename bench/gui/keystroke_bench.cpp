@@ -27,16 +27,13 @@
 
 namespace {
 
-int KeysFromArguments(int argc, char* argv[])
-{
+int KeysFromArguments(int argc, char* argv[]) {
     for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "--keys") == 0)
-            return std::max(2, std::atoi(argv[i + 1]));
+        if (std::strcmp(argv[i], "--keys") == 0) return std::max(2, std::atoi(argv[i + 1]));
     return 2000;
 }
 
-void SelectUnit(SortedListBox& list, const char* name)
-{
+void SelectUnit(SortedListBox& list, const char* name) {
     const int position = list.FindExact(name);
     list.scrollToItem(list.item(position));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
@@ -45,8 +42,7 @@ void SelectUnit(SortedListBox& list, const char* name)
 
 }  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const int keys = KeysFromArguments(argc, argv);
@@ -83,7 +79,8 @@ int main(int argc, char* argv[])
         const auto end = std::chrono::steady_clock::now();
         QTest::keyRelease(input, key);
         if (!changed) {
-            std::fprintf(stderr, "keystroke %d: output %s, expected %s\n", i, qPrintable(output->text()), expected);
+            std::fprintf(stderr, "keystroke %d: output %s, expected %s\n", i,
+                         qPrintable(output->text()), expected);
             return 1;
         }
         microseconds.push_back(std::chrono::duration<double, std::micro>(end - start).count());
@@ -95,9 +92,10 @@ int main(int argc, char* argv[])
     std::sort(sorted.begin(), sorted.end());
     const double median = sorted[sorted.size() / 2];
     const double p90 = sorted[sorted.size() * 9 / 10];
-    const double mean = std::accumulate(sorted.begin(), sorted.end(), 0.0) / static_cast<double>(sorted.size());
-    std::printf("keystroke to output: median %.1f us, p90 %.1f us, mean %.1f us over %d keys\n", median, p90,
-                mean, keys);
+    const double mean =
+        std::accumulate(sorted.begin(), sorted.end(), 0.0) / static_cast<double>(sorted.size());
+    std::printf("keystroke to output: median %.1f us, p90 %.1f us, mean %.1f us over %d keys\n",
+                median, p90, mean, keys);
     window.EndDialog();
     return 0;
 }

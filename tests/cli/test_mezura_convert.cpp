@@ -39,9 +39,10 @@ protected:
     void TearDown() override { fs::remove_all(dir_); }
 
     ProgramRun Run(const std::vector<std::string>& arguments, const std::string& input = {}) {
-        return RunProgram(MEZURA_CONVERT_PATH, arguments, input,
-                          {"XDG_CONFIG_HOME=" + (dir_ / "config").string(), "HOME=" + dir_.string()},
-                          dir_ / "scratch");
+        return RunProgram(
+            MEZURA_CONVERT_PATH, arguments, input,
+            {"XDG_CONFIG_HOME=" + (dir_ / "config").string(), "HOME=" + dir_.string()},
+            dir_ / "scratch");
     }
 
     // Lines joined with CRLF and written as they are: Windows-1252 bytes.
@@ -79,19 +80,42 @@ TEST_F(MezuraConvertTest, ConvertsLikeTheWindow) {
     const Case cases[] = {
         {"kilometers to miles", {"1", "Kilometers", "Miles"}, "0.62137119223733\n", {}, 0},
         {"temperature by formula", {"100", "Celsius", "Fahrenheit"}, "212\n", {}, 0},
-        {"temperature through Celsius", {"0", "Rankine", "Kelvin"}, "-5.6843418860808e-014\n", {}, 0},
-        {"scientific", {"--format", "scientific", "1", "Kilometers", "Miles"}, "6.21371e-001\n", {}, 0},
+        {"temperature through Celsius",
+         {"0", "Rankine", "Kelvin"},
+         "-5.6843418860808e-014\n",
+         {},
+         0},
+        {"scientific",
+         {"--format", "scientific", "1", "Kilometers", "Miles"},
+         "6.21371e-001\n",
+         {},
+         0},
         {"fixed", {"--format", "fixed", "1", "Kilometers", "Miles"}, "0.62137\n", {}, 0},
-        {"fixed precision 9", {"--format=fixed", "--precision=9", "1", "Kilometers", "Miles"}, "0.621371192\n", {}, 0},
-        {"precision 1 scientific carry", {"--format", "scientific", "--precision", "1", "9.96", "Meters", "Meters"},
-         "1.0e+001\n", {}, 0},
-        {"precision ignored in auto", {"--precision", "1", "1", "Kilometers", "Miles"}, "0.62137119223733\n", {}, 0},
+        {"fixed precision 9",
+         {"--format=fixed", "--precision=9", "1", "Kilometers", "Miles"},
+         "0.621371192\n",
+         {},
+         0},
+        {"precision 1 scientific carry",
+         {"--format", "scientific", "--precision", "1", "9.96", "Meters", "Meters"},
+         "1.0e+001\n",
+         {},
+         0},
+        {"precision ignored in auto",
+         {"--precision", "1", "1", "Kilometers", "Miles"},
+         "0.62137119223733\n",
+         {},
+         0},
         {"negative value is no option", {"-40", "Celsius", "Fahrenheit"}, "-40\n", {}, 0},
         {"negative exponent value", {"-1e3", "Meters", "Kilometers"}, "-1\n", {}, 0},
         {"negative fraction", {"-.5", "Kilometers", "Meters"}, "-500\n", {}, 0},
         {"lone minus reads 0", {"-", "Kilometers", "Meters"}, "0\n", {}, 0},
         {"double dash ends options", {"--", "--5", "Meters", "Centimeters"}, "0\n", {}, 0},
-        {"options after operands", {"2", "Meters", "Centimeters", "--format", "fixed"}, "200.00000\n", {}, 0},
+        {"options after operands",
+         {"2", "Meters", "Centimeters", "--format", "fixed"},
+         "200.00000\n",
+         {},
+         0},
         {"1e reads 1", {"1e", "Meters", "Centimeters"}, "100\n", {}, 0},
         {"2.5.1 reads 2.5", {"2.5.1", "Meters", "Centimeters"}, "250\n", {}, 0},
         {"1d3 reads 1000", {"1d3", "Meters", "Kilometers"}, "1\n", {}, 0},
@@ -102,10 +126,17 @@ TEST_F(MezuraConvertTest, ConvertsLikeTheWindow) {
         {"UTF-8 ordinal indicator", {"10", "BTU (39 º F)", "Joules"}, "10596.7\n", {}, 0},
         {"trailing blank is part of the name", {"1", "Centimeters/sec² ", "Galileo"}, "1\n", {}, 0},
         {"pair picks its only category", {"1", "Ounces", "Grams"}, "28.34952312\n", {}, 0},
-        {"category picks among several", {"--category", "Volume", "1", "Ounces", "Milliliters"},
-         "29.57352956\n", {}, 0},
+        {"category picks among several",
+         {"--category", "Volume", "1", "Ounces", "Milliliters"},
+         "29.57352956\n",
+         {},
+         0},
         // Minutes and Seconds stand in Angle and in Time, with different factors.
-        {"category Time", {"--category", "Time", "3", "Minutes", "Seconds"}, "179.99999999755\n", {}, 0},
+        {"category Time",
+         {"--category", "Time", "3", "Minutes", "Seconds"},
+         "179.99999999755\n",
+         {},
+         0},
         {"category Angle", {"--category", "Angle", "3", "Minutes", "Seconds"}, "180\n", {}, 0},
     };
     for (const Case& c : cases) Check(c, Run(c.arguments));
@@ -113,52 +144,108 @@ TEST_F(MezuraConvertTest, ConvertsLikeTheWindow) {
 
 TEST_F(MezuraConvertTest, RefusesBadInputWithOneLineAndStatusTwo) {
     const Case cases[] = {
-        {"ambiguous pair", {"1", "Ounces", "Ounces"}, "", {"\"Ounces\"", "\"Mass\", \"Volume\"", "--category"}, 2},
-        {"ambiguous pair of two names", {"1", "Liters", "Quarts"}, "",
-         {"\"Liters\" and \"Quarts\"", "\"Volume\", \"Volume (Dry)\""}, 2},
-        {"unknown unit with suggestion", {"1", "Kilometre", "Miles"}, "",
-         {"unknown unit \"Kilometre\"", "did you mean \"Kilometers\""}, 2},
-        {"case matters", {"1", "kilometers", "Miles"}, "", {"unknown unit \"kilometers\"", "\"Kilometers\""}, 2},
+        {"ambiguous pair",
+         {"1", "Ounces", "Ounces"},
+         "",
+         {"\"Ounces\"", "\"Mass\", \"Volume\"", "--category"},
+         2},
+        {"ambiguous pair of two names",
+         {"1", "Liters", "Quarts"},
+         "",
+         {"\"Liters\" and \"Quarts\"", "\"Volume\", \"Volume (Dry)\""},
+         2},
+        {"unknown unit with suggestion",
+         {"1", "Kilometre", "Miles"},
+         "",
+         {"unknown unit \"Kilometre\"", "did you mean \"Kilometers\""},
+         2},
+        {"case matters",
+         {"1", "kilometers", "Miles"},
+         "",
+         {"unknown unit \"kilometers\"", "\"Kilometers\""},
+         2},
         {"blank missing", {"1", "Centimeters/sec²", "Galileo"}, "", {"\"Centimeters/sec² \""}, 2},
-        {"unknown TO", {"1", "Celsius", "Farenheit"}, "", {"unknown unit \"Farenheit\"", "\"Fahrenheit\""}, 2},
-        {"nothing close", {"1", "Zorkmids", "Miles"}, "", {"unknown unit \"Zorkmids\"", "--list"}, 2},
+        {"unknown TO",
+         {"1", "Celsius", "Farenheit"},
+         "",
+         {"unknown unit \"Farenheit\"", "\"Fahrenheit\""},
+         2},
+        {"nothing close",
+         {"1", "Zorkmids", "Miles"},
+         "",
+         {"unknown unit \"Zorkmids\"", "--list"},
+         2},
         {"not Windows-1252", {"1", "Meters\xE2\x82\xAC", "Miles"}, "", {"unknown unit"}, 2},
         {"not UTF-8", {"1", "Meters\xB2", "Miles"}, "", {"unknown unit"}, 2},
-        {"no common category", {"1", "Kilometers", "Grams"}, "",
-         {"not units of one category", "\"Distance\"", "\"Mass\""}, 2},
-        {"unknown category", {"--category", "Distanse", "1", "Feet", "Meters"}, "",
-         {"unknown category \"Distanse\"", "did you mean \"Distance\""}, 2},
-        {"unit not in category", {"--category", "Mass", "1", "Ounces", "Cups"}, "",
-         {"\"Cups\" is not a unit of \"Mass\"", "it is in \"Volume\""}, 2},
-        {"unknown option", {"--precison", "3", "1", "Feet", "Meters"}, "",
-         {"unknown option \"--precison\"", "--precision"}, 2},
-        {"unknown short option is an operand", {"-x", "Feet", "Meters", "extra"}, "", {"VALUE FROM TO"}, 2},
+        {"no common category",
+         {"1", "Kilometers", "Grams"},
+         "",
+         {"not units of one category", "\"Distance\"", "\"Mass\""},
+         2},
+        {"unknown category",
+         {"--category", "Distanse", "1", "Feet", "Meters"},
+         "",
+         {"unknown category \"Distanse\"", "did you mean \"Distance\""},
+         2},
+        {"unit not in category",
+         {"--category", "Mass", "1", "Ounces", "Cups"},
+         "",
+         {"\"Cups\" is not a unit of \"Mass\"", "it is in \"Volume\""},
+         2},
+        {"unknown option",
+         {"--precison", "3", "1", "Feet", "Meters"},
+         "",
+         {"unknown option \"--precison\"", "--precision"},
+         2},
+        {"unknown short option is an operand",
+         {"-x", "Feet", "Meters", "extra"},
+         "",
+         {"VALUE FROM TO"},
+         2},
         {"precision 0", {"--precision", "0", "1", "Feet", "Meters"}, "", {"1 to 9", "\"0\""}, 2},
         {"precision 10", {"--precision", "10", "1", "Feet", "Meters"}, "", {"1 to 9", "\"10\""}, 2},
-        {"precision missing", {"1", "Feet", "Meters", "--precision"}, "", {"--precision needs a value"}, 2},
-        {"bad format", {"--format", "sci", "1", "Feet", "Meters"}, "", {"auto, scientific or fixed", "\"sci\""}, 2},
+        {"precision missing",
+         {"1", "Feet", "Meters", "--precision"},
+         "",
+         {"--precision needs a value"},
+         2},
+        {"bad format",
+         {"--format", "sci", "1", "Feet", "Meters"},
+         "",
+         {"auto, scientific or fixed", "\"sci\""},
+         2},
         {"too few operands", {"1", "Feet"}, "", {"VALUE FROM TO", "got 2"}, 2},
         {"no operands", {}, "", {"missing VALUE FROM TO"}, 2},
         {"two modes", {"--all", "--list"}, "", {"--all and --list"}, 2},
         {"flag with value", {"--batch=yes"}, "", {"takes no value"}, 2},
         {"all without FROM", {"--all", "1"}, "", {"--all expects VALUE FROM"}, 2},
         {"batch with operands", {"--batch", "1"}, "", {"--batch", "no arguments"}, 2},
-        {"list of unknown category", {"--list", "Distanc"}, "", {"unknown category \"Distanc\"", "\"Distance\""}, 2},
-        {"free custom slot is no category", {"--list", "Custom"}, "", {"unknown category \"Custom\""}, 2},
+        {"list of unknown category",
+         {"--list", "Distanc"},
+         "",
+         {"unknown category \"Distanc\"", "\"Distance\""},
+         2},
+        {"free custom slot is no category",
+         {"--list", "Custom"},
+         "",
+         {"unknown category \"Custom\""},
+         2},
     };
     for (const Case& c : cases) Check(c, Run(c.arguments));
 }
 
 TEST_F(MezuraConvertTest, VersionAndHelp) {
     Check({"version", {"--version"}, "mezura-convert 4.0.0\n", {}, 0}, Run({"--version"}));
-    Check({"version wins over what follows", {}, "mezura-convert 4.0.0\n", {}, 0}, Run({"-V", "--bogus"}));
+    Check({"version wins over what follows", {}, "mezura-convert 4.0.0\n", {}, 0},
+          Run({"-V", "--bogus"}));
     for (const char* help : {"--help", "-h"}) {
         const ProgramRun run = Run({help});
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.err, "");
         EXPECT_TRUE(run.out.starts_with("Usage:\n")) << run.out;
-        for (const char* part : {"VALUE FROM TO", "--all VALUE FROM", "--list [CATEGORY]", "--batch", "--category",
-                                 "--format", "--precision", "--profile", "Exit status"})
+        for (const char* part :
+             {"VALUE FROM TO", "--all VALUE FROM", "--list [CATEGORY]", "--batch", "--category",
+              "--format", "--precision", "--profile", "Exit status"})
             EXPECT_NE(run.out.find(part), std::string::npos) << part;
     }
 }
@@ -166,7 +253,8 @@ TEST_F(MezuraConvertTest, VersionAndHelp) {
 TEST_F(MezuraConvertTest, AllListsEveryUnitOfTheCategoryInCatalogueOrder) {
     ProgramRun run = Run({"--all", "100", "Celsius"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "Celsius\t100\nFahrenheit\t212\nKelvin\t373.15\nRankine\t671.67\nReaumur\t80\n");
+    EXPECT_EQ(run.out,
+              "Celsius\t100\nFahrenheit\t212\nKelvin\t373.15\nRankine\t671.67\nReaumur\t80\n");
 
     run = Run({"--format", "fixed", "--precision", "2", "--all", "1", "Kilometers"});
     const auto lines = Lines(run.out);
@@ -175,7 +263,8 @@ TEST_F(MezuraConvertTest, AllListsEveryUnitOfTheCategoryInCatalogueOrder) {
     EXPECT_EQ(lines[9], "Kilometers\t1.00");
     EXPECT_EQ(lines[13], "Miles\t0.62");
 
-    Check({"ambiguous FROM", {}, "", {"\"Ounces\" fits several categories"}, 2}, Run({"--all", "1", "Ounces"}));
+    Check({"ambiguous FROM", {}, "", {"\"Ounces\" fits several categories"}, 2},
+          Run({"--all", "1", "Ounces"}));
     run = Run({"--category", "Mass", "--all", "1", "Ounces"});
     EXPECT_EQ(Lines(run.out).size(), 15u);
     EXPECT_EQ(Lines(run.out)[2], "Grams\t28.34952312");
@@ -197,25 +286,27 @@ TEST_F(MezuraConvertTest, ListShowsCategoriesAndUnitsWithFactors) {
     EXPECT_EQ(lines[9], "Kilometers\t100000");
     EXPECT_EQ(lines[13], "Miles\t160934.4");
 
-    EXPECT_EQ(Run({"--list", "Temperature"}).out, "Celsius\nFahrenheit\nKelvin\nRankine\nReaumur\n");
+    EXPECT_EQ(Run({"--list", "Temperature"}).out,
+              "Celsius\nFahrenheit\nKelvin\nRankine\nReaumur\n");
     EXPECT_EQ(Lines(Run({"--list", "Area"}).out)[2], "Centimeters²\t2.47104393e-08");
     EXPECT_EQ(Lines(Run({"--list", "Distance"}).out)[1], "Astronomical Unit (AU)\t14959790000000");
     EXPECT_EQ(Lines(Run({"--list", "Distance"}).out)[16], "Parsecs\t3.085678186e+18");
-    EXPECT_EQ(Run({"--category", "Angle (Solid)", "--list"}).out, Run({"--list", "Angle (Solid)"}).out);
+    EXPECT_EQ(Run({"--category", "Angle (Solid)", "--list"}).out,
+              Run({"--list", "Angle (Solid)"}).out);
 }
 
 TEST_F(MezuraConvertTest, BatchKeepsOutputInStepWithInput) {
     const std::string input =
         "1\tKilometers\tMiles\n"
-        "1\tParsecs\n"                   // too few fields
+        "1\tParsecs\n"  // too few fields
         "3\tOunces\tOunces\tMass\n"
-        "\n"                             // empty line
-        "100\tCelsius\tFahrenheit\r\n"   // CRLF
-        "5\tFoo\tMeters\n"               // unknown unit
-        "7\tOunces\tOunces\n"            // ambiguous
-        "1\t2\t3\t4\t5\n"                // too many fields
-        "-40\tFahrenheit\tCelsius\t\n"   // empty category field
-        "2\tMeters\tCentimeters";        // no line end
+        "\n"                            // empty line
+        "100\tCelsius\tFahrenheit\r\n"  // CRLF
+        "5\tFoo\tMeters\n"              // unknown unit
+        "7\tOunces\tOunces\n"           // ambiguous
+        "1\t2\t3\t4\t5\n"               // too many fields
+        "-40\tFahrenheit\tCelsius\t\n"  // empty category field
+        "2\tMeters\tCentimeters";       // no line end
     const ProgramRun run = Run({"--batch"}, input);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "0.62137119223733\n\n3\n\n212\n\n\n\n-40\n200\n");
@@ -233,8 +324,9 @@ TEST_F(MezuraConvertTest, BatchKeepsOutputInStepWithInput) {
 }
 
 TEST_F(MezuraConvertTest, BatchUsesOptionsAndLargeInputs) {
-    ProgramRun run = Run({"--batch", "--category", "Volume", "--format", "scientific", "--precision", "2"},
-                         "1\tOunces\tMilliliters\n1\tOunces\tGrams\tMass\n");
+    ProgramRun run =
+        Run({"--batch", "--category", "Volume", "--format", "scientific", "--precision", "2"},
+            "1\tOunces\tMilliliters\n1\tOunces\tGrams\tMass\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "2.96e+001\n2.83e+001\n");
 
@@ -262,13 +354,16 @@ TEST_F(MezuraConvertTest, BatchUsesOptionsAndLargeInputs) {
 // --- The profile -------------------------------------------------------------------
 
 TEST_F(MezuraConvertTest, ProfileCustomUnitsListAndConvert) {
-    const std::string profile = WriteProfile(
-        dir_ / "units.ini",
-        {"[Settings]", "Custom_2=Money", "Format=2", "[Distance]", "CustomUnits=2", "CustomUnit_1=Pace",
-         "CustomValue_1=76.20000000000000", "CustomUnit_2=Coud\xE9" "e", "CustomValue_2=50.00000000000000",
-         "[Money]", "CustomUnits=2", "CustomUnit_1=Dollar", "CustomValue_1=1.00000000000000",
-         "CustomUnit_2=Cent", "CustomValue_2=0.01000000000000", "[Temperature]", "CustomUnits=1",
-         "CustomUnit_1=Gas mark", "CustomValue_1=1.00000000000000"});
+    const std::string profile =
+        WriteProfile(dir_ / "units.ini",
+                     {"[Settings]", "Custom_2=Money", "Format=2", "[Distance]", "CustomUnits=2",
+                      "CustomUnit_1=Pace", "CustomValue_1=76.20000000000000",
+                      "CustomUnit_2=Coud\xE9"
+                      "e",
+                      "CustomValue_2=50.00000000000000", "[Money]", "CustomUnits=2",
+                      "CustomUnit_1=Dollar", "CustomValue_1=1.00000000000000", "CustomUnit_2=Cent",
+                      "CustomValue_2=0.01000000000000", "[Temperature]", "CustomUnits=1",
+                      "CustomUnit_1=Gas mark", "CustomValue_1=1.00000000000000"});
     const auto before = fs::last_write_time(profile);
 
     ProgramRun run = Run({"--profile", profile, "--list", "Distance"});
@@ -279,8 +374,10 @@ TEST_F(MezuraConvertTest, ProfileCustomUnitsListAndConvert) {
 
     // The profile's Format is the window's setting, not the converter's.
     Check({"custom unit", {}, "2.5\n", {}, 0}, Run({"--profile", profile, "1", "Pace", "Feet"}));
-    Check({"UTF-8 custom unit", {}, "0.5\n", {}, 0}, Run({"--profile=" + profile, "1", "Coudée", "Meters"}));
-    Check({"custom category", {}, "1\n", {}, 0}, Run({"--profile", profile, "100", "Cent", "Dollar"}));
+    Check({"UTF-8 custom unit", {}, "0.5\n", {}, 0},
+          Run({"--profile=" + profile, "1", "Coudée", "Meters"}));
+    Check({"custom category", {}, "1\n", {}, 0},
+          Run({"--profile", profile, "100", "Cent", "Dollar"}));
     Check({"custom temperature unit", {}, "Not a number\n", {}, 0},
           Run({"--profile", profile, "10", "Gas mark", "Fahrenheit"}));
     lines = Lines(Run({"--profile", profile, "--list"}).out);
@@ -290,37 +387,49 @@ TEST_F(MezuraConvertTest, ProfileCustomUnitsListAndConvert) {
     // Read only: the file and its folder are left as they were.
     EXPECT_EQ(fs::last_write_time(profile), before);
     std::vector<std::string> files;
-    for (const auto& entry : fs::directory_iterator(dir_)) files.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(dir_))
+        files.push_back(entry.path().filename().string());
     std::sort(files.begin(), files.end());
     EXPECT_EQ(files, (std::vector<std::string>{"config", "scratch", "units.ini"}));
 }
 
 TEST_F(MezuraConvertTest, DefaultProfileIsTheWindowsOne) {
-    WriteProfile(dir_ / "config" / "mezura.INI",
-                 {"[Mass]", "CustomUnits=1", "CustomUnit_1=Slug", "CustomValue_1=14593.90293720600000"});
+    WriteProfile(dir_ / "config" / "mezura.INI", {"[Mass]", "CustomUnits=1", "CustomUnit_1=Slug",
+                                                  "CustomValue_1=14593.90293720600000"});
     Check({"default profile", {}, "1\n", {}, 0}, Run({"14593.902937206", "Grams", "Slug"}));
     // --profile replaces it.
     const std::string other = WriteProfile(dir_ / "other.ini", {"[Settings]"});
-    Check({"other profile", {}, "", {"unknown unit \"Slug\""}, 2}, Run({"--profile", other, "1", "Grams", "Slug"}));
+    Check({"other profile", {}, "", {"unknown unit \"Slug\""}, 2},
+          Run({"--profile", other, "1", "Grams", "Slug"}));
 }
 
 TEST_F(MezuraConvertTest, UnreadableProfileIsAnError) {
     fs::create_directories(dir_ / "folder.ini");
     ASSERT_EQ(::mkfifo((dir_ / "fifo.ini").c_str(), 0600), 0);
     const Case cases[] = {
-        {"missing", {"--profile", (dir_ / "missing.ini").string(), "1", "Feet", "Meters"}, "",
-         {"cannot read profile", "missing.ini", "No such file"}, 2},
-        {"folder", {"--profile", (dir_ / "folder.ini").string(), "--list"}, "",
-         {"cannot read profile", "folder.ini", "folder"}, 2},
-        {"not a file", {"--profile", (dir_ / "fifo.ini").string(), "--list"}, "",
-         {"cannot read profile", "fifo.ini", "not a regular file"}, 2},
+        {"missing",
+         {"--profile", (dir_ / "missing.ini").string(), "1", "Feet", "Meters"},
+         "",
+         {"cannot read profile", "missing.ini", "No such file"},
+         2},
+        {"folder",
+         {"--profile", (dir_ / "folder.ini").string(), "--list"},
+         "",
+         {"cannot read profile", "folder.ini", "folder"},
+         2},
+        {"not a file",
+         {"--profile", (dir_ / "fifo.ini").string(), "--list"},
+         "",
+         {"cannot read profile", "fifo.ini", "not a regular file"},
+         2},
         {"empty name", {"--profile=", "--list"}, "", {"--profile needs a file name"}, 2},
     };
     for (const Case& c : cases) Check(c, Run(c.arguments));
 
     // The window's own profile as a folder is no more readable.
     fs::create_directories(dir_ / "config" / "mezura.INI");
-    Check({"default profile a folder", {}, "", {"cannot read profile", "mezura.INI"}, 2}, Run({"--list"}));
+    Check({"default profile a folder", {}, "", {"cannot read profile", "mezura.INI"}, 2},
+          Run({"--list"}));
 }
 
 }  // namespace

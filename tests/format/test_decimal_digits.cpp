@@ -13,25 +13,25 @@ namespace {
 
 // Names each parameterised case after its row.
 struct RowName {
-  template <typename RowType>
-  std::string operator()(const ::testing::TestParamInfo<RowType>& row) const {
-    return row.param.name;
-  }
+    template <typename RowType>
+    std::string operator()(const ::testing::TestParamInfo<RowType>& row) const {
+        return row.param.name;
+    }
 };
 
 std::string Significant(const DecimalDigits& number) {
-  return std::string(number.digits.data(), static_cast<std::size_t>(number.count));
+    return std::string(number.digits.data(), static_cast<std::size_t>(number.count));
 }
 
 struct DigitsRow {
-  const char* name;
-  double value;
-  const char* digits;
-  int exponent;
+    const char* name;
+    double value;
+    const char* digits;
+    int exponent;
 };
 
 void PrintTo(const DigitsRow& row, std::ostream* out) {
-  *out << std::setprecision(17) << row.value;
+    *out << std::setprecision(17) << row.value;
 }
 
 const DigitsRow kDigitsRows[] = {
@@ -48,24 +48,23 @@ const DigitsRow kDigitsRows[] = {
 class DecimalDigitsOf : public ::testing::TestWithParam<DigitsRow> {};
 
 TEST_P(DecimalDigitsOf, HasSeventeenDigitsAndExponent) {
-  const DecimalDigits number = ToDecimalDigits(GetParam().value);
-  EXPECT_EQ(Significant(number), GetParam().digits);
-  EXPECT_EQ(number.exponent, GetParam().exponent);
+    const DecimalDigits number = ToDecimalDigits(GetParam().value);
+    EXPECT_EQ(Significant(number), GetParam().digits);
+    EXPECT_EQ(number.exponent, GetParam().exponent);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, DecimalDigitsOf, ::testing::ValuesIn(kDigitsRows),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, DecimalDigitsOf, ::testing::ValuesIn(kDigitsRows), RowName());
 
 struct RoundRow {
-  const char* name;
-  double value;
-  int keep;
-  const char* digits;  // the significant digits left
-  int exponent;
+    const char* name;
+    double value;
+    int keep;
+    const char* digits;  // the significant digits left
+    int exponent;
 };
 
 void PrintTo(const RoundRow& row, std::ostream* out) {
-  *out << std::setprecision(17) << row.value << " keep " << row.keep;
+    *out << std::setprecision(17) << row.value << " keep " << row.keep;
 }
 
 const RoundRow kRoundRows[] = {
@@ -84,15 +83,14 @@ const RoundRow kRoundRows[] = {
 class RoundDigits : public ::testing::TestWithParam<RoundRow> {};
 
 TEST_P(RoundDigits, KeepsRoundedDigits) {
-  DecimalDigits number = ToDecimalDigits(GetParam().value);
-  RoundToDigits(number, GetParam().keep);
-  EXPECT_EQ(Significant(number), GetParam().digits);
-  EXPECT_EQ(number.exponent, GetParam().exponent);
-  EXPECT_EQ(number.At(-1), '0');
-  EXPECT_EQ(number.At(number.count), '0');
+    DecimalDigits number = ToDecimalDigits(GetParam().value);
+    RoundToDigits(number, GetParam().keep);
+    EXPECT_EQ(Significant(number), GetParam().digits);
+    EXPECT_EQ(number.exponent, GetParam().exponent);
+    EXPECT_EQ(number.At(-1), '0');
+    EXPECT_EQ(number.At(number.count), '0');
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, RoundDigits, ::testing::ValuesIn(kRoundRows),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, RoundDigits, ::testing::ValuesIn(kRoundRows), RowName());
 
 }  // namespace

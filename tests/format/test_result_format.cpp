@@ -9,8 +9,8 @@
 #include <cstring>
 #include <iomanip>
 #include <limits>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -22,24 +22,24 @@ namespace {
 
 // Names each parameterised case after its row.
 struct RowName {
-  template <typename RowType>
-  std::string operator()(const ::testing::TestParamInfo<RowType>& row) const {
-    return row.param.name;
-  }
+    template <typename RowType>
+    std::string operator()(const ::testing::TestParamInfo<RowType>& row) const {
+        return row.param.name;
+    }
 };
 
 // ResultFormat and ResultPrecision belong to the whole process: every test
 // leaves them as it found them.
 class ResultFormatTest : public ::testing::Test {
- protected:
-  void TearDown() override {
-    ResultFormat = savedFormat_;
-    ResultPrecision = savedPrecision_;
-  }
+protected:
+    void TearDown() override {
+        ResultFormat = savedFormat_;
+        ResultPrecision = savedPrecision_;
+    }
 
- private:
-  int savedFormat_ = ResultFormat;
-  int savedPrecision_ = ResultPrecision;
+private:
+    int savedFormat_ = ResultFormat;
+    int savedPrecision_ = ResultPrecision;
 };
 
 constexpr int Auto = FormatAuto;
@@ -51,17 +51,17 @@ constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double Denormal = 4.9406564584124654e-324;
 
 struct Row {
-  const char* name;
-  double value;
-  int format;
-  int precision;
-  const char* expected;  // nullptr: no text at all
+    const char* name;
+    double value;
+    int format;
+    int precision;
+    const char* expected;  // nullptr: no text at all
 };
 
 // Shown by gtest and in the ctest names: the inputs, not the row's bytes.
 void PrintTo(const Row& row, std::ostream* out) {
-  *out << std::setprecision(17) << row.value << " mode " << row.format << " precision "
-       << row.precision;
+    *out << std::setprecision(17) << row.value << " mode " << row.format << " precision "
+         << row.precision;
 }
 
 const Row kRows[] = {
@@ -207,76 +207,75 @@ const Row kRows[] = {
 class FormatRow : public ResultFormatTest, public ::testing::WithParamInterface<Row> {};
 
 TEST_P(FormatRow, WritesText) {
-  const Row& row = GetParam();
-  ResultFormat = row.format;
-  ResultPrecision = row.precision;
-  const std::optional<std::string> text = FormatResult(row.value);
-  if (row.expected == nullptr) {
-    EXPECT_FALSE(text.has_value()) << *text;
-  } else {
-    ASSERT_TRUE(text.has_value());
-    EXPECT_EQ(*text, row.expected);
-  }
-  EXPECT_EQ(FormatResultAs(row.value, row.format, row.precision), text);
-  EXPECT_EQ(ResultFormat, row.format);  // formatting changes no setting
-  EXPECT_EQ(ResultPrecision, row.precision);
+    const Row& row = GetParam();
+    ResultFormat = row.format;
+    ResultPrecision = row.precision;
+    const std::optional<std::string> text = FormatResult(row.value);
+    if (row.expected == nullptr) {
+        EXPECT_FALSE(text.has_value()) << *text;
+    } else {
+        ASSERT_TRUE(text.has_value());
+        EXPECT_EQ(*text, row.expected);
+    }
+    EXPECT_EQ(FormatResultAs(row.value, row.format, row.precision), text);
+    EXPECT_EQ(ResultFormat, row.format);  // formatting changes no setting
+    EXPECT_EQ(ResultPrecision, row.precision);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, FormatRow, ::testing::ValuesIn(kRows),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, FormatRow, ::testing::ValuesIn(kRows), RowName());
 
 TEST_F(ResultFormatTest, StartsAsAutoFormatWithFiveDecimals) {
-  EXPECT_EQ(ResultFormat, FormatAuto);
-  EXPECT_EQ(ResultPrecision, 5);
+    EXPECT_EQ(ResultFormat, FormatAuto);
+    EXPECT_EQ(ResultPrecision, 5);
 }
 
 TEST_F(ResultFormatTest, ReadsTheSettingsAtEachCall) {
-  ResultFormat = FormatScientific;
-  ResultPrecision = 3;
-  EXPECT_EQ(FormatResult(Sample), "1.235e+002");
-  ResultFormat = FormatFixed;
-  EXPECT_EQ(FormatResult(Sample), "123.457");
-  ResultPrecision = 1;
-  EXPECT_EQ(FormatResult(Sample), "123.5");
-  ResultFormat = 7;
-  EXPECT_EQ(FormatResult(Sample), std::nullopt);
+    ResultFormat = FormatScientific;
+    ResultPrecision = 3;
+    EXPECT_EQ(FormatResult(Sample), "1.235e+002");
+    ResultFormat = FormatFixed;
+    EXPECT_EQ(FormatResult(Sample), "123.457");
+    ResultPrecision = 1;
+    EXPECT_EQ(FormatResult(Sample), "123.5");
+    ResultFormat = 7;
+    EXPECT_EQ(FormatResult(Sample), std::nullopt);
 }
 
 // The 17 digits of the C library's "%.16e" followed by zeros: an expected
 // text that owes nothing to the formatter.
 std::string SeventeenDigitsThenZeros(double value, std::size_t integerDigits) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%.16e", value);
-  std::string digits;
-  for (const char* p = text; *p != 'e'; ++p) {
-    if (*p != '.') {
-      digits += *p;
+    char text[40];
+    std::snprintf(text, sizeof text, "%.16e", value);
+    std::string digits;
+    for (const char* p = text; *p != 'e'; ++p) {
+        if (*p != '.') {
+            digits += *p;
+        }
     }
-  }
-  digits.resize(integerDigits, '0');
-  return digits;
+    digits.resize(integerDigits, '0');
+    return digits;
 }
 
 TEST_F(ResultFormatTest, FixedWritesAll309IntegerDigitsOfDblMax) {
-  const std::string integer = SeventeenDigitsThenZeros(DBL_MAX, 309);
-  ResultFormat = FormatFixed;
-  ResultPrecision = 9;
-  const std::optional<std::string> text = FormatResult(DBL_MAX);
-  ASSERT_TRUE(text.has_value());
-  EXPECT_EQ(text->size(), 309u + 1u + 9u);
-  EXPECT_EQ(*text, integer + ".000000000");
-  EXPECT_EQ(FormatResult(-DBL_MAX), "-" + integer + ".000000000");
+    const std::string integer = SeventeenDigitsThenZeros(DBL_MAX, 309);
+    ResultFormat = FormatFixed;
+    ResultPrecision = 9;
+    const std::optional<std::string> text = FormatResult(DBL_MAX);
+    ASSERT_TRUE(text.has_value());
+    EXPECT_EQ(text->size(), 309u + 1u + 9u);
+    EXPECT_EQ(*text, integer + ".000000000");
+    EXPECT_EQ(FormatResult(-DBL_MAX), "-" + integer + ".000000000");
 }
 
 struct FactorRow {
-  const char* name;
-  double value;
-  int precision;
-  const char* expected;
+    const char* name;
+    double value;
+    int precision;
+    const char* expected;
 };
 
 void PrintTo(const FactorRow& row, std::ostream* out) {
-  *out << std::setprecision(17) << row.value << " precision " << row.precision;
+    *out << std::setprecision(17) << row.value << " precision " << row.precision;
 }
 
 // How custom unit factors are stored ("%1.14f"), and the edges of the precision.
@@ -293,76 +292,76 @@ const FactorRow kFactorRows[] = {
 class FactorText : public ::testing::TestWithParam<FactorRow> {};
 
 TEST_P(FactorText, FollowsTheFixedRule) {
-  const FactorRow& row = GetParam();
-  EXPECT_EQ(FormatFixedText(row.value, row.precision), row.expected);
-  EXPECT_EQ(FormatResultAs(row.value, FormatFixed, row.precision), row.expected);
+    const FactorRow& row = GetParam();
+    EXPECT_EQ(FormatFixedText(row.value, row.precision), row.expected);
+    EXPECT_EQ(FormatResultAs(row.value, FormatFixed, row.precision), row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, FactorText, ::testing::ValuesIn(kFactorRows),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, FactorText, ::testing::ValuesIn(kFactorRows), RowName());
 
 // Values for the bulk checks, from a fixed seed: any bit pattern, short
 // decimals (where half up and the 17-digit string matter most), exact binary
 // fractions ending in 5, and neighbours of powers of ten (carries).
 std::vector<double> BulkValues() {
-  std::mt19937_64 random(20240501);
-  std::vector<double> values;
-  while (values.size() < 3000) {
-    const std::uint64_t bits = random();
-    double value;
-    std::memcpy(&value, &bits, sizeof value);
-    if (std::isfinite(value)) {
-      values.push_back(value);
+    std::mt19937_64 random(20240501);
+    std::vector<double> values;
+    while (values.size() < 3000) {
+        const std::uint64_t bits = random();
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (std::isfinite(value)) {
+            values.push_back(value);
+        }
     }
-  }
-  for (int i = 0; i < 3000; ++i) {
-    const double scale = std::pow(10.0, static_cast<double>(random() % 10));
-    values.push_back(static_cast<double>(random() % 10000000) / scale);
-  }
-  for (int i = 0; i < 1500; ++i) {
-    values.push_back(std::ldexp(static_cast<double>(random() % 1000000), -static_cast<int>(random() % 24)));
-  }
-  for (int exponent = -320; exponent <= 308; ++exponent) {
-    const double power = std::pow(10.0, exponent);
-    values.push_back(std::nextafter(power, 0.0));
-    values.push_back(power);
-    values.push_back(-std::nextafter(power, Inf));
-  }
-  return values;
+    for (int i = 0; i < 3000; ++i) {
+        const double scale = std::pow(10.0, static_cast<double>(random() % 10));
+        values.push_back(static_cast<double>(random() % 10000000) / scale);
+    }
+    for (int i = 0; i < 1500; ++i) {
+        values.push_back(
+            std::ldexp(static_cast<double>(random() % 1000000), -static_cast<int>(random() % 24)));
+    }
+    for (int exponent = -320; exponent <= 308; ++exponent) {
+        const double power = std::pow(10.0, exponent);
+        values.push_back(std::nextafter(power, 0.0));
+        values.push_back(power);
+        values.push_back(-std::nextafter(power, Inf));
+    }
+    return values;
 }
 
 template <typename Formatter, typename Reference>
 void ExpectAllMatch(const char* mode, Formatter formatter, Reference reference) {
-  int mismatches = 0;
-  for (const double value : BulkValues()) {
-    for (int precision = 0; precision <= 16; ++precision) {
-      const std::string expected = reference(value, precision);
-      const std::optional<std::string> text = formatter(value, precision);
-      if (text != expected && ++mismatches <= 10) {
-        ADD_FAILURE() << mode << " " << precision << " of " << std::hexfloat << value << ": got "
-                      << text.value_or("(none)") << ", reference " << expected;
-      }
+    int mismatches = 0;
+    for (const double value : BulkValues()) {
+        for (int precision = 0; precision <= 16; ++precision) {
+            const std::string expected = reference(value, precision);
+            const std::optional<std::string> text = formatter(value, precision);
+            if (text != expected && ++mismatches <= 10) {
+                ADD_FAILURE() << mode << " " << precision << " of " << std::hexfloat << value
+                              << ": got " << text.value_or("(none)") << ", reference " << expected;
+            }
+        }
     }
-  }
-  EXPECT_EQ(mismatches, 0);
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(ResultFormatBulk, ScientificMatchesHalfUpReference) {
-  ExpectAllMatch(
-      "Scientific", [](double v, int p) { return FormatResultAs(v, FormatScientific, p); },
-      ReferenceScientific);
+    ExpectAllMatch(
+        "Scientific", [](double v, int p) { return FormatResultAs(v, FormatScientific, p); },
+        ReferenceScientific);
 }
 
 TEST(ResultFormatBulk, FixedMatchesHalfUpReference) {
-  ExpectAllMatch(
-      "Fixed", [](double v, int p) { return FormatResultAs(v, FormatFixed, p); }, ReferenceFixed);
+    ExpectAllMatch(
+        "Fixed", [](double v, int p) { return FormatResultAs(v, FormatFixed, p); }, ReferenceFixed);
 }
 
 TEST(ResultFormatBulk, AutoFormatMatchesHalfUpReference) {
-  // The precision runs along only to show that it is ignored.
-  ExpectAllMatch(
-      "AutoFormat", [](double v, int p) { return FormatResultAs(v, FormatAuto, p); },
-      [](double v, int) { return ReferenceAuto(v); });
+    // The precision runs along only to show that it is ignored.
+    ExpectAllMatch(
+        "AutoFormat", [](double v, int p) { return FormatResultAs(v, FormatAuto, p); },
+        [](double v, int) { return ReferenceAuto(v); });
 }
 
 }  // namespace

@@ -49,11 +49,13 @@ std::optional<std::string> Owned(std::optional<std::string_view> value) {
 }
 
 // Reads every name both ways, checks they agree, and returns the answers.
-std::vector<std::optional<std::string>> ReadAll(std::string_view text, const std::vector<Name>& names) {
+std::vector<std::optional<std::string>> ReadAll(std::string_view text,
+                                                const std::vector<Name>& names) {
     const ini::Index index{std::string(text)};
     std::vector<std::optional<std::string>> values;
     for (const Name& name : names) {
-        const std::optional<std::string_view> scanned = ini::FindValue(text, name.section, name.key);
+        const std::optional<std::string_view> scanned =
+            ini::FindValue(text, name.section, name.key);
         Check(Owned(scanned) == Owned(index.Find(name.section, name.key)));
         if (scanned) (void)ini::LeadingInteger(*scanned);
         values.push_back(Owned(scanned));
@@ -69,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::optional<std::string>> before = ReadAll(text, names);
 
     static const std::optional<std::string> values[] = {
-        "1", " padded ", "\"quoted\"", "'single'", "", "v ;x", "=", std::string(5000, 'v'), std::nullopt};
+        "1",    " padded ", "\"quoted\"",           "'single'",  "",
+        "v ;x", "=",        std::string(5000, 'v'), std::nullopt};
     const std::size_t choice = std::hash<std::string_view>{}(text);
     const Name& target = names[choice % names.size()];
     const std::optional<std::string>& value = values[(choice / names.size()) % std::size(values)];
@@ -77,12 +80,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         value ? std::optional<std::string_view>(*value) : std::nullopt;
     if (ini::RefuseWrite(target.section, target.key, written)) return 0;
 
-    const std::optional<std::string> changed = ini::ApplyWrite(text, target.section, target.key, written);
+    const std::optional<std::string> changed =
+        ini::ApplyWrite(text, target.section, target.key, written);
     const std::string_view after = changed ? std::string_view(*changed) : text;
     const std::vector<std::optional<std::string>> now = ReadAll(after, names);
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const bool same = EqualsNoCase(ini::TrimBlanks(names[i].section), ini::TrimBlanks(target.section)) &&
-                          EqualsNoCase(ini::TrimBlanks(names[i].key), ini::TrimBlanks(target.key));
+        const bool same =
+            EqualsNoCase(ini::TrimBlanks(names[i].section), ini::TrimBlanks(target.section)) &&
+            EqualsNoCase(ini::TrimBlanks(names[i].key), ini::TrimBlanks(target.key));
         Check(now[i] == (same ? value : before[i]));
     }
     return 0;

@@ -11,8 +11,7 @@
 #include "result_format.h"
 #include "text_edge.h"
 
-void MainWindowTest::SetUp()
-{
+void MainWindowTest::SetUp() {
     ASSERT_TRUE(folder_.isValid());
     hadConfigHome_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
     savedConfigHome_ = qgetenv("XDG_CONFIG_HOME");
@@ -20,24 +19,21 @@ void MainWindowTest::SetUp()
     SetDesktop(&desktop_);
 }
 
-void MainWindowTest::TearDown()
-{
+void MainWindowTest::TearDown() {
     window_.reset();
     app_.reset();
     SetDesktop(nullptr);
     ResetCatalogue();
     ResultFormat = FormatAuto;
     ResultPrecision = 5;
-    for (int& visible : CategoryVisible)
-        visible = 1;
+    for (int& visible : CategoryVisible) visible = 1;
     if (hadConfigHome_)
         qputenv("XDG_CONFIG_HOME", savedConfigHome_);
     else
         qunsetenv("XDG_CONFIG_HOME");
 }
 
-void MainWindowTest::Start(const std::optional<std::string>& profileText)
-{
+void MainWindowTest::Start(const std::optional<std::string>& profileText) {
     if (profileText) {
         std::ofstream file(ProfilePath(), std::ios::binary);
         file << *profileText;
@@ -45,8 +41,7 @@ void MainWindowTest::Start(const std::optional<std::string>& profileText)
     StartAt(ProfilePath());
 }
 
-void MainWindowTest::StartAt(const std::string& path)
-{
+void MainWindowTest::StartAt(const std::string& path) {
     app_ = std::make_unique<CMezuraApp>(path);
     window_ = std::make_unique<CMezuraDlg>();
     app_->SetMainWindow(window_.get());
@@ -56,25 +51,21 @@ void MainWindowTest::StartAt(const std::string& path)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
 }
 
-std::string MainWindowTest::ProfilePath() const
-{
+std::string MainWindowTest::ProfilePath() const {
     return folder_.filePath(QStringLiteral("mezura.INI")).toStdString();
 }
 
-bool MainWindowTest::ProfileExists() const
-{
+bool MainWindowTest::ProfileExists() const {
     return QFile::exists(QString::fromStdString(ProfilePath()));
 }
 
-ProfileKeys MainWindowTest::ReadProfileKeys() const
-{
+ProfileKeys MainWindowTest::ReadProfileKeys() const {
     ProfileKeys keys;
     std::ifstream file(ProfilePath(), std::ios::binary);
     std::string line;
     std::string section;
     while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.size() > 1 && line.front() == '[') {
             section = line.substr(1, line.find(']') - 1);
             continue;
@@ -86,62 +77,48 @@ ProfileKeys MainWindowTest::ReadProfileKeys() const
     return keys;
 }
 
-QString MainWindowTest::Shown(const std::string& cp1252)
-{
-    return QStringFromCp1252(cp1252);
-}
+QString MainWindowTest::Shown(const std::string& cp1252) { return QStringFromCp1252(cp1252); }
 
-SortedComboBox& MainWindowTest::Categories()
-{
+SortedComboBox& MainWindowTest::Categories() {
     return *window_->findChild<SortedComboBox*>(QStringLiteral("m_categoryCombo"));
 }
 
-SortedListBox& MainWindowTest::InputUnits()
-{
+SortedListBox& MainWindowTest::InputUnits() {
     return *window_->findChild<SortedListBox*>(QStringLiteral("m_inputUnits"));
 }
 
-SortedListBox& MainWindowTest::OutputUnits()
-{
+SortedListBox& MainWindowTest::OutputUnits() {
     return *window_->findChild<SortedListBox*>(QStringLiteral("m_outputUnits"));
 }
 
-QLineEdit& MainWindowTest::InputEdit()
-{
+QLineEdit& MainWindowTest::InputEdit() {
     return *window_->findChild<QLineEdit*>(QStringLiteral("m_inputEdit"));
 }
 
-QLineEdit& MainWindowTest::OutputEdit()
-{
+QLineEdit& MainWindowTest::OutputEdit() {
     return *window_->findChild<QLineEdit*>(QStringLiteral("m_outputEdit"));
 }
 
-QLabel& MainWindowTest::InputUnitLabel()
-{
+QLabel& MainWindowTest::InputUnitLabel() {
     return *window_->findChild<QLabel*>(QStringLiteral("m_inputUnitLabel"));
 }
 
-QLabel& MainWindowTest::OutputUnitLabel()
-{
+QLabel& MainWindowTest::OutputUnitLabel() {
     return *window_->findChild<QLabel*>(QStringLiteral("m_outputUnitLabel"));
 }
 
-void MainWindowTest::PickCategory(const std::string& name)
-{
+void MainWindowTest::PickCategory(const std::string& name) {
     SortedComboBox& list = Categories();
     const int target = list.FindExact(name);
     ASSERT_GE(target, 0) << name;
     list.setFocus();
     // Up and Down on a closed drop-down list move the selection one entry.
-    while (list.SelectedPosition() < target)
-        QTest::keyClick(&list, Qt::Key_Down);
-    while (list.SelectedPosition() > target)
-        QTest::keyClick(&list, Qt::Key_Up);
+    while (list.SelectedPosition() < target) QTest::keyClick(&list, Qt::Key_Down);
+    while (list.SelectedPosition() > target) QTest::keyClick(&list, Qt::Key_Up);
     ASSERT_EQ(list.SelectedText(), name);
 }
 
-void MainWindowTest::ClickUnit(SortedListBox& list, const std::string& name)
-{
+void MainWindowTest::ClickUnit(SortedListBox& list, const std::string& name) {
     const int position = list.FindExact(name);
     ASSERT_GE(position, 0) << name;
     list.scrollToItem(list.item(position));
@@ -150,8 +127,7 @@ void MainWindowTest::ClickUnit(SortedListBox& list, const std::string& name)
     ASSERT_EQ(list.SelectedPosition(), position) << name;
 }
 
-void MainWindowTest::TypeInput(const QString& keys)
-{
+void MainWindowTest::TypeInput(const QString& keys) {
     InputEdit().setFocus();
     for (const QChar character : keys) {
         if (character.unicode() < 0x80) {
@@ -159,13 +135,13 @@ void MainWindowTest::TypeInput(const QString& keys)
             continue;
         }
         // A key of another alphabet: its key code is its capital letter.
-        QTest::sendKeyEvent(QTest::Click, &InputEdit(), static_cast<Qt::Key>(character.toUpper().unicode()),
-                            QString(character), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, &InputEdit(),
+                            static_cast<Qt::Key>(character.toUpper().unicode()), QString(character),
+                            Qt::NoModifier);
     }
 }
 
-void MainWindowTest::TypeKilometersToMiles(const QString& typed)
-{
+void MainWindowTest::TypeKilometersToMiles(const QString& typed) {
     PickCategory("Distance");
     ClickUnit(InputUnits(), "Kilometers");
     ClickUnit(OutputUnits(), "Miles");
@@ -173,8 +149,7 @@ void MainWindowTest::TypeKilometersToMiles(const QString& typed)
     TypeInput(typed);
 }
 
-void MainWindowTest::ClearInput()
-{
+void MainWindowTest::ClearInput() {
     InputEdit().setFocus();
     QTest::keyClick(&InputEdit(), Qt::Key_End);
     while (!InputEdit().text().isEmpty()) {

@@ -3,10 +3,11 @@
 // temporary folder (XDG_CONFIG_HOME points there too), a RecordingDesktop
 // stands in for the desktop, and the catalogue and the process-wide settings
 // are put back afterwards.
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <optional>

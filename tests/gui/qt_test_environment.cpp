@@ -1,17 +1,16 @@
 // One QApplication for the whole test program, made before the first test
 // and offscreen unless the caller chose a platform.
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 #include <memory>
 
 namespace {
 
 class QtEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         application_ = std::make_unique<QApplication>(argc_, argv_);
     }
     void TearDown() override { application_.reset(); }
@@ -23,6 +22,7 @@ private:
     std::unique_ptr<QApplication> application_;
 };
 
-[[maybe_unused]] const auto* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+[[maybe_unused]] const auto* const environment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 }  // namespace

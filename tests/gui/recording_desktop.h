@@ -23,23 +23,19 @@ public:
     };
 
     Answer ShowMessage(QWidget* parent, const QString& caption, const QString& text, Icon icon,
-                       Buttons buttons) override
-    {
+                       Buttons buttons) override {
         messages.push_back({parent, caption, text, icon, buttons});
-        if (answers.empty())
-            return Answer::Ok;
+        if (answers.empty()) return Answer::Ok;
         const Answer answer = answers.front();
         answers.pop_front();
         return answer;
     }
     void PlayExclamation() override { ++exclamations; }
-    bool StartDetached(const QString& program, const QStringList& arguments) override
-    {
+    bool StartDetached(const QString& program, const QStringList& arguments) override {
         starts.push_back({program, arguments});
         return true;
     }
-    bool OpenUrl(const QUrl& url) override
-    {
+    bool OpenUrl(const QUrl& url) override {
         urls.push_back(url);
         return true;
     }

@@ -3,13 +3,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
+#include <ostream>
 
 #include "main_window_fixture.h"
-#include <ostream>
 #include "result_format.h"
 
-TEST_F(MainWindowTest, OneKilometerInMiles)
-{
+TEST_F(MainWindowTest, OneKilometerInMiles) {
     Start();
     TypeKilometersToMiles("1");
 
@@ -18,8 +17,7 @@ TEST_F(MainWindowTest, OneKilometerInMiles)
     EXPECT_EQ(OutputUnitLabel().text(), "Miles");
 }
 
-TEST_F(MainWindowTest, HundredCelsiusInFahrenheit)
-{
+TEST_F(MainWindowTest, HundredCelsiusInFahrenheit) {
     Start();
     PickCategory("Temperature");
     ClickUnit(InputUnits(), "Celsius");
@@ -32,14 +30,14 @@ TEST_F(MainWindowTest, HundredCelsiusInFahrenheit)
     EXPECT_EQ(OutputUnitLabel().text(), "Fahrenheit");
 }
 
-TEST_F(MainWindowTest, EachClickConvertsWithTheSelectedPair)
-{
+TEST_F(MainWindowTest, EachClickConvertsWithTheSelectedPair) {
     Start();
     PickCategory("Distance");
     ClearInput();
     TypeInput("3");
     ClickUnit(InputUnits(), "Feet");
-    EXPECT_EQ(OutputEdit().text(), "9144000000") << "3 feet in Angstrom, still selected on the output side";
+    EXPECT_EQ(OutputEdit().text(), "9144000000")
+        << "3 feet in Angstrom, still selected on the output side";
     ClickUnit(OutputUnits(), "Inches");
     EXPECT_EQ(OutputEdit().text(), "36");
     EXPECT_EQ(InputUnits().TextAt(InputUnits().SelectedPosition()), "Feet")
@@ -48,8 +46,7 @@ TEST_F(MainWindowTest, EachClickConvertsWithTheSelectedPair)
     EXPECT_EQ(OutputUnitLabel().text(), "Inches");
 }
 
-TEST_F(MainWindowTest, CategoryChangeSelectsTheFirstUnitOnBothSides)
-{
+TEST_F(MainWindowTest, CategoryChangeSelectsTheFirstUnitOnBothSides) {
     Start();
     TypeKilometersToMiles("2.5");
 
@@ -73,8 +70,7 @@ void PrintTo(const TypedCase& c, std::ostream* out) { *out << c.name; }
 
 class TypedInputTest : public MainWindowTest, public ::testing::WithParamInterface<TypedCase> {};
 
-TEST_P(TypedInputTest, FilterAndReading)
-{
+TEST_P(TypedInputTest, FilterAndReading) {
     const TypedCase& c = GetParam();
     Start();
     ClearInput();
@@ -95,15 +91,13 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedCase{"PlusSign", "+3", "+3", "3"},
                       TypedCase{"TrailingExponentLetter", "1e", "1e", "1"},
                       TypedCase{"SecondPoint", "2.5.1", "2.5.1", "2.5"},
-                      TypedCase{"LoneMinus", "-", "-", "0"},
-                      TypedCase{"LonePoint", ".", ".", "0"},
+                      TypedCase{"LoneMinus", "-", "-", "0"}, TypedCase{"LonePoint", ".", ".", "0"},
                       TypedCase{"SignsAnywhere", "5-+", "5-+", "5"},
                       TypedCase{"NonLatinLetterDropped", QString::fromUtf8("9ж²"), "9", "9"},
                       TypedCase{"Huge", "1e999", "1e999", "Infinity"}),
     [](const ::testing::TestParamInfo<TypedCase>& row) { return std::string(row.param.name); });
 
-TEST_F(MainWindowTest, EmptyFieldReadsAsZero)
-{
+TEST_F(MainWindowTest, EmptyFieldReadsAsZero) {
     Start();
     TypeInput("5");
     ClearInput();
@@ -111,8 +105,7 @@ TEST_F(MainWindowTest, EmptyFieldReadsAsZero)
     EXPECT_EQ(OutputEdit().text(), "0");
 }
 
-TEST_F(MainWindowTest, TypingInTheMiddleKeepsTheCaret)
-{
+TEST_F(MainWindowTest, TypingInTheMiddleKeepsTheCaret) {
     Start();
     ClearInput();
     TypeInput("12");
@@ -133,10 +126,10 @@ struct ControlKeyCase {
 };
 void PrintTo(const ControlKeyCase& c, std::ostream* out) { *out << c.name; }
 
-class ControlKeyTest : public MainWindowTest, public ::testing::WithParamInterface<ControlKeyCase> {};
+class ControlKeyTest : public MainWindowTest,
+                       public ::testing::WithParamInterface<ControlKeyCase> {};
 
-TEST_P(ControlKeyTest, ClipboardKeysDoNothingInTheInputField)
-{
+TEST_P(ControlKeyTest, ClipboardKeysDoNothingInTheInputField) {
     const ControlKeyCase& c = GetParam();
     Start();
     QApplication::clipboard()->setText(QStringLiteral("98"));
@@ -159,8 +152,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, ControlKeyTest,
                              return std::string(row.param.name);
                          });
 
-TEST_F(MainWindowTest, PastedTextIsNotFilteredAndConverts)
-{
+TEST_F(MainWindowTest, PastedTextIsNotFilteredAndConverts) {
     Start();
     ClearInput();
     QApplication::clipboard()->setText(QStringLiteral("  6.5 kg"));
@@ -170,20 +162,19 @@ TEST_F(MainWindowTest, PastedTextIsNotFilteredAndConverts)
 
     ClearInput();
     QApplication::clipboard()->setText(QStringLiteral("abc"));
-    QTest::keyClick(&InputEdit(), Qt::Key_Insert, Qt::ShiftModifier);  // types nothing: not filtered
+    QTest::keyClick(&InputEdit(), Qt::Key_Insert,
+                    Qt::ShiftModifier);  // types nothing: not filtered
     EXPECT_EQ(InputEdit().text(), "abc");
     EXPECT_EQ(OutputEdit().text(), "0");
 }
 
-TEST_F(MainWindowTest, ProfileFormatReachesTheOutput)
-{
+TEST_F(MainWindowTest, ProfileFormatReachesTheOutput) {
     Start("[Settings]\r\nFormat=1\r\nPrecision=3\r\n");
     TypeKilometersToMiles("1");
     EXPECT_EQ(OutputEdit().text(), "6.214e-001");
 }
 
-TEST_F(MainWindowTest, UnknownFormatKeepsTheOutputTextButLabelsFollow)
-{
+TEST_F(MainWindowTest, UnknownFormatKeepsTheOutputTextButLabelsFollow) {
     Start();
     PickCategory("Distance");
     ClearInput();
@@ -196,8 +187,7 @@ TEST_F(MainWindowTest, UnknownFormatKeepsTheOutputTextButLabelsFollow)
     EXPECT_EQ(OutputUnitLabel().text(), "Feet");
 }
 
-TEST_F(MainWindowTest, CategoryWithoutUnitsShowsNotANumber)
-{
+TEST_F(MainWindowTest, CategoryWithoutUnitsShowsNotANumber) {
     Start("[Settings]\r\nCustom_1=Vacuum\r\n");
     ClearInput();
     TypeInput("4");
@@ -209,8 +199,7 @@ TEST_F(MainWindowTest, CategoryWithoutUnitsShowsNotANumber)
     EXPECT_EQ(OutputEdit().text(), "Not a number");
 }
 
-TEST_F(MainWindowTest, UnitNamesWithCodePageLettersMapBack)
-{
+TEST_F(MainWindowTest, UnitNamesWithCodePageLettersMapBack) {
     // "Feet/sec²" is two bytes apart from "Feet/sec" in Windows-1252; the
     // shown text must map back to exactly the catalogue's bytes.
     Start();

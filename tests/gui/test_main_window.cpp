@@ -8,36 +8,52 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <ostream>
 #include <vector>
 
 #include "catalogue.h"
 #include "dialog_units.h"
 #include "main_window_fixture.h"
-#include <ostream>
 #include "profile_records.h"
 
 namespace {
 
-const std::vector<std::string> BuiltinCategoriesSorted = {
-    "Acceleration", "Angle",  "Angle (Solid)", "Angular velocity", "Area",   "Capacitance",
-    "Charge",       "Conductance", "Current",  "Density",          "Distance", "Energy",
-    "Flow",         "Force",  "Illumination",  "Mass",             "Power",  "Pressure",
-    "Temperature",  "Time",   "Torque",        "Velocity",         "Viscosity (Dynamic)",
-    "Viscosity (Kinematic)", "Volume", "Volume (Dry)"};
+const std::vector<std::string> BuiltinCategoriesSorted = {"Acceleration",
+                                                          "Angle",
+                                                          "Angle (Solid)",
+                                                          "Angular velocity",
+                                                          "Area",
+                                                          "Capacitance",
+                                                          "Charge",
+                                                          "Conductance",
+                                                          "Current",
+                                                          "Density",
+                                                          "Distance",
+                                                          "Energy",
+                                                          "Flow",
+                                                          "Force",
+                                                          "Illumination",
+                                                          "Mass",
+                                                          "Power",
+                                                          "Pressure",
+                                                          "Temperature",
+                                                          "Time",
+                                                          "Torque",
+                                                          "Velocity",
+                                                          "Viscosity (Dynamic)",
+                                                          "Viscosity (Kinematic)",
+                                                          "Volume",
+                                                          "Volume (Dry)"};
 
-std::vector<std::string> Entries(const SortedComboBox& list)
-{
+std::vector<std::string> Entries(const SortedComboBox& list) {
     std::vector<std::string> entries;
-    for (int i = 0; i < list.Count(); ++i)
-        entries.push_back(list.TextAt(i));
+    for (int i = 0; i < list.Count(); ++i) entries.push_back(list.TextAt(i));
     return entries;
 }
 
-std::vector<std::string> Entries(const SortedListBox& list)
-{
+std::vector<std::string> Entries(const SortedListBox& list) {
     std::vector<std::string> entries;
-    for (int i = 0; i < list.Count(); ++i)
-        entries.push_back(list.TextAt(i));
+    for (int i = 0; i < list.Count(); ++i) entries.push_back(list.TextAt(i));
     return entries;
 }
 
@@ -45,8 +61,7 @@ std::vector<std::string> Entries(const SortedListBox& list)
 
 // --- Start-up -------------------------------------------------------------
 
-TEST_F(MainWindowTest, FreshProfileOpensOnAccelerationWithNothingWritten)
-{
+TEST_F(MainWindowTest, FreshProfileOpensOnAccelerationWithNothingWritten) {
     Start();
 
     EXPECT_EQ(Entries(Categories()), BuiltinCategoriesSorted);
@@ -66,7 +81,8 @@ TEST_F(MainWindowTest, FreshProfileOpensOnAccelerationWithNothingWritten)
     EXPECT_FALSE(Window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(QApplication::focusWidget(), &Categories());
     // Centred on the screen's work area (the offscreen screen has no frame).
-    const QPoint offset = Window().frameGeometry().center() - Window().screen()->availableGeometry().center();
+    const QPoint offset =
+        Window().frameGeometry().center() - Window().screen()->availableGeometry().center();
     EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << "," << offset.y();
 }
 
@@ -83,8 +99,7 @@ void PrintTo(const StartCase& c, std::ostream* out) { *out << c.name; }
 
 class StartCategoryTest : public MainWindowTest, public ::testing::WithParamInterface<StartCase> {};
 
-TEST_P(StartCategoryTest, ShowsTheStartCategory)
-{
+TEST_P(StartCategoryTest, ShowsTheStartCategory) {
     const StartCase& c = GetParam();
     Start(c.profile);
 
@@ -100,8 +115,7 @@ TEST_P(StartCategoryTest, ShowsTheStartCategory)
     EXPECT_EQ(OutputEdit().text(), "0");
 }
 
-std::string AllHidden()
-{
+std::string AllHidden() {
     std::string text;
     for (const std::string& name : BuiltinCategoriesSorted)
         text += "[" + name + "]\r\nVisibility=0\r\n";
@@ -112,26 +126,28 @@ INSTANTIATE_TEST_SUITE_P(
     Profiles, StartCategoryTest,
     ::testing::Values(
         StartCase{"RememberedPressure",
-                  "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Pressure\r\n", "Pressure", 26,
-                  "Atmospheres", 19, "Atmospheres"},
+                  "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Pressure\r\n", "Pressure",
+                  26, "Atmospheres", 19, "Atmospheres"},
         StartCase{"RememberSwitchInLowerCaseIsOff",
-                  "[Settings]\r\nRememberCategory=true\r\nLastCategory=Pressure\r\n", "Acceleration", 26,
-                  "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
+                  "[Settings]\r\nRememberCategory=true\r\nLastCategory=Pressure\r\n",
+                  "Acceleration", 26, "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
         StartCase{"RememberedCategoryNoLongerExists",
-                  "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Gone custom\r\n", "Acceleration", 26,
-                  "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
+                  "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Gone custom\r\n",
+                  "Acceleration", 26, "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
         StartCase{"RememberedCustomCategoryWithItsUnits",
                   "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Speed of light\r\n"
                   "Custom_2=Speed of light\r\n"
                   "[Speed of light]\r\nCustomUnits=2\r\nCustomUnit_1=Lightyear/year\r\n"
-                  "CustomValue_1=1.00000000000000\r\nCustomUnit_2=C (light)\r\nCustomValue_2=1.00000000000000\r\n",
+                  "CustomValue_1=1.00000000000000\r\nCustomUnit_2=C "
+                  "(light)\r\nCustomValue_2=1.00000000000000\r\n",
                   "Speed of light", 27, "C (light)", 2, "Lightyear/year"},
         StartCase{"AllCategoriesHiddenListsNothingButShowsSlotZero", AllHidden(), "", 0,
                   "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
         // The hidden remembered category still provides the units; the list
         // shows its entry 0.
         StartCase{"RememberedCategoryHidden",
-                  "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Pressure\r\n[Pressure]\r\nVisibility=0\r\n",
+                  "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Pressure\r\n[Pressure]"
+                  "\r\nVisibility=0\r\n",
                   "Acceleration", 25, "Atmospheres", 19, "Atmospheres"},
         // A custom unit sorting before unit 1 is selected at entry 0 while
         // the labels name unit 1 until the next change.
@@ -141,8 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Acceleration", 26, "Aardvark/sec", 11, "Centimeters/sec\xB2 "}),
     [](const ::testing::TestParamInfo<StartCase>& row) { return std::string(row.param.name); });
 
-TEST_F(MainWindowTest, OnTopOpensTopmostAt150150)
-{
+TEST_F(MainWindowTest, OnTopOpensTopmostAt150150) {
     Start("[Settings]\r\nOnTop=TRUE\r\n");
     EXPECT_TRUE(Window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(Window().pos(), QPoint(150, 150));
@@ -164,8 +179,7 @@ struct ControlCase {
 };
 void PrintTo(const ControlCase& c, std::ostream* out) { *out << c.name; }
 
-TEST_F(MainWindowTest, ControlsSitAtTheirTemplatePlaces)
-{
+TEST_F(MainWindowTest, ControlsSitAtTheirTemplatePlaces) {
     Start();
     const std::vector<ControlCase> controls = {
         {"m_categoryCombo", 1012, "SortedComboBox", nullptr, 16, 14, 98, -1},
@@ -195,8 +209,7 @@ TEST_F(MainWindowTest, ControlsSitAtTheirTemplatePlaces)
         if (c.height >= 0) {
             EXPECT_EQ(control->height(), units.Y(c.height));
         }
-        if (c.text == nullptr)
-            continue;
+        if (c.text == nullptr) continue;
         if (auto* label = qobject_cast<QLabel*>(control)) {
             EXPECT_EQ(label->text(), c.text);
             // No caption runs into its neighbour: each fits in its own width.
@@ -216,8 +229,7 @@ TEST_F(MainWindowTest, ControlsSitAtTheirTemplatePlaces)
     EXPECT_FALSE(Window().windowIcon().isNull());
 }
 
-TEST_F(MainWindowTest, WindowHasAFixedFrameWithoutMaximiseBox)
-{
+TEST_F(MainWindowTest, WindowHasAFixedFrameWithoutMaximiseBox) {
     Start();
     const DialogUnits units(Window().font());
     EXPECT_EQ(Window().findChild<QWidget*>(QStringLiteral("client"))->size(), units.Size(249, 191));
@@ -228,8 +240,7 @@ TEST_F(MainWindowTest, WindowHasAFixedFrameWithoutMaximiseBox)
     EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
 }
 
-TEST_F(MainWindowTest, TabVisitsTheFiveControlsInTemplateOrder)
-{
+TEST_F(MainWindowTest, TabVisitsTheFiveControlsInTemplateOrder) {
     Start();
     const std::vector<QWidget*> order = {&Categories(), &InputUnits(), &OutputUnits(), &InputEdit(),
                                          &OutputEdit()};
@@ -242,8 +253,7 @@ TEST_F(MainWindowTest, TabVisitsTheFiveControlsInTemplateOrder)
     EXPECT_EQ(QApplication::focusWidget(), &InputEdit()) << "Shift+Tab passes the input filter";
 }
 
-TEST_F(MainWindowTest, MenuHoldsTheTemplateTextsAndShortcuts)
-{
+TEST_F(MainWindowTest, MenuHoldsTheTemplateTextsAndShortcuts) {
     Start();
     auto* menuBar = Window().findChild<QMenuBar*>();
     ASSERT_NE(menuBar, nullptr);
@@ -253,12 +263,15 @@ TEST_F(MainWindowTest, MenuHoldsTheTemplateTextsAndShortcuts)
         for (QAction* item : popup->menu()->actions())
             seen.push_back(item->isSeparator() ? QStringLiteral("--") : "  " + item->text());
     }
-    const std::vector<QString> expected = {
-        "&File",    "  &Exit",
-        "&Options", "  Copy output\tAlt+C",
-        "  Calculator\tAlt+L", "--",
-        "  Preferences" + QString(14, u' '),
-        "&Help",    "  &About"};
+    const std::vector<QString> expected = {"&File",
+                                           "  &Exit",
+                                           "&Options",
+                                           "  Copy output\tAlt+C",
+                                           "  Calculator\tAlt+L",
+                                           "--",
+                                           "  Preferences" + QString(14, u' '),
+                                           "&Help",
+                                           "  &About"};
     EXPECT_EQ(seen, expected);
 
     QAction* copy = menuBar->actions()[1]->menu()->actions()[0];
@@ -281,26 +294,24 @@ void PrintTo(const WayOutCase& c, std::ostream* out) { *out << c.name; }
 
 class WayOutTest : public MainWindowTest, public ::testing::WithParamInterface<WayOutCase> {
 protected:
-    void Leave(WayOut way)
-    {
+    void Leave(WayOut way) {
         switch (way) {
-        case WayOut::CloseBox:
-            Window().close();
-            break;
-        case WayOut::FileExit: {
-            auto* file = Window().findChild<QMenuBar*>()->actions()[0]->menu();
-            file->actions()[0]->trigger();
-            break;
-        }
-        case WayOut::Escape:
-            QTest::keyClick(&InputEdit(), Qt::Key_Escape);
-            break;
+            case WayOut::CloseBox:
+                Window().close();
+                break;
+            case WayOut::FileExit: {
+                auto* file = Window().findChild<QMenuBar*>()->actions()[0]->menu();
+                file->actions()[0]->trigger();
+                break;
+            }
+            case WayOut::Escape:
+                QTest::keyClick(&InputEdit(), Qt::Key_Escape);
+                break;
         }
     }
 };
 
-TEST_P(WayOutTest, WritesExactlyItsKeys)
-{
+TEST_P(WayOutTest, WritesExactlyItsKeys) {
     const WayOutCase& c = GetParam();
     Start();
     PickCategory("Distance");
@@ -314,22 +325,23 @@ TEST_P(WayOutTest, WritesExactlyItsKeys)
         for (const std::string& name : BuiltinCategoriesSorted)
             expected[name] = {{"Visibility", "1"}};
     }
-    if (c.writesLastCategory)
-        expected["Settings"]["LastCategory"] = "Distance";
+    if (c.writesLastCategory) expected["Settings"]["LastCategory"] = "Distance";
     EXPECT_EQ(ReadProfileKeys(), expected);
     EXPECT_EQ(ProfileExists(), c.writesSettings);
 }
 
-TEST_P(WayOutTest, KeepsOrReplacesTheRememberedCategory)
-{
+TEST_P(WayOutTest, KeepsOrReplacesTheRememberedCategory) {
     const WayOutCase& c = GetParam();
-    Start("[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Pressure\r\nFormat=2\r\nPrecision=3\r\n"
-          "[Area]\r\nVisibility=7\r\n[Mass]\r\nVisibility=0\r\n");
+    Start(
+        "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Pressure\r\nFormat=2\r\nPrecision="
+        "3\r\n"
+        "[Area]\r\nVisibility=7\r\n[Mass]\r\nVisibility=0\r\n");
     PickCategory("Distance");
     Leave(c.way);
 
     const ProfileKeys keys = ReadProfileKeys();
-    EXPECT_EQ(keys.at("Settings").at("LastCategory"), c.writesLastCategory ? "Distance" : "Pressure");
+    EXPECT_EQ(keys.at("Settings").at("LastCategory"),
+              c.writesLastCategory ? "Distance" : "Pressure");
     EXPECT_EQ(keys.at("Settings").at("Format"), "2");
     EXPECT_EQ(keys.at("Settings").at("Precision"), "3");
     EXPECT_EQ(keys.at("Area").at("Visibility"), "7") << "a stored value is written back as read";
@@ -345,12 +357,12 @@ INSTANTIATE_TEST_SUITE_P(Ways, WayOutTest,
                              return std::string(row.param.name);
                          });
 
-TEST_F(MainWindowTest, EnterNeverEndsTheWindow)
-{
+TEST_F(MainWindowTest, EnterNeverEndsTheWindow) {
     Start();
     ClearInput();
     TypeInput("5");
-    for (QWidget* control : std::vector<QWidget*>{&InputEdit(), &Categories(), &InputUnits(), &OutputEdit()}) {
+    for (QWidget* control :
+         std::vector<QWidget*>{&InputEdit(), &Categories(), &InputUnits(), &OutputEdit()}) {
         control->setFocus();
         QTest::keyClick(control, Qt::Key_Return);
         QTest::keyClick(control, Qt::Key_Enter, Qt::KeypadModifier);
@@ -363,8 +375,7 @@ TEST_F(MainWindowTest, EnterNeverEndsTheWindow)
 
 // --- A profile that cannot be written ---------------------------------------
 
-TEST_F(MainWindowTest, FailedWriteIsReportedOncePerRunAndTheWindowCarriesOn)
-{
+TEST_F(MainWindowTest, FailedWriteIsReportedOncePerRunAndTheWindowCarriesOn) {
     // A folder that is a file cannot hold the profile, whoever runs the test.
     const QString blocker = folder_.filePath(QStringLiteral("not-a-folder"));
     QFile file(blocker);
@@ -379,7 +390,8 @@ TEST_F(MainWindowTest, FailedWriteIsReportedOncePerRunAndTheWindowCarriesOn)
     const RecordingDesktop::Message& message = desktop_.messages[0];
     EXPECT_EQ(message.caption, "Mezura");
     EXPECT_TRUE(message.text.contains(QString::fromStdString(path))) << message.text.toStdString();
-    EXPECT_TRUE(message.text.contains(QStringLiteral("Not a directory"))) << message.text.toStdString();
+    EXPECT_TRUE(message.text.contains(QStringLiteral("Not a directory")))
+        << message.text.toStdString();
     EXPECT_EQ(message.icon, Desktop::Icon::Information);
     EXPECT_EQ(message.buttons, Desktop::Buttons::Ok);
     EXPECT_EQ(message.parent, &Window());

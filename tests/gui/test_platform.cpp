@@ -1,10 +1,11 @@
 // The small platform layer: dialog units, the Unicode edge, finding a
 // calculator, and the key filter of the input field.
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <ostream>
 
 #include "calculator.h"
@@ -17,15 +18,14 @@
 struct UnitsCase {
     const char* name;
     int baseWidth, baseHeight;
-    int x, y;          // dialog units
+    int x, y;            // dialog units
     int pixelX, pixelY;  // as the dialog manager rounds them
 };
 void PrintTo(const UnitsCase& c, std::ostream* out) { *out << c.name; }
 
 class DialogUnitsTest : public ::testing::TestWithParam<UnitsCase> {};
 
-TEST_P(DialogUnitsTest, ScalesAndRoundsLikeTheDialogManager)
-{
+TEST_P(DialogUnitsTest, ScalesAndRoundsLikeTheDialogManager) {
     const UnitsCase& c = GetParam();
     const DialogUnits units(c.baseWidth, c.baseHeight);
     EXPECT_EQ(units.X(c.x), c.pixelX);
@@ -42,8 +42,7 @@ INSTANTIATE_TEST_SUITE_P(Bases, DialogUnitsTest,
                                            UnitsCase{"OneUnit", 7, 13, 1, 1, 2, 2}),
                          [](const auto& row) { return std::string(row.param.name); });
 
-TEST(DialogUnitsFont, LargerFontsMakeLargerUnits)
-{
+TEST(DialogUnitsFont, LargerFontsMakeLargerUnits) {
     const DialogUnits small(TemplateFont(QStringLiteral("Verdana"), 8));
     const DialogUnits large(TemplateFont(QStringLiteral("Verdana"), 16));
     EXPECT_GT(small.BaseWidth(), 3);
@@ -63,8 +62,7 @@ void PrintTo(const EdgeCase& c, std::ostream* out) { *out << c.name; }
 
 class TextEdgeTest : public ::testing::TestWithParam<EdgeCase> {};
 
-TEST_P(TextEdgeTest, RoundTrips)
-{
+TEST_P(TextEdgeTest, RoundTrips) {
     const EdgeCase& c = GetParam();
     EXPECT_EQ(QStringFromCp1252(c.bytes), c.text);
     EXPECT_EQ(Cp1252FromQString(c.text), c.bytes);
@@ -76,14 +74,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(EdgeCase{"Ascii", "Miles", "Miles"},
                       EdgeCase{"SuperscriptTwoAndTrailingBlank", "Centimeters/sec\xB2 ",
                                QString::fromUtf8("Centimeters/sec² ")},
-                      EdgeCase{"OrdinalIndicator", "BTU (39 \xBA F)", QString::fromUtf8("BTU (39 º F)")},
+                      EdgeCase{"OrdinalIndicator", "BTU (39 \xBA F)",
+                               QString::fromUtf8("BTU (39 º F)")},
                       EdgeCase{"EuroAndDagger", "\x80\x86", QString::fromUtf8("€†")},
                       EdgeCase{"UndefinedByte", "\x81", QString(QChar(0x81))},
                       EdgeCase{"Empty", "", ""}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST(TextEdge, CharactersOutsideTheCodePage)
-{
+TEST(TextEdge, CharactersOutsideTheCodePage) {
     const QString text = QString::fromUtf8("1 ≠ 2 ж");
     EXPECT_FALSE(Cp1252FromQString(text).has_value()) << "a name must never be stored damaged";
     EXPECT_EQ(Cp1252FromQStringLossy(text), "1 ? 2 ?");
@@ -94,8 +92,7 @@ TEST(TextEdge, CharactersOutsideTheCodePage)
 
 class CalculatorTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(folder_.isValid());
         savedPath_ = qgetenv("PATH");
         qputenv("PATH", (folder_.filePath("a") + ":" + folder_.filePath("b")).toLocal8Bit());
@@ -104,8 +101,7 @@ protected:
     }
     void TearDown() override { qputenv("PATH", savedPath_); }
 
-    QString Program(const QString& folder, const QString& name, bool executable = true)
-    {
+    QString Program(const QString& folder, const QString& name, bool executable = true) {
         const QString path = folder_.filePath(folder + "/" + name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -118,11 +114,10 @@ protected:
     QByteArray savedPath_;
 };
 
-TEST_F(CalculatorTest, TheBigDesktopsCalculatorsComeFirst)
-{
+TEST_F(CalculatorTest, TheBigDesktopsCalculatorsComeFirst) {
     EXPECT_EQ(CalculatorPrograms(),
-              QStringList({"gnome-calculator", "kcalc", "qalculate-qt", "qalculate-gtk", "galculator",
-                           "mate-calc", "xcalc"}));
+              QStringList({"gnome-calculator", "kcalc", "qalculate-qt", "qalculate-gtk",
+                           "galculator", "mate-calc", "xcalc"}));
     EXPECT_EQ(FindCalculator(), "") << "none on PATH";
 
     const QString xcalc = Program("a", "xcalc");
@@ -148,8 +143,7 @@ void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
 
 class InputFilterTest : public ::testing::TestWithParam<KeyCase> {};
 
-TEST_P(InputFilterTest, LetsThroughOnlyNumberCharactersAndTheWindowsKeys)
-{
+TEST_P(InputFilterTest, LetsThroughOnlyNumberCharactersAndTheWindowsKeys) {
     const KeyCase& c = GetParam();
     const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, c.text);
     EXPECT_EQ(NumberInputFilter::LetsThrough(event), c.letThrough);
@@ -173,13 +167,15 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"CtrlVAsX11SendsIt", Qt::Key_V, Qt::ControlModifier, QString(QChar(22)), false},
         KeyCase{"CtrlVWithItsLetter", Qt::Key_V, Qt::ControlModifier, "v", false},
         KeyCase{"CtrlE", Qt::Key_E, Qt::ControlModifier, QString(QChar(5)), false},
-        KeyCase{"CtrlBackspace", Qt::Key_Backspace, Qt::ControlModifier, QString(QChar(127)), false},
+        KeyCase{"CtrlBackspace", Qt::Key_Backspace, Qt::ControlModifier, QString(QChar(127)),
+                false},
         KeyCase{"AltE", Qt::Key_E, Qt::AltModifier, "e", false},
         KeyCase{"Tab", Qt::Key_Tab, Qt::NoModifier, "\t", true},
         KeyCase{"Backtab", Qt::Key_Backtab, Qt::ShiftModifier, "", true},
         KeyCase{"Escape", Qt::Key_Escape, Qt::NoModifier, QString(QChar(27)), true},
         KeyCase{"Return", Qt::Key_Return, Qt::NoModifier, "\r", true},
         KeyCase{"Left", Qt::Key_Left, Qt::NoModifier, "", true},
-        KeyCase{"DeleteThoughX11TypesDel", Qt::Key_Delete, Qt::NoModifier, QString(QChar(127)), true},
+        KeyCase{"DeleteThoughX11TypesDel", Qt::Key_Delete, Qt::NoModifier, QString(QChar(127)),
+                true},
         KeyCase{"ShiftInsert", Qt::Key_Insert, Qt::ShiftModifier, "", true}),
     [](const auto& row) { return std::string(row.param.name); });

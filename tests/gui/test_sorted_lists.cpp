@@ -1,8 +1,9 @@
 // The lists that sort themselves: order, the operations the window relies
 // on, and the rule that only the user's changes notify.
+#include <gtest/gtest.h>
+
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -12,19 +13,19 @@
 namespace {
 
 template <typename List>
-std::vector<std::string> Entries(const List& list)
-{
+std::vector<std::string> Entries(const List& list) {
     std::vector<std::string> entries;
-    for (int i = 0; i < list.Count(); ++i)
-        entries.push_back(list.TextAt(i));
+    for (int i = 0; i < list.Count(); ++i) entries.push_back(list.TextAt(i));
     return entries;
 }
 
 // Windows-1252 bytes, added in this order.
-const std::vector<std::string> Unsorted = {"zebra", "\xE9lan", "Apple", "Eagle", "apple", "BTU (39 \xBA F)", "10"};
+const std::vector<std::string> Unsorted = {"zebra", "\xE9lan",         "Apple", "Eagle",
+                                           "apple", "BTU (39 \xBA F)", "10"};
 // Case-insensitive, the accented letter beside its base letter, equal names
 // ordered by their bytes (capital first), digits before letters.
-const std::vector<std::string> Sorted = {"10", "Apple", "apple", "BTU (39 \xBA F)", "Eagle", "\xE9lan", "zebra"};
+const std::vector<std::string> Sorted = {"10",    "Apple",   "apple", "BTU (39 \xBA F)",
+                                         "Eagle", "\xE9lan", "zebra"};
 
 template <typename List>
 class SortedListTest : public ::testing::Test {
@@ -35,19 +36,16 @@ protected:
 using ListKinds = ::testing::Types<SortedComboBox, SortedListBox>;
 TYPED_TEST_SUITE(SortedListTest, ListKinds);
 
-TYPED_TEST(SortedListTest, KeepsCaseInsensitiveOrderWhateverTheOrderOfAdding)
-{
+TYPED_TEST(SortedListTest, KeepsCaseInsensitiveOrderWhateverTheOrderOfAdding) {
     std::vector<int> positions;
-    for (const std::string& name : Unsorted)
-        positions.push_back(this->list.AddSorted(name));
+    for (const std::string& name : Unsorted) positions.push_back(this->list.AddSorted(name));
     EXPECT_EQ(Entries(this->list), Sorted);
     EXPECT_EQ(positions[0], 0) << "zebra first into an empty list";
     EXPECT_EQ(positions[4], 1) << "apple goes right after Apple";
     EXPECT_EQ(this->list.SelectedPosition(), -1) << "adding never selects";
 }
 
-TYPED_TEST(SortedListTest, ShowsUnicodeAndGivesBackTheBytes)
-{
+TYPED_TEST(SortedListTest, ShowsUnicodeAndGivesBackTheBytes) {
     this->list.AddSorted("Centimeters/sec\xB2 ");
     this->list.AddSorted("BTU (39 \xBA F)");
     EXPECT_EQ(this->list.TextAt(1), "Centimeters/sec\xB2 ");
@@ -58,10 +56,8 @@ TYPED_TEST(SortedListTest, ShowsUnicodeAndGivesBackTheBytes)
     EXPECT_EQ(shown, QString::fromUtf8("Centimeters/sec² "));
 }
 
-TYPED_TEST(SortedListTest, FindsExactNamesIgnoringCase)
-{
-    for (const char* name : {"Miles", "Nautical miles", "\xC9tendue"})
-        this->list.AddSorted(name);
+TYPED_TEST(SortedListTest, FindsExactNamesIgnoringCase) {
+    for (const char* name : {"Miles", "Nautical miles", "\xC9tendue"}) this->list.AddSorted(name);
     EXPECT_EQ(this->list.FindExact("MILES"), 1);
     EXPECT_EQ(this->list.FindExact("nautical MILES"), 2);
     EXPECT_EQ(this->list.FindExact("\xE9TENDUE"), 0) << "code page letters fold too";
@@ -70,10 +66,8 @@ TYPED_TEST(SortedListTest, FindsExactNamesIgnoringCase)
     EXPECT_EQ(this->list.FindExact(""), -1);
 }
 
-TYPED_TEST(SortedListTest, SelectionFollowsItsEntryAndGoesWithIt)
-{
-    for (const char* name : {"b", "d", "f"})
-        this->list.AddSorted(name);
+TYPED_TEST(SortedListTest, SelectionFollowsItsEntryAndGoesWithIt) {
+    for (const char* name : {"b", "d", "f"}) this->list.AddSorted(name);
     this->list.Select(1);
     EXPECT_EQ(this->list.SelectedPosition(), 1);
 
@@ -103,11 +97,9 @@ TYPED_TEST(SortedListTest, SelectionFollowsItsEntryAndGoesWithIt)
     EXPECT_EQ(this->list.SelectedPosition(), -1);
 }
 
-TYPED_TEST(SortedListTest, TheProgramsOwnChangesNeverNotify)
-{
+TYPED_TEST(SortedListTest, TheProgramsOwnChangesNeverNotify) {
     QSignalSpy notices(&this->list, &TypeParam::selectionChanged);
-    for (const std::string& name : Unsorted)
-        this->list.AddSorted(name);
+    for (const std::string& name : Unsorted) this->list.AddSorted(name);
     this->list.Select(3);
     this->list.Select(0);
     this->list.DeleteAt(0);
@@ -122,11 +114,9 @@ TYPED_TEST(SortedListTest, TheProgramsOwnChangesNeverNotify)
 
 // What the user does notifies once per change.
 
-TEST(SortedComboBoxUser, EachKeyThatMovesTheSelectionNotifiesOnce)
-{
+TEST(SortedComboBoxUser, EachKeyThatMovesTheSelectionNotifiesOnce) {
     SortedComboBox list;
-    for (const char* name : {"Area", "Distance", "Mass"})
-        list.AddSorted(name);
+    for (const char* name : {"Area", "Distance", "Mass"}) list.AddSorted(name);
     list.Select(0);
     list.show();
     QSignalSpy notices(&list, &SortedComboBox::selectionChanged);
@@ -141,12 +131,10 @@ TEST(SortedComboBoxUser, EachKeyThatMovesTheSelectionNotifiesOnce)
     EXPECT_EQ(notices.count(), 2);
 }
 
-TEST(SortedListBoxUser, ClicksAndKeysNotifyOncePerChange)
-{
+TEST(SortedListBoxUser, ClicksAndKeysNotifyOncePerChange) {
     SortedListBox list;
     list.resize(200, 200);
-    for (const char* name : {"Feet", "Inches", "Miles", "Yards"})
-        list.AddSorted(name);
+    for (const char* name : {"Feet", "Inches", "Miles", "Yards"}) list.AddSorted(name);
     list.Select(0);
     list.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));

@@ -10,31 +10,31 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <ostream>
 
 #include "about_dlg.h"
 #include "catalogue.h"
 #include "main_window_fixture.h"
-#include <ostream>
 
 namespace {
 
-QAction* MenuItem(CMezuraDlg& window, int popup, int item)
-{
+QAction* MenuItem(CMezuraDlg& window, int popup, int item) {
     return window.findChild<QMenuBar*>()->actions()[popup]->menu()->actions()[item];
 }
 
 // PATH for one test, put back afterwards.
 class ScopedPath {
 public:
-    explicit ScopedPath(const QString& path) : saved_(qgetenv("PATH")) { qputenv("PATH", path.toLocal8Bit()); }
+    explicit ScopedPath(const QString& path) : saved_(qgetenv("PATH")) {
+        qputenv("PATH", path.toLocal8Bit());
+    }
     ~ScopedPath() { qputenv("PATH", saved_); }
 
 private:
     QByteArray saved_;
 };
 
-void MakeProgram(const QString& path, bool executable = true)
-{
+void MakeProgram(const QString& path, bool executable = true) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("#!/bin/sh\nexit 0\n");
@@ -47,8 +47,7 @@ void MakeProgram(const QString& path, bool executable = true)
 
 // --- Copy output ----------------------------------------------------------
 
-TEST_F(MainWindowTest, AltCCopiesTheWholeOutput)
-{
+TEST_F(MainWindowTest, AltCCopiesTheWholeOutput) {
     Start();
     TypeKilometersToMiles("1");
     QApplication::clipboard()->setText(QStringLiteral("before"));
@@ -65,8 +64,7 @@ TEST_F(MainWindowTest, AltCCopiesTheWholeOutput)
 
 // --- Calculator -------------------------------------------------------------
 
-TEST_F(MainWindowTest, AltLStartsTheFirstCalculatorOnPath)
-{
+TEST_F(MainWindowTest, AltLStartsTheFirstCalculatorOnPath) {
     const QString bin = folder_.filePath(QStringLiteral("bin"));
     ASSERT_TRUE(QDir().mkpath(bin));
     MakeProgram(bin + "/xcalc");
@@ -87,8 +85,7 @@ TEST_F(MainWindowTest, AltLStartsTheFirstCalculatorOnPath)
     EXPECT_EQ(desktop_.starts.size(), 2u);
 }
 
-TEST_F(MainWindowTest, NoCalculatorMeansNothingHappens)
-{
+TEST_F(MainWindowTest, NoCalculatorMeansNothingHappens) {
     const QString empty = folder_.filePath(QStringLiteral("empty"));
     ASSERT_TRUE(QDir().mkpath(empty));
     ScopedPath path(empty);
@@ -101,8 +98,7 @@ TEST_F(MainWindowTest, NoCalculatorMeansNothingHappens)
 
 // --- About box --------------------------------------------------------------
 
-TEST_F(MainWindowTest, AboutBoxShowsItsLinesAndMailsTheAuthor)
-{
+TEST_F(MainWindowTest, AboutBoxShowsItsLinesAndMailsTheAuthor) {
     Start();
     bool checked = false;
     QTimer::singleShot(0, &Window(), [&] {
@@ -110,17 +106,19 @@ TEST_F(MainWindowTest, AboutBoxShowsItsLinesAndMailsTheAuthor)
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->windowTitle(), "About Mezura");
         std::vector<QString> texts;
-        for (QLabel* label : box->findChildren<QLabel*>())
-            texts.push_back(label->text());
-        for (const QString& line : {QStringLiteral("Mezura Version 4.0"), QStringLiteral("The Mezura developers"),
-                                    QStringLiteral("mezura@example.org")})
-            EXPECT_NE(std::find(texts.begin(), texts.end(), line), texts.end()) << line.toStdString();
+        for (QLabel* label : box->findChildren<QLabel*>()) texts.push_back(label->text());
+        for (const QString& line :
+             {QStringLiteral("Mezura Version 4.0"), QStringLiteral("The Mezura developers"),
+              QStringLiteral("mezura@example.org")})
+            EXPECT_NE(std::find(texts.begin(), texts.end(), line), texts.end())
+                << line.toStdString();
 
         auto* address = box->findChild<QLabel*>(QStringLiteral("m_emailLink"));
         ASSERT_NE(address, nullptr);
         EXPECT_EQ(address->property("controlId").toInt(), 1027);
         EXPECT_EQ(address->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        EXPECT_LE(address->fontMetrics().horizontalAdvance(address->text()), address->width()) << "fits";
+        EXPECT_LE(address->fontMetrics().horizontalAdvance(address->text()), address->width())
+            << "fits";
         auto* icon = box->findChild<QLabel*>(QStringLiteral("appIcon"));
         ASSERT_NE(icon, nullptr);
         EXPECT_FALSE(icon->pixmap().isNull());
@@ -150,15 +148,11 @@ namespace {
 constexpr int DistanceRow = 10;
 constexpr int PressureRow = 17;
 
-std::string Selected(const SortedListBox& list)
-{
-    return list.TextAt(list.SelectedPosition());
-}
+std::string Selected(const SortedListBox& list) { return list.TextAt(list.SelectedPosition()); }
 
 }  // namespace
 
-TEST_F(MainWindowTest, CategoryAddedJoinsTheListAndNothingElseMoves)
-{
+TEST_F(MainWindowTest, CategoryAddedJoinsTheListAndNothingElseMoves) {
     Start();
     PickCategory("Distance");
     ClickUnit(InputUnits(), "Miles");
@@ -176,10 +170,10 @@ TEST_F(MainWindowTest, CategoryAddedJoinsTheListAndNothingElseMoves)
     EXPECT_EQ(OutputEdit().text(), output);
 }
 
-TEST_F(MainWindowTest, CategoryRemovedWhileShownLeavesNoSelection)
-{
-    Start("[Settings]\r\nCustom_1=Boiling points\r\n[Boiling points]\r\nCustomUnits=1\r\n"
-          "CustomUnit_1=Water\r\nCustomValue_1=100.00000000000000\r\n");
+TEST_F(MainWindowTest, CategoryRemovedWhileShownLeavesNoSelection) {
+    Start(
+        "[Settings]\r\nCustom_1=Boiling points\r\n[Boiling points]\r\nCustomUnits=1\r\n"
+        "CustomUnit_1=Water\r\nCustomValue_1=100.00000000000000\r\n");
     PickCategory("Boiling points");
     ASSERT_EQ(Categories().Count(), 27);
 
@@ -192,8 +186,7 @@ TEST_F(MainWindowTest, CategoryRemovedWhileShownLeavesNoSelection)
     EXPECT_EQ(InputUnits().TextAt(0), "Water");
 }
 
-TEST_F(MainWindowTest, CategoryRemovedElsewhereKeepsTheSelectionOnItsEntry)
-{
+TEST_F(MainWindowTest, CategoryRemovedElsewhereKeepsTheSelectionOnItsEntry) {
     Start("[Settings]\r\nCustom_3=aardvarks\r\n");
     PickCategory("Distance");
     EXPECT_EQ(Window().OnCatalogueChanged(28, CatalogueCategoryRemoved), 0);
@@ -211,18 +204,17 @@ struct UnitNoticeCase {
 };
 void PrintTo(const UnitNoticeCase& c, std::ostream* out) { *out << c.name; }
 
-class UnitNoticeTest : public MainWindowTest, public ::testing::WithParamInterface<UnitNoticeCase> {};
+class UnitNoticeTest : public MainWindowTest,
+                       public ::testing::WithParamInterface<UnitNoticeCase> {};
 
-TEST_P(UnitNoticeTest, SwitchesOrStays)
-{
+TEST_P(UnitNoticeTest, SwitchesOrStays) {
     const UnitNoticeCase& c = GetParam();
     Start(c.profile);
     PickCategory("Distance");
     ClickUnit(InputUnits(), "Miles");
     // What the Custom page did before telling the window.
     ASSERT_TRUE(AppendUnit(c.slot, "Aaa new unit", 2.0));
-    if (c.code == CatalogueUnitRemoved)
-        RemoveUnitAt(c.slot, UnitCount(c.slot));
+    if (c.code == CatalogueUnitRemoved) RemoveUnitAt(c.slot, UnitCount(c.slot));
 
     EXPECT_EQ(Window().OnCatalogueChanged(c.slot, c.code), 0);
     EXPECT_EQ(Categories().SelectedText(), c.shownAfter);
@@ -233,18 +225,20 @@ TEST_P(UnitNoticeTest, SwitchesOrStays)
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, UnitNoticeTest,
-    ::testing::Values(
-        UnitNoticeCase{"UnitAddedToTheShownCategory", "", DistanceRow, CatalogueUnitAdded, "Distance",
-                       "Aaa new unit"},
-        UnitNoticeCase{"UnitAddedElsewhereStays", "", PressureRow, CatalogueUnitAdded, "Distance", "Angstrom"},
-        UnitNoticeCase{"UnitRemovedElsewhereSwitches", "", PressureRow, CatalogueUnitRemoved, "Pressure",
-                       "Atmospheres"},
-        UnitNoticeCase{"UnitRemovedFromAHiddenCategoryStays", "[Pressure]\r\nVisibility=0\r\n", PressureRow,
-                       CatalogueUnitRemoved, "Distance", "Angstrom"}),
-    [](const ::testing::TestParamInfo<UnitNoticeCase>& row) { return std::string(row.param.name); });
+    ::testing::Values(UnitNoticeCase{"UnitAddedToTheShownCategory", "", DistanceRow,
+                                     CatalogueUnitAdded, "Distance", "Aaa new unit"},
+                      UnitNoticeCase{"UnitAddedElsewhereStays", "", PressureRow, CatalogueUnitAdded,
+                                     "Distance", "Angstrom"},
+                      UnitNoticeCase{"UnitRemovedElsewhereSwitches", "", PressureRow,
+                                     CatalogueUnitRemoved, "Pressure", "Atmospheres"},
+                      UnitNoticeCase{"UnitRemovedFromAHiddenCategoryStays",
+                                     "[Pressure]\r\nVisibility=0\r\n", PressureRow,
+                                     CatalogueUnitRemoved, "Distance", "Angstrom"}),
+    [](const ::testing::TestParamInfo<UnitNoticeCase>& row) {
+        return std::string(row.param.name);
+    });
 
-TEST_F(MainWindowTest, OtherNoticesAreIgnored)
-{
+TEST_F(MainWindowTest, OtherNoticesAreIgnored) {
     Start();
     PickCategory("Distance");
     ClickUnit(InputUnits(), "Miles");
@@ -252,7 +246,8 @@ TEST_F(MainWindowTest, OtherNoticesAreIgnored)
     TypeInput("3");
     const QString output = OutputEdit().text();
 
-    for (const auto& [slot, code] : std::vector<std::pair<int, int>>{{10, 99}, {10, 0}, {31, 1}, {-1, -2}}) {
+    for (const auto& [slot, code] :
+         std::vector<std::pair<int, int>>{{10, 99}, {10, 0}, {31, 1}, {-1, -2}}) {
         EXPECT_EQ(Window().OnCatalogueChanged(slot, code), 0);
         EXPECT_EQ(Categories().Count(), 26);
         EXPECT_EQ(Categories().SelectedText(), "Distance");

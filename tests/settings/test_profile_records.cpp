@@ -39,9 +39,10 @@ protected:
         ResultFormat = FormatAuto;
         ResultPrecision = 5;
         std::fill(std::begin(CategoryVisible), std::end(CategoryVisible), 1);
-        dir_ = fs::temp_directory_path() /
-               ("mezura-records-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ =
+            fs::temp_directory_path() /
+            ("mezura-records-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         path_ = (dir_ / "mezura.INI").string();
@@ -95,7 +96,8 @@ TEST_F(ProfileRecordsTest, NoFileLeavesEveryDefaultAndWritesNothing) {
     EXPECT_EQ(ResultFormat, 0);
     EXPECT_EQ(ResultPrecision, 5);
     for (int row = 0; row < BuiltinCategoryCount; ++row) EXPECT_EQ(CategoryVisible[row], 1) << row;
-    for (int row = FirstCustomRow; row < CategoryRowCount; ++row) EXPECT_TRUE(IsCustomRowFree(row)) << row;
+    for (int row = FirstCustomRow; row < CategoryRowCount; ++row)
+        EXPECT_TRUE(IsCustomRowFree(row)) << row;
     EXPECT_EQ(UnitCount(Distance), DistanceBuiltinUnits);
     EXPECT_EQ(StartCategoryName(store), "NONE");
     EXPECT_FALSE(IsOnTopStored(store));
@@ -141,7 +143,9 @@ TEST_F(ProfileRecordsTest, RememberedCategoryAndOnTopNeedExactlyTrue) {
     const Row rows[] = {
         {"remembered", {"RememberCategory=TRUE", "LastCategory=Mass", "OnTop=TRUE"}, "Mass", true},
         {"lower-case true counts as false",
-         {"RememberCategory=true", "LastCategory=Mass", "OnTop=true"}, "NONE", false},
+         {"RememberCategory=true", "LastCategory=Mass", "OnTop=true"},
+         "NONE",
+         false},
         {"no LastCategory stored", {"RememberCategory=TRUE"}, "NONE", false},
         {"FALSE", {"RememberCategory=FALSE", "LastCategory=Mass", "OnTop=FALSE"}, "NONE", false},
         {"stored empty name", {"RememberCategory=TRUE", "LastCategory="}, "", false},
@@ -165,11 +169,14 @@ TEST_F(ProfileRecordsTest, CategoryRecordsNameTheirOwnRowsOnly) {
     };
     const Row rows[] = {
         {"record 2 alone", {"Custom_2=Money"}, {"Custom", "Money", "Custom", "Custom", "Custom"}},
-        {"one character leaves the row free", {"Custom_1=X", "Custom_3=Xy"},
+        {"one character leaves the row free",
+         {"Custom_1=X", "Custom_3=Xy"},
          {"Custom", "Custom", "Xy", "Custom", "Custom"}},
-        {"empty and Custom are free", {"Custom_4=", "Custom_5=Custom"},
+        {"empty and Custom are free",
+         {"Custom_4=", "Custom_5=Custom"},
          {"Custom", "Custom", "Custom", "Custom", "Custom"}},
-        {"all five", {"Custom_1=Aa", "Custom_2=Bb", "Custom_3=Cc", "Custom_4=Dd", "Custom_5=Ee"},
+        {"all five",
+         {"Custom_1=Aa", "Custom_2=Bb", "Custom_3=Cc", "Custom_4=Dd", "Custom_5=Ee"},
          {"Aa", "Bb", "Cc", "Dd", "Ee"}},
     };
     for (const auto& row : rows) {
@@ -180,7 +187,8 @@ TEST_F(ProfileRecordsTest, CategoryRecordsNameTheirOwnRowsOnly) {
         WriteProfile(lines);
         LoadProfile(ProfileStore(path_));
         for (int k = 0; k < CustomCategoryCount; ++k) {
-            EXPECT_EQ(UnitNames[FirstCustomRow + k][0], row.expectedNames[k]) << "row " << FirstCustomRow + k;
+            EXPECT_EQ(UnitNames[FirstCustomRow + k][0], row.expectedNames[k])
+                << "row " << FirstCustomRow + k;
             EXPECT_EQ(UnitCount(FirstCustomRow + k), 0);
         }
     }
@@ -216,13 +224,15 @@ TEST_F(ProfileRecordsTest, RecordsTakenInOrderUpToTheStoredCount) {
     };
     const Row rows[] = {
         {"count 2 of three occupied records",
-         {"CustomUnits=2", "CustomUnit_1=Aa", "CustomValue_1=1", "CustomUnit_2=Bb", "CustomValue_2=2",
-          "CustomUnit_3=Cc", "CustomValue_3=3"},
+         {"CustomUnits=2", "CustomUnit_1=Aa", "CustomValue_1=1", "CustomUnit_2=Bb",
+          "CustomValue_2=2", "CustomUnit_3=Cc", "CustomValue_3=3"},
          {{"Aa", 1.0}, {"Bb", 2.0}}},
         {"count above the records present",
-         {"CustomUnits=3", "CustomUnit_4=Dd", "CustomValue_4=4"}, {{"Dd", 4.0}}},
+         {"CustomUnits=3", "CustomUnit_4=Dd", "CustomValue_4=4"},
+         {{"Dd", 4.0}}},
         {"a one-character name is a free record",
-         {"CustomUnits=1", "CustomUnit_1=X", "CustomValue_1=9", "CustomUnit_2=Ee", "CustomValue_2=5"},
+         {"CustomUnits=1", "CustomUnit_1=X", "CustomValue_1=9", "CustomUnit_2=Ee",
+          "CustomValue_2=5"},
          {{"Ee", 5.0}}},
         {"record 10 is the last one read",
          {"CustomUnits=2", "CustomUnit_10=Ten", "CustomValue_10=10", "CustomUnit_11=Eleven",
@@ -242,7 +252,8 @@ TEST_F(ProfileRecordsTest, RecordsTakenInOrderUpToTheStoredCount) {
         lines.insert(lines.end(), row.section.begin(), row.section.end());
         WriteProfile(lines);
         LoadCustomUnits(ProfileStore(path_));
-        ASSERT_EQ(UnitCount(Distance), DistanceBuiltinUnits + static_cast<int>(row.expected.size()));
+        ASSERT_EQ(UnitCount(Distance),
+                  DistanceBuiltinUnits + static_cast<int>(row.expected.size()));
         for (std::size_t i = 0; i < row.expected.size(); ++i) {
             const int position = DistanceBuiltinUnits + 1 + static_cast<int>(i);
             EXPECT_EQ(UnitNames[Distance][position], row.expected[i].first);
@@ -254,7 +265,8 @@ TEST_F(ProfileRecordsTest, RecordsTakenInOrderUpToTheStoredCount) {
 
 TEST_F(ProfileRecordsTest, CustomCategoryUnitsLoadAfterItsName) {
     WriteProfile({"[Settings]", "Custom_3=Money", "[Money]", "CustomUnits=2", "CustomUnit_1=Dollar",
-                  "CustomValue_1=1.00000000000000", "CustomUnit_2=Cent", "CustomValue_2=0.01000000000000"});
+                  "CustomValue_1=1.00000000000000", "CustomUnit_2=Cent",
+                  "CustomValue_2=0.01000000000000"});
     LoadProfile(ProfileStore(path_));
     constexpr int Money = 28;
     ASSERT_EQ(UnitNames[Money][0], "Money");
@@ -276,8 +288,8 @@ TEST_F(ProfileRecordsTest, FreeCustomRowsTakeNoUnitsFromTheCustomSection) {
 }
 
 TEST_F(ProfileRecordsTest, VisibilityKeptAsRead) {
-    WriteProfile({"[Acceleration]", "Visibility=0", "[Angle]", "Visibility=7", "[Area]", "Visibility=yes",
-                  "[Volume (Dry)]", "Visibility=-2"});
+    WriteProfile({"[Acceleration]", "Visibility=0", "[Angle]", "Visibility=7", "[Area]",
+                  "Visibility=yes", "[Volume (Dry)]", "Visibility=-2"});
     LoadCategoryVisibility(ProfileStore(path_));
     EXPECT_EQ(CategoryVisible[0], 0);
     EXPECT_EQ(CategoryVisible[1], 7);
@@ -296,7 +308,8 @@ TEST_F(ProfileRecordsTest, SaveWritesFormatPrecisionAndVisibilityInOrder) {
     ASSERT_EQ(SaveSettings(store), std::nullopt);
     ASSERT_EQ(SaveLastCategory(store, "Volume (Dry)"), std::nullopt);
 
-    std::vector<Entry> expected{{"Settings", "Format", "2"}, {"Settings", "Precision", "9"},
+    std::vector<Entry> expected{{"Settings", "Format", "2"},
+                                {"Settings", "Precision", "9"},
                                 {"Settings", "LastCategory", "Volume (Dry)"}};
     for (int row = 0; row < BuiltinCategoryCount; ++row)
         expected.push_back({UnitNames[row][0], "Visibility", row == 3 ? "0" : "1"});
@@ -311,8 +324,10 @@ TEST_F(ProfileRecordsTest, StoredVisibilityOfSevenIsWrittenBackAsSeven) {
     ASSERT_EQ(SaveSettings(store), std::nullopt);
     ASSERT_EQ(SaveLastCategory(store, ""), std::nullopt);
     const auto entries = FileEntries();
-    EXPECT_NE(std::find(entries.begin(), entries.end(), Entry{"Angle", "Visibility", "7"}), entries.end());
-    EXPECT_NE(std::find(entries.begin(), entries.end(), Entry{"Settings", "LastCategory", ""}), entries.end());
+    EXPECT_NE(std::find(entries.begin(), entries.end(), Entry{"Angle", "Visibility", "7"}),
+              entries.end());
+    EXPECT_NE(std::find(entries.begin(), entries.end(), Entry{"Settings", "LastCategory", ""}),
+              entries.end());
 }
 
 TEST_F(ProfileRecordsTest, FailedSaveReportsTheFirstErrorAndStops) {
@@ -344,7 +359,8 @@ TEST_F(ProfileRecordsTest, AddCategoryTakesTheFirstFreeRecord) {
 }
 
 TEST_F(ProfileRecordsTest, AddCategoryWithNoFreeRecordWritesNothing) {
-    WriteProfile({"[Settings]", "Custom_1=Aa", "Custom_2=Bb", "Custom_3=Cc", "Custom_4=Dd", "Custom_5=Ee"});
+    WriteProfile(
+        {"[Settings]", "Custom_1=Aa", "Custom_2=Bb", "Custom_3=Cc", "Custom_4=Dd", "Custom_5=Ee"});
     const std::string before = FileBytes();
     ProfileStore store(path_);
     EXPECT_FALSE(HasFreeCategoryRecord(store));
@@ -387,7 +403,8 @@ TEST_F(ProfileRecordsTest, AddUnitFillsTheFreedRecordAndRaisesTheCount) {
 
 TEST_F(ProfileRecordsTest, AddUnitWithAllTenRecordsTakenWritesNothing) {
     std::vector<std::string> lines{"[Mass]", "CustomUnits=10"};
-    for (int k = 1; k <= 10; ++k) lines.push_back("CustomUnit_" + std::to_string(k) + "=Unit" + std::to_string(k));
+    for (int k = 1; k <= 10; ++k)
+        lines.push_back("CustomUnit_" + std::to_string(k) + "=Unit" + std::to_string(k));
     WriteProfile(lines);
     const std::string before = FileBytes();
     ProfileStore store(path_);
@@ -397,8 +414,9 @@ TEST_F(ProfileRecordsTest, AddUnitWithAllTenRecordsTakenWritesNothing) {
 }
 
 TEST_F(ProfileRecordsTest, RemoveUnitLeavesCustomAndNoValueKey) {
-    WriteProfile({"[Distance]", "CustomUnits=2", "CustomUnit_1=Pace", "CustomValue_1=76.20000000000000",
-                  "CustomUnit_2=Rods", "CustomValue_2=502.92000000000000"});
+    WriteProfile({"[Distance]", "CustomUnits=2", "CustomUnit_1=Pace",
+                  "CustomValue_1=76.20000000000000", "CustomUnit_2=Rods",
+                  "CustomValue_2=502.92000000000000"});
     ProfileStore store(path_);
     int notices = 0;
     EXPECT_EQ(RemoveUnitRecord(store, "Distance", "Pace", [&] { ++notices; }), 1);
@@ -420,7 +438,10 @@ TEST_F(ProfileRecordsTest, RemoveUnitCountsDown) {
     };
     const Row rows[] = {
         {"absent count reads 1 and becomes 0", {"CustomUnit_3=Pace"}, 1, 0},
-        {"each duplicate lowers the count", {"CustomUnits=3", "CustomUnit_1=Pace", "CustomUnit_5=Pace"}, 2, 1},
+        {"each duplicate lowers the count",
+         {"CustomUnits=3", "CustomUnit_1=Pace", "CustomUnit_5=Pace"},
+         2,
+         1},
         {"a different case is another name", {"CustomUnits=1", "CustomUnit_1=pace"}, 0, 1},
         {"never below zero", {"CustomUnits=0", "CustomUnit_1=Pace"}, 1, 0},
     };

@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
     const std::string prefix = argv[2];
     const int count = std::atoi(argv[3]);
     for (int n = 0; n < count; ++n) {
-        if (const ProfileWriteResult error = store.WriteProfileInt("Shared", prefix + std::to_string(n), n)) {
+        if (const ProfileWriteResult error =
+                store.WriteProfileInt("Shared", prefix + std::to_string(n), n)) {
             std::fprintf(stderr, "%s: %s\n", error->path.c_str(), error->reason.c_str());
             return 1;
         }

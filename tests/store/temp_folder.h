@@ -12,7 +12,8 @@
 
 class TempFolder {
 public:
-    explicit TempFolder(const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
+    explicit TempFolder(
+        const std::filesystem::path& base = std::filesystem::temp_directory_path()) {
         std::string pattern = (base / "mezura-store-XXXXXX").string();
         if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
         path_ = pattern;
@@ -41,8 +42,9 @@ private:
 // written thousands of times, where the disk's flushes would only add minutes.
 inline std::filesystem::path InMemoryFolder() {
     std::error_code error;
-    return std::filesystem::is_directory("/dev/shm", error) ? std::filesystem::path("/dev/shm")
-                                                            : std::filesystem::temp_directory_path();
+    return std::filesystem::is_directory("/dev/shm", error)
+               ? std::filesystem::path("/dev/shm")
+               : std::filesystem::temp_directory_path();
 }
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {

@@ -31,11 +31,13 @@ TEST_P(IsSettledTest, OnlyFilesStillForAWhile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, IsSettledTest,
-    ::testing::Values(SettleCase{"LongAgo", 100 * Second, 100 * Second, 200 * Second, true},
-                      SettleCase{"JustWritten", 100 * Second, 100 * Second, 100 * Second + 1, false},
-                      SettleCase{"WithinFatTimeStep", 100 * Second, 100 * Second, 102 * Second, false},
-                      SettleCase{"ChangedRecentlyThoughOldModified", 10 * Second, 199 * Second, 200 * Second, false},
-                      SettleCase{"ModifiedInTheFuture", 300 * Second, 100 * Second, 200 * Second, false}),
+    ::testing::Values(
+        SettleCase{"LongAgo", 100 * Second, 100 * Second, 200 * Second, true},
+        SettleCase{"JustWritten", 100 * Second, 100 * Second, 100 * Second + 1, false},
+        SettleCase{"WithinFatTimeStep", 100 * Second, 100 * Second, 102 * Second, false},
+        SettleCase{"ChangedRecentlyThoughOldModified", 10 * Second, 199 * Second, 200 * Second,
+                   false},
+        SettleCase{"ModifiedInTheFuture", 300 * Second, 100 * Second, 200 * Second, false}),
     RowName());
 
 }  // namespace

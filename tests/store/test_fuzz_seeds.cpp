@@ -18,7 +18,9 @@ TEST(FuzzSeedsTest, EverySeedPassesTheTargetsChecks) {
     for (const auto& entry : std::filesystem::directory_iterator(FUZZ_CORPUS)) {
         SCOPED_TRACE(entry.path().string());
         const std::string bytes = ReadBytes(entry.path().string());
-        EXPECT_EQ(LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), 0);
+        EXPECT_EQ(LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                         bytes.size()),
+                  0);
         ++seeds;
     }
     EXPECT_GE(seeds, 10);

@@ -23,14 +23,14 @@ TEST_P(IndexTest, ReadsLikeTheScan) {
     EXPECT_EQ(Owned(index.Find(c.section, c.key)), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, IndexTest, ::testing::ValuesIn(ReadCases()),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(Table, IndexTest, ::testing::ValuesIn(ReadCases()), RowName());
 
 // Many sections and keys whose names collide in every case spelling, in
 // random order with duplicates: the binary searches must still find the
 // first section and, in it, the first key of each name.
 TEST(IndexTest, AgreesWithTheScanOnCollidingNames) {
-    const std::string names[] = {"a", "A", "b", "\xC9", "\xE9", "ab", "aB", "\x8A", "\x9A", "", "z"};
+    const std::string names[] = {"a",  "A",    "b",    "\xC9", "\xE9", "ab",
+                                 "aB", "\x8A", "\x9A", "",     "z"};
     std::mt19937 random(7);
     auto pick = [&] { return names[random() % std::size(names)]; };
     std::string text;

@@ -21,8 +21,7 @@ TEST_P(FindValueTest, ReadsLikeTheWindowsFunctions) {
     EXPECT_EQ(found ? std::optional<std::string>(*found) : std::nullopt, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, FindValueTest, ::testing::ValuesIn(ReadCases()),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(Table, FindValueTest, ::testing::ValuesIn(ReadCases()), RowName());
 
 struct WriteCase {
     const char* name;
@@ -61,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "[S]\r\nA=1\r\nB=2\r\n\r\n; c\r\n[T]\r\n"},
         WriteCase{"NewKeyAfterUnknownLinesStaysBeforeThem", "[S]\nA=1\nword\n", "S", "B", "2",
                   "[S]\nA=1\nB=2\r\nword\n"},
-        WriteCase{"NewKeyInSectionWithoutKeys", "[S]\n\n[T]\n", "S", "A", "1", "[S]\nA=1\r\n\n[T]\n"},
+        WriteCase{"NewKeyInSectionWithoutKeys", "[S]\n\n[T]\n", "S", "A", "1",
+                  "[S]\nA=1\r\n\n[T]\n"},
         WriteCase{"NewKeyAfterHeaderWithoutEnd", "[S]", "S", "A", "1", "[S]\r\nA=1\r\n"},
         WriteCase{"NewKeyAfterLastLineWithoutEnd", "[S]\r\nA=1", "S", "B", "2",
                   "[S]\r\nA=1\r\nB=2\r\n"},
@@ -85,9 +85,10 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"QuotedValueGetsMoreQuotes", "", "S", "A", "'a'", "[S]\r\nA=\"'a'\"\r\n"},
         WriteCase{"DeleteRemovesTheLineOnly", "[S]\r\nA=1\r\nB=2\r\n", "S", "a", Delete,
                   "[S]\r\nB=2\r\n"},
-        WriteCase{"DeleteRemovesDuplicatesOfFirstSection",
-                  "[S]\r\nA=1\r\na=2\r\n[S]\r\nA=3\r\n", "S", "A", Delete, "[S]\r\n[S]\r\nA=3\r\n"},
-        WriteCase{"DeleteLastLineWithoutEnd", "[S]\r\nA=1\r\nB=2", "S", "B", Delete, "[S]\r\nA=1\r\n"},
+        WriteCase{"DeleteRemovesDuplicatesOfFirstSection", "[S]\r\nA=1\r\na=2\r\n[S]\r\nA=3\r\n",
+                  "S", "A", Delete, "[S]\r\n[S]\r\nA=3\r\n"},
+        WriteCase{"DeleteLastLineWithoutEnd", "[S]\r\nA=1\r\nB=2", "S", "B", Delete,
+                  "[S]\r\nA=1\r\n"},
         WriteCase{"DeleteAbsentKey", "[S]\r\nA=1\r\n", "S", "B", Delete, Unchanged},
         WriteCase{"DeleteInAbsentSection", "[S]\r\nA=1\r\n", "T", "A", Delete, Unchanged},
         WriteCase{"DeleteInEmptyText", "", "T", "A", Delete, Unchanged}),
@@ -95,12 +96,30 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Every value a caller may store reads back as itself.
 TEST(EncodeValueTest, EveryValueReadsBackUnchanged) {
-    const std::string values[] = {"",      " ",         "\t",       "  a",   "a ",   "a b",
-                                  "\"a\"", "'a'",       "\"a'",     "\"",    "'",    "\"\"",
-                                  "''",    "\" a \"",   "a=b",      ";x",    "v ;x", "[x]",
-                                  "\xB2\xB3\xBA", "30.48000000000000", std::string(5000, 'x')};
+    const std::string values[] = {"",
+                                  " ",
+                                  "\t",
+                                  "  a",
+                                  "a ",
+                                  "a b",
+                                  "\"a\"",
+                                  "'a'",
+                                  "\"a'",
+                                  "\"",
+                                  "'",
+                                  "\"\"",
+                                  "''",
+                                  "\" a \"",
+                                  "a=b",
+                                  ";x",
+                                  "v ;x",
+                                  "[x]",
+                                  "\xB2\xB3\xBA",
+                                  "30.48000000000000",
+                                  std::string(5000, 'x')};
     for (const std::string& value : values) {
-        const std::optional<std::string> text = ini::ApplyWrite("[S]\r\nA=old\r\n", "S", "A", value);
+        const std::optional<std::string> text =
+            ini::ApplyWrite("[S]\r\nA=old\r\n", "S", "A", value);
         ASSERT_TRUE(text) << value;
         EXPECT_EQ(ini::FindValue(*text, "S", "A"), value) << *text;
     }

@@ -1,7 +1,6 @@
 // Two processes writing different keys into one profile at the same time
 // lose none of each other's keys.
 #include <gtest/gtest.h>
-
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -50,7 +49,8 @@ TEST(ProfileConcurrencyTest, TwoWritersLoseNothing) {
     }
     EXPECT_EQ(missing, 0);
     EXPECT_EQ(ReadBytes(path).rfind("; shared by two writers\r\n[Shared]\r\n", 0), 0u);
-    EXPECT_EQ(FolderEntries(folder.Path()), (std::vector<std::string>{"mezura.INI", "mezura.INI.lock"}));
+    EXPECT_EQ(FolderEntries(folder.Path()),
+              (std::vector<std::string>{"mezura.INI", "mezura.INI.lock"}));
 }
 
 }  // namespace

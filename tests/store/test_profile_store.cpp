@@ -1,7 +1,6 @@
 // The store on real files, written byte by byte here: reads, writes that
 // keep every other byte, and files that are not what a profile should be.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -67,8 +66,8 @@ TEST_F(ProfileStoreTest, DefaultsOnlyWhenAbsent) {
 }
 
 TEST_F(ProfileStoreTest, ReadsAtMost4095Characters) {
-    WriteBytes(path_, "[S]\r\nLong=" + std::string(5000, 'x') + "\r\nFits=\"" + std::string(4095, 'y') +
-                          "\"\r\n");
+    WriteBytes(path_, "[S]\r\nLong=" + std::string(5000, 'x') + "\r\nFits=\"" +
+                          std::string(4095, 'y') + "\"\r\n");
     EXPECT_EQ(store_.GetProfileString("S", "Long"), std::string(4095, 'x'));
     EXPECT_EQ(store_.GetProfileString("S", "Fits"), std::string(4095, 'y'));
     EXPECT_EQ(store_.GetProfileString("S", "None", std::string(4096, 'd')), std::string(4095, 'd'));
@@ -100,8 +99,8 @@ TEST_F(ProfileStoreTest, WriteKeepsEveryOtherByte) {
 }
 
 TEST_F(ProfileStoreTest, ValuesReadBackUnchangedThroughTheFile) {
-    for (const std::string value : {" lead", "trail\t", "\"quoted\"", "'single'", "\"",
-                                    "v ;x", "a=b", "\xB2\xB3\xBA", ""}) {
+    for (const std::string value :
+         {" lead", "trail\t", "\"quoted\"", "'single'", "\"", "v ;x", "a=b", "\xB2\xB3\xBA", ""}) {
         ASSERT_EQ(store_.WriteProfileString("S", "K", value), std::nullopt) << value;
         EXPECT_EQ(store_.GetProfileString("S", "K", "absent"), value);
         EXPECT_EQ(ProfileStore(path_).GetProfileString("S", "K", "absent"), value);
@@ -114,7 +113,7 @@ TEST_F(ProfileStoreTest, WritesThroughASymlinkToItsTarget) {
     WriteBytes(target, "[S]\r\nA=1\r\n");
     ASSERT_EQ(::symlink("real/mezura.INI", path_.c_str()), 0);
     ASSERT_EQ(store_.WriteProfileInt("S", "A", 2), std::nullopt);
-    struct stat link{};
+    struct stat link {};
     ASSERT_EQ(::lstat(path_.c_str(), &link), 0);
     EXPECT_TRUE(S_ISLNK(link.st_mode));
     EXPECT_EQ(ReadBytes(target), "[S]\r\nA=2\r\n");
@@ -124,7 +123,7 @@ TEST_F(ProfileStoreTest, KeepsPermissionBits) {
     WriteBytes(path_, "[S]\r\nA=1\r\n");
     ASSERT_EQ(::chmod(path_.c_str(), 0640), 0);
     ASSERT_EQ(store_.WriteProfileInt("S", "A", 2), std::nullopt);
-    struct stat status{};
+    struct stat status {};
     ASSERT_EQ(::stat(path_.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
 
@@ -180,8 +179,9 @@ TEST_F(ProfileStoreTest, BinaryGarbageReadsAndIsKept) {
 }
 
 TEST_F(ProfileStoreTest, MillionCharacterLines) {
-    WriteBytes(path_, "[S]\r\nA=" + std::string(1'000'000, 'x') + "\r\n" + std::string(1'000'000, '[') +
-                          "\r\nB=2\r\n" + std::string(1'000'000, 'y'));
+    WriteBytes(path_, "[S]\r\nA=" + std::string(1'000'000, 'x') + "\r\n" +
+                          std::string(1'000'000, '[') + "\r\nB=2\r\n" +
+                          std::string(1'000'000, 'y'));
     EXPECT_EQ(store_.GetProfileString("S", "A"), std::string(4095, 'x'));
     EXPECT_EQ(store_.GetProfileInt("S", "B", 0), 2);
     ASSERT_EQ(store_.WriteProfileInt("S", "C", 3), std::nullopt);
@@ -202,14 +202,15 @@ TEST(HugeProfileTest, HundredMegabyteProfile) {
     std::string text = "[Big]\r\n";
     text.reserve(100'100'000);
     const std::string line = "=" + std::string(990, 'v') + "\r\n";
-    for (int i = 0; text.size() < 100'000'000; ++i) text.append("K").append(std::to_string(i)).append(line);
+    for (int i = 0; text.size() < 100'000'000; ++i)
+        text.append("K").append(std::to_string(i)).append(line);
     text += "[Settings]\r\nFormat=2\r\n";
     WriteBytes(path, text);
     EXPECT_EQ(store.GetProfileInt("Settings", "Format", 0), 2);
     EXPECT_EQ(store.GetProfileString("big", "k12345"), std::string(990, 'v'));
     ASSERT_EQ(store.WriteProfileInt("Settings", "Precision", 3), std::nullopt);
     EXPECT_EQ(store.GetProfileInt("Settings", "Precision", 0), 3);
-    struct stat status{};
+    struct stat status {};
     ASSERT_EQ(::stat(path.c_str(), &status), 0);
     EXPECT_EQ(status.st_size, static_cast<off_t>(text.size() + 13));  // "Precision=3\r\n"
 }
@@ -222,8 +223,10 @@ TEST_F(ProfileStoreTest, NotAFileAtThePath) {
         std::string reason;
     };
     const Case cases[] = {
-        {"Folder", [](const std::string& p) { ASSERT_EQ(::mkdir(p.c_str(), 0755), 0); }, "Is a directory"},
-        {"Pipe", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }, "No such device"},
+        {"Folder", [](const std::string& p) { ASSERT_EQ(::mkdir(p.c_str(), 0755), 0); },
+         "Is a directory"},
+        {"Pipe", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); },
+         "No such device"},
         {"Oversized",  // sparse: takes no disk space
          [](const std::string& p) {
              WriteBytes(p, "[S]\r\nA=1\r\n");
@@ -241,7 +244,7 @@ TEST_F(ProfileStoreTest, NotAFileAtThePath) {
         ASSERT_TRUE(result);
         EXPECT_EQ(result->reason, c.reason);
     }
-    struct stat status{};
+    struct stat status {};
     ASSERT_EQ(::stat(folder_.File("Oversized").c_str(), &status), 0);
     EXPECT_EQ(status.st_size, 300 << 20);
 }

@@ -1,9 +1,8 @@
 // Writes that cannot succeed: each returns the file and the reason, tells
 // the listener, and leaves the old file byte for byte with no temporary
 // file beside it.
-#include <gtest/gtest.h>
-
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -27,7 +26,7 @@ constexpr uid_t Nobody = 65534;
 const std::string Profile = "[Settings]\r\nFormat=1\r\n";
 
 struct Outcome {
-    std::string reason;          // "ok" when the write succeeded
+    std::string reason;  // "ok" when the write succeeded
     std::string path;
     int listenerCalls = 0;
     std::string listenerReason;
@@ -65,8 +64,8 @@ Outcome InChild(bool unprivileged, const std::function<Outcome()>& body) {
             ::_exit(3);
         }
         const Outcome o = body();
-        const std::string report = o.reason + '\n' + o.path + '\n' + std::to_string(o.listenerCalls) +
-                                   '\n' + o.listenerReason + '\n';
+        const std::string report = o.reason + '\n' + o.path + '\n' +
+                                   std::to_string(o.listenerCalls) + '\n' + o.listenerReason + '\n';
         ssize_t ignored = ::write(pipeEnds[1], report.data(), report.size());
         (void)ignored;
         ::_exit(0);
@@ -74,7 +73,8 @@ Outcome InChild(bool unprivileged, const std::function<Outcome()>& body) {
     ::close(pipeEnds[1]);
     std::string report;
     char buffer[512];
-    for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) report.append(buffer, static_cast<size_t>(got));
+    for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, static_cast<size_t>(got));
     ::close(pipeEnds[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -158,8 +158,8 @@ INSTANTIATE_TEST_SUITE_P(
                         return folder + "/mezura.INI";
                     },
                     true, nullptr, "2", "Permission denied"},
-        FailureCase{"DiskFull",
-                    [](const std::string& folder) { return folder + "/mezura.INI"; }, false,
+        FailureCase{"DiskFull", [](const std::string& folder) { return folder + "/mezura.INI"; },
+                    false,
                     [] {
                         ::signal(SIGXFSZ, SIG_IGN);
                         const rlimit small{1024, 1024};
@@ -201,13 +201,14 @@ TEST_P(RefusedWriteTest, WritesNothing) {
     EXPECT_EQ(FolderEntries(temp.Path()), std::vector<std::string>{"mezura.INI"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, RefusedWriteTest,
-                         ::testing::Values(RefusalCase{"LineBreakInValue", "Settings", "Format", "1\r\n[X]"},
-                                           RefusalCase{"NulInValue", "Settings", "Format", "1\0"s},
-                                           RefusalCase{"BracketInSection", "Settings]", "Format", "2"},
-                                           RefusalCase{"EqualsInKey", "Settings", "Format=", "2"},
-                                           RefusalCase{"EmptySection", " ", "Format", "2"},
-                                           RefusalCase{"EmptyKey", "Settings", "", "2"}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Table, RefusedWriteTest,
+    ::testing::Values(RefusalCase{"LineBreakInValue", "Settings", "Format", "1\r\n[X]"},
+                      RefusalCase{"NulInValue", "Settings", "Format", "1\0"s},
+                      RefusalCase{"BracketInSection", "Settings]", "Format", "2"},
+                      RefusalCase{"EqualsInKey", "Settings", "Format=", "2"},
+                      RefusalCase{"EmptySection", " ", "Format", "2"},
+                      RefusalCase{"EmptyKey", "Settings", "", "2"}),
+    RowName());
 
 }  // namespace

@@ -27,10 +27,8 @@ void ChooseCategory(CCustom& page, const std::string& category) {
 void AddUnit(CCustom& page, const QString& name, const QString& factor,
              const std::string& existing) {
     TypeInto(page.m_unitNameEdit, name);
-    if (page.m_factorEdit.isEnabled())
-        TypeInto(page.m_factorEdit, factor);
-    if (!existing.empty())
-        ChooseEntry(page.m_unitCombo, existing);
+    if (page.m_factorEdit.isEnabled()) TypeInto(page.m_factorEdit, factor);
+    if (!existing.empty()) ChooseEntry(page.m_unitCombo, existing);
     Click(page.m_addUnitButton);
 }
 

@@ -45,8 +45,7 @@ void PrefsTest::SetUp() {
 }
 
 void PrefsTest::TearDown() {
-    if (window_ != nullptr)
-        window_->hide();
+    if (window_ != nullptr) window_->hide();
     window_.reset();
     app_.reset();
     SetDesktop(nullptr);
@@ -65,8 +64,7 @@ void PrefsTest::WriteProfile(const std::string& text) {
 
 std::string PrefsTest::ProfileText() const {
     QFile file(QString::fromStdString(ProfilePath()));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll().toStdString();
 }
 
@@ -111,8 +109,7 @@ void PrefsTest::RunPreferences(const std::function<void(CPropSheet&)>& script) {
         sheet->activateWindow();
         EXPECT_TRUE(QTest::qWaitFor([sheet] { return QApplication::activeWindow() == sheet; }));
         script(*sheet);
-        if (sheet->isVisible())
-            sheet->reject();
+        if (sheet->isVisible()) sheet->reject();
     });
     window_->OnPreferences();
     EXPECT_TRUE(ran);
@@ -129,8 +126,7 @@ std::vector<std::string> PrefsTest::MainUnitNames() {
         ADD_FAILURE() << "no input unit list";
         return names;
     }
-    for (int i = 0; i < units->Count(); ++i)
-        names.push_back(units->TextAt(i));
+    for (int i = 0; i < units->Count(); ++i) names.push_back(units->TextAt(i));
     return names;
 }
 
@@ -162,23 +158,24 @@ void Click(QAbstractButton& button) {
     QStyleOptionButton option;
     option.initFrom(&button);
     if (button.inherits("QCheckBox"))
-        where = button.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &button).center();
+        where =
+            button.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &button).center();
     else if (button.inherits("QRadioButton"))
-        where = button.style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, &button).center();
+        where = button.style()
+                    ->subElementRect(QStyle::SE_RadioButtonIndicator, &option, &button)
+                    .center();
     QTest::mouseClick(&button, Qt::LeftButton, {}, where);
 }
 
 void ChooseByKeys(QComboBox& combo, int index) {
     QTest::keyClick(&combo, Qt::Key_Home);
-    for (int i = 0; i < index; ++i)
-        QTest::keyClick(&combo, Qt::Key_Down);
+    for (int i = 0; i < index; ++i) QTest::keyClick(&combo, Qt::Key_Down);
 }
 
 void ChooseEntry(SortedComboBox& combo, const std::string& name) {
     int index = -1;
     for (int i = 0; i < combo.Count(); ++i) {
-        if (combo.TextAt(i) == name)
-            index = i;
+        if (combo.TextAt(i) == name) index = i;
     }
     ASSERT_GE(index, 0) << "no entry " << name;
     ChooseByKeys(combo, index);
@@ -204,7 +201,6 @@ void TypeText(QWidget& widget, const QString& text) {
 
 std::vector<std::string> Entries(const SortedComboBox& combo) {
     std::vector<std::string> names;
-    for (int i = 0; i < combo.Count(); ++i)
-        names.push_back(combo.TextAt(i));
+    for (int i = 0; i < combo.Count(); ++i) names.push_back(combo.TextAt(i));
     return names;
 }

@@ -30,9 +30,10 @@ int main(int argc, char* argv[]) {
         // A custom category with two units, so the Custom tab has something to show.
         QFile file(QString::fromStdString(profile));
         file.open(QIODevice::WriteOnly);
-        file.write("[Settings]\r\nCustom_1=Beer\r\n[Beer]\r\nCustomUnits=2\r\n"
-                   "CustomUnit_1=Pint\r\nCustomValue_1=1\r\n"
-                   "CustomUnit_2=Crate\r\nCustomValue_2=24.00000000000000\r\n");
+        file.write(
+            "[Settings]\r\nCustom_1=Beer\r\n[Beer]\r\nCustomUnits=2\r\n"
+            "CustomUnit_1=Pint\r\nCustomValue_1=1\r\n"
+            "CustomUnit_2=Crate\r\nCustomValue_2=24.00000000000000\r\n");
     }
     CMezuraApp app(profile);
     CMezuraDlg window;
@@ -45,7 +46,8 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(800, &sheet, [&] {
         if (tab == 3) {
             sheet.m_customPage.m_existingRadio.click();
-            sheet.m_customPage.m_categoryCombo.Select(sheet.m_customPage.m_categoryCombo.FindExact("Beer"));
+            sheet.m_customPage.m_categoryCombo.Select(
+                sheet.m_customPage.m_categoryCombo.FindExact("Beer"));
             sheet.m_customPage.OnCategorySelected();
         }
         QTimer::singleShot(400, &sheet, [&] {

@@ -155,8 +155,9 @@ TEST_F(CustomCategoriesTest, BuiltInCategoryCannotBeRemoved) {
 }
 
 TEST_F(CustomCategoriesTest, RemovingACustomCategoryWithOkAndWithCancel) {
-    WriteProfile("[Settings]\r\nCustom_1=Alpha\r\nCustom_2=Beta\r\n"
-                 "[Alpha]\r\nCustomUnits=1\r\nCustomUnit_1=Foo\r\nCustomValue_1=1\r\n");
+    WriteProfile(
+        "[Settings]\r\nCustom_1=Alpha\r\nCustom_2=Beta\r\n"
+        "[Alpha]\r\nCustomUnits=1\r\nCustomUnit_1=Foo\r\nCustomValue_1=1\r\n");
     StartWindow();
     ChooseMainCategory("Alpha");
     RunPreferences([&](CPropSheet& sheet) {
@@ -191,9 +192,10 @@ TEST_F(CustomCategoriesTest, RemovingACustomCategoryWithOkAndWithCancel) {
 }
 
 TEST_F(CustomCategoriesTest, RemovedRowIsReusedWithoutItsUnits) {
-    WriteProfile("[Settings]\r\nCustom_1=Alpha\r\n"
-                 "[Alpha]\r\nCustomUnits=2\r\nCustomUnit_1=Foo\r\nCustomValue_1=1\r\n"
-                 "CustomUnit_2=Bar\r\nCustomValue_2=2\r\n");
+    WriteProfile(
+        "[Settings]\r\nCustom_1=Alpha\r\n"
+        "[Alpha]\r\nCustomUnits=2\r\nCustomUnit_1=Foo\r\nCustomValue_1=1\r\n"
+        "CustomUnit_2=Bar\r\nCustomValue_2=2\r\n");
     StartWindow();
     ASSERT_EQ(UnitCount(26), 2);
     RunPreferences([&](CPropSheet& sheet) {
@@ -234,9 +236,9 @@ TEST_F(CustomCategoriesTest, ModesEnableTheirControls) {
         EXPECT_TRUE(page.m_addCategoryRadio.isChecked());
         EXPECT_EQ(page.m_nMode, 0);
         const QWidget* categoryRow[] = {&page.m_categoryEdit, &page.m_addCategoryButton};
-        const QWidget* existingRow[] = {&page.m_categoryCombo, &page.m_removeCategoryButton,
-                                        &page.m_unitNameEdit, &page.m_addUnitButton,
-                                        &page.m_unitCombo, &page.m_factorEdit,
+        const QWidget* existingRow[] = {&page.m_categoryCombo,   &page.m_removeCategoryButton,
+                                        &page.m_unitNameEdit,    &page.m_addUnitButton,
+                                        &page.m_unitCombo,       &page.m_factorEdit,
                                         &page.m_removeUnitButton};
         for (const QWidget* w : categoryRow)
             EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
@@ -273,21 +275,21 @@ TEST_F(CustomCategoriesTest, ControlsCarryTheirTemplateTextsAndTabOrder) {
 
         // Tab order in "Existing category" mode, where the most is enabled.
         Click(page.m_existingRadio);
-        const QWidget* order[] = {&page.m_existingRadio,  &page.m_categoryCombo,
+        const QWidget* order[] = {&page.m_existingRadio,        &page.m_categoryCombo,
                                   &page.m_removeCategoryButton, &page.m_unitNameEdit,
-                                  &page.m_factorEdit,     &page.m_unitCombo,
-                                  &page.m_addUnitButton,  &page.m_removeUnitButton};
+                                  &page.m_factorEdit,           &page.m_unitCombo,
+                                  &page.m_addUnitButton,        &page.m_removeUnitButton};
         page.m_existingRadio.setFocus();
         for (size_t i = 1; i < std::size(order); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             EXPECT_EQ(QApplication::focusWidget(), order[i]) << i;
         }
         const std::pair<const QWidget*, int> ids[] = {
-            {&page.m_addCategoryRadio, 1079}, {&page.m_existingRadio, 1080},
-            {&page.m_categoryCombo, 1078},    {&page.m_categoryEdit, 1084},
+            {&page.m_addCategoryRadio, 1079},  {&page.m_existingRadio, 1080},
+            {&page.m_categoryCombo, 1078},     {&page.m_categoryEdit, 1084},
             {&page.m_addCategoryButton, 1082}, {&page.m_removeCategoryButton, 1083},
-            {&page.m_unitNameEdit, 1087},     {&page.m_factorEdit, 1086},
-            {&page.m_unitCombo, 1085},        {&page.m_addUnitButton, 1054},
+            {&page.m_unitNameEdit, 1087},      {&page.m_factorEdit, 1086},
+            {&page.m_unitCombo, 1085},         {&page.m_addUnitButton, 1054},
             {&page.m_removeUnitButton, 1089}};
         for (const auto& [widget, id] : ids)
             EXPECT_EQ(widget->property("controlId").toInt(), id)

@@ -272,8 +272,9 @@ TEST_F(CustomUnitsTest, RemovingAAmongABAndC) {
 }
 
 TEST_F(CustomUnitsTest, RemovingTheOnlyUnitDisablesTheUnitChoice) {
-    WriteProfile("[Settings]\r\nCustom_1=Beer\r\n"
-                 "[Beer]\r\nCustomUnits=1\r\nCustomUnit_1=Pint\r\nCustomValue_1=1\r\n");
+    WriteProfile(
+        "[Settings]\r\nCustom_1=Beer\r\n"
+        "[Beer]\r\nCustomUnits=1\r\nCustomUnit_1=Pint\r\nCustomValue_1=1\r\n");
     StartWindow();
     RunPreferences([&](CPropSheet& sheet) {
         CCustom& page = OpenCustomTab(sheet);

@@ -190,8 +190,7 @@ TEST_F(PropSheetTest, ClearingEveryVisibleCategoryEmptiesTheList) {
         PressOk(sheet);
         EXPECT_FALSE(sheet.isVisible());
     });
-    for (int row = 0; row < BuiltinCategoryCount; ++row)
-        EXPECT_EQ(CategoryVisible[row], 0) << row;
+    for (int row = 0; row < BuiltinCategoryCount; ++row) EXPECT_EQ(CategoryVisible[row], 0) << row;
     EXPECT_EQ(MainCategories().Count(), 0);
     EXPECT_EQ(MainCategories().SelectedPosition(), -1);
 }

@@ -21,10 +21,14 @@ struct PreviewRow {
 };
 
 const PreviewRow PreviewTable[] = {
-    {1, "1.2e+002", "123.5"},          {2, "1.23e+002", "123.46"},
-    {3, "1.235e+002", "123.457"},      {4, "1.2346e+002", "123.4568"},
-    {5, "1.23457e+002", "123.45679"},  {6, "1.234568e+002", "123.456790"},
-    {7, "1.2345679e+002", "123.4567898"}, {8, "1.23456790e+002", "123.45678977"},
+    {1, "1.2e+002", "123.5"},
+    {2, "1.23e+002", "123.46"},
+    {3, "1.235e+002", "123.457"},
+    {4, "1.2346e+002", "123.4568"},
+    {5, "1.23457e+002", "123.45679"},
+    {6, "1.234568e+002", "123.456790"},
+    {7, "1.2345679e+002", "123.4567898"},
+    {8, "1.23456790e+002", "123.45678977"},
     {9, "1.234567898e+002", "123.456789769"},
 };
 
@@ -43,19 +47,15 @@ const Opening OpeningCases[] = {
     {"Fixed 9", "[Settings]\r\nFormat=2\r\nPrecision=9\r\n", 2, 8, true, "123.456789769"},
     {"Format out of range", "[Settings]\r\nFormat=3\r\nPrecision=4\r\n", -1, 3, true, ""},
     {"Precision 0", "[Settings]\r\nFormat=2\r\nPrecision=0\r\n", 2, -1, true, "123"},
-    {"Precision 12", "[Settings]\r\nFormat=2\r\nPrecision=12\r\n", 2, -1, true,
-     "123.456789768983"},
+    {"Precision 12", "[Settings]\r\nFormat=2\r\nPrecision=12\r\n", 2, -1, true, "123.456789768983"},
     {"Precision far below", "[Settings]\r\nFormat=1\r\nPrecision=-2147483648\r\n", 1, -1, true,
      "1.234568e+002"},
 };
 
 int CheckedFormat(const CResults& page) {
-    if (page.m_autoRadio.isChecked())
-        return 0;
-    if (page.m_scientificRadio.isChecked())
-        return 1;
-    if (page.m_fixedRadio.isChecked())
-        return 2;
+    if (page.m_autoRadio.isChecked()) return 0;
+    if (page.m_scientificRadio.isChecked()) return 1;
+    if (page.m_fixedRadio.isChecked()) return 2;
     return -1;
 }
 
@@ -217,10 +217,13 @@ TEST_F(ResultsPageTest, ControlsCarryTheirTemplateTexts) {
         ASSERT_EQ(page.m_precisionCombo.count(), 9);
         for (int row = 0; row < 9; ++row)
             EXPECT_EQ(page.m_precisionCombo.itemText(row), QString::number(row + 1));
-        const std::pair<const QWidget*, int> ids[] = {
-            {&page.m_autoRadio, 1036}, {&page.m_scientificRadio, 1037}, {&page.m_fixedRadio, 1038},
-            {&page.m_precisionCombo, 1049}, {&page.m_preview, 1050}};
+        const std::pair<const QWidget*, int> ids[] = {{&page.m_autoRadio, 1036},
+                                                      {&page.m_scientificRadio, 1037},
+                                                      {&page.m_fixedRadio, 1038},
+                                                      {&page.m_precisionCombo, 1049},
+                                                      {&page.m_preview, 1050}};
         for (const auto& [widget, id] : ids)
-            EXPECT_EQ(widget->property("controlId").toInt(), id) << widget->objectName().toStdString();
+            EXPECT_EQ(widget->property("controlId").toInt(), id)
+                << widget->objectName().toStdString();
     });
 }

@@ -39,8 +39,8 @@ std::vector<Row> Snapshot() {
 // Names the profile has to give back byte for byte: blanks at either end,
 // "=", ";", quotes, accented letters (typed as Unicode, kept as Windows-1252).
 const QString Categories[] = {
-    QStringLiteral(" leading blank"), QStringLiteral("trailing blank "),
-    QStringLiteral("key=value;x"), QStringLiteral("\"quoted\""),
+    QStringLiteral(" leading blank"),       QStringLiteral("trailing blank "),
+    QStringLiteral("key=value;x"),          QStringLiteral("\"quoted\""),
     QStringLiteral("caf\u00E9 CR\u00C8ME"),
 };
 const std::string StoredCategories[] = {" leading blank", "Trailing blank ", "Key=value;x",
@@ -72,8 +72,7 @@ TEST_F(RoundTripTest, CustomCategoriesAndUnitsComeBackUnchanged) {
     StartWindow();
     RunPreferences([&](CPropSheet& sheet) {
         CCustom& page = OpenCustomTab(sheet);
-        for (const QString& name : Categories)
-            AddCategory(page, name);
+        for (const QString& name : Categories) AddCategory(page, name);
         for (const std::string& category : StoredCategories) {
             ChooseCategory(page, category);
             for (const UnitStep& unit : Units) {
@@ -86,10 +85,11 @@ TEST_F(RoundTripTest, CustomCategoriesAndUnitsComeBackUnchanged) {
         PressOk(sheet);
     });
     ASSERT_TRUE(desktop_.messages.empty()) << desktop_.messages[0].text.toStdString();
-    for (int k = 0; k < 5; ++k)
-        EXPECT_EQ(UnitNames[26 + k][0], StoredCategories[k]);
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(UnitNames[26 + k][0], StoredCategories[k]);
     EXPECT_EQ(UnitNames[26][1], " sp an ");
-    EXPECT_EQ(UnitNames[26][5], "\xDC" "ber");
+    EXPECT_EQ(UnitNames[26][5],
+              "\xDC"
+              "ber");
     const std::vector<Row> before = Snapshot();
 
     // What the window shows for 3 of the first unit in the last one.

@@ -60,15 +60,23 @@ TEST(FactorKeyFilter, LetsOnlyNumberCharactersThrough) {
         bool passes;
     };
     const KeyCase cases[] = {
-        {Qt::Key_9, "9", true},          {Qt::Key_Period, ".", true},
-        {Qt::Key_E, "E", true},          {Qt::Key_E, "e", true},
-        {Qt::Key_Plus, "+", true},       {Qt::Key_Minus, "-", true},
-        {Qt::Key_X, "x", false},         {Qt::Key_Comma, ",", false},
-        {Qt::Key_Space, " ", false},     {Qt::Key_V, QString(QChar(0x16)), false},
+        {Qt::Key_9, "9", true},
+        {Qt::Key_Period, ".", true},
+        {Qt::Key_E, "E", true},
+        {Qt::Key_E, "e", true},
+        {Qt::Key_Plus, "+", true},
+        {Qt::Key_Minus, "-", true},
+        {Qt::Key_X, "x", false},
+        {Qt::Key_Comma, ",", false},
+        {Qt::Key_Space, " ", false},
+        {Qt::Key_V, QString(QChar(0x16)), false},
         {Qt::Key_A, QString(QChar(0x01)), false},
-        {Qt::Key_Backspace, "\b", true}, {Qt::Key_Delete, QString(QChar(0x7F)), true},
-        {Qt::Key_Left, "", true},        {Qt::Key_Tab, "\t", true},
-        {Qt::Key_Return, "\r", true},    {Qt::Key_Escape, QString(QChar(0x1B)), true},
+        {Qt::Key_Backspace, "\b", true},
+        {Qt::Key_Delete, QString(QChar(0x7F)), true},
+        {Qt::Key_Left, "", true},
+        {Qt::Key_Tab, "\t", true},
+        {Qt::Key_Return, "\r", true},
+        {Qt::Key_Escape, QString(QChar(0x1B)), true},
         {Qt::Key_unknown, QStringLiteral("\u00E9"), false},
     };
     for (const KeyCase& c : cases)

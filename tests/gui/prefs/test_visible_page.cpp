@@ -85,8 +85,7 @@ TEST_F(VisiblePageTest, DisplayAllChecksEveryRowWithoutTheListsFocus) {
         EXPECT_NE(QApplication::focusWidget(), &page.m_categoryList);
         PressOk(sheet);
     });
-    for (int row = 0; row < BuiltinCategoryCount; ++row)
-        EXPECT_EQ(CategoryVisible[row], 1) << row;
+    for (int row = 0; row < BuiltinCategoryCount; ++row) EXPECT_EQ(CategoryVisible[row], 1) << row;
     EXPECT_TRUE(Lists(MainCategoryNames(), "Angle"));
     EXPECT_TRUE(Lists(MainCategoryNames(), "Volume (Dry)"));
 }
