@@ -31,6 +31,8 @@
 #include <QIcon>
 #include <QString>
 
+#include "preferences_listener.h"
+
 class QAction;
 class QCloseEvent;
 class QKeyEvent;
@@ -42,13 +44,7 @@ class DialogUnits;
 class SortedComboBox;
 class SortedListBox;
 
-// Change codes of the notice the Custom page sends while it edits the catalogue.
-inline constexpr int CatalogueCategoryAdded = 1;
-inline constexpr int CatalogueCategoryRemoved = -1;
-inline constexpr int CatalogueUnitAdded = 2;
-inline constexpr int CatalogueUnitRemoved = -2;
-
-class CMezuraDlg : public QDialog {
+class CMezuraDlg : public QDialog, public PreferencesListener {
     Q_OBJECT
 public:
     // Builds the controls and the menu; both fields hold "0". Nothing is read
@@ -81,11 +77,11 @@ public:
     //  -2  the category naming the slot is selected (if listed), refilled
     //      and converted
     // Any other code, or a slot outside 0..30, is ignored.
-    int OnCatalogueChanged(int slot, int code);
+    int OnCatalogueChanged(int slot, int code) override;
     // Options > Preferences: runs the sheet and applies an OK.
     void OnPreferences();
     // Keeps the window above others or not; position and size stay.
-    void SetTopmost(bool topmost);
+    void SetTopmost(bool topmost) override;
 
     SortedComboBox& CategoryCombo();
 

@@ -5,8 +5,6 @@
 #include "catalogue.h"
 #include "custom_page.h"
 #include "desktop.h"
-#include "mezura_app.h"
-#include "mezura_dlg.h"
 #include "profile_records.h"
 #include "storable_names.h"
 #include "text_1252.h"
@@ -40,16 +38,15 @@ void CCustom::OnAddCategory() {
 
     // A category the profile has no record for would be gone at the next
     // start, so it is refused like the sixth one.
-    ProfileStore& store = theApp()->Profile();
     const std::optional<int> row = FirstFreeCustomRow();
-    if (!row || !HasFreeCategoryRecord(store)) {
+    if (!row || !HasFreeCategoryRecord(profile_)) {
         Inform(QStringLiteral("You have reached the maximum allowed custom categories"),
                QStringLiteral("Operation failed"));
         return;
     }
 
     UnitNames[*row][0] = name;
-    AddCategoryRecord(store, name);
+    AddCategoryRecord(profile_, name);
     Notify(*row, CatalogueCategoryAdded);
     m_categoryCombo.AddSorted(name);
     CurrentDesktop().PlayExclamation();
@@ -81,7 +78,7 @@ void CCustom::OnRemoveCategory() {
             // starts empty. The units stay stored under the old name.
             Notify(*found, CatalogueCategoryRemoved);
             ClearCustomRow(*found);
-            RemoveCategoryRecord(theApp()->Profile(), name);
+            RemoveCategoryRecord(profile_, name);
             m_categoryCombo.DeleteAt(m_categoryCombo.SelectedPosition());
             m_categoryCombo.Select(0);
         }

@@ -4,8 +4,6 @@
 
 #include "catalogue.h"
 #include "desktop.h"
-#include "mezura_app.h"
-#include "mezura_dlg.h"
 #include "svg_icon.h"
 #include "text_edge.h"
 
@@ -16,7 +14,7 @@ constexpr int ExistingCategoryId = 1080;
 
 }  // namespace
 
-CCustom::CCustom()
+CCustom::CCustom(ProfileStore& profile, PreferencesListener& listener)
     : CPropertyPage(161, QStringLiteral("Custom"), 249, 162),
       m_categoryFrame(QStringLiteral("Add new category    ")),
       m_addCategoryRadio(QStringLiteral("Add category")),
@@ -29,7 +27,9 @@ CCustom::CCustom()
       m_existingUnitHeading(QStringLiteral("UNIT")),
       m_oneLabel(QStringLiteral("1")),
       m_addUnitButton(QStringLiteral("Add")),
-      m_removeUnitButton(QStringLiteral("Remove")) {
+      m_removeUnitButton(QStringLiteral("Remove")),
+      profile_(profile),
+      listener_(listener) {
     // Template order, which is also the tab order.
     Place(m_addCategoryRadio, AddCategoryId, "m_addCategoryRadio", 12, 18, 58, 10);
     Place(m_existingRadio, ExistingCategoryId, "m_existingRadio", 11, 69, 69, 10);
@@ -145,7 +145,7 @@ void CCustom::EnableUnitChoice(bool enable) {
 
 void CCustom::Notify(int row, int code) {
     // Synchronous: the main window has updated its lists when this returns.
-    if (CMezuraDlg* window = theApp()->MainWindow()) window->OnCatalogueChanged(row, code);
+    listener_.OnCatalogueChanged(row, code);
 }
 
 void CCustom::Inform(const QString& text, const QString& caption) {

@@ -30,13 +30,15 @@
 
 #include "factor_key_filter.h"
 #include "group_frame.h"
+#include "preferences_listener.h"
+#include "profile_store.h"
 #include "property_page.h"
 #include "sorted_combo_box.h"
 
 class CCustom : public CPropertyPage {
     Q_OBJECT
 public:
-    CCustom();
+    CCustom(ProfileStore& profile, PreferencesListener& listener);
 
     QString m_strCategoryName;  // edit 1084
     int m_nMode = -1;           // 0 "Add category", 1 "Existing category"
@@ -87,4 +89,6 @@ private:
 
     QButtonGroup modeGroup_;
     FactorKeyFilter factorFilter_;
+    ProfileStore& profile_;
+    PreferencesListener& listener_;
 };

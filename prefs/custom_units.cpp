@@ -6,8 +6,6 @@
 #include "catalogue.h"
 #include "custom_page.h"
 #include "desktop.h"
-#include "mezura_app.h"
-#include "mezura_dlg.h"
 #include "number_text.h"
 #include "profile_records.h"
 #include "result_format.h"
@@ -34,13 +32,12 @@ void CCustom::OnAddUnit() {
     const int row = m_nCategory;
     const int count = UnitCount(row);
     const std::string section = UnitNames[row][0];
-    ProfileStore& store = theApp()->Profile();
 
     // Both limits are the profile's: ten records per category, and none
     // free in a section edited by hand. Either way the unit could not be
     // stored, so it is not added for the run only.
-    if (StoredCustomUnitCount(store, section) >= MaxCustomUnits ||
-        !HasFreeUnitRecord(store, section)) {
+    if (StoredCustomUnitCount(profile_, section) >= MaxCustomUnits ||
+        !HasFreeUnitRecord(profile_, section)) {
         Inform(QStringLiteral("You have reached maximum allowed custom unit for this category."));
         return;
     }
@@ -100,7 +97,7 @@ void CCustom::OnAddUnit() {
         m_unitNameEdit.clear();
         m_factorEdit.clear();
     }
-    AddUnitRecord(store, section, name, factorText);
+    AddUnitRecord(profile_, section, name, factorText);
     Notify(row, CatalogueUnitAdded);
 }
 
@@ -127,6 +124,6 @@ void CCustom::OnRemoveUnit() {
         EnableUnitChoice(false);
     else
         m_unitCombo.Select(0);
-    RemoveUnitRecord(theApp()->Profile(), UnitNames[row][0], name,
+    RemoveUnitRecord(profile_, UnitNames[row][0], name,
                      [this, row] { Notify(row, CatalogueUnitRemoved); });
 }

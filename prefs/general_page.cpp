@@ -1,29 +1,25 @@
 #include "general_page.h"
 
-#include "mezura_app.h"
-#include "mezura_dlg.h"
 #include "profile_keys.h"
 
-namespace {
-
-int ReadSwitch(std::string_view key) {
+int CGeneral::ReadSwitch(std::string_view key) {
     const std::string text =
-        theApp()->Profile().GetProfileString(profile::SettingsSection, key, profile::False);
+        profile_.GetProfileString(profile::SettingsSection, key, profile::False);
     return text == profile::True ? 1 : 0;
 }
 
-void WriteSwitch(std::string_view key, int on) {
-    theApp()->Profile().WriteProfileString(profile::SettingsSection, key,
-                                           on == 1 ? profile::True : profile::False);
+void CGeneral::WriteSwitch(std::string_view key, int on) {
+    profile_.WriteProfileString(profile::SettingsSection, key,
+                                on == 1 ? profile::True : profile::False);
 }
 
-}  // namespace
-
-CGeneral::CGeneral()
+CGeneral::CGeneral(ProfileStore& profile, PreferencesListener& listener)
     : CPropertyPage(162, QStringLiteral("General"), 249, 162),
       m_onTopCheck(QStringLiteral("Always on top")),
       m_optionsFrame(QStringLiteral("General Options  ")),
-      m_rememberCategoryCheck(QStringLiteral("Remember last used category on startup")) {
+      m_rememberCategoryCheck(QStringLiteral("Remember last used category on startup")),
+      profile_(profile),
+      listener_(listener) {
     Place(m_onTopCheck, 1088, "m_onTopCheck", 15, 22, 60, 10);
     Place(m_optionsFrame, -1, "m_optionsFrame", 7, 4, 235, 150);
     Place(m_rememberCategoryCheck, 1090, "m_rememberCategoryCheck", 15, 35, 143, 10);
@@ -53,9 +49,9 @@ void CGeneral::DoDataExchange(bool saveAndValidate) {
 
 void CGeneral::OnOnTop() {
     UpdateData(true);
-    // The main window is reached through the application, not the sheet:
-    // it is the window that has to stay on top after the sheet has gone.
-    if (CMezuraDlg* window = theApp()->MainWindow()) window->SetTopmost(m_bOnTop == 1);
+    // The window behind the sheet is the one that has to stay on top after
+    // the sheet has gone.
+    listener_.SetTopmost(m_bOnTop == 1);
     WriteSwitch(profile::OnTopKey, m_bOnTop);
 }
 

@@ -12,12 +12,14 @@
 #include <QCheckBox>
 
 #include "group_frame.h"
+#include "preferences_listener.h"
+#include "profile_store.h"
 #include "property_page.h"
 
 class CGeneral : public CPropertyPage {
     Q_OBJECT
 public:
-    CGeneral();
+    CGeneral(ProfileStore& profile, PreferencesListener& listener);
 
     int m_bOnTop = 0;
     int m_bRememberCategory = 0;
@@ -31,6 +33,11 @@ protected:
     void DoDataExchange(bool saveAndValidate) override;
 
 private:
+    int ReadSwitch(std::string_view key);
+    void WriteSwitch(std::string_view key, int on);
     void OnOnTop();
     void OnRememberCategory();
+
+    ProfileStore& profile_;
+    PreferencesListener& listener_;
 };

@@ -4,10 +4,14 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-CPropSheet::CPropSheet(const QString& caption, QWidget* parent, int startPage)
+CPropSheet::CPropSheet(const QString& caption, QWidget* parent, int startPage,
+                       ProfileStore& profile, PreferencesListener& listener)
     : QDialog(parent),
       buttons_(QDialogButtonBox::Ok | QDialogButtonBox::Cancel),
-      startPage_(startPage) {
+      startPage_(startPage),
+      m_resultsPage(profile),
+      m_customPage(profile, listener),
+      m_generalPage(profile, listener) {
     setWindowTitle(caption);
     setObjectName(QStringLiteral("CPropSheet"));
     setFont(CPropertyPage::PageFont());

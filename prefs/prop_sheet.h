@@ -17,6 +17,7 @@
 
 #include "custom_page.h"
 #include "general_page.h"
+#include "preferences_listener.h"
 #include "results_page.h"
 #include "visible_page.h"
 
@@ -24,7 +25,10 @@ class CPropSheet : public QDialog {
     Q_OBJECT
 public:
     // `startPage` is the tab shown first (0 is General).
-    CPropSheet(const QString& caption, QWidget* parent, int startPage);
+    // The pages read and write `profile`, and tell `listener` what they
+    // change while the sheet is open.
+    CPropSheet(const QString& caption, QWidget* parent, int startPage, ProfileStore& profile,
+               PreferencesListener& listener);
     ~CPropSheet() override;
 
     // Runs the sheet modally; QDialog::Accepted (1, IDOK) when closed with OK.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "mezura_app.h"
 #include "profile_keys.h"
 #include "result_format.h"
 
@@ -14,7 +13,7 @@ constexpr int FixedId = 1038;
 
 }  // namespace
 
-CResults::CResults()
+CResults::CResults(ProfileStore& profile)
     : CPropertyPage(155, QStringLiteral("Result Format"), 249, 162),
       m_formatFrame(QStringLiteral("Select the format of the results     ")),
       m_autoRadio(QStringLiteral("AutoFormat")),
@@ -22,7 +21,8 @@ CResults::CResults()
       m_fixedRadio(QStringLiteral("Fixed")),
       m_precisionLabel(QStringLiteral("Set decimal precision ")),
       m_previewFrame(QStringLiteral(" Preview ")),
-      m_preview(QStringLiteral("Static")) {
+      m_preview(QStringLiteral("Static")),
+      profile_(profile) {
     Place(m_formatFrame, -1, "m_formatFrame", 7, 7, 235, 148);
     Place(m_autoRadio, AutoFormatId, "m_autoRadio", 17, 28, 52, 10);
     Place(m_scientificRadio, ScientificId, "m_scientificRadio", 17, 42, 45, 10);
@@ -73,15 +73,14 @@ bool CResults::OnInitDialog() {
         m_precisionCombo.addItem(QString::number(precision));
     m_preview.setFont(*m_pPreviewFont);
 
-    ProfileStore& store = theApp()->Profile();
-    m_nFormat =
-        store.GetProfileInt(profile::SettingsSection, profile::FormatKey, profile::DefaultFormat);
+    m_nFormat = profile_.GetProfileInt(profile::SettingsSection, profile::FormatKey,
+                                       profile::DefaultFormat);
     // The page shows what is stored, whatever it is; the program takes
     // only a usable value, as at start-up: a Format of 7 taken over would
     // leave every later output stale, as no text can be made for it.
     if (m_nFormat >= FormatAuto && m_nFormat <= FormatFixed) ResultFormat = m_nFormat;
-    const int precision = store.GetProfileInt(profile::SettingsSection, profile::PrecisionKey,
-                                              profile::DefaultPrecision);
+    const int precision = profile_.GetProfileInt(profile::SettingsSection, profile::PrecisionKey,
+                                                 profile::DefaultPrecision);
     if (precision >= profile::MinPrecision && precision <= profile::MaxPrecision)
         ResultPrecision = precision;
     // A hand-edited Precision can be any integer. Past 340 decimals the
@@ -132,7 +131,7 @@ void CResults::OnSelchangePrecision() {
 
 void CResults::OnOK() {
     UpdateData(true);
-    ProfileStore& store = theApp()->Profile();
-    store.WriteProfileInt(profile::SettingsSection, profile::PrecisionKey, m_nPrecisionIndex + 1);
-    store.WriteProfileInt(profile::SettingsSection, profile::FormatKey, m_nFormat);
+    profile_.WriteProfileInt(profile::SettingsSection, profile::PrecisionKey,
+                             m_nPrecisionIndex + 1);
+    profile_.WriteProfileInt(profile::SettingsSection, profile::FormatKey, m_nFormat);
 }

@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "group_frame.h"
+#include "profile_store.h"
 #include "property_page.h"
 
 class CResults : public CPropertyPage {
@@ -29,7 +30,7 @@ public:
     static constexpr double PreviewSample = 123.4567897689834;
     static constexpr int MaxPreviewPrecision = 340;
 
-    CResults();
+    explicit CResults(ProfileStore& profile);
 
     // The preview for mode `format` (0..2, anything else gives "") and
     // precision `precision`.
@@ -65,4 +66,5 @@ private:
 
     QButtonGroup formatGroup_;
     QRect previewPlace_;  // the template's rectangle of 1050, in pixels
+    ProfileStore& profile_;
 };

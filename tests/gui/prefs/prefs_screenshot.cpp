@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
     window.OnInitDialog();
     window.show();
 
-    CPropSheet sheet(QStringLiteral("Preferences"), &window, tab);
+    CPropSheet sheet(QStringLiteral("Preferences"), &window, tab, app.Profile(), window);
     int status = 1;
     QTimer::singleShot(800, &sheet, [&] {
         if (tab == 3) {

@@ -2,6 +2,7 @@
 // takes over the Result Format page's choice, rebuilds the category list
 // when the visibility may have changed, and converts again.
 #include "catalogue_limits.h"
+#include "mezura_app.h"
 #include "mezura_dlg.h"
 #include "prop_sheet.h"
 #include "result_format.h"
@@ -9,7 +10,7 @@
 #include "visibility_edited.h"
 
 void CMezuraDlg::OnPreferences() {
-    CPropSheet sheet(QStringLiteral("Preferences"), this, 0);
+    CPropSheet sheet(QStringLiteral("Preferences"), this, 0, theApp()->Profile(), *this);
     if (sheet.DoModal() != QDialog::Accepted) return;
 
     // Both stay -1 when the Result Format tab was not shown: nothing changes.
