@@ -3,7 +3,6 @@
 #include <QDialog>
 
 #include "desktop.h"
-#include "first_paint_probe.h"
 #include "mezura_dlg.h"
 #include "profile_records.h"
 
@@ -26,11 +25,11 @@ CMezuraApp::~CMezuraApp() {
     if (theApplication == this) theApplication = nullptr;
 }
 
-int CMezuraApp::InitInstance() {
+int CMezuraApp::InitInstance(const std::function<void(QDialog&)>& beforeRun) {
     CMezuraDlg dialog;
     SetMainWindow(&dialog);
     dialog.OnInitDialog();
-    WatchFirstPaint(dialog);
+    if (beforeRun) beforeRun(dialog);
     dialog.exec();
     SetMainWindow(nullptr);
     return 0;

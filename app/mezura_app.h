@@ -8,12 +8,14 @@
 // memory, and later failures of the same run stay quiet.
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "profile_store.h"
 
 class CMezuraDlg;
+class QDialog;
 
 class CMezuraApp : public QObject {
     Q_OBJECT
@@ -23,7 +25,8 @@ public:
     ~CMezuraApp() override;
 
     // Builds the main window and runs it until it ends. Returns the exit code.
-    int InitInstance();
+    // `beforeRun` sees the initialised window before it runs.
+    int InitInstance(const std::function<void(QDialog&)>& beforeRun = {});
 
     // File > Exit: writes Format, Precision and the 26 Visibility keys (not
     // LastCategory), then ends the main window.

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Window figures, as medians over repeated runs under Xvfb:
-#   - start to first painted window: build/mezura with MEZURA_EXIT_AFTER_PAINT
-#     set prints the time from its launch (MEZURA_LAUNCH_US, taken by this
-#     script just before it starts the process) to its first paint, then
-#     ends without writing anything (target: under 150 ms);
+#   - start to first painted window: bench_gui_first_paint, the window
+#     program with a probe, prints the time from its launch (MEZURA_LAUNCH_US,
+#     taken by this script just before it starts the process) to its first
+#     paint, then ends without writing anything (target: under 150 ms);
 #   - peak memory: the maximum resident set size of those runs, by
 #     /usr/bin/time -v;
 #   - keystroke to new output text: bench_gui_keystroke types into the real
@@ -18,7 +18,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build}
 runs=${2:-21}
-mezura=$build/mezura
+mezura=$build/bench/gui/bench_gui_first_paint
 keystroke=$build/bench/gui/bench_gui_keystroke
 for program in "$mezura" "$keystroke"; do
   [ -x "$program" ] || { echo "run_gui_bench: $program is missing; build it first" >&2; exit 1; }
@@ -37,12 +37,12 @@ set -euo pipefail
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -p -m 700 "\$XDG_RUNTIME_DIR"
 # Warm-up: the first run fills the font and file caches.
-MEZURA_EXIT_AFTER_PAINT=1 "$mezura" >/dev/null
+"$mezura" >/dev/null
 for ((i = 0; i < $runs; i++)); do
-  MEZURA_LAUNCH_US=\${EPOCHREALTIME/./} MEZURA_EXIT_AFTER_PAINT=1 "$mezura" | sed -n 's/^first paint after \([0-9.]*\) ms$/\1/p' >>"$work/start.txt"
+  MEZURA_LAUNCH_US=\${EPOCHREALTIME/./} "$mezura" | sed -n 's/^first paint after \([0-9.]*\) ms$/\1/p' >>"$work/start.txt"
 done
 for ((i = 0; i < $runs; i++)); do
-  MEZURA_EXIT_AFTER_PAINT=1 /usr/bin/time -v "$mezura" 2>&1 >/dev/null | sed -n 's/^\tMaximum resident set size (kbytes): //p' >>"$work/rss.txt"
+  /usr/bin/time -v "$mezura" 2>&1 >/dev/null | sed -n 's/^\tMaximum resident set size (kbytes): //p' >>"$work/rss.txt"
 done
 "$keystroke" --keys 4000 >"$work/keys.txt"
 INSIDE

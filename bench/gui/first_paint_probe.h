@@ -1,6 +1,7 @@
 #pragma once
-// Start-up timing for the benchmarks. With MEZURA_EXIT_AFTER_PAINT set, the
-// program prints, once the main window has been painted for the first time,
+// Start-up timing for the benchmarks: the probe program (first_paint_main.cpp)
+// is the window program with this watcher added. It prints, once the main
+// window has been painted for the first time,
 //
 //   first paint after 87.4 ms
 //
@@ -11,5 +12,4 @@
 // which it keeps only to 10 ms.
 class QDialog;
 
-// Does nothing unless MEZURA_EXIT_AFTER_PAINT is set.
 void WatchFirstPaint(QDialog& window);

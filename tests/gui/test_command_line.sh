@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# mezura's command line where no display can be opened: --help and --version
+# answer, the window refuses to start with one line and status 1, and the
+# profile named in --help follows the program file, not a link to it.
+# Usage: test_command_line.sh MEZURA
+set -uo pipefail
+mezura=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME=$work/config
+nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+out=$("${nodisplay[@]}" "$mezura" --version 2>&1) || fail "--version exits $?"
+[ "$out" = "mezura 4.0.0" ] || fail "--version printed: $out"
+
+out=$("${nodisplay[@]}" "$mezura" --help 2>&1) || fail "--help exits $?"
+grep -q -- "--version" <<<"$out" || fail "--help lists no --version: $out"
+grep -qx "Settings: $XDG_CONFIG_HOME/mezura.INI" <<<"$out" || fail "--help names no profile: $out"
+
+"${nodisplay[@]}" "$mezura" >"$work/out" 2>"$work/err"
+status=$?
+[ "$status" -eq 1 ] || fail "no display: status $status"
+[ "$(wc -l <"$work/err")" -eq 1 ] || fail "no display: stderr is not one line: $(cat "$work/err")"
+grep -q "cannot open a display" "$work/err" || fail "no display: $(cat "$work/err")"
+
+ln -s "$(realpath "$mezura")" "$work/mz"
+out=$("${nodisplay[@]}" "$work/mz" --help 2>&1)
+grep -qx "Settings: $XDG_CONFIG_HOME/mezura.INI" <<<"$out" || fail "through a link: $out"
+cp "$mezura" "$work/mz2"
+out=$("${nodisplay[@]}" "$work/mz2" --help 2>&1)
+grep -qx "Settings: $XDG_CONFIG_HOME/mz2.INI" <<<"$out" || fail "renamed copy: $out"
+
+[ "$failures" -eq 0 ]
