@@ -5,7 +5,9 @@
 // A profile write that fails (a read-only folder, a full disk) does not go
 // unnoticed: the first failure of the run shows one message "Mezura" naming
 // the file and the reason; the program carries on with its settings in
-// memory, and later failures of the same run stay quiet.
+// memory, and later failures of the same run stay quiet. A profile that
+// cannot be read at all (too large, a folder) is reported the same way, once,
+// as the window starts: every later write fails for the same reason.
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -39,13 +41,21 @@ public:
 
     // The text of the message for a failed write.
     static QString WriteErrorText(const ProfileError& error);
+    // The text of the message for a profile that cannot be read.
+    static QString ReadErrorText(const ProfileError& error);
+
+    // Called by the main window once it has read the profile: tells the
+    // user when the file could not be read, rather than starting quietly on
+    // defaults that look like an empty profile.
+    void ReportUnreadableProfile();
 
 private:
     void OnProfileWriteError(const ProfileError& error);
+    void ShowProfileMessageOnce(const QString& text);
 
     ProfileStore profile_;
     CMezuraDlg* mainWindow_ = nullptr;
-    bool writeErrorShown_ = false;
+    bool profileMessageShown_ = false;
 };
 
 // The one application object of the process (set by its constructor).
