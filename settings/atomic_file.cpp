@@ -54,7 +54,10 @@ std::error_code FillTemporary(int fd, const std::string& path, std::string_view 
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0) {
         if (::geteuid() == 0) {
-            (void)::fchown(fd, old.st_uid, old.st_gid);  // best effort: root editing a user's file
+            // Best effort: root editing a user's file. A (void) cast does not
+            // quiet glibc's warn_unused_result under _FORTIFY_SOURCE.
+            if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            }
         }
         if (::fchmod(fd, old.st_mode & 07777) != 0) return LastError();
     } else if (::fchmod(fd, NewFileMode()) != 0) {

@@ -25,7 +25,8 @@ void MatchOwnerAndMode(int fd, const std::string& guardedPath) {
     struct stat lock {};
     if (::stat(guardedPath.c_str(), &guarded) != 0 || ::fstat(fd, &lock) != 0) return;
     if (::geteuid() == 0 && (lock.st_uid != guarded.st_uid || lock.st_gid != guarded.st_gid)) {
-        (void)::fchown(fd, guarded.st_uid, guarded.st_gid);
+        if (::fchown(fd, guarded.st_uid, guarded.st_gid) != 0) {
+        }  // not (void): glibc's warn_unused_result ignores the cast
     }
     const mode_t mode = guarded.st_mode & 0666;  // a lock is never run
     if ((lock.st_mode & 07777) != mode) (void)::fchmod(fd, mode);
