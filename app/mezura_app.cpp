@@ -41,9 +41,8 @@ void CMezuraApp::OnFileExit() {
 }
 
 QString CMezuraApp::WriteErrorText(const ProfileError& error) {
-    return QStringLiteral(
-               "Mezura could not save its settings to\n%1\n\n%2\n\n"
-               "The settings stay in effect until Mezura is closed.")
+    return tr("Mezura could not save its settings to\n%1\n\n%2\n\n"
+              "The settings stay in effect until Mezura is closed.")
         .arg(QString::fromStdString(error.path), QString::fromStdString(error.reason));
 }
 
@@ -52,6 +51,6 @@ void CMezuraApp::OnProfileWriteError(const ProfileError& error) {
     // per run tells the user without burying the window in boxes.
     if (writeErrorShown_) return;
     writeErrorShown_ = true;
-    CurrentDesktop().ShowMessage(mainWindow_, QStringLiteral("Mezura"), WriteErrorText(error),
+    CurrentDesktop().ShowMessage(mainWindow_, tr("Mezura"), WriteErrorText(error),
                                  Desktop::Icon::Information, Desktop::Buttons::Ok);
 }
