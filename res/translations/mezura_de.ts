@@ -305,11 +305,11 @@ Die Einstellungen gelten weiter, bis Mezura geschlossen wird.</translation>
     </message>
     <message>
         <source>Copy output	Alt+C</source>
-        <translation>Ergebnis kopieren&#x9;Alt+C</translation>
+        <translation>Ergebnis kopieren	Alt+C</translation>
     </message>
     <message>
         <source>Calculator	Alt+L</source>
-        <translation>Taschenrechner&#x9;Alt+L</translation>
+        <translation>Taschenrechner	Alt+L</translation>
     </message>
     <message>
         <source>Preferences              </source>
