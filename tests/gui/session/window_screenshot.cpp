@@ -18,6 +18,7 @@
 #include "mezura_dlg.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
+#include "translations.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ int main(int argc, char* argv[]) {
         QApplication::setPalette(DarkPalette());
     }
     const QString out = QString::fromLocal8Bit(argv[2]);
+    const Translations translations;  // LANGUAGE=de for the German window
 
     QTemporaryDir folder;
     CMezuraApp app(folder.filePath(QStringLiteral("mezura.INI")).toStdString());
