@@ -9,7 +9,9 @@
 
 #include "desktop.h"
 #include "dialog_units.h"
-#include "svg_icon.h"
+#include "readable_colour.h"
+#include "svg_label.h"
+#include "widen_to_text.h"
 
 namespace {
 
@@ -22,12 +24,13 @@ QLabel* Text(QDialog* box, const QString& text, const char* name, const DialogUn
     label->setTextFormat(Qt::PlainText);  // "&" and "<" show as they are
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(units.Rect(x, y, width, height));
+    WidenToText(*label);
     return label;
 }
 
 }  // namespace
 
-QString CAboutDlg::AuthorName() { return QStringLiteral("The Mezura developers"); }
+QString CAboutDlg::AuthorName() { return tr("The Mezura developers"); }
 
 QString CAboutDlg::EmailAddress() { return QStringLiteral("mezura@example.org"); }
 
@@ -39,34 +42,34 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("CAboutDlg"));
-    setWindowTitle(QStringLiteral("About Mezura"));
+    setWindowTitle(tr("About Mezura"));
     setFont(TemplateFont(QStringLiteral("MS Sans Serif"), 8));
     const DialogUnits units(font());
     setFixedSize(units.Size(243, 118));
 
-    auto* icon = new QLabel(this);
+    auto* icon = new SvgLabel(QStringLiteral(":/icons/mezura.svg"), SvgLabel::Ink::Drawing, this);
     icon->setObjectName(QStringLiteral("appIcon"));
     icon->setProperty("controlId", 149);
     icon->setGeometry(units.Rect(22, 33, 21, 20));
     const int side = std::min({32, icon->width(), icon->height()});
-    icon->setPixmap(SvgPixmap(QStringLiteral(":/icons/mezura.svg"), QSize(side, side)));
-    icon->setAlignment(Qt::AlignCenter);
+    icon->SetPictureSize(QSize(side, side));
+    icon->setAccessibleName(tr("Mezura icon"));
 
     // The template gives the author's name 46 units, room for about a dozen
     // letters; it gets the width of the lines under it so that ours fits.
     Text(this, AuthorName(), "author", units, 64, 17, 119, 8);
-    Text(this, QStringLiteral("Mezura Version 4.0"), "version", units, 64, 30, 119, 8);
-    Text(this, QStringLiteral("Free software under the MIT License."), "notice", units, 64, 45, 119,
-         8);
+    Text(this, tr("Mezura Version 4.0"), "version", units, 64, 30, 119, 8);
+    Text(this, tr("Free software under the MIT License."), "notice", units, 64, 45, 119, 8);
     m_emailLink = Text(this, EmailAddress(), "m_emailLink", units, 64, 60, 77, 8);
     m_emailLink->setProperty("controlId", EmailControlId);
     m_emailLink->setCursor(Qt::PointingHandCursor);
     m_emailLink->installEventFilter(this);
+    m_emailLink->setAccessibleDescription(tr("Click to write a mail to the authors"));
     OnCtlColor(m_emailLink);
     auto* remarks = Text(this, QString(), "remarks", units, 7, 80, 232, 31);
     remarks->setWordWrap(true);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setProperty("controlId", 1);
     ok->setGeometry(units.Rect(189, 7, 50, 14));
@@ -81,9 +84,17 @@ void CAboutDlg::OnEmailClick() {
 }
 
 void CAboutDlg::OnCtlColor(QLabel* control) {
+    // Blue as on a light dialog; on a dark one a lighter blue, so the
+    // address stays as legible as the text around it.
     QPalette palette = control->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    palette.setColor(QPalette::WindowText,
+                     ReadableColour(QColor(0, 0, 255), this->palette().color(QPalette::Window)));
     control->setPalette(palette);
+}
+
+void CAboutDlg::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && m_emailLink != nullptr) OnCtlColor(m_emailLink);
+    QDialog::changeEvent(event);
 }
 
 bool CAboutDlg::eventFilter(QObject* watched, QEvent* event) {

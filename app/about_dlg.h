@@ -1,6 +1,7 @@
 #pragma once
 // The About box: the program's icon, its name and version, who wrote it, a
-// notice, and an e-mail address drawn in blue. A click on the address asks
+// notice, and an e-mail address drawn in blue (a lighter blue on a dark
+// theme, so that it keeps a text's contrast). A click on the address asks
 // the desktop for a new mail:
 //
 //   mailto:mezura@example.org?SUBJECT=Mezura v4.0
@@ -25,10 +26,12 @@ public:
     void OnEmailClick();
 
 protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The address's text colour: blue (0, 0, 255) on the box's background.
+    // The address's text colour: blue (0, 0, 255) on the box's background,
+    // lightened where that background is too dark for it.
     void OnCtlColor(QLabel* control);
 
     QLabel* m_emailLink = nullptr;

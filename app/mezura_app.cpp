@@ -41,16 +41,14 @@ void CMezuraApp::OnFileExit() {
 }
 
 QString CMezuraApp::WriteErrorText(const ProfileError& error) {
-    return QStringLiteral(
-               "Mezura could not save its settings to\n%1\n\n%2\n\n"
-               "The settings stay in effect until Mezura is closed.")
+    return tr("Mezura could not save its settings to\n%1\n\n%2\n\n"
+              "The settings stay in effect until Mezura is closed.")
         .arg(QString::fromStdString(error.path), QString::fromStdString(error.reason));
 }
 
 QString CMezuraApp::ReadErrorText(const ProfileError& error) {
-    return QStringLiteral(
-               "Mezura could not read its settings from\n%1\n\n%2\n\n"
-               "Mezura starts with its default settings and leaves the file as it is.")
+    return tr("Mezura could not read its settings from\n%1\n\n%2\n\n"
+              "Mezura starts with its default settings and leaves the file as it is.")
         .arg(QString::fromStdString(error.path), QString::fromStdString(error.reason));
 }
 
@@ -69,6 +67,6 @@ void CMezuraApp::ShowProfileMessageOnce(const QString& text) {
     // per run tells the user without burying the window in boxes.
     if (profileMessageShown_) return;
     profileMessageShown_ = true;
-    CurrentDesktop().ShowMessage(mainWindow_, QStringLiteral("Mezura"), text,
-                                 Desktop::Icon::Information, Desktop::Buttons::Ok);
+    CurrentDesktop().ShowMessage(mainWindow_, tr("Mezura"), text, Desktop::Icon::Information,
+                                 Desktop::Buttons::Ok);
 }

@@ -37,7 +37,7 @@ CMezuraDlg::CMezuraDlg(QWidget* parent)
                           Qt::WindowCloseButtonHint),
       m_hIcon(SvgIcon(QStringLiteral(":/icons/mezura.svg"))) {
     setObjectName(QStringLiteral("CMezuraDlg"));
-    setWindowTitle(QStringLiteral("Mezura"));
+    setWindowTitle(tr("Mezura"));
     setFont(TemplateFont(QStringLiteral("Verdana"), 8));
     const DialogUnits units(font());
 

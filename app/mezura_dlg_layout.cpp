@@ -15,7 +15,8 @@
 #include "mezura_dlg.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
-#include "svg_icon.h"
+#include "svg_label.h"
+#include "widen_to_text.h"
 
 namespace {
 
@@ -40,7 +41,9 @@ QLabel* Text(QWidget* client, const QString& text, const char* name, int id,
     auto* label = new QLabel(text, client);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return Place(label, name, id, units, x, y, width, height);
+    Place(label, name, id, units, x, y, width, height);
+    WidenToText(*label);
+    return label;
 }
 
 QAction* Command(QMenu* menu, const QString& text, int id) {
@@ -53,9 +56,9 @@ QAction* Command(QMenu* menu, const QString& text, int id) {
 
 void CMezuraDlg::BuildControls(const DialogUnits& units, QWidget* client) {
     // The group boxes come first so that everything else is drawn over them.
-    auto* unitsGroup = new GroupFrame(QStringLiteral("Select Units "), client);
+    auto* unitsGroup = new GroupFrame(tr("Select Units "), client);
     Place(unitsGroup, "unitsGroup", 0, units, 10, 32, 230, 98);
-    auto* resultGroup = new GroupFrame(QStringLiteral("Result "), client);
+    auto* resultGroup = new GroupFrame(tr("Result "), client);
     Place(resultGroup, "resultGroup", 0, units, 11, 132, 229, 50);
 
     // The five controls that take the focus, created in tab order.
@@ -81,19 +84,21 @@ void CMezuraDlg::BuildControls(const DialogUnits& units, QWidget* client) {
         Place(new QLineEdit(m_strOutput, client), "m_outputEdit", 1016, units, 137, 147, 93, 14);
     m_outputEdit->setReadOnly(true);
 
-    Text(client, QStringLiteral("INPUT"), "inputCaption", 0, units, 57, 41, 23, 8);
-    Text(client, QStringLiteral("OUTPUT"), "outputCaption", 0, units, 170, 42, 31, 8);
+    Text(client, tr("INPUT"), "inputCaption", 0, units, 57, 41, 23, 8);
+    Text(client, tr("OUTPUT"), "outputCaption", 0, units, 170, 42, 31, 8);
     m_inputUnitLabel =
         Text(client, QStringLiteral("Static"), "m_inputUnitLabel", 1018, units, 20, 167, 90, 8);
     m_outputUnitLabel =
         Text(client, QStringLiteral("static"), "m_outputUnitLabel", 1017, units, 137, 167, 91, 8);
 
-    auto* equalsIcon = Place(new QLabel(client), "equalsIcon", 0, units, 115, 143, 20, 20);
+    auto* equalsIcon =
+        Place(new SvgLabel(QStringLiteral(":/icons/equals.svg"), SvgLabel::Ink::Palette, client),
+              "equalsIcon", 0, units, 115, 143, 20, 20);
     const int side = std::min({32, equalsIcon->width(), equalsIcon->height()});
-    equalsIcon->setPixmap(SvgPixmap(QStringLiteral(":/icons/equals.svg"), QSize(side, side)));
-    equalsIcon->setAlignment(Qt::AlignCenter);
+    equalsIcon->SetPictureSize(QSize(side, side));
 
-    Text(client, QStringLiteral("(Select quantity)"), "quantityCaption", 0, units, 131, 15, 66, 8);
+    QLabel* quantityCaption =
+        Text(client, tr("(Select quantity)"), "quantityCaption", 0, units, 131, 15, 66, 8);
 
     // Never shown, never enabled: as the default button it takes Enter,
     // which then does nothing.
@@ -103,6 +108,24 @@ void CMezuraDlg::BuildControls(const DialogUnits& units, QWidget* client) {
     m_hiddenDefault->setEnabled(false);
     m_hiddenDefault->setFocusPolicy(Qt::NoFocus);
     m_hiddenDefault->hide();
+
+    // What a screen reader says for each control: the captions on the
+    // window ("INPUT", "Result ") name groups, not the fields themselves.
+    // On Linux a drop-down list's accessible name is its current entry; a
+    // screen reader names it after the label it is the buddy of.
+    quantityCaption->setBuddy(m_categoryCombo);
+    quantityCaption->setAccessibleName(tr("Quantity"));
+    m_categoryCombo->setAccessibleName(tr("Quantity"));
+    m_categoryCombo->setAccessibleDescription(tr("The quantity whose units are listed"));
+    m_inputUnits->setAccessibleName(tr("Input unit"));
+    m_inputUnits->setAccessibleDescription(tr("The unit of the value you type"));
+    m_outputUnits->setAccessibleName(tr("Output unit"));
+    m_outputUnits->setAccessibleDescription(tr("The unit of the result"));
+    m_inputEdit->setAccessibleName(tr("Input value"));
+    m_inputEdit->setAccessibleDescription(tr("The number to convert"));
+    m_outputEdit->setAccessibleName(tr("Result"));
+    m_outputEdit->setAccessibleDescription(tr("The converted value, in the output unit"));
+    equalsIcon->setAccessibleName(tr("equals"));
 
     setTabOrder(m_categoryCombo, m_inputUnits);
     setTabOrder(m_inputUnits, m_outputUnits);
@@ -114,27 +137,26 @@ QMenuBar* CMezuraDlg::BuildMenu() {
     auto* menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menu135"));
 
-    QMenu* file = menuBar->addMenu(QStringLiteral("&File"));
-    m_exitAction = Command(file, QStringLiteral("&Exit"), CommandExit);
+    QMenu* file = menuBar->addMenu(tr("&File"));
+    m_exitAction = Command(file, tr("&Exit"), CommandExit);
     // File > Exit belongs to the application object, not to the window.
     connect(m_exitAction, &QAction::triggered, this, [] {
         if (theApp() != nullptr) theApp()->OnFileExit();
     });
 
-    QMenu* options = menuBar->addMenu(QStringLiteral("&Options"));
-    m_copyOutputAction = Command(options, QStringLiteral("Copy output\tAlt+C"), CommandCopyOutput);
+    QMenu* options = menuBar->addMenu(tr("&Options"));
+    m_copyOutputAction = Command(options, tr("Copy output\tAlt+C"), CommandCopyOutput);
     m_copyOutputAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_C));
     connect(m_copyOutputAction, &QAction::triggered, this, &CMezuraDlg::OnCopyOutput);
-    m_calculatorAction = Command(options, QStringLiteral("Calculator\tAlt+L"), CommandCalculator);
+    m_calculatorAction = Command(options, tr("Calculator\tAlt+L"), CommandCalculator);
     m_calculatorAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_L));
     connect(m_calculatorAction, &QAction::triggered, this, &CMezuraDlg::OnCalculator);
     options->addSeparator();
-    m_preferencesAction =
-        Command(options, QStringLiteral("Preferences") + QString(14, u' '), CommandPreferences);
+    m_preferencesAction = Command(options, tr("Preferences              "), CommandPreferences);
     connect(m_preferencesAction, &QAction::triggered, this, &CMezuraDlg::OnPreferences);
 
-    QMenu* help = menuBar->addMenu(QStringLiteral("&Help"));
-    m_aboutAction = Command(help, QStringLiteral("&About"), CommandAbout);
+    QMenu* help = menuBar->addMenu(tr("&Help"));
+    m_aboutAction = Command(help, tr("&About"), CommandAbout);
     connect(m_aboutAction, &QAction::triggered, this, &CMezuraDlg::OnAbout);
 
     // The two shortcuts act wherever the focus is in this window, menu

@@ -10,7 +10,7 @@
 #include "visibility_edited.h"
 
 void CMezuraDlg::OnPreferences() {
-    CPropSheet sheet(QStringLiteral("Preferences"), this, 0, theApp()->Profile(), *this);
+    CPropSheet sheet(tr("Preferences"), this, 0, theApp()->Profile(), *this);
     if (sheet.DoModal() != QDialog::Accepted) return;
 
     // Both stay -1 when the Result Format tab was not shown: nothing changes.

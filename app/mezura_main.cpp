@@ -11,6 +11,7 @@
 
 #include "mezura_app.h"
 #include "profile_store.h"
+#include "translations.h"
 
 namespace {
 
@@ -81,7 +82,8 @@ int MezuraMain(int argc, char* argv[], const std::function<void(QDialog&)>& befo
     qInstallMessageHandler(previous);
     QApplication::setApplicationName(QStringLiteral("Mezura"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Mezura"));
-    parser.process(application);  // an unknown option: a message and status 1
+    parser.process(application);      // an unknown option: a message and status 1
+    const Translations translations;  // the user's language, where we have it
 
     CMezuraApp app(profile);
     return app.InitInstance(beforeRun);

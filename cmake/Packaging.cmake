@@ -110,6 +110,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Depends is worked out by dpkg-shlibdeps from the libraries the programs
 # link, so it follows whatever the build really uses.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# On a Wayland session Qt needs its Wayland plug-in to open a native window;
+# without it the window falls back to XWayland, so it is recommended only.
+if(TARGET mezura)
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # `make package_source`: the tracked sources, without build trees.

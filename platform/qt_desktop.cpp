@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 
 #include "desktop.h"
 
@@ -18,6 +19,10 @@ public:
             text,
             buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
             parent);
+        // Our own words for the buttons, so they follow the program's language.
+        box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("Desktop", "OK"));
+        if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
+            cancel->setText(QCoreApplication::translate("Desktop", "Cancel"));
         return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
     }
 

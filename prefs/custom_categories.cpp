@@ -30,8 +30,8 @@ void CCustom::OnAddCategory() {
     const bool duplicate = typed && IsCategoryNameTaken(*typed);
     if (duplicate || !typed || *typed == FreeName || typed->size() < 2 ||
         !IsStorableCategoryName(*typed)) {
-        Inform(duplicate ? QStringLiteral("This category name already exists.")
-                         : QStringLiteral("Please Enter a valid name for the Category"));
+        Inform(duplicate ? tr("This category name already exists.")
+                         : tr("Please Enter a valid name for the Category"));
         return;
     }
     const std::string name = NormaliseName(*typed);
@@ -40,8 +40,8 @@ void CCustom::OnAddCategory() {
     // start, so it is refused like the sixth one.
     const std::optional<int> row = FirstFreeCustomRow();
     if (!row || !HasFreeCategoryRecord(profile_)) {
-        Inform(QStringLiteral("You have reached the maximum allowed custom categories"),
-               QStringLiteral("Operation failed"));
+        Inform(tr("You have reached the maximum allowed custom categories"),
+               tr("Operation failed"));
         return;
     }
 
@@ -60,13 +60,13 @@ void CCustom::OnRemoveCategory() {
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         if (UnitNames[row][0] == name) {
             Inform(QStringLiteral("\t") + shown +
-                   QStringLiteral("\n\nYou may only remove previously added categories."));
+                   tr("\n\nYou may only remove previously added categories."));
             return;
         }
     }
 
     if (Confirm(QStringLiteral("\t") + shown +
-                    QStringLiteral("\n\nAre you sure you want to remove the selected Category?"),
+                    tr("\n\nAre you sure you want to remove the selected Category?"),
                 false)) {
         std::optional<int> found;
         for (int row = 0; row < CategoryRowCount && !found; ++row) {

@@ -4,7 +4,6 @@
 
 #include "catalogue.h"
 #include "desktop.h"
-#include "svg_icon.h"
 #include "text_edge.h"
 
 namespace {
@@ -15,19 +14,20 @@ constexpr int ExistingCategoryId = 1080;
 }  // namespace
 
 CCustom::CCustom(ProfileStore& profile, PreferencesListener& listener)
-    : CPropertyPage(161, QStringLiteral("Custom"), 249, 162),
-      m_categoryFrame(QStringLiteral("Add new category    ")),
-      m_addCategoryRadio(QStringLiteral("Add category")),
-      m_addCategoryButton(QStringLiteral("Add")),
-      m_unitFrame(QStringLiteral("Add units in existing category    ")),
-      m_existingRadio(QStringLiteral("Existing category")),
-      m_removeCategoryButton(QStringLiteral("Remove")),
-      m_unitHeading(QStringLiteral("UNIT")),
-      m_factorHeading(QStringLiteral("FACTOR")),
-      m_existingUnitHeading(QStringLiteral("UNIT")),
+    : CPropertyPage(161, tr("Custom"), 249, 162),
+      m_categoryFrame(tr("Add new category    ")),
+      m_addCategoryRadio(tr("Add category")),
+      m_addCategoryButton(tr("Add")),
+      m_unitFrame(tr("Add units in existing category    ")),
+      m_existingRadio(tr("Existing category")),
+      m_removeCategoryButton(tr("Remove")),
+      m_unitHeading(tr("UNIT")),
+      m_factorHeading(tr("FACTOR")),
+      m_existingUnitHeading(tr("UNIT")),
       m_oneLabel(QStringLiteral("1")),
-      m_addUnitButton(QStringLiteral("Add")),
-      m_removeUnitButton(QStringLiteral("Remove")),
+      m_equalsIcon(QStringLiteral(":/icons/equals.svg"), SvgLabel::Ink::Palette),
+      m_addUnitButton(tr("Add")),
+      m_removeUnitButton(tr("Remove")),
       profile_(profile),
       listener_(listener) {
     // Template order, which is also the tab order.
@@ -52,8 +52,24 @@ CCustom::CCustom(ProfileStore& profile, PreferencesListener& listener)
     m_categoryFrame.lower();
     m_unitFrame.lower();
 
-    m_equalsIcon.setPixmap(SvgPixmap(QStringLiteral(":/icons/equals.svg"), m_equalsIcon.size()));
-    m_equalsIcon.setAlignment(Qt::AlignCenter);
+    m_equalsIcon.SetPictureSize(m_equalsIcon.size());
+    m_equalsIcon.setAccessibleName(tr("equals"));
+    // The buttons' texts say "Add" and "Remove" twice; a screen reader
+    // hears which.
+    m_categoryEdit.setAccessibleName(tr("New category name"));
+    m_addCategoryButton.setAccessibleName(tr("Add category"));
+    m_categoryCombo.setAccessibleName(tr("Existing category"));
+    m_removeCategoryButton.setAccessibleName(tr("Remove category"));
+    m_unitNameEdit.setAccessibleName(tr("New unit name"));
+    m_unitNameEdit.setAccessibleDescription(
+        tr("One new unit equals the factor times the existing unit"));
+    m_factorEdit.setAccessibleName(tr("Factor"));
+    m_factorEdit.setAccessibleDescription(tr("How many existing units make one new unit"));
+    m_unitCombo.setAccessibleName(tr("Existing unit"));
+    m_existingUnitHeading.setBuddy(&m_unitCombo);
+    m_existingUnitHeading.setAccessibleName(tr("Existing unit"));
+    m_addUnitButton.setAccessibleName(tr("Add unit"));
+    m_removeUnitButton.setAccessibleName(tr("Remove unit"));
     for (QLineEdit* edit : {&m_categoryEdit, &m_unitNameEdit, &m_factorEdit}) edit->setFrame(true);
     // The sheet's OK stays the default button whichever page button was used last.
     for (QPushButton* button :
@@ -149,12 +165,12 @@ void CCustom::Notify(int row, int code) {
 }
 
 void CCustom::Inform(const QString& text, const QString& caption) {
-    CurrentDesktop().ShowMessage(this, caption, text, Desktop::Icon::Information,
-                                 Desktop::Buttons::Ok);
+    CurrentDesktop().ShowMessage(this, caption.isEmpty() ? tr("Mezura") : caption, text,
+                                 Desktop::Icon::Information, Desktop::Buttons::Ok);
 }
 
 bool CCustom::Confirm(const QString& text, bool withIcon) {
-    return CurrentDesktop().ShowMessage(this, QStringLiteral("Mezura"), text,
+    return CurrentDesktop().ShowMessage(this, tr("Mezura"), text,
                                         withIcon ? Desktop::Icon::Information : Desktop::Icon::None,
                                         Desktop::Buttons::OkCancel) == Desktop::Answer::Ok;
 }

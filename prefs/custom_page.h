@@ -34,6 +34,7 @@
 #include "profile_store.h"
 #include "property_page.h"
 #include "sorted_combo_box.h"
+#include "svg_label.h"
 
 class CCustom : public CPropertyPage {
     Q_OBJECT
@@ -57,7 +58,7 @@ public:
     QLabel m_existingUnitHeading;        // "UNIT" over 1085
     QLabel m_oneLabel;                   // "1"
     QLineEdit m_unitNameEdit;            // 1087
-    QLabel m_equalsIcon;                 // icon 149
+    SvgLabel m_equalsIcon;               // icon 149
     QLineEdit m_factorEdit;              // 1086
     SortedComboBox m_unitCombo;          // 1085
     QPushButton m_addUnitButton;         // 1054
@@ -83,7 +84,7 @@ private:
     // The main window is told of every change at once.
     void Notify(int row, int code);
     // An information box captioned "Mezura" (or `caption`).
-    void Inform(const QString& text, const QString& caption = QStringLiteral("Mezura"));
+    void Inform(const QString& text, const QString& caption = {});
     // Yes when the user confirms with OK.
     bool Confirm(const QString& text, bool withIcon);
 

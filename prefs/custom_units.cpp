@@ -38,14 +38,14 @@ void CCustom::OnAddUnit() {
     // stored, so it is not added for the run only.
     if (StoredCustomUnitCount(profile_, section) >= MaxCustomUnits ||
         !HasFreeUnitRecord(profile_, section)) {
-        Inform(QStringLiteral("You have reached maximum allowed custom unit for this category."));
+        Inform(tr("You have reached maximum allowed custom unit for this category."));
         return;
     }
 
     const std::optional<std::string> typed = Cp1252FromQString(m_unitNameEdit.text());
     if (!typed || EqualsNoCase(*typed, FreeName) || typed->size() < 2 ||
         !IsStorableUnitName(*typed)) {
-        Inform(QStringLiteral("Please enter a valid name for the new unit."));
+        Inform(tr("Please enter a valid name for the new unit."));
         return;
     }
     const std::string name = NormaliseName(*typed);
@@ -71,11 +71,11 @@ void CCustom::OnAddUnit() {
     }
 
     if (IsUnitNameTaken(row, name)) {
-        Inform(QStringLiteral("The name you have chosen \nis already in use."));
+        Inform(tr("The name you have chosen \nis already in use."));
         return;
     }
     if (!factorValid) {
-        Inform(QStringLiteral("Enter a valid conversion factor for the unit"));
+        Inform(tr("Enter a valid conversion factor for the unit"));
         return;
     }
 
@@ -109,12 +109,12 @@ void CCustom::OnRemoveUnit() {
     for (int position = 1; position <= BuiltinUnitsOf(row); ++position) {
         if (UnitNames[row][position] == name) {
             Inform(QStringLiteral("\t") + shown +
-                   QStringLiteral("\n\nYou may only remove previously added units."));
+                   tr("\n\nYou may only remove previously added units."));
             return;
         }
     }
     if (!Confirm(QStringLiteral("\t") + shown + QStringLiteral("\n\n") +
-                     QStringLiteral("Are you sure you want to remove the selected unit?"),
+                     tr("Are you sure you want to remove the selected unit?"),
                  true))
         return;
 

@@ -1,6 +1,7 @@
 #include "general_page.h"
 
 #include "profile_keys.h"
+#include "stays_on_top.h"
 
 int CGeneral::ReadSwitch(std::string_view key) {
     const std::string text =
@@ -14,16 +15,24 @@ void CGeneral::WriteSwitch(std::string_view key, int on) {
 }
 
 CGeneral::CGeneral(ProfileStore& profile, PreferencesListener& listener)
-    : CPropertyPage(162, QStringLiteral("General"), 249, 162),
-      m_onTopCheck(QStringLiteral("Always on top")),
-      m_optionsFrame(QStringLiteral("General Options  ")),
-      m_rememberCategoryCheck(QStringLiteral("Remember last used category on startup")),
+    : CPropertyPage(162, tr("General"), 249, 162),
+      m_onTopCheck(tr("Always on top")),
+      m_optionsFrame(tr("General Options  ")),
+      m_rememberCategoryCheck(tr("Remember last used category on startup")),
       profile_(profile),
       listener_(listener) {
     Place(m_onTopCheck, 1088, "m_onTopCheck", 15, 22, 60, 10);
     Place(m_optionsFrame, -1, "m_optionsFrame", 7, 4, 235, 150);
     Place(m_rememberCategoryCheck, 1090, "m_rememberCategoryCheck", 15, 35, 143, 10);
     m_optionsFrame.lower();  // a frame, drawn behind the boxes it surrounds
+
+    if (!StaysOnTopSupported()) {
+        // Offered anyway, the box would be a switch that does nothing.
+        m_onTopCheck.setEnabled(false);
+        m_onTopCheck.setToolTip(
+            tr("Wayland does not let an application keep its window above other windows."));
+        m_onTopCheck.setAccessibleDescription(m_onTopCheck.toolTip());
+    }
 
     connect(&m_onTopCheck, &QCheckBox::clicked, this, &CGeneral::OnOnTop);
     connect(&m_rememberCategoryCheck, &QCheckBox::clicked, this, &CGeneral::OnRememberCategory);

@@ -7,6 +7,9 @@
 //   click "Remember last used category on startup"
 //                           -> Settings/RememberCategory = "TRUE" (read at the next start)
 //
+// Where the windowing system cannot keep a window on top (Wayland), "Always
+// on top" shows its stored state but is disabled, with a tooltip saying why.
+//
 // Both boxes open from the profile: only the exact text "TRUE" checks them
 // ("true", "1" or a missing key leave them clear).
 #include <QCheckBox>

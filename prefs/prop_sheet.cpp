@@ -26,6 +26,10 @@ CPropSheet::CPropSheet(const QString& caption, QWidget* parent, int startPage,
     buttons_.button(QDialogButtonBox::Ok)->setDefault(true);
     for (QAbstractButton* button : buttons_.buttons())
         button->setIcon(QIcon());  // plain text buttons, whatever the style offers
+    buttons_.button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons_.button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
+    tabs_.setAccessibleName(tr("Pages"));
+    tabs_.tabBar()->setAccessibleName(tr("Pages"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(&tabs_);

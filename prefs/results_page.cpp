@@ -14,13 +14,13 @@ constexpr int FixedId = 1038;
 }  // namespace
 
 CResults::CResults(ProfileStore& profile)
-    : CPropertyPage(155, QStringLiteral("Result Format"), 249, 162),
-      m_formatFrame(QStringLiteral("Select the format of the results     ")),
-      m_autoRadio(QStringLiteral("AutoFormat")),
-      m_scientificRadio(QStringLiteral("Scientific")),
-      m_fixedRadio(QStringLiteral("Fixed")),
-      m_precisionLabel(QStringLiteral("Set decimal precision ")),
-      m_previewFrame(QStringLiteral(" Preview ")),
+    : CPropertyPage(155, tr("Result Format"), 249, 162),
+      m_formatFrame(tr("Select the format of the results     ")),
+      m_autoRadio(tr("AutoFormat")),
+      m_scientificRadio(tr("Scientific")),
+      m_fixedRadio(tr("Fixed")),
+      m_precisionLabel(tr("Set decimal precision ")),
+      m_previewFrame(tr(" Preview ")),
       m_preview(QStringLiteral("Static")),
       profile_(profile) {
     Place(m_formatFrame, -1, "m_formatFrame", 7, 7, 235, 148);
@@ -34,6 +34,9 @@ CResults::CResults(ProfileStore& profile)
     m_formatFrame.lower();
     m_previewFrame.lower();
     previewPlace_ = m_preview.geometry();
+    m_precisionCombo.setAccessibleName(tr("Decimal precision"));
+    m_precisionLabel.setBuddy(&m_precisionCombo);
+    m_preview.setAccessibleName(tr("Preview"));
 
     formatGroup_.addButton(&m_autoRadio, AutoFormatId);
     formatGroup_.addButton(&m_scientificRadio, ScientificId);

@@ -8,11 +8,13 @@
 #include "visibility_edited.h"
 
 CVisible::CVisible()
-    : CPropertyPage(160, QStringLiteral("Visible Categories"), 249, 162),
-      m_displayAllCheck(QStringLiteral("Display all Categories")) {
+    : CPropertyPage(160, tr("Visible Categories"), 249, 162),
+      m_displayAllCheck(tr("Display all Categories")) {
     Place(m_categoryList, 1073, "m_categoryList", 7, 7, 235, 135);
     Place(m_displayAllCheck, 1074, "m_displayAllCheck", 7, 144, 83, 10);
     m_categoryList.setSelectionMode(QAbstractItemView::SingleSelection);
+    m_categoryList.setAccessibleName(tr("Visible categories"));
+    m_categoryList.setAccessibleDescription(tr("Checked categories are listed in the main window"));
     m_categoryList.installEventFilter(this);
     connect(&m_displayAllCheck, &QCheckBox::clicked, this, &CVisible::OnDisplayAll);
 }

@@ -195,7 +195,7 @@ TEST_F(MainWindowTest, ControlsSitAtTheirTemplatePlaces) {
         {"outputCaption", 0, "QLabel", "OUTPUT", 170, 42, 31, 8},
         {"m_inputUnitLabel", 1018, "QLabel", nullptr, 20, 167, 90, 8},
         {"m_outputUnitLabel", 1017, "QLabel", nullptr, 137, 167, 91, 8},
-        {"equalsIcon", 0, "QLabel", nullptr, 115, 143, 20, 20},
+        {"equalsIcon", 0, "SvgLabel", nullptr, 115, 143, 20, 20},
         {"quantityCaption", 0, "QLabel", "(Select quantity)", 131, 15, 66, 8},
         {"m_hiddenDefault", 1029, "QPushButton", "Button2", 230, 185, 6, 6},
         {"unitsGroup", 0, "GroupFrame", nullptr, 10, 32, 230, 98},

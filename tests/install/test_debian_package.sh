@@ -33,6 +33,10 @@ for library in "${libraries[@]}"; do
     expect_match "Depends names $library" "(^|, )${library//+/\\+}( \\(>= [^)]+\\))?(,|$)" "$depends"
 done
 expect_match "Depends carries versions from the shared libraries" 'libc6 \(>= [0-9]' "$depends"
+# Qt's Wayland plug-in opens the window natively on a Wayland session.
+if ((with_window)); then
+    expect_match "Recommends names qt6-wayland" '(^|, )qt6-wayland(,|$)' "$(field Recommends)"
+fi
 
 # Files (not folders) with their modes and owners.
 listing=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $1, $2, substr($6, 3) }')

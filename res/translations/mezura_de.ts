@@ -1,0 +1,415 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>The Mezura developers</source>
+        <translation>Die Mezura-Entwickler</translation>
+    </message>
+    <message>
+        <source>About Mezura</source>
+        <translation>Über Mezura</translation>
+    </message>
+    <message>
+        <source>Mezura icon</source>
+        <translation>Mezura-Symbol</translation>
+    </message>
+    <message>
+        <source>Mezura Version 4.0</source>
+        <translation>Mezura Version 4.0</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT License.</source>
+        <translation>Freie Software unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
+        <source>Click to write a mail to the authors</source>
+        <translation>Klicken, um den Autoren eine E-Mail zu schreiben</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CCustom</name>
+    <message>
+        <source>This category name already exists.</source>
+        <translation>Dieser Kategoriename ist bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>Please Enter a valid name for the Category</source>
+        <translation>Bitte geben Sie einen gültigen Namen für die Kategorie ein</translation>
+    </message>
+    <message>
+        <source>You have reached the maximum allowed custom categories</source>
+        <translation>Sie haben die Höchstzahl eigener Kategorien erreicht</translation>
+    </message>
+    <message>
+        <source>Operation failed</source>
+        <translation>Vorgang fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>
+
+You may only remove previously added categories.</source>
+        <translation>
+
+Sie können nur selbst hinzugefügte Kategorien entfernen.</translation>
+    </message>
+    <message>
+        <source>
+
+Are you sure you want to remove the selected Category?</source>
+        <translation>
+
+Soll die gewählte Kategorie wirklich entfernt werden?</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>Add new category    </source>
+        <translation>Neue Kategorie hinzufügen    </translation>
+    </message>
+    <message>
+        <source>Add category</source>
+        <translation>Kategorie hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add units in existing category    </source>
+        <translation>Einheiten in bestehender Kategorie hinzufügen    </translation>
+    </message>
+    <message>
+        <source>Existing category</source>
+        <translation>Bestehende Kategorie</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>UNIT</source>
+        <translation>EINHEIT</translation>
+    </message>
+    <message>
+        <source>FACTOR</source>
+        <translation>FAKTOR</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>New category name</source>
+        <translation>Name der neuen Kategorie</translation>
+    </message>
+    <message>
+        <source>Remove category</source>
+        <translation>Kategorie entfernen</translation>
+    </message>
+    <message>
+        <source>New unit name</source>
+        <translation>Name der neuen Einheit</translation>
+    </message>
+    <message>
+        <source>One new unit equals the factor times the existing unit</source>
+        <translation>Eine neue Einheit ist gleich dem Faktor mal der bestehenden Einheit</translation>
+    </message>
+    <message>
+        <source>Factor</source>
+        <translation>Faktor</translation>
+    </message>
+    <message>
+        <source>How many existing units make one new unit</source>
+        <translation>Wie viele bestehende Einheiten eine neue Einheit ergeben</translation>
+    </message>
+    <message>
+        <source>Existing unit</source>
+        <translation>Bestehende Einheit</translation>
+    </message>
+    <message>
+        <source>Add unit</source>
+        <translation>Einheit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove unit</source>
+        <translation>Einheit entfernen</translation>
+    </message>
+    <message>
+        <source>Mezura</source>
+        <translation>Mezura</translation>
+    </message>
+    <message>
+        <source>You have reached maximum allowed custom unit for this category.</source>
+        <translation>Sie haben die Höchstzahl eigener Einheiten für diese Kategorie erreicht.</translation>
+    </message>
+    <message>
+        <source>Please enter a valid name for the new unit.</source>
+        <translation>Bitte geben Sie einen gültigen Namen für die neue Einheit ein.</translation>
+    </message>
+    <message>
+        <source>The name you have chosen 
+is already in use.</source>
+        <translation>Der gewählte Name 
+wird bereits verwendet.</translation>
+    </message>
+    <message>
+        <source>Enter a valid conversion factor for the unit</source>
+        <translation>Geben Sie einen gültigen Umrechnungsfaktor für die Einheit ein</translation>
+    </message>
+    <message>
+        <source>
+
+You may only remove previously added units.</source>
+        <translation>
+
+Sie können nur selbst hinzugefügte Einheiten entfernen.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove the selected unit?</source>
+        <translation>Soll die gewählte Einheit wirklich entfernt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>CGeneral</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Always on top</source>
+        <translation>Immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>General Options  </source>
+        <translation>Allgemeine Optionen  </translation>
+    </message>
+    <message>
+        <source>Remember last used category on startup</source>
+        <translation>Zuletzt verwendete Kategorie beim Start wieder öffnen</translation>
+    </message>
+    <message>
+        <source>Wayland does not let an application keep its window above other windows.</source>
+        <translation>Wayland erlaubt einer Anwendung nicht, ihr Fenster über anderen Fenstern zu halten.</translation>
+    </message>
+</context>
+<context>
+    <name>CMezuraApp</name>
+    <message>
+        <source>Mezura could not save its settings to
+%1
+
+%2
+
+The settings stay in effect until Mezura is closed.</source>
+        <translation>Mezura konnte seine Einstellungen nicht speichern in
+%1
+
+%2
+
+Die Einstellungen gelten weiter, bis Mezura geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Mezura</source>
+        <translation>Mezura</translation>
+    </message>
+</context>
+<context>
+    <name>CMezuraDlg</name>
+    <message>
+        <source>Mezura</source>
+        <translation>Mezura</translation>
+    </message>
+    <message>
+        <source>Select Units </source>
+        <translation>Einheiten wählen </translation>
+    </message>
+    <message>
+        <source>Result </source>
+        <translation>Ergebnis </translation>
+    </message>
+    <message>
+        <source>INPUT</source>
+        <translation>EINGABE</translation>
+    </message>
+    <message>
+        <source>OUTPUT</source>
+        <translation>AUSGABE</translation>
+    </message>
+    <message>
+        <source>(Select quantity)</source>
+        <translation>(Größe wählen)</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>The quantity whose units are listed</source>
+        <translation>Die Größe, deren Einheiten aufgelistet sind</translation>
+    </message>
+    <message>
+        <source>Input unit</source>
+        <translation>Eingabeeinheit</translation>
+    </message>
+    <message>
+        <source>The unit of the value you type</source>
+        <translation>Die Einheit des eingegebenen Werts</translation>
+    </message>
+    <message>
+        <source>Output unit</source>
+        <translation>Ausgabeeinheit</translation>
+    </message>
+    <message>
+        <source>The unit of the result</source>
+        <translation>Die Einheit des Ergebnisses</translation>
+    </message>
+    <message>
+        <source>Input value</source>
+        <translation>Eingabewert</translation>
+    </message>
+    <message>
+        <source>The number to convert</source>
+        <translation>Die umzurechnende Zahl</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>The converted value, in the output unit</source>
+        <translation>Der umgerechnete Wert in der Ausgabeeinheit</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Copy output	Alt+C</source>
+        <translation>Ergebnis kopieren	Alt+C</translation>
+    </message>
+    <message>
+        <source>Calculator	Alt+L</source>
+        <translation>Taschenrechner	Alt+L</translation>
+    </message>
+    <message>
+        <source>Preferences              </source>
+        <translation>Einstellungen              </translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>CPropSheet</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+</context>
+<context>
+    <name>CResults</name>
+    <message>
+        <source>Result Format</source>
+        <translation>Ergebnisformat</translation>
+    </message>
+    <message>
+        <source>Select the format of the results     </source>
+        <translation>Format der Ergebnisse wählen     </translation>
+    </message>
+    <message>
+        <source>AutoFormat</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Scientific</source>
+        <translation>Wissenschaftlich</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fest</translation>
+    </message>
+    <message>
+        <source>Set decimal precision </source>
+        <translation>Nachkommastellen </translation>
+    </message>
+    <message>
+        <source> Preview </source>
+        <translation> Vorschau </translation>
+    </message>
+    <message>
+        <source>Decimal precision</source>
+        <translation>Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+</context>
+<context>
+    <name>CVisible</name>
+    <message>
+        <source>Visible Categories</source>
+        <translation>Sichtbare Kategorien</translation>
+    </message>
+    <message>
+        <source>Display all Categories</source>
+        <translation>Alle Kategorien anzeigen</translation>
+    </message>
+    <message>
+        <source>Visible categories</source>
+        <translation>Sichtbare Kategorien</translation>
+    </message>
+    <message>
+        <source>Checked categories are listed in the main window</source>
+        <translation>Angekreuzte Kategorien erscheinen im Hauptfenster</translation>
+    </message>
+</context>
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,123 @@
+// mezura's own start-up, driven from inside on whatever platform it runs
+// (test_wayland.sh runs it under weston): once the window is on screen it
+// picks "Distance", "Kilometers" to "Miles" with keys and clicks, types 1,
+// reads the output, copies it with Alt+C, and checks that the General page
+// offers "Always on top" only where the platform can keep a window on top.
+// Exit status 0 when every check passed.
+//
+// The environment says how Alt+C comes and what it can reach:
+//   MEZURA_NO_SEAT=1              the compositor has no seat, so no keyboard
+//                                 and no clipboard: Options > Copy output is
+//                                 run from the menu and its selection checked
+//   MEZURA_REAL_KEYS_READY=FILE   the driver creates FILE, then waits for a
+//                                 real Alt+C pressed on the compositor's seat
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+#include "general_page.h"
+#include "mezura_app.h"
+#include "mezura_dlg.h"
+#include "mezura_main.h"
+#include "sorted_combo_box.h"
+#include "sorted_list_box.h"
+#include "stays_on_top.h"
+
+namespace {
+
+int failures = 0;
+constexpr int CopyOutputCommand = 32775;
+
+void Check(bool ok, const QString& what) {
+    std::printf("%s: %s\n", ok ? "ok" : "FAILED", qPrintable(what));
+    if (!ok) ++failures;
+}
+
+template <typename Control>
+Control& Child(QDialog& window, const char* name) {
+    auto* control = window.findChild<Control*>(QLatin1String(name));
+    if (control == nullptr) qFatal("no control %s", name);
+    return *control;
+}
+
+void ClickUnit(SortedListBox& list, const std::string& name) {
+    const int position = list.FindExact(name);
+    list.scrollToItem(list.item(position));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list.visualItemRect(list.item(position)).center());
+}
+
+void Drive(QDialog& window) {
+    std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
+    Check(QTest::qWaitForWindowExposed(&window), QStringLiteral("the window is shown"));
+
+    auto& categories = Child<SortedComboBox>(window, "m_categoryCombo");
+    categories.setFocus();
+    const int distance = categories.FindExact("Distance");
+    while (categories.SelectedPosition() < distance) QTest::keyClick(&categories, Qt::Key_Down);
+    ClickUnit(Child<SortedListBox>(window, "m_inputUnits"), "Kilometers");
+    ClickUnit(Child<SortedListBox>(window, "m_outputUnits"), "Miles");
+
+    auto& input = Child<QLineEdit>(window, "m_inputEdit");
+    auto& output = Child<QLineEdit>(window, "m_outputEdit");
+    input.setFocus();
+    QTest::keyClick(&input, Qt::Key_Backspace);  // the "0" the window starts with
+    QTest::keyClick(&input, '1');
+    Check(output.text() == QLatin1String("0.62137119223733"),
+          QStringLiteral("1 Kilometers shows %1 Miles").arg(output.text()));
+
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    clipboard.clear();
+    const QString keysReady = qEnvironmentVariable("MEZURA_REAL_KEYS_READY");
+    if (keysReady.isEmpty()) {
+        // Without a seat no window is active, so no shortcut can fire: the
+        // menu command is what runs.
+        for (QAction* action : window.findChildren<QAction*>())
+            if (action->property("commandId").toInt() == CopyOutputCommand) action->trigger();
+    } else {
+        // Wayland takes a clipboard offer only with the serial of a real
+        // input event on a seat: the test presses Alt+C on the seat itself.
+        QFile(keysReady).open(QIODevice::WriteOnly);
+        if (!QTest::qWaitFor([&output] { return output.hasSelectedText(); }, 10000))
+            std::printf("no Alt+C arrived from the seat\n");
+    }
+    Check(output.selectedText() == output.text(),
+          QStringLiteral("Copy output selects the whole output"));
+    if (qEnvironmentVariableIsSet("MEZURA_NO_SEAT")) {
+        std::printf(
+            "note: this compositor has no seat, and Wayland keeps the clipboard for "
+            "clients with a seat\n");
+    } else {
+        const bool arrived = QTest::qWaitFor([&] { return !clipboard.text().isEmpty(); }, 5000);
+        Check(arrived && clipboard.text() == output.text(),
+              QStringLiteral("Alt+C copied \"%1\"").arg(clipboard.text()));
+    }
+
+    auto& dialog = static_cast<CMezuraDlg&>(window);
+    CGeneral general(theApp()->Profile(), dialog);
+    const bool offered = general.m_onTopCheck.isEnabled();
+    Check(offered == StaysOnTopSupported(),
+          QStringLiteral("\"Always on top\" is %1 (%2)")
+              .arg(offered ? QStringLiteral("offered") : QStringLiteral("disabled"),
+                   general.m_onTopCheck.toolTip()));
+    Check(offered || !general.m_onTopCheck.toolTip().isEmpty(),
+          QStringLiteral("a disabled \"Always on top\" says why"));
+
+    dialog.EndDialog();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const int status = MezuraMain(argc, argv, [](QDialog& window) {
+        QTimer::singleShot(0, &window, [&window] { Drive(window); });
+    });
+    if (status != 0) return status;
+    std::printf("%d check(s) failed\n", failures);
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,79 @@
+// The window speaks the user's language where a catalogue ships (German),
+// and English otherwise, byte for byte as written in the code. Category and
+// unit names are data and stay as stored.
+#include <QMenu>
+#include <QMenuBar>
+
+#include "custom_page.h"
+#include "main_window_fixture.h"
+#include "translations.h"
+
+// Failures show the texts, not their code units.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+QStringList MenuTitles(CMezuraDlg& window) {
+    QStringList titles;
+    for (QAction* popup : window.findChild<QMenuBar*>()->actions()) titles << popup->text();
+    return titles;
+}
+
+QString PreferencesItem(CMezuraDlg& window) {
+    return window.findChild<QMenuBar*>()->actions()[1]->menu()->actions()[3]->text();
+}
+
+class TranslationTest : public MainWindowTest {
+protected:
+    // The Custom page's answer to a one-letter category name.
+    QString RefusalOfShortName() {
+        CCustom page(app_->Profile(), Window());
+        page.m_categoryEdit.setText(QStringLiteral("x"));
+        page.OnAddCategory();
+        return desktop_.messages.empty() ? QString() : desktop_.messages.back().text;
+    }
+    QString WriteError() {
+        return CMezuraApp::WriteErrorText({"/ro/mezura.INI", "Permission denied"});
+    }
+};
+
+TEST_F(TranslationTest, EnglishTextsAreTheOriginals) {
+    for (const char* name : {"en_US", "fr_FR", "C"}) {
+        SCOPED_TRACE(name);
+        const Translations none{QLocale(QLatin1String(name))};
+        EXPECT_FALSE(none.Loaded());
+    }
+    Start();
+    EXPECT_EQ(MenuTitles(Window()),
+              (QStringList{QStringLiteral("&File"), QStringLiteral("&Options"),
+                           QStringLiteral("&Help")}));
+    EXPECT_EQ(PreferencesItem(Window()), QStringLiteral("Preferences              "));
+    EXPECT_EQ(RefusalOfShortName(), QStringLiteral("Please Enter a valid name for the Category"));
+    EXPECT_EQ(WriteError(),
+              QStringLiteral("Mezura could not save its settings to\n/ro/mezura.INI\n\n"
+                             "Permission denied\n\nThe settings stay in effect until Mezura "
+                             "is closed."));
+}
+
+TEST_F(TranslationTest, GermanLocaleGetsGermanTexts) {
+    const Translations german(QLocale(QStringLiteral("de_AT")));  // falls back to "de"
+    ASSERT_TRUE(german.Loaded());
+    Start();
+    EXPECT_EQ(MenuTitles(Window()),
+              (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Optionen"),
+                           QStringLiteral("&Hilfe")}));
+    // The blanks after the item text stay, as in English.
+    EXPECT_EQ(PreferencesItem(Window()), QStringLiteral("Einstellungen              "));
+    EXPECT_EQ(RefusalOfShortName(),
+              QStringLiteral("Bitte geben Sie einen gültigen Namen für die Kategorie ein"));
+    EXPECT_EQ(WriteError(),
+              QStringLiteral("Mezura konnte seine Einstellungen nicht speichern in\n"
+                             "/ro/mezura.INI\n\nPermission denied\n\nDie Einstellungen gelten "
+                             "weiter, bis Mezura geschlossen wird."));
+    // Names from the catalogue are data, not texts of the program.
+    EXPECT_EQ(Categories().SelectedText(), "Acceleration");
+}
+
+}  // namespace
