@@ -3,7 +3,10 @@
 // Six factors are the conventional sizes of their units rather than the
 // historical values, which were plainly wrong (a "Ton force (2000 lbf)" of
 // 0.089 dynes); custom units are stored in the reference unit, so no stored
-// profile depends on the old values.
+// profile depends on the old values. A corrected unit that is a multiple of
+// a neighbour is written as that neighbour's factor times the multiple, so
+// the two convert in the exact ratio (1 Reyn is 1 Pound force sec/inch²,
+// not 1.0000000004595).
 #include "builtin_units.h"
 
 constinit const std::array<BuiltinCategory, BuiltinCategoryCount> BuiltinCategories = {{
@@ -140,7 +143,7 @@ constinit const std::array<BuiltinCategory, BuiltinCategoryCount> BuiltinCategor
          {"Ounces/gallon", 0.007489151707},
          {"Pound/foot\xB3", 0.01601846337},
          {"Pound/gallon (UK)", 0.09977637},
-         {"Pound/gallon (US)", 453.59237 / 3785.411784},
+         {"Pound/gallon (US)", 16.0 * 0.007489151707},  // 16 x "Ounces/gallon"
          {"Pound/inch\xB3", 27.67990471},
          {"Pound/yard\xB3", 0.0005932764},
          {"Slug/foot\xB3", 0.5153788},
@@ -246,7 +249,7 @@ constinit const std::array<BuiltinCategory, BuiltinCategoryCount> BuiltinCategor
          {"Newtons", 100000.0},
          {"Ounce Force", 27801.3851},
          {"Pound Force", 444822.1615},
-         {"Ton force (2000 lbf)", 2000.0 * 444822.16152605},
+         {"Ton force (2000 lbf)", 2000.0 * 444822.1615},  // 2000 x "Pound Force"
      }},
     {"Illumination",
      {
@@ -391,9 +394,9 @@ constinit const std::array<BuiltinCategory, BuiltinCategoryCount> BuiltinCategor
          {"Pound force sec/inch\xB2", 6894757.29},
          {"Pound/foot hour", 0.413379},
          {"Pound/foot sec", 1488.1639},
-         {"Poundal hour/feet\xB2", 3600.0 * 1488.163943569},
+         {"Poundal hour/feet\xB2", 3600.0 * 1488.1639},  // 3600 x "Poundal sec/feet\xB2"
          {"Poundal sec/feet\xB2", 1488.1639},
-         {"Reyn", 6894757.293168},
+         {"Reyn", 6894757.29},  // the same as "Pound force sec/inch\xB2"
          {"Slug/foot sec", 47880.259},
      }},
     {"Viscosity (Kinematic)",

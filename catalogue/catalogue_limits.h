@@ -15,3 +15,5 @@ inline constexpr int BuiltinUnitTotal = 347;
 inline constexpr std::string_view FreeName = "Custom";
 // The one category converted by formula rather than by factors.
 inline constexpr std::string_view TemperatureName = "Temperature";
+// The built-in row of that name.
+inline constexpr int TemperatureRow = 18;

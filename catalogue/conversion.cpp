@@ -19,6 +19,14 @@ int PositionOrFirst(int position) {
     return position >= 1 && position <= MaxUnitsPerRow ? position : 1;
 }
 
+// The way rests on the category's name. Built-in names never change, so a
+// built-in row is the temperature row by its number, and only a custom row
+// (which a hand-edited profile may call "Temperature") has its name compared.
+bool ConvertsByFormula(int row) {
+    if (row < FirstCustomRow) return row == TemperatureRow;
+    return UnitNames[row][0] == TemperatureName;
+}
+
 }  // namespace
 
 double ToCelsius(int from, int to, double value) {
@@ -60,11 +68,11 @@ double FromCelsius(int from, int to, double celsius) {
 double ConvertValue(int row, int inputPosition, int outputPosition, double value) {
     if (row < 0 || row >= CategoryRowCount) row = 0;
     // A row without units converts with position 1 on both sides.
-    const bool hasUnits = UnitCount(row) > 0;
+    const bool hasUnits = UnitFactors[row][0] >= 1.0;  // UnitCount(row) > 0, without the call
     const int p = hasUnits ? PositionOrFirst(inputPosition) : 1;
     const int q = hasUnits ? PositionOrFirst(outputPosition) : 1;
 
-    if (UnitNames[row][0] == TemperatureName) {
+    if (ConvertsByFormula(row)) {
         const int from = p - 1;
         const int to = q - 1;
         // A sixth temperature unit can only come from a hand-edited profile;

@@ -1,6 +1,7 @@
 #include "decimal_digits.h"
 
 #include <charconv>
+#include <cstring>
 
 DecimalDigits ToDecimalDigits(double magnitude) {
     // "d.dddddddddddddddde+dd": std::to_chars rounds the exact binary value to
@@ -11,9 +12,8 @@ DecimalDigits ToDecimalDigits(double magnitude) {
     DecimalDigits number;
     number.count = DecimalDigits::MaxDigits;
     number.digits[0] = text[0];
-    for (int i = 1; i < DecimalDigits::MaxDigits; ++i) {
-        number.digits[static_cast<unsigned>(i)] = text[i + 1];  // past the point
-    }
+    std::memcpy(number.digits.data() + 1, text + 2,
+                DecimalDigits::MaxDigits - 1);  // past the point
     // The exponent follows the 'e' at index 18: a sign and two or three digits.
     int exponent = 0;
     for (const char* p = text + 20; p < written.ptr; ++p) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 
 #include "decimal_digits.h"
 
@@ -50,53 +51,67 @@ char* WritePlain(char* out, const DecimalDigits& number, int decimals) {
     return out;
 }
 
-// "%g" drops trailing zeros after the point, and the point when nothing
-// follows it; `begin`..`end` holds a point.
-char* DropTrailingZeros(const char* begin, char* end) {
-    while (end > begin && end[-1] == '0') {
-        --end;
-    }
-    if (end > begin && end[-1] == '.') {
-        --end;
-    }
-    return end;
-}
-
-std::string AutoText(DecimalDigits number, bool negative) {
+void AutoText(std::string& text, DecimalDigits& number, bool negative) {
     RoundToDigits(number, AutoSignificantDigits);
+    // "%g" drops trailing zeros, and the point when nothing follows it: only
+    // the digits up to the last one that is not 0 are written (at least one).
+    int significant = number.count;
+    while (significant > 1 && number.digits[static_cast<unsigned>(significant - 1)] == '0') {
+        --significant;
+    }
+    const char* const digits = number.digits.data();
+    const auto run = [](char* out, const char* from, int count) {
+        std::memcpy(out, from, static_cast<std::size_t>(count));
+        return out + count;
+    };
     // Sign, "0.0000" and 14 digits, or sign, 14 digits, point and exponent.
     char buffer[32];
     char* out = buffer;
     if (negative) {
         *out++ = '-';
     }
-    const char* const digitsBegin = out;
     const int exponent = number.exponent;  // after rounding: 9.99999999999995e13 is 1e+014
     if (exponent < -4 || exponent >= AutoSignificantDigits) {
-        *out++ = number.At(0);
-        *out++ = '.';
-        for (int index = 1; index < AutoSignificantDigits; ++index) {
-            *out++ = number.At(index);
+        *out++ = digits[0];
+        if (significant > 1) {
+            *out++ = '.';
+            out = run(out, digits + 1, significant - 1);
         }
-        out = DropTrailingZeros(digitsBegin, out);
         out = WriteExponent(out, exponent);
+    } else if (exponent < 0) {
+        // 0.000ddd: the zeros between the point and the first digit.
+        *out++ = '0';
+        *out++ = '.';
+        for (int zero = exponent + 1; zero < 0; ++zero) {
+            *out++ = '0';
+        }
+        out = run(out, digits, significant);
     } else {
-        const int decimals = AutoSignificantDigits - 1 - exponent;
-        out = WritePlain(out, number, decimals);
-        if (decimals > 0) {
-            out = DropTrailingZeros(digitsBegin, out);
+        // The integer part has exponent + 1 <= 14 places, all within the kept digits.
+        const int integerDigits = exponent + 1;
+        if (significant <= integerDigits) {
+            out = run(out, digits, significant);
+            for (int zero = significant; zero < integerDigits; ++zero) {
+                *out++ = '0';
+            }
+        } else {
+            out = run(out, digits, integerDigits);
+            *out++ = '.';
+            out = run(out, digits + integerDigits, significant - integerDigits);
         }
     }
-    return std::string(buffer, out);
+    // Within the capacity a reused text already has: no allocation.
+    text.clear();
+    text.append(buffer, static_cast<std::size_t>(out - buffer));
 }
 
-std::string ScientificText(DecimalDigits number, bool negative, int precision) {
+void ScientificText(std::string& text, DecimalDigits& number, bool negative, int precision) {
     // Beyond 17 digits nothing is dropped, so precision + 1 never overflows here.
     RoundToDigits(number,
                   precision < DecimalDigits::MaxDigits ? precision + 1 : DecimalDigits::MaxDigits);
     const std::size_t size = (negative ? 1u : 0u) + 1 +
                              (precision > 0 ? 1 + static_cast<std::size_t>(precision) : 0) + 5;
-    std::string text(size, '0');
+    text.resize(size);
     char* out = text.data();
     if (negative) {
         *out++ = '-';
@@ -109,10 +124,9 @@ std::string ScientificText(DecimalDigits number, bool negative, int precision) {
         }
     }
     WriteExponent(out, number.exponent);
-    return text;
 }
 
-std::string FixedText(DecimalDigits number, bool negative, int precision) {
+void FixedText(std::string& text, DecimalDigits& number, bool negative, int precision) {
     // Digits down to the place 10^-precision; worked out wide because the
     // precision may be anything an int holds.
     const long long keep = static_cast<long long>(number.exponent) + 1 + precision;
@@ -122,40 +136,57 @@ std::string FixedText(DecimalDigits number, bool negative, int precision) {
     // Rounding may have added an integer digit (9.96 -> 10.0), so measure after.
     const std::size_t size = (negative ? 1u : 0u) + IntegerWidth(number) +
                              (precision > 0 ? 1 + static_cast<std::size_t>(precision) : 0);
-    std::string text(size, '0');
+    text.resize(size);
     char* out = text.data();
     if (negative) {
         *out++ = '-';
     }
     WritePlain(out, number, precision);
-    return text;
 }
 
 }  // namespace
 
-std::optional<std::string> FormatResultAs(double value, int format, int precision) {
+bool FormatResultInto(std::string& text, double value, int format, int precision) {
     if (format < FormatAuto || format > FormatFixed) {
-        return std::nullopt;
+        return false;
     }
     if (std::isnan(value)) {
-        return std::string("Not a number");
+        text = "Not a number";
+        return true;
     }
     const bool negative = std::signbit(value);  // -0.0 keeps its sign, as printf's does
     if (std::isinf(value)) {
-        return std::string(negative ? "-Infinity" : "Infinity");
+        text = negative ? "-Infinity" : "Infinity";
+        return true;
     }
-    const DecimalDigits number = ToDecimalDigits(std::fabs(value));
+    DecimalDigits number = ToDecimalDigits(std::fabs(value));
     if (precision < 0) {
         precision = PrecisionWhenNegative;
     }
     switch (format) {
         case FormatScientific:
-            return ScientificText(number, negative, precision);
+            ScientificText(text, number, negative, precision);
+            break;
         case FormatFixed:
-            return FixedText(number, negative, precision);
+            FixedText(text, number, negative, precision);
+            break;
         default:
-            return AutoText(number, negative);
+            AutoText(text, number, negative);
+            break;
     }
+    return true;
+}
+
+bool FormatResultInto(std::string& text, double value) {
+    return FormatResultInto(text, value, ResultFormat, ResultPrecision);
+}
+
+std::optional<std::string> FormatResultAs(double value, int format, int precision) {
+    std::string text;
+    if (!FormatResultInto(text, value, format, precision)) {
+        return std::nullopt;
+    }
+    return text;
 }
 
 std::optional<std::string> FormatResult(double value) {

@@ -46,5 +46,12 @@ std::optional<std::string> FormatResult(double value);
 // counts as 6; precision 0 leaves the point out.
 std::optional<std::string> FormatResultAs(double value, int format, int precision);
 
+// The same texts written over `text`, whose capacity is reused: a caller
+// formatting many results into one string allocates only for the first
+// (AutoFormat texts reach 21 characters, past what a string holds inline).
+// False, and `text` unchanged, when the format is outside 0..2.
+bool FormatResultInto(std::string& text, double value);
+bool FormatResultInto(std::string& text, double value, int format, int precision);
+
 // "%1.*f" by the rules above: how custom unit factors are written ("%1.14f").
 std::string FormatFixedText(double value, int precision);

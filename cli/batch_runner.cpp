@@ -53,7 +53,9 @@ public:
 
         const double result =
             ConvertValue(found.row, found.from, found.to, ParseNumberPrefix(fields[0]));
-        out_.Write(FormatResult(result).value_or(""));
+        // ResultFormat is always 0..2 here, so the text is always written.
+        FormatResultInto(text_, result);
+        out_.Write(text_);
         out_.Put('\n');
     }
 
@@ -85,6 +87,7 @@ private:
     FdWriter& out_;
     FdWriter& err_;
     BatchSummary summary_;
+    std::string text_;  // one result's text, its storage reused line after line
 };
 
 }  // namespace

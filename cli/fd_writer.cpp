@@ -6,14 +6,15 @@
 #include <cerrno>
 #include <cstring>
 
-FdWriter::FdWriter(int fd, std::size_t capacity) : fd_(fd), buffer_(capacity > 0 ? capacity : 1) {}
+FdWriter::FdWriter(int fd, std::size_t capacity)
+    : fd_(fd), capacity_(capacity > 0 ? capacity : 1) {}
 
 FdWriter::~FdWriter() { Flush(); }
 
 bool FdWriter::Flush() {
     std::size_t done = 0;
     while (error_ == 0 && done < used_) {
-        const ssize_t n = ::write(fd_, buffer_.data() + done, used_ - done);
+        const ssize_t n = ::write(fd_, buffer_.get() + done, used_ - done);
         if (n < 0) {
             if (errno == EINTR) continue;
             error_ = errno;
@@ -25,11 +26,19 @@ bool FdWriter::Flush() {
     return error_ == 0;
 }
 
+void FdWriter::MakeRoom() {
+    if (!buffer_) {
+        buffer_ = std::make_unique_for_overwrite<char[]>(capacity_);
+    } else {
+        Flush();
+    }
+}
+
 void FdWriter::WriteSlow(std::string_view text) {
     while (!text.empty()) {
-        if (used_ == buffer_.size()) Flush();
-        const std::size_t n = std::min(text.size(), buffer_.size() - used_);
-        std::memcpy(buffer_.data() + used_, text.data(), n);
+        if (used_ == capacity_ || !buffer_) MakeRoom();
+        const std::size_t n = std::min(text.size(), capacity_ - used_);
+        std::memcpy(buffer_.get() + used_, text.data(), n);
         used_ += n;
         text.remove_prefix(n);
     }

@@ -8,10 +8,14 @@
 //
 // A failed write (a closed pipe, a full disk) is remembered with its errno;
 // later output is dropped and Flush() keeps returning false.
+//
+// The buffer is taken on the first output and left uninitialised: a single
+// conversion writes a few bytes, and zero-filling a megabyte it never uses
+// would cost it hundreds of page faults.
 #include <cstddef>
 #include <cstring>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 class FdWriter {
 public:
@@ -21,15 +25,15 @@ public:
     FdWriter& operator=(const FdWriter&) = delete;
 
     void Write(std::string_view text) {
-        if (text.size() <= buffer_.size() - used_) {
-            std::memcpy(buffer_.data() + used_, text.data(), text.size());
+        if (text.size() <= capacity_ - used_ && buffer_) {
+            std::memcpy(buffer_.get() + used_, text.data(), text.size());
             used_ += text.size();
         } else {
             WriteSlow(text);
         }
     }
     void Put(char c) {
-        if (used_ == buffer_.size()) Flush();
+        if (used_ == capacity_ || !buffer_) MakeRoom();
         buffer_[used_++] = c;
     }
 
@@ -40,9 +44,12 @@ public:
 
 private:
     void WriteSlow(std::string_view text);
+    // Takes the buffer on first use, or flushes a full one.
+    void MakeRoom();
 
     int fd_;
-    std::vector<char> buffer_;
+    std::size_t capacity_;
+    std::unique_ptr<char[]> buffer_;
     std::size_t used_ = 0;
     int error_ = 0;
 };

@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "catalogue.h"
 #include "conversion.h"
@@ -123,6 +124,74 @@ TEST_F(CatalogueTest, CorrectedFactorsHaveTheirConventionalSize) {
         const double result = ConvertValue(c.row, *from, *to, 1.0);
         EXPECT_NEAR(result, c.expected, 1e-7 * c.expected);
     }
+}
+
+// A whole number whose only prime factors are 2, 3 and 5: the multiples
+// units are defined by (12, 16, 60, 144, 2000, 3600, powers of ten).
+bool IsRoundMultiple(double n) {
+    if (n < 1 || n > 1e15 || n != std::floor(n)) return false;
+    auto rest = static_cast<long long>(n);
+    for (const long long prime : {2, 3, 5}) {
+        while (rest % prime == 0) rest /= prime;
+    }
+    return rest == 1;
+}
+
+// The round multiple that one `big` is of `small`, when their factors are
+// within 1e-7 of one (the precision of the published tables).
+std::optional<double> RoundRatio(int row, int big, int small) {
+    const double ratio = UnitFactors[row][big] / UnitFactors[row][small];
+    const double n = std::round(ratio);
+    if (!IsRoundMultiple(n) || std::fabs(ratio - n) > 1e-7 * n) return std::nullopt;
+    return n;
+}
+
+// 1 `big` converts to exactly n `small`, and n `small` to exactly 1 `big`.
+bool ConvertsExactly(int row, int big, int small, double n) {
+    return ConvertValue(row, big, small, 1.0) == n && ConvertValue(row, small, big, n) == 1.0;
+}
+
+// The published factors keep the publication's rounding (a "Cups" is
+// 8.0000000006763 "Ounces"; the reference table pins those bit for bit).
+// A corrected factor has no such excuse: it is a round multiple of some
+// neighbour and must convert to it exactly, and where it is nearly a round
+// multiple of another one, that is only because its exact neighbour is
+// nearly so as well (2000 "Pound Force" are not quite 32000 "Ounce Force").
+TEST_F(CatalogueTest, CorrectedUnitsAreExactMultiplesOfTheirNeighbours) {
+    int corrected = 0;
+    for (int row = 0; row < BuiltinCategoryCount; ++row) {
+        if (UnitNames[row][0] == "Temperature") continue;
+        const int count = UnitCount(row);
+        for (int u = 1; u <= count; ++u) {
+            if (!CorrectedUnits.contains(UnitNames[row][u])) continue;
+            ++corrected;
+            SCOPED_TRACE(UnitNames[row][u]);
+            // Neighbours it is nearly a round multiple of, or a round part of.
+            std::vector<int> exact, inexact;
+            for (int v = 1; v <= count; ++v) {
+                if (v == u) continue;
+                const bool uIsBigger = UnitFactors[row][u] >= UnitFactors[row][v];
+                const int big = uIsBigger ? u : v;
+                const int small = uIsBigger ? v : u;
+                if (const auto n = RoundRatio(row, big, small))
+                    (ConvertsExactly(row, big, small, *n) ? exact : inexact).push_back(v);
+            }
+            EXPECT_FALSE(exact.empty()) << "no neighbour in an exact round ratio";
+            for (const int v : inexact) {
+                bool explained = false;
+                for (const int w : exact) {
+                    const bool wIsBigger = UnitFactors[row][w] >= UnitFactors[row][v];
+                    const int big = wIsBigger ? w : v;
+                    const int small = wIsBigger ? v : w;
+                    const auto n = RoundRatio(row, big, small);
+                    explained = explained || (!CorrectedUnits.contains(UnitNames[row][w]) && n &&
+                                              !ConvertsExactly(row, big, small, *n));
+                }
+                EXPECT_TRUE(explained) << "not an exact round ratio to " << UnitNames[row][v];
+            }
+        }
+    }
+    EXPECT_EQ(corrected, static_cast<int>(CorrectedUnits.size()));
 }
 
 TEST_F(CatalogueTest, CustomRowsAreFreeAtStart) {

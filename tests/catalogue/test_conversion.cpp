@@ -1,9 +1,12 @@
 // Linear and temperature conversion, compared to the last bit.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
+#include <sstream>
 
 #include "catalogue.h"
 #include "conversion.h"
@@ -82,6 +85,96 @@ TEST_F(ConversionTest, LinearMultipliesFirstThenDivides) {
         SCOPED_TRACE(c.label);
         EXPECT_EQ(Convert(c.row, c.from, c.to, c.value), c.expected);
     }
+}
+
+// The conversion as the formulas read, one rounded step at a time, left to
+// right: scale code to Celsius, then Celsius to scale code.
+double ReferenceTemperature(int from, int to, double v) {
+    double c = v;
+    switch (from) {
+        case 1:
+            c = v - 32.0;
+            c = c / 9.0;
+            c = c * 5.0;
+            break;
+        case 2:
+            c = v - 273.15;
+            break;
+        case 3:
+            c = v - 459.67;
+            c = c - 32.0;
+            c = c / 9.0;
+            c = c * 5.0;
+            break;
+        case 4:
+            c = v * 5.0;
+            c = c / 4.0;
+            break;
+        default:
+            break;
+    }
+    double r = c;
+    switch (to) {
+        case 1:
+            r = c / 5.0;
+            r = r * 9.0;
+            r = r + 32.0;
+            break;
+        case 2:
+            r = c + 273.15;
+            break;
+        case 3:
+            r = c / 5.0;
+            r = r * 9.0;
+            r = r + 32.0;
+            r = r + 459.67;
+            break;
+        case 4:
+            r = c * 4.0;
+            r = r / 5.0;
+            break;
+        default:
+            break;
+    }
+    return r;
+}
+
+double ReferenceLinear(double value, double fromFactor, double toFactor) {
+    const double product = value * fromFactor;
+    return product / toFactor;
+}
+
+// Every ordered pair of every built-in category, temperature included, for
+// values whose last bits show a regrouped formula (value x (f1 / f2) differs
+// from (value x f1) / f2 in a quarter of the pairs), compared bit for bit.
+TEST_F(ConversionTest, EveryBuiltinPairFollowsTheFormulaOrder) {
+    const double values[] = {0.1, 3.7, -40.0, 98.6, 12345.678, 6.02214076e23, 1.5e-9};
+    long pairs = 0;
+    long wrong = 0;
+    std::ostringstream examples;
+    examples.precision(17);
+    for (int row = 0; row < BuiltinCategoryCount; ++row) {
+        const bool byFormula = row == Temperature;
+        const int count = UnitCount(row);
+        for (int p = 1; p <= count; ++p) {
+            for (int q = 1; q <= count; ++q) {
+                ++pairs;
+                for (const double v : values) {
+                    const double expected =
+                        byFormula ? ReferenceTemperature(p - 1, q - 1, v)
+                                  : ReferenceLinear(v, UnitFactors[row][p], UnitFactors[row][q]);
+                    const double got = ConvertValue(row, p, q, v);
+                    if (std::bit_cast<std::uint64_t>(got) == std::bit_cast<std::uint64_t>(expected))
+                        continue;
+                    if (++wrong <= 5)
+                        examples << "\n  " << v << " " << UnitNames[row][p] << " to "
+                                 << UnitNames[row][q] << ": " << got << " instead of " << expected;
+                }
+            }
+        }
+    }
+    EXPECT_EQ(pairs, 5865);  // the squares of the 26 unit counts, summed
+    EXPECT_EQ(wrong, 0) << "differing results, among them:" << examples.str();
 }
 
 TEST_F(ConversionTest, ScaleFormulasHandleOnlyPairsThroughCelsius) {

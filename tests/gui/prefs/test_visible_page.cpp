@@ -17,7 +17,6 @@ using VisiblePageTest = PrefsTest;
 namespace {
 
 constexpr int VisibleTab = 2;
-constexpr int TemperatureRow = 18;
 
 void ClickRowCheck(QListWidget& list, int row) {
     // The check box sits at the start of the row; a click on it toggles the
