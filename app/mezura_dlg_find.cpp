@@ -9,10 +9,12 @@
 #include "profile_records.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
+#include "unit_lookup.h"
 #include "unit_search.h"
 
 void CMezuraDlg::OnFindUnit() {
-    auto* popup = new FindUnitPopup(ListFindableUnits(std::span<const int>(CategoryVisible)), this);
+    auto* popup = new FindUnitPopup(
+        ListFindableUnits(std::span<const int>(CategoryVisible), AliasesOf), this);
     popup->setAttribute(Qt::WA_DeleteOnClose);
     connect(popup, &FindUnitPopup::unitChosen, this, &CMezuraDlg::PickUnit);
     // Not every window manager hands the keyboard back and forth by itself.

@@ -6,9 +6,9 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 10> OptionNames = {
-    "--all",  "--batch",     "--category", "--format",  "--help",
-    "--list", "--precision", "--profile",  "--version", "--",
+constexpr std::array<std::string_view, 11> OptionNames = {
+    "--all",       "--batch",   "--category", "--format",  "--help", "--list",
+    "--names",     "--precision", "--profile", "--version", "--",
 };
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
@@ -34,6 +34,8 @@ std::string ModeName(CliMode mode) {
             return "--list";
         case CliMode::Batch:
             return "--batch";
+        case CliMode::Names:
+            return "--names";
         default:
             return "";
     }
@@ -51,9 +53,11 @@ std::string OperandCountError(const CliOptions& options) {
     const std::size_t given = options.operands.size();
     switch (options.mode) {
         case CliMode::Convert:
-            if (given == 3) return {};
+            // One argument is the whole conversion, "5 km to mi".
+            if (given == 3 || given == 1) return {};
             if (given == 0) return "missing VALUE FROM TO (mezura-convert --help shows the usage)";
-            return "expected VALUE FROM TO, got " + std::to_string(given) + " argument" +
+            return "expected VALUE FROM TO or one \"VALUE FROM to TO\", got " +
+                   std::to_string(given) + " argument" +
                    (given == 1 ? "" : "s") + " (mezura-convert --help shows the usage)";
         case CliMode::All:
             if (given == 2) return {};
@@ -63,6 +67,9 @@ std::string OperandCountError(const CliOptions& options) {
             if (given <= 1) return {};
             return "--list expects at most one CATEGORY, got " + std::to_string(given) +
                    " arguments";
+        case CliMode::Names:
+            if (given == 0) return {};
+            return "--names takes no arguments, got " + Quoted(options.operands[0]);
         case CliMode::Batch:
             if (given == 0) return {};
             return "--batch reads its lines from standard input and takes no arguments, got " +
@@ -108,6 +115,7 @@ CliParse ParseCliOptions(std::span<const std::string_view> arguments) {
         if (name == "--all") mode = CliMode::All;
         if (name == "--list") mode = CliMode::List;
         if (name == "--batch") mode = CliMode::Batch;
+        if (name == "--names") mode = CliMode::Names;
         if (mode) {
             if (inlineValue) {
                 parse.error = Quoted(name) + " takes no value";

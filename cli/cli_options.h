@@ -10,6 +10,8 @@
 //   mezura-convert -5 Celsius Fahrenheit          Convert, operands {-5, Celsius, Fahrenheit}
 //   mezura-convert --all 1 Meters                 All, operands {1, Meters}
 //   mezura-convert --list Distance                List, operands {Distance}
+//   mezura-convert '5 km to mi'                   Convert, operands {5 km to mi}
+//   mezura-convert --names                        Names
 //   mezura-convert --format fixed --batch         Batch, format 2
 //   mezura-convert --precision 10 1 Feet Meters   error: --precision takes a whole number from 1 to
 //   9, not "10"
@@ -19,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-enum class CliMode { Convert, All, List, Batch, Help, Version };
+enum class CliMode { Convert, All, List, Names, Batch, Help, Version };
 
 struct CliOptions {
     CliMode mode = CliMode::Convert;

@@ -8,6 +8,7 @@
 #include "conversion.h"
 #include "number_text.h"
 #include "result_format.h"
+#include "text_1252.h"
 #include "unit_resolver.h"
 
 namespace {
@@ -92,6 +93,29 @@ int RunList(const NameIndex& index, std::optional<std::string_view> category, Fd
             WriteFactor(out, UnitFactors[*row][position]);
         }
         out.Put('\n');
+    }
+    return ExitDone;
+}
+
+int RunNames(const NameIndex& index, FdWriter& out) {
+    for (int row : index.CategoryRows()) {
+        if (UnitCount(row) == 0) {
+            out.Write(index.Utf8Name(row, 0));
+            out.Write("\t\t\n");
+        }
+        for (int position = 1; position <= UnitCount(row); ++position) {
+            out.Write(index.Utf8Name(row, 0));
+            out.Put('\t');
+            out.Write(index.Utf8Name(row, position));
+            out.Put('\t');
+            const char* separator = "";
+            for (std::string_view alias : AliasesOf(row, position)) {
+                out.Write(separator);
+                out.Write(Utf8FromCp1252(alias));
+                separator = ", ";
+            }
+            out.Put('\n');
+        }
     }
     return ExitDone;
 }

@@ -9,6 +9,8 @@
 //   RunList                          -> "Acceleration\n" ... the categories in use
 //   RunList     Distance             -> "Angstrom\t1e-08\n" ... "unit<TAB>factor", shortest exact
 //   factor
+//   RunNames                         -> "Distance\tKilometers\tkm, kilometer, ...\n" ... every
+//   unit of every category in use with its aliases
 #include <optional>
 #include <string_view>
 
@@ -24,3 +26,8 @@ int RunAll(const NameIndex& index, std::string_view value, std::string_view from
 
 int RunList(const NameIndex& index, std::optional<std::string_view> category, FdWriter& out,
             FdWriter& err);
+
+// Every unit as CATEGORY<TAB>UNIT<TAB>ALIASES, the aliases joined by ", "
+// (custom units have none); a category without units gets one line with an
+// empty UNIT, so every category in use appears.
+int RunNames(const NameIndex& index, FdWriter& out);

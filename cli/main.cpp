@@ -1,7 +1,7 @@
 // mezura-convert: the window's catalogue, arithmetic and number formatting
 // for scripts. The command line is parsed, the profile's custom categories
-// and units are loaded (read only), the names are indexed once, and one of
-// four commands runs: a conversion, --all, --list or --batch.
+// and units are loaded (read only), the names are indexed once, and one of the
+// commands runs: a conversion, --all, --list, --names or --batch.
 #include <cstring>
 #include <string_view>
 #include <vector>
@@ -10,6 +10,7 @@
 #include "cli_options.h"
 #include "cli_profile.h"
 #include "commands.h"
+#include "conversion_text.h"
 #include "fd_writer.h"
 #include "name_index.h"
 #include "result_format.h"
@@ -77,9 +78,21 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
                     ExitFailed);
             return summary.badLines > 0 ? ExitFailed : ExitDone;
         }
+        case CliMode::Names:
+            return RunNames(index, out);
         default:
-            return RunConvert(index, operands[0], operands[1], operands[2], category, out, err);
+            break;
     }
+    if (operands.size() == 3)
+        return RunConvert(index, operands[0], operands[1], operands[2], category, out, err);
+    const auto text = SplitConversionText(operands[0]);
+    if (!text)
+        return Fail(err,
+                    "cannot read " + std::string("\"") + operands[0] +
+                        "\" as a conversion; write it as \"VALUE FROM to TO\", "
+                        "for example \"5 km to mi\"",
+                    ExitBadInput);
+    return RunConvert(index, text->value, text->from, text->to, category, out, err);
 }
 
 }  // namespace

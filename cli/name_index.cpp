@@ -1,43 +1,65 @@
 #include "name_index.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "catalogue.h"
 #include "text_1252.h"
 
-NameIndex::NameIndex() : utf8Names_(CategoryRowCount) {
-    std::unordered_set<std::string> seenUnitNames;
+namespace {
+
+// Far more distinct names than any real input holds.
+constexpr std::size_t MaxRemembered = 1 << 16;
+
+// Nothing when the text cannot be Windows-1252: then it names nothing.
+std::optional<std::string> Text1252(std::string_view utf8) { return Cp1252FromUtf8(utf8); }
+
+}  // namespace
+
+NameIndex::NameIndex()
+    : utf8Names_(CategoryRowCount), rowCandidates_(CategoryRowCount),
+      rowSuggestions_(CategoryRowCount) {
+    std::unordered_set<std::string> offered;
     for (int row = 0; row < CategoryRowCount; ++row) {
-        if (row >= FirstCustomRow && IsCustomRowFree(row)) continue;
+        if (!IsCategoryInUse(row)) continue;
         categoryRows_.push_back(row);
         const int count = UnitCount(row);
         auto& names = utf8Names_[row];
         for (int position = 0; position <= count; ++position)
             names.push_back(Utf8FromCp1252(UnitNames[row][position]));
-
-        categories_[names[0]] = row;  // a later row of the same name wins
-        categoryNames_.push_back(UnitNames[row][0]);
+        for (const std::string& name : names) longestName_ = std::max(longestName_, name.size());
+        categoryCandidates_.push_back({LowerCp1252(UnitNames[row][0]), names[0]});
         for (int position = 1; position <= count; ++position) {
-            auto& places = units_[names[position]];
-            if (!places.empty() && places.back().row == row)
-                places.back().position = position;  // a later position of the same name wins
-            else
-                places.push_back({row, position});
-            if (seenUnitNames.insert(UnitNames[row][position]).second)
-                unitNames_.push_back(UnitNames[row][position]);
+            if (offered.insert(names[position]).second)
+                unitCandidates_.push_back({LowerCp1252(UnitNames[row][position]), names[position]});
         }
+    }
+    // An alias near the typed name offers its unit.
+    for (const AliasPlace& alias : EveryAlias()) {
+        longestName_ = std::max(longestName_, 3 * alias.alias.size());
+        unitCandidates_.push_back(
+            {LowerCp1252(alias.alias), utf8Names_[alias.place.row][alias.place.position]});
     }
 }
 
 std::optional<int> NameIndex::Category(std::string_view utf8Name) const {
-    const auto found = categories_.find(utf8Name);
-    if (found == categories_.end()) return std::nullopt;
+    if (utf8Name.size() > longestName_) return std::nullopt;
+    auto found = categories_.find(utf8Name);
+    if (found == categories_.end()) {
+        const auto name = Text1252(utf8Name);
+        found = categories_.emplace(utf8Name, name ? FindCategory(*name) : std::nullopt).first;
+    }
     return found->second;
 }
 
 std::span<const UnitPlace> NameIndex::Units(std::string_view utf8Name) const {
-    const auto found = units_.find(utf8Name);
-    if (found == units_.end()) return {};
+    // Longer than any name: nothing to look up, and nothing worth keeping.
+    if (utf8Name.size() > longestName_) return {};
+    auto found = units_.find(utf8Name);
+    if (found == units_.end()) {
+        const auto name = Text1252(utf8Name);
+        found = units_.emplace(utf8Name, name ? FindUnits(*name) : std::vector<UnitPlace>{}).first;
+    }
     return found->second;
 }
 
@@ -46,4 +68,56 @@ std::optional<int> NameIndex::UnitIn(int row, std::string_view utf8Name) const {
         if (place.row == row) return place.position;
     }
     return std::nullopt;
+}
+
+const std::vector<std::string>& NameIndex::Remembered(Map<std::vector<std::string>>& memo,
+                                                      const std::vector<NameCandidate>& candidates,
+                                                      std::string_view utf8Name) const {
+    static const std::vector<std::string> none;
+    // Each character takes at most three bytes in UTF-8.
+    if (utf8Name.size() > 3 * MaxSuggestedLength) return none;
+    auto found = memo.find(utf8Name);
+    if (found != memo.end()) return found->second;
+    // A name that is not Windows-1252 text can still be near one that is.
+    const std::string typed = Text1252(utf8Name).value_or(std::string(utf8Name));
+    return memo.emplace(utf8Name, ClosestNames(typed, candidates)).first->second;
+}
+
+const std::vector<NameCandidate>& NameIndex::CandidatesIn(int row) const {
+    auto& candidates = rowCandidates_[static_cast<std::size_t>(row)];
+    if (candidates.empty()) {
+        for (int position = 1; position <= UnitCount(row); ++position)
+            candidates.push_back(
+                {LowerCp1252(UnitNames[row][position]), utf8Names_[row][position]});
+        for (int position = 1; position <= UnitCount(row); ++position) {
+            for (std::string_view alias : AliasesOf(row, position))
+                candidates.push_back({LowerCp1252(alias), utf8Names_[row][position]});
+        }
+    }
+    return candidates;
+}
+
+const std::vector<std::string>& NameIndex::Suggestions(Among among,
+                                                       std::string_view utf8Name) const {
+    if (among == Among::Categories)
+        return Remembered(categorySuggestions_, categoryCandidates_, utf8Name);
+    return Remembered(unitSuggestions_, unitCandidates_, utf8Name);
+}
+
+const std::vector<std::string>& NameIndex::SuggestionsIn(int row,
+                                                         std::string_view utf8Name) const {
+    return Remembered(rowSuggestions_[static_cast<std::size_t>(row)], CandidatesIn(row),
+                      utf8Name);
+}
+
+void NameIndex::Forget() const {
+    std::size_t held = categories_.size() + units_.size() + categorySuggestions_.size() +
+                       unitSuggestions_.size();
+    for (const auto& memo : rowSuggestions_) held += memo.size();
+    if (held < MaxRemembered) return;
+    categories_.clear();
+    units_.clear();
+    categorySuggestions_.clear();
+    unitSuggestions_.clear();
+    for (auto& memo : rowSuggestions_) memo.clear();
 }

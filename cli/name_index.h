@@ -1,19 +1,21 @@
 #pragma once
-// The catalogue's names as the command line sees them: UTF-8, in hash maps
-// built once, so that a batch of a million lines resolves its names without
-// converting or allocating anything.
+// The catalogue's names as the command line sees them: UTF-8 in, and each
+// answer remembered in a hash map, so that a batch of a million lines
+// resolves each distinct name once and then without converting or
+// allocating anything.
 //
-// Lookups are exact and case-sensitive, and the last match wins, as in the
-// window: a custom category that reuses a name hides the earlier row, and a
-// name that stands twice in one category means its later position.
+// A name means what unit_lookup.h says: the exact name, the name in any
+// case, or an alias, one unit per category; an exact name keeps its meaning.
 //
 //   Category("Distance")    -> 10
+//   Category("distance")    -> 10
 //   Units("Ounces")         -> {Mass 15 position 7, Volume 24 position 10}
 //   UnitIn(10, "Miles")     -> 14
-//   UnitIn(10, "miles")     -> nothing
+//   UnitIn(10, "mi")        -> 14
 //
 // Only categories in use are known: the 26 built-in ones and the custom rows
 // not free; a free row's "Custom" is not a category.
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
@@ -21,10 +23,8 @@
 #include <unordered_map>
 #include <vector>
 
-struct UnitPlace {
-    int row;
-    int position;
-};
+#include "name_suggestions.h"
+#include "unit_lookup.h"
 
 class NameIndex {
 public:
@@ -35,17 +35,25 @@ public:
     const std::vector<int>& CategoryRows() const { return categoryRows_; }
 
     std::optional<int> Category(std::string_view utf8Name) const;
-    // One place per row that holds the name (its highest position), rows ascending.
+    // One place per row that holds the name, rows ascending. Valid until
+    // the next Forget().
     std::span<const UnitPlace> Units(std::string_view utf8Name) const;
     std::optional<int> UnitIn(int row, std::string_view utf8Name) const;
 
     // Position 0 is the category's name.
     const std::string& Utf8Name(int row, int position) const { return utf8Names_[row][position]; }
 
-    // Windows-1252 names for suggestions: every category in use, and every
-    // unit name once.
-    const std::vector<std::string>& CategoryNames() const { return categoryNames_; }
-    const std::vector<std::string>& UnitNames1252() const { return unitNames_; }
+    // "Did you mean" offers (UTF-8) for a name that matched nothing: among
+    // the category names, among every unit name and alias, or among those of
+    // one row. Remembered per name. Valid until the next Forget().
+    enum class Among { Categories, Units };
+    const std::vector<std::string>& Suggestions(Among among, std::string_view utf8Name) const;
+    const std::vector<std::string>& SuggestionsIn(int row, std::string_view utf8Name) const;
+
+    // Lets go of the remembered answers once there are very many of them, so
+    // a stream of distinct names cannot fill the memory. Call it only while
+    // no answer handed out is in use.
+    void Forget() const;
 
 private:
     struct Hash {
@@ -57,10 +65,20 @@ private:
     template <typename T>
     using Map = std::unordered_map<std::string, T, Hash, std::equal_to<>>;
 
+    const std::vector<std::string>& Remembered(Map<std::vector<std::string>>& memo,
+                                               const std::vector<NameCandidate>& candidates,
+                                               std::string_view utf8Name) const;
+    const std::vector<NameCandidate>& CandidatesIn(int row) const;
+
     std::vector<int> categoryRows_;
+    std::size_t longestName_ = 0;  // bytes of the longest UTF-8 name or alias
     std::vector<std::vector<std::string>> utf8Names_;
-    Map<int> categories_;
-    Map<std::vector<UnitPlace>> units_;
-    std::vector<std::string> categoryNames_;
-    std::vector<std::string> unitNames_;
+    std::vector<NameCandidate> categoryCandidates_;
+    std::vector<NameCandidate> unitCandidates_;
+    mutable std::vector<std::vector<NameCandidate>> rowCandidates_;
+    mutable Map<std::optional<int>> categories_;
+    mutable Map<std::vector<UnitPlace>> units_;
+    mutable Map<std::vector<std::string>> categorySuggestions_;
+    mutable Map<std::vector<std::string>> unitSuggestions_;
+    mutable std::vector<Map<std::vector<std::string>>> rowSuggestions_;
 };

@@ -7,19 +7,40 @@
 //   ClosestNames("Kilometre", distanceUnits) -> {"Kilometers"}
 //   ClosestNames("Fahrenhiet", allUnits)     -> {"Fahrenheit"}
 //   ClosestNames("Zorkmids", allUnits)       -> {}  (nothing close enough)
+//
+// A candidate may be offered under another name: the alias "km/h" is near
+// "kmh", and what is offered is its unit, "Kilometers/hour".
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
+// Longer queries get no suggestion: no name is that long, and the cost of
+// comparing grows with the length.
+inline constexpr std::size_t MaxSuggestedLength = 64;
+
 // Edits (insert, delete, replace, swap two neighbours) that turn one name
 // into the other, ignoring case.
 int NameDistance(std::string_view a, std::string_view b);
 
-// Up to `limit` distinct names that look like a slip of the keyboard for
-// `query`, nearest first; equally near names keep the order given. A name is
-// near when at most max(1, length of the query / 3) edits away (and fewer
+// The same for texts already lower-cased, but only up to `limit`: any
+// distance beyond it is given as limit + 1, found without filling the table.
+int LoweredDistanceWithin(std::string_view a, std::string_view b, int limit);
+
+struct NameCandidate {
+    std::string lowered;  // compared with the query
+    std::string offer;    // shown when it is near
+};
+
+std::vector<NameCandidate> CandidatesOf(const std::vector<std::string>& names);
+
+// Up to `limit` distinct offers that look like a slip of the keyboard for
+// `query`, nearest first; equally near ones keep the order given. A candidate
+// is near when at most max(1, length of the query / 3) edits away (and fewer
 // edits than the query has characters), or when it starts with the query
 // (of three characters or more) ignoring case.
+std::vector<std::string> ClosestNames(std::string_view query,
+                                      const std::vector<NameCandidate>& candidates,
+                                      std::size_t limit = 3);
 std::vector<std::string> ClosestNames(std::string_view query, const std::vector<std::string>& names,
                                       std::size_t limit = 3);

@@ -1,11 +1,12 @@
 #include "unit_resolver.h"
 
 #include "catalogue.h"
-#include "name_suggestions.h"
 #include "text_1252.h"
 
 Resolution ResolveConversion(const NameIndex& index, std::string_view from, std::string_view to,
                              std::optional<std::string_view> category) {
+    // The answers of the previous line are no longer in use.
+    index.Forget();
     if (category) {
         const auto row = index.Category(*category);
         if (!row) return {ResolveProblem::UnknownCategory};
@@ -53,15 +54,26 @@ std::string QuotedList(const std::vector<std::string>& utf8Names, std::string_vi
 }
 
 // "; did you mean "A", "B" or "C"?" or, with nothing close, `otherwise`.
-std::string Suggestion(std::string_view typedUtf8, const std::vector<std::string>& names1252,
-                       std::string_view otherwise) {
-    // A name that is not Windows-1252 text can still be near one that is.
-    const std::string typed = Cp1252FromUtf8(typedUtf8).value_or(std::string(typedUtf8));
-    std::vector<std::string> closest;
-    for (const std::string& name : ClosestNames(typed, names1252))
-        closest.push_back(Utf8FromCp1252(name));
+std::string Suggestion(const std::vector<std::string>& closest, std::string_view otherwise) {
     if (closest.empty()) return std::string(otherwise);
     return "; did you mean " + QuotedList(closest, " or ") + "?";
+}
+
+// For a name left ambiguous on purpose: ""ton" could mean "Tons" (Mass), ...".
+std::optional<std::string> OnPurposeAmbiguous(const NameIndex& index, std::string_view unit) {
+    const auto name = Cp1252FromUtf8(unit);
+    if (!name) return std::nullopt;
+    const auto candidates = AmbiguousCandidates(*name);
+    if (candidates.empty()) return std::nullopt;
+    std::vector<std::string> units;
+    for (const UnitPlace& place : candidates)
+        units.push_back(index.Utf8Name(place.row, place.position));
+    std::string text = Quoted(unit) + " could mean ";
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        if (i > 0) text += i + 1 == candidates.size() ? " or " : ", ";
+        text += Quoted(units[i]) + " (" + index.Utf8Name(candidates[i].row, 0) + ")";
+    }
+    return text + "; write the unit's name";
 }
 
 std::vector<std::string> CategoriesHolding(const NameIndex& index, std::string_view unit) {
@@ -70,22 +82,26 @@ std::vector<std::string> CategoriesHolding(const NameIndex& index, std::string_v
     return names;
 }
 
-std::vector<std::string> UnitNamesOf(int row) {
-    std::vector<std::string> names;
-    for (int position = 1; position <= UnitCount(row); ++position)
-        names.push_back(UnitNames[row][position]);
-    return names;
-}
-
 std::string NotInCategory(const NameIndex& index, int row, std::string_view unit) {
+    if (auto ambiguous = OnPurposeAmbiguous(index, unit)) return *ambiguous;
     std::string text = Quoted(unit) + " is not a unit of " + Quoted(index.Utf8Name(row, 0));
     const auto elsewhere = CategoriesHolding(index, unit);
     if (!elsewhere.empty()) text += " (it is in " + QuotedList(elsewhere, ", ") + ")";
-    return text + Suggestion(unit, UnitNamesOf(row), "");
+    return text + Suggestion(index.SuggestionsIn(row, unit), "");
 }
 
 std::string Pair(std::string_view from, std::string_view to) {
     return from == to ? Quoted(from) : Quoted(from) + " and " + Quoted(to);
+}
+
+// One category a pair fits: ""Mass"" when both were typed as the units are
+// named, else with the units they stand for: ""Minutes" in "Angle"".
+std::string Candidate(const NameIndex& index, int row, std::string_view from, std::string_view to) {
+    const std::string& category = index.Utf8Name(row, 0);
+    const std::string& fromUnit = index.Utf8Name(row, *index.UnitIn(row, from));
+    const std::string& toUnit = index.Utf8Name(row, *index.UnitIn(row, to));
+    if (fromUnit == from && toUnit == to) return Quoted(category);
+    return Pair(fromUnit, from == to ? fromUnit : toUnit) + " in " + Quoted(category);
 }
 
 }  // namespace
@@ -99,14 +115,15 @@ std::string DescribeProblem(const NameIndex& index, const Resolution& resolution
             return {};
         case ResolveProblem::UnknownCategory:
             return "unknown category " + Quoted(category.value_or("")) +
-                   Suggestion(category.value_or(""), index.CategoryNames(),
+                   Suggestion(index.Suggestions(NameIndex::Among::Categories, category.value_or("")),
                               "; mezura-convert --list shows the categories");
         case ResolveProblem::UnknownFrom:
         case ResolveProblem::UnknownTo: {
             const std::string_view unit =
                 resolution.problem == ResolveProblem::UnknownFrom ? from : to;
+            if (auto ambiguous = OnPurposeAmbiguous(index, unit)) return *ambiguous;
             return "unknown unit " + Quoted(unit) +
-                   Suggestion(unit, index.UnitNames1252(),
+                   Suggestion(index.Suggestions(NameIndex::Among::Units, unit),
                               "; mezura-convert --list CATEGORY shows the units of a category");
         }
         case ResolveProblem::FromNotInCategory:
@@ -118,12 +135,14 @@ std::string DescribeProblem(const NameIndex& index, const Resolution& resolution
                    QuotedList(CategoriesHolding(index, from), ", ") + ", " + Quoted(to) + " in " +
                    QuotedList(CategoriesHolding(index, to), ", ") + ")";
         case ResolveProblem::Ambiguous: {
-            std::vector<std::string> shared;
+            std::string shared;
             for (const UnitPlace& place : index.Units(from)) {
-                if (index.UnitIn(place.row, to)) shared.push_back(index.Utf8Name(place.row, 0));
+                if (!index.UnitIn(place.row, to)) continue;
+                if (!shared.empty()) shared += ", ";
+                shared += Candidate(index, place.row, from, to);
             }
             return Pair(from, to) + (from == to ? " fits" : " fit") + " several categories (" +
-                   QuotedList(shared, ", ") + "); name one " + std::string(categoryHint);
+                   shared + "); name one " + std::string(categoryHint);
         }
     }
     return {};

@@ -155,15 +155,12 @@ TEST_F(MezuraConvertTest, RefusesBadInputWithOneLineAndStatusTwo) {
          {"\"Liters\" and \"Quarts\"", "\"Volume\", \"Volume (Dry)\""},
          2},
         {"unknown unit with suggestion",
-         {"1", "Kilometre", "Miles"},
+         {"1", "Kilomters", "Miles"},
          "",
-         {"unknown unit \"Kilometre\"", "did you mean \"Kilometers\""},
+         {"unknown unit \"Kilomters\"", "did you mean \"Kilometers\""},
          2},
-        {"case matters",
-         {"1", "kilometers", "Miles"},
-         "",
-         {"unknown unit \"kilometers\"", "\"Kilometers\""},
-         2},
+        {"suggestion through an alias", {"1", "mpj", "kph"}, "", {"\"Miles/hour\""}, 2},
+        {"case is meaning for mm", {"1", "MM", "km"}, "", {"unknown unit \"MM\""}, 2},
         {"blank missing", {"1", "Centimeters/sec²", "Galileo"}, "", {"\"Centimeters/sec² \""}, 2},
         {"unknown TO",
          {"1", "Celsius", "Farenheit"},
@@ -430,6 +427,113 @@ TEST_F(MezuraConvertTest, UnreadableProfileIsAnError) {
     fs::create_directories(dir_ / "config" / "mezura.INI");
     Check({"default profile a folder", {}, "", {"cannot read profile", "mezura.INI"}, 2},
           Run({"--list"}));
+}
+
+}  // namespace
+
+// --- Names as people type them -------------------------------------------------
+
+namespace {
+
+// Each typed form against the same conversion written with exact names.
+TEST_F(MezuraConvertTest, AliasesAndAnyCaseConvertAsTheExactNames) {
+    struct Row {
+        std::vector<std::string> typed;
+        std::vector<std::string> exact;
+    };
+    const Row rows[] = {
+        {{"5", "km", "mi"}, {"5", "Kilometers", "Miles"}},
+        {{"5 km to mi"}, {"5", "Kilometers", "Miles"}},
+        {{"5km in mi"}, {"5", "Kilometers", "Miles"}},
+        {{"100 °F to °C"}, {"100", "Fahrenheit", "Celsius"}},
+        {{"-1.5e3 in to cm"}, {"-1500", "Inches", "Centimeters"}},
+        {{"2 in in cm"}, {"2", "Inches", "Centimeters"}},
+        {{"1", "KILOMETERS", "miles"}, {"1", "Kilometers", "Miles"}},
+        {{"1", "µm", "mm"}, {"1", "Micron", "Millimeters"}},
+        {{"3", "min", "s"}, {"--category", "Time", "3", "Minutes", "Seconds"}},
+        {{"3", "min", "deg"}, {"--category", "Angle", "3", "Minutes", "Degrees"}},
+        {{"--category", "angle", "3", "min", "sec"}, {"--category", "Angle", "3", "Minutes", "Seconds"}},
+        {{"1", "Gal", "ft/s²"}, {"1", "Galileo", "Feet/sec²"}},
+        {{"1", "psi", "kPa"}, {"1", "PSI", "Kilopascals"}},
+        {{"--all", "1", "lb"}, {"--all", "1", "Pounds"}},
+        {{"--list", "volume (dry)"}, {"--list", "Volume (Dry)"}},
+    };
+    for (const Row& row : rows) {
+        const ProgramRun typed = Run(row.typed);
+        const ProgramRun exact = Run(row.exact);
+        SCOPED_TRACE(row.typed.back());
+        EXPECT_EQ(typed.err, "");
+        EXPECT_EQ(typed.status, 0);
+        EXPECT_FALSE(exact.out.empty());
+        EXPECT_EQ(typed.out, exact.out);
+    }
+}
+
+TEST_F(MezuraConvertTest, AmbiguousNamesListTheirCandidates) {
+    const Case cases[] = {
+        {"across categories",
+         {"1", "min", "sec"},
+         "",
+         {"\"Minutes\" and \"Seconds\" in \"Angle\"", "\"Minutes\" and \"Seconds\" in \"Time\"",
+          "--category"},
+         2},
+        {"within a category",
+         {"1", "ton", "kg"},
+         "",
+         {"\"ton\" could mean \"Tons\" (Mass), \"Tons(long)\" (Mass) or \"Tons(metric)\" (Mass)"},
+         2},
+        {"within a named category", {"--category", "Mass", "1", "kg", "TON"}, "", {"could mean"}, 2},
+        {"case is meaning", {"1", "Mm", "km"}, "", {"unknown unit \"Mm\""}, 2},
+        {"one argument without a number",
+         {"km to mi"},
+         "",
+         {"\"km to mi\"", "VALUE FROM to TO"},
+         2},
+        {"one argument without to", {"5 km mi"}, "", {"VALUE FROM to TO"}, 2},
+        {"names takes no argument", {"--names", "Distance"}, "", {"--names takes no arguments"}, 2},
+    };
+    for (const Case& c : cases) Check(c, Run(c.arguments));
+}
+
+TEST_F(MezuraConvertTest, NamesPrintsEveryUnitWithItsAliasesCustomOnesIncluded) {
+    const std::string profile = WriteProfile(
+        dir_ / "names.ini", {"[Settings]", "Custom_1=Empty", "Custom_2=Money", "[Money]",
+                             "CustomUnits=1", "CustomUnit_1=Dollar", "CustomValue_1=1.0",
+                             "[Distance]", "CustomUnits=1", "CustomUnit_1=Smoot",
+                             "CustomValue_1=170.18"});
+    const ProgramRun run = Run({"--profile", profile, "--names"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 347u + 3u);  // two custom units and one empty category
+    for (const auto& line : lines)
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 2) << line;
+    const auto has = [&](const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    };
+    EXPECT_TRUE(has("Distance\tMiles\tmi, mile"));
+    EXPECT_TRUE(has("Temperature\tCelsius\t°C, degC, deg C, centigrade"));
+    EXPECT_TRUE(has("Distance\tSmoot\t"));
+    EXPECT_TRUE(has("Money\tDollar\t"));
+    EXPECT_TRUE(has("Empty\t\t"));
+    // Custom units match in any case too.
+    Check({"custom unit in any case", {}, "170.18\n", {}, 0},
+          Run({"--profile", profile, "1", "SMOOT", "cm"}));
+}
+
+TEST_F(MezuraConvertTest, BatchTakesAliasesAndRemembersSuggestions) {
+    std::string input = "1\tkm\tmi\n1\tKilometers\tMiles\n1\tmin\tsec\tTime\n";
+    for (int i = 0; i < 3; ++i) input += "1\tKilomters\tMiles\n";
+    const ProgramRun run = Run({"--batch"}, input);
+    const auto out = Lines(run.out);
+    ASSERT_EQ(out.size(), 6u);
+    EXPECT_EQ(out[0], out[1]);
+    EXPECT_EQ(out[2] + "\n", Run({"--category", "Time", "1", "Minutes", "Seconds"}).out);
+    const auto errors = Lines(run.err);
+    ASSERT_EQ(errors.size(), 3u);
+    // The same advice for each bad line, remembered or not.
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(errors[i], "mezura-convert: line " + std::to_string(4 + i) +
+                                 ": unknown unit \"Kilomters\"; did you mean \"Kilometers\" or \"Kilometers²\"?");
 }
 
 }  // namespace

@@ -1,0 +1,29 @@
+#pragma once
+// The names people type for the built-in units: symbols, singular and plural,
+// British and American spellings. Data only; unit_lookup.h reads it.
+//
+// Each entry names one built-in unit by its category and its exact catalogue
+// name, and gives its aliases separated by "|". Aliases in `anyCase` match
+// without regard to case; those in `exactCase` only as written, for symbols
+// whose case is their meaning ("mS" millisiemens, "MS" megasiemens). All
+// text is Windows-1252, like the catalogue.
+//
+// A few names stand for several units of one category and are no alias:
+// they are refused with the candidates listed (AmbiguousNames).
+#include <span>
+
+struct UnitAliases {
+    const char* category;
+    const char* unit;
+    const char* anyCase;    // "" when none
+    const char* exactCase;  // "" when none
+};
+
+struct AmbiguousName {
+    const char* name;        // matched without regard to case
+    const char* category;    // every candidate lies in this category
+    const char* candidates;  // exact unit names separated by "|"
+};
+
+extern const std::span<const UnitAliases> BuiltinAliases;
+extern const std::span<const AmbiguousName> AmbiguousNames;

@@ -1,0 +1,67 @@
+#pragma once
+// Units and categories by the names people type: the exact catalogue name,
+// the name in any case, or an alias (unit_aliases.h). Shared by the command
+// line and the window. Names are Windows-1252.
+//
+// Exact names keep their meaning: in each category the exact name wins over
+// the same name in other case, and a name over an alias. Only categories in
+// use count (the built-in ones and the custom rows not free); the last
+// position or row of a repeated name wins, as in the exact lookups.
+//
+//   FindUnits("Miles")   -> {Distance 10, position 14}
+//   FindUnits("mi")      -> {Distance 10, position 14}
+//   FindUnits("min")     -> {Angle 1 position 6, Time 19 position 9}
+//   FindUnits("ton")     -> {}  (AmbiguousCandidates names the three tons)
+//   FindUnitIn(10, "KM") -> 10
+//   FindCategory("distance") -> 10
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct UnitPlace {
+    int row;
+    int position;
+};
+
+// A built-in category, or a custom row with a name other than "Custom".
+bool IsCategoryInUse(int row);
+
+// The highest row in use named exactly `name`, else the highest named so
+// ignoring case.
+std::optional<int> FindCategory(std::string_view name);
+
+// The unit of `row` that `name` stands for: the highest position named
+// exactly so, else the highest named so ignoring case, else the unit of an
+// alias that matches (case-sensitive aliases first).
+std::optional<int> FindUnitIn(int row, std::string_view name);
+
+// FindUnitIn over every category in use, rows ascending.
+std::vector<UnitPlace> FindUnits(std::string_view name);
+
+// For a name left ambiguous on purpose ("ton"), the units it could mean;
+// empty for any other name.
+std::vector<UnitPlace> AmbiguousCandidates(std::string_view name);
+
+// The aliases of the unit at `row`, `position`, in table order; none for
+// custom units.
+std::vector<std::string_view> AliasesOf(int row, int position);
+
+// Every alias of the built-in units with the place of its unit.
+struct AliasPlace {
+    std::string_view alias;
+    UnitPlace place;
+};
+std::vector<AliasPlace> EveryAlias();
+
+// A search over every unit in use for a "find unit" field: a unit matches
+// when its name or an alias contains `query` ignoring case. Best first:
+// rank 0 the name equals the query, 1 an alias does, 2 the name starts with
+// it, 3 an alias does, 4 the name holds it, 5 an alias does; catalogue order
+// within a rank. An empty query matches every unit at rank 4.
+struct UnitMatch {
+    int row;
+    int position;
+    int rank;
+};
+std::vector<UnitMatch> SearchUnits(std::string_view query);

@@ -1,0 +1,180 @@
+// The alias table's rules, and what a typed name finds.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "builtin_units.h"
+#include "catalogue.h"
+#include "text_1252.h"
+#include "unit_aliases.h"
+#include "unit_lookup.h"
+
+namespace {
+
+std::vector<std::string> Split(std::string_view list) {
+    std::vector<std::string> parts;
+    while (!list.empty()) {
+        const std::size_t bar = list.find('|');
+        parts.emplace_back(list.substr(0, bar));
+        if (bar == std::string_view::npos) break;
+        list.remove_prefix(bar + 1);
+    }
+    return parts;
+}
+
+class UnitAliasesTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetCatalogue(); }
+    void TearDown() override { ResetCatalogue(); }
+};
+
+TEST_F(UnitAliasesTest, EveryAliasNamesOneBuiltinUnitAndShadowsNoName) {
+    // Per category: the any-case aliases lower-cased, the case-sensitive ones as written.
+    std::set<std::pair<std::string, std::string>> anyCase, exactCase;
+    for (const UnitAliases& entry : BuiltinAliases) {
+        SCOPED_TRACE(std::string(entry.category) + " / " + entry.unit);
+        const auto row = CategoryByName(entry.category);
+        ASSERT_TRUE(row && *row < BuiltinCategoryCount);
+        EXPECT_TRUE(UnitByName(*row, entry.unit));
+        std::vector<std::string> aliases = Split(entry.anyCase);
+        for (const std::string& alias : Split(entry.exactCase)) aliases.push_back(alias);
+        EXPECT_FALSE(aliases.empty());
+        for (const std::string& alias : aliases) {
+            SCOPED_TRACE(alias);
+            EXPECT_FALSE(alias.empty());
+            // --names joins aliases with ", "; blanks at the ends would not survive a shell.
+            EXPECT_EQ(alias.find_first_of(",\t"), std::string::npos);
+            EXPECT_NE(alias.front(), ' ');
+            EXPECT_NE(alias.back(), ' ');
+            for (int other = 0; other < BuiltinCategoryCount; ++other) {
+                for (int position = 1; position <= UnitCount(other); ++position)
+                    EXPECT_FALSE(EqualsNoCase(alias, UnitNames[other][position]))
+                        << "shadows a unit of " << UnitNames[other][0];
+            }
+        }
+    }
+    // No text matches two aliases of one category: only case-sensitive ones
+    // ("mS", "MS") may differ in case alone.
+    for (const UnitAliases& entry : BuiltinAliases) {
+        for (const std::string& alias : Split(entry.anyCase))
+            EXPECT_TRUE(anyCase.insert({entry.category, LowerCp1252(alias)}).second) << alias;
+    }
+    for (const UnitAliases& entry : BuiltinAliases) {
+        for (const std::string& alias : Split(entry.exactCase)) {
+            EXPECT_TRUE(exactCase.insert({entry.category, alias}).second) << alias;
+            EXPECT_FALSE(anyCase.contains({entry.category, LowerCp1252(alias)})) << alias;
+        }
+    }
+    for (const AmbiguousName& entry : AmbiguousNames) {
+        SCOPED_TRACE(entry.name);
+        EXPECT_GE(Split(entry.candidates).size(), 2u);
+        EXPECT_TRUE(FindUnits(entry.name).empty()) << "an ambiguous name is no alias";
+        for (const std::string& unit : Split(entry.candidates))
+            EXPECT_TRUE(UnitByName(*CategoryByName(entry.category), unit)) << unit;
+    }
+}
+
+TEST_F(UnitAliasesTest, CommonCategoriesHaveAnAliasForEveryUnit) {
+    for (const char* category : {"Distance", "Area", "Volume", "Mass", "Time", "Velocity",
+                                 "Temperature", "Pressure", "Energy", "Power", "Force", "Angle"}) {
+        const int row = *CategoryByName(category);
+        for (int position = 1; position <= UnitCount(row); ++position)
+            EXPECT_FALSE(AliasesOf(row, position).empty())
+                << category << " / " << UnitNames[row][position];
+    }
+}
+
+struct Place {
+    const char* category;
+    const char* unit;
+};
+
+TEST_F(UnitAliasesTest, TypedNamesFindTheirUnits) {
+    struct Row {
+        const char* typed;
+        std::vector<Place> expected;
+    };
+    const Row rows[] = {
+        {"Miles", {{"Distance", "Miles"}}},
+        {"mi", {{"Distance", "Miles"}}},
+        {"KILOMETRES", {{"Distance", "Kilometers"}}},
+        {"kilometers", {{"Distance", "Kilometers"}}},
+        {"metre", {{"Distance", "Meters"}}},
+        {"mm", {{"Distance", "Millimeters"}}},
+        {"Mm", {}},  // megametre: case is meaning
+        {"ms", {{"Time", "Milliseconds"}}},
+        {"mS", {{"Conductance", "Millisiemens"}}},
+        {"MS", {{"Conductance", "Megasiemens"}}},
+        {"\xB5m", {{"Distance", "Micron"}}},
+        {"um", {{"Distance", "Micron"}}},
+        {"\xB0" "C", {{"Temperature", "Celsius"}}},
+        {"degf", {{"Temperature", "Fahrenheit"}}},
+        {"K", {{"Temperature", "Kelvin"}}},
+        {"k", {}},
+        {"C", {{"Velocity", "C"}}},  // an exact name keeps its meaning
+        {"min", {{"Angle", "Minutes"}, {"Time", "Minutes"}}},
+        {"s", {{"Time", "Seconds"}}},
+        {"L", {{"Volume", "Liters"}, {"Volume (Dry)", "Liters"}}},
+        {"ounces", {{"Mass", "Ounces"}, {"Volume", "Ounces"}}},
+        {"oz", {{"Mass", "Ounces"}}},
+        {"gal", {{"Volume", "Gallons"}}},
+        {"Gal", {{"Acceleration", "Galileo"}, {"Volume", "Gallons"}}},
+        {"km/h", {{"Velocity", "Kilometers/hour"}}},
+        {"ft\xB2", {{"Area", "Feet\xB2"}}},
+        {"psi", {{"Pressure", "PSI"}}},
+        {"ton", {}},
+        {"Zorkmids", {}},
+        {"", {}},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::pair<std::string, std::string>> found, expected;
+        for (const UnitPlace& place : FindUnits(row.typed))
+            found.emplace_back(UnitNames[place.row][0], UnitNames[place.row][place.position]);
+        for (const Place& place : row.expected) expected.emplace_back(place.category, place.unit);
+        EXPECT_EQ(found, expected) << row.typed;
+    }
+    const auto tons = AmbiguousCandidates("TON");
+    ASSERT_EQ(tons.size(), 3u);
+    EXPECT_EQ(UnitNames[tons[2].row][tons[2].position], "Tons(metric)");
+    EXPECT_EQ(FindCategory("volume (dry)"), CategoryByName("Volume (Dry)"));
+}
+
+TEST_F(UnitAliasesTest, CustomUnitsMatchInAnyCaseAndNamesBeatAliases) {
+    const int distance = *CategoryByName("Distance");
+    ASSERT_TRUE(AppendUnit(distance, "Smoot", 170.18));
+    ASSERT_TRUE(AppendUnit(distance, "KM", 1.0));  // a name of its own beats the alias
+    EXPECT_EQ(FindUnitIn(distance, "smoot"), UnitCount(distance) - 1);
+    EXPECT_EQ(FindUnitIn(distance, "km"), UnitCount(distance));
+    EXPECT_EQ(FindUnitIn(distance, "Kilometers"), UnitByName(distance, "Kilometers"));
+
+    const int custom = *FirstFreeCustomRow();
+    EXPECT_TRUE(FindUnits("Hop").empty());
+    UnitNames[custom][0] = "Hoppiness";
+    ASSERT_TRUE(AppendUnit(custom, "Hop", 1.0));
+    EXPECT_EQ(FindCategory("HOPPINESS"), custom);
+    ASSERT_EQ(FindUnits("HOP").size(), 1u);
+    EXPECT_EQ(FindUnits("HOP")[0].row, custom);
+}
+
+TEST_F(UnitAliasesTest, SearchRanksWholeNamesThenStartsThenParts) {
+    const auto matches = SearchUnits("mi");
+    ASSERT_FALSE(matches.empty());
+    auto named = [](const UnitMatch& m) { return UnitNames[m.row][m.position]; };
+    EXPECT_EQ(named(matches[0]), "Miles");  // "mi" is its alias
+    EXPECT_EQ(matches[0].rank, 1);
+    int lastRank = 0;
+    bool sawPart = false;
+    for (const UnitMatch& m : matches) {
+        EXPECT_GE(m.rank, lastRank);
+        lastRank = m.rank;
+        sawPart |= named(m) == "Nautical miles" && m.rank == 4;
+    }
+    EXPECT_TRUE(sawPart);
+    EXPECT_EQ(SearchUnits("PARSECS").front().rank, 0);
+    EXPECT_TRUE(SearchUnits("zzzz").empty());
+    EXPECT_EQ(static_cast<int>(SearchUnits("").size()), BuiltinUnitTotal);
+}
+
+}  // namespace
