@@ -6,7 +6,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "text_edge.h"
 
@@ -60,15 +62,21 @@ FindUnitPopup::FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent)
     layout->addWidget(m_matches);
     layout->addLayout(buttons);
 
-    const QFontMetrics metrics = fontMetrics();
-    resize(metrics.averageCharWidth() * 48, metrics.height() * 20);
-
     connect(m_filter, &QLineEdit::textChanged, this, &FindUnitPopup::ShowMatches);
     connect(m_matches, &QListWidget::itemDoubleClicked, this, [this] { Choose(UnitSide::Input); });
     connect(m_inputButton, &QPushButton::clicked, this, [this] { Choose(UnitSide::Input); });
     connect(m_outputButton, &QPushButton::clicked, this, [this] { Choose(UnitSide::Output); });
 
     ShowMatches({});
+    // Wide enough for the longest entry, so that no category is cut off.
+    int widest = 0;
+    for (int i = 0; i < m_matches->count(); ++i)
+        widest = std::max(widest,
+                          m_matches->fontMetrics().horizontalAdvance(m_matches->item(i)->text()));
+    const int chrome = 2 * m_matches->frameWidth() +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4 * layout->spacing() +
+                       layout->contentsMargins().left() + layout->contentsMargins().right();
+    resize(widest + chrome, fontMetrics().height() * 20);
 }
 
 void FindUnitPopup::ShowMatches(const QString& query) {
