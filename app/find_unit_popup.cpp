@@ -81,11 +81,11 @@ FindUnitPopup::FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent)
 
 void FindUnitPopup::ShowMatches(const QString& query) {
     m_matches->clear();
-    for (const FoundUnit& found : MatchFindableUnits(m_units, Cp1252FromQStringLossy(query))) {
-        const FindableUnit& unit = m_units[found.unit];
+    for (const std::size_t found : MatchFindableUnits(m_units, Cp1252FromQStringLossy(query))) {
+        const FindableUnit& unit = m_units[found];
         auto* entry = new QListWidgetItem(Trimmed(unit.name) + QStringLiteral(" \u2014 ") +
                                           Trimmed(unit.category));
-        entry->setData(UnitIndexRole, static_cast<qulonglong>(found.unit));
+        entry->setData(UnitIndexRole, static_cast<qulonglong>(found));
         m_matches->addItem(entry);
     }
     m_matches->setCurrentRow(m_matches->count() > 0 ? 0 : -1);

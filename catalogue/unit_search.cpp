@@ -9,6 +9,9 @@
 
 namespace {
 
+// Best first.
+enum class MatchKind { Exact, Prefix, WordStart, Substring };
+
 std::string_view TrimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
@@ -98,8 +101,8 @@ std::vector<FindableUnit> ListFindableUnits(std::span<const int> builtinListed,
     return units;
 }
 
-std::vector<FoundUnit> MatchFindableUnits(std::span<const FindableUnit> units,
-                                          std::string_view query) {
+std::vector<std::size_t> MatchFindableUnits(std::span<const FindableUnit> units,
+                                            std::string_view query) {
     query = TrimBlanks(query);
     const std::string queryKey = SearchKey(query);
     struct Scored {
@@ -119,8 +122,8 @@ std::vector<FoundUnit> MatchFindableUnits(std::span<const FindableUnit> units,
         return CollateNoCase(x.category, y.category) < 0;
     });
 
-    std::vector<FoundUnit> found;
+    std::vector<std::size_t> found;
     found.reserve(scored.size());
-    for (const Scored& s : scored) found.push_back({s.unit, s.score.kind});
+    for (const Scored& s : scored) found.push_back(s.unit);
     return found;
 }

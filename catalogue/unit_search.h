@@ -6,10 +6,10 @@
 // ignoring case; "²" and "³" also match a typed 2 and 3, and blanks around
 // the query or a name do not count. How well it matches decides its place:
 //
-//   Exact      the name or an alias is the query     "psi", "miles"
-//   Prefix     one of them starts with it           "kilo" -> "Kilometers"
-//   WordStart  a word inside one starts with it     "mil"  -> "Nautical miles"
-//   Substring  it lies anywhere else                "inch2" -> "Pounds/inch²"
+//   exact      the name or an alias is the query   "miles", "km"
+//   prefix     one of them starts with it          "kilo"  -> "Kilometers"
+//   word start a word inside one starts with it    "inch2" -> "Pounds/inch²"
+//   any part   it lies anywhere else               "meter" -> "Kilometers"
 //
 // Within a kind, an exact match in the typed case comes before one in other
 // case ("mm" is millimetres before megametres), a match of the name before a
@@ -43,13 +43,6 @@ using UnitAliasSource = std::function<std::vector<std::string_view>(int row, int
 std::vector<FindableUnit> ListFindableUnits(std::span<const int> builtinListed,
                                             const UnitAliasSource& aliasesOf = {});
 
-enum class MatchKind { Exact, Prefix, WordStart, Substring };
-
-struct FoundUnit {
-    std::size_t unit;  // index into the units searched
-    MatchKind kind;
-};
-
-// The units that match `query`, best first.
-std::vector<FoundUnit> MatchFindableUnits(std::span<const FindableUnit> units,
-                                          std::string_view query);
+// The indexes into `units` of those that match `query`, best first.
+std::vector<std::size_t> MatchFindableUnits(std::span<const FindableUnit> units,
+                                            std::string_view query);
