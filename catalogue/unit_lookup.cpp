@@ -146,7 +146,7 @@ std::vector<UnitMatch> SearchUnits(std::string_view query) {
         if (!IsCategoryInUse(row)) continue;
         for (int position = 1; position <= UnitCount(row); ++position) {
             const std::string name = LowerCp1252(UnitNames[row][position]);
-            int rank = name == lowered            ? 0
+            int rank = name == lowered             ? 0
                        : name.starts_with(lowered) ? 2
                        : Holds(name, lowered)      ? 4
                                                    : 6;

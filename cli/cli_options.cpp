@@ -7,8 +7,8 @@
 namespace {
 
 constexpr std::array<std::string_view, 11> OptionNames = {
-    "--all",       "--batch",   "--category", "--format",  "--help", "--list",
-    "--names",     "--precision", "--profile", "--version", "--",
+    "--all",   "--batch",     "--category", "--format",  "--help", "--list",
+    "--names", "--precision", "--profile",  "--version", "--",
 };
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
@@ -57,8 +57,8 @@ std::string OperandCountError(const CliOptions& options) {
             if (given == 3 || given == 1) return {};
             if (given == 0) return "missing VALUE FROM TO (mezura-convert --help shows the usage)";
             return "expected VALUE FROM TO or one \"VALUE FROM to TO\", got " +
-                   std::to_string(given) + " argument" +
-                   (given == 1 ? "" : "s") + " (mezura-convert --help shows the usage)";
+                   std::to_string(given) + " argument" + (given == 1 ? "" : "s") +
+                   " (mezura-convert --help shows the usage)";
         case CliMode::All:
             if (given == 2) return {};
             return "--all expects VALUE FROM, got " + std::to_string(given) + " argument" +

@@ -17,7 +17,8 @@ std::optional<std::string> Text1252(std::string_view utf8) { return Cp1252FromUt
 }  // namespace
 
 NameIndex::NameIndex()
-    : utf8Names_(CategoryRowCount), rowCandidates_(CategoryRowCount),
+    : utf8Names_(CategoryRowCount),
+      rowCandidates_(CategoryRowCount),
       rowSuggestions_(CategoryRowCount) {
     std::unordered_set<std::string> offered;
     for (int row = 0; row < CategoryRowCount; ++row) {
@@ -104,15 +105,13 @@ const std::vector<std::string>& NameIndex::Suggestions(Among among,
     return Remembered(unitSuggestions_, unitCandidates_, utf8Name);
 }
 
-const std::vector<std::string>& NameIndex::SuggestionsIn(int row,
-                                                         std::string_view utf8Name) const {
-    return Remembered(rowSuggestions_[static_cast<std::size_t>(row)], CandidatesIn(row),
-                      utf8Name);
+const std::vector<std::string>& NameIndex::SuggestionsIn(int row, std::string_view utf8Name) const {
+    return Remembered(rowSuggestions_[static_cast<std::size_t>(row)], CandidatesIn(row), utf8Name);
 }
 
 void NameIndex::Forget() const {
-    std::size_t held = categories_.size() + units_.size() + categorySuggestions_.size() +
-                       unitSuggestions_.size();
+    std::size_t held =
+        categories_.size() + units_.size() + categorySuggestions_.size() + unitSuggestions_.size();
     for (const auto& memo : rowSuggestions_) held += memo.size();
     if (held < MaxRemembered) return;
     categories_.clear();

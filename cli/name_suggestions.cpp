@@ -14,8 +14,14 @@ int LoweredDistanceWithin(std::string_view x, std::string_view y, int limit) {
     // Three rows of the optimal-string-alignment table, and only the band of
     // cells within `limit` of the diagonal: the others cannot come back
     // under the limit.
-    std::vector<int> before(static_cast<std::size_t>(ys) + 1, far);
-    std::vector<int> previous(before.size()), current(before.size(), far);
+    // Kept from call to call: a search compares the query with hundreds of
+    // names, and allocating three rows for each would cost more than the
+    // comparison.
+    thread_local std::vector<int> before, previous, current;
+    const std::size_t width = static_cast<std::size_t>(ys) + 1;
+    before.assign(width, far);
+    previous.assign(width, far);
+    current.assign(width, far);
     for (int j = 0; j <= ys; ++j) previous[static_cast<std::size_t>(j)] = std::min(j, far);
     for (int i = 1; i <= xs; ++i) {
         const int low = std::max(1, i - limit);
@@ -26,7 +32,8 @@ int LoweredDistanceWithin(std::string_view x, std::string_view y, int limit) {
             const auto u = static_cast<std::size_t>(j);
             const char a = x[static_cast<std::size_t>(i - 1)];
             const char b = y[u - 1];
-            int best = std::min({previous[u] + 1, current[u - 1] + 1, previous[u - 1] + (a == b ? 0 : 1)});
+            int best =
+                std::min({previous[u] + 1, current[u - 1] + 1, previous[u - 1] + (a == b ? 0 : 1)});
             if (i > 1 && j > 1 && a == y[u - 2] && x[static_cast<std::size_t>(i - 2)] == b)
                 best = std::min(best, before[u - 2] + 1);
             current[u] = std::min(best, far);

@@ -115,8 +115,9 @@ std::string DescribeProblem(const NameIndex& index, const Resolution& resolution
             return {};
         case ResolveProblem::UnknownCategory:
             return "unknown category " + Quoted(category.value_or("")) +
-                   Suggestion(index.Suggestions(NameIndex::Among::Categories, category.value_or("")),
-                              "; mezura-convert --list shows the categories");
+                   Suggestion(
+                       index.Suggestions(NameIndex::Among::Categories, category.value_or("")),
+                       "; mezura-convert --list shows the categories");
         case ResolveProblem::UnknownFrom:
         case ResolveProblem::UnknownTo: {
             const std::string_view unit =

@@ -9,8 +9,10 @@ std::string_view VersionText() { return "mezura-convert " MEZURA_VERSION; }
 std::string_view UsageText() {
     return R"(Usage:
   mezura-convert [OPTIONS] VALUE FROM TO     VALUE in unit FROM, written in unit TO
+  mezura-convert [OPTIONS] 'VALUE FROM to TO'  the same as one argument: '5 km to mi', '100 °F in °C'
   mezura-convert [OPTIONS] --all VALUE FROM  VALUE in every unit of FROM's category, one "unit<TAB>text" a line
   mezura-convert --list [CATEGORY]           the categories, or the units of one with their factors
+  mezura-convert --names                     every unit as "CATEGORY<TAB>UNIT<TAB>ALIASES", aliases joined by ", "
   mezura-convert [OPTIONS] --batch           stdin lines VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY], one result a line
 
 Options:
@@ -24,8 +26,13 @@ Options:
   -h, --help        this text
   -V, --version     the version
 
-Names are matched exactly, capitals and blanks included, as the window shows
-them ("Centimeters/sec² " ends in a blank). VALUE is read as the window reads
+A unit is named as the window shows it, blanks included ("Centimeters/sec² "
+ends in a blank), in any case ("kilometers"), or by an alias: its symbol or a
+usual spelling (km, mi, °C, degF, lb, kWh, mph, litre; --names lists them).
+Case counts only where it is the meaning: mm and Mm, ms, mS and MS. A name
+that fits units of several categories (min, L, pt) takes the category of the
+other unit, or --category; "ton" and "therm" are refused with the units they
+could mean. Category names match in any case. VALUE is read as the window reads
 its input field: the number at the start of the text ("1e" is 1, "2.5.1" is
 2.5, "1d3" is 1000, "abc" is 0). "-5" is a value, not an option; "--" ends
 the options. Units of "Temperature" convert by formula and are listed without

@@ -1,13 +1,20 @@
 // Batch throughput of mezura-convert, in lines per second.
 //
-//   bench_cli_batch [--lines N] [--runs R] [--units-lines M]
+//   bench_cli_batch [--lines N] [--runs R] [--units-lines M] [--bad-lines B]
 //
 // 1. N lines over every unit of every built-in category (a random pair of
 //    one category a line, typical value texts, the category given on half
 //    of the lines and always where the pair needs it), converted R times by
 //    `mezura-convert --batch` into a file; the median, fastest and slowest
 //    rates are reported.
-// 2. When GNU units is installed: M lines over the units both programs know,
+// 2. The same lines with the unit names as people type them: an alias of the
+//    unit where it has one, or the name in other case (with the category).
+// 3. B lines of which every FROM is misspelt (one letter replaced, so no
+//    unit matches), against B good lines: the CPU time of both and its
+//    ratio, since a bad line should cost about what a good one does. The
+//    misspellings come from a pool of 1,000, as the same slips recur in
+//    real data; a second figure draws every one afresh.
+// 4. When GNU units is installed: M lines over the units both programs know,
 //    converted by `mezura-convert --batch` and by `units -t` (which reads
 //    "VALUE FROM" and "TO" line pairs), R times each; medians of both.
 //
@@ -15,6 +22,7 @@
 // would see it. Run it on a quiet machine: it measures one core.
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -33,6 +41,7 @@
 #include "catalogue.h"
 #include "gnu_units_names.h"
 #include "text_1252.h"
+#include "unit_lookup.h"
 
 extern char** environ;
 
@@ -47,6 +56,7 @@ struct Options {
     long lines = 2'000'000;
     int runs = 7;
     long unitsLines = 100'000;
+    long badLines = 1'000'000;
 };
 
 Options ParseOptions(int argc, char** argv) {
@@ -60,6 +70,8 @@ Options ParseOptions(int argc, char** argv) {
             options.runs = static_cast<int>(std::max(1L, value));
         else if (name == "--units-lines")
             options.unitsLines = std::max(1L, value);
+        else if (name == "--bad-lines")
+            options.badLines = std::max(1L, value);
         else
             throw std::runtime_error("unknown option " + std::string(name));
     }
@@ -81,8 +93,33 @@ std::vector<std::vector<bool>> NamesInSeveralCategories() {
     return several;
 }
 
-std::string CatalogueInput(long lines, std::mt19937& random) {
+enum class Naming { Exact, AsTyped, FromMisspelt };
+
+// A name as people type it: one of its aliases, or else the name lower-cased.
+std::string TypedName(int row, int position, std::mt19937& random) {
+    const auto aliases = AliasesOf(row, position);
+    if (aliases.empty()) return Utf8FromCp1252(LowerCp1252(UnitNames[row][position]));
+    std::uniform_int_distribution<std::size_t> anyAlias(0, aliases.size() - 1);
+    return Utf8FromCp1252(aliases[anyAlias(random)]);
+}
+
+// The name with one letter replaced by another, so that it names nothing.
+std::string MisspeltName(int row, int position, std::mt19937& random) {
+    const std::string& name = UnitNames[row][position];
+    std::uniform_int_distribution<std::size_t> anyPlace(0, name.size() - 1);
+    std::uniform_int_distribution<int> anyLetter('a', 'z');
+    for (;;) {
+        std::string typo = name;
+        typo[anyPlace(random)] = static_cast<char>(anyLetter(random));
+        if (FindUnits(typo).empty() && AmbiguousCandidates(typo).empty())
+            return Utf8FromCp1252(typo);
+    }
+}
+
+std::string CatalogueInput(long lines, std::mt19937& random, Naming naming = Naming::Exact,
+                           std::size_t typoPool = 0) {
     const auto several = NamesInSeveralCategories();
+    std::vector<std::string> typos;
     std::string input;
     std::uniform_int_distribution<int> anyRow(0, BuiltinCategoryCount - 1);
     std::uniform_int_distribution<std::size_t> anyValue(0, std::size(ValueTexts) - 1);
@@ -91,11 +128,23 @@ std::string CatalogueInput(long lines, std::mt19937& random) {
         std::uniform_int_distribution<int> anyUnit(1, UnitCount(row));
         const int p = anyUnit(random);
         const int q = anyUnit(random);
-        const std::string& from = UnitNames[row][p];
-        const std::string& to = UnitNames[row][q];
+        std::string from = Utf8FromCp1252(UnitNames[row][p]);
+        std::string to = Utf8FromCp1252(UnitNames[row][q]);
+        if (naming == Naming::AsTyped) {
+            from = TypedName(row, p, random);
+            to = TypedName(row, q, random);
+        } else if (naming == Naming::FromMisspelt) {
+            if (typoPool == 0 || typos.size() < typoPool) {
+                from = MisspeltName(row, p, random);
+                typos.push_back(from);
+            } else {
+                std::uniform_int_distribution<std::size_t> anyTypo(0, typos.size() - 1);
+                from = typos[anyTypo(random)];
+            }
+        }
         input += ValueTexts[anyValue(random)];
-        input += '\t' + Utf8FromCp1252(from) + '\t' + Utf8FromCp1252(to);
-        if (i % 2 == 0 || several[row][p] || several[row][q])
+        input += '\t' + from + '\t' + to;
+        if (i % 2 == 0 || several[row][p] || several[row][q] || naming == Naming::AsTyped)
             input += '\t' + Utf8FromCp1252(UnitNames[row][0]);
         input += '\n';
     }
@@ -117,9 +166,15 @@ void SharedInputs(long lines, std::mt19937& random, std::string& ours, std::stri
     }
 }
 
-// Seconds from start to exit; throws when the program fails.
-double TimedRun(const std::vector<std::string>& command, const fs::path& input,
-                const fs::path& output) {
+struct Times {
+    double wall;  // seconds from start to exit
+    double cpu;   // user and system seconds of the process
+};
+
+// Throws when the program fails (exits other than `status`); its messages
+// go to /dev/null.
+Times TimedRun(const std::vector<std::string>& command, const fs::path& input,
+               const fs::path& output, int expectedStatus = 0) {
     std::vector<char*> argv;
     std::vector<std::string> text = command;
     for (auto& a : text) argv.push_back(a.data());
@@ -129,17 +184,22 @@ double TimedRun(const std::vector<std::string>& command, const fs::path& input,
     posix_spawn_file_actions_addopen(&actions, 0, input.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0600);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
     if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
         throw std::runtime_error("cannot start " + command[0]);
     posix_spawn_file_actions_destroy(&actions);
     int status = 0;
-    waitpid(pid, &status, 0);
+    struct rusage usage {};
+    wait4(pid, &status, 0, &usage);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != expectedStatus)
         throw std::runtime_error(command[0] + " failed on " + input.string());
-    return elapsed.count();
+    auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    return {elapsed.count(), seconds(usage.ru_utime) + seconds(usage.ru_stime)};
 }
 
 long CountLines(const fs::path& path) {
@@ -155,7 +215,7 @@ Rates Measure(const std::vector<std::string>& command, const fs::path& input,
               const fs::path& output, long lines, int runs) {
     std::vector<double> rates;
     for (int run = 0; run < runs; ++run)
-        rates.push_back(static_cast<double>(lines) / TimedRun(command, input, output));
+        rates.push_back(static_cast<double>(lines) / TimedRun(command, input, output).wall);
     if (CountLines(output) != lines)
         throw std::runtime_error(command[0] + " did not answer every line");
     std::sort(rates.begin(), rates.end());
@@ -169,6 +229,16 @@ void Report(const char* what, long lines, const Rates& r) {
 
 void WriteFile(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
+}
+
+// The median CPU seconds of R runs.
+double MedianCpu(const std::vector<std::string>& command, const fs::path& input,
+                 const fs::path& output, int runs, int expectedStatus) {
+    std::vector<double> cpu;
+    for (int run = 0; run < runs; ++run)
+        cpu.push_back(TimedRun(command, input, output, expectedStatus).cpu);
+    std::sort(cpu.begin(), cpu.end());
+    return cpu[cpu.size() / 2];
 }
 
 bool HaveGnuUnits() { return std::system("units -V >/dev/null 2>&1") == 0; }
@@ -189,6 +259,22 @@ int main(int argc, char** argv) try {
     std::printf("mezura-convert --batch, %d runs each\n", options.runs);
     Report("every built-in category", options.lines,
            Measure(mezura, dir / "catalogue.txt", dir / "out.txt", options.lines, options.runs));
+    WriteFile(dir / "typed.txt", CatalogueInput(options.lines, random, Naming::AsTyped));
+    Report("names as typed (aliases, any case)", options.lines,
+           Measure(mezura, dir / "typed.txt", dir / "out.txt", options.lines, options.runs));
+
+    WriteFile(dir / "good.txt", CatalogueInput(options.badLines, random));
+    WriteFile(dir / "bad.txt",
+              CatalogueInput(options.badLines, random, Naming::FromMisspelt, 1000));
+    WriteFile(dir / "fresh.txt", CatalogueInput(options.badLines, random, Naming::FromMisspelt));
+    const double good = MedianCpu(mezura, dir / "good.txt", dir / "out.txt", options.runs, 0);
+    const double bad = MedianCpu(mezura, dir / "bad.txt", dir / "out.txt", options.runs, 1);
+    const double fresh = MedianCpu(mezura, dir / "fresh.txt", dir / "out.txt", options.runs, 1);
+    std::printf("%ld good lines: median %.3f s CPU\n", options.badLines, good);
+    std::printf("%ld misspelt lines, 1,000 distinct slips: median %.3f s CPU, %.2f times\n",
+                options.badLines, bad, bad / good);
+    std::printf("%ld misspelt lines, every slip new: median %.3f s CPU, %.2f times\n",
+                options.badLines, fresh, fresh / good);
 
     if (HaveGnuUnits()) {
         std::string ours, gnu;

@@ -109,7 +109,9 @@ TEST_F(UnitAliasesTest, TypedNamesFindTheirUnits) {
         {"MS", {{"Conductance", "Megasiemens"}}},
         {"\xB5m", {{"Distance", "Micron"}}},
         {"um", {{"Distance", "Micron"}}},
-        {"\xB0" "C", {{"Temperature", "Celsius"}}},
+        {"\xB0"
+         "C",
+         {{"Temperature", "Celsius"}}},
         {"degf", {{"Temperature", "Fahrenheit"}}},
         {"K", {{"Temperature", "Kelvin"}}},
         {"k", {}},

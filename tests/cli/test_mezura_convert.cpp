@@ -452,7 +452,8 @@ TEST_F(MezuraConvertTest, AliasesAndAnyCaseConvertAsTheExactNames) {
         {{"1", "µm", "mm"}, {"1", "Micron", "Millimeters"}},
         {{"3", "min", "s"}, {"--category", "Time", "3", "Minutes", "Seconds"}},
         {{"3", "min", "deg"}, {"--category", "Angle", "3", "Minutes", "Degrees"}},
-        {{"--category", "angle", "3", "min", "sec"}, {"--category", "Angle", "3", "Minutes", "Seconds"}},
+        {{"--category", "angle", "3", "min", "sec"},
+         {"--category", "Angle", "3", "Minutes", "Seconds"}},
         {{"1", "Gal", "ft/s²"}, {"1", "Galileo", "Feet/sec²"}},
         {{"1", "psi", "kPa"}, {"1", "PSI", "Kilopascals"}},
         {{"--all", "1", "lb"}, {"--all", "1", "Pounds"}},
@@ -482,7 +483,11 @@ TEST_F(MezuraConvertTest, AmbiguousNamesListTheirCandidates) {
          "",
          {"\"ton\" could mean \"Tons\" (Mass), \"Tons(long)\" (Mass) or \"Tons(metric)\" (Mass)"},
          2},
-        {"within a named category", {"--category", "Mass", "1", "kg", "TON"}, "", {"could mean"}, 2},
+        {"within a named category",
+         {"--category", "Mass", "1", "kg", "TON"},
+         "",
+         {"could mean"},
+         2},
         {"case is meaning", {"1", "Mm", "km"}, "", {"unknown unit \"Mm\""}, 2},
         {"one argument without a number",
          {"km to mi"},
@@ -496,17 +501,16 @@ TEST_F(MezuraConvertTest, AmbiguousNamesListTheirCandidates) {
 }
 
 TEST_F(MezuraConvertTest, NamesPrintsEveryUnitWithItsAliasesCustomOnesIncluded) {
-    const std::string profile = WriteProfile(
-        dir_ / "names.ini", {"[Settings]", "Custom_1=Empty", "Custom_2=Money", "[Money]",
-                             "CustomUnits=1", "CustomUnit_1=Dollar", "CustomValue_1=1.0",
-                             "[Distance]", "CustomUnits=1", "CustomUnit_1=Smoot",
-                             "CustomValue_1=170.18"});
+    const std::string profile =
+        WriteProfile(dir_ / "names.ini",
+                     {"[Settings]", "Custom_1=Empty", "Custom_2=Money", "[Money]", "CustomUnits=1",
+                      "CustomUnit_1=Dollar", "CustomValue_1=1.0", "[Distance]", "CustomUnits=1",
+                      "CustomUnit_1=Smoot", "CustomValue_1=170.18"});
     const ProgramRun run = Run({"--profile", profile, "--names"});
     EXPECT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 347u + 3u);  // two custom units and one empty category
-    for (const auto& line : lines)
-        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 2) << line;
+    for (const auto& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 2) << line;
     const auto has = [&](const std::string& line) {
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     };
@@ -532,8 +536,10 @@ TEST_F(MezuraConvertTest, BatchTakesAliasesAndRemembersSuggestions) {
     ASSERT_EQ(errors.size(), 3u);
     // The same advice for each bad line, remembered or not.
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(errors[i], "mezura-convert: line " + std::to_string(4 + i) +
-                                 ": unknown unit \"Kilomters\"; did you mean \"Kilometers\" or \"Kilometers²\"?");
+        EXPECT_EQ(
+            errors[i],
+            "mezura-convert: line " + std::to_string(4 + i) +
+                ": unknown unit \"Kilomters\"; did you mean \"Kilometers\" or \"Kilometers²\"?");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // "Did you mean": the distance and the choice of names offered.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -52,6 +54,47 @@ TEST(ClosestNames, OffersOnlyPlausibleSlips) {
     for (const Row& row : rows)
         EXPECT_EQ(ClosestNames(row.query, names), row.expected) << row.query;
     EXPECT_EQ(ClosestNames("Kilometre", names, 1), std::vector<std::string>{"Kilometers"});
+}
+
+// The textbook table, every cell filled: the reference for the banded one.
+int FullDistance(const std::string& x, const std::string& y) {
+    std::vector<std::vector<int>> d(x.size() + 1, std::vector<int>(y.size() + 1));
+    for (std::size_t i = 0; i <= x.size(); ++i) d[i][0] = static_cast<int>(i);
+    for (std::size_t j = 0; j <= y.size(); ++j) d[0][j] = static_cast<int>(j);
+    for (std::size_t i = 1; i <= x.size(); ++i) {
+        for (std::size_t j = 1; j <= y.size(); ++j) {
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1,
+                                d[i - 1][j - 1] + (x[i - 1] == y[j - 1] ? 0 : 1)});
+            if (i > 1 && j > 1 && x[i - 1] == y[j - 2] && x[i - 2] == y[j - 1])
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    }
+    return d[x.size()][y.size()];
+}
+
+TEST(LoweredDistanceWithin, AgreesWithTheFullTableUpToItsLimit) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> length(0, 9), letter(0, 2);
+    auto text = [&] {
+        std::string s(static_cast<std::size_t>(length(random)), 'a');
+        for (char& c : s) c = static_cast<char>('a' + letter(random));
+        return s;
+    };
+    for (int n = 0; n < 20000; ++n) {
+        const std::string x = text(), y = text();
+        const int full = FullDistance(x, y);
+        for (int limit = 0; limit <= 4; ++limit)
+            ASSERT_EQ(LoweredDistanceWithin(x, y, limit), std::min(full, limit + 1))
+                << x << " / " << y << " within " << limit;
+    }
+}
+
+TEST(ClosestNames, OffersUnitsForNearAliasesAndNothingForHugeQueries) {
+    const std::vector<NameCandidate> candidates{
+        {"miles", "Miles"}, {"mi", "Miles"}, {"mph", "Miles/hour"}, {"km/h", "Kilometers/hour"}};
+    EXPECT_EQ(ClosestNames("kmh", candidates), std::vector<std::string>{"Kilometers/hour"});
+    EXPECT_EQ(ClosestNames("mile", candidates), std::vector<std::string>{"Miles"});  // once
+    EXPECT_TRUE(ClosestNames(std::string(MaxSuggestedLength + 1, 'm'), candidates).empty());
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ expect_among() {
 
 # --- Options and their values -------------------------------------------
 expect_reply "every option" "$(lines --all --batch --category --format --help --list \
-    --precision --profile --version)" --
+    --names --precision --profile --version)" --
 expect_reply "option by prefix" --format --fo
 expect_reply "format values" "$(lines auto fixed scientific)" --format ''
 expect_reply "format value by prefix" scientific --format s
@@ -109,6 +109,24 @@ expect_reply "custom unit with superscript two" 'Smoots/sec²' \
 expect_reply "custom category" Hoppiness --profile "$profile_word" --list Hop
 expect_reply "unit of a custom category" Hop --profile "$profile_word" --category Hoppiness 1 H
 expect_reply "profile given in quotes" Hoppiness --profile "\"$profile\"" --list Hop
+
+# --- Aliases ------------------------------------------------------------
+expect_among "FROM: symbols beside names" "$(lines km kg kWh Kilometers)" "" 1 k
+expect_among "TO: aliases of FROM's category only" "$(lines mi mile Miles)" "$(lines min Minutes)" \
+    1 km mi
+expect_among "TO: FROM in other case names its category" "$(lines ft Feet)" 'ft²' 1 KILOMETERS f
+expect_reply "symbol with a degree sign" "$(lines '°C' '°F' '°K' '°R' '°Ra' '°Re' '°Ré')" \
+    1 K '°'
+expect_among "--category in any case narrows aliases" "$(lines min mins)" mi --category time 1 mi
+
+# One run of the program for one Tab, whatever the line.
+counting="$scratch/counting-convert"
+printf '#!/bin/sh\necho run >>"%s"\nexec "%s" "$@"\n' "$scratch/runs" "$convert" >"$counting"
+chmod +x "$counting"
+convert_real=$convert convert=$counting
+reply 1 km m >/dev/null
+convert=$convert_real
+expect_eq "one process per Tab" 1 "$(wc -l <"$scratch/runs")"
 
 # --- Files after --profile ----------------------------------------------
 expect_reply "files after --profile" "$scratch/my profiles" --profile "$scratch/my"
