@@ -31,6 +31,7 @@
 #include <QIcon>
 #include <QString>
 
+#include "find_unit_popup.h"
 #include "preferences_listener.h"
 
 class QAction;
@@ -93,6 +94,16 @@ public:
     void OnCalculator();
     // Help > About: the About box, modal.
     void OnAbout();
+    // Options > Find unit (Ctrl+F): the Find unit popup over this window.
+    void OnFindUnit();
+    // Shows the unit at `position` of catalogue row `row` on `side`, as if
+    // the user had picked it: its category first (refilling both lists, when
+    // another one is shown), then the unit in that side's list; converts.
+    // A row no longer listed changes nothing.
+    void PickUnit(int row, int position, UnitSide side);
+    // Options > Swap units (Alt+S): the input and output units change
+    // places; converts.
+    void OnSwapUnits();
     // The close box (also Alt+F4 and the window menu's Close): writes Format,
     // Precision, the 26 Visibility flags and LastCategory (the selected
     // category's text, empty when none). The window then ends.
@@ -136,6 +147,8 @@ private:
     QAction* m_copyOutputAction = nullptr;
     QAction* m_calculatorAction = nullptr;
     QAction* m_preferencesAction = nullptr;
+    QAction* m_findUnitAction = nullptr;
+    QAction* m_swapUnitsAction = nullptr;
     QAction* m_aboutAction = nullptr;
 
     // Set once the window is on its way out without a close-box save.

@@ -26,6 +26,8 @@ constexpr int CommandAbout = 32774;
 constexpr int CommandCopyOutput = 32775;
 constexpr int CommandCalculator = 32776;
 constexpr int CommandPreferences = 32782;
+constexpr int CommandFindUnit = 32783;
+constexpr int CommandSwapUnits = 32784;
 
 template <typename Control>
 Control* Place(Control* control, const char* name, int id, const DialogUnits& units, int x, int y,
@@ -154,14 +156,26 @@ QMenuBar* CMezuraDlg::BuildMenu() {
     options->addSeparator();
     m_preferencesAction = Command(options, tr("Preferences              "), CommandPreferences);
     connect(m_preferencesAction, &QAction::triggered, this, &CMezuraDlg::OnPreferences);
+    // Later additions, after the template's items so that those keep their
+    // places. Ctrl+F is no key of this window's fields or lists; Alt+S
+    // follows Alt+C and Alt+L and is no menu's or control's mnemonic.
+    options->addSeparator();
+    m_findUnitAction = Command(options, tr("&Find unit…"), CommandFindUnit);
+    m_findUnitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(m_findUnitAction, &QAction::triggered, this, &CMezuraDlg::OnFindUnit);
+    m_swapUnitsAction = Command(options, tr("&Swap units"), CommandSwapUnits);
+    m_swapUnitsAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
+    connect(m_swapUnitsAction, &QAction::triggered, this, &CMezuraDlg::OnSwapUnits);
 
     QMenu* help = menuBar->addMenu(tr("&Help"));
     m_aboutAction = Command(help, tr("&About"), CommandAbout);
     connect(m_aboutAction, &QAction::triggered, this, &CMezuraDlg::OnAbout);
 
-    // The two shortcuts act wherever the focus is in this window, menu
-    // open or not.
+    // The shortcuts act wherever the focus is in this window, menu open or
+    // not.
     addAction(m_copyOutputAction);
     addAction(m_calculatorAction);
+    addAction(m_findUnitAction);
+    addAction(m_swapUnitsAction);
     return menuBar;
 }

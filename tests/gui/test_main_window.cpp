@@ -274,6 +274,9 @@ TEST_F(MainWindowTest, MenuHoldsTheTemplateTextsAndShortcuts) {
                                            "  Calculator\tAlt+L",
                                            "--",
                                            "  Preferences" + QString(14, u' '),
+                                           "--",
+                                           QString::fromUtf8("  &Find unit…"),
+                                           "  &Swap units",
                                            "&Help",
                                            "  &About"};
     EXPECT_EQ(seen, expected);
@@ -282,6 +285,11 @@ TEST_F(MainWindowTest, MenuHoldsTheTemplateTextsAndShortcuts) {
     QAction* calculator = menuBar->actions()[1]->menu()->actions()[1];
     EXPECT_EQ(copy->shortcut(), QKeySequence(Qt::ALT | Qt::Key_C));
     EXPECT_EQ(calculator->shortcut(), QKeySequence(Qt::ALT | Qt::Key_L));
+    // The additions take keys that nothing else in the window uses.
+    QAction* find = menuBar->actions()[1]->menu()->actions()[5];
+    QAction* swap = menuBar->actions()[1]->menu()->actions()[6];
+    EXPECT_EQ(find->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    EXPECT_EQ(swap->shortcut(), QKeySequence(Qt::ALT | Qt::Key_S));
 }
 
 // --- The three ways out ------------------------------------------------------

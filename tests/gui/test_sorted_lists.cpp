@@ -2,6 +2,7 @@
 // on, and the rule that only the user's changes notify.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <string>
@@ -108,6 +109,37 @@ TYPED_TEST(SortedListTest, TheProgramsOwnChangesNeverNotify) {
     this->list.Empty();
     this->list.AddSorted("x");
     EXPECT_EQ(notices.count(), 0);
+}
+
+// Type-ahead searches what the list shows, so it must find the entries where
+// the list has sorted them, not where they were added.
+TYPED_TEST(SortedListTest, TypingJumpsToTheNextEntryStartingWithTheLetters) {
+    struct Case {
+        const char* typed;
+        const char* selected;  // nothing when null
+        int notices;
+    };
+    const Case cases[] = {
+        {"a", "Apple", 1},  {"e", "Eagle", 1}, {"bt", "BTU (39 \xBA F)", 1},
+        {"ZE", "zebra", 1},  // one jump: "ze" still fits the entry "z" found
+        {"1", "10", 1},     {"x", nullptr, 0},
+    };
+    // Letters typed one after another make one search however slowly the
+    // machine delivers them.
+    const int savedInterval = QApplication::keyboardInputInterval();
+    QApplication::setKeyboardInputInterval(60 * 60 * 1000);
+    for (const Case& c : cases) {
+        TypeParam fresh;  // a fresh list forgets what was typed before
+        for (const std::string& name : Unsorted) fresh.AddSorted(name);
+        QSignalSpy notices(&fresh, &TypeParam::selectionChanged);
+        QTest::keyClicks(&fresh, QString::fromLatin1(c.typed));
+        if (c.selected != nullptr)
+            EXPECT_EQ(fresh.TextAt(fresh.SelectedPosition()), c.selected) << c.typed;
+        else
+            EXPECT_EQ(fresh.SelectedPosition(), -1) << c.typed;
+        EXPECT_EQ(notices.count(), c.notices) << c.typed;
+    }
+    QApplication::setKeyboardInputInterval(savedInterval);
 }
 
 }  // namespace

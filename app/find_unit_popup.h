@@ -1,0 +1,46 @@
+#pragma once
+// Options > Find unit: a filter field over the units of every listed
+// category, shown as "unit — category", best matches first (unit_search.h).
+//
+//   typing                      narrows the list; the best match is current
+//   Up, Down, Page Up/Down      move through the list from the field
+//   Enter, "Input unit"         the current unit becomes the input unit
+//   Shift+Enter, "Output unit"  it becomes the output unit
+//   Esc                         closes; nothing changes
+//
+// The popup only offers; the main window puts the choice into its lists.
+#include <QDialog>
+#include <vector>
+
+#include "unit_search.h"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+enum class UnitSide { Input, Output };
+
+class FindUnitPopup : public QDialog {
+    Q_OBJECT
+public:
+    FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent);
+
+Q_SIGNALS:
+    // The user chose the unit at `position` of catalogue row `row`.
+    void unitChosen(int row, int position, UnitSide side);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void ShowMatches(const QString& query);
+    // Ends the popup with the current entry, if there is one.
+    void Choose(UnitSide side);
+
+    std::vector<FindableUnit> m_units;
+    QLineEdit* m_filter = nullptr;
+    QListWidget* m_matches = nullptr;
+    QPushButton* m_inputButton = nullptr;
+    QPushButton* m_outputButton = nullptr;
+};

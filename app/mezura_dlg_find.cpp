@@ -1,0 +1,59 @@
+// Find unit and Swap units: two ways to the units the user wants without
+// scrolling the lists.
+#include <QLineEdit>
+#include <span>
+
+#include "catalogue.h"
+#include "find_unit_popup.h"
+#include "mezura_dlg.h"
+#include "profile_records.h"
+#include "sorted_combo_box.h"
+#include "sorted_list_box.h"
+#include "unit_lookup.h"
+#include "unit_search.h"
+
+void CMezuraDlg::OnFindUnit() {
+    auto* popup = new FindUnitPopup(
+        ListFindableUnits(std::span<const int>(CategoryVisible), AliasesOf), this);
+    popup->setAttribute(Qt::WA_DeleteOnClose);
+    connect(popup, &FindUnitPopup::unitChosen, this, &CMezuraDlg::PickUnit);
+    // Not every window manager hands the keyboard back and forth by itself.
+    connect(popup, &QDialog::finished, this, [this] { activateWindow(); });
+    popup->open();
+    popup->activateWindow();
+}
+
+void CMezuraDlg::PickUnit(int row, int position, UnitSide side) {
+    if (row < 0 || row >= CategoryRowCount || position < 1 || position > UnitCount(row)) return;
+    const std::string& category = UnitNames[row][0];
+    // Only another category refills the lists, which puts the other side
+    // back to its first unit, as picking that category would.
+    if (m_nCategory != row || m_categoryCombo->SelectedText() != category) {
+        const int entry = m_categoryCombo->FindExact(category);
+        if (entry < 0) return;
+        m_categoryCombo->Select(entry);
+        OnSelchangeCategory();
+    }
+    SortedListBox* list = side == UnitSide::Input ? m_inputUnits : m_outputUnits;
+    const std::string& name = UnitNames[row][position];
+    for (int i = 0; i < list->Count(); ++i) {
+        if (list->TextAt(i) == name) {
+            list->Select(i);
+            break;
+        }
+    }
+    Convert();
+    // Ready for the number: typing replaces what the field holds.
+    m_inputEdit->setFocus();
+    m_inputEdit->selectAll();
+}
+
+void CMezuraDlg::OnSwapUnits() {
+    // Both lists hold the same entries, so a position names the same unit in
+    // either.
+    const int input = m_inputUnits->SelectedPosition();
+    const int output = m_outputUnits->SelectedPosition();
+    m_inputUnits->Select(output);
+    m_outputUnits->Select(input);
+    Convert();
+}

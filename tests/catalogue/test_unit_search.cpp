@@ -1,0 +1,112 @@
+// Finding a unit by what the user types: which units match, in what order,
+// and which units are offered at all.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "catalogue.h"
+#include "reference_units.h"
+#include "unit_search.h"
+
+namespace {
+
+// A hand-made set, so that every expected order below is read off the
+// names, not off the catalogue.
+const std::vector<FindableUnit> Units = {
+    {0, 1, "Distance", "Kilometers", {"km"}},    {0, 2, "Distance", "Nautical miles", {"nmi"}},
+    {0, 3, "Distance", "Miles", {"mi", "mile"}}, {0, 4, "Distance", "Millimeters", {"mm"}},
+    {0, 5, "Distance", "Megameters", {"Mm"}},    {1, 1, "Pressure", "Pounds/inch\xB2", {"psi"}},
+    {2, 1, "Time", "Minutes", {"min"}},          {3, 1, "Angle", "Minutes", {"min", "arcmin"}},
+    {4, 1, "Custom things", "Camomiles ", {}},   {5, 1, "Mass", "Carats", {"ct", "metric carat"}},
+    {5, 2, "Mass", "Metric tons", {"t"}},
+};
+
+std::vector<std::string> Found(std::string_view query) {
+    std::vector<std::string> shown;
+    for (const std::size_t i : MatchFindableUnits(Units, query))
+        shown.push_back(Units[i].name + " - " + Units[i].category);
+    return shown;
+}
+
+}  // namespace
+
+TEST(UnitSearch, RanksExactThenPrefixThenWordStartThenAnyPart) {
+    const std::vector<std::pair<const char*, std::vector<std::string>>> cases = {
+        // Two start with it, "Nautical miles" has a word that does, "Camomiles"
+        // only holds it.
+        {"mil",
+         {"Miles - Distance", "Millimeters - Distance", "Nautical miles - Distance",
+          "Camomiles  - Custom things"}},
+        // An alias typed in full comes first, whatever its case.
+        {"MI",
+         {"Miles - Distance", "Millimeters - Distance", "Minutes - Angle", "Minutes - Time",
+          "Nautical miles - Distance", "Camomiles  - Custom things"}},
+        {"psi", {"Pounds/inch\xB2 - Pressure"}},
+        // The superscript answers to the digit a keyboard types.
+        {"inch2", {"Pounds/inch\xB2 - Pressure"}},
+        // Blanks around the query or after a name do not count.
+        {"  camomiles ", {"Camomiles  - Custom things"}},
+        // Where case is the meaning, the alias in the typed case wins.
+        {"mm", {"Millimeters - Distance", "Megameters - Distance"}},
+        {"Mm", {"Megameters - Distance", "Millimeters - Distance"}},
+        // The same name in two categories: both, in category order.
+        {"minutes", {"Minutes - Angle", "Minutes - Time"}},
+        // A match of the name comes before one of an alias only.
+        {"metric", {"Metric tons - Mass", "Carats - Mass"}},
+        {"xyz", {}},
+    };
+    for (const auto& [query, expected] : cases) EXPECT_EQ(Found(query), expected) << query;
+
+    const std::vector<std::string> all = Found("");
+    ASSERT_EQ(all.size(), Units.size()) << "an empty query offers every unit";
+    EXPECT_EQ(all.front(), "Camomiles  - Custom things");
+}
+
+// --- The units offered --------------------------------------------------------
+
+class FindableUnitsTest : public ::testing::Test {
+protected:
+    void SetUp() override { listed_.fill(1); }
+    void TearDown() override { ResetCatalogue(); }
+    std::array<int, BuiltinCategoryCount> listed_{};
+};
+
+TEST_F(FindableUnitsTest, OffersEveryBuiltInUnitOnceWithoutAnAliasSource) {
+    std::multiset<std::pair<std::string, std::string>> offered;
+    for (const FindableUnit& unit : ListFindableUnits(listed_)) {
+        offered.emplace(unit.category, unit.name);
+        EXPECT_EQ(UnitNames[unit.row][unit.position], unit.name);
+        EXPECT_TRUE(unit.aliases.empty());
+    }
+    std::multiset<std::pair<std::string, std::string>> published;
+    for (const reference::Category& category : reference::BuiltinCategories)
+        for (const reference::Unit& unit : category.units)
+            published.emplace(category.name, unit.name);
+    EXPECT_EQ(offered, published);
+}
+
+TEST_F(FindableUnitsTest, LeavesHiddenCategoriesOutAndTakesCustomOnes) {
+    const int distance = *CategoryByName("Distance");
+    listed_[distance] = 0;
+    const int stacks = FirstCustomRow + 1;
+    UnitNames[stacks][0] = "Stacks";
+    AppendUnit(stacks, "Crates", 1.0);
+    AppendUnit(stacks, "Pallets", 40.0);
+    AppendUnit(stacks, "Crates", 2.0);  // the window resolves the name here
+
+    // The alias source is asked about each unit by its place.
+    const auto aliasesOf = [](int row, int position) {
+        return std::vector<std::string_view>{UnitNames[row][position]};
+    };
+    std::vector<std::pair<int, int>> custom;
+    for (const FindableUnit& unit : ListFindableUnits(listed_, aliasesOf)) {
+        EXPECT_NE(unit.row, distance);
+        EXPECT_EQ(unit.aliases, std::vector<std::string>{unit.name});
+        if (unit.row >= FirstCustomRow) custom.emplace_back(unit.row, unit.position);
+    }
+    EXPECT_EQ(custom, (std::vector<std::pair<int, int>>{{stacks, 2}, {stacks, 3}}));
+}
