@@ -47,10 +47,6 @@ std::span<const UnitAliases* const> AliasEntriesOf(int row) {
     return AliasesByRow()[row];
 }
 
-bool Holds(std::string_view loweredText, std::string_view loweredQuery) {
-    return loweredText.find(loweredQuery) != std::string_view::npos;
-}
-
 }  // namespace
 
 bool IsCategoryInUse(int row) {
@@ -137,32 +133,4 @@ std::vector<AliasPlace> EveryAlias() {
         }
     }
     return every;
-}
-
-std::vector<UnitMatch> SearchUnits(std::string_view query) {
-    const std::string lowered = LowerCp1252(query);
-    std::vector<UnitMatch> matches;
-    for (int row = 0; row < CategoryRowCount; ++row) {
-        if (!IsCategoryInUse(row)) continue;
-        for (int position = 1; position <= UnitCount(row); ++position) {
-            const std::string name = LowerCp1252(UnitNames[row][position]);
-            int rank = name == lowered             ? 0
-                       : name.starts_with(lowered) ? 2
-                       : Holds(name, lowered)      ? 4
-                                                   : 6;
-            for (std::string_view alias : AliasesOf(row, position)) {
-                const std::string text = LowerCp1252(alias);
-                if (text == lowered)
-                    rank = std::min(rank, 1);
-                else if (text.starts_with(lowered))
-                    rank = std::min(rank, 3);
-                else if (Holds(text, lowered))
-                    rank = std::min(rank, 5);
-            }
-            if (rank < 6) matches.push_back({row, position, rank});
-        }
-    }
-    std::stable_sort(matches.begin(), matches.end(),
-                     [](const UnitMatch& a, const UnitMatch& b) { return a.rank < b.rank; });
-    return matches;
 }

@@ -53,15 +53,3 @@ struct AliasPlace {
     UnitPlace place;
 };
 std::vector<AliasPlace> EveryAlias();
-
-// A search over every unit in use for a "find unit" field: a unit matches
-// when its name or an alias contains `query` ignoring case. Best first:
-// rank 0 the name equals the query, 1 an alias does, 2 the name starts with
-// it, 3 an alias does, 4 the name holds it, 5 an alias does; catalogue order
-// within a rank. An empty query matches every unit at rank 4.
-struct UnitMatch {
-    int row;
-    int position;
-    int rank;
-};
-std::vector<UnitMatch> SearchUnits(std::string_view query);

@@ -160,23 +160,4 @@ TEST_F(UnitAliasesTest, CustomUnitsMatchInAnyCaseAndNamesBeatAliases) {
     EXPECT_EQ(FindUnits("HOP")[0].row, custom);
 }
 
-TEST_F(UnitAliasesTest, SearchRanksWholeNamesThenStartsThenParts) {
-    const auto matches = SearchUnits("mi");
-    ASSERT_FALSE(matches.empty());
-    auto named = [](const UnitMatch& m) { return UnitNames[m.row][m.position]; };
-    EXPECT_EQ(named(matches[0]), "Miles");  // "mi" is its alias
-    EXPECT_EQ(matches[0].rank, 1);
-    int lastRank = 0;
-    bool sawPart = false;
-    for (const UnitMatch& m : matches) {
-        EXPECT_GE(m.rank, lastRank);
-        lastRank = m.rank;
-        sawPart |= named(m) == "Nautical miles" && m.rank == 4;
-    }
-    EXPECT_TRUE(sawPart);
-    EXPECT_EQ(SearchUnits("PARSECS").front().rank, 0);
-    EXPECT_TRUE(SearchUnits("zzzz").empty());
-    EXPECT_EQ(static_cast<int>(SearchUnits("").size()), BuiltinUnitTotal);
-}
-
 }  // namespace
