@@ -36,11 +36,15 @@ FindUnitPopup::FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent)
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(QStringLiteral("filter"));
     m_filter->setPlaceholderText(tr("Unit name or symbol"));
+    // A placeholder is not a name: screen readers need one of their own.
+    m_filter->setAccessibleName(tr("Find unit"));
+    m_filter->setAccessibleDescription(tr("Unit name or symbol"));
     m_filter->setClearButtonEnabled(true);
     m_filter->installEventFilter(this);
 
     m_matches = new QListWidget(this);
     m_matches->setObjectName(QStringLiteral("matches"));
+    m_matches->setAccessibleName(tr("Units found"));
     m_matches->setUniformItemSizes(true);
     m_matches->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Typing stays in the field; the list is for looking and clicking.

@@ -1,5 +1,6 @@
 // What a screen reader finds: every control that takes the focus in the
-// main window, the About box and the four Preferences pages has a name
+// main window, the About box, the four Preferences pages and the Find unit
+// popup has a name
 // through Qt's accessibility interface, and the five main controls carry
 // the names and descriptions a user hears.
 #include <QAccessible>
@@ -8,8 +9,12 @@
 #include <QWidget>
 
 #include "about_dlg.h"
+#include "find_unit_popup.h"
 #include "main_window_fixture.h"
+#include "profile_records.h"
 #include "prop_sheet.h"
+#include "unit_lookup.h"
+#include "unit_search.h"
 
 // Failures show the texts, not their code units.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -49,8 +54,10 @@ TEST_F(AccessibilityTest, EveryFocusableControlHasAName) {
     Start();
     CAboutDlg about(&Window());
     CPropSheet sheet(QStringLiteral("Preferences"), &Window(), 0, app_->Profile(), Window());
+    FindUnitPopup find(ListFindableUnits(std::span<const int>(CategoryVisible), AliasesOf),
+                       &Window());
     for (QWidget* top : {static_cast<QWidget*>(&Window()), static_cast<QWidget*>(&about),
-                         static_cast<QWidget*>(&sheet)}) {
+                         static_cast<QWidget*>(&sheet), static_cast<QWidget*>(&find)}) {
         SCOPED_TRACE(top->objectName().toStdString());
         EXPECT_GT(FocusableCount(*top), 0);  // the walk saw controls at all
         EXPECT_EQ(UnnamedControls(*top), QStringList());
