@@ -36,8 +36,13 @@ int CMezuraApp::InitInstance(const std::function<void(QDialog&)>& beforeRun) {
 }
 
 void CMezuraApp::OnFileExit() {
-    SaveSettings(profile_);
+    SaveOnLeaving(std::nullopt);
     if (mainWindow_ != nullptr) mainWindow_->EndDialog();
+}
+
+void CMezuraApp::SaveOnLeaving(std::optional<std::string_view> lastCategory) {
+    leaving_ = true;
+    SaveSettings(profile_, lastCategory);
 }
 
 QString CMezuraApp::WriteErrorText(const ProfileError& error) {
@@ -47,11 +52,18 @@ QString CMezuraApp::WriteErrorText(const ProfileError& error) {
         .arg(QString::fromStdString(error.path), QString::fromStdString(error.reason));
 }
 
+QString CMezuraApp::LeavingWriteErrorText(const ProfileError& error) {
+    return tr("Mezura could not save its settings to\n%1\n\n%2\n\n"
+              "The changes made since the last save are lost.")
+        .arg(QString::fromStdString(error.path), QString::fromStdString(error.reason));
+}
+
 void CMezuraApp::OnProfileWriteError(const ProfileError& error) {
     // A failing folder usually fails every write that follows; one message
     // per run tells the user without burying the window in boxes.
     if (writeErrorShown_) return;
     writeErrorShown_ = true;
-    CurrentDesktop().ShowMessage(mainWindow_, QStringLiteral("Mezura"), WriteErrorText(error),
+    CurrentDesktop().ShowMessage(mainWindow_, QStringLiteral("Mezura"),
+                                 leaving_ ? LeavingWriteErrorText(error) : WriteErrorText(error),
                                  Desktop::Icon::Information, Desktop::Buttons::Ok);
 }

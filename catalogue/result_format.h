@@ -34,6 +34,16 @@ inline constexpr int FormatAuto = 0;
 inline constexpr int FormatScientific = 1;
 inline constexpr int FormatFixed = 2;
 
+inline constexpr int MinPrecision = 1;
+inline constexpr int MaxPrecision = 9;
+
+// The values the program takes over, from the profile or the Result Format
+// page; any other leaves the setting as it was.
+inline bool IsUsableFormat(int format) { return format >= FormatAuto && format <= FormatFixed; }
+inline bool IsUsablePrecision(int precision) {
+    return precision >= MinPrecision && precision <= MaxPrecision;
+}
+
 // Process-wide settings, start values 0 and 5.
 extern int ResultFormat;
 extern int ResultPrecision;

@@ -1,5 +1,5 @@
 // Reads answer from a parse of the file that is reused while the file is
-// unchanged; writes lock, re-read, change one line and replace the file.
+// unchanged; writes lock, re-read, change their lines and replace the file.
 #include "profile_store.h"
 
 #include <fcntl.h>
@@ -59,9 +59,40 @@ int ProfileStore::GetProfileInt(std::string_view section, std::string_view key,
     return value ? ini::LeadingInteger(value->substr(0, MaxReadLength)) : defaultValue;
 }
 
+std::string ProfileEdit::GetProfileString(std::string_view section, std::string_view key,
+                                          std::string_view defaultValue) const {
+    return Shortened(ini::FindValue(text_, section, key).value_or(defaultValue));
+}
+
+int ProfileEdit::GetProfileInt(std::string_view section, std::string_view key,
+                               int defaultValue) const {
+    const std::optional<std::string_view> value = ini::FindValue(text_, section, key);
+    return value ? ini::LeadingInteger(value->substr(0, MaxReadLength)) : defaultValue;
+}
+
+void ProfileEdit::WriteProfileString(std::string_view section, std::string_view key,
+                                     std::optional<std::string_view> value) {
+    if (auto refusal = ini::RefuseWrite(section, key, value)) {
+        if (!refusal_) refusal_ = std::move(refusal);
+        return;
+    }
+    if (std::optional<std::string> changed = ini::ApplyWrite(text_, section, key, value)) {
+        text_ = std::move(*changed);
+        changed_ = true;
+    }
+}
+
+void ProfileEdit::WriteProfileInt(std::string_view section, std::string_view key, int value) {
+    WriteProfileString(section, key, std::to_string(value));
+}
+
 ProfileWriteResult ProfileStore::WriteProfileString(std::string_view section, std::string_view key,
                                                     std::optional<std::string_view> value) {
-    ProfileWriteResult result = Write(section, key, value);
+    return Edit([&](ProfileEdit& edit) { edit.WriteProfileString(section, key, value); });
+}
+
+ProfileWriteResult ProfileStore::Edit(const std::function<void(ProfileEdit&)>& edit) {
+    ProfileWriteResult result = Apply(edit);
     if (result && listener_) listener_(*result);
     return result;
 }
@@ -75,10 +106,21 @@ void ProfileStore::SetWriteErrorListener(std::function<void(const ProfileError&)
     listener_ = std::move(listener);
 }
 
-ProfileWriteResult ProfileStore::Write(std::string_view section, std::string_view key,
-                                       std::optional<std::string_view> value) {
-    if (auto refusal = ini::RefuseWrite(section, key, value)) return ProfileError{path_, *refusal};
+ProfileWriteResult ProfileStore::Apply(const std::function<void(ProfileEdit&)>& edit) {
     auto failure = [this](std::error_code error) { return ProfileError{path_, error.message()}; };
+    auto refused = [this](const ProfileEdit& done) -> ProfileWriteResult {
+        if (done.refusal_) return ProfileError{path_, *done.refusal_};
+        return std::nullopt;
+    };
+
+    // A file that already holds every value needs no lock and no replace,
+    // so leaving the program unchanged costs a read, even in a folder that
+    // cannot be written.
+    if (FileRead seen = ReadProfileFile(path_); !seen.error) {
+        ProfileEdit trial(std::move(seen.text));
+        edit(trial);
+        if (!trial.changed_) return refused(trial);
+    }
 
     std::error_code error;
     const std::string file = FollowSymlinks(path_, error);
@@ -89,17 +131,18 @@ ProfileWriteResult ProfileStore::Write(std::string_view section, std::string_vie
     // file as it is now, and let nobody else write until it is replaced.
     const FileLock lock(file + ".lock");
     if (lock.Error()) return failure(lock.Error());
-    const FileRead current = ReadProfileFile(file);
+    FileRead current = ReadProfileFile(file);
     if (current.error) return failure(current.error);  // never overwrite what we could not read
-    const std::optional<std::string> changed = ini::ApplyWrite(current.text, section, key, value);
-    if (!changed) return std::nullopt;
+    ProfileEdit change(std::move(current.text));
+    edit(change);
+    if (!change.changed_) return refused(change);
     // A read-only profile stays as it is, as it would on Windows, even
     // though its folder would let us replace it.
     if (current.exists && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) {
         return failure({errno, std::generic_category()});
     }
-    if ((error = ReplaceFileAtomically(file, *changed))) return failure(error);
-    return std::nullopt;
+    if ((error = ReplaceFileAtomically(file, change.text_))) return failure(error);
+    return refused(change);
 }
 
 bool ProfileNamesMatch(std::string_view a, std::string_view b) {
