@@ -56,5 +56,5 @@ std::optional<std::string> FormatResult(double value);
 // counts as 6; precision 0 leaves the point out.
 std::optional<std::string> FormatResultAs(double value, int format, int precision);
 
-// "%1.*f" by the rules above: how custom unit factors are written ("%1.14f").
+// "%1.*f" by the rules above (older versions wrote custom unit factors with "%1.14f").
 std::string FormatFixedText(double value, int precision);
