@@ -1,19 +1,24 @@
 // The first close of the main window on a fresh profile (the save of Format,
 // Precision, the 26 Visibility keys and LastCategory) next to the close of a
-// bare Qt dialog, in the same run, alternating, each on a window shown and
-// exposed before the clock starts. Counts the renames and fsyncs of each
-// close.
+// bare Qt dialog, in the same run, alternating. A close is what the user
+// waits for: from the close request on a shown, exposed window until the
+// program has ended. Each close runs in a program of its own (this one,
+// started again with --child), which reports when it asked for the close
+// and the renames and fsyncs the close made; the end is when it has exited.
 //
 //   bench_gui_close [--runs N]     (default 31; offscreen unless
 //                                   QT_QPA_PLATFORM or DISPLAY say otherwise)
 //
 // Prints the medians in milliseconds, their ratio, and the calls per close.
+#include <time.h>
+
 #include <QApplication>
 #include <QDialog>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -23,6 +28,12 @@
 #include "mezura_dlg.h"
 
 namespace {
+
+long long NowNs() {
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
 
 int RunsFromArguments(int argc, char* argv[]) {
     for (int i = 1; i + 1 < argc; ++i)
@@ -36,18 +47,57 @@ double Median(std::vector<double> values) {
     return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-// Milliseconds from close() until the closed window has been dealt with.
-double TimeClose(QDialog& dialog) {
-    const auto start = std::chrono::steady_clock::now();
-    dialog.close();
-    QApplication::processEvents();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
+// Once the dialog is exposed: the clock starts, the window is closed, and
+// the start and the calls of the close go to stdout.
+void CloseWhenExposed(QDialog& dialog) {
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        if (!QTest::qWaitForWindowExposed(&dialog)) std::_Exit(2);
+        const FileCalls before = FileCallsSoFar();
+        const long long start = NowNs();
+        dialog.close();
+        const FileCalls made = FileCallsSince(before);
+        std::printf("%lld %d %d\n", start, made.renames, made.fsyncs);
+        std::fflush(stdout);
+    });
 }
 
-bool Expose(QDialog& dialog) {
+int Child(int argc, char* argv[], const char* kind, const char* profile) {
+    QApplication application(argc, argv);
+    if (std::strcmp(kind, "mezura") == 0) {
+        CMezuraApp app(profile);
+        return app.InitInstance([](QDialog& window) {
+            window.show();
+            CloseWhenExposed(window);
+        });
+    }
+    QDialog dialog;
+    dialog.resize(400, 300);
     dialog.show();
-    return QTest::qWaitForWindowExposed(&dialog);
+    CloseWhenExposed(dialog);
+    dialog.exec();
+    return 0;
+}
+
+struct Close {
+    double ms;
+    int renames;
+    int fsyncs;
+};
+
+bool RunChild(const QString& kind, Close& close) {
+    QTemporaryDir fresh;
+    QProcess child;
+    child.setProcessChannelMode(QProcess::SeparateChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--child"), kind, fresh.filePath(QStringLiteral("mezura.INI"))});
+    if (!child.waitForFinished(30000) || child.exitCode() != 0) return false;
+    const long long end = NowNs();
+    long long start = 0;
+    if (std::sscanf(child.readAllStandardOutput().constData(), "%lld %d %d", &start, &close.renames,
+                    &close.fsyncs) != 3)
+        return false;
+    close.ms = static_cast<double>(end - start) / 1e6;
+    return true;
 }
 
 }  // namespace
@@ -55,46 +105,29 @@ bool Expose(QDialog& dialog) {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    const int runs = RunsFromArguments(argc, argv);
-    QApplication application(argc, argv);
+    if (argc == 4 && std::strcmp(argv[1], "--child") == 0)
+        return Child(argc, argv, argv[2], argv[3]);
 
+    const int runs = RunsFromArguments(argc, argv);
+    QCoreApplication application(argc, argv);
     std::vector<double> mezura, bare;
-    FileCalls mezuraCalls, bareCalls;
+    Close mezuraClose{}, bareClose{};
     for (int i = 0; i < runs; ++i) {
-        {
-            QTemporaryDir fresh;
-            CMezuraApp app(fresh.filePath(QStringLiteral("mezura.INI")).toStdString());
-            CMezuraDlg window;
-            app.SetMainWindow(&window);
-            window.OnInitDialog();
-            if (!Expose(window)) {
-                std::fprintf(stderr, "the main window did not show\n");
-                return 1;
-            }
-            const FileCalls before = FileCallsSoFar();
-            mezura.push_back(TimeClose(window));
-            mezuraCalls = FileCallsSince(before);
-            app.SetMainWindow(nullptr);
+        if (!RunChild(QStringLiteral("mezura"), mezuraClose) ||
+            !RunChild(QStringLiteral("bare"), bareClose)) {
+            std::fprintf(stderr, "a close run failed\n");
+            return 1;
         }
-        {
-            QDialog dialog;
-            dialog.resize(400, 300);
-            if (!Expose(dialog)) {
-                std::fprintf(stderr, "the bare dialog did not show\n");
-                return 1;
-            }
-            const FileCalls before = FileCallsSoFar();
-            bare.push_back(TimeClose(dialog));
-            bareCalls = FileCallsSince(before);
-        }
+        mezura.push_back(mezuraClose.ms);
+        bare.push_back(bareClose.ms);
     }
 
     const double mezuraMedian = Median(mezura);
     const double bareMedian = Median(bare);
-    std::printf("first close on a fresh profile: median %.3f ms, %d rename(s), %d fsync(s)\n",
-                mezuraMedian, mezuraCalls.renames, mezuraCalls.fsyncs);
-    std::printf("bare Qt dialog close:           median %.3f ms, %d rename(s), %d fsync(s)\n",
-                bareMedian, bareCalls.renames, bareCalls.fsyncs);
+    std::printf("first close on a fresh profile: median %.2f ms, %d rename(s), %d fsync(s)\n",
+                mezuraMedian, mezuraClose.renames, mezuraClose.fsyncs);
+    std::printf("bare Qt dialog close:           median %.2f ms, %d rename(s), %d fsync(s)\n",
+                bareMedian, bareClose.renames, bareClose.fsyncs);
     std::printf("ratio %.2f over %d runs each (target <= 1.3 and one rename)\n",
                 mezuraMedian / bareMedian, runs);
     return 0;
