@@ -58,12 +58,28 @@ QString CMezuraApp::LeavingWriteErrorText(const ProfileError& error) {
         .arg(QString::fromStdString(error.path), QString::fromStdString(error.reason));
 }
 
+QString CMezuraApp::ReadErrorText(const ProfileError& error) {
+    return QStringLiteral(
+               "Mezura could not read its settings from\n%1\n\n%2\n\n"
+               "Mezura starts with its default settings and leaves the file as it is.")
+        .arg(QString::fromStdString(error.path), QString::fromStdString(error.reason));
+}
+
+void CMezuraApp::ReportUnreadableProfile() {
+    if (const ProfileReadResult error = profile_.ReadError()) {
+        ShowProfileMessageOnce(ReadErrorText(*error));
+    }
+}
+
 void CMezuraApp::OnProfileWriteError(const ProfileError& error) {
+    ShowProfileMessageOnce(leaving_ ? LeavingWriteErrorText(error) : WriteErrorText(error));
+}
+
+void CMezuraApp::ShowProfileMessageOnce(const QString& text) {
     // A failing folder usually fails every write that follows; one message
     // per run tells the user without burying the window in boxes.
-    if (writeErrorShown_) return;
-    writeErrorShown_ = true;
-    CurrentDesktop().ShowMessage(mainWindow_, QStringLiteral("Mezura"),
-                                 leaving_ ? LeavingWriteErrorText(error) : WriteErrorText(error),
+    if (profileMessageShown_) return;
+    profileMessageShown_ = true;
+    CurrentDesktop().ShowMessage(mainWindow_, QStringLiteral("Mezura"), text,
                                  Desktop::Icon::Information, Desktop::Buttons::Ok);
 }

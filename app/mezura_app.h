@@ -7,7 +7,9 @@
 // the file and the reason; the program carries on with its settings in
 // memory, and later failures of the same run stay quiet. A failure of the
 // save on leaving says that the settings could not be saved, as nothing
-// keeps them in effect any more.
+// keeps them in effect any more. A profile that cannot be read at all (too
+// large, a folder) is reported the same way, once, as the window starts:
+// every later write fails for the same reason.
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -48,13 +50,21 @@ public:
     // one on leaving.
     static QString WriteErrorText(const ProfileError& error);
     static QString LeavingWriteErrorText(const ProfileError& error);
+    // The text of the message for a profile that cannot be read.
+    static QString ReadErrorText(const ProfileError& error);
+
+    // Called by the main window once it has read the profile: tells the
+    // user when the file could not be read, rather than starting quietly on
+    // defaults that look like an empty profile.
+    void ReportUnreadableProfile();
 
 private:
     void OnProfileWriteError(const ProfileError& error);
+    void ShowProfileMessageOnce(const QString& text);
 
     ProfileStore profile_;
     CMezuraDlg* mainWindow_ = nullptr;
-    bool writeErrorShown_ = false;
+    bool profileMessageShown_ = false;
     bool leaving_ = false;
 };
 

@@ -77,6 +77,7 @@ bool CMezuraDlg::OnInitDialog() {
     LoadCategoryVisibility(profile);
     // (The two shortcuts were set up with the menu.)
     LoadResultSettings(profile);
+    theApp()->ReportUnreadableProfile();
 
     FillCategoryList();
     m_categoryCombo->Select(0);

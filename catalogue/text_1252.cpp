@@ -227,6 +227,18 @@ std::optional<std::string> Cp1252FromUtf8(std::string_view utf8) {
     return out;
 }
 
+char32_t CodePointOfCp1252(char byte) { return CodePointOf(AsByte(byte)); }
+
+std::optional<char> Cp1252OfCodePoint(char32_t codePoint) {
+    const std::optional<Byte> byte = ByteOf(codePoint);
+    if (!byte) return std::nullopt;
+    return static_cast<char>(*byte);
+}
+
+std::optional<char32_t> NextUtf8CodePoint(std::string_view text, size_t& i) {
+    return DecodeUtf8(text, i);
+}
+
 char LowerCp1252(char c) { return static_cast<char>(Case.lower[AsByte(c)]); }
 
 char UpperCp1252(char c) { return static_cast<char>(Case.upper[AsByte(c)]); }

@@ -21,6 +21,14 @@ char LowerCp1252(char c);
 char UpperCp1252(char c);
 std::string LowerCp1252(std::string_view text);
 
+// One character at a time, for texts in other encodings: the character of
+// a byte, the byte of a character (nothing when the code page has none),
+// and the next well-formed UTF-8 sequence at text[i] (i moves past it;
+// nothing, with i unmoved, when the bytes there are not well-formed).
+char32_t CodePointOfCp1252(char byte);
+std::optional<char> Cp1252OfCodePoint(char32_t codePoint);
+std::optional<char32_t> NextUtf8CodePoint(std::string_view text, size_t& i);
+
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
 // The order of the sorted lists: case-insensitive, accented letters next to

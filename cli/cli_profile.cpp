@@ -45,6 +45,7 @@ std::optional<std::string> LoadCliProfile(const std::optional<std::string>& expl
     const std::string path = explicitPath ? *explicitPath : ProfilePathForProgram("mezura");
     if (auto problem = CheckReadable(path, !explicitPath)) return problem;
     const ProfileStore store(path);
+    if (auto error = store.ReadError()) return Problem(path, error->reason);
     LoadCustomCategoryNames(store);
     LoadCustomUnits(store);
     return std::nullopt;

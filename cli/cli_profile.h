@@ -6,6 +6,8 @@
 //   --profile missing.ini                  -> "cannot read profile "missing.ini": No such file or
 //   directory"
 //   --profile /tmp                         -> "cannot read profile "/tmp": it is a folder"
+//   --profile big.INI (over 256 MiB)       -> "cannot read profile "big.INI": File too large
+//   (over 256 MiB)"
 #include <optional>
 #include <string>
 

@@ -1,5 +1,6 @@
 #include "atomic_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,6 +11,24 @@
 #include "file_path.h"
 
 namespace {
+
+constexpr std::string_view TemporarySuffix = "XXXXXX";  // as mkostemp fills it
+
+std::string TemporaryPrefix(const std::string& path) {
+    return "." + path.substr(path.find_last_of('/') + 1) + ".";
+}
+
+bool IsTemporaryOf(std::string_view entry, const std::string& prefix) {
+    if (entry.size() != prefix.size() + TemporarySuffix.size() || !entry.starts_with(prefix)) {
+        return false;
+    }
+    for (const char c : entry.substr(prefix.size())) {
+        const bool alphanumeric =
+            (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        if (!alphanumeric) return false;
+    }
+    return true;
+}
 
 std::error_code LastError() { return {errno, std::generic_category()}; }
 
@@ -61,8 +80,7 @@ std::error_code FlushFolder(const std::string& folder) {
 
 std::error_code ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     const std::string folder = ParentFolder(path);
-    const std::string name = path.substr(path.find_last_of('/') + 1);
-    std::string pattern = folder + "/." + name + ".XXXXXX";
+    std::string pattern = folder + "/" + TemporaryPrefix(path) + std::string(TemporarySuffix);
     std::vector<char> temporary(pattern.begin(), pattern.end());
     temporary.push_back('\0');
 
@@ -76,4 +94,20 @@ std::error_code ReplaceFileAtomically(const std::string& path, std::string_view 
         return error;
     }
     return FlushFolder(folder);
+}
+
+void RemoveLeftoverTemporaries(const std::string& path) {
+    DIR* folder = ::opendir(ParentFolder(path).c_str());
+    if (folder == nullptr) return;  // the write that follows reports what is wrong
+    const std::string prefix = TemporaryPrefix(path);
+    const int folderFd = ::dirfd(folder);
+    while (const dirent* entry = ::readdir(folder)) {
+        if (!IsTemporaryOf(entry->d_name, prefix)) continue;
+        struct stat status {};
+        if (::fstatat(folderFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode)) {
+            (void)::unlinkat(folderFd, entry->d_name, 0);
+        }
+    }
+    ::closedir(folder);
 }

@@ -15,3 +15,9 @@
 // `path` must not be a symbolic link (see FollowSymlinks): it would be
 // replaced by a plain file.
 std::error_code ReplaceFileAtomically(const std::string& path, std::string_view bytes);
+
+// Removes the temporary files of `path` (".<name>.XXXXXX", plain files only)
+// that a writer killed before its rename left behind. Only safe while the
+// caller holds the lock every writer of `path` takes: nobody else can be
+// filling one of them then. Other files of the folder are never touched.
+void RemoveLeftoverTemporaries(const std::string& path);

@@ -4,7 +4,7 @@
 // its own because the profile itself is replaced by each write, and a lock
 // on the replaced file would guard nothing.
 //   {
-//       FileLock lock(path + ".lock");
+//       FileLock lock(path + ".lock", path);
 //       if (lock.Error()) return ...;  // "Permission denied" in a read-only folder
 //       read, change and replace the profile
 //   }
@@ -13,8 +13,11 @@
 
 class FileLock {
 public:
-    // Waits until the lock is held, creating the lock file when needed.
-    explicit FileLock(const std::string& lockPath);
+    // Waits until the lock is held, creating the lock file when needed. The
+    // lock file takes the owner (when run as root) and the permission bits
+    // of `guardedPath` when that exists, as the profile keeps its own on
+    // every write: a run as root must not leave a lock its user cannot open.
+    FileLock(const std::string& lockPath, const std::string& guardedPath);
     ~FileLock();
 
     FileLock(const FileLock&) = delete;

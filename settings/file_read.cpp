@@ -53,8 +53,16 @@ FileRead ReadProfileFile(const std::string& path) {
         result.error = ReadAll(fd, status.st_size, result.text);
         result.exists = !result.error;
         result.stamp = StampOf(status);
+        result.mode = status.st_mode;
     }
     ::close(fd);
     if (result.error) result.text.clear();
     return result;
+}
+
+std::string ReadFailureReason(std::error_code error) {
+    if (error == std::errc::file_too_large) {
+        return error.message() + " (over " + std::to_string(MaxProfileBytes >> 20) + " MiB)";
+    }
+    return error.message();
 }

@@ -1,5 +1,7 @@
 #pragma once
 // Reading a whole profile file, safely whatever lies at its path.
+#include <sys/types.h>
+
 #include <string>
 #include <system_error>
 
@@ -14,9 +16,14 @@ struct FileRead {
     bool exists = false;    // false, with no error, when nothing is at the path
     std::string text;
     FileStamp stamp;  // of the file the text was read from
+    mode_t mode = 0;  // its type and permission bits
 };
 
 // A missing file, or a folder on the way that is missing or a plain file,
 // reads as absent. A folder ("Is a directory"), a pipe or a device ("No such
 // device": opened without waiting, never read) and an oversized file are errors.
 FileRead ReadProfileFile(const std::string& path);
+
+// What a failed read tells the user: the reason, with the limit when the
+// file is too large ("File too large (over 256 MiB)").
+std::string ReadFailureReason(std::error_code error);

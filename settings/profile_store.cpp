@@ -2,19 +2,16 @@
 // unchanged; writes lock, re-read, change their lines and replace the file.
 #include "profile_store.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 
-#include "atomic_file.h"
-#include "file_lock.h"
-#include "file_path.h"
 #include "file_read.h"
 #include "file_stamp.h"
 #include "ini_index.h"
 #include "ini_text.h"
+#include "profile_encoding.h"
+#include "profile_rewrite.h"
 #include "text_1252.h"
 
 namespace {
@@ -34,18 +31,37 @@ struct ProfileStore::Cache {
 
 ProfileStore::ProfileStore(std::string path) : path_(std::move(path)) {}
 
-std::optional<std::string_view> ProfileStore::Find(std::string_view section,
-                                                   std::string_view key) const {
+const ProfileStore::Cache* ProfileStore::Current(std::optional<std::string>* error) const {
     struct stat status {};
-    if (::stat(path_.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+    if (::stat(path_.c_str(), &status) != 0 && (errno == ENOENT || errno == ENOTDIR)) {
+        return nullptr;
+    }
     if (!cache_ || !cache_->settled || !(cache_->stamp == StampOf(status))) {
+        cache_.reset();
         const std::int64_t readAt = WallClockNs();
         FileRead file = ReadProfileFile(path_);
-        if (!file.exists) return std::nullopt;  // unreadable files read as absent
+        if (file.error && error) *error = ReadFailureReason(file.error);
+        if (!file.exists) return nullptr;
+        std::optional<DecodedProfile> decoded = DecodeProfile(file.text);
+        if (decoded) file.text = std::move(decoded->text);
         cache_ = std::make_shared<Cache>(
             Cache{file.stamp, IsSettled(file.stamp, readAt), ini::Index(std::move(file.text))});
     }
-    return cache_->index.Find(section, key);
+    return cache_.get();
+}
+
+std::optional<std::string_view> ProfileStore::Find(std::string_view section,
+                                                   std::string_view key) const {
+    const Cache* cache = Current();
+    if (!cache) return std::nullopt;
+    return cache->index.Find(section, key);
+}
+
+ProfileReadResult ProfileStore::ReadError() const {
+    std::optional<std::string> reason;
+    Current(&reason);
+    if (!reason) return std::nullopt;
+    return ProfileError{path_, *reason};
 }
 
 std::string ProfileStore::GetProfileString(std::string_view section, std::string_view key,
@@ -107,9 +123,8 @@ void ProfileStore::SetWriteErrorListener(std::function<void(const ProfileError&)
 }
 
 ProfileWriteResult ProfileStore::Apply(const std::function<void(ProfileEdit&)>& edit) {
-    auto failure = [this](std::error_code error) { return ProfileError{path_, error.message()}; };
-    auto refused = [this](const ProfileEdit& done) -> ProfileWriteResult {
-        if (done.refusal_) return ProfileError{path_, *done.refusal_};
+    auto refused = [this](const std::optional<std::string>& refusal) -> ProfileWriteResult {
+        if (refusal) return ProfileError{path_, *refusal};
         return std::nullopt;
     };
 
@@ -117,32 +132,23 @@ ProfileWriteResult ProfileStore::Apply(const std::function<void(ProfileEdit&)>& 
     // so leaving the program unchanged costs a read, even in a folder that
     // cannot be written.
     if (FileRead seen = ReadProfileFile(path_); !seen.error) {
-        ProfileEdit trial(std::move(seen.text));
+        std::optional<DecodedProfile> decoded = DecodeProfile(seen.text);
+        ProfileEdit trial(decoded ? std::move(decoded->text) : std::move(seen.text));
         edit(trial);
-        if (!trial.changed_) return refused(trial);
+        if (!trial.changed_) return refused(trial.refusal_);
     }
 
-    std::error_code error;
-    const std::string file = FollowSymlinks(path_, error);
-    if (error) return failure(error);
-    if ((error = MakeFolders(ParentFolder(file)))) return failure(error);
-
-    // Another process may have written since we last looked: change the
-    // file as it is now, and let nobody else write until it is replaced.
-    const FileLock lock(file + ".lock");
-    if (lock.Error()) return failure(lock.Error());
-    FileRead current = ReadProfileFile(file);
-    if (current.error) return failure(current.error);  // never overwrite what we could not read
-    ProfileEdit change(std::move(current.text));
-    edit(change);
-    if (!change.changed_) return refused(change);
-    // A read-only profile stays as it is, as it would on Windows, even
-    // though its folder would let us replace it.
-    if (current.exists && ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0) {
-        return failure({errno, std::generic_category()});
-    }
-    if ((error = ReplaceFileAtomically(file, change.text_))) return failure(error);
-    return refused(change);
+    std::optional<std::string> refusal;
+    std::optional<std::string> failure =
+        RewriteProfile(path_, [&](std::string_view text) -> std::optional<std::string> {
+            ProfileEdit change{std::string(text)};
+            edit(change);
+            refusal = change.refusal_;
+            if (!change.changed_) return std::nullopt;
+            return std::move(change.text_);
+        });
+    if (failure) return ProfileError{path_, std::move(*failure)};
+    return refused(refusal);
 }
 
 bool ProfileNamesMatch(std::string_view a, std::string_view b) {

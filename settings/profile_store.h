@@ -12,8 +12,12 @@
 //  - a header ends at its first "]"; lines before the first header belong
 //    to no section; lines not understood are kept as they are;
 //  - the first section of a name is searched, and in it the first key wins;
-//  - reads return at most 4,095 characters; CRLF, LF, CR and a UTF-8
-//    byte-order mark are all read.
+//  - reads return at most 4,095 characters; CRLF, LF and CR are all read;
+//  - a file that starts with a byte-order mark of UTF-8, UTF-16 LE or
+//    UTF-16 BE is read as Windows-1252 text and written back in its own
+//    encoding (see profile_encoding.h);
+//  - a file that cannot be read (too large, a folder, no permission) reads
+//    as empty; ReadError() tells why.
 //
 // Writing changes only the line written: a new key goes after the last key
 // of its section, a new section at the end of the file, new lines end in
@@ -24,7 +28,9 @@
 // Nothing is lost: the file is replaced atomically (temporary file in the
 // same folder, flushed, renamed over the old one), writers in different
 // processes are serialised by a lock on "<file>.lock" and re-read the file
-// under it, and a failed write leaves the old file and is reported.
+// under it, and a failed write leaves the old file and is reported. A file
+// that cannot be read, a read-only one (for root too) and one whose
+// encoding cannot hold the change are never written.
 //
 // Several writes that belong together go through Edit: one lock, one
 // replace of the file with all of them, and nothing at all (no lock, no
@@ -42,6 +48,8 @@ struct ProfileError {
 
 // Empty on success.
 using ProfileWriteResult = std::optional<ProfileError>;
+// Empty when the file reads, or is absent.
+using ProfileReadResult = std::optional<ProfileError>;
 
 // The reads and writes of one ProfileStore::Edit, on the file's text as it is
 // under the lock. Reads see the writes made before them.
@@ -78,6 +86,12 @@ public:
     // and "" are 0); the default when the key is absent.
     int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) const;
 
+    // Why the file as it is now cannot be read ("File too large (over 256
+    // MiB)", "Is a directory", "Permission denied"). The reads above then
+    // answer with their defaults; a caller that must not take that for an
+    // empty profile asks here.
+    ProfileReadResult ReadError() const;
+
     // No value deletes the key.
     ProfileWriteResult WriteProfileString(std::string_view section, std::string_view key,
                                           std::optional<std::string_view> value);
@@ -98,6 +112,9 @@ public:
 
 private:
     struct Cache;
+    // The parse of the file as it is now; nullptr when it is absent or
+    // cannot be read, with the reason in `error` for the latter.
+    const Cache* Current(std::optional<std::string>* error = nullptr) const;
     // The stored value, unquoted and not shortened; valid until the next read.
     std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
     ProfileWriteResult Apply(const std::function<void(ProfileEdit&)>& edit);

@@ -406,6 +406,11 @@ TEST_F(MezuraConvertTest, DefaultProfileIsTheWindowsOne) {
 TEST_F(MezuraConvertTest, UnreadableProfileIsAnError) {
     fs::create_directories(dir_ / "folder.ini");
     ASSERT_EQ(::mkfifo((dir_ / "fifo.ini").c_str(), 0600), 0);
+    // Sparse: over the size limit without taking the disk space.
+    const std::string big = WriteProfile(
+        dir_ / "big.INI",
+        {"[Distance]", "CustomUnits=1", "CustomUnit_1=Rods", "CustomValue_1=5.02920000000000"});
+    ASSERT_EQ(::truncate(big.c_str(), 300 << 20), 0);
     const Case cases[] = {
         {"missing",
          {"--profile", (dir_ / "missing.ini").string(), "1", "Feet", "Meters"},
@@ -423,6 +428,11 @@ TEST_F(MezuraConvertTest, UnreadableProfileIsAnError) {
          {"cannot read profile", "fifo.ini", "not a regular file"},
          2},
         {"empty name", {"--profile=", "--list"}, "", {"--profile needs a file name"}, 2},
+        {"too large",
+         {"--profile", big, "1", "Rods", "Meters"},
+         "",
+         {"cannot read profile", "big.INI", "too large"},
+         2},
     };
     for (const Case& c : cases) Check(c, Run(c.arguments));
 
@@ -430,6 +440,14 @@ TEST_F(MezuraConvertTest, UnreadableProfileIsAnError) {
     fs::create_directories(dir_ / "config" / "mezura.INI");
     Check({"default profile a folder", {}, "", {"cannot read profile", "mezura.INI"}, 2},
           Run({"--list"}));
+    fs::remove(dir_ / "config" / "mezura.INI");
+    fs::rename(big, dir_ / "config" / "mezura.INI");
+    Check({"default profile too large",
+           {},
+           "",
+           {"cannot read profile", "mezura.INI", "too large"},
+           2},
+          Run({"1", "Feet", "Meters"}));
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 // The main window as it opens and as it is left: the start-up population,
 // the template's controls and menu, and what each way out writes.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -8,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <fstream>
 #include <ostream>
 #include <vector>
 
@@ -402,7 +406,30 @@ TEST_F(MainWindowTest, EnterNeverEndsTheWindow) {
     EXPECT_FALSE(ProfileExists());
 }
 
-// --- A profile that cannot be written ---------------------------------------
+// --- A profile that cannot be read or written --------------------------------
+
+TEST_F(MainWindowTest, ProfileTooLargeIsReportedAtStartOnce) {
+    {
+        std::ofstream file(ProfilePath(), std::ios::binary);
+        file << "[Settings]\r\nOnTop=TRUE\r\n";
+    }
+    // Sparse: over the size limit without taking the disk space.
+    ASSERT_EQ(::truncate(ProfilePath().c_str(), 300 << 20), 0);
+    StartAt(ProfilePath());
+    ASSERT_EQ(desktop_.messages.size(), 1u) << "said as the window starts";
+    const RecordingDesktop::Message& message = desktop_.messages[0];
+    EXPECT_EQ(message.caption, "Mezura");
+    EXPECT_TRUE(message.text.contains(QString::fromStdString(ProfilePath())))
+        << message.text.toStdString();
+    EXPECT_TRUE(message.text.contains(QStringLiteral("too large"))) << message.text.toStdString();
+    EXPECT_EQ(message.parent, &Window());
+
+    Window().close();
+    EXPECT_EQ(desktop_.messages.size(), 1u) << "the writes at close fail for the same reason";
+    struct stat status {};
+    ASSERT_EQ(::stat(ProfilePath().c_str(), &status), 0);
+    EXPECT_EQ(status.st_size, 300 << 20) << "the file is left as it is";
+}
 
 TEST_F(MainWindowTest, FailedWriteIsReportedOncePerRunAndTheWindowCarriesOn) {
     // A folder that is a file cannot hold the profile, whoever runs the test.

@@ -328,7 +328,7 @@ TEST_F(ProfileRecordsTest, StoredVisibilityOfSevenIsWrittenBackAsSeven) {
               entries.end());
 }
 
-TEST_F(ProfileRecordsTest, FailedSaveReportsTheFirstErrorAndStops) {
+TEST_F(ProfileRecordsTest, FailedSaveIsReportedOnceNamingTheFile) {
     // A folder that cannot be made: its parent is a file.
     std::ofstream(dir_ / "blocker") << "x";
     ProfileStore store((dir_ / "blocker" / "sub" / "mezura.INI").string());

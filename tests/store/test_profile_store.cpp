@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <functional>
 #include <random>
@@ -73,6 +74,7 @@ TEST_F(ProfileStoreTest, EditAttemptsEveryKeyAndReportsTheRefusedOneOnce) {
 
 TEST_F(ProfileStoreTest, DefaultsOnlyWhenAbsent) {
     EXPECT_EQ(store_.GetProfileInt("S", "K", 5), 5);  // no file
+    EXPECT_FALSE(store_.ReadError()) << "an absent profile is no error";
     EXPECT_EQ(store_.GetProfileString("S", "K", "Custom"), "Custom");
     EXPECT_EQ(store_.GetProfileString("S", "K"), "");
     WriteBytes(path_, "[S]\r\nK=\r\n");
@@ -211,6 +213,27 @@ TEST_F(ProfileStoreTest, HeaderWithoutBracketIsKeptAndNamesNothing) {
     EXPECT_EQ(ReadBytes(path_), "[Settings\r\nFormat=2\r\n[Settings]\r\nFormat=1\r\n");
 }
 
+// A writer killed between its temporary file and the rename leaves the
+// temporary behind; the next write removes those of its own profile only.
+TEST_F(ProfileStoreTest, WriteRemovesLeftoverTemporariesOfItsProfile) {
+    WriteBytes(path_, "[S]\r\nA=1\r\n");
+    const std::vector<std::string> leftovers = {".mezura.INI.a1B2c3", ".mezura.INI.ZZZZZZ"};
+    const std::vector<std::string> others = {
+        ".mezura.INI.lock",   ".mezura.INI.a1B2c",  ".mezura.INI.a1B2c3d",
+        ".mezura.INI.a1-2c3", ".other.INI.a1B2c3",  "mezura.INI.a1B2c3",
+        ".mezura.INIXa1B2c3", ".MEZURA.INI.a1B2c3", ".mezura.INI.lock.a1B2c3"};
+    for (const std::string& name : leftovers) WriteBytes(folder_.File(name), "half a profile");
+    for (const std::string& name : others) WriteBytes(folder_.File(name), "not ours");
+    ASSERT_EQ(::mkdir(folder_.File(".mezura.INI.Folder").c_str(), 0755), 0);
+
+    ASSERT_EQ(store_.WriteProfileInt("S", "A", 2), std::nullopt);
+    std::vector<std::string> expected = others;
+    expected.insert(expected.end(), {".mezura.INI.Folder", "mezura.INI", "mezura.INI.lock"});
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FolderEntries(folder_.Path()), expected);
+    EXPECT_EQ(ReadBytes(path_), "[S]\r\nA=2\r\n");
+}
+
 TEST(HugeProfileTest, HundredMegabyteProfile) {
     const TempFolder folder(InMemoryFolder());  // spares the disk 100 MB and its flush
     const std::string path = folder.File("mezura.INI");
@@ -231,7 +254,8 @@ TEST(HugeProfileTest, HundredMegabyteProfile) {
     EXPECT_EQ(status.st_size, static_cast<off_t>(text.size() + 13));  // "Precision=3\r\n"
 }
 
-// Reads give defaults; writes refuse and leave what is there.
+// Reads give defaults but the store says why; writes refuse and leave what
+// is there.
 TEST_F(ProfileStoreTest, NotAFileAtThePath) {
     struct Case {
         const char* name;
@@ -248,7 +272,7 @@ TEST_F(ProfileStoreTest, NotAFileAtThePath) {
              WriteBytes(p, "[S]\r\nA=1\r\n");
              ASSERT_EQ(::truncate(p.c_str(), 300 << 20), 0);
          },
-         "File too large"},
+         "File too large (over 256 MiB)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -256,6 +280,10 @@ TEST_F(ProfileStoreTest, NotAFileAtThePath) {
         c.make(path);
         ProfileStore store(path);
         EXPECT_EQ(store.GetProfileInt("S", "A", 9), 9);
+        const ProfileReadResult readError = store.ReadError();
+        ASSERT_TRUE(readError);
+        EXPECT_EQ(readError->reason, c.reason);
+        EXPECT_EQ(readError->path, path);
         const ProfileWriteResult result = store.WriteProfileInt("S", "A", 2);
         ASSERT_TRUE(result);
         EXPECT_EQ(result->reason, c.reason);
