@@ -36,13 +36,24 @@ int CMezuraApp::InitInstance(const std::function<void(QDialog&)>& beforeRun) {
 }
 
 void CMezuraApp::OnFileExit() {
-    SaveSettings(profile_);
+    SaveOnLeaving(std::nullopt);
     if (mainWindow_ != nullptr) mainWindow_->EndDialog();
+}
+
+void CMezuraApp::SaveOnLeaving(std::optional<std::string_view> lastCategory) {
+    leaving_ = true;
+    SaveSettings(profile_, lastCategory);
 }
 
 QString CMezuraApp::WriteErrorText(const ProfileError& error) {
     return tr("Mezura could not save its settings to\n%1\n\n%2\n\n"
               "The settings stay in effect until Mezura is closed.")
+        .arg(QString::fromStdString(error.path), QString::fromStdString(error.reason));
+}
+
+QString CMezuraApp::LeavingWriteErrorText(const ProfileError& error) {
+    return tr("Mezura could not save its settings to\n%1\n\n%2\n\n"
+              "The changes made since the last save are lost.")
         .arg(QString::fromStdString(error.path), QString::fromStdString(error.reason));
 }
 
@@ -59,7 +70,7 @@ void CMezuraApp::ReportUnreadableProfile() {
 }
 
 void CMezuraApp::OnProfileWriteError(const ProfileError& error) {
-    ShowProfileMessageOnce(WriteErrorText(error));
+    ShowProfileMessageOnce(leaving_ ? LeavingWriteErrorText(error) : WriteErrorText(error));
 }
 
 void CMezuraApp::ShowProfileMessageOnce(const QString& text) {

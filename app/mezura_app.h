@@ -5,14 +5,18 @@
 // A profile write that fails (a read-only folder, a full disk) does not go
 // unnoticed: the first failure of the run shows one message "Mezura" naming
 // the file and the reason; the program carries on with its settings in
-// memory, and later failures of the same run stay quiet. A profile that
-// cannot be read at all (too large, a folder) is reported the same way, once,
-// as the window starts: every later write fails for the same reason.
+// memory, and later failures of the same run stay quiet. A failure of the
+// save on leaving says that the settings could not be saved, as nothing
+// keeps them in effect any more. A profile that cannot be read at all (too
+// large, a folder) is reported the same way, once, as the window starts:
+// every later write fails for the same reason.
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "profile_store.h"
 
@@ -33,14 +37,19 @@ public:
     // File > Exit: writes Format, Precision and the 26 Visibility keys (not
     // LastCategory), then ends the main window.
     void OnFileExit();
+    // The save on leaving, in one write: Format, Precision, the 26
+    // Visibility keys and, when given, LastCategory.
+    void SaveOnLeaving(std::optional<std::string_view> lastCategory);
 
     ProfileStore& Profile() { return profile_; }
     // The main window while it runs, else nullptr.
     CMezuraDlg* MainWindow() const { return mainWindow_; }
     void SetMainWindow(CMezuraDlg* window) { mainWindow_ = window; }
 
-    // The text of the message for a failed write.
+    // The text of the message for a failed write during the run, and for
+    // one on leaving.
     static QString WriteErrorText(const ProfileError& error);
+    static QString LeavingWriteErrorText(const ProfileError& error);
     // The text of the message for a profile that cannot be read.
     static QString ReadErrorText(const ProfileError& error);
 
@@ -56,6 +65,7 @@ private:
     ProfileStore profile_;
     CMezuraDlg* mainWindow_ = nullptr;
     bool profileMessageShown_ = false;
+    bool leaving_ = false;
 };
 
 // The one application object of the process (set by its constructor).

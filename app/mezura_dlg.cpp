@@ -86,12 +86,14 @@ bool CMezuraDlg::OnInitDialog() {
     if (startName == profile::NoCategory) startName = m_categoryCombo->SelectedText();
 
     // The last category of that name wins; a name that is no longer there
-    // leaves slot 0 and entry 0.
+    // leaves slot 0 and entry 0. A remembered category that is hidden is not
+    // in the list: the window starts on entry 0's category, so the list, the
+    // units and the results all speak of the same one.
     int slot = 0;
     if (const std::optional<int> row = CategoryByName(startName)) {
-        slot = *row;
         const int position = m_categoryCombo->FindExact(startName);
         m_categoryCombo->Select(position >= 0 ? position : 0);
+        slot = position >= 0 ? *row : CategoryByName(m_categoryCombo->SelectedText()).value_or(0);
     }
 
     FillUnitLists(slot);
@@ -154,11 +156,7 @@ void CMezuraDlg::DoDataExchange(bool saveAndValidate) {
     }
 }
 
-void CMezuraDlg::OnClose() {
-    ProfileStore& profile = theApp()->Profile();
-    SaveSettings(profile);
-    SaveLastCategory(profile, m_categoryCombo->SelectedText());
-}
+void CMezuraDlg::OnClose() { theApp()->SaveOnLeaving(m_categoryCombo->SelectedText()); }
 
 void CMezuraDlg::EndDialog() {
     m_bEnding = true;

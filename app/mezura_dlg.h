@@ -73,7 +73,8 @@ public:
     // The Custom page changed the catalogue (codes above). Returns 0.
     //   1  the slot's name joins the category list; nothing else changes
     //  -1  the entry naming the slot leaves the list (ignoring case) and the
-    //      slot is named "Custom"; if it was selected, nothing is selected
+    //      slot is named "Custom"; if the window showed it, the first listed
+    //      category is selected, filled in and converted
     //   2  the category shown is refilled and converted
     //  -2  the category naming the slot is selected (if listed), refilled
     //      and converted

@@ -35,8 +35,17 @@ int CMezuraDlg::OnCatalogueChanged(int slot, int code) {
             break;
         case CatalogueCategoryRemoved: {
             const int position = m_categoryCombo->FindExact(name);
+            const bool shown = m_nCategory == slot ||
+                               (position >= 0 && position == m_categoryCombo->SelectedPosition());
             name = FreeName;
             m_categoryCombo->DeleteAt(position);  // nothing when no entry matched
+            if (shown) {
+                // Its units must not stay on screen: the first listed category
+                // takes over, or slot 0 when the list is left empty.
+                m_categoryCombo->Select(0);
+                if (!CategoryByName(m_categoryCombo->SelectedText())) m_nCategory = 0;
+                OnSelchangeCategory();
+            }
             break;
         }
         case CatalogueUnitAdded:

@@ -15,9 +15,9 @@ void CMezuraDlg::OnPreferences() {
 
     // Both stay -1 when the Result Format tab was not shown: nothing changes.
     const int format = sheet.m_resultsPage.m_nFormat;
-    if (format >= FormatAuto && format <= FormatFixed) ResultFormat = format;
+    if (IsUsableFormat(format)) ResultFormat = format;
     const int precision = sheet.m_resultsPage.m_nPrecisionIndex + 1;
-    if (precision >= 1 && precision <= 9) ResultPrecision = precision;
+    if (IsUsablePrecision(precision)) ResultPrecision = precision;
 
     if (VisibilityEdited) {
         SortedComboBox& categories = CategoryCombo();

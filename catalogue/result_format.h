@@ -34,6 +34,16 @@ inline constexpr int FormatAuto = 0;
 inline constexpr int FormatScientific = 1;
 inline constexpr int FormatFixed = 2;
 
+inline constexpr int MinPrecision = 1;
+inline constexpr int MaxPrecision = 9;
+
+// The values the program takes over, from the profile or the Result Format
+// page; any other leaves the setting as it was.
+inline bool IsUsableFormat(int format) { return format >= FormatAuto && format <= FormatFixed; }
+inline bool IsUsablePrecision(int precision) {
+    return precision >= MinPrecision && precision <= MaxPrecision;
+}
+
 // Process-wide settings, start values 0 and 5.
 extern int ResultFormat;
 extern int ResultPrecision;
@@ -53,5 +63,5 @@ std::optional<std::string> FormatResultAs(double value, int format, int precisio
 bool FormatResultInto(std::string& text, double value);
 bool FormatResultInto(std::string& text, double value, int format, int precision);
 
-// "%1.*f" by the rules above: how custom unit factors are written ("%1.14f").
+// "%1.*f" by the rules above (older versions wrote custom unit factors with "%1.14f").
 std::string FormatFixedText(double value, int precision);

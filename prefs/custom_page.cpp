@@ -28,8 +28,7 @@ CCustom::CCustom(ProfileStore& profile, PreferencesListener& listener)
       m_equalsIcon(QStringLiteral(":/icons/equals.svg"), SvgLabel::Ink::Palette),
       m_addUnitButton(tr("Add")),
       m_removeUnitButton(tr("Remove")),
-      profile_(profile),
-      listener_(listener) {
+      custom_(profile, listener) {
     // Template order, which is also the tab order.
     Place(m_addCategoryRadio, AddCategoryId, "m_addCategoryRadio", 12, 18, 58, 10);
     Place(m_existingRadio, ExistingCategoryId, "m_existingRadio", 11, 69, 69, 10);
@@ -159,9 +158,40 @@ void CCustom::EnableUnitChoice(bool enable) {
     m_removeUnitButton.setEnabled(enable);
 }
 
-void CCustom::Notify(int row, int code) {
-    // Synchronous: the main window has updated its lists when this returns.
-    listener_.OnCatalogueChanged(row, code);
+void CCustom::Tell(CustomMessage message, const std::string& name) {
+    const QString shown = QStringLiteral("\t") + QStringFromCp1252(name);
+    switch (message) {
+        case CustomMessage::None:
+            return;
+        case CustomMessage::CategoryNameTaken:
+            return Inform(tr("This category name already exists."));
+        case CustomMessage::CategoryNameInvalid:
+            return Inform(tr("Please Enter a valid name for the Category"));
+        case CustomMessage::CategoryLimit:
+            return Inform(tr("You have reached the maximum allowed custom categories"),
+                          tr("Operation failed"));
+        case CustomMessage::NoRoomForCategory:
+            return Inform(tr("The settings file has no room left for another custom category."));
+        case CustomMessage::BuiltinCategory:
+            return Inform(shown + tr("\n\nYou may only remove previously added categories."));
+        case CustomMessage::UnitLimit:
+            return Inform(tr("You have reached maximum allowed custom unit for this category."));
+        case CustomMessage::UnitNameInvalid:
+            return Inform(tr("Please enter a valid name for the new unit."));
+        case CustomMessage::UnitNameTaken:
+            return Inform(tr("The name you have chosen \nis already in use."));
+        case CustomMessage::UnitFactorInvalid:
+            return Inform(tr("Enter a valid conversion factor for the unit"));
+        case CustomMessage::RowFull:
+            return Inform(
+                tr("You have reached the maximum allowed custom units for this category"));
+        case CustomMessage::NoRoomForUnit:
+            return Inform(
+                tr("The settings file has no room left for another custom unit "
+                   "in this category."));
+        case CustomMessage::BuiltinUnit:
+            return Inform(shown + tr("\n\nYou may only remove previously added units."));
+    }
 }
 
 void CCustom::Inform(const QString& text, const QString& caption) {

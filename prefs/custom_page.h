@@ -10,16 +10,12 @@
 //                         the unit row, which reads as an equation:
 //                            1 [new unit] = [factor] x [existing unit]
 //                         e.g. 1 "span" = 9 x "Inches" adds "Span" to "Distance"
-//                         with factor 22.86 (9 x 2.54 cm), stored as
-//                         "22.86000000000000".
+//                         with factor 22.86 (9 x 2.54 cm).
 //
 // Both lists sort themselves; a shown text is always mapped back to a
-// catalogue row or position by exact name.
-//
-// Names are refused when the profile could not give them back unchanged: a
-// category name containing "]" (it names a section), text the code page
-// cannot hold, control characters. A category or unit is also refused when
-// the profile has no free record for it, rather than kept for the run only.
+// catalogue row or position by exact name. The checks and the changes
+// themselves are CustomCatalogue's; the page reads its fields, calls it and
+// shows the message it names.
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +24,7 @@
 #include <string>
 #include <string_view>
 
+#include "custom_catalogue.h"
 #include "factor_key_filter.h"
 #include "group_frame.h"
 #include "preferences_listener.h"
@@ -81,8 +78,8 @@ private:
     void FillUnitCombo();
     // 1085, 1086 and 1089 work only while the chosen category has units.
     void EnableUnitChoice(bool enable);
-    // The main window is told of every change at once.
-    void Notify(int row, int code);
+    // The message box for a refusal; `name` fills the removal refusals.
+    void Tell(CustomMessage message, const std::string& name = {});
     // An information box captioned "Mezura" (or `caption`).
     void Inform(const QString& text, const QString& caption = {});
     // Yes when the user confirms with OK.
@@ -90,6 +87,5 @@ private:
 
     QButtonGroup modeGroup_;
     FactorKeyFilter factorFilter_;
-    ProfileStore& profile_;
-    PreferencesListener& listener_;
+    CustomCatalogue custom_;
 };

@@ -1,18 +1,8 @@
 #include "general_page.h"
 
 #include "profile_keys.h"
+#include "profile_records.h"
 #include "stays_on_top.h"
-
-int CGeneral::ReadSwitch(std::string_view key) {
-    const std::string text =
-        profile_.GetProfileString(profile::SettingsSection, key, profile::False);
-    return text == profile::True ? 1 : 0;
-}
-
-void CGeneral::WriteSwitch(std::string_view key, int on) {
-    profile_.WriteProfileString(profile::SettingsSection, key,
-                                on == 1 ? profile::True : profile::False);
-}
 
 CGeneral::CGeneral(ProfileStore& profile, PreferencesListener& listener)
     : CPropertyPage(162, tr("General"), 249, 162),
@@ -40,8 +30,8 @@ CGeneral::CGeneral(ProfileStore& profile, PreferencesListener& listener)
 
 bool CGeneral::OnInitDialog() {
     CPropertyPage::OnInitDialog();
-    m_bOnTop = ReadSwitch(profile::OnTopKey);
-    m_bRememberCategory = ReadSwitch(profile::RememberCategoryKey);
+    m_bOnTop = ReadSwitch(profile_, profile::OnTopKey) ? 1 : 0;
+    m_bRememberCategory = ReadSwitch(profile_, profile::RememberCategoryKey) ? 1 : 0;
     UpdateData(false);
     return true;
 }
@@ -61,10 +51,10 @@ void CGeneral::OnOnTop() {
     // The window behind the sheet is the one that has to stay on top after
     // the sheet has gone.
     listener_.SetTopmost(m_bOnTop == 1);
-    WriteSwitch(profile::OnTopKey, m_bOnTop);
+    WriteSwitch(profile_, profile::OnTopKey, m_bOnTop == 1);
 }
 
 void CGeneral::OnRememberCategory() {
     UpdateData(true);
-    WriteSwitch(profile::RememberCategoryKey, m_bRememberCategory);
+    WriteSwitch(profile_, profile::RememberCategoryKey, m_bRememberCategory == 1);
 }

@@ -36,8 +36,6 @@ protected:
     void DoDataExchange(bool saveAndValidate) override;
 
 private:
-    int ReadSwitch(std::string_view key);
-    void WriteSwitch(std::string_view key, int on);
     void OnOnTop();
     void OnRememberCategory();
 

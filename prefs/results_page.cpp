@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "profile_keys.h"
+#include "profile_records.h"
 #include "result_format.h"
 
 namespace {
@@ -72,7 +73,7 @@ bool CResults::OnInitDialog() {
     m_pPreviewFont->setPixelSize(-PreviewFontHeight(logicalDpiY()));
     m_pPreviewFont->setWeight(QFont::Bold);
 
-    for (int precision = 1; precision <= 9; ++precision)
+    for (int precision = MinPrecision; precision <= MaxPrecision; ++precision)
         m_precisionCombo.addItem(QString::number(precision));
     m_preview.setFont(*m_pPreviewFont);
 
@@ -81,11 +82,10 @@ bool CResults::OnInitDialog() {
     // The page shows what is stored, whatever it is; the program takes
     // only a usable value, as at start-up: a Format of 7 taken over would
     // leave every later output stale, as no text can be made for it.
-    if (m_nFormat >= FormatAuto && m_nFormat <= FormatFixed) ResultFormat = m_nFormat;
+    if (IsUsableFormat(m_nFormat)) ResultFormat = m_nFormat;
     const int precision = profile_.GetProfileInt(profile::SettingsSection, profile::PrecisionKey,
                                                  profile::DefaultPrecision);
-    if (precision >= profile::MinPrecision && precision <= profile::MaxPrecision)
-        ResultPrecision = precision;
+    if (IsUsablePrecision(precision)) ResultPrecision = precision;
     // A hand-edited Precision can be any integer. Past 340 decimals the
     // sample only gains zeros and every negative precision reads as 6, so the
     // clamped value shows the same preview without building a text of
@@ -134,7 +134,5 @@ void CResults::OnSelchangePrecision() {
 
 void CResults::OnOK() {
     UpdateData(true);
-    profile_.WriteProfileInt(profile::SettingsSection, profile::PrecisionKey,
-                             m_nPrecisionIndex + 1);
-    profile_.WriteProfileInt(profile::SettingsSection, profile::FormatKey, m_nFormat);
+    SaveResultSettings(profile_, m_nFormat, m_nPrecisionIndex + 1);
 }

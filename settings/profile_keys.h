@@ -19,9 +19,6 @@ inline constexpr std::string_view CustomUnitsKey = "CustomUnits";  // int, defau
 
 inline constexpr int DefaultFormat = 0;
 inline constexpr int DefaultPrecision = 5;
-// A stored Format is taken only in 0..2, a stored Precision only in 1..9.
-inline constexpr int MinPrecision = 1;
-inline constexpr int MaxPrecision = 9;
 inline constexpr int DefaultVisibility = 1;
 inline constexpr int DefaultCustomUnits = 0;
 // While a unit is being removed, a missing CustomUnits reads as 1.
@@ -29,6 +26,9 @@ inline constexpr int DefaultCustomUnitsOnRemoval = 1;
 
 inline constexpr std::string_view True = "TRUE";
 inline constexpr std::string_view False = "FALSE";
+// The one rule for stored switches: exactly "TRUE" is on, any other text off.
+inline bool IsSwitchOn(std::string_view stored) { return stored == True; }
+inline std::string_view SwitchText(bool on) { return on ? True : False; }
 inline constexpr std::string_view NoCategory = "NONE";
 inline constexpr std::string_view FreeRecord = "Custom";
 

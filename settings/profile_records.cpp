@@ -17,17 +17,33 @@ using namespace profile;
 
 std::string_view SectionOf(int row) { return UnitNames[row][0]; }
 
-bool IsStoredTrue(const ProfileStore& store, std::string_view key) {
-    // Stored switches are compared exactly: "true" or "True" count as false.
-    return store.GetProfileString(SettingsSection, key, False) == True;
-}
-
 // The stored factor of a custom unit. Text without a leading number reads as
 // 0; a negative size means nothing, so it is taken as 0 too (that also turns
 // "-0" into a plain 0).
 double StoredFactor(const ProfileStore& store, std::string_view section, int record) {
     const double factor = ParseNumberPrefix(store.GetProfileString(section, UnitValueKey(record)));
     return factor > 0 ? factor : 0.0;
+}
+
+// The one search for a free record, on the file as a read sees it or as an
+// edit holds it under the lock.
+template <class Profile>
+std::optional<int> FirstFreeRecord(const Profile& profile, std::string_view section,
+                                   std::string (*keyOf)(int), int records) {
+    for (int record = 1; record <= records; ++record) {
+        if (IsFreeRecordName(profile.GetProfileString(section, keyOf(record), FreeRecord)))
+            return record;
+    }
+    return std::nullopt;
+}
+
+// Every unit key of a category's section goes, the count included.
+void DropUnitRecords(ProfileEdit& edit, std::string_view section) {
+    edit.WriteProfileString(section, CustomUnitsKey, std::nullopt);
+    for (int record = 1; record <= UnitRecordCount; ++record) {
+        edit.WriteProfileString(section, UnitNameKey(record), std::nullopt);
+        edit.WriteProfileString(section, UnitValueKey(record), std::nullopt);
+    }
 }
 
 }  // namespace
@@ -68,8 +84,8 @@ void LoadCategoryVisibility(const ProfileStore& store) {
 void LoadResultSettings(const ProfileStore& store) {
     const int format = store.GetProfileInt(SettingsSection, FormatKey, DefaultFormat);
     const int precision = store.GetProfileInt(SettingsSection, PrecisionKey, DefaultPrecision);
-    if (format >= FormatAuto && format <= FormatFixed) ResultFormat = format;
-    if (precision >= MinPrecision && precision <= MaxPrecision) ResultPrecision = precision;
+    if (IsUsableFormat(format)) ResultFormat = format;
+    if (IsUsablePrecision(precision)) ResultPrecision = precision;
 }
 
 void LoadProfile(const ProfileStore& store) {
@@ -79,100 +95,109 @@ void LoadProfile(const ProfileStore& store) {
     LoadResultSettings(store);
 }
 
+bool ReadSwitch(const ProfileStore& store, std::string_view key) {
+    return IsSwitchOn(store.GetProfileString(SettingsSection, key, False));
+}
+
+ProfileWriteResult WriteSwitch(ProfileStore& store, std::string_view key, bool on) {
+    return store.WriteProfileString(SettingsSection, key, SwitchText(on));
+}
+
 std::string StartCategoryName(const ProfileStore& store) {
-    if (!IsStoredTrue(store, RememberCategoryKey)) return std::string(NoCategory);
+    if (!ReadSwitch(store, RememberCategoryKey)) return std::string(NoCategory);
     return store.GetProfileString(SettingsSection, LastCategoryKey, NoCategory);
 }
 
-bool IsOnTopStored(const ProfileStore& store) { return IsStoredTrue(store, OnTopKey); }
+bool IsOnTopStored(const ProfileStore& store) { return ReadSwitch(store, OnTopKey); }
 
-ProfileWriteResult SaveSettings(ProfileStore& store) {
-    if (auto error = store.WriteProfileInt(SettingsSection, FormatKey, ResultFormat)) return error;
-    if (auto error = store.WriteProfileInt(SettingsSection, PrecisionKey, ResultPrecision))
-        return error;
-    for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        if (auto error = store.WriteProfileInt(SectionOf(row), VisibilityKey, CategoryVisible[row]))
-            return error;
-    }
-    return std::nullopt;
+ProfileWriteResult SaveSettings(ProfileStore& store, std::optional<std::string_view> lastCategory) {
+    return store.Edit([&](ProfileEdit& edit) {
+        edit.WriteProfileInt(SettingsSection, FormatKey, ResultFormat);
+        edit.WriteProfileInt(SettingsSection, PrecisionKey, ResultPrecision);
+        for (int row = 0; row < BuiltinCategoryCount; ++row)
+            edit.WriteProfileInt(SectionOf(row), VisibilityKey, CategoryVisible[row]);
+        if (lastCategory) edit.WriteProfileString(SettingsSection, LastCategoryKey, *lastCategory);
+    });
 }
 
-ProfileWriteResult SaveLastCategory(ProfileStore& store, std::string_view categoryName) {
-    return store.WriteProfileString(SettingsSection, LastCategoryKey, categoryName);
+ProfileWriteResult SaveResultSettings(ProfileStore& store, int format, int precision) {
+    return store.Edit([&](ProfileEdit& edit) {
+        edit.WriteProfileInt(SettingsSection, PrecisionKey, precision);
+        edit.WriteProfileInt(SettingsSection, FormatKey, format);
+    });
+}
+
+std::optional<int> FirstFreeCategoryRecord(const ProfileStore& store) {
+    return FirstFreeRecord(store, SettingsSection, CategoryRecordKey, CategoryRecordCount);
 }
 
 bool HasFreeCategoryRecord(const ProfileStore& store) {
-    for (int record = 1; record <= CategoryRecordCount; ++record) {
-        if (IsFreeRecordName(
-                store.GetProfileString(SettingsSection, CategoryRecordKey(record), FreeRecord)))
-            return true;
-    }
-    return false;
+    return FirstFreeCategoryRecord(store).has_value();
 }
 
 bool AddCategoryRecord(ProfileStore& store, std::string_view name) {
-    for (int record = 1; record <= CategoryRecordCount; ++record) {
-        const std::string key = CategoryRecordKey(record);
-        if (!IsFreeRecordName(store.GetProfileString(SettingsSection, key, FreeRecord))) continue;
-        store.WriteProfileString(SettingsSection, key, name);
-        return true;
-    }
-    return false;
+    std::optional<int> record;
+    store.Edit([&](ProfileEdit& edit) {
+        record = FirstFreeRecord(edit, SettingsSection, CategoryRecordKey, CategoryRecordCount);
+        if (!record) return;
+        edit.WriteProfileString(SettingsSection, CategoryRecordKey(*record), name);
+        DropUnitRecords(edit, name);
+    });
+    return record.has_value();
 }
 
-void RemoveCategoryRecord(ProfileStore& store, std::string_view name) {
-    for (int record = 1; record <= CategoryRecordCount; ++record) {
-        const std::string key = CategoryRecordKey(record);
-        if (store.GetProfileString(SettingsSection, key, FreeRecord) != name) continue;
-        if (store.WriteProfileString(SettingsSection, key, FreeRecord)) return;
-    }
+ProfileWriteResult RemoveCategoryRecord(ProfileStore& store, std::string_view name) {
+    return store.Edit([&](ProfileEdit& edit) {
+        for (int record = 1; record <= CategoryRecordCount; ++record) {
+            const std::string key = CategoryRecordKey(record);
+            if (edit.GetProfileString(SettingsSection, key, FreeRecord) == name)
+                edit.WriteProfileString(SettingsSection, key, FreeRecord);
+        }
+        DropUnitRecords(edit, name);
+    });
 }
 
 int StoredCustomUnitCount(const ProfileStore& store, std::string_view section) {
     return store.GetProfileInt(section, CustomUnitsKey, DefaultCustomUnits);
 }
 
+std::optional<int> FirstFreeUnitRecord(const ProfileStore& store, std::string_view section) {
+    return FirstFreeRecord(store, section, UnitNameKey, UnitRecordCount);
+}
+
 bool HasFreeUnitRecord(const ProfileStore& store, std::string_view section) {
-    for (int record = 1; record <= UnitRecordCount; ++record) {
-        if (IsFreeRecordName(store.GetProfileString(section, UnitNameKey(record), FreeRecord)))
-            return true;
-    }
-    return false;
+    return FirstFreeUnitRecord(store, section).has_value();
 }
 
 bool AddUnitRecord(ProfileStore& store, std::string_view section, std::string_view name,
                    std::string_view factorText) {
-    std::optional<int> freeRecord;
-    for (int record = 1; record <= UnitRecordCount && !freeRecord; ++record) {
-        if (IsFreeRecordName(store.GetProfileString(section, UnitNameKey(record), FreeRecord)))
-            freeRecord = record;
-    }
-    // Name, then factor, then the count; a failed write stops the rest, so
-    // the count never claims a record whose name did not reach the file.
-    bool written = false;
-    if (freeRecord) {
-        written = !store.WriteProfileString(section, UnitNameKey(*freeRecord), name) &&
-                  !store.WriteProfileString(section, UnitValueKey(*freeRecord), factorText);
-    }
-    const int stored = StoredCustomUnitCount(store, section);
-    if (written) store.WriteProfileInt(section, CustomUnitsKey, stored + 1);
-    return freeRecord.has_value();
+    std::optional<int> record;
+    store.Edit([&](ProfileEdit& edit) {
+        record = FirstFreeRecord(edit, section, UnitNameKey, UnitRecordCount);
+        if (!record) return;
+        edit.WriteProfileString(section, UnitNameKey(*record), name);
+        edit.WriteProfileString(section, UnitValueKey(*record), factorText);
+        const int stored = edit.GetProfileInt(section, CustomUnitsKey, DefaultCustomUnits);
+        edit.WriteProfileInt(section, CustomUnitsKey, stored + 1);
+    });
+    return record.has_value();
 }
 
-int RemoveUnitRecord(ProfileStore& store, std::string_view section, std::string_view name,
-                     const std::function<void()>& onRemoved) {
+int RemoveUnitRecord(ProfileStore& store, std::string_view section, std::string_view name) {
     int removed = 0;
-    for (int record = 1; record <= UnitRecordCount; ++record) {
-        if (store.GetProfileString(section, UnitNameKey(record), FreeRecord) != name) continue;
-        if (store.WriteProfileString(section, UnitNameKey(record), FreeRecord)) break;
-        if (store.WriteProfileString(section, UnitValueKey(record), std::nullopt)) break;
-        const int stored =
-            store.GetProfileInt(section, CustomUnitsKey, DefaultCustomUnitsOnRemoval);
-        // Never below 0: a negative count would hide every remaining unit of
-        // the category at the next start.
-        if (store.WriteProfileInt(section, CustomUnitsKey, std::max(stored - 1, 0))) break;
-        ++removed;
-        if (onRemoved) onRemoved();
-    }
+    store.Edit([&](ProfileEdit& edit) {
+        removed = 0;
+        for (int record = 1; record <= UnitRecordCount; ++record) {
+            if (edit.GetProfileString(section, UnitNameKey(record), FreeRecord) != name) continue;
+            edit.WriteProfileString(section, UnitNameKey(record), FreeRecord);
+            edit.WriteProfileString(section, UnitValueKey(record), std::nullopt);
+            const int stored =
+                edit.GetProfileInt(section, CustomUnitsKey, DefaultCustomUnitsOnRemoval);
+            // Never below 0: a negative count would hide every remaining unit
+            // of the category at the next start.
+            edit.WriteProfileInt(section, CustomUnitsKey, std::max(stored - 1, 0));
+            ++removed;
+        }
+    });
     return removed;
 }

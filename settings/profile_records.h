@@ -16,8 +16,10 @@
 // free, so record 2 is the one unit CustomUnits promises); ResultFormat 1;
 // ResultPrecision stays 5 because 10 is out of range.
 //
-// Writes stop at the first one that fails; the store's listener hears of it.
-#include <functional>
+// Each operation that writes makes one ProfileStore::Edit: one lock, one
+// replace of the file, nothing when no value changes. The store's listener
+// hears of a failure once per operation.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -50,45 +52,54 @@ void LoadResultSettings(const ProfileStore& store);
 // The four steps above, in order: what the window and the command line do at start.
 void LoadProfile(const ProfileStore& store);
 
-// The stored LastCategory when RememberCategory reads exactly "TRUE",
-// otherwise "NONE".
+// A switch of [Settings] (OnTop, RememberCategory) is on only when it reads
+// exactly "TRUE": "true" and "True" are off.
+bool ReadSwitch(const ProfileStore& store, std::string_view key);
+ProfileWriteResult WriteSwitch(ProfileStore& store, std::string_view key, bool on);
+
+// The stored LastCategory when RememberCategory is on, otherwise "NONE".
 std::string StartCategoryName(const ProfileStore& store);
 
-// OnTop reads exactly "TRUE".
+// The OnTop switch.
 bool IsOnTopStored(const ProfileStore& store);
 
-// --- Leaving the program -------------------------------------------------
+// --- Leaving the program, and OK on the Preferences sheet ----------------
 
-// Format, Precision, then Visibility of the 26 built-in categories in row
-// order. Returns the first failed write (nothing after it is tried).
-ProfileWriteResult SaveSettings(ProfileStore& store);
-// Settings/LastCategory; an empty name (nothing selected) is stored as "".
-ProfileWriteResult SaveLastCategory(ProfileStore& store, std::string_view categoryName);
+// One write: Format, Precision, Visibility of the 26 built-in categories
+// in row order and, when given, LastCategory (an empty name, nothing
+// selected, is stored as ""). Every key is attempted.
+ProfileWriteResult SaveSettings(ProfileStore& store,
+                                std::optional<std::string_view> lastCategory = std::nullopt);
+// One write: Precision, then Format, as the Result Format page stores them.
+ProfileWriteResult SaveResultSettings(ProfileStore& store, int format, int precision);
 
 // --- Custom category records ([Settings] Custom_1..5) -----------------------
 
+// The first record that is free ("Custom", shorter than two characters or absent).
+std::optional<int> FirstFreeCategoryRecord(const ProfileStore& store);
 bool HasFreeCategoryRecord(const ProfileStore& store);
-// Writes the name into the first free record ("Custom" or shorter than two
-// characters); false, and nothing written, when none is free.
+// Writes the name into the first free record and drops any unit records left
+// in the section of that name (a profile from before categories took their
+// units with them), so the category starts empty now and at every start.
+// False, and nothing written, when no record is free.
 bool AddCategoryRecord(ProfileStore& store, std::string_view name);
-// Sets every record holding exactly `name` back to "Custom".
-void RemoveCategoryRecord(ProfileStore& store, std::string_view name);
+// Sets every record holding exactly `name` back to "Custom" and drops the
+// unit records of its section, so nothing of it comes back.
+ProfileWriteResult RemoveCategoryRecord(ProfileStore& store, std::string_view name);
 
 // --- Custom unit records (in the category's section) -----------------------
 
 // CustomUnits of the section, default 0.
 int StoredCustomUnitCount(const ProfileStore& store, std::string_view section);
+std::optional<int> FirstFreeUnitRecord(const ProfileStore& store, std::string_view section);
 bool HasFreeUnitRecord(const ProfileStore& store, std::string_view section);
-// First free record gets the name, then the factor text; CustomUnits is
-// then read (default 0) and written back raised by one. False, and nothing
-// written, when no record is free. True when a free record was found, even if
-// a write failed (the store's listener reports that); a failed write stops
-// the later ones, so the count never claims a record that was not written.
+// In one write: the first free record gets the name and the factor text, and
+// CustomUnits (read with default 0) is raised by one. False, and nothing
+// written, when no record is free; true when one was, even if the write
+// failed (the store's listener reports that).
 bool AddUnitRecord(ProfileStore& store, std::string_view section, std::string_view name,
                    std::string_view factorText);
-// Every record named exactly `name` is freed (name "Custom", value key
-// deleted) and CustomUnits lowered by one (read with default 1, never
-// written below 0); `onRemoved` runs after each, so the window can be told.
-// Returns how many records were freed.
-int RemoveUnitRecord(ProfileStore& store, std::string_view section, std::string_view name,
-                     const std::function<void()>& onRemoved = {});
+// In one write: every record named exactly `name` is freed (name "Custom",
+// value key deleted) and CustomUnits lowered by one for each (read with
+// default 1, never written below 0). Returns how many records were freed.
+int RemoveUnitRecord(ProfileStore& store, std::string_view section, std::string_view name);

@@ -1,5 +1,5 @@
 // Reads answer from a parse of the file that is reused while the file is
-// unchanged; writes lock, re-read, change one line and replace the file.
+// unchanged; writes lock, re-read, change their lines and replace the file.
 #include "profile_store.h"
 
 #include <sys/stat.h>
@@ -75,9 +75,40 @@ int ProfileStore::GetProfileInt(std::string_view section, std::string_view key,
     return value ? ini::LeadingInteger(value->substr(0, MaxReadLength)) : defaultValue;
 }
 
+std::string ProfileEdit::GetProfileString(std::string_view section, std::string_view key,
+                                          std::string_view defaultValue) const {
+    return Shortened(ini::FindValue(text_, section, key).value_or(defaultValue));
+}
+
+int ProfileEdit::GetProfileInt(std::string_view section, std::string_view key,
+                               int defaultValue) const {
+    const std::optional<std::string_view> value = ini::FindValue(text_, section, key);
+    return value ? ini::LeadingInteger(value->substr(0, MaxReadLength)) : defaultValue;
+}
+
+void ProfileEdit::WriteProfileString(std::string_view section, std::string_view key,
+                                     std::optional<std::string_view> value) {
+    if (auto refusal = ini::RefuseWrite(section, key, value)) {
+        if (!refusal_) refusal_ = std::move(refusal);
+        return;
+    }
+    if (std::optional<std::string> changed = ini::ApplyWrite(text_, section, key, value)) {
+        text_ = std::move(*changed);
+        changed_ = true;
+    }
+}
+
+void ProfileEdit::WriteProfileInt(std::string_view section, std::string_view key, int value) {
+    WriteProfileString(section, key, std::to_string(value));
+}
+
 ProfileWriteResult ProfileStore::WriteProfileString(std::string_view section, std::string_view key,
                                                     std::optional<std::string_view> value) {
-    ProfileWriteResult result = Write(section, key, value);
+    return Edit([&](ProfileEdit& edit) { edit.WriteProfileString(section, key, value); });
+}
+
+ProfileWriteResult ProfileStore::Edit(const std::function<void(ProfileEdit&)>& edit) {
+    ProfileWriteResult result = Apply(edit);
     if (result && listener_) listener_(*result);
     return result;
 }
@@ -91,13 +122,33 @@ void ProfileStore::SetWriteErrorListener(std::function<void(const ProfileError&)
     listener_ = std::move(listener);
 }
 
-ProfileWriteResult ProfileStore::Write(std::string_view section, std::string_view key,
-                                       std::optional<std::string_view> value) {
-    if (auto refusal = ini::RefuseWrite(section, key, value)) return ProfileError{path_, *refusal};
-    std::optional<std::string> failure = RewriteProfile(
-        path_, [&](std::string_view text) { return ini::ApplyWrite(text, section, key, value); });
+ProfileWriteResult ProfileStore::Apply(const std::function<void(ProfileEdit&)>& edit) {
+    auto refused = [this](const std::optional<std::string>& refusal) -> ProfileWriteResult {
+        if (refusal) return ProfileError{path_, *refusal};
+        return std::nullopt;
+    };
+
+    // A file that already holds every value needs no lock and no replace,
+    // so leaving the program unchanged costs a read, even in a folder that
+    // cannot be written.
+    if (FileRead seen = ReadProfileFile(path_); !seen.error) {
+        std::optional<DecodedProfile> decoded = DecodeProfile(seen.text);
+        ProfileEdit trial(decoded ? std::move(decoded->text) : std::move(seen.text));
+        edit(trial);
+        if (!trial.changed_) return refused(trial.refusal_);
+    }
+
+    std::optional<std::string> refusal;
+    std::optional<std::string> failure =
+        RewriteProfile(path_, [&](std::string_view text) -> std::optional<std::string> {
+            ProfileEdit change{std::string(text)};
+            edit(change);
+            refusal = change.refusal_;
+            if (!change.changed_) return std::nullopt;
+            return std::move(change.text_);
+        });
     if (failure) return ProfileError{path_, std::move(*failure)};
-    return std::nullopt;
+    return refused(refusal);
 }
 
 bool ProfileNamesMatch(std::string_view a, std::string_view b) {

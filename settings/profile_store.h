@@ -31,6 +31,10 @@
 // under it, and a failed write leaves the old file and is reported. A file
 // that cannot be read, a read-only one (for root too) and one whose
 // encoding cannot hold the change are never written.
+//
+// Several writes that belong together go through Edit: one lock, one
+// replace of the file with all of them, and nothing at all (no lock, no
+// replace) when the file already holds every value written.
 #include <functional>
 #include <memory>
 #include <optional>
@@ -46,6 +50,28 @@ struct ProfileError {
 using ProfileWriteResult = std::optional<ProfileError>;
 // Empty when the file reads, or is absent.
 using ProfileReadResult = std::optional<ProfileError>;
+
+// The reads and writes of one ProfileStore::Edit, on the file's text as it is
+// under the lock. Reads see the writes made before them.
+class ProfileEdit {
+public:
+    std::string GetProfileString(std::string_view section, std::string_view key,
+                                 std::string_view defaultValue = {}) const;
+    int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) const;
+    // No value deletes the key. A write that cannot be stored is skipped and
+    // the later ones still go ahead; the edit then reports the first such.
+    void WriteProfileString(std::string_view section, std::string_view key,
+                            std::optional<std::string_view> value);
+    void WriteProfileInt(std::string_view section, std::string_view key, int value);
+
+private:
+    friend class ProfileStore;
+    explicit ProfileEdit(std::string text) : text_(std::move(text)) {}
+
+    std::string text_;
+    bool changed_ = false;
+    std::optional<std::string> refusal_;
+};
 
 class ProfileStore {
 public:
@@ -71,7 +97,17 @@ public:
                                           std::optional<std::string_view> value);
     ProfileWriteResult WriteProfileInt(std::string_view section, std::string_view key, int value);
 
-    // Called with every failed write, after the write has returned its error.
+    // Runs `edit` on the file's current text and stores the result with one
+    // replace. `edit` may run twice (once to see whether anything changes,
+    // once under the lock), so it must reach the file only through its
+    // argument and leave its last run's findings behind.
+    //   profile.Edit([](ProfileEdit& e) {
+    //       e.WriteProfileInt("Settings", "Format", 1);
+    //       e.WriteProfileInt("Settings", "Precision", 3);
+    //   });
+    ProfileWriteResult Edit(const std::function<void(ProfileEdit&)>& edit);
+
+    // Called with every failed write or edit, after it has returned its error.
     void SetWriteErrorListener(std::function<void(const ProfileError&)> listener);
 
 private:
@@ -81,8 +117,7 @@ private:
     const Cache* Current(std::optional<std::string>* error = nullptr) const;
     // The stored value, unquoted and not shortened; valid until the next read.
     std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
-    ProfileWriteResult Write(std::string_view section, std::string_view key,
-                             std::optional<std::string_view> value);
+    ProfileWriteResult Apply(const std::function<void(ProfileEdit&)>& edit);
 
     std::string path_;
     std::function<void(const ProfileError&)> listener_;

@@ -278,7 +278,8 @@ void PrintTo(const FactorRow& row, std::ostream* out) {
     *out << std::setprecision(17) << row.value << " precision " << row.precision;
 }
 
-// How custom unit factors are stored ("%1.14f"), and the edges of the precision.
+// Fixed text at 14 decimals, as older versions stored custom unit factors, and the edges of the
+// precision.
 const FactorRow kFactorRows[] = {
     {"Foot", 0.3048, 14, "0.30480000000000"},
     {"Mile", 1609.344, 14, "1609.34400000000010"},  // 1.6093440000000001e+03

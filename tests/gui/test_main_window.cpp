@@ -17,6 +17,7 @@
 
 #include "catalogue.h"
 #include "dialog_units.h"
+#include "file_call_counter.h"
 #include "main_window_fixture.h"
 #include "profile_records.h"
 
@@ -147,12 +148,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "Speed of light", 27, "C (light)", 2, "Lightyear/year"},
         StartCase{"AllCategoriesHiddenListsNothingButShowsSlotZero", AllHidden(), "", 0,
                   "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
-        // The hidden remembered category still provides the units; the list
-        // shows its entry 0.
+        // A hidden remembered category is not listed: the window starts on
+        // entry 0 with its units, so list, units and labels agree.
         StartCase{"RememberedCategoryHidden",
                   "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Pressure\r\n[Pressure]"
                   "\r\nVisibility=0\r\n",
-                  "Acceleration", 25, "Atmospheres", 19, "Atmospheres"},
+                  "Acceleration", 25, "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
         // A custom unit sorting before unit 1 is selected at entry 0 while
         // the labels name unit 1 until the next change.
         StartCase{"CustomUnitSortsFirst",
@@ -361,6 +362,34 @@ TEST_P(WayOutTest, KeepsOrReplacesTheRememberedCategory) {
     EXPECT_EQ(keys.count("Distance"), c.writesSettings ? 1u : 0u);
 }
 
+TEST_P(WayOutTest, ReplacesTheFileOnceAndAnUnchangedFileNever) {
+    const WayOutCase& c = GetParam();
+    Start();
+    PickCategory("Distance");
+    const FileCalls before = FileCallsSoFar();
+    Leave(c.way);
+    const FileCalls first = FileCallsSince(before);
+    EXPECT_EQ(first.renames, c.writesSettings ? 1 : 0);
+    EXPECT_LE(first.fsyncs, 2 * first.renames);
+    if (!c.writesSettings) return;
+
+    // The next run leaves the same way with nothing changed: not even the
+    // lock is taken.
+    const QString lock = QString::fromStdString(ProfilePath() + ".lock");
+    ASSERT_TRUE(QFile::remove(lock));
+    window_.reset();
+    app_.reset();
+    ResetCatalogue();
+    Start();
+    PickCategory("Distance");
+    const FileCalls again = FileCallsSoFar();
+    Leave(c.way);
+    const FileCalls second = FileCallsSince(again);
+    EXPECT_EQ(second.renames, 0);
+    EXPECT_EQ(second.fsyncs, 0);
+    EXPECT_FALSE(QFile::exists(lock));
+}
+
 INSTANTIATE_TEST_SUITE_P(Ways, WayOutTest,
                          ::testing::Values(WayOutCase{"CloseBox", WayOut::CloseBox, true, true},
                                            WayOutCase{"FileExit", WayOut::FileExit, true, false},
@@ -437,4 +466,20 @@ TEST_F(MainWindowTest, FailedWriteIsReportedOncePerRunAndTheWindowCarriesOn) {
     Window().close();
     EXPECT_EQ(desktop_.messages.size(), 1u) << "later failures of the run stay quiet";
     EXPECT_FALSE(Window().isVisible());
+}
+
+TEST_F(MainWindowTest, AFailedSaveOnLeavingSaysTheSettingsCouldNotBeSaved) {
+    const QString blocker = folder_.filePath(QStringLiteral("not-a-folder"));
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const std::string path = (blocker + QStringLiteral("/mezura.INI")).toStdString();
+    StartAt(path);
+    Window().close();
+    ASSERT_EQ(desktop_.messages.size(), 1u);
+    const QString text = desktop_.messages[0].text;
+    EXPECT_TRUE(text.contains(QString::fromStdString(path))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Not a directory"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("could not save"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("stay in effect"))) << text.toStdString();
 }

@@ -150,6 +150,11 @@ constexpr int PressureRow = 17;
 
 std::string Selected(const SortedListBox& list) { return list.TextAt(list.SelectedPosition()); }
 
+void EmptyCustomRowKeepingItsName(int row) {
+    UnitFactors[row][0] = 0;
+    for (int k = 1; k <= MaxUnitsPerRow; ++k) UnitNames[row][k].clear();
+}
+
 }  // namespace
 
 TEST_F(MainWindowTest, CategoryAddedJoinsTheListAndNothingElseMoves) {
@@ -170,20 +175,28 @@ TEST_F(MainWindowTest, CategoryAddedJoinsTheListAndNothingElseMoves) {
     EXPECT_EQ(OutputEdit().text(), output);
 }
 
-TEST_F(MainWindowTest, CategoryRemovedWhileShownLeavesNoSelection) {
+TEST_F(MainWindowTest, CategoryRemovedWhileShownTurnsToTheFirstListed) {
     Start(
-        "[Settings]\r\nCustom_1=Boiling points\r\n[Boiling points]\r\nCustomUnits=1\r\n"
-        "CustomUnit_1=Water\r\nCustomValue_1=100.00000000000000\r\n");
+        "[Settings]\r\nCustom_1=Boiling points\r\n[Boiling points]\r\nCustomUnits=2\r\n"
+        "CustomUnit_1=Water\r\nCustomValue_1=100\r\nCustomUnit_2=Ethanol\r\n"
+        "CustomValue_2=78.37\r\n");
     PickCategory("Boiling points");
-    ASSERT_EQ(Categories().Count(), 27);
+    ClickUnit(InputUnits(), "Water");
+    ClearInput();
+    TypeInput("2");
+    ASSERT_NE(OutputEdit().text(), "2");
 
+    EmptyCustomRowKeepingItsName(26);  // what the Custom page has just done
     EXPECT_EQ(Window().OnCatalogueChanged(26, CatalogueCategoryRemoved), 0);
     EXPECT_EQ(Categories().Count(), 26);
     EXPECT_EQ(Categories().FindExact("Boiling points"), -1);
-    EXPECT_EQ(Categories().SelectedPosition(), -1);
     EXPECT_EQ(UnitNames[26][0], "Custom");
-    EXPECT_EQ(InputUnits().Count(), 1) << "the unit lists are not touched";
-    EXPECT_EQ(InputUnits().TextAt(0), "Water");
+    EXPECT_EQ(Categories().SelectedText(), "Acceleration");
+    EXPECT_EQ(InputUnits().Count(), 10);
+    EXPECT_EQ(Selected(InputUnits()), "Centimeters/sec\xB2 ");
+    EXPECT_EQ(Selected(OutputUnits()), "Centimeters/sec\xB2 ");
+    EXPECT_EQ(InputUnitLabel().text(), Shown("Centimeters/sec\xB2 "));
+    EXPECT_EQ(OutputEdit().text(), "2") << "converted in the category now shown";
 }
 
 TEST_F(MainWindowTest, CategoryRemovedElsewhereKeepsTheSelectionOnItsEntry) {

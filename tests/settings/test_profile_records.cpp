@@ -305,8 +305,7 @@ TEST_F(ProfileRecordsTest, SaveWritesFormatPrecisionAndVisibilityInOrder) {
     ResultPrecision = 9;
     CategoryVisible[3] = 0;
     ProfileStore store(path_);
-    ASSERT_EQ(SaveSettings(store), std::nullopt);
-    ASSERT_EQ(SaveLastCategory(store, "Volume (Dry)"), std::nullopt);
+    ASSERT_EQ(SaveSettings(store, "Volume (Dry)"), std::nullopt);
 
     std::vector<Entry> expected{{"Settings", "Format", "2"},
                                 {"Settings", "Precision", "9"},
@@ -321,8 +320,7 @@ TEST_F(ProfileRecordsTest, StoredVisibilityOfSevenIsWrittenBackAsSeven) {
     WriteProfile({"[Settings]", "LastCategory=Mass", "[Angle]", "Visibility=7"});
     ProfileStore store(path_);
     LoadProfile(store);
-    ASSERT_EQ(SaveSettings(store), std::nullopt);
-    ASSERT_EQ(SaveLastCategory(store, ""), std::nullopt);
+    ASSERT_EQ(SaveSettings(store, ""), std::nullopt);
     const auto entries = FileEntries();
     EXPECT_NE(std::find(entries.begin(), entries.end(), Entry{"Angle", "Visibility", "7"}),
               entries.end());
@@ -330,7 +328,7 @@ TEST_F(ProfileRecordsTest, StoredVisibilityOfSevenIsWrittenBackAsSeven) {
               entries.end());
 }
 
-TEST_F(ProfileRecordsTest, FailedSaveReportsTheFirstErrorAndStops) {
+TEST_F(ProfileRecordsTest, FailedSaveIsReportedOnceNamingTheFile) {
     // A folder that cannot be made: its parent is a file.
     std::ofstream(dir_ / "blocker") << "x";
     ProfileStore store((dir_ / "blocker" / "sub" / "mezura.INI").string());
@@ -368,15 +366,31 @@ TEST_F(ProfileRecordsTest, AddCategoryWithNoFreeRecordWritesNothing) {
     EXPECT_EQ(FileBytes(), before);
 }
 
-TEST_F(ProfileRecordsTest, RemoveCategoryFreesEveryExactMatchAndKeepsItsSection) {
+TEST_F(ProfileRecordsTest, RemoveCategoryFreesEveryExactMatchAndTakesItsUnits) {
     WriteProfile({"[Settings]", "Custom_1=Money", "Custom_2=money", "Custom_4=Money", "[Money]",
-                  "CustomUnits=1", "CustomUnit_1=Dollar"});
+                  "CustomUnits=2", "CustomUnit_1=Dollar", "CustomValue_1=1", "CustomUnit_7=Euro",
+                  "CustomValue_7=1.1", "Note=kept"});
     ProfileStore store(path_);
-    RemoveCategoryRecord(store, "Money");
-    EXPECT_EQ(store.GetProfileString("Settings", "Custom_1"), "Custom");
-    EXPECT_EQ(store.GetProfileString("Settings", "Custom_2"), "money");
-    EXPECT_EQ(store.GetProfileString("Settings", "Custom_4"), "Custom");
-    EXPECT_EQ(store.GetProfileString("Money", "CustomUnit_1"), "Dollar");
+    EXPECT_EQ(RemoveCategoryRecord(store, "Money"), std::nullopt);
+    const std::vector<Entry> expected{{"Settings", "Custom_1", "Custom"},
+                                      {"Settings", "Custom_2", "money"},
+                                      {"Settings", "Custom_4", "Custom"},
+                                      {"Money", "Note", "kept"}};
+    EXPECT_EQ(FileEntries(), expected);
+}
+
+TEST_F(ProfileRecordsTest, AddedCategoryLeavesNoOrphanedUnitsOfItsName) {
+    // Written by a version that kept a removed category's units: the
+    // section outlived its category.
+    WriteProfile({"[Settings]", "Custom_1=Custom", "[Money]", "CustomUnits=10",
+                  "CustomUnit_1=Dollar", "CustomValue_1=1"});
+    ProfileStore store(path_);
+    ASSERT_TRUE(AddCategoryRecord(store, "Money"));
+    LoadProfile(ProfileStore(path_));
+    EXPECT_EQ(UnitNames[26][0], "Money");
+    EXPECT_EQ(UnitCount(26), 0);
+    EXPECT_EQ(StoredCustomUnitCount(store, "Money"), 0);
+    EXPECT_TRUE(HasFreeUnitRecord(store, "Money"));
 }
 
 // --- Custom unit records -------------------------------------------------------
@@ -418,9 +432,7 @@ TEST_F(ProfileRecordsTest, RemoveUnitLeavesCustomAndNoValueKey) {
                   "CustomValue_1=76.20000000000000", "CustomUnit_2=Rods",
                   "CustomValue_2=502.92000000000000"});
     ProfileStore store(path_);
-    int notices = 0;
-    EXPECT_EQ(RemoveUnitRecord(store, "Distance", "Pace", [&] { ++notices; }), 1);
-    EXPECT_EQ(notices, 1);
+    EXPECT_EQ(RemoveUnitRecord(store, "Distance", "Pace"), 1);
     const std::vector<Entry> expected{{"Distance", "CustomUnits", "1"},
                                       {"Distance", "CustomUnit_1", "Custom"},
                                       {"Distance", "CustomUnit_2", "Rods"},
@@ -451,9 +463,7 @@ TEST_F(ProfileRecordsTest, RemoveUnitCountsDown) {
         lines.insert(lines.end(), row.section.begin(), row.section.end());
         WriteProfile(lines);
         ProfileStore store(path_);
-        int notices = 0;
-        EXPECT_EQ(RemoveUnitRecord(store, "Distance", "Pace", [&] { ++notices; }), row.removed);
-        EXPECT_EQ(notices, row.removed);
+        EXPECT_EQ(RemoveUnitRecord(store, "Distance", "Pace"), row.removed);
         EXPECT_EQ(StoredCustomUnitCount(store, "Distance"), row.countAfter);
     }
 }

@@ -56,6 +56,22 @@ INSTANTIATE_TEST_SUITE_P(
                       IntCase{"SaturatesDown", "-99999999999", INT_MIN}),
     RowName());
 
+TEST_F(ProfileStoreTest, EditAttemptsEveryKeyAndReportsTheRefusedOneOnce) {
+    int heard = 0;
+    store_.SetWriteErrorListener([&](const ProfileError&) { ++heard; });
+    const ProfileWriteResult result = store_.Edit([](ProfileEdit& edit) {
+        edit.WriteProfileString("S", "A", "1");
+        edit.WriteProfileString("Bad]", "K", "x");  // "]" ends a header: cannot be stored
+        edit.WriteProfileInt("S", "B", 2);
+        EXPECT_EQ(edit.GetProfileInt("S", "B", 0), 2) << "reads see the writes before them";
+    });
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(result->path, path_);
+    EXPECT_FALSE(result->reason.empty());
+    EXPECT_EQ(heard, 1);
+    EXPECT_EQ(ReadBytes(path_), "[S]\r\nA=1\r\nB=2\r\n");
+}
+
 TEST_F(ProfileStoreTest, DefaultsOnlyWhenAbsent) {
     EXPECT_EQ(store_.GetProfileInt("S", "K", 5), 5);  // no file
     EXPECT_FALSE(store_.ReadError()) << "an absent profile is no error";

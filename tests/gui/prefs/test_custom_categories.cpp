@@ -120,7 +120,7 @@ TEST_F(CustomCategoriesTest, SixthCategoryAndCustomWhenFull) {
     EXPECT_FALSE(Lists(MainCategoryNames(), "Sixth"));
 }
 
-TEST_F(CustomCategoriesTest, NoFreeRecordInTheProfileRefusesLikeTheLimit) {
+TEST_F(CustomCategoriesTest, NoFreeRecordInTheProfileSaysTheFileIsFull) {
     StartWindow();
     // Another program fills the five records while this window runs: the
     // catalogue still has free rows, the profile none.
@@ -129,8 +129,9 @@ TEST_F(CustomCategoriesTest, NoFreeRecordInTheProfileRefusesLikeTheLimit) {
         CCustom& page = OpenCustomTab(sheet);
         AddCategory(page, "Lost");
         ASSERT_EQ(desktop_.messages.size(), 1u);
-        EXPECT_EQ(desktop_.messages[0].text, Limit);
-        EXPECT_EQ(desktop_.messages[0].caption, "Operation failed");
+        EXPECT_EQ(desktop_.messages[0].text,
+                  "The settings file has no room left for another custom category.");
+        EXPECT_EQ(desktop_.messages[0].caption, "Mezura");
         EXPECT_FALSE(Lists(Entries(page.m_categoryCombo), "Lost"));
     });
     EXPECT_TRUE(IsCustomRowFree(26));
@@ -183,12 +184,41 @@ TEST_F(CustomCategoriesTest, RemovingACustomCategoryWithOkAndWithCancel) {
         const int first = *CategoryByName(page.m_categoryCombo.SelectedText());
         EXPECT_EQ(page.m_nCategory, first);
         EXPECT_EQ(page.m_unitCombo.Count(), UnitCount(first));
+        // The window showed it: it turns to the first listed category.
+        EXPECT_EQ(MainCategories().SelectedText(), "Acceleration");
+        EXPECT_FALSE(Lists(MainUnitNames(), "Foo"));
+        EXPECT_TRUE(Lists(MainUnitNames(), "Centimeters/sec\xB2 "));
         PressCancel(sheet);
     });
     EXPECT_FALSE(Lists(MainCategoryNames(), "Alpha"));
     EXPECT_TRUE(Lists(MainCategoryNames(), "Beta"));
-    // Its units stay stored under its name.
-    EXPECT_EQ(Stored("Alpha", "CustomUnit_1"), "Foo");
+    // Its units went with it.
+    EXPECT_EQ(Stored("Alpha", "CustomUnit_1"), "(absent)");
+    EXPECT_EQ(Stored("Alpha", "CustomUnits"), "(absent)");
+}
+
+TEST_F(CustomCategoriesTest, CategoryAddedAgainStartsEmptyAndTakesItsFirstUnit) {
+    std::string text = "[Settings]\r\nCustom_1=Alpha\r\n[Alpha]\r\nCustomUnits=10\r\n";
+    for (int k = 1; k <= 10; ++k)
+        text += "CustomUnit_" + std::to_string(k) + "=Old" + std::to_string(k) +
+                "\r\nCustomValue_" + std::to_string(k) + "=" + std::to_string(k) + "\r\n";
+    WriteProfile(text);
+    StartWindow();
+    RunPreferences([&](CPropSheet& sheet) {
+        CCustom& page = OpenCustomTab(sheet);
+        RemoveCategory(page, "Alpha");
+        AddCategory(page, "Alpha");
+        ChooseCategory(page, "Alpha");
+        EXPECT_EQ(page.m_unitCombo.Count(), 0);
+        AddUnit(page, "new", "");
+        PressOk(sheet);
+    });
+    EXPECT_EQ(desktop_.messages.size(), 1u);  // only the confirmation of the removal
+    QuitWindow();
+    StartWindow();
+    const int row = *CategoryByName("Alpha");
+    ASSERT_EQ(UnitCount(row), 1);
+    EXPECT_EQ(UnitNames[row][1], "New");
 }
 
 TEST_F(CustomCategoriesTest, RemovedRowIsReusedWithoutItsUnits) {
@@ -212,7 +242,7 @@ TEST_F(CustomCategoriesTest, RemovedRowIsReusedWithoutItsUnits) {
         EXPECT_FALSE(page.m_removeUnitButton.isEnabled());
     });
     EXPECT_EQ(Stored("Settings", "Custom_1"), "Gamma");
-    EXPECT_EQ(Stored("Alpha", "CustomUnits"), "2");
+    EXPECT_EQ(Stored("Alpha", "CustomUnits"), "(absent)");
 }
 
 TEST_F(CustomCategoriesTest, HiddenBuiltInsStayChoosable) {

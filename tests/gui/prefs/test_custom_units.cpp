@@ -2,6 +2,7 @@
 // refusals, removal, and the factor field's key filter.
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QTest>
 
 #include "catalogue.h"
@@ -44,10 +45,10 @@ TEST_F(CustomUnitsTest, SpanAsNineInches) {
         EXPECT_EQ(desktop_.exclamations, 1);
         EXPECT_EQ(UnitCount(DistanceRow), 20);
         EXPECT_EQ(UnitNames[DistanceRow][20], "Span");
-        EXPECT_EQ(UnitFactors[DistanceRow][20], ParseNumberPrefix("22.86000000000000"));
-        EXPECT_NEAR(UnitFactors[DistanceRow][20], 22.86, 1e-12);
+        const double inches = UnitFactors[DistanceRow][*UnitByName(DistanceRow, "Inches")];
+        EXPECT_EQ(UnitFactors[DistanceRow][20], 9 * inches);
         EXPECT_EQ(Stored("Distance", "CustomUnit_1"), "Span");
-        EXPECT_EQ(Stored("Distance", "CustomValue_1"), "22.86000000000000");
+        EXPECT_EQ(ParseNumberPrefix(Stored("Distance", "CustomValue_1")), 9 * inches);
         EXPECT_EQ(Stored("Distance", "CustomUnits"), "1");
         EXPECT_EQ(page.m_unitNameEdit.text(), "");
         EXPECT_EQ(page.m_factorEdit.text(), "");
@@ -80,7 +81,7 @@ TEST_F(CustomUnitsTest, FirstUnitOfAnEmptyCategoryIsItsReferenceUnit) {
 
         AddUnit(page, "crate", "24", "Pint");
         EXPECT_EQ(UnitFactors[row][2], 24.0);
-        EXPECT_EQ(Stored("Beer", "CustomValue_2"), "24.00000000000000");
+        EXPECT_EQ(Stored("Beer", "CustomValue_2"), "24");
         AddUnit(page, "pallet", "40", "Crate");
         EXPECT_EQ(UnitFactors[row][3], 960.0);
         EXPECT_TRUE(desktop_.messages.empty());
@@ -102,8 +103,6 @@ TEST_F(CustomUnitsTest, RefusedUnitsChangeNothing) {
         {"custom in any case", "Distance", "Feet", "cUsToM", "3", InvalidName},
         {"one letter", "Distance", "Feet", "q", "3", InvalidName},
         {"empty factor", "Distance", "Feet", "nothing", "", BadFactor},
-        {"rounds to 0 at 14 decimals", "Distance", "Centimeters", "tiny", "0.000000000000004",
-         BadFactor},
         {"negative", "Distance", "Feet", "back", "-2", BadFactor},
         {"not finite", "Distance", "Feet", "huge", "1e999", BadFactor},
         {"product not finite", "Distance", "Light years", "vast", "1e300", BadFactor},
@@ -134,17 +133,38 @@ TEST_F(CustomUnitsTest, RefusedUnitsChangeNothing) {
     EXPECT_EQ(Stored("Temperature", "CustomUnits"), "(absent)");
 }
 
-TEST_F(CustomUnitsTest, SmallFactorKeepsFourteenDecimals) {
+TEST_F(CustomUnitsTest, SmallFactorsKeepEveryDigit) {
     StartWindow();
     RunPreferences([&](CPropSheet& sheet) {
         CCustom& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
-        // Centimeters is the reference unit: 1e-10 of it keeps only the
-        // digits that 14 decimals hold.
+        // Centimeters is the reference unit.
         AddUnit(page, "speck", "0.000000000123456", "Centimeters");
-        EXPECT_EQ(Stored("Distance", "CustomValue_1"), "0.00000000012346");
-        EXPECT_EQ(UnitFactors[DistanceRow][20], 0.00000000012346);
+        AddUnit(page, "mote", "0.000000000000004", "Centimeters");
+        EXPECT_TRUE(desktop_.messages.empty());
+        EXPECT_EQ(ParseNumberPrefix(Stored("Distance", "CustomValue_1")), 0.000000000123456);
+        EXPECT_EQ(UnitFactors[DistanceRow][20], 0.000000000123456);
+        EXPECT_EQ(UnitFactors[DistanceRow][21], 0.000000000000004);
     });
+}
+
+TEST_F(CustomUnitsTest, RemovedUnitLeavesTheWindowWhenTheProfileCannotBeWritten) {
+    WriteProfile("[Distance]\r\nCustomUnits=1\r\nCustomUnit_1=Span\r\nCustomValue_1=22.86\r\n");
+    StartWindow();
+    ChooseMainCategory("Distance");
+    ASSERT_TRUE(Lists(MainUnitNames(), "Span"));
+    // A lock that cannot be taken fails every write, as a full disk does.
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(ProfilePath() + ".lock")));
+    RunPreferences([&](CPropSheet& sheet) {
+        CCustom& page = OpenCustomTab(sheet);
+        ChooseCategory(page, "Distance");
+        RemoveUnit(page, "Span");
+        EXPECT_FALSE(Lists(Entries(page.m_unitCombo), "Span"));
+        EXPECT_FALSE(Lists(MainUnitNames(), "Span"));
+    });
+    ASSERT_EQ(desktop_.messages.size(), 2u);  // the confirmation, then the failed write
+    EXPECT_TRUE(desktop_.messages[1].text.contains(QString::fromStdString(ProfilePath())));
+    EXPECT_EQ(UnitCount(DistanceRow), 19);
 }
 
 TEST_F(CustomUnitsTest, VelocityKeepsItsOneLetterUnit) {
@@ -178,7 +198,7 @@ TEST_F(CustomUnitsTest, EleventhUnitIsRefusedBeforeTheNameIsRead) {
     EXPECT_EQ(desktop_.exclamations, 10);
 }
 
-TEST_F(CustomUnitsTest, NoFreeRecordInTheProfileRefusesLikeTheLimit) {
+TEST_F(CustomUnitsTest, NoFreeRecordInTheProfileSaysTheFileIsFull) {
     StartWindow();
     // Records 1..10 taken by hand while CustomUnits says 2.
     std::string text = "[Distance]\r\nCustomUnits=2\r\n";
@@ -191,7 +211,9 @@ TEST_F(CustomUnitsTest, NoFreeRecordInTheProfileRefusesLikeTheLimit) {
         ChooseCategory(page, "Distance");
         AddUnit(page, "span", "9", "Inches");
         ASSERT_EQ(desktop_.messages.size(), 1u);
-        EXPECT_EQ(desktop_.messages[0].text, TenUnits);
+        EXPECT_EQ(desktop_.messages[0].text,
+                  "The settings file has no room left for another custom unit in this category.");
+        EXPECT_EQ(desktop_.messages[0].caption, "Mezura");
     });
     EXPECT_EQ(UnitCount(DistanceRow), 19);
     EXPECT_EQ(Stored("Distance", "CustomUnits"), "2");

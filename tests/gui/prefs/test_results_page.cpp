@@ -2,6 +2,7 @@
 #include <QFontInfo>
 #include <QTest>
 
+#include "file_call_counter.h"
 #include "prefs_fixture.h"
 #include "profile_store.h"
 #include "prop_sheet.h"
@@ -187,12 +188,17 @@ TEST_F(ResultsPageTest, OkStoresPrecisionThenFormatAndCancelNothing) {
     EXPECT_EQ(ResultFormat, FormatAuto);
     EXPECT_EQ(ResultPrecision, 5);
 
-    RunPreferences([](CPropSheet& sheet) {
+    FileCalls written;
+    RunPreferences([&](CPropSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
         Click(sheet.m_resultsPage.m_fixedRadio);
         ChooseByKeys(sheet.m_resultsPage.m_precisionCombo, 6);
+        const FileCalls before = FileCallsSoFar();
         PressOk(sheet);
+        written = FileCallsSince(before);
     });
+    EXPECT_EQ(written.renames, 1) << "both keys in one replace of the file";
+    EXPECT_LE(written.fsyncs, 2);
     const std::string text = ProfileText();
     const size_t precision = text.find("Precision=7");
     const size_t format = text.find("Format=2");

@@ -130,3 +130,32 @@ TEST_F(RoundTripTest, CustomCategoriesAndUnitsComeBackUnchanged) {
                   .trimmed(),
               "18");
 }
+
+TEST_F(RoundTripTest, AThousandthOfASecondConvertsExactlyHereAndInTheConverter) {
+    StartWindow();
+    RunPreferences([&](CPropSheet& sheet) {
+        CCustom& page = OpenCustomTab(sheet);
+        ChooseCategory(page, "Time");
+        AddUnit(page, "blink", "0.001", "Seconds");
+        AddUnit(page, "flash", "0.000001", "Seconds");
+        PressOk(sheet);
+    });
+    ASSERT_TRUE(desktop_.messages.empty()) << desktop_.messages[0].text.toStdString();
+    QuitWindow();
+    StartWindow();
+    ChooseMainCategory("Time");
+    auto& input = *Window().findChild<SortedListBox*>(QStringLiteral("m_inputUnits"));
+    auto& output = *Window().findChild<SortedListBox*>(QStringLiteral("m_outputUnits"));
+    for (const auto& [unit, seconds] :
+         {std::pair{"Blink", "0.001"}, std::pair{"Flash", "1e-006"}}) {
+        SCOPED_TRACE(unit);
+        input.Select(input.FindExact(unit));
+        output.Select(output.FindExact("Seconds"));
+        TypeInto(MainInput(), "1");
+        EXPECT_EQ(MainOutput().text(), seconds);
+    }
+    const QString profile = QString::fromStdString(ProfilePath());
+    EXPECT_EQ(
+        RunConvert({"--profile", profile, "--category", "Time", "1", "Blink", "Seconds"}).trimmed(),
+        "0.001");
+}
