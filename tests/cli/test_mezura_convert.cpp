@@ -466,6 +466,31 @@ TEST_F(MezuraConvertTest, DefaultProfileIsTheWindowsOne) {
           Run({"--profile", other, "1", "Grams", "Slug"}));
 }
 
+// The last match still wins, so a custom unit or category that repeats a
+// built-in name takes its place; one warning names each.
+TEST_F(MezuraConvertTest, CustomNameShadowingABuiltInOneIsNamed) {
+    const std::string units =
+        WriteProfile(dir_ / "units.ini", {"[Distance]", "CustomUnits=3", "CustomUnit_1=Miles",
+                                          "CustomValue_1=1000.00000000000000", "CustomUnit_2=Pace",
+                                          "CustomValue_2=76.20000000000000", "CustomUnit_3=Miles",
+                                          "CustomValue_3=2000.00000000000000"});
+    Check({"custom Miles is used and named",
+           {},
+           "50\n",
+           {"warning", "unit \"Miles\" in \"Distance\"", "built-in"},
+           0},
+          Run({"--profile", units, "1", "Kilometers", "Miles"}));
+    Check({"named even when not converted", {}, "2.5\n", {"warning", "\"Miles\""}, 0},
+          Run({"--profile", units, "1", "Pace", "Feet"}));
+
+    const std::string category =
+        WriteProfile(dir_ / "category.ini", {"[Settings]", "Custom_1=Mass", "Custom_2=Money"});
+    const ProgramRun run = Run({"--profile", category, "--list"});
+    Check({"custom category Mass", {}, run.out, {"warning", "category \"Mass\"", "built-in"}, 0},
+          run);
+    EXPECT_EQ(run.err.find("Money"), std::string::npos);
+}
+
 TEST_F(MezuraConvertTest, UnreadableProfileIsAnError) {
     fs::create_directories(dir_ / "folder.ini");
     ASSERT_EQ(::mkfifo((dir_ / "fifo.ini").c_str(), 0600), 0);
