@@ -11,16 +11,20 @@
 //   1<TAB>Parsecs                                        mezura-convert: line 2: expected
 //   VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY], found 2 fields 3<TAB>Ounces<TAB>Ounces<TAB>Mass 3
 //
-// A line's own CATEGORY wins over `defaultCategory` (--category); an empty
-// fourth field counts as none. Input is read in large blocks and lines are
-// parsed in place; names are looked up in the prepared index, so a good
-// line allocates nothing but its result text.
+// A line longer than MaxBatchLineBytes (its end not counted) is a bad line;
+// the rest of it is read and dropped, so memory stays the same whatever
+// comes in, an endless stream without a line end included. Input is read in
+// large blocks and lines are converted where they lie (batch_line.h).
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
 #include "fd_writer.h"
 #include "name_index.h"
+
+// Far beyond any real conversion; the usage text and the man page state it.
+inline constexpr std::size_t MaxBatchLineBytes = 64 * 1024;
 
 struct BatchSummary {
     std::uint64_t lines = 0;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "name_suggestions.h"
+#include "visible_text.h"
 
 namespace {
 
@@ -10,8 +11,6 @@ constexpr std::array<std::string_view, 11> OptionNames = {
     "--all",   "--batch",     "--category", "--format",  "--help", "--list",
     "--names", "--precision", "--profile",  "--version", "--",
 };
-
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 std::optional<int> ParseFormat(std::string_view text) {
     if (text == "auto") return 0;

@@ -9,11 +9,12 @@
 
 #include "profile_records.h"
 #include "profile_store.h"
+#include "visible_text.h"
 
 namespace {
 
 std::string Problem(const std::string& path, std::string_view reason) {
-    return "cannot read profile \"" + path + "\": " + std::string(reason);
+    return "cannot read profile " + Quoted(path) + ": " + std::string(reason);
 }
 
 // The store treats anything it cannot open as an empty profile, which would

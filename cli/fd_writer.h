@@ -41,6 +41,8 @@ public:
     bool Flush();
     // errno of the first failed write, 0 while none failed.
     int Error() const { return error_; }
+    // What is buffered and not yet written.
+    std::string_view Pending() const { return {buffer_.data(), used_}; }
 
 private:
     void WriteSlow(std::string_view text);

@@ -14,6 +14,7 @@
 #include "fd_writer.h"
 #include "name_index.h"
 #include "result_format.h"
+#include "shadowed_names.h"
 #include "unit_resolver.h"
 #include "usage_text.h"
 
@@ -52,6 +53,11 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
     ResultPrecision = options.precision;
     if (auto problem = LoadCliProfile(options.profilePath))
         return Fail(err, *problem, ExitBadInput);
+    for (const std::string& warning : ShadowWarnings()) {
+        err.Write("mezura-convert: warning: ");
+        err.Write(warning);
+        err.Put('\n');
+    }
     const NameIndex index;
     const auto& operands = options.operands;
     const auto category = CategoryOption(options);

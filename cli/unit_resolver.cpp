@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "text_1252.h"
+#include "visible_text.h"
 
 Resolution ResolveConversion(const NameIndex& index, std::string_view from, std::string_view to,
                              std::optional<std::string_view> category) {
@@ -41,8 +42,6 @@ Resolution ResolveConversion(const NameIndex& index, std::string_view from, std:
 }
 
 namespace {
-
-std::string Quoted(std::string_view utf8) { return "\"" + std::string(utf8) + "\""; }
 
 std::string QuotedList(const std::vector<std::string>& utf8Names, std::string_view lastJoin) {
     std::string text;

@@ -40,7 +40,8 @@ factors; a factor is the size of one unit in the category's reference unit.
 
 In --batch, a line's CATEGORY (or else --category) names the category. A bad
 line gets its error on stderr and an empty line on stdout, so the output stays
-in step with the input.
+in step with the input. A line may hold at most 65536 bytes (64 KiB, its end
+not counted); a longer one is a bad line.
 
 Exit status: 0 done; 1 some --batch lines were bad, or output failed;
 2 bad arguments, unknown names or an unreadable profile.

@@ -242,7 +242,7 @@ TEST_F(MezuraConvertTest, VersionAndHelp) {
         EXPECT_TRUE(run.out.starts_with("Usage:\n")) << run.out;
         for (const char* part :
              {"VALUE FROM TO", "--all VALUE FROM", "--list [CATEGORY]", "--batch", "--category",
-              "--format", "--precision", "--profile", "Exit status"})
+              "--format", "--precision", "--profile", "at most 65536 bytes", "Exit status"})
             EXPECT_NE(run.out.find(part), std::string::npos) << part;
     }
 }
@@ -333,19 +333,82 @@ TEST_F(MezuraConvertTest, BatchUsesOptionsAndLargeInputs) {
     Check({"unknown default category", {}, "", {"unknown category \"Volumes\""}, 2},
           Run({"--batch", "--category", "Volumes"}, "1\tOunces\tCups\n"));
 
-    // Lines across block boundaries, and one line longer than a block.
+    // Lines across block boundaries, and one line longer than a block: past
+    // the cap, refused without holding it whole; the next line still converts.
     std::string big, expected;
     for (int i = 0; i < 100000; ++i) {
         big += std::to_string(i) + "\tMeters\tCentimeters\n";
         expected += std::to_string(i * 100) + "\n";
     }
-    big += std::string(3 << 20, '7') + "\tMeters\tMeters\n";
-    expected += "Infinity\n";
+    big += std::string(3 << 20, '7') + "\tMeters\tMeters\n3\tMeters\tCentimeters";
+    expected += "\n300\n";
     run = Run({"--batch"}, big);
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "mezura-convert: line 100001: line longer than 65536 bytes, the most a line may "
+              "hold\n");
     ASSERT_EQ(run.out.size(), expected.size());
     EXPECT_EQ(run.out.substr(0, 1000), expected.substr(0, 1000));
     EXPECT_TRUE(run.out == expected);
+}
+
+// Names in messages are shown, never obeyed: a terminal gets no control
+// character but the line end, and valid UTF-8 stays readable.
+TEST_F(MezuraConvertTest, MessagesShowControlCharactersAsEscapes) {
+    const std::string oddProfile = (dir_ / "odd\x1B[2J.ini").string();
+    const Case cases[] = {
+        {"terminal title and clear",
+         {"1", "\x1B]0;owned\a\x1B[2J", "Miles"},
+         "",
+         {"unknown unit \"\\e]0;owned\\a\\e[2J\""},
+         2},
+        {"control byte in an option value",
+         {"--format", "scientific\x01", "1", "Feet", "Meters"},
+         "",
+         {"not \"scientific\\x01\""},
+         2},
+        {"unknown option", {"--all\x1B[1m", "1", "Feet"}, "", {"\"--all\\e[1m\""}, 2},
+        {"byte that is not UTF-8",
+         {"1", "Meters\xB2", "Miles"},
+         "",
+         {"unknown unit \"Meters\\xB2\"", "\"Meters\xC2\xB2\""},
+         2},
+        {"C1 control",
+         {"1",
+          "Feet\xC2\x9B"
+          "2J",
+          "Miles"},
+         "",
+         {"\"Feet\\u009B2J\""},
+         2},
+        {"unit not in category",
+         {"--category", "Mass", "1", "Ounces", "Cups\r"},
+         "",
+         {"\"Cups\\r\" is not a unit of \"Mass\""},
+         2},
+        {"profile name",
+         {"--profile", oddProfile, "--list"},
+         "",
+         {"cannot read profile", "odd\\e[2J.ini\""},
+         2},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = Run(c.arguments);
+        Check(c, run);
+        EXPECT_EQ(std::count_if(run.err.begin(), run.err.end(),
+                                [](char b) { return (b >= 0 && b < 0x20) || b == 0x7F; }),
+                  1)
+            << c.name << ": " << run.err;
+    }
+
+    // A line whose CRLF end was doubled: the name shows its "\r", and the
+    // message says where it came from.
+    const ProgramRun run = Run({"--batch"}, "1\tKilometers\tMiles\r\r\n1\tFeet\tMeters\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "\n0.3048\n");
+    EXPECT_NE(run.err.find("line 1: unknown unit \"Miles\\r\""), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("stray carriage return"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find('\r'), std::string::npos) << run.err;
 }
 
 // --- The profile -------------------------------------------------------------------
@@ -398,6 +461,31 @@ TEST_F(MezuraConvertTest, DefaultProfileIsTheWindowsOne) {
     const std::string other = WriteProfile(dir_ / "other.ini", {"[Settings]"});
     Check({"other profile", {}, "", {"unknown unit \"Slug\""}, 2},
           Run({"--profile", other, "1", "Grams", "Slug"}));
+}
+
+// The last match still wins, so a custom unit or category that repeats a
+// built-in name takes its place; one warning names each.
+TEST_F(MezuraConvertTest, CustomNameShadowingABuiltInOneIsNamed) {
+    const std::string units =
+        WriteProfile(dir_ / "units.ini", {"[Distance]", "CustomUnits=3", "CustomUnit_1=Miles",
+                                          "CustomValue_1=1000.00000000000000", "CustomUnit_2=Pace",
+                                          "CustomValue_2=76.20000000000000", "CustomUnit_3=Miles",
+                                          "CustomValue_3=2000.00000000000000"});
+    Check({"custom Miles is used and named",
+           {},
+           "50\n",
+           {"warning", "unit \"Miles\" in \"Distance\"", "built-in"},
+           0},
+          Run({"--profile", units, "1", "Kilometers", "Miles"}));
+    Check({"named even when not converted", {}, "2.5\n", {"warning", "\"Miles\""}, 0},
+          Run({"--profile", units, "1", "Pace", "Feet"}));
+
+    const std::string category =
+        WriteProfile(dir_ / "category.ini", {"[Settings]", "Custom_1=Mass", "Custom_2=Money"});
+    const ProgramRun run = Run({"--profile", category, "--list"});
+    Check({"custom category Mass", {}, run.out, {"warning", "category \"Mass\"", "built-in"}, 0},
+          run);
+    EXPECT_EQ(run.err.find("Money"), std::string::npos);
 }
 
 TEST_F(MezuraConvertTest, UnreadableProfileIsAnError) {
