@@ -42,7 +42,7 @@ public:
     // errno of the first failed write, 0 while none failed.
     int Error() const { return error_; }
     // What is buffered and not yet written.
-    std::string_view Pending() const { return {buffer_.data(), used_}; }
+    std::string_view Pending() const { return {buffer_.get(), used_}; }
 
 private:
     void WriteSlow(std::string_view text);
