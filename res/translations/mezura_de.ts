@@ -176,6 +176,18 @@ Sie können nur selbst hinzugefügte Einheiten entfernen.</translation>
         <source>Are you sure you want to remove the selected unit?</source>
         <translation>Soll die gewählte Einheit wirklich entfernt werden?</translation>
     </message>
+    <message>
+        <source>The settings file has no room left for another custom category.</source>
+        <translation>Die Einstellungsdatei hat keinen Platz mehr für eine weitere eigene Kategorie.</translation>
+    </message>
+    <message>
+        <source>You have reached the maximum allowed custom units for this category</source>
+        <translation>Sie haben die Höchstzahl an Einheiten für diese Kategorie erreicht</translation>
+    </message>
+    <message>
+        <source>The settings file has no room left for another custom unit in this category.</source>
+        <translation>Die Einstellungsdatei hat keinen Platz mehr für eine weitere eigene Einheit in dieser Kategorie.</translation>
+    </message>
 </context>
 <context>
     <name>CGeneral</name>
@@ -219,6 +231,34 @@ Die Einstellungen gelten weiter, bis Mezura geschlossen wird.</translation>
     <message>
         <source>Mezura</source>
         <translation>Mezura</translation>
+    </message>
+    <message>
+        <source>Mezura could not save its settings to
+%1
+
+%2
+
+The changes made since the last save are lost.</source>
+        <translation>Mezura konnte seine Einstellungen nicht speichern in
+%1
+
+%2
+
+Die Änderungen seit dem letzten Speichern sind verloren.</translation>
+    </message>
+    <message>
+        <source>Mezura could not read its settings from
+%1
+
+%2
+
+Mezura starts with its default settings and leaves the file as it is.</source>
+        <translation>Mezura konnte seine Einstellungen nicht lesen aus
+%1
+
+%2
+
+Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.</translation>
     </message>
 </context>
 <context>
@@ -327,6 +367,14 @@ Die Einstellungen gelten weiter, bis Mezura geschlossen wird.</translation>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
     </message>
+    <message>
+        <source>&amp;Find unit…</source>
+        <translation>Einheit &amp;suchen…</translation>
+    </message>
+    <message>
+        <source>&amp;Swap units</source>
+        <translation>Einheiten &amp;tauschen</translation>
+    </message>
 </context>
 <context>
     <name>CPropSheet</name>
@@ -410,6 +458,37 @@ Die Einstellungen gelten weiter, bis Mezura geschlossen wird.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>FindUnitPopup</name>
+    <message>
+        <source>Find unit</source>
+        <translation>Einheit suchen</translation>
+    </message>
+    <message>
+        <source>Unit name or symbol</source>
+        <translation>Name oder Zeichen der Einheit</translation>
+    </message>
+    <message>
+        <source>Units found</source>
+        <translation>Gefundene Einheiten</translation>
+    </message>
+    <message>
+        <source>&amp;Input unit</source>
+        <translation>&amp;Eingabeeinheit</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabetaste</translation>
+    </message>
+    <message>
+        <source>&amp;Output unit</source>
+        <translation>&amp;Ausgabeeinheit</translation>
+    </message>
+    <message>
+        <source>Shift+Enter</source>
+        <translation>Umschalt+Eingabetaste</translation>
     </message>
 </context>
 </TS>
