@@ -55,6 +55,13 @@ std::string MainWindowTest::ProfilePath() const {
     return folder_.filePath(QStringLiteral("mezura.INI")).toStdString();
 }
 
+std::string MainWindowTest::ProfileBehindAFile() const {
+    const QString blocker = folder_.filePath(QStringLiteral("not-a-folder"));
+    QFile file(blocker);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    return (blocker + QStringLiteral("/mezura.INI")).toStdString();
+}
+
 bool MainWindowTest::ProfileExists() const {
     return QFile::exists(QString::fromStdString(ProfilePath()));
 }

@@ -51,6 +51,9 @@ protected:
     void TypeKilometersToMiles(const QString& typed);
 
     std::string ProfilePath() const;
+    // A profile path whose folder is a plain file: no write can succeed there,
+    // whoever runs the test.
+    std::string ProfileBehindAFile() const;
     bool ProfileExists() const;
     ProfileKeys ReadProfileKeys() const;
     // UTF-8 text of a Windows-1252 name.

@@ -440,12 +440,7 @@ TEST_F(MainWindowTest, ProfileTooLargeIsReportedAtStartOnce) {
 }
 
 TEST_F(MainWindowTest, FailedWriteIsReportedOncePerRunAndTheWindowCarriesOn) {
-    // A folder that is a file cannot hold the profile, whoever runs the test.
-    const QString blocker = folder_.filePath(QStringLiteral("not-a-folder"));
-    QFile file(blocker);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    const std::string path = (blocker + QStringLiteral("/mezura.INI")).toStdString();
+    const std::string path = ProfileBehindAFile();
     StartAt(path);
     EXPECT_TRUE(desktop_.messages.empty()) << "reading an unreachable profile is not a failure";
 
@@ -469,11 +464,7 @@ TEST_F(MainWindowTest, FailedWriteIsReportedOncePerRunAndTheWindowCarriesOn) {
 }
 
 TEST_F(MainWindowTest, AFailedSaveOnLeavingSaysTheSettingsCouldNotBeSaved) {
-    const QString blocker = folder_.filePath(QStringLiteral("not-a-folder"));
-    QFile file(blocker);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    const std::string path = (blocker + QStringLiteral("/mezura.INI")).toStdString();
+    const std::string path = ProfileBehindAFile();
     StartAt(path);
     Window().close();
     ASSERT_EQ(desktop_.messages.size(), 1u);
