@@ -31,6 +31,7 @@ NameIndex::NameIndex()
         for (const std::string& name : names) longestName_ = std::max(longestName_, name.size());
         categoryCandidates_.Add(LowerCp1252(UnitNames[row][0]), names[0]);
         for (int position = 1; position <= count; ++position) {
+            loweredUnitNames_.insert(LowerCp1252(UnitNames[row][position]));
             if (offered.insert(names[position]).second)
                 unitCandidates_.Add(LowerCp1252(UnitNames[row][position]), names[position]);
         }
@@ -38,6 +39,7 @@ NameIndex::NameIndex()
     // An alias near the typed name offers its unit.
     for (const AliasPlace& alias : EveryAlias()) {
         longestName_ = std::max(longestName_, 3 * alias.alias.size());
+        loweredUnitNames_.insert(LowerCp1252(alias.alias));
         unitCandidates_.Add(LowerCp1252(alias.alias),
                             utf8Names_[alias.place.row][alias.place.position]);
     }
@@ -59,9 +61,17 @@ std::span<const UnitPlace> NameIndex::Units(std::string_view utf8Name) const {
     auto found = units_.find(utf8Name);
     if (found == units_.end()) {
         const auto name = Text1252(utf8Name);
-        found = units_.emplace(utf8Name, name ? FindUnits(*name) : std::vector<UnitPlace>{}).first;
+        found = units_
+                    .emplace(utf8Name, name && MayNameUnit(*name) ? FindUnits(*name)
+                                                                  : std::vector<UnitPlace>{})
+                    .first;
     }
     return found->second;
+}
+
+bool NameIndex::MayNameUnit(std::string_view name1252) const {
+    // An empty name is left to the catalogue, whatever its alias lists hold.
+    return name1252.empty() || loweredUnitNames_.contains(LowerCp1252(name1252));
 }
 
 std::optional<int> NameIndex::UnitIn(int row, std::string_view utf8Name) const {
