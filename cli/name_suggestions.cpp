@@ -106,7 +106,8 @@ NameCandidates::NameCandidates(const std::vector<NameCandidate>& candidates) {
 }
 
 void NameCandidates::Add(std::string lowered, std::string offer) {
-    sketches_.push_back({LettersOf(lowered), static_cast<std::uint32_t>(lowered.size())});
+    if (byLength_.size() <= lowered.size()) byLength_.resize(lowered.size() + 1);
+    byLength_[lowered.size()].push_back({LettersOf(lowered), names_.size()});
     names_.push_back({std::move(lowered), std::move(offer)});
 }
 
@@ -118,7 +119,7 @@ NameCandidates CandidatesOf(const std::vector<std::string>& names) {
 
 std::vector<std::string> ClosestNames(std::string_view query, const NameCandidates& candidates,
                                       std::size_t limit) {
-    if (query.size() > MaxSuggestedLength) return {};
+    if (query.size() > MaxSuggestedLength || candidates.empty()) return {};
     const std::size_t length = query.size();
     const int nearEnough = std::max(1, static_cast<int>(length / 3));
     // Rewriting the whole query is no slip of the keyboard: "x" is not near "C".
@@ -134,35 +135,43 @@ std::vector<std::string> ClosestNames(std::string_view query, const NameCandidat
     // Kept from call to call: a batch may ask about a million different names.
     thread_local std::vector<Near> near;
     near.clear();
-    for (std::size_t i = 0; i < candidates.size(); ++i) {
-        const std::size_t size = candidates.Length(i);
-        // Too short both to start with the query and to be `within` of it.
-        if (size + static_cast<std::size_t>(std::max(within, 0)) < length) continue;
-        // Count the bytes of the query that the candidate lacks, bin by bin
-        // and up to two of each: a delete or a replace, turning the query
-        // into the candidate, makes up for at most one of them, and a swap of
-        // neighbours for none. Likewise the bytes that only the candidate
-        // has, each made up for by an insert or a replace. So a candidate
-        // with more than `within` of either is more than `within` edits
-        // away, and one that starts with the query lacks none.
-        const LetterBins& letters = candidates.Letters(i);
-        const std::uint64_t lackedOnce = queryLetters.once & ~letters.once;
-        const std::uint64_t lackedTwice = queryLetters.twice & ~letters.twice;
-        if (length >= 3 && size >= length && (lackedOnce | lackedTwice) == 0 &&
-            candidates[i].lowered.starts_with(lowerQuery)) {
-            // Only additions at the end: the distance is the length added.
-            near.push_back({static_cast<int>(size - length), i});
-        } else if (within >= 0 && size <= length + static_cast<std::size_t>(within) &&
-                   Bits(lackedOnce) + Bits(lackedTwice) <= within &&
-                   Bits(letters.once & ~queryLetters.once) +
-                           Bits(letters.twice & ~queryLetters.twice) <=
-                       within) {
-            const int distance = LoweredDistanceWithin(lowerQuery, candidates[i].lowered, within);
-            if (distance <= within) near.push_back({distance, i});
+    // Shorter names can neither start with the query nor be `within` of it;
+    // longer ones than `within` allows can only start with it.
+    const std::size_t reach = static_cast<std::size_t>(std::max(within, 0));
+    const std::size_t shortest = length > reach ? length - reach : 0;
+    const std::size_t longest = length >= 3 ? candidates.LongestLength() : length + reach;
+    for (std::size_t size = shortest; size <= std::min(longest, candidates.LongestLength());
+         ++size) {
+        const bool measured = within >= 0 && size <= length + reach;
+        for (const NameCandidates::Sketch& sketch : candidates.OfLength(size)) {
+            // Count the bytes of the query that the name lacks, bin by bin
+            // and up to two of each: a delete or a replace, turning the query
+            // into the name, makes up for at most one of them, and a swap of
+            // neighbours for none. Likewise the bytes that only the name
+            // has, each made up for by an insert or a replace. So a name with
+            // more than `within` of either is more than `within` edits away,
+            // and one that starts with the query lacks none.
+            const LetterBins& letters = sketch.letters;
+            const std::uint64_t lackedOnce = queryLetters.once & ~letters.once;
+            const std::uint64_t lackedTwice = queryLetters.twice & ~letters.twice;
+            const std::string& text = candidates[sketch.place].lowered;
+            if (length >= 3 && size >= length && (lackedOnce | lackedTwice) == 0 &&
+                text.starts_with(lowerQuery)) {
+                // Only additions at the end: the distance is the length added.
+                near.push_back({static_cast<int>(size - length), sketch.place});
+            } else if (measured && Bits(lackedOnce) + Bits(lackedTwice) <= within &&
+                       Bits(letters.once & ~queryLetters.once) +
+                               Bits(letters.twice & ~queryLetters.twice) <=
+                           within) {
+                const int distance = LoweredDistanceWithin(lowerQuery, text, within);
+                if (distance <= within) near.push_back({distance, sketch.place});
+            }
         }
     }
-    std::stable_sort(near.begin(), near.end(),
-                     [](const Near& l, const Near& r) { return l.distance < r.distance; });
+    // Nearest first, and equally near ones in the order the names were given.
+    std::sort(near.begin(), near.end(), [](const Near& l, const Near& r) {
+        return l.distance != r.distance ? l.distance < r.distance : l.order < r.order;
+    });
     std::vector<std::string> closest;
     for (const Near& n : near) {
         if (closest.size() == limit) break;

@@ -42,9 +42,11 @@ struct LetterBins {
 };
 LetterBins LettersOf(std::string_view lowered);
 
-// The names a query is compared with. Beside them, a small flat array holds
-// each one's length and letter bins, enough to pass over most names without
-// reading them: a search looks at every name for each new query.
+// The names a query is compared with. Beside them, small flat arrays, one
+// per length, hold each name's letter bins and place: enough to pass over
+// most names without reading them, and names of a length too far from the
+// query's without looking at them at all. A search looks at the names for
+// each new query.
 class NameCandidates {
 public:
     NameCandidates() = default;
@@ -54,16 +56,18 @@ public:
     bool empty() const { return names_.empty(); }
     std::size_t size() const { return names_.size(); }
     const NameCandidate& operator[](std::size_t i) const { return names_[i]; }
-    const LetterBins& Letters(std::size_t i) const { return sketches_[i].letters; }
-    std::size_t Length(std::size_t i) const { return sketches_[i].length; }
 
-private:
     struct Sketch {
         LetterBins letters;
-        std::uint32_t length;
+        std::size_t place;  // in the order added
     };
+    // The names of one length, in the order added; none beyond LongestLength().
+    const std::vector<Sketch>& OfLength(std::size_t length) const { return byLength_[length]; }
+    std::size_t LongestLength() const { return byLength_.empty() ? 0 : byLength_.size() - 1; }
+
+private:
     std::vector<NameCandidate> names_;
-    std::vector<Sketch> sketches_;
+    std::vector<std::vector<Sketch>> byLength_;
 };
 
 NameCandidates CandidatesOf(const std::vector<std::string>& names);

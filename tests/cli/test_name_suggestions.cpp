@@ -98,6 +98,7 @@ TEST(ClosestNames, OffersUnitsForNearAliasesAndNothingForHugeQueries) {
     EXPECT_EQ(ClosestNames("kmh", candidates), std::vector<std::string>{"Kilometers/hour"});
     EXPECT_EQ(ClosestNames("mile", candidates), std::vector<std::string>{"Miles"});  // once
     EXPECT_TRUE(ClosestNames(std::string(MaxSuggestedLength + 1, 'm'), candidates).empty());
+    EXPECT_TRUE(ClosestNames("Miles", NameCandidates()).empty());  // a row with no units
 }
 
 // The rule as first written: every candidate through the full table, no
