@@ -29,17 +29,19 @@ NameIndex::NameIndex()
         for (int position = 0; position <= count; ++position)
             names.push_back(Utf8FromCp1252(UnitNames[row][position]));
         for (const std::string& name : names) longestName_ = std::max(longestName_, name.size());
-        categoryCandidates_.push_back({LowerCp1252(UnitNames[row][0]), names[0]});
+        categoryCandidates_.Add(LowerCp1252(UnitNames[row][0]), names[0]);
         for (int position = 1; position <= count; ++position) {
+            loweredUnitNames_.insert(LowerCp1252(UnitNames[row][position]));
             if (offered.insert(names[position]).second)
-                unitCandidates_.push_back({LowerCp1252(UnitNames[row][position]), names[position]});
+                unitCandidates_.Add(LowerCp1252(UnitNames[row][position]), names[position]);
         }
     }
     // An alias near the typed name offers its unit.
     for (const AliasPlace& alias : EveryAlias()) {
         longestName_ = std::max(longestName_, 3 * alias.alias.size());
-        unitCandidates_.push_back(
-            {LowerCp1252(alias.alias), utf8Names_[alias.place.row][alias.place.position]});
+        loweredUnitNames_.insert(LowerCp1252(alias.alias));
+        unitCandidates_.Add(LowerCp1252(alias.alias),
+                            utf8Names_[alias.place.row][alias.place.position]);
     }
 }
 
@@ -59,9 +61,17 @@ std::span<const UnitPlace> NameIndex::Units(std::string_view utf8Name) const {
     auto found = units_.find(utf8Name);
     if (found == units_.end()) {
         const auto name = Text1252(utf8Name);
-        found = units_.emplace(utf8Name, name ? FindUnits(*name) : std::vector<UnitPlace>{}).first;
+        found = units_
+                    .emplace(utf8Name, name && MayNameUnit(*name) ? FindUnits(*name)
+                                                                  : std::vector<UnitPlace>{})
+                    .first;
     }
     return found->second;
+}
+
+bool NameIndex::MayNameUnit(std::string_view name1252) const {
+    // An empty name is left to the catalogue, whatever its alias lists hold.
+    return name1252.empty() || loweredUnitNames_.contains(LowerCp1252(name1252));
 }
 
 std::optional<int> NameIndex::UnitIn(int row, std::string_view utf8Name) const {
@@ -72,7 +82,7 @@ std::optional<int> NameIndex::UnitIn(int row, std::string_view utf8Name) const {
 }
 
 const std::vector<std::string>& NameIndex::Remembered(Map<std::vector<std::string>>& memo,
-                                                      const std::vector<NameCandidate>& candidates,
+                                                      const NameCandidates& candidates,
                                                       std::string_view utf8Name) const {
     static const std::vector<std::string> none;
     // Each character takes at most three bytes in UTF-8.
@@ -84,15 +94,14 @@ const std::vector<std::string>& NameIndex::Remembered(Map<std::vector<std::strin
     return memo.emplace(utf8Name, ClosestNames(typed, candidates)).first->second;
 }
 
-const std::vector<NameCandidate>& NameIndex::CandidatesIn(int row) const {
+const NameCandidates& NameIndex::CandidatesIn(int row) const {
     auto& candidates = rowCandidates_[static_cast<std::size_t>(row)];
     if (candidates.empty()) {
         for (int position = 1; position <= UnitCount(row); ++position)
-            candidates.push_back(
-                {LowerCp1252(UnitNames[row][position]), utf8Names_[row][position]});
+            candidates.Add(LowerCp1252(UnitNames[row][position]), utf8Names_[row][position]);
         for (int position = 1; position <= UnitCount(row); ++position) {
             for (std::string_view alias : AliasesOf(row, position))
-                candidates.push_back({LowerCp1252(alias), utf8Names_[row][position]});
+                candidates.Add(LowerCp1252(alias), utf8Names_[row][position]);
         }
     }
     return candidates;

@@ -21,6 +21,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "name_suggestions.h"
@@ -66,16 +67,20 @@ private:
     using Map = std::unordered_map<std::string, T, Hash, std::equal_to<>>;
 
     const std::vector<std::string>& Remembered(Map<std::vector<std::string>>& memo,
-                                               const std::vector<NameCandidate>& candidates,
+                                               const NameCandidates& candidates,
                                                std::string_view utf8Name) const;
-    const std::vector<NameCandidate>& CandidatesIn(int row) const;
+    const NameCandidates& CandidatesIn(int row) const;
+    bool MayNameUnit(std::string_view name1252) const;
 
     std::vector<int> categoryRows_;
     std::size_t longestName_ = 0;  // bytes of the longest UTF-8 name or alias
     std::vector<std::vector<std::string>> utf8Names_;
-    std::vector<NameCandidate> categoryCandidates_;
-    std::vector<NameCandidate> unitCandidates_;
-    mutable std::vector<std::vector<NameCandidate>> rowCandidates_;
+    // Every unit name and alias, lower-cased: a name not among them names
+    // no unit in any case, and needs no search of the catalogue.
+    std::unordered_set<std::string> loweredUnitNames_;
+    NameCandidates categoryCandidates_;
+    NameCandidates unitCandidates_;
+    mutable std::vector<NameCandidates> rowCandidates_;
     mutable Map<std::optional<int>> categories_;
     mutable Map<std::vector<UnitPlace>> units_;
     mutable Map<std::vector<std::string>> categorySuggestions_;

@@ -11,6 +11,7 @@
 // A candidate may be offered under another name: the alias "km/h" is near
 // "kmh", and what is offered is its unit, "Kilometers/hour".
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,15 +33,51 @@ struct NameCandidate {
     std::string offer;    // shown when it is near
 };
 
-std::vector<NameCandidate> CandidatesOf(const std::vector<std::string>& names);
+// Which bins of bytes a lowered text uses, and which it uses more than once:
+// letters and digits each have a bin of their own, the rarer bytes share
+// the rest.
+struct LetterBins {
+    std::uint64_t once = 0;
+    std::uint64_t twice = 0;
+};
+LetterBins LettersOf(std::string_view lowered);
+
+// The names a query is compared with. Beside them, small flat arrays, one
+// per length, hold each name's letter bins and place: enough to pass over
+// most names without reading them, and names of a length too far from the
+// query's without looking at them at all. A search looks at the names for
+// each new query.
+class NameCandidates {
+public:
+    NameCandidates() = default;
+    explicit NameCandidates(const std::vector<NameCandidate>& candidates);
+
+    void Add(std::string lowered, std::string offer);
+    bool empty() const { return names_.empty(); }
+    std::size_t size() const { return names_.size(); }
+    const NameCandidate& operator[](std::size_t i) const { return names_[i]; }
+
+    struct Sketch {
+        LetterBins letters;
+        std::size_t place;  // in the order added
+    };
+    // The names of one length, in the order added; none beyond LongestLength().
+    const std::vector<Sketch>& OfLength(std::size_t length) const { return byLength_[length]; }
+    std::size_t LongestLength() const { return byLength_.empty() ? 0 : byLength_.size() - 1; }
+
+private:
+    std::vector<NameCandidate> names_;
+    std::vector<std::vector<Sketch>> byLength_;
+};
+
+NameCandidates CandidatesOf(const std::vector<std::string>& names);
 
 // Up to `limit` distinct offers that look like a slip of the keyboard for
 // `query`, nearest first; equally near ones keep the order given. A candidate
 // is near when at most max(1, length of the query / 3) edits away (and fewer
 // edits than the query has characters), or when it starts with the query
 // (of three characters or more) ignoring case.
-std::vector<std::string> ClosestNames(std::string_view query,
-                                      const std::vector<NameCandidate>& candidates,
+std::vector<std::string> ClosestNames(std::string_view query, const NameCandidates& candidates,
                                       std::size_t limit = 3);
 std::vector<std::string> ClosestNames(std::string_view query, const std::vector<std::string>& names,
                                       std::size_t limit = 3);

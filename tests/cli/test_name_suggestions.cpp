@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "catalogue.h"
 #include "name_suggestions.h"
+#include "text_1252.h"
+#include "unit_lookup.h"
 
 namespace {
 
@@ -90,11 +93,89 @@ TEST(LoweredDistanceWithin, AgreesWithTheFullTableUpToItsLimit) {
 }
 
 TEST(ClosestNames, OffersUnitsForNearAliasesAndNothingForHugeQueries) {
-    const std::vector<NameCandidate> candidates{
-        {"miles", "Miles"}, {"mi", "Miles"}, {"mph", "Miles/hour"}, {"km/h", "Kilometers/hour"}};
+    const NameCandidates candidates(
+        {{"miles", "Miles"}, {"mi", "Miles"}, {"mph", "Miles/hour"}, {"km/h", "Kilometers/hour"}});
     EXPECT_EQ(ClosestNames("kmh", candidates), std::vector<std::string>{"Kilometers/hour"});
     EXPECT_EQ(ClosestNames("mile", candidates), std::vector<std::string>{"Miles"});  // once
     EXPECT_TRUE(ClosestNames(std::string(MaxSuggestedLength + 1, 'm'), candidates).empty());
+    EXPECT_TRUE(ClosestNames("Miles", NameCandidates()).empty());  // a row with no units
+}
+
+// The rule as first written: every candidate through the full table, no
+// shortcut. Whatever the fast search passes over must be what this drops.
+std::vector<std::string> PlainClosestNames(const std::string& query,
+                                           const std::vector<NameCandidate>& candidates) {
+    if (query.size() > MaxSuggestedLength) return {};
+    const std::string lowered = LowerCp1252(query);
+    const int within = std::min(std::max(1, static_cast<int>(query.size() / 3)),
+                                static_cast<int>(query.size()) - 1);
+    std::vector<std::pair<int, std::size_t>> near;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const std::string& text = candidates[i].lowered;
+        if (query.size() >= 3 && text.starts_with(lowered))
+            near.emplace_back(static_cast<int>(text.size() - lowered.size()), i);
+        else if (const int distance = FullDistance(lowered, text); distance <= within)
+            near.emplace_back(distance, i);
+    }
+    std::stable_sort(near.begin(), near.end(),
+                     [](const auto& l, const auto& r) { return l.first < r.first; });
+    std::vector<std::string> closest;
+    for (const auto& [distance, i] : near) {
+        const std::string& offer = candidates[i].offer;
+        if (closest.size() < 3 && std::find(closest.begin(), closest.end(), offer) == closest.end())
+            closest.push_back(offer);
+    }
+    return closest;
+}
+
+TEST(ClosestNames, OffersWhatTheFullTableOffersForSlipsOfEveryKind) {
+    std::vector<NameCandidate> every;
+    for (int row = 0; row < BuiltinCategoryCount; ++row) {
+        every.push_back({LowerCp1252(UnitNames[row][0]), UnitNames[row][0]});
+        for (int position = 1; position <= UnitCount(row); ++position)
+            every.push_back({LowerCp1252(UnitNames[row][position]), UnitNames[row][position]});
+    }
+    for (const AliasPlace& alias : EveryAlias())
+        every.push_back(
+            {LowerCp1252(alias.alias), UnitNames[alias.place.row][alias.place.position]});
+    const NameCandidates candidates(every);
+
+    // Names with up to four slips: bytes put in, taken out, replaced (from
+    // letters, digits and the whole code page) or swapped, and case changed.
+    std::mt19937 random(11);
+    auto below = [&](std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+    };
+    auto anyByte = [&] {
+        const std::string pool = "aeioustrnlmkc0123456789/ .-\xB2\xE9\xC9";
+        return below(4) == 0 ? static_cast<char>(below(256)) : pool[below(pool.size())];
+    };
+    for (int n = 0; n < 3000; ++n) {
+        std::string query = every[below(every.size())].offer;
+        const std::size_t slips = below(5);
+        for (std::size_t k = 0; k < slips; ++k) {
+            const std::size_t at = query.empty() ? 0 : below(query.size());
+            switch (below(5)) {
+                case 0:
+                    query.insert(below(query.size() + 1), 1, anyByte());
+                    break;
+                case 1:
+                    if (!query.empty()) query.erase(at, 1);
+                    break;
+                case 2:
+                    if (!query.empty()) query[at] = anyByte();
+                    break;
+                case 3:
+                    if (at + 1 < query.size()) std::swap(query[at], query[at + 1]);
+                    break;
+                default:
+                    if (!query.empty()) query[at] = UpperCp1252(query[at]);
+                    break;
+            }
+        }
+        if (below(8) == 0) query.resize(below(query.size() + 1));  // a start of a name
+        ASSERT_EQ(ClosestNames(query, candidates), PlainClosestNames(query, every)) << query;
+    }
 }
 
 }  // namespace
