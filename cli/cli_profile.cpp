@@ -17,9 +17,10 @@ std::string Problem(const std::string& path, std::string_view reason) {
     return "cannot read profile " + Quoted(path) + ": " + std::string(reason);
 }
 
-// The store treats anything it cannot open as an empty profile, which would
-// silently drop a user's custom units; so the file is tried first. Opening
-// does not block (a FIFO would wait for a writer forever).
+// Tried before the store reads it: a missing --profile is an error here
+// (the store takes a missing file as an empty profile, as the window must),
+// and a folder or a FIFO is named as such. Opening does not block (a FIFO
+// would wait for a writer forever).
 std::optional<std::string> CheckReadable(const std::string& path, bool missingIsFine) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
