@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 python=/usr/bin/python3  # Debian's, where python3-pyatspi installs
 launcher=/usr/libexec/at-spi-bus-launcher
 
-for tool in dbus-run-session xvfb-run "$python" "$launcher"; do
+for tool in dbus-run-session Xvfb "$python" "$launcher"; do
     command -v "$tool" >/dev/null || { echo "missing $tool: run scripts/setup" >&2; exit 1; }
 done
 "$python" -c 'import pyatspi' || { echo "missing python3-pyatspi: run scripts/setup" >&2; exit 1; }
@@ -23,7 +23,7 @@ mkdir -p "$XDG_CONFIG_HOME"
 # Inside the display, so that the registry it starts types there: the bus
 # launcher starts the accessibility bus and its registry, and is stopped
 # with them when the check is over.
-timeout 120 dbus-run-session -- xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+timeout 120 dbus-run-session -- "$here/with_xvfb.sh" 1024x768x24 bash -c '
     "$1" --launch-immediately & launcher=$!
     status=0
     "$2" "$3" "$4" || status=$?

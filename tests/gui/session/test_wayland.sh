@@ -69,4 +69,4 @@ if ((status == 77)); then
     exit 77
 fi
 ((status == 0)) || exit "$status"
-timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" --seat "$driver"
+timeout 120 "$here/with_xvfb.sh" 1280x800x24 bash "$0" --seat "$driver"
