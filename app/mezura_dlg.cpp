@@ -54,10 +54,9 @@ CMezuraDlg::CMezuraDlg(QWidget* parent)
     // A fixed frame: the window is exactly its template's size.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_categoryCombo, &SortedComboBox::selectionChanged, this,
-            &CMezuraDlg::OnSelchangeCategory);
-    connect(m_inputUnits, &SortedListBox::selectionChanged, this, &CMezuraDlg::Convert);
-    connect(m_outputUnits, &SortedListBox::selectionChanged, this, &CMezuraDlg::Convert);
+    connect(m_categoryCombo, &SortedComboBox::userSelected, this, &CMezuraDlg::OnSelchangeCategory);
+    connect(m_inputUnits, &SortedListBox::userSelected, this, &CMezuraDlg::Convert);
+    connect(m_outputUnits, &SortedListBox::userSelected, this, &CMezuraDlg::Convert);
     // textEdited comes for every change the user makes, typed or pasted,
     // and never for the program's own setText.
     connect(m_inputEdit, &QLineEdit::textEdited, this, &CMezuraDlg::Convert);

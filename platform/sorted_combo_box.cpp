@@ -11,7 +11,7 @@ SortedComboBox::SortedComboBox(QWidget* parent) : QComboBox(parent) {
     setInsertPolicy(QComboBox::NoInsert);
     // The program's own changes run with this box's signals blocked, so only
     // what the user does gets through.
-    connect(this, &QComboBox::currentIndexChanged, this, &SortedComboBox::selectionChanged);
+    connect(this, &QComboBox::currentIndexChanged, this, &SortedComboBox::userSelected);
 }
 
 int SortedComboBox::AddSorted(std::string_view text) {

@@ -13,7 +13,7 @@
 //
 // Only the user changes the selection with a notice: every operation below
 // runs silently, and each selection the user makes (mouse, keys, wheel)
-// emits selectionChanged() exactly once.
+// emits userSelected() exactly once.
 #include <QComboBox>
 #include <string>
 #include <string_view>
@@ -44,5 +44,5 @@ public:
 
 Q_SIGNALS:
     // The user picked another entry.
-    void selectionChanged();
+    void userSelected();
 };

@@ -15,7 +15,7 @@ SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent) {
     setSortingEnabled(false);  // we keep our own order: QListWidget's is not CollateNoCase
     setUniformItemSizes(true);
     // The program's own changes run with this box's signals blocked.
-    connect(this, &QListWidget::itemSelectionChanged, this, &SortedListBox::selectionChanged);
+    connect(this, &QListWidget::itemSelectionChanged, this, &SortedListBox::userSelected);
 }
 
 int SortedListBox::AddSorted(std::string_view text) {

@@ -12,7 +12,7 @@
 //
 // Every operation below runs silently; each selection the user makes
 // (click, arrow keys, Home/End, typing a first letter) emits
-// selectionChanged() exactly once. A click on the selected entry, with or
+// userSelected() exactly once. A click on the selected entry, with or
 // without Ctrl, keeps it selected: the user cannot empty the selection.
 #include <QListWidget>
 #include <string>
@@ -41,7 +41,7 @@ public:
 
 Q_SIGNALS:
     // The user selected another entry.
-    void selectionChanged();
+    void userSelected();
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,

@@ -80,8 +80,7 @@ CCustom::CCustom(ProfileStore& profile, PreferencesListener& listener)
     m_factorEdit.installEventFilter(&factorFilter_);
 
     connect(&modeGroup_, &QButtonGroup::idClicked, this, &CCustom::OnModeChanged);
-    connect(&m_categoryCombo, &SortedComboBox::selectionChanged, this,
-            &CCustom::OnCategorySelected);
+    connect(&m_categoryCombo, &SortedComboBox::userSelected, this, &CCustom::OnCategorySelected);
     connect(&m_addCategoryButton, &QPushButton::clicked, this, &CCustom::OnAddCategory);
     connect(&m_removeCategoryButton, &QPushButton::clicked, this, &CCustom::OnRemoveCategory);
     connect(&m_addUnitButton, &QPushButton::clicked, this, &CCustom::OnAddUnit);

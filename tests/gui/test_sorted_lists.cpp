@@ -99,7 +99,7 @@ TYPED_TEST(SortedListTest, SelectionFollowsItsEntryAndGoesWithIt) {
 }
 
 TYPED_TEST(SortedListTest, TheProgramsOwnChangesNeverNotify) {
-    QSignalSpy notices(&this->list, &TypeParam::selectionChanged);
+    QSignalSpy notices(&this->list, &TypeParam::userSelected);
     for (const std::string& name : Unsorted) this->list.AddSorted(name);
     this->list.Select(3);
     this->list.Select(0);
@@ -131,7 +131,7 @@ TYPED_TEST(SortedListTest, TypingJumpsToTheNextEntryStartingWithTheLetters) {
     for (const Case& c : cases) {
         TypeParam fresh;  // a fresh list forgets what was typed before
         for (const std::string& name : Unsorted) fresh.AddSorted(name);
-        QSignalSpy notices(&fresh, &TypeParam::selectionChanged);
+        QSignalSpy notices(&fresh, &TypeParam::userSelected);
         QTest::keyClicks(&fresh, QString::fromLatin1(c.typed));
         if (c.selected != nullptr)
             EXPECT_EQ(fresh.TextAt(fresh.SelectedPosition()), c.selected) << c.typed;
@@ -151,7 +151,7 @@ TEST(SortedComboBoxUser, EachKeyThatMovesTheSelectionNotifiesOnce) {
     for (const char* name : {"Area", "Distance", "Mass"}) list.AddSorted(name);
     list.Select(0);
     list.show();
-    QSignalSpy notices(&list, &SortedComboBox::selectionChanged);
+    QSignalSpy notices(&list, &SortedComboBox::userSelected);
 
     QTest::keyClick(&list, Qt::Key_Down);
     EXPECT_EQ(list.SelectedText(), "Distance");
@@ -170,7 +170,7 @@ TEST(SortedListBoxUser, ClicksAndKeysNotifyOncePerChange) {
     list.Select(0);
     list.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
-    QSignalSpy notices(&list, &SortedListBox::selectionChanged);
+    QSignalSpy notices(&list, &SortedListBox::userSelected);
 
     const auto click = [&](int position, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers,
