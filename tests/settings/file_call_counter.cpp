@@ -1,5 +1,5 @@
-// No C library header here declares rename() or fsync(): these definitions
-// would clash with their exception specifications.
+// No C library header here declares rename() or fsync(): glibc declares
+// them noexcept (throw()), and these definitions are not.
 #include "file_call_counter.h"
 
 #include <dlfcn.h>
