@@ -97,12 +97,17 @@ std::optional<int> FirstFreeCustomRow() {
     return std::nullopt;
 }
 
-void ClearCustomRow(int row) {
+void ClearCustomUnits(int row) {
     if (!IsCustomRow(row)) return;
-    UnitNames[row][0] = FreeName;
     UnitFactors[row][0] = 0.0;
     // The factors stay: they lie beyond the count and belong to no unit.
     for (int k = 1; k <= MaxUnitsPerRow; ++k) UnitNames[row][k].clear();
+}
+
+void ClearCustomRow(int row) {
+    if (!IsCustomRow(row)) return;
+    UnitNames[row][0] = FreeName;
+    ClearCustomUnits(row);
 }
 
 bool AppendUnit(int row, std::string_view name, double factor) {

@@ -47,6 +47,9 @@ bool IsFreeRecordName(std::string_view name);
 // Lowest custom row whose name is "Custom" or shorter than two characters.
 std::optional<int> FirstFreeCustomRow();
 
+// A custom row keeps its name and loses its units: count 0, unit names empty.
+void ClearCustomUnits(int row);
+
 // Frees a custom row: name "Custom", count 0, unit names empty.
 void ClearCustomRow(int row);
 

@@ -6,6 +6,7 @@
 
 #include "catalogue.h"
 #include "text_1252.h"
+#include "unit_lookup.h"
 
 namespace {
 
@@ -85,7 +86,7 @@ std::vector<FindableUnit> ListFindableUnits(std::span<const int> builtinListed,
         const bool listed =
             row < BuiltinCategoryCount
                 ? static_cast<std::size_t>(row) < builtinListed.size() && builtinListed[row] != 0
-                : !IsCustomRowFree(row);
+                : IsCategoryInUse(row);
         if (!listed) continue;
         const int count = UnitCount(row);
         for (int position = 1; position <= count; ++position) {

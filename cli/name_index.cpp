@@ -11,9 +11,6 @@ namespace {
 // Far more distinct names than any real input holds.
 constexpr std::size_t MaxRemembered = 1 << 16;
 
-// Nothing when the text cannot be Windows-1252: then it names nothing.
-std::optional<std::string> Text1252(std::string_view utf8) { return Cp1252FromUtf8(utf8); }
-
 }  // namespace
 
 NameIndex::NameIndex()
@@ -49,7 +46,7 @@ std::optional<int> NameIndex::Category(std::string_view utf8Name) const {
     if (utf8Name.size() > longestName_) return std::nullopt;
     auto found = categories_.find(utf8Name);
     if (found == categories_.end()) {
-        const auto name = Text1252(utf8Name);
+        const auto name = Cp1252FromUtf8(utf8Name);
         found = categories_.emplace(utf8Name, name ? FindCategory(*name) : std::nullopt).first;
     }
     return found->second;
@@ -60,7 +57,7 @@ std::span<const UnitPlace> NameIndex::Units(std::string_view utf8Name) const {
     if (utf8Name.size() > longestName_) return {};
     auto found = units_.find(utf8Name);
     if (found == units_.end()) {
-        const auto name = Text1252(utf8Name);
+        const auto name = Cp1252FromUtf8(utf8Name);
         found = units_
                     .emplace(utf8Name, name && MayNameUnit(*name) ? FindUnits(*name)
                                                                   : std::vector<UnitPlace>{})
@@ -90,7 +87,7 @@ const std::vector<std::string>& NameIndex::Remembered(Map<std::vector<std::strin
     auto found = memo.find(utf8Name);
     if (found != memo.end()) return found->second;
     // A name that is not Windows-1252 text can still be near one that is.
-    const std::string typed = Text1252(utf8Name).value_or(std::string(utf8Name));
+    const std::string typed = Cp1252FromUtf8(utf8Name).value_or(std::string(utf8Name));
     return memo.emplace(utf8Name, ClosestNames(typed, candidates)).first->second;
 }
 

@@ -38,12 +38,6 @@ bool IsBuiltinUnitName(int row, std::string_view name) {
     return false;
 }
 
-// The row keeps its name, so that the listener can still find it by name.
-void EmptyRow(int row) {
-    UnitFactors[row][0] = 0.0;
-    for (int k = 1; k <= MaxUnitsPerRow; ++k) UnitNames[row][k].clear();
-}
-
 }  // namespace
 
 CustomCatalogue::CustomCatalogue(ProfileStore& profile, CatalogueListener& listener)
@@ -61,7 +55,7 @@ CustomResult CustomCatalogue::AddCategory(const std::optional<std::string>& type
     // start: it is refused rather than kept for this run only.
     if (!HasFreeCategoryRecord(profile_)) return Refused(CustomMessage::NoRoomForCategory);
 
-    EmptyRow(*row);
+    ClearCustomUnits(*row);
     UnitNames[*row][0] = name;
     AddCategoryRecord(profile_, name);
     listener_.OnCatalogueChanged(*row, CatalogueCategoryAdded);
@@ -85,7 +79,8 @@ CustomResult CustomCatalogue::RemoveCategory(std::string_view name) {
     if (!found) return {};
 
     const std::string removed(name);  // `name` may be the catalogue's own text
-    EmptyRow(*found);
+    // The row keeps its name for now, so that the listener can still find it.
+    ClearCustomUnits(*found);
     RemoveCategoryRecord(profile_, removed);
     // Told while the row still bears the name, so the listener finds its entry.
     listener_.OnCatalogueChanged(*found, CatalogueCategoryRemoved);

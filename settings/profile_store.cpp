@@ -19,7 +19,20 @@ namespace {
 // The buffer of the Windows functions holds 4,096 bytes with the final NUL.
 constexpr size_t MaxReadLength = 4095;
 
-std::string Shortened(std::string_view text) { return std::string(text.substr(0, MaxReadLength)); }
+// What the string and integer reads make of a key found, or not, in a text.
+std::string StringValue(std::optional<std::string_view> found, std::string_view defaultValue) {
+    return std::string(found.value_or(defaultValue).substr(0, MaxReadLength));
+}
+
+int IntValue(std::optional<std::string_view> found, int defaultValue) {
+    return found ? ini::LeadingInteger(found->substr(0, MaxReadLength)) : defaultValue;
+}
+
+// The text a profile's bytes hold: decoded where the file has a byte-order mark.
+std::string ProfileText(std::string bytes) {
+    std::optional<DecodedProfile> decoded = DecodeProfile(bytes);
+    return decoded ? std::move(decoded->text) : std::move(bytes);
+}
 
 }  // namespace
 
@@ -42,10 +55,8 @@ const ProfileStore::Cache* ProfileStore::Current(std::optional<std::string>* err
         FileRead file = ReadProfileFile(path_);
         if (file.error && error) *error = ReadFailureReason(file.error);
         if (!file.exists) return nullptr;
-        std::optional<DecodedProfile> decoded = DecodeProfile(file.text);
-        if (decoded) file.text = std::move(decoded->text);
-        cache_ = std::make_shared<Cache>(
-            Cache{file.stamp, IsSettled(file.stamp, readAt), ini::Index(std::move(file.text))});
+        cache_ = std::make_shared<Cache>(Cache{file.stamp, IsSettled(file.stamp, readAt),
+                                               ini::Index(ProfileText(std::move(file.text)))});
     }
     return cache_.get();
 }
@@ -66,24 +77,22 @@ ProfileReadResult ProfileStore::ReadError() const {
 
 std::string ProfileStore::GetProfileString(std::string_view section, std::string_view key,
                                            std::string_view defaultValue) const {
-    return Shortened(Find(section, key).value_or(defaultValue));
+    return StringValue(Find(section, key), defaultValue);
 }
 
 int ProfileStore::GetProfileInt(std::string_view section, std::string_view key,
                                 int defaultValue) const {
-    const std::optional<std::string_view> value = Find(section, key);
-    return value ? ini::LeadingInteger(value->substr(0, MaxReadLength)) : defaultValue;
+    return IntValue(Find(section, key), defaultValue);
 }
 
 std::string ProfileEdit::GetProfileString(std::string_view section, std::string_view key,
                                           std::string_view defaultValue) const {
-    return Shortened(ini::FindValue(text_, section, key).value_or(defaultValue));
+    return StringValue(ini::FindValue(text_, section, key), defaultValue);
 }
 
 int ProfileEdit::GetProfileInt(std::string_view section, std::string_view key,
                                int defaultValue) const {
-    const std::optional<std::string_view> value = ini::FindValue(text_, section, key);
-    return value ? ini::LeadingInteger(value->substr(0, MaxReadLength)) : defaultValue;
+    return IntValue(ini::FindValue(text_, section, key), defaultValue);
 }
 
 void ProfileEdit::WriteProfileString(std::string_view section, std::string_view key,
@@ -132,8 +141,7 @@ ProfileWriteResult ProfileStore::Apply(const std::function<void(ProfileEdit&)>& 
     // so leaving the program unchanged costs a read, even in a folder that
     // cannot be written.
     if (FileRead seen = ReadProfileFile(path_); !seen.error) {
-        std::optional<DecodedProfile> decoded = DecodeProfile(seen.text);
-        ProfileEdit trial(decoded ? std::move(decoded->text) : std::move(seen.text));
+        ProfileEdit trial(ProfileText(std::move(seen.text)));
         edit(trial);
         if (!trial.changed_) return refused(trial.refusal_);
     }
