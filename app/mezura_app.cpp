@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "desktop.h"
+#include "leftover_copies.h"
 #include "mezura_dlg.h"
 #include "profile_records.h"
 
@@ -19,6 +20,10 @@ CMezuraApp::CMezuraApp(std::string profilePath) : profile_(std::move(profilePath
     theApplication = this;
     profile_.SetWriteErrorListener(
         [this](const ProfileError& error) { OnProfileWriteError(error); });
+    // Saves run on the GUI thread: a lock held elsewhere must not freeze the
+    // window for longer than a moment.
+    profile_.SetLockWait(std::chrono::seconds(2));
+    RemoveLeftoverCopies(profile_.Path());
 }
 
 CMezuraApp::~CMezuraApp() {
@@ -70,7 +75,10 @@ void CMezuraApp::ReportUnreadableProfile() {
 }
 
 void CMezuraApp::OnProfileWriteError(const ProfileError& error) {
-    ShowProfileMessageOnce(leaving_ ? LeavingWriteErrorText(error) : WriteErrorText(error));
+    const QString text = leaving_ ? LeavingWriteErrorText(error) : WriteErrorText(error);
+    // A file in use is passing: each time it stops a save is worth saying.
+    if (error.reason == ProfileInUseReason) return ShowProfileMessage(text);
+    ShowProfileMessageOnce(text);
 }
 
 void CMezuraApp::ShowProfileMessageOnce(const QString& text) {
@@ -78,6 +86,10 @@ void CMezuraApp::ShowProfileMessageOnce(const QString& text) {
     // per run tells the user without burying the window in boxes.
     if (profileMessageShown_) return;
     profileMessageShown_ = true;
+    ShowProfileMessage(text);
+}
+
+void CMezuraApp::ShowProfileMessage(const QString& text) {
     CurrentDesktop().ShowMessage(mainWindow_, tr("Mezura"), text, Desktop::Icon::Information,
                                  Desktop::Buttons::Ok);
 }

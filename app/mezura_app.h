@@ -9,7 +9,9 @@
 // save on leaving says that the settings could not be saved, as nothing
 // keeps them in effect any more. A profile that cannot be read at all (too
 // large, a folder) is reported the same way, once, as the window starts:
-// every later write fails for the same reason.
+// every later write fails for the same reason. A settings file that another
+// program keeps locked for more than two seconds is said each time it stops
+// a save; what could not be written goes with the next save.
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -61,6 +63,7 @@ public:
 private:
     void OnProfileWriteError(const ProfileError& error);
     void ShowProfileMessageOnce(const QString& text);
+    void ShowProfileMessage(const QString& text);
 
     ProfileStore profile_;
     CMezuraDlg* mainWindow_ = nullptr;

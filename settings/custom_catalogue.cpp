@@ -4,6 +4,7 @@
 
 #include "catalogue.h"
 #include "factor_text.h"
+#include "name_owner.h"
 #include "number_text.h"
 #include "profile_records.h"
 #include "storable_names.h"
@@ -109,6 +110,8 @@ CustomResult CustomCatalogue::AddUnit(int row, const std::optional<std::string>&
         factor = ParseNumberPrefix(factorText) * UnitFactors[row][existing];
     }
     if (IsUnitNameTaken(row, name)) return Refused(CustomMessage::UnitNameTaken);
+    // A name people type for a built-in unit keeps meaning that unit.
+    if (BuiltinOwnerOf(row, name)) return Refused(CustomMessage::UnitNameIsSymbol);
     // A negative factor would load as 0 at the next start, and one that is
     // not finite has no text to read back.
     if (!std::isfinite(factor) || factor <= 0.0) return Refused(CustomMessage::UnitFactorInvalid);

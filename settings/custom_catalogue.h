@@ -33,6 +33,7 @@ enum class CustomMessage {
     UnitLimit,            // "You have reached maximum allowed custom unit for this category."
     UnitNameInvalid,      // "Please enter a valid name for the new unit."
     UnitNameTaken,        // "The name you have chosen \nis already in use."
+    UnitNameIsSymbol,     // ""km" is already the symbol of "Kilometers"" (see name_owner.h)
     UnitFactorInvalid,    // "Enter a valid conversion factor for the unit"
     RowFull,              // "You have reached the maximum allowed custom units for this category"
     NoRoomForUnit,        // the category's section has no free unit record

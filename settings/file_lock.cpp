@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <thread>
 
 namespace {
 
@@ -34,15 +35,24 @@ void MatchOwnerAndMode(int fd, const std::string& guardedPath) {
 
 }  // namespace
 
-FileLock::FileLock(const std::string& lockPath, const std::string& guardedPath) {
+FileLock::FileLock(const std::string& lockPath, const std::string& guardedPath,
+                   std::optional<std::chrono::milliseconds> wait) {
     fd_ = OpenLockFile(lockPath);
     if (fd_ < 0) {
         error_ = {errno, std::generic_category()};
         return;
     }
     MatchOwnerAndMode(fd_, guardedPath);
-    while (::flock(fd_, LOCK_EX) != 0) {
+    // flock has no timeout of its own: with a limit, try without waiting
+    // and sleep a little between tries.
+    const auto until =
+        std::chrono::steady_clock::now() + wait.value_or(std::chrono::milliseconds(0));
+    while (::flock(fd_, wait ? LOCK_EX | LOCK_NB : LOCK_EX) != 0) {
         if (errno == EINTR) continue;
+        if (errno == EWOULDBLOCK && wait && std::chrono::steady_clock::now() < until) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            continue;
+        }
         error_ = {errno, std::generic_category()};
         ::close(fd_);
         fd_ = -1;

@@ -8,6 +8,8 @@
 //       if (lock.Error()) return ...;  // "Permission denied" in a read-only folder
 //       read, change and replace the profile
 //   }
+#include <chrono>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -17,7 +19,10 @@ public:
     // lock file takes the owner (when run as root) and the permission bits
     // of `guardedPath` when that exists, as the profile keeps its own on
     // every write: a run as root must not leave a lock its user cannot open.
-    FileLock(const std::string& lockPath, const std::string& guardedPath);
+    // With `wait`, gives up once it has waited that long: Error() is then
+    // std::errc::resource_unavailable_try_again (another process holds it).
+    FileLock(const std::string& lockPath, const std::string& guardedPath,
+             std::optional<std::chrono::milliseconds> wait = std::nullopt);
     ~FileLock();
 
     FileLock(const FileLock&) = delete;

@@ -1,6 +1,7 @@
 #include "file_read.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -52,7 +53,6 @@ FileRead ReadProfileFile(const std::string& path) {
     } else {
         result.error = ReadAll(fd, status.st_size, result.text);
         result.exists = !result.error;
-        result.stamp = StampOf(status);
         result.mode = status.st_mode;
     }
     ::close(fd);

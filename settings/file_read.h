@@ -5,8 +5,6 @@
 #include <string>
 #include <system_error>
 
-#include "file_stamp.h"
-
 // Larger files are not profiles: reading one is refused with "File too large"
 // rather than holding it, and its index, in memory.
 inline constexpr long long MaxProfileBytes = 256LL * 1024 * 1024;
@@ -15,7 +13,6 @@ struct FileRead {
     std::error_code error;  // why the file could not be read
     bool exists = false;    // false, with no error, when nothing is at the path
     std::string text;
-    FileStamp stamp;  // of the file the text was read from
     mode_t mode = 0;  // its type and permission bits
 };
 

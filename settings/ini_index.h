@@ -22,6 +22,9 @@ public:
     // The value unquoted but not shortened; nothing when absent.
     std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
 
+    // The text indexed.
+    const std::string& Text() const { return text_; }
+
 private:
     // Positions fit 32 bits, which keeps an entry at 16 bytes: a file of
     // short key lines costs about twice its size.

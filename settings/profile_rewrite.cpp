@@ -30,7 +30,8 @@ std::error_code ReadOnlyError(const std::string& file, mode_t mode) {
 
 }  // namespace
 
-std::optional<std::string> RewriteProfile(const std::string& path, const ProfileChange& change) {
+std::optional<std::string> RewriteProfile(const std::string& path, const ProfileChange& change,
+                                          std::optional<std::chrono::milliseconds> lockWait) {
     std::error_code error;
     const std::string file = FollowSymlinks(path, error);
     if (error) return error.message();
@@ -38,7 +39,9 @@ std::optional<std::string> RewriteProfile(const std::string& path, const Profile
 
     // Another process may have written since we last looked: change the
     // file as it is now, and let nobody else write until it is replaced.
-    const FileLock lock(file + ".lock", file);
+    const FileLock lock(file + ".lock", file, lockWait);
+    if (lock.Error() == std::errc::resource_unavailable_try_again)
+        return std::string(ProfileInUseReason);
     if (lock.Error()) return lock.Error().message();
     RemoveLeftoverTemporaries(file);
     const FileRead current = ReadProfileFile(file);

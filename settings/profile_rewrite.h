@@ -5,6 +5,7 @@
 //   RewriteProfile(path, [&](std::string_view text) {
 //       return ini::ApplyWrite(text, "Settings", "Format", "1");
 //   });
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -19,4 +20,12 @@ using ProfileChange = std::function<std::optional<std::string>(std::string_view 
 // `change` and replaces the file in its own encoding. The file is left as it
 // is, and the reason returned ("Permission denied"), when it cannot be read,
 // is read-only, or its encoding cannot hold the change. Nothing on success.
-std::optional<std::string> RewriteProfile(const std::string& path, const ProfileChange& change);
+// With `lockWait`, a lock another process holds longer than that ends the
+// rewrite with ProfileInUseReason and nothing written.
+std::optional<std::string> RewriteProfile(
+    const std::string& path, const ProfileChange& change,
+    std::optional<std::chrono::milliseconds> lockWait = std::nullopt);
+
+// Why a rewrite did not wait for the lock any longer.
+inline constexpr std::string_view ProfileInUseReason =
+    "The settings file is in use by another program";

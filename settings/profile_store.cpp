@@ -1,13 +1,8 @@
-// Reads answer from a parse of the file that is reused while the file is
-// unchanged; writes lock, re-read, change their lines and replace the file.
+// Reads answer from one parse of the file per load; writes lock, re-read,
+// change their lines and replace the file.
 #include "profile_store.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-
 #include "file_read.h"
-#include "file_stamp.h"
 #include "ini_index.h"
 #include "ini_text.h"
 #include "profile_encoding.h"
@@ -36,43 +31,44 @@ std::string ProfileText(std::string bytes) {
 
 }  // namespace
 
-struct ProfileStore::Cache {
-    FileStamp stamp;
-    bool settled = false;  // changed long enough before it was read to be reused
+// One version of the file, read through one open descriptor: every read of
+// a load answers from it, so a load never mixes two versions of a file that
+// another program replaces meanwhile.
+struct ProfileStore::Snapshot {
+    bool exists = false;
+    std::optional<std::string> error;  // why the file could not be read
     ini::Index index;
 };
 
 ProfileStore::ProfileStore(std::string path) : path_(std::move(path)) {}
 
-const ProfileStore::Cache* ProfileStore::Current(std::optional<std::string>* error) const {
-    struct stat status {};
-    if (::stat(path_.c_str(), &status) != 0 && (errno == ENOENT || errno == ENOTDIR)) {
-        return nullptr;
-    }
-    if (!cache_ || !cache_->settled || !(cache_->stamp == StampOf(status))) {
-        cache_.reset();
-        const std::int64_t readAt = WallClockNs();
-        FileRead file = ReadProfileFile(path_);
-        if (file.error && error) *error = ReadFailureReason(file.error);
-        if (!file.exists) return nullptr;
-        cache_ = std::make_shared<Cache>(Cache{file.stamp, IsSettled(file.stamp, readAt),
-                                               ini::Index(ProfileText(std::move(file.text)))});
-    }
-    return cache_.get();
+void ProfileStore::Reload() const {
+    FileRead file = ReadProfileFile(path_);
+    Keep(file.error ? std::optional<std::string>(ReadFailureReason(file.error)) : std::nullopt,
+         file.exists, ProfileText(std::move(file.text)));
+}
+
+void ProfileStore::Keep(std::optional<std::string> error, bool exists, std::string text) const {
+    snapshot_ =
+        std::make_shared<Snapshot>(Snapshot{exists, std::move(error), ini::Index(std::move(text))});
+}
+
+const ProfileStore::Snapshot& ProfileStore::Current() const {
+    if (!snapshot_) Reload();
+    return *snapshot_;
 }
 
 std::optional<std::string_view> ProfileStore::Find(std::string_view section,
                                                    std::string_view key) const {
-    const Cache* cache = Current();
-    if (!cache) return std::nullopt;
-    return cache->index.Find(section, key);
+    const Snapshot& snapshot = Current();
+    if (!snapshot.exists) return std::nullopt;
+    return snapshot.index.Find(section, key);
 }
 
 ProfileReadResult ProfileStore::ReadError() const {
-    std::optional<std::string> reason;
-    Current(&reason);
-    if (!reason) return std::nullopt;
-    return ProfileError{path_, *reason};
+    const Snapshot& snapshot = Current();
+    if (!snapshot.error) return std::nullopt;
+    return ProfileError{path_, *snapshot.error};
 }
 
 std::string ProfileStore::GetProfileString(std::string_view section, std::string_view key,
@@ -105,6 +101,8 @@ void ProfileEdit::WriteProfileString(std::string_view section, std::string_view 
         text_ = std::move(*changed);
         changed_ = true;
     }
+    writes_.push_back({std::string(section), std::string(key),
+                       value ? std::optional<std::string>(*value) : std::nullopt});
 }
 
 void ProfileEdit::WriteProfileInt(std::string_view section, std::string_view key, int value) {
@@ -139,23 +137,42 @@ ProfileWriteResult ProfileStore::Apply(const std::function<void(ProfileEdit&)>& 
 
     // A file that already holds every value needs no lock and no replace,
     // so leaving the program unchanged costs a read, even in a folder that
-    // cannot be written.
-    if (FileRead seen = ReadProfileFile(path_); !seen.error) {
-        ProfileEdit trial(ProfileText(std::move(seen.text)));
-        edit(trial);
+    // cannot be written. That read is also the file the later reads answer
+    // from, as another program may have changed it since the last load.
+    // Writes an earlier edit could not store (the file was in use) go first.
+    const std::vector<ProfileWrite> pending = std::move(pending_);
+    pending_.clear();
+    const auto editWithPending = [&](ProfileEdit& change) {
+        for (const ProfileWrite& write : pending)
+            change.WriteProfileString(write.section, write.key, write.value);
+        edit(change);
+    };
+    Reload();
+    std::vector<ProfileWrite> tried;
+    if (!snapshot_->error) {
+        ProfileEdit trial(snapshot_->index.Text());
+        editWithPending(trial);
         if (!trial.changed_) return refused(trial.refusal_);
+        tried = std::move(trial.writes_);
     }
 
     std::optional<std::string> refusal;
-    std::optional<std::string> failure =
-        RewriteProfile(path_, [&](std::string_view text) -> std::optional<std::string> {
+    std::optional<std::string> written;
+    std::optional<std::string> failure = RewriteProfile(
+        path_,
+        [&](std::string_view text) -> std::optional<std::string> {
             ProfileEdit change{std::string(text)};
-            edit(change);
+            editWithPending(change);
             refusal = change.refusal_;
             if (!change.changed_) return std::nullopt;
+            written = change.text_;
             return std::move(change.text_);
-        });
+        },
+        lockWait_);
+    if (failure && *failure == ProfileInUseReason) pending_ = std::move(tried);
     if (failure) return ProfileError{path_, std::move(*failure)};
+    // What was just written is the file now, with no need to read it again.
+    if (written) Keep(std::nullopt, true, std::move(*written));
     return refused(refusal);
 }
 

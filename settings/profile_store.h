@@ -3,8 +3,10 @@
 // Windows private-profile functions, so a profile keeps its bytes on every
 // platform.
 //
-// Reading (every read asks the file; a parse is reused while the file is
-// unchanged):
+// Reading (the file is read once per load, through one open descriptor, and
+// every read answers from that version until the next load: the first read,
+// Reload(), and each Edit, which loads the file it starts from and then
+// keeps what it wrote):
 //  - section and key names match without regard to case; blanks around
 //    names and values are not part of them;
 //  - a value in one matching pair of "..." or '...' reads without them;
@@ -40,6 +42,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "profile_rewrite.h"
 
 struct ProfileError {
     std::string path;    // the file that could not be written (UTF-8, as on disk)
@@ -50,6 +55,13 @@ struct ProfileError {
 using ProfileWriteResult = std::optional<ProfileError>;
 // Empty when the file reads, or is absent.
 using ProfileReadResult = std::optional<ProfileError>;
+
+// One write of an edit, kept while it could not reach the file.
+struct ProfileWrite {
+    std::string section;
+    std::string key;
+    std::optional<std::string> value;
+};
 
 // The reads and writes of one ProfileStore::Edit, on the file's text as it is
 // under the lock. Reads see the writes made before them.
@@ -69,6 +81,7 @@ private:
     explicit ProfileEdit(std::string text) : text_(std::move(text)) {}
 
     std::string text_;
+    std::vector<ProfileWrite> writes_;  // each write applied, in order
     bool changed_ = false;
     std::optional<std::string> refusal_;
 };
@@ -86,7 +99,10 @@ public:
     // and "" are 0); the default when the key is absent.
     int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) const;
 
-    // Why the file as it is now cannot be read ("File too large (over 256
+    // Reads the file again: later reads answer from the version read now.
+    void Reload() const;
+
+    // Why the file as last loaded cannot be read ("File too large (over 256
     // MiB)", "Is a directory", "Permission denied"). The reads above then
     // answer with their defaults; a caller that must not take that for an
     // empty profile asks here.
@@ -107,21 +123,28 @@ public:
     //   });
     ProfileWriteResult Edit(const std::function<void(ProfileEdit&)>& edit);
 
+    // How long a write waits for another process to let go of the lock;
+    // for ever unless set. A write that gives up fails with
+    // ProfileInUseReason, and its values are written by the next write.
+    void SetLockWait(std::chrono::milliseconds wait) { lockWait_ = wait; }
+
     // Called with every failed write or edit, after it has returned its error.
     void SetWriteErrorListener(std::function<void(const ProfileError&)> listener);
 
 private:
-    struct Cache;
-    // The parse of the file as it is now; nullptr when it is absent or
-    // cannot be read, with the reason in `error` for the latter.
-    const Cache* Current(std::optional<std::string>* error = nullptr) const;
+    struct Snapshot;
+    // The version loaded last, loading the file when none is.
+    const Snapshot& Current() const;
+    void Keep(std::optional<std::string> error, bool exists, std::string text) const;
     // The stored value, unquoted and not shortened; valid until the next read.
     std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
     ProfileWriteResult Apply(const std::function<void(ProfileEdit&)>& edit);
 
     std::string path_;
     std::function<void(const ProfileError&)> listener_;
-    mutable std::shared_ptr<Cache> cache_;
+    mutable std::shared_ptr<Snapshot> snapshot_;
+    std::optional<std::chrono::milliseconds> lockWait_;
+    std::vector<ProfileWrite> pending_;  // the writes of edits that found the file in use
 };
 
 // The profile's own rule for names: sections and keys match without regard

@@ -1,5 +1,7 @@
 // The main window as it opens and as it is left: the start-up population,
 // the template's controls and menu, and what each way out writes.
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <chrono>
 #include <fstream>
 #include <ostream>
 #include <vector>
@@ -461,6 +464,37 @@ TEST_F(MainWindowTest, FailedWriteIsReportedOncePerRunAndTheWindowCarriesOn) {
     Window().close();
     EXPECT_EQ(desktop_.messages.size(), 1u) << "later failures of the run stay quiet";
     EXPECT_FALSE(Window().isVisible());
+}
+
+// Another program holding the settings file's lock (a stopped one holds it
+// for ever) costs a save at most a moment: the window says the file is in
+// use and carries on, and closing still ends it, after saying so too.
+TEST_F(MainWindowTest, ALockHeldElsewhereNeverFreezesTheWindow) {
+    Start();
+    const std::string lockPath = ProfilePath() + ".lock";
+    const int holder = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+
+    const auto waited = [](auto action) {
+        const auto start = std::chrono::steady_clock::now();
+        action();
+        return std::chrono::steady_clock::now() - start;
+    };
+    EXPECT_LT(waited([&] { app_->Profile().WriteProfileString("Settings", "OnTop", "TRUE"); }),
+              std::chrono::milliseconds(3500));
+    ASSERT_EQ(desktop_.messages.size(), 1u);
+    EXPECT_TRUE(desktop_.messages[0].text.contains(QStringLiteral("in use by another program")))
+        << desktop_.messages[0].text.toStdString();
+    ClearInput();
+    TypeInput("7");
+    EXPECT_EQ(OutputEdit().text(), "7") << "the window carries on";
+
+    EXPECT_LT(waited([&] { Window().close(); }), std::chrono::milliseconds(3500));
+    EXPECT_FALSE(Window().isVisible());
+    ASSERT_EQ(desktop_.messages.size(), 2u) << "each stopped save is said";
+    EXPECT_TRUE(desktop_.messages[1].text.contains(QStringLiteral("in use by another program")));
+    ::close(holder);
+    EXPECT_FALSE(ProfileExists());
 }
 
 TEST_F(MainWindowTest, AFailedSaveOnLeavingSaysTheSettingsCouldNotBeSaved) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <thread>
 
+#include "file_lock.h"
+#include "leftover_copies.h"
 #include "profile_store.h"
 #include "row_name.h"
 #include "temp_folder.h"
@@ -154,32 +156,66 @@ TEST_F(ProfileStoreTest, KeepsPermissionBits) {
     EXPECT_EQ(status.st_mode & 07777, 0640u);  // 0666 less the umask, not mkstemp's 0600
 }
 
-// A second store stands for another process, then a text editor rewrites
-// the file in place: every change is seen, even one that keeps the size and,
-// on older kernels, lands within the same clock tick.
-TEST_F(ProfileStoreTest, SeesEveryChangeByOthers) {
+// A second store stands for another process. Every read of one load
+// answers from the version that load read, whatever others do meanwhile;
+// the next load, and each edit, see their changes.
+TEST_F(ProfileStoreTest, ReadsOneVersionPerLoad) {
+    WriteBytes(path_, "[S]\r\nA=1\r\nB=1\r\n");
+    EXPECT_EQ(store_.GetProfileInt("S", "A", -1), 1);
+    WriteBytes(path_, "[S]\r\nA=2\r\nB=2\r\n");
+    EXPECT_EQ(store_.GetProfileInt("S", "B", -1), 1) << "the same load, the same version";
+    store_.Reload();
+    EXPECT_EQ(store_.GetProfileInt("S", "B", -1), 2);
+
     ProfileStore other(path_);
-    for (int i = 0; i < 20; ++i) {
-        ASSERT_EQ(other.WriteProfileInt("S", "A", i % 10), std::nullopt);
-        ASSERT_EQ(store_.GetProfileInt("S", "A", -1), i % 10) << i;
-    }
-    for (int i = 0; i < 200; ++i) {
-        WriteBytes(path_, "[S]\r\nA=" + std::to_string(i % 10) + "\r\n");
-        ASSERT_EQ(store_.GetProfileInt("S", "A", -1), i % 10) << i;
-    }
+    ASSERT_EQ(other.WriteProfileInt("S", "A", 3), std::nullopt);
+    ASSERT_EQ(store_.WriteProfileInt("S", "C", 4), std::nullopt);
+    EXPECT_EQ(store_.GetProfileInt("S", "A", -1), 3) << "an edit starts from the file as it is";
+    EXPECT_EQ(store_.GetProfileInt("S", "C", -1), 4) << "and keeps what it wrote";
+
     ASSERT_EQ(::unlink(path_.c_str()), 0);
+    store_.Reload();
     EXPECT_EQ(store_.GetProfileInt("S", "A", -1), -1);
 }
 
-// Once a file has been still for a while its parse is reused; a change in
-// place (same inode, same size) must still be noticed.
-TEST_F(ProfileStoreTest, SettledParseIsDroppedWhenTheFileChanges) {
+// Another program holding the lock makes a write give up after the wait it
+// was given; its values go with the next write that finds the lock free.
+TEST_F(ProfileStoreTest, LockHeldElsewhereEndsTheWaitAndKeepsTheWrite) {
     WriteBytes(path_, "[S]\r\nA=1\r\n");
-    std::this_thread::sleep_for(std::chrono::milliseconds(3200));
-    EXPECT_EQ(store_.GetProfileInt("S", "A", -1), 1);
-    EXPECT_EQ(store_.GetProfileInt("S", "A", -1), 1);
-    WriteBytes(path_, "[S]\r\nA=2\r\n");
-    EXPECT_EQ(store_.GetProfileInt("S", "A", -1), 2);
+    store_.SetLockWait(std::chrono::milliseconds(300));
+    std::vector<std::string> reported;
+    store_.SetWriteErrorListener([&](const ProfileError& e) { reported.push_back(e.reason); });
+    {
+        const FileLock holder(path_ + ".lock", path_);
+        ASSERT_FALSE(holder.Error());
+        const auto start = std::chrono::steady_clock::now();
+        const ProfileWriteResult result = store_.WriteProfileInt("S", "A", 2);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+        ASSERT_TRUE(result.has_value());
+        EXPECT_EQ(result->reason, ProfileInUseReason);
+        EXPECT_EQ(ReadBytes(path_), "[S]\r\nA=1\r\n");
+    }
+    EXPECT_EQ(reported, std::vector<std::string>{std::string(ProfileInUseReason)});
+    ASSERT_EQ(store_.WriteProfileInt("S", "B", 3), std::nullopt);
+    EXPECT_EQ(ReadBytes(path_), "[S]\r\nA=2\r\nB=3\r\n");
+}
+
+// A temporary copy a killed save left is cleared as the next program starts,
+// unless someone is saving right now.
+TEST_F(ProfileStoreTest, LeftoverCopiesGoAtStartWhenNobodyWrites) {
+    WriteBytes(path_, "[S]\r\nA=1\r\n");
+    WriteBytes(path_ + ".lock", "");
+    WriteBytes(folder_.File(".mezura.INI.a1B2c3"), "half a profile");
+    {
+        const FileLock holder(path_ + ".lock", path_);
+        RemoveLeftoverCopies(path_);
+        EXPECT_EQ(
+            FolderEntries(folder_.Path()),
+            (std::vector<std::string>{".mezura.INI.a1B2c3", "mezura.INI", "mezura.INI.lock"}));
+    }
+    RemoveLeftoverCopies(path_);
+    EXPECT_EQ(FolderEntries(folder_.Path()),
+              (std::vector<std::string>{"mezura.INI", "mezura.INI.lock"}));
 }
 
 // --- Files that are not what a profile should be -------------------------
