@@ -63,6 +63,9 @@ BatchSummary RunBatch(const NameIndex& index, std::optional<std::string_view> de
             else
                 convert(std::string_view(data + begin, at - begin));
             begin = scanned = at + 1;
+            // Output nobody can receive (a closed pipe with SIGPIPE ignored,
+            // a full disk) ends the run instead of converting on for ever.
+            if (out.Error() != 0) return summary;
         }
         scanned = fill;
         // One more byte may be the "\r" of a CRLF end.

@@ -11,6 +11,9 @@
 //   1<TAB>Parsecs                                        mezura-convert: line 2: expected
 //   VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY], found 2 fields 3<TAB>Ounces<TAB>Ounces<TAB>Mass 3
 //
+// The run ends at the first output that cannot be written; `out` then holds
+// the error.
+//
 // A line longer than MaxBatchLineBytes (its end not counted) is a bad line;
 // the rest of it is read and dropped, so memory stays the same whatever
 // comes in, an endless stream without a line end included. Input is read in

@@ -1,5 +1,6 @@
 #include "fd_writer.h"
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,6 +18,9 @@ bool FdWriter::Flush() {
         const ssize_t n = ::write(fd_, buffer_.get() + done, used_ - done);
         if (n < 0) {
             if (errno == EINTR) continue;
+            // A descriptor opened non-blocking (shared with a parent that
+            // set it so) is full for the moment, not broken: wait for room.
+            if ((errno == EAGAIN || errno == EWOULDBLOCK) && WaitWritable()) continue;
             error_ = errno;
         } else {
             done += static_cast<std::size_t>(n);
@@ -24,6 +28,15 @@ bool FdWriter::Flush() {
     }
     used_ = 0;
     return error_ == 0;
+}
+
+bool FdWriter::WaitWritable() const {
+    pollfd wanted{fd_, POLLOUT, 0};
+    for (;;) {
+        const int ready = ::poll(&wanted, 1, -1);
+        if (ready > 0) return true;
+        if (ready < 0 && errno != EINTR) return false;
+    }
 }
 
 void FdWriter::MakeRoom() {

@@ -7,7 +7,8 @@
 //   out.Flush();                        // "212\n" reaches stdout
 //
 // A failed write (a closed pipe, a full disk) is remembered with its errno;
-// later output is dropped and Flush() keeps returning false.
+// later output is dropped and Flush() keeps returning false. A descriptor
+// that is non-blocking and full is waited for, not taken for failed.
 //
 // The buffer is taken on the first output and left uninitialised: a single
 // conversion writes a few bytes, and zero-filling a megabyte it never uses
@@ -46,6 +47,8 @@ public:
 
 private:
     void WriteSlow(std::string_view text);
+    // Until the descriptor takes output again; false when it cannot be polled.
+    bool WaitWritable() const;
     // Takes the buffer on first use, or flushes a full one.
     void MakeRoom();
 
