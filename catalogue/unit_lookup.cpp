@@ -8,6 +8,7 @@
 #include "catalogue.h"
 #include "text_1252.h"
 #include "unit_aliases.h"
+#include "unit_choice.h"
 
 namespace {
 
@@ -47,6 +48,57 @@ std::span<const UnitAliases* const> AliasEntriesOf(int row) {
     return AliasesByRow()[row];
 }
 
+// The unit among the first `count` positions of `row` named exactly `name`.
+std::optional<int> BuiltinUnitByName(int row, std::string_view name) {
+    const int count = std::min(BuiltinUnitsOf(row), UnitCount(row));
+    for (int position = 1; position <= count; ++position) {
+        if (UnitNames[row][position] == name) return position;
+    }
+    return std::nullopt;
+}
+
+// What `name` means among the built-in units of `row`: the exact name, else
+// the name in any case, else the unit of an alias (case-sensitive aliases
+// first). Exact when the name is written as some unit's name or alias is;
+// that is only worked out when `ranked` (a custom unit answers too).
+UnitMatch BuiltinMatch(int row, std::string_view name, bool ranked = true) {
+    std::optional<int> anyCase;
+    const int count = std::min(BuiltinUnitsOf(row), UnitCount(row));
+    for (int position = 1; position <= count; ++position) {
+        if (UnitNames[row][position] == name) return {position, true};
+        if (EqualsNoCase(UnitNames[row][position], name)) anyCase = position;
+    }
+    const auto entries = AliasEntriesOf(row);
+    bool exactAlias = false;
+    if (ranked) {
+        const auto same = [&](std::string_view alias) { return alias == name; };
+        for (const UnitAliases* entry : entries)
+            exactAlias =
+                exactAlias || AnyPart(entry->exactCase, same) || AnyPart(entry->anyCase, same);
+    }
+    if (anyCase) return {anyCase, exactAlias};
+    for (const UnitAliases* entry : entries) {
+        if (AnyPart(entry->exactCase, [&](std::string_view a) { return a == name; }))
+            return {BuiltinUnitByName(row, entry->unit), true};
+    }
+    for (const UnitAliases* entry : entries) {
+        if (AnyPart(entry->anyCase, [&](std::string_view a) { return EqualsNoCase(a, name); }))
+            return {BuiltinUnitByName(row, entry->unit), exactAlias};
+    }
+    return {};
+}
+
+// What `name` means among the custom units of `row`: the last named exactly
+// so, else the last named so in any case.
+UnitMatch CustomMatch(int row, std::string_view name) {
+    std::optional<int> exact, anyCase;
+    for (int position = BuiltinUnitsOf(row) + 1; position <= UnitCount(row); ++position) {
+        if (UnitNames[row][position] == name) exact = position;
+        if (EqualsNoCase(UnitNames[row][position], name)) anyCase = position;
+    }
+    return {exact ? exact : anyCase, exact.has_value()};
+}
+
 }  // namespace
 
 bool IsCategoryInUse(int row) {
@@ -66,26 +118,8 @@ std::optional<int> FindCategory(std::string_view name) {
 
 std::optional<int> FindUnitIn(int row, std::string_view name) {
     if (!IsCategoryInUse(row)) return std::nullopt;
-    std::optional<int> exact, anyCase;
-    const int count = UnitCount(row);
-    for (int position = 1; position <= count; ++position) {
-        if (UnitNames[row][position] == name) exact = position;
-        if (EqualsNoCase(UnitNames[row][position], name)) anyCase = position;
-    }
-    if (exact) return exact;
-    if (anyCase) return anyCase;
-
-    const auto entries = AliasEntriesOf(row);
-    for (const UnitAliases* entry : entries) {
-        if (AnyPart(entry->exactCase, [&](std::string_view alias) { return alias == name; }))
-            return UnitByName(row, entry->unit);
-    }
-    for (const UnitAliases* entry : entries) {
-        if (AnyPart(entry->anyCase,
-                    [&](std::string_view alias) { return EqualsNoCase(alias, name); }))
-            return UnitByName(row, entry->unit);
-    }
-    return std::nullopt;
+    const UnitMatch custom = CustomMatch(row, name);
+    return ChooseUnit(BuiltinMatch(row, name, custom.position.has_value()), custom).position;
 }
 
 std::vector<UnitPlace> FindUnits(std::string_view name) {
@@ -103,9 +137,17 @@ std::vector<UnitPlace> AmbiguousCandidates(std::string_view name) {
         const auto row = BuiltinRow(entry.category);
         if (!row) continue;
         AnyPart(entry.candidates, [&](std::string_view unit) {
-            if (const auto position = UnitByName(*row, unit)) places.push_back({*row, *position});
+            if (const auto position = BuiltinUnitByName(*row, unit))
+                places.push_back({*row, *position});
             return false;
         });
+    }
+    // A profile's unit that answers to the name as well as a built-in one does.
+    // Only a built-in category the profile added units to can hold a tie.
+    for (int row = 0; row < BuiltinCategoryCount; ++row) {
+        if (UnitCount(row) <= BuiltinUnitsOf(row)) continue;
+        for (int position : ChooseUnit(BuiltinMatch(row, name), CustomMatch(row, name)).ambiguous)
+            places.push_back({row, position});
     }
     return places;
 }
@@ -113,7 +155,7 @@ std::vector<UnitPlace> AmbiguousCandidates(std::string_view name) {
 std::vector<std::string_view> AliasesOf(int row, int position) {
     std::vector<std::string_view> aliases;
     for (const UnitAliases* entry : AliasEntriesOf(row)) {
-        if (UnitByName(row, entry->unit) != position) continue;
+        if (BuiltinUnitByName(row, entry->unit) != position) continue;
         for (const char* list : {entry->anyCase, entry->exactCase}) {
             AnyPart(list, [&](std::string_view alias) {
                 if (!alias.empty()) aliases.push_back(alias);

@@ -5,8 +5,9 @@
 //
 // Exact names keep their meaning: in each category the exact name wins over
 // the same name in other case, and a name over an alias. Only categories in
-// use count (the built-in ones and the custom rows not free); the last
-// position or row of a repeated name wins, as in the exact lookups.
+// use count (the built-in ones and the custom rows not free); the last row
+// of a repeated category name wins. A unit the profile added never takes a
+// built-in unit's name or alias over (see FindUnitIn).
 //
 //   FindUnits("Miles")   -> {Distance 10, position 14}
 //   FindUnits("mi")      -> {Distance 10, position 14}
@@ -31,16 +32,19 @@ bool IsCategoryInUse(int row);
 // ignoring case.
 std::optional<int> FindCategory(std::string_view name);
 
-// The unit of `row` that `name` stands for: the highest position named
-// exactly so, else the highest named so ignoring case, else the unit of an
-// alias that matches (case-sensitive aliases first).
+// The unit of `row` that `name` stands for. Among the built-in units: the
+// one named exactly so, else named so ignoring case, else the unit of an
+// alias that matches (case-sensitive aliases first); among the units the
+// profile added, the highest named exactly so, else ignoring case. When both
+// answer, unit_choice.h decides, and a tie is no answer at all.
 std::optional<int> FindUnitIn(int row, std::string_view name);
 
 // FindUnitIn over every category in use, rows ascending.
 std::vector<UnitPlace> FindUnits(std::string_view name);
 
-// For a name left ambiguous on purpose ("ton"), the units it could mean;
-// empty for any other name.
+// For a name left ambiguous on purpose ("ton"), or one that a profile's unit
+// and a built-in unit answer to alike ("KM" beside a custom "Km"), the units
+// it could mean; empty for any other name.
 std::vector<UnitPlace> AmbiguousCandidates(std::string_view name);
 
 // The aliases of the unit at `row`, `position`, in table order; none for

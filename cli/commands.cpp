@@ -10,6 +10,7 @@
 #include "result_format.h"
 #include "text_1252.h"
 #include "unit_resolver.h"
+#include "visible_text.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ int RunAll(const NameIndex& index, std::string_view value, std::string_view from
         return Fail(err, DescribeProblem(index, found, from, from, category, CategoryHint));
     const double x = ParseNumberPrefix(value);
     for (int position = 1; position <= UnitCount(found.row); ++position) {
-        out.Write(index.Utf8Name(found.row, position));
+        out.Write(Visible(index.Utf8Name(found.row, position)));
         out.Put('\t');
         WriteResult(out, ConvertValue(found.row, found.from, position, x));
     }
@@ -74,7 +75,7 @@ int RunList(const NameIndex& index, std::optional<std::string_view> category, Fd
             FdWriter& err) {
     if (!category) {
         for (int row : index.CategoryRows()) {
-            out.Write(index.Utf8Name(row, 0));
+            out.Write(Visible(index.Utf8Name(row, 0)));
             out.Put('\n');
         }
         return ExitDone;
@@ -87,7 +88,7 @@ int RunList(const NameIndex& index, std::optional<std::string_view> category, Fd
     // Temperature converts by formula; its factors mean nothing.
     const bool byFormula = UnitNames[*row][0] == TemperatureName;
     for (int position = 1; position <= UnitCount(*row); ++position) {
-        out.Write(index.Utf8Name(*row, position));
+        out.Write(Visible(index.Utf8Name(*row, position)));
         if (!byFormula) {
             out.Put('\t');
             WriteFactor(out, UnitFactors[*row][position]);
@@ -98,20 +99,20 @@ int RunList(const NameIndex& index, std::optional<std::string_view> category, Fd
 }
 
 int RunNames(const NameIndex& index, FdWriter& out) {
+    // A category without units has no names to list.
     for (int row : index.CategoryRows()) {
-        if (UnitCount(row) == 0) {
-            out.Write(index.Utf8Name(row, 0));
-            out.Write("\t\t\n");
-        }
+        const std::string category = Visible(index.Utf8Name(row, 0));
         for (int position = 1; position <= UnitCount(row); ++position) {
-            out.Write(index.Utf8Name(row, 0));
+            out.Write(category);
             out.Put('\t');
-            out.Write(index.Utf8Name(row, position));
+            out.Write(Visible(index.Utf8Name(row, position)));
             out.Put('\t');
             const char* separator = "";
             for (std::string_view alias : AliasesOf(row, position)) {
+                // An alias a profile's unit shares exactly means neither unit.
+                if (FindUnitIn(row, alias) != position) continue;
                 out.Write(separator);
-                out.Write(Utf8FromCp1252(alias));
+                out.Write(Visible(Utf8FromCp1252(alias)));
                 separator = ", ";
             }
             out.Put('\n');

@@ -1,6 +1,7 @@
 #include "shadowed_names.h"
 
 #include "catalogue.h"
+#include "name_owner.h"
 #include "text_1252.h"
 #include "visible_text.h"
 
@@ -10,6 +11,19 @@ std::string Warning(std::string_view kind, std::string_view name1252, std::strin
     const std::string name = Quoted(Utf8FromCp1252(name1252));
     return "the profile's " + std::string(kind) + " " + name + std::string(where) +
            " shadows the built-in " + name + ", and is the one used";
+}
+
+// "the profile's unit "Km" in "Distance" clashes with the built-in
+// "Kilometers" ("km"); ...": the name goes on meaning what it is typed as.
+std::string ClashWarning(std::string_view name1252, std::string_view where,
+                         std::string_view owner1252, std::string_view alias1252) {
+    std::string text = "the profile's unit " + Quoted(Utf8FromCp1252(name1252)) +
+                       std::string(where) + " clashes with the built-in " +
+                       Quoted(Utf8FromCp1252(owner1252));
+    if (!alias1252.empty()) text += " (" + Quoted(Utf8FromCp1252(alias1252)) + ")";
+    return text +
+           "; a name typed in the case of only one of them means that one, in any other case "
+           "it is refused as ambiguous";
 }
 
 }  // namespace
@@ -30,13 +44,14 @@ std::vector<std::string> ShadowWarnings() {
         const std::string where = " in " + Quoted(Utf8FromCp1252(UnitNames[row][0]));
         for (int position = builtinCount + 1; position <= UnitCount(row); ++position) {
             const std::string& name = UnitNames[row][position];
-            bool builtin = false;
-            for (int k = 1; k <= builtinCount && !builtin; ++k) builtin = UnitNames[row][k] == name;
-            // A name the profile repeats is named once, at its first place.
+            // A name the profile repeats, in any case, is named once.
             bool repeated = false;
             for (int k = builtinCount + 1; k < position && !repeated; ++k)
-                repeated = UnitNames[row][k] == name;
-            if (builtin && !repeated) warnings.push_back(Warning("unit", name, where));
+                repeated = EqualsNoCase(UnitNames[row][k], name);
+            if (repeated) continue;
+            if (const auto owner = BuiltinOwnerOf(row, name))
+                warnings.push_back(ClashWarning(name, where, UnitNames[row][owner->position],
+                                                owner->alias ? owner->name : ""));
         }
     }
     return warnings;

@@ -1,14 +1,15 @@
 #pragma once
-// Custom names from the profile that hide built-in ones. The lookups keep
-// the last match, so a hand-edited custom "Miles" in Distance wins over the
-// built-in Miles and changes every result that names it; the command line
-// keeps that rule, as the window does, but says so:
+// Custom names from the profile that meet built-in ones. A custom category
+// that repeats a built-in name takes its place (the last match wins), and
+// the command line says so; a custom unit whose name is, in any case, the
+// name or an alias of a built-in unit of its category leaves that name to
+// whichever unit it is typed exactly as, and says so once:
 //
-//   the profile's unit "Miles" in "Distance" shadows the built-in "Miles", and is the one used
 //   the profile's category "Mass" shadows the built-in "Mass", and is the one used
+//   the profile's unit "Km" in "Distance" clashes with the built-in "Kilometers" ("km"); ...
 //
-// One text per shadowing name, from the catalogue as loaded; none when no
-// custom name repeats a built-in one.
+// One text per clashing name, from the catalogue as loaded; none when no
+// custom name meets a built-in one.
 #include <string>
 #include <vector>
 

@@ -47,15 +47,11 @@ std::size_t Utf8Sequence(std::string_view text, std::size_t i, std::uint32_t& co
     return length;
 }
 
-}  // namespace
-
-std::string Quoted(std::string_view text) {
-    std::string shown;
-    shown.reserve(text.size() + 2);
-    shown += '"';
+void AppendVisible(std::string& shown, std::string_view text, bool quoteEscaped) {
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if (const char escape = ShortEscape(text[i])) {
+        const char escape = ShortEscape(text[i]);
+        if (escape && (quoteEscaped || escape != '"')) {
             shown += '\\';
             shown += escape;
             ++i;
@@ -80,6 +76,22 @@ std::string Quoted(std::string_view text) {
             }
         }
     }
+}
+
+}  // namespace
+
+std::string Quoted(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size() + 2);
     shown += '"';
+    AppendVisible(shown, text, true);
+    shown += '"';
+    return shown;
+}
+
+std::string Visible(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size());
+    AppendVisible(shown, text, false);
     return shown;
 }

@@ -16,3 +16,8 @@
 #include <string_view>
 
 std::string Quoted(std::string_view text);
+
+// The same without the quotes, for names in listings, where a name ends at
+// its TAB or line end: every escape as above but a double quote's.
+//   Visible("Miles\tx")  -> Miles\tx    Visible("a\"b") -> a"b
+std::string Visible(std::string_view text);

@@ -4,6 +4,7 @@
 
 #include "catalogue.h"
 #include "desktop.h"
+#include "name_owner.h"
 #include "text_edge.h"
 
 namespace {
@@ -179,6 +180,13 @@ void CCustom::Tell(CustomMessage message, const std::string& name) {
             return Inform(tr("Please enter a valid name for the new unit."));
         case CustomMessage::UnitNameTaken:
             return Inform(tr("The name you have chosen \nis already in use."));
+        case CustomMessage::UnitNameIsSymbol:
+            if (const auto owner = BuiltinOwnerOf(m_nCategory, name)) {
+                return Inform(tr("\"%1\" is already the symbol of \"%2\"")
+                                  .arg(QStringFromCp1252(owner->name),
+                                       QStringFromCp1252(UnitNames[m_nCategory][owner->position])));
+            }
+            return;
         case CustomMessage::UnitFactorInvalid:
             return Inform(tr("Enter a valid conversion factor for the unit"));
         case CustomMessage::RowFull:

@@ -14,7 +14,7 @@ void CCustom::OnAddUnit() {
         custom_.AddUnit(row, Cp1252FromQString(m_unitNameEdit.text()),
                         Cp1252FromQStringLossy(m_factorEdit.text()), existing);
     if (!result.changed) {
-        Tell(result.message);
+        Tell(result.message, Cp1252FromQStringLossy(m_unitNameEdit.text()));
         return;
     }
     const std::string& name = UnitNames[row][UnitCount(row)];

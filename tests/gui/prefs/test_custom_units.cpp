@@ -100,6 +100,12 @@ TEST_F(CustomUnitsTest, RefusedUnitsChangeNothing) {
     const Case cases[] = {
         {"temperature factors are all 0", "Temperature", "Kelvin", "warm", "2", BadFactor},
         {"built-in name in other case", "Distance", "Feet", "meters", "3", InUse},
+        {"symbol of a built-in unit", "Distance", "Feet", "km", "3",
+         QStringLiteral("\"km\" is already the symbol of \"Kilometers\"")},
+        {"symbol in other case", "Distance", "Feet", "MI", "3",
+         QStringLiteral("\"mi\" is already the symbol of \"Miles\"")},
+        {"alias of a mass unit", "Mass", "Grams", "Lb", "3",
+         QStringLiteral("\"lb\" is already the symbol of \"Pounds\"")},
         {"custom in any case", "Distance", "Feet", "cUsToM", "3", InvalidName},
         {"one letter", "Distance", "Feet", "q", "3", InvalidName},
         {"empty factor", "Distance", "Feet", "nothing", "", BadFactor},
@@ -131,6 +137,7 @@ TEST_F(CustomUnitsTest, RefusedUnitsChangeNothing) {
     EXPECT_EQ(desktop_.exclamations, 0);
     EXPECT_EQ(Stored("Distance", "CustomUnits"), "(absent)");
     EXPECT_EQ(Stored("Temperature", "CustomUnits"), "(absent)");
+    EXPECT_EQ(Stored("Mass", "CustomUnits"), "(absent)");
 }
 
 TEST_F(CustomUnitsTest, SmallFactorsKeepEveryDigit) {
