@@ -116,13 +116,14 @@ const std::vector<std::string>& NameIndex::SuggestionsIn(int row, std::string_vi
 }
 
 void NameIndex::Forget() const {
-    std::size_t held =
-        categories_.size() + units_.size() + categorySuggestions_.size() + unitSuggestions_.size();
+    std::size_t held = categories_.size() + units_.size() + categorySuggestions_.size() +
+                       unitSuggestions_.size() + messages_.size();
     for (const auto& memo : rowSuggestions_) held += memo.size();
     if (held < MaxRemembered) return;
     categories_.clear();
     units_.clear();
     categorySuggestions_.clear();
     unitSuggestions_.clear();
+    messages_.clear();
     for (auto& memo : rowSuggestions_) memo.clear();
 }

@@ -51,6 +51,17 @@ public:
     const std::vector<std::string>& Suggestions(Among among, std::string_view utf8Name) const;
     const std::vector<std::string>& SuggestionsIn(int row, std::string_view utf8Name) const;
 
+    // The message for a problem met before with the same names, else the
+    // one `make` writes, kept: a batch repeats the same slips, and each
+    // message is worth writing only once. `key` tells the problems apart.
+    // Valid until the next Forget().
+    template <typename Make>
+    const std::string& Message(std::string_view key, Make make) const {
+        auto found = messages_.find(key);
+        if (found == messages_.end()) found = messages_.emplace(key, make()).first;
+        return found->second;
+    }
+
     // Lets go of the remembered answers once there are very many of them, so
     // a stream of distinct names cannot fill the memory. Call it only while
     // no answer handed out is in use.
@@ -86,4 +97,5 @@ private:
     mutable Map<std::vector<std::string>> categorySuggestions_;
     mutable Map<std::vector<std::string>> unitSuggestions_;
     mutable std::vector<Map<std::vector<std::string>>> rowSuggestions_;
+    mutable Map<std::string> messages_;
 };

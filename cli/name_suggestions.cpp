@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "query_distance.h"
 #include "text_1252.h"
 
 namespace {
@@ -111,6 +112,23 @@ void NameCandidates::Add(std::string lowered, std::string offer) {
     names_.push_back({std::move(lowered), std::move(offer)});
 }
 
+std::span<const std::size_t> NameCandidates::StartingWith(std::string_view lowered) const {
+    if (sorted_.size() != names_.size()) {
+        sorted_.resize(names_.size());
+        for (std::size_t place = 0; place < names_.size(); ++place) sorted_[place] = place;
+        std::sort(sorted_.begin(), sorted_.end(), [&](std::size_t a, std::size_t b) {
+            return names_[a].lowered < names_[b].lowered;
+        });
+    }
+    const auto first = std::partition_point(sorted_.begin(), sorted_.end(), [&](std::size_t place) {
+        return names_[place].lowered < lowered;
+    });
+    const auto last = std::partition_point(first, sorted_.end(), [&](std::size_t place) {
+        return names_[place].lowered.starts_with(lowered);
+    });
+    return {first, last};
+}
+
 NameCandidates CandidatesOf(const std::vector<std::string>& names) {
     NameCandidates candidates;
     for (const std::string& name : names) candidates.Add(LowerCp1252(name), name);
@@ -128,6 +146,8 @@ std::vector<std::string> ClosestNames(std::string_view query, const NameCandidat
     for (std::size_t i = 0; i < length; ++i) lowered[i] = LowerCp1252(query[i]);
     const std::string_view lowerQuery(lowered, length);
     const LetterBins queryLetters = LettersOf(lowerQuery);
+    static_assert(MaxSuggestedLength <= QueryDistance::MaxLength);
+    const QueryDistance measure(lowerQuery);
     struct Near {
         int distance;
         std::size_t order;
@@ -139,10 +159,18 @@ std::vector<std::string> ClosestNames(std::string_view query, const NameCandidat
     // longer ones than `within` allows can only start with it.
     const std::size_t reach = static_cast<std::size_t>(std::max(within, 0));
     const std::size_t shortest = length > reach ? length - reach : 0;
-    const std::size_t longest = length >= 3 ? candidates.LongestLength() : length + reach;
+    const std::size_t longest = length + reach;
+    // Longer names are only near by starting with the query: the sorted
+    // names give those at once, without passing over the rest.
+    if (length >= 3) {
+        for (const std::size_t place : candidates.StartingWith(lowerQuery)) {
+            const std::size_t size = candidates[place].lowered.size();
+            if (size > longest) near.push_back({static_cast<int>(size - length), place});
+        }
+    }
     for (std::size_t size = shortest; size <= std::min(longest, candidates.LongestLength());
          ++size) {
-        const bool measured = within >= 0 && size <= length + reach;
+        const bool measured = within >= 0;
         for (const NameCandidates::Sketch& sketch : candidates.OfLength(size)) {
             // Count the bytes of the query that the name lacks, bin by bin
             // and up to two of each: a delete or a replace, turning the query
@@ -163,7 +191,7 @@ std::vector<std::string> ClosestNames(std::string_view query, const NameCandidat
                        Bits(letters.once & ~queryLetters.once) +
                                Bits(letters.twice & ~queryLetters.twice) <=
                            within) {
-                const int distance = LoweredDistanceWithin(lowerQuery, text, within);
+                const int distance = measure.To(text);
                 if (distance <= within) near.push_back({distance, sketch.place});
             }
         }

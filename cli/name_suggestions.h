@@ -12,6 +12,7 @@
 // "kmh", and what is offered is its unit, "Kilometers/hour".
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,9 +66,14 @@ public:
     const std::vector<Sketch>& OfLength(std::size_t length) const { return byLength_[length]; }
     std::size_t LongestLength() const { return byLength_.empty() ? 0 : byLength_.size() - 1; }
 
+    // The places of the names that start with `lowered`, found by binary
+    // search in the names sorted once, on the first call after an Add.
+    std::span<const std::size_t> StartingWith(std::string_view lowered) const;
+
 private:
     std::vector<NameCandidate> names_;
     std::vector<std::vector<Sketch>> byLength_;
+    mutable std::vector<std::size_t> sorted_;  // places in the order of their names
 };
 
 NameCandidates CandidatesOf(const std::vector<std::string>& names);

@@ -89,6 +89,16 @@ std::string NotInCategory(const NameIndex& index, int row, std::string_view unit
     return text + Suggestion(index.SuggestionsIn(row, unit), "");
 }
 
+// What a remembered message is found by: the kind of problem, the row and
+// the name, in one buffer kept from line to line.
+std::string_view MessageKey(char kind, int row, std::string_view unit) {
+    thread_local std::string key;
+    key.assign(1, kind);
+    key += static_cast<char>(row);
+    key += unit;
+    return key;
+}
+
 std::string Pair(std::string_view from, std::string_view to) {
     return from == to ? Quoted(from) : Quoted(from) + " and " + Quoted(to);
 }
@@ -121,15 +131,20 @@ std::string DescribeProblem(const NameIndex& index, const Resolution& resolution
         case ResolveProblem::UnknownTo: {
             const std::string_view unit =
                 resolution.problem == ResolveProblem::UnknownFrom ? from : to;
-            if (auto ambiguous = OnPurposeAmbiguous(index, unit)) return *ambiguous;
-            return "unknown unit " + Quoted(unit) +
-                   Suggestion(index.Suggestions(NameIndex::Among::Units, unit),
-                              "; mezura-convert --list CATEGORY shows the units of a category");
+            return index.Message(MessageKey('?', 0, unit), [&] {
+                if (auto ambiguous = OnPurposeAmbiguous(index, unit)) return *ambiguous;
+                return "unknown unit " + Quoted(unit) +
+                       Suggestion(index.Suggestions(NameIndex::Among::Units, unit),
+                                  "; mezura-convert --list CATEGORY shows the units of a category");
+            });
         }
         case ResolveProblem::FromNotInCategory:
-            return NotInCategory(index, resolution.row, from);
-        case ResolveProblem::ToNotInCategory:
-            return NotInCategory(index, resolution.row, to);
+        case ResolveProblem::ToNotInCategory: {
+            const std::string_view unit =
+                resolution.problem == ResolveProblem::FromNotInCategory ? from : to;
+            return index.Message(MessageKey('!', resolution.row, unit),
+                                 [&] { return NotInCategory(index, resolution.row, unit); });
+        }
         case ResolveProblem::NoCommonCategory:
             return Pair(from, to) + " are not units of one category (" + Quoted(from) + " is in " +
                    QuotedList(CategoriesHolding(index, from), ", ") + ", " + Quoted(to) + " in " +

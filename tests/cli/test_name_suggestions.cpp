@@ -8,6 +8,7 @@
 
 #include "catalogue.h"
 #include "name_suggestions.h"
+#include "query_distance.h"
 #include "text_1252.h"
 #include "unit_lookup.h"
 
@@ -89,6 +90,21 @@ TEST(LoweredDistanceWithin, AgreesWithTheFullTableUpToItsLimit) {
         for (int limit = 0; limit <= 4; ++limit)
             ASSERT_EQ(LoweredDistanceWithin(x, y, limit), std::min(full, limit + 1))
                 << x << " / " << y << " within " << limit;
+    }
+}
+
+TEST(QueryDistance, AgreesWithTheFullTable) {
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> length(0, 64), letter(0, 3);
+    auto text = [&](std::size_t most) {
+        std::string s(std::min(most, static_cast<std::size_t>(length(random))), 'a');
+        for (char& c : s) c = static_cast<char>('a' + letter(random));
+        return s;
+    };
+    for (int n = 0; n < 5000; ++n) {
+        // Short texts too, where the word holds few rows.
+        const std::string x = text(n % 2 ? 64 : 6), y = text(n % 3 ? 70 : 6);
+        ASSERT_EQ(QueryDistance(x).To(y), FullDistance(x, y)) << x << " / " << y;
     }
 }
 
