@@ -52,6 +52,7 @@ CustomResult CustomCatalogue::AddCategory(const std::optional<std::string>& type
 
     const std::optional<int> row = FirstFreeCustomRow();
     if (!row) return Refused(CustomMessage::CategoryLimit);
+    profile_.Reload();  // the record check sees the file as it is now
     // A category the profile has no record for would be gone at the next
     // start: it is refused rather than kept for this run only.
     if (!HasFreeCategoryRecord(profile_)) return Refused(CustomMessage::NoRoomForCategory);
@@ -93,6 +94,9 @@ CustomResult CustomCatalogue::AddUnit(int row, const std::optional<std::string>&
                                       std::string_view factorText, std::string_view existingUnit) {
     if (row < 0 || row >= CategoryRowCount) return {};
     const std::string section = UnitNames[row][0];
+    // The checks of the records see the file as it is now, not as it was
+    // when the window started: another program may have changed it since.
+    profile_.Reload();
     // The stored count is the limit, tested before anything else.
     if (StoredCustomUnitCount(profile_, section) >= MaxCustomUnits)
         return Refused(CustomMessage::UnitLimit);

@@ -143,12 +143,16 @@ TEST_F(UnitAliasesTest, TypedNamesFindTheirUnits) {
     EXPECT_EQ(FindCategory("volume (dry)"), CategoryByName("Volume (Dry)"));
 }
 
-TEST_F(UnitAliasesTest, CustomUnitsMatchInAnyCaseAndNamesBeatAliases) {
+TEST_F(UnitAliasesTest, CustomUnitsMatchInAnyCaseAndNeverTakeOverAliases) {
     const int distance = *CategoryByName("Distance");
     ASSERT_TRUE(AppendUnit(distance, "Smoot", 170.18));
-    ASSERT_TRUE(AppendUnit(distance, "KM", 1.0));  // a name of its own beats the alias
+    ASSERT_TRUE(AppendUnit(distance, "KM", 1.0));
     EXPECT_EQ(FindUnitIn(distance, "smoot"), UnitCount(distance) - 1);
-    EXPECT_EQ(FindUnitIn(distance, "km"), UnitCount(distance));
+    // Typed as one of them is written, that one; else neither.
+    EXPECT_EQ(FindUnitIn(distance, "km"), UnitByName(distance, "Kilometers"));
+    EXPECT_EQ(FindUnitIn(distance, "KM"), UnitCount(distance));
+    EXPECT_EQ(FindUnitIn(distance, "Km"), std::nullopt);
+    EXPECT_EQ(AmbiguousCandidates("Km").size(), 2u);
     EXPECT_EQ(FindUnitIn(distance, "Kilometers"), UnitByName(distance, "Kilometers"));
 
     const int custom = *FirstFreeCustomRow();

@@ -80,6 +80,7 @@ TEST_F(ProfileStoreTest, DefaultsOnlyWhenAbsent) {
     EXPECT_EQ(store_.GetProfileString("S", "K", "Custom"), "Custom");
     EXPECT_EQ(store_.GetProfileString("S", "K"), "");
     WriteBytes(path_, "[S]\r\nK=\r\n");
+    store_.Reload();
     EXPECT_EQ(store_.GetProfileInt("S", "K", 5), 0);
     EXPECT_EQ(store_.GetProfileString("S", "K", "Custom"), "");
     EXPECT_EQ(store_.GetProfileInt("S", "Other", 5), 5);
