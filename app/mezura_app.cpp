@@ -6,27 +6,18 @@
 #include "mezura_dlg.h"
 #include "profile_records.h"
 
-namespace {
-CMezuraApp* theApplication = nullptr;
-}
-
-CMezuraApp* theApp() { return theApplication; }
-
 CMezuraApp::CMezuraApp(std::string profilePath) : profile_(std::move(profilePath)) {
     // The icons live in the static window library; a static library's
     // resources must be registered by name.
     Q_INIT_RESOURCE(mezura);
-    theApplication = this;
     profile_.SetWriteErrorListener(
         [this](const ProfileError& error) { OnProfileWriteError(error); });
 }
 
-CMezuraApp::~CMezuraApp() {
-    if (theApplication == this) theApplication = nullptr;
-}
+CMezuraApp::~CMezuraApp() = default;
 
-int CMezuraApp::InitInstance(const std::function<void(QDialog&)>& beforeRun) {
-    CMezuraDlg dialog;
+int CMezuraApp::InitInstance(Catalogue& catalogue, const std::function<void(QDialog&)>& beforeRun) {
+    CMezuraDlg dialog(*this, catalogue);
     SetMainWindow(&dialog);
     dialog.OnInitDialog();
     if (beforeRun) beforeRun(dialog);
@@ -35,14 +26,10 @@ int CMezuraApp::InitInstance(const std::function<void(QDialog&)>& beforeRun) {
     return 0;
 }
 
-void CMezuraApp::OnFileExit() {
-    SaveOnLeaving(std::nullopt);
-    if (mainWindow_ != nullptr) mainWindow_->EndDialog();
-}
-
-void CMezuraApp::SaveOnLeaving(std::optional<std::string_view> lastCategory) {
+void CMezuraApp::SaveOnLeaving(const Catalogue& catalogue, const ResultStyle& style,
+                               std::optional<std::string_view> lastCategory) {
     leaving_ = true;
-    SaveSettings(profile_, lastCategory);
+    SaveSettings(profile_, catalogue, style, lastCategory);
 }
 
 QString CMezuraApp::WriteErrorText(const ProfileError& error) {

@@ -79,11 +79,11 @@ void CMezuraDlg::BuildControls(const DialogUnits& units, QWidget* client) {
     for (SortedListBox* list : {m_inputUnits, m_outputUnits})
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    m_inputEdit =
-        Place(new QLineEdit(m_strInput, client), "m_inputEdit", 1010, units, 20, 147, 96, 14);
+    m_inputEdit = Place(new QLineEdit(QStringLiteral("0"), client), "m_inputEdit", 1010, units, 20,
+                        147, 96, 14);
     NumberInputFilter::Install(m_inputEdit);
-    m_outputEdit =
-        Place(new QLineEdit(m_strOutput, client), "m_outputEdit", 1016, units, 137, 147, 93, 14);
+    m_outputEdit = Place(new QLineEdit(QStringLiteral("0"), client), "m_outputEdit", 1016, units,
+                         137, 147, 93, 14);
     m_outputEdit->setReadOnly(true);
 
     Text(client, tr("INPUT"), "inputCaption", 0, units, 57, 41, 23, 8);
@@ -141,10 +141,7 @@ QMenuBar* CMezuraDlg::BuildMenu() {
 
     QMenu* file = menuBar->addMenu(tr("&File"));
     m_exitAction = Command(file, tr("&Exit"), CommandExit);
-    // File > Exit belongs to the application object, not to the window.
-    connect(m_exitAction, &QAction::triggered, this, [] {
-        if (theApp() != nullptr) theApp()->OnFileExit();
-    });
+    connect(m_exitAction, &QAction::triggered, this, [this] { Leave(Leaving::FileExit); });
 
     QMenu* options = menuBar->addMenu(tr("&Options"));
     m_copyOutputAction = Command(options, tr("Copy output\tAlt+C"), CommandCopyOutput);

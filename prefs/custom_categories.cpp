@@ -13,7 +13,7 @@ void CCustom::OnAddCategory() {
         Tell(result.message);
         return;
     }
-    m_categoryCombo.AddSorted(UnitNames[result.row][0]);
+    m_categoryCombo.AddSorted(catalogue_.CategoryName(result.row));
     CurrentDesktop().PlayExclamation();
     m_categoryEdit.clear();
     m_categoryEdit.setFocus();

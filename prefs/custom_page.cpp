@@ -13,7 +13,7 @@ constexpr int ExistingCategoryId = 1080;
 
 }  // namespace
 
-CCustom::CCustom(ProfileStore& profile, PreferencesListener& listener)
+CCustom::CCustom(Catalogue& catalogue, ProfileStore& profile, PreferencesListener& listener)
     : CPropertyPage(161, tr("Custom"), 249, 162),
       m_categoryFrame(tr("Add new category    ")),
       m_addCategoryRadio(tr("Add category")),
@@ -28,7 +28,8 @@ CCustom::CCustom(ProfileStore& profile, PreferencesListener& listener)
       m_equalsIcon(QStringLiteral(":/icons/equals.svg"), SvgLabel::Ink::Palette),
       m_addUnitButton(tr("Add")),
       m_removeUnitButton(tr("Remove")),
-      custom_(profile, listener) {
+      catalogue_(catalogue),
+      custom_(catalogue, profile, listener) {
     // Template order, which is also the tab order.
     Place(m_addCategoryRadio, AddCategoryId, "m_addCategoryRadio", 12, 18, 58, 10);
     Place(m_existingRadio, ExistingCategoryId, "m_existingRadio", 11, 69, 69, 10);
@@ -95,13 +96,14 @@ bool CCustom::OnInitDialog() {
     // Every built-in category, hidden ones too: hiding only keeps a category
     // out of the main window's list, and its units can still be edited here.
     for (int row = 0; row < BuiltinCategoryCount; ++row)
-        m_categoryCombo.AddSorted(UnitNames[row][0]);
+        m_categoryCombo.AddSorted(catalogue_.CategoryName(row));
     for (int row = FirstCustomRow; row < CategoryRowCount; ++row) {
-        if (!IsCustomRowFree(row)) m_categoryCombo.AddSorted(UnitNames[row][0]);
+        if (!catalogue_.IsCustomRowFree(row))
+            m_categoryCombo.AddSorted(catalogue_.CategoryName(row));
     }
     m_categoryCombo.Select(0);
 
-    if (const std::optional<int> row = CategoryByName(m_categoryCombo.SelectedText()))
+    if (const std::optional<int> row = catalogue_.CategoryByName(m_categoryCombo.SelectedText()))
         m_nCategory = *row;
     FillUnitCombo();
     OnModeChanged(AddCategoryId);
@@ -132,22 +134,22 @@ void CCustom::OnModeChanged(int id) {
     m_addUnitButton.setEnabled(existing);
     if (!existing)
         EnableUnitChoice(false);
-    else if (UnitCount(m_nCategory) >= 1)
+    else if (catalogue_.UnitCount(m_nCategory) >= 1)
         EnableUnitChoice(true);
 }
 
 void CCustom::OnCategorySelected() {
-    if (const std::optional<int> row = CategoryByName(m_categoryCombo.SelectedText()))
+    if (const std::optional<int> row = catalogue_.CategoryByName(m_categoryCombo.SelectedText()))
         m_nCategory = *row;
     if (m_nCategory < 0 || m_nCategory >= CategoryRowCount) m_nCategory = 0;
     FillUnitCombo();
-    EnableUnitChoice(UnitCount(m_nCategory) >= 1);
+    EnableUnitChoice(catalogue_.UnitCount(m_nCategory) >= 1);
 }
 
 void CCustom::FillUnitCombo() {
     m_unitCombo.Empty();
-    for (int position = 1; position <= UnitCount(m_nCategory); ++position)
-        m_unitCombo.AddSorted(UnitNames[m_nCategory][position]);
+    for (int position = 1; position <= catalogue_.UnitCount(m_nCategory); ++position)
+        m_unitCombo.AddSorted(catalogue_.Name(m_nCategory, position));
     m_unitCombo.Select(0);
 }
 

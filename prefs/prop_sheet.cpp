@@ -5,12 +5,14 @@
 #include <QVBoxLayout>
 
 CPropSheet::CPropSheet(const QString& caption, QWidget* parent, int startPage,
-                       ProfileStore& profile, PreferencesListener& listener)
+                       ProfileStore& profile, Catalogue& catalogue, const ResultStyle& style,
+                       PreferencesListener& listener)
     : QDialog(parent),
       buttons_(QDialogButtonBox::Ok | QDialogButtonBox::Cancel),
       startPage_(startPage),
-      m_resultsPage(profile),
-      m_customPage(profile, listener),
+      m_resultsPage(profile, style),
+      m_visiblePage(catalogue),
+      m_customPage(catalogue, profile, listener),
       m_generalPage(profile, listener) {
     setWindowTitle(caption);
     setObjectName(QStringLiteral("CPropSheet"));

@@ -25,10 +25,12 @@ class CPropSheet : public QDialog {
     Q_OBJECT
 public:
     // `startPage` is the tab shown first (0 is General).
-    // The pages read and write `profile`, and tell `listener` what they
-    // change while the sheet is open.
+    // The pages read and write `profile`; the Visible Categories and Custom
+    // pages show `catalogue` (the Custom page changes it), the Result Format
+    // page a copy of `style`; the General and Custom pages tell `listener`
+    // what they change while the sheet is open.
     CPropSheet(const QString& caption, QWidget* parent, int startPage, ProfileStore& profile,
-               PreferencesListener& listener);
+               Catalogue& catalogue, const ResultStyle& style, PreferencesListener& listener);
     ~CPropSheet() override;
 
     // Runs the sheet modally; QDialog::Accepted (1, IDOK) when closed with OK.

@@ -14,7 +14,7 @@ constexpr int FixedId = 1038;
 
 }  // namespace
 
-CResults::CResults(ProfileStore& profile)
+CResults::CResults(ProfileStore& profile, const ResultStyle& style)
     : CPropertyPage(155, tr("Result Format"), 249, 162),
       m_formatFrame(tr("Select the format of the results     ")),
       m_autoRadio(tr("AutoFormat")),
@@ -23,7 +23,8 @@ CResults::CResults(ProfileStore& profile)
       m_precisionLabel(tr("Set decimal precision ")),
       m_previewFrame(tr(" Preview ")),
       m_preview(QStringLiteral("Static")),
-      profile_(profile) {
+      profile_(profile),
+      style_(style) {
     Place(m_formatFrame, -1, "m_formatFrame", 7, 7, 235, 148);
     Place(m_autoRadio, AutoFormatId, "m_autoRadio", 17, 28, 52, 10);
     Place(m_scientificRadio, ScientificId, "m_scientificRadio", 17, 42, 45, 10);
@@ -79,13 +80,12 @@ bool CResults::OnInitDialog() {
 
     m_nFormat = profile_.GetProfileInt(profile::SettingsSection, profile::FormatKey,
                                        profile::DefaultFormat);
-    // The page shows what is stored, whatever it is; the program takes
-    // only a usable value, as at start-up: a Format of 7 taken over would
-    // leave every later output stale, as no text can be made for it.
-    if (IsUsableFormat(m_nFormat)) ResultFormat = m_nFormat;
     const int precision = profile_.GetProfileInt(profile::SettingsSection, profile::PrecisionKey,
                                                  profile::DefaultPrecision);
-    if (IsUsablePrecision(precision)) ResultPrecision = precision;
+    // The page shows what is stored, whatever it is; its style takes only a
+    // usable value, as at start-up: a Format of 7 taken over would leave
+    // every later output stale, as no text can be made for it.
+    style_.TakeUsable(m_nFormat, precision);
     // A hand-edited Precision can be any integer. Past 340 decimals the
     // sample only gains zeros and every negative precision reads as 6, so the
     // clamped value shows the same preview without building a text of
@@ -135,4 +135,5 @@ void CResults::OnSelchangePrecision() {
 void CResults::OnOK() {
     UpdateData(true);
     SaveResultSettings(profile_, m_nFormat, m_nPrecisionIndex + 1);
+    style_.TakeUsable(m_nFormat, m_nPrecisionIndex + 1);
 }

@@ -5,11 +5,11 @@
 #include "catalogue.h"
 #include "profile_records.h"
 #include "text_edge.h"
-#include "visibility_edited.h"
 
-CVisible::CVisible()
+CVisible::CVisible(Catalogue& catalogue)
     : CPropertyPage(160, tr("Visible Categories"), 249, 162),
-      m_displayAllCheck(tr("Display all Categories")) {
+      m_displayAllCheck(tr("Display all Categories")),
+      catalogue_(catalogue) {
     Place(m_categoryList, 1073, "m_categoryList", 7, 7, 235, 135);
     Place(m_displayAllCheck, 1074, "m_displayAllCheck", 7, 144, 83, 10);
     m_categoryList.setSelectionMode(QAbstractItemView::SingleSelection);
@@ -22,13 +22,13 @@ CVisible::CVisible()
 bool CVisible::OnInitDialog() {
     CPropertyPage::OnInitDialog();
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        auto* item = new QListWidgetItem(QStringFromCp1252(UnitNames[row][0]));
+        auto* item = new QListWidgetItem(QStringFromCp1252(catalogue_.CategoryName(row)));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
         m_categoryList.insertItem(row, item);
     }
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        if (CategoryVisible[row] != 0) SetRowCheck(row, true);
+        if (catalogue_.Visibility(row) != 0) SetRowCheck(row, true);
     }
     return true;
 }
@@ -44,7 +44,8 @@ bool CVisible::eventFilter(QObject* watched, QEvent* event) {
     // Clicking the list gives it the focus before any row can change, and
     // the keyboard toggles rows only while it has the focus: the focus is
     // the one sign that the user may have edited the rows.
-    if (watched == &m_categoryList && event->type() == QEvent::FocusIn) VisibilityEdited = true;
+    if (watched == &m_categoryList && event->type() == QEvent::FocusIn)
+        catalogue_.MarkVisibilityEdited();
     return CPropertyPage::eventFilter(watched, event);
 }
 
@@ -52,12 +53,13 @@ void CVisible::OnDisplayAll() {
     UpdateData(true);
     if (m_bDisplayAll != 1) return;  // clearing the box leaves every row as it is
     for (int row = 0; row < BuiltinCategoryCount; ++row) SetRowCheck(row, true);
-    VisibilityEdited = true;
+    catalogue_.MarkVisibilityEdited();
 }
 
 void CVisible::OnOK() {
-    if (!VisibilityEdited) return;
-    for (int row = 0; row < BuiltinCategoryCount; ++row) CategoryVisible[row] = RowCheck(row);
+    if (!catalogue_.VisibilityEdited()) return;
+    checks_.emplace();
+    for (int row = 0; row < BuiltinCategoryCount; ++row) (*checks_)[row] = RowCheck(row);
 }
 
 int CVisible::RowCheck(int row) const {

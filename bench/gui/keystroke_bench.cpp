@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue.h"
 #include "mezura_app.h"
 #include "mezura_dlg.h"
 #include "sorted_combo_box.h"
@@ -49,7 +50,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QTemporaryDir profileFolder;
     CMezuraApp app(profileFolder.filePath(QStringLiteral("mezura.INI")).toStdString());
-    CMezuraDlg window;
+    Catalogue catalogue;
+    CMezuraDlg window(app, catalogue);
     app.SetMainWindow(&window);
     window.OnInitDialog();
     window.show();

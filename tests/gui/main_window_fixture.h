@@ -1,8 +1,7 @@
 #pragma once
 // A main window on a profile of its own, for one test: the profile lives in a
 // temporary folder (XDG_CONFIG_HOME points there too), a RecordingDesktop
-// stands in for the desktop, and the catalogue and the process-wide settings
-// are put back afterwards.
+// stands in for the desktop, and the window works on the test's own catalogue.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -13,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "catalogue.h"
 #include "mezura_app.h"
 #include "mezura_dlg.h"
 #include "recording_desktop.h"
@@ -61,6 +61,8 @@ protected:
 
     RecordingDesktop desktop_;
     QTemporaryDir folder_;
+    // A restart within a test builds a new one, as a new process does.
+    std::optional<Catalogue> catalogue_{std::in_place};
     std::unique_ptr<CMezuraApp> app_;
     std::unique_ptr<CMezuraDlg> window_;
 

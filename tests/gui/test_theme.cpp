@@ -94,7 +94,7 @@ TEST_F(DarkThemeTest, EqualsSignsStandOutFromTheirBackground) {
     const double mainContrast = LowestInkContrast(*equals, background);
     EXPECT_GE(mainContrast, 4.5);
 
-    CCustom page(app_->Profile(), Window());
+    CCustom page(*catalogue_, app_->Profile(), Window());
     EXPECT_GE(LowestInkContrast(page.m_equalsIcon, page.palette().color(QPalette::Window)), 4.5);
     std::printf("[ measured ] \"=\" on the dark window: %.2f:1\n", mainContrast);
 }
@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, PicturesCarryTheScreensPixels) {
     Start();
     ASSERT_EQ(Window().devicePixelRatioF(), 2.0);
     CAboutDlg about(&Window());
-    CCustom page(app_->Profile(), Window());
+    CCustom page(*catalogue_, app_->Profile(), Window());
     for (const QLabel* picture : {Window().findChild<const QLabel*>(QStringLiteral("equalsIcon")),
                                   about.findChild<const QLabel*>(QStringLiteral("appIcon")),
                                   static_cast<const QLabel*>(&page.m_equalsIcon)}) {

@@ -29,7 +29,7 @@ class TranslationTest : public MainWindowTest {
 protected:
     // The Custom page's answer to a one-letter category name.
     QString RefusalOfShortName() {
-        CCustom page(app_->Profile(), Window());
+        CCustom page(*catalogue_, app_->Profile(), Window());
         page.m_categoryEdit.setText(QStringLiteral("x"));
         page.OnAddCategory();
         return desktop_.messages.empty() ? QString() : desktop_.messages.back().text;

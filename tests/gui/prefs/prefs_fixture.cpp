@@ -22,24 +22,9 @@
 #include "result_format.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
-#include "visibility_edited.h"
-
-namespace {
-
-// Everything the process holds between windows, as a new process has it.
-void ForgetProcessState() {
-    ResetCatalogue();
-    std::fill(std::begin(CategoryVisible), std::end(CategoryVisible), 1);
-    ResultFormat = FormatAuto;
-    ResultPrecision = 5;
-    VisibilityEdited = false;
-}
-
-}  // namespace
 
 void PrefsTest::SetUp() {
     ASSERT_TRUE(folder_.isValid());
-    ForgetProcessState();
     SetDesktop(&desktop_);
     app_ = std::make_unique<CMezuraApp>(ProfilePath());
 }
@@ -49,7 +34,6 @@ void PrefsTest::TearDown() {
     window_.reset();
     app_.reset();
     SetDesktop(nullptr);
-    ForgetProcessState();
 }
 
 std::string PrefsTest::ProfilePath() const {
@@ -74,7 +58,7 @@ std::string PrefsTest::Stored(std::string_view section, std::string_view key,
 }
 
 CMezuraDlg& PrefsTest::StartWindow() {
-    window_ = std::make_unique<CMezuraDlg>();
+    window_ = std::make_unique<CMezuraDlg>(*app_, *catalogue_);
     app_->SetMainWindow(window_.get());
     window_->OnInitDialog();
     window_->show();
@@ -88,7 +72,8 @@ void PrefsTest::QuitWindow() {
     app_->SetMainWindow(nullptr);
     window_.reset();
     app_.reset();
-    ForgetProcessState();
+    // The next run starts from the built-in catalogue, as a new process does.
+    catalogue_.emplace();
     app_ = std::make_unique<CMezuraApp>(ProfilePath());
 }
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue.h"
 #include "mezura_app.h"
 #include "mezura_dlg.h"
 #include "recording_desktop.h"
@@ -40,9 +41,8 @@ protected:
     // Builds the main window and runs its start-up, which loads the profile.
     CMezuraDlg& StartWindow();
     CMezuraDlg& Window() { return *window_; }
-    // Closes the window with its close box (it saves its settings) and
-    // forgets the catalogue and the settings the process holds, as a new
-    // process would start.
+    // Closes the window with its close box (it saves its settings); the next
+    // window starts on a new catalogue, as a new process would.
     void QuitWindow();
 
     // Options > Preferences: runs `script` inside the open sheet. The sheet is
@@ -59,6 +59,7 @@ protected:
     void ChooseMainCategory(const std::string& name);
 
     RecordingDesktop desktop_;
+    std::optional<Catalogue> catalogue_{std::in_place};
 
 private:
     QTemporaryDir folder_;

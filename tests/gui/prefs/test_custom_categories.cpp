@@ -36,8 +36,8 @@ TEST_F(CustomCategoriesTest, AddedCategoryReachesRowProfileAndWindowAtOnce) {
         AddCategory(page, "metric UNITS");
         EXPECT_TRUE(desktop_.messages.empty());
         EXPECT_EQ(desktop_.exclamations, 1);
-        EXPECT_EQ(UnitNames[26][0], "Metric units");
-        EXPECT_EQ(UnitCount(26), 0);
+        EXPECT_EQ(catalogue_->Name(26, 0), "Metric units");
+        EXPECT_EQ(catalogue_->UnitCount(26), 0);
         EXPECT_EQ(Stored("Settings", "Custom_1"), "Metric units");
         // The main window lists it while the sheet is still open.
         EXPECT_TRUE(Lists(MainCategoryNames(), "Metric units"));
@@ -46,7 +46,7 @@ TEST_F(CustomCategoriesTest, AddedCategoryReachesRowProfileAndWindowAtOnce) {
         EXPECT_EQ(QApplication::focusWidget(), &page.m_categoryEdit);
         PressCancel(sheet);  // undoes nothing
     });
-    EXPECT_EQ(UnitNames[26][0], "Metric units");
+    EXPECT_EQ(catalogue_->Name(26, 0), "Metric units");
     EXPECT_TRUE(Lists(MainCategoryNames(), "Metric units"));
 }
 
@@ -81,7 +81,7 @@ TEST_F(CustomCategoriesTest, RefusedNamesChangeNothing) {
             EXPECT_EQ(desktop_.messages[0].icon, Desktop::Icon::Information);
             EXPECT_EQ(desktop_.messages[0].buttons, Desktop::Buttons::Ok);
             EXPECT_EQ(page.m_categoryEdit.text(), c.typed);  // kept for correcting
-            EXPECT_TRUE(IsCustomRowFree(26));
+            EXPECT_TRUE(catalogue_->IsCustomRowFree(26));
         }
     });
     EXPECT_EQ(desktop_.exclamations, 0);
@@ -99,7 +99,7 @@ TEST_F(CustomCategoriesTest, ControlCharactersAreRefused) {
         ASSERT_EQ(desktop_.messages.size(), 1u);
         EXPECT_EQ(desktop_.messages[0].text, Invalid);
     });
-    EXPECT_TRUE(IsCustomRowFree(26));
+    EXPECT_TRUE(catalogue_->IsCustomRowFree(26));
 }
 
 TEST_F(CustomCategoriesTest, SixthCategoryAndCustomWhenFull) {
@@ -134,7 +134,7 @@ TEST_F(CustomCategoriesTest, NoFreeRecordInTheProfileSaysTheFileIsFull) {
         EXPECT_EQ(desktop_.messages[0].caption, "Mezura");
         EXPECT_FALSE(Lists(Entries(page.m_categoryCombo), "Lost"));
     });
-    EXPECT_TRUE(IsCustomRowFree(26));
+    EXPECT_TRUE(catalogue_->IsCustomRowFree(26));
     EXPECT_FALSE(Lists(MainCategoryNames(), "Lost"));
     EXPECT_EQ(desktop_.exclamations, 0);
 }
@@ -152,7 +152,7 @@ TEST_F(CustomCategoriesTest, BuiltInCategoryCannotBeRemoved) {
         EXPECT_EQ(page.m_categoryCombo.SelectedText(), "Distance");
     });
     EXPECT_TRUE(Lists(MainCategoryNames(), "Distance"));
-    EXPECT_EQ(*CategoryByName("Distance"), 10);
+    EXPECT_EQ(*catalogue_->CategoryByName("Distance"), 10);
 }
 
 TEST_F(CustomCategoriesTest, RemovingACustomCategoryWithOkAndWithCancel) {
@@ -170,20 +170,20 @@ TEST_F(CustomCategoriesTest, RemovingACustomCategoryWithOkAndWithCancel) {
                   "\tAlpha\n\nAre you sure you want to remove the selected Category?");
         EXPECT_EQ(desktop_.messages[0].icon, Desktop::Icon::None);
         EXPECT_EQ(desktop_.messages[0].buttons, Desktop::Buttons::OkCancel);
-        EXPECT_EQ(UnitNames[26][0], "Alpha");
+        EXPECT_EQ(catalogue_->Name(26, 0), "Alpha");
         EXPECT_EQ(Entries(page.m_unitCombo), std::vector<std::string>{"Foo"});
         EXPECT_TRUE(page.m_unitCombo.isEnabled());
 
         RemoveCategory(page, "Alpha");  // OK this time
-        EXPECT_TRUE(IsCustomRowFree(26));
-        EXPECT_EQ(UnitCount(26), 0);
+        EXPECT_TRUE(catalogue_->IsCustomRowFree(26));
+        EXPECT_EQ(catalogue_->UnitCount(26), 0);
         EXPECT_EQ(Stored("Settings", "Custom_1"), "Custom");
         EXPECT_EQ(Stored("Settings", "Custom_2"), "Beta");
         EXPECT_FALSE(Lists(Entries(page.m_categoryCombo), "Alpha"));
         EXPECT_EQ(page.m_categoryCombo.SelectedPosition(), 0);
-        const int first = *CategoryByName(page.m_categoryCombo.SelectedText());
+        const int first = *catalogue_->CategoryByName(page.m_categoryCombo.SelectedText());
         EXPECT_EQ(page.m_nCategory, first);
-        EXPECT_EQ(page.m_unitCombo.Count(), UnitCount(first));
+        EXPECT_EQ(page.m_unitCombo.Count(), catalogue_->UnitCount(first));
         // The window showed it: it turns to the first listed category.
         EXPECT_EQ(MainCategories().SelectedText(), "Acceleration");
         EXPECT_FALSE(Lists(MainUnitNames(), "Foo"));
@@ -216,9 +216,9 @@ TEST_F(CustomCategoriesTest, CategoryAddedAgainStartsEmptyAndTakesItsFirstUnit) 
     EXPECT_EQ(desktop_.messages.size(), 1u);  // only the confirmation of the removal
     QuitWindow();
     StartWindow();
-    const int row = *CategoryByName("Alpha");
-    ASSERT_EQ(UnitCount(row), 1);
-    EXPECT_EQ(UnitNames[row][1], "New");
+    const int row = *catalogue_->CategoryByName("Alpha");
+    ASSERT_EQ(catalogue_->UnitCount(row), 1);
+    EXPECT_EQ(catalogue_->Name(row, 1), "New");
 }
 
 TEST_F(CustomCategoriesTest, RemovedRowIsReusedWithoutItsUnits) {
@@ -227,14 +227,14 @@ TEST_F(CustomCategoriesTest, RemovedRowIsReusedWithoutItsUnits) {
         "[Alpha]\r\nCustomUnits=2\r\nCustomUnit_1=Foo\r\nCustomValue_1=1\r\n"
         "CustomUnit_2=Bar\r\nCustomValue_2=2\r\n");
     StartWindow();
-    ASSERT_EQ(UnitCount(26), 2);
+    ASSERT_EQ(catalogue_->UnitCount(26), 2);
     RunPreferences([&](CPropSheet& sheet) {
         CCustom& page = OpenCustomTab(sheet);
         RemoveCategory(page, "Alpha");
         AddCategory(page, "Gamma");
-        EXPECT_EQ(UnitNames[26][0], "Gamma");
-        EXPECT_EQ(UnitCount(26), 0);
-        EXPECT_EQ(UnitNames[26][1], "");
+        EXPECT_EQ(catalogue_->Name(26, 0), "Gamma");
+        EXPECT_EQ(catalogue_->UnitCount(26), 0);
+        EXPECT_EQ(catalogue_->Name(26, 1), "");
         ChooseCategory(page, "Gamma");
         EXPECT_EQ(page.m_unitCombo.Count(), 0);
         EXPECT_FALSE(page.m_unitCombo.isEnabled());

@@ -149,10 +149,9 @@ TEST_F(ResultsPageTest, StoredValuesOutOfRangeAreShownButNotTaken) {
     RunPreferences([](CPropSheet& sheet) {
         ShowTab(sheet, 1);
         EXPECT_EQ(sheet.m_resultsPage.m_nFormat, 7);
-        PressCancel(sheet);
+        PressOk(sheet);
     });
-    EXPECT_EQ(ResultFormat, FormatAuto);
-    EXPECT_EQ(ResultPrecision, 5);
+    EXPECT_EQ(Window().Style(), ResultStyle{});
     TypeInto(MainInput(), "4");
     EXPECT_EQ(MainOutput().text(), "4");  // the output still follows the input
 }
@@ -184,9 +183,7 @@ TEST_F(ResultsPageTest, OkStoresPrecisionThenFormatAndCancelNothing) {
     });
     EXPECT_EQ(Stored("Settings", "Format"), "(absent)");
     EXPECT_EQ(Stored("Settings", "Precision"), "(absent)");
-    // Showing the tab loaded the stored (default) values, whatever closed it.
-    EXPECT_EQ(ResultFormat, FormatAuto);
-    EXPECT_EQ(ResultPrecision, 5);
+    EXPECT_EQ(Window().Style(), ResultStyle{});
 
     FileCalls written;
     RunPreferences([&](CPropSheet& sheet) {
@@ -205,8 +202,7 @@ TEST_F(ResultsPageTest, OkStoresPrecisionThenFormatAndCancelNothing) {
     ASSERT_NE(precision, std::string::npos);
     ASSERT_NE(format, std::string::npos);
     EXPECT_LT(precision, format);
-    EXPECT_EQ(ResultFormat, FormatFixed);
-    EXPECT_EQ(ResultPrecision, 7);
+    EXPECT_EQ(Window().Style(), (ResultStyle{FormatFixed, 7}));
 }
 
 TEST_F(ResultsPageTest, ControlsCarryTheirTemplateTexts) {
