@@ -22,15 +22,15 @@
 #include "result_format.h"
 
 class Catalogue;
-class CMezuraDlg;
+class MainWindow;
 class QDialog;
 
-class CMezuraApp : public QObject {
+class MezuraApp : public QObject {
     Q_OBJECT
 public:
     // `profilePath` is the INI file the whole run reads and writes.
-    explicit CMezuraApp(std::string profilePath);
-    ~CMezuraApp() override;
+    explicit MezuraApp(std::string profilePath);
+    ~MezuraApp() override;
 
     // Builds the main window over `catalogue` and runs it until it ends.
     // Returns the exit code. `beforeRun` sees the initialised window before
@@ -44,8 +44,8 @@ public:
 
     ProfileStore& Profile() { return profile_; }
     // The main window while it runs, else nullptr.
-    CMezuraDlg* MainWindow() const { return mainWindow_; }
-    void SetMainWindow(CMezuraDlg* window) { mainWindow_ = window; }
+    MainWindow* Window() const { return mainWindow_; }
+    void SetMainWindow(MainWindow* window) { mainWindow_ = window; }
 
     // The text of the message for a failed write during the run, and for
     // one on leaving.
@@ -64,7 +64,7 @@ private:
     void ShowProfileMessageOnce(const QString& text);
 
     ProfileStore profile_;
-    CMezuraDlg* mainWindow_ = nullptr;
+    MainWindow* mainWindow_ = nullptr;
     bool profileMessageShown_ = false;
     bool leaving_ = false;
 };

@@ -31,14 +31,14 @@ constexpr int TopmostY = 150;
 
 }  // namespace
 
-CMezuraDlg::CMezuraDlg(CMezuraApp& app, Catalogue& catalogue, QWidget* parent)
+MainWindow::MainWindow(MezuraApp& app, Catalogue& catalogue, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       m_hIcon(SvgIcon(QStringLiteral(":/icons/mezura.svg"))),
       app_(app),
       catalogue_(catalogue) {
-    setObjectName(QStringLiteral("CMezuraDlg"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(tr("Mezura"));
     setFont(TemplateFont(QStringLiteral("Verdana"), 8));
     const DialogUnits units(font());
@@ -56,19 +56,19 @@ CMezuraDlg::CMezuraDlg(CMezuraApp& app, Catalogue& catalogue, QWidget* parent)
     // A fixed frame: the window is exactly its template's size.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_categoryCombo, &SortedComboBox::userSelected, this, &CMezuraDlg::OnSelchangeCategory);
-    connect(m_inputUnits, &SortedListBox::userSelected, this, &CMezuraDlg::Convert);
-    connect(m_outputUnits, &SortedListBox::userSelected, this, &CMezuraDlg::Convert);
+    connect(m_categoryCombo, &SortedComboBox::userSelected, this, &MainWindow::OnSelchangeCategory);
+    connect(m_inputUnits, &SortedListBox::userSelected, this, &MainWindow::Convert);
+    connect(m_outputUnits, &SortedListBox::userSelected, this, &MainWindow::Convert);
     // textEdited comes for every change the user makes, typed or pasted,
     // and never for the program's own setText.
-    connect(m_inputEdit, &QLineEdit::textEdited, this, &CMezuraDlg::Convert);
+    connect(m_inputEdit, &QLineEdit::textEdited, this, &MainWindow::Convert);
 }
 
-CMezuraDlg::~CMezuraDlg() = default;
+MainWindow::~MainWindow() = default;
 
-SortedComboBox& CMezuraDlg::CategoryCombo() { return *m_categoryCombo; }
+SortedComboBox& MainWindow::CategoryCombo() { return *m_categoryCombo; }
 
-bool CMezuraDlg::OnInitDialog() {
+bool MainWindow::OnInitDialog() {
     ProfileStore& profile = app_.Profile();
 
     // Both fields show "0"; no conversion yet.
@@ -111,7 +111,7 @@ bool CMezuraDlg::OnInitDialog() {
     return true;
 }
 
-void CMezuraDlg::FillCategoryList() {
+void MainWindow::FillCategoryList() {
     for (int row = 0; row < BuiltinCategoryCount; ++row)
         if (catalogue_.Visibility(row) != 0)
             m_categoryCombo->AddSorted(catalogue_.CategoryName(row));
@@ -120,7 +120,7 @@ void CMezuraDlg::FillCategoryList() {
             m_categoryCombo->AddSorted(catalogue_.CategoryName(row));
 }
 
-void CMezuraDlg::FillUnitLists(int slot) {
+void MainWindow::FillUnitLists(int slot) {
     // The two lists always hold the same entries.
     const int count = m_inputUnits->Count();
     for (int i = 0; i < count; ++i) {
@@ -135,12 +135,12 @@ void CMezuraDlg::FillUnitLists(int slot) {
     m_outputUnits->Select(0);
 }
 
-void CMezuraDlg::SetUnitLabels(int slot, int inputIndex, int outputIndex) {
+void MainWindow::SetUnitLabels(int slot, int inputIndex, int outputIndex) {
     m_inputUnitLabel->setText(QStringFromCp1252(catalogue_.Name(slot, inputIndex + 1)));
     m_outputUnitLabel->setText(QStringFromCp1252(catalogue_.Name(slot, outputIndex + 1)));
 }
 
-void CMezuraDlg::ShowOutput(const QString& text) {
+void MainWindow::ShowOutput(const QString& text) {
     // A field that already shows its text is left alone, so its selection
     // and caret stay put.
     if (m_outputEdit->text() == text) return;
@@ -148,7 +148,7 @@ void CMezuraDlg::ShowOutput(const QString& text) {
     m_outputEdit->setText(text);
 }
 
-void CMezuraDlg::Leave(Leaving how) {
+void MainWindow::Leave(Leaving how) {
     // Only the first way out writes: the close event that ending the window
     // may bring, or QDialog's reject inside it, must not save again.
     if (!m_bEnding) {
@@ -161,16 +161,16 @@ void CMezuraDlg::Leave(Leaving how) {
     done(QDialog::Rejected);
 }
 
-void CMezuraDlg::reject() { Leave(Leaving::Escape); }
+void MainWindow::reject() { Leave(Leaving::Escape); }
 
-void CMezuraDlg::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     // The close box, Alt+F4 and the window menu's Close come here (QDialog
     // keeps the close event its own ending makes from reaching us).
     Leave(Leaving::CloseBox);
     QDialog::closeEvent(event);
 }
 
-void CMezuraDlg::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
     // Enter does nothing in this window, whichever control has the focus.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();

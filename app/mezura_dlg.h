@@ -40,7 +40,7 @@
 #include "result_format.h"
 
 class Catalogue;
-class CMezuraApp;
+class MezuraApp;
 class QAction;
 class QCloseEvent;
 class QKeyEvent;
@@ -52,15 +52,15 @@ class DialogUnits;
 class SortedComboBox;
 class SortedListBox;
 
-class CMezuraDlg : public QDialog, public PreferencesListener {
+class MainWindow : public QDialog, public PreferencesListener {
     Q_OBJECT
 public:
     // Builds the controls and the menu; both fields hold "0". Nothing is read
     // from the profile before OnInitDialog. `app` keeps the profile;
     // `catalogue` is the run's, which the profile's custom entries and
     // visibility fill.
-    CMezuraDlg(CMezuraApp& app, Catalogue& catalogue, QWidget* parent = nullptr);
-    ~CMezuraDlg() override;
+    MainWindow(MezuraApp& app, Catalogue& catalogue, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The start-up population: loads the profile (custom categories and
     // units, visibility, format and precision), fills the category list and
@@ -167,7 +167,7 @@ private:
     QAction* m_swapUnitsAction = nullptr;
     QAction* m_aboutAction = nullptr;
 
-    CMezuraApp& app_;
+    MezuraApp& app_;
     Catalogue& catalogue_;
     // The window's own; the profile's Format and Precision fill it at start,
     // the Result Format page hands back its edited copy on OK.

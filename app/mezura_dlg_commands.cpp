@@ -9,24 +9,24 @@
 #include "mezura_dlg.h"
 #include "sorted_combo_box.h"
 
-void CMezuraDlg::OnCopyOutput() {
+void MainWindow::OnCopyOutput() {
     m_outputEdit->selectAll();  // the caret ends at the end, scrolled into view
     m_outputEdit->copy();
 }
 
-void CMezuraDlg::OnCalculator() {
+void MainWindow::OnCalculator() {
     // Started and forgotten: a calculator that is missing or fails to start
     // changes nothing here.
     const QString calculator = FindCalculator();
     if (!calculator.isEmpty()) CurrentDesktop().StartDetached(calculator, {});
 }
 
-void CMezuraDlg::OnAbout() {
-    CAboutDlg about(this);
+void MainWindow::OnAbout() {
+    AboutDialog about(this);
     about.exec();
 }
 
-void CMezuraDlg::OnCatalogueChanged(const CatalogueNotice& notice) {
+void MainWindow::OnCatalogueChanged(const CatalogueNotice& notice) {
     const int slot = notice.row;
     if (slot < 0 || slot >= CategoryRowCount) return;
     const std::string& name = notice.category;
@@ -61,7 +61,7 @@ void CMezuraDlg::OnCatalogueChanged(const CatalogueNotice& notice) {
     }
 }
 
-void CMezuraDlg::SetTopmost(bool topmost) {
+void MainWindow::SetTopmost(bool topmost) {
     Qt::WindowFlags flags = windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
     if (flags == windowFlags()) return;

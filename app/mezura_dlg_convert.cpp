@@ -29,7 +29,7 @@ int UsablePosition(const SortedListBox& list, int count) {
 
 }  // namespace
 
-void CMezuraDlg::OnSelchangeCategory() {
+void MainWindow::OnSelchangeCategory() {
     // A text that names no category leaves the previous one in force.
     if (const std::optional<int> row = catalogue_.CategoryByName(m_categoryCombo->SelectedText()))
         m_nCategory = *row;
@@ -38,7 +38,7 @@ void CMezuraDlg::OnSelchangeCategory() {
     Convert();
 }
 
-void CMezuraDlg::Convert() {
+void MainWindow::Convert() {
     m_nCategory = ValidSlot(m_nCategory);
     const int slot = m_nCategory;
     int inputIndex = 0;

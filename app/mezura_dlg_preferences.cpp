@@ -10,8 +10,9 @@
 #include "result_format.h"
 #include "sorted_combo_box.h"
 
-void CMezuraDlg::OnPreferences() {
-    CPropSheet sheet(tr("Preferences"), this, 0, app_.Profile(), catalogue_, resultStyle_, *this);
+void MainWindow::OnPreferences() {
+    PreferencesSheet sheet(tr("Preferences"), this, 0, app_.Profile(), catalogue_, resultStyle_,
+                           *this);
     if (sheet.DoModal() != QDialog::Accepted) return;
 
     // The page's copy is ours unchanged when its tab was not shown.

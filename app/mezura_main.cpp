@@ -88,6 +88,6 @@ int MezuraMain(int argc, char* argv[], const std::function<void(QDialog&)>& befo
 
     // The run's catalogue: the built-in units, then what the profile adds.
     Catalogue catalogue;
-    CMezuraApp app(profile);
+    MezuraApp app(profile);
     return app.InitInstance(catalogue, beforeRun);
 }

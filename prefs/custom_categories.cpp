@@ -7,7 +7,7 @@
 #include "desktop.h"
 #include "text_edge.h"
 
-void CCustom::OnAddCategory() {
+void CustomPage::OnAddCategory() {
     const CustomResult result = custom_.AddCategory(Cp1252FromQString(m_categoryEdit.text()));
     if (!result.changed) {
         Tell(result.message);
@@ -19,7 +19,7 @@ void CCustom::OnAddCategory() {
     m_categoryEdit.setFocus();
 }
 
-void CCustom::OnRemoveCategory() {
+void CustomPage::OnRemoveCategory() {
     const std::string name = m_categoryCombo.SelectedText();
     if (const CustomMessage refusal = custom_.CheckCategoryRemoval(name);
         refusal != CustomMessage::None) {

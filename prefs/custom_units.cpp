@@ -6,7 +6,7 @@
 #include "desktop.h"
 #include "text_edge.h"
 
-void CCustom::OnAddUnit() {
+void CustomPage::OnAddUnit() {
     const int row = m_nCategory;
     const bool firstUnit = catalogue_.UnitCount(row) == 0;
     const std::string existing = m_unitCombo.Count() > 0 ? m_unitCombo.SelectedText() : "";
@@ -31,7 +31,7 @@ void CCustom::OnAddUnit() {
     }
 }
 
-void CCustom::OnRemoveUnit() {
+void CustomPage::OnRemoveUnit() {
     const int row = m_nCategory;
     const std::string name = m_unitCombo.SelectedText();
     if (name.empty()) return;

@@ -14,8 +14,8 @@ constexpr int FixedId = 1038;
 
 }  // namespace
 
-CResults::CResults(ProfileStore& profile, const ResultStyle& style)
-    : CPropertyPage(155, tr("Result Format"), 249, 162),
+ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style)
+    : PropertyPage(155, tr("Result Format"), 249, 162),
       m_formatFrame(tr("Select the format of the results     ")),
       m_autoRadio(tr("AutoFormat")),
       m_scientificRadio(tr("Scientific")),
@@ -43,17 +43,17 @@ CResults::CResults(ProfileStore& profile, const ResultStyle& style)
     formatGroup_.addButton(&m_autoRadio, AutoFormatId);
     formatGroup_.addButton(&m_scientificRadio, ScientificId);
     formatGroup_.addButton(&m_fixedRadio, FixedId);
-    connect(&formatGroup_, &QButtonGroup::idClicked, this, &CResults::OnFormat);
-    connect(&m_precisionCombo, &QComboBox::activated, this, &CResults::OnSelchangePrecision);
+    connect(&formatGroup_, &QButtonGroup::idClicked, this, &ResultsPage::OnFormat);
+    connect(&m_precisionCombo, &QComboBox::activated, this, &ResultsPage::OnSelchangePrecision);
 }
 
-QString CResults::PreviewText(int format, int precision) {
+QString ResultsPage::PreviewText(int format, int precision) {
     if (format < FormatAuto || format > FormatFixed) return {};
     const std::optional<std::string> text = FormatResultAs(PreviewSample, format, precision);
     return text ? QString::fromStdString(*text) : QString();
 }
 
-void CResults::SetPreview(const QString& text) {
+void ResultsPage::SetPreview(const QString& text) {
     m_preview.setText(text);
     // The bold face is taller than the template's line, and a precision read
     // from a hand-edited profile can make the text far longer than the
@@ -64,10 +64,10 @@ void CResults::SetPreview(const QString& text) {
                           std::max(previewPlace_.width(), needed.width()), height);
 }
 
-int CResults::PreviewFontHeight(int dpiY) { return -(dpiY * 10 / 72); }
+int ResultsPage::PreviewFontHeight(int dpiY) { return -(dpiY * 10 / 72); }
 
-bool CResults::OnInitDialog() {
-    CPropertyPage::OnInitDialog();
+bool ResultsPage::OnInitDialog() {
+    PropertyPage::OnInitDialog();
 
     m_pPreviewFont = std::make_unique<QFont>(QStringLiteral("Arial"));
     m_pPreviewFont->setStyleHint(QFont::SansSerif);  // the nearest face where Arial is missing
@@ -99,7 +99,7 @@ bool CResults::OnInitDialog() {
     return true;
 }
 
-void CResults::DoDataExchange(bool saveAndValidate) {
+void ResultsPage::DoDataExchange(bool saveAndValidate) {
     if (saveAndValidate) {
         m_nPrecisionIndex = m_precisionCombo.currentIndex();
         const int checked = formatGroup_.checkedId();
@@ -117,7 +117,7 @@ void CResults::DoDataExchange(bool saveAndValidate) {
     formatGroup_.setExclusive(true);
 }
 
-void CResults::OnFormat(int id) {
+void ResultsPage::OnFormat(int id) {
     const int precision = m_precisionCombo.currentIndex() + 1;
     const int format = id - AutoFormatId;
     if (format == FormatAuto)
@@ -127,12 +127,12 @@ void CResults::OnFormat(int id) {
     SetPreview(PreviewText(format, precision));
 }
 
-void CResults::OnSelchangePrecision() {
+void ResultsPage::OnSelchangePrecision() {
     UpdateData(true);
     OnFormat(AutoFormatId + m_nFormat);
 }
 
-void CResults::OnOK() {
+void ResultsPage::OnOK() {
     UpdateData(true);
     SaveResultSettings(profile_, m_nFormat, m_nPrecisionIndex + 1);
     style_.TakeUsable(m_nFormat, m_nPrecisionIndex + 1);

@@ -26,13 +26,13 @@
 #include "property_page.h"
 #include "result_format.h"
 
-class CResults : public CPropertyPage {
+class ResultsPage : public PropertyPage {
     Q_OBJECT
 public:
     static constexpr double PreviewSample = 123.4567897689834;
     static constexpr int MaxPreviewPrecision = 340;
 
-    CResults(ProfileStore& profile, const ResultStyle& style);
+    ResultsPage(ProfileStore& profile, const ResultStyle& style);
 
     // The preview for mode `format` (0..2, anything else gives "") and
     // precision `precision`.

@@ -6,8 +6,8 @@
 #include "profile_records.h"
 #include "text_edge.h"
 
-CVisible::CVisible(Catalogue& catalogue)
-    : CPropertyPage(160, tr("Visible Categories"), 249, 162),
+VisiblePage::VisiblePage(Catalogue& catalogue)
+    : PropertyPage(160, tr("Visible Categories"), 249, 162),
       m_displayAllCheck(tr("Display all Categories")),
       catalogue_(catalogue) {
     Place(m_categoryList, 1073, "m_categoryList", 7, 7, 235, 135);
@@ -16,11 +16,11 @@ CVisible::CVisible(Catalogue& catalogue)
     m_categoryList.setAccessibleName(tr("Visible categories"));
     m_categoryList.setAccessibleDescription(tr("Checked categories are listed in the main window"));
     m_categoryList.installEventFilter(this);
-    connect(&m_displayAllCheck, &QCheckBox::clicked, this, &CVisible::OnDisplayAll);
+    connect(&m_displayAllCheck, &QCheckBox::clicked, this, &VisiblePage::OnDisplayAll);
 }
 
-bool CVisible::OnInitDialog() {
-    CPropertyPage::OnInitDialog();
+bool VisiblePage::OnInitDialog() {
+    PropertyPage::OnInitDialog();
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         auto* item = new QListWidgetItem(QStringFromCp1252(catalogue_.CategoryName(row)));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -33,42 +33,42 @@ bool CVisible::OnInitDialog() {
     return true;
 }
 
-void CVisible::DoDataExchange(bool saveAndValidate) {
+void VisiblePage::DoDataExchange(bool saveAndValidate) {
     if (saveAndValidate)
         m_bDisplayAll = m_displayAllCheck.isChecked() ? 1 : 0;
     else
         m_displayAllCheck.setChecked(m_bDisplayAll != 0);
 }
 
-bool CVisible::eventFilter(QObject* watched, QEvent* event) {
+bool VisiblePage::eventFilter(QObject* watched, QEvent* event) {
     // Clicking the list gives it the focus before any row can change, and
     // the keyboard toggles rows only while it has the focus: the focus is
     // the one sign that the user may have edited the rows.
     if (watched == &m_categoryList && event->type() == QEvent::FocusIn)
         catalogue_.MarkVisibilityEdited();
-    return CPropertyPage::eventFilter(watched, event);
+    return PropertyPage::eventFilter(watched, event);
 }
 
-void CVisible::OnDisplayAll() {
+void VisiblePage::OnDisplayAll() {
     UpdateData(true);
     if (m_bDisplayAll != 1) return;  // clearing the box leaves every row as it is
     for (int row = 0; row < BuiltinCategoryCount; ++row) SetRowCheck(row, true);
     catalogue_.MarkVisibilityEdited();
 }
 
-void CVisible::OnOK() {
+void VisiblePage::OnOK() {
     if (!catalogue_.VisibilityEdited()) return;
     checks_.emplace();
     for (int row = 0; row < BuiltinCategoryCount; ++row) (*checks_)[row] = RowCheck(row);
 }
 
-int CVisible::RowCheck(int row) const {
+int VisiblePage::RowCheck(int row) const {
     const QListWidgetItem* item = m_categoryList.item(row);
     if (item == nullptr) return 1;  // a row that is not there cannot hide its category
     return item->checkState() == Qt::Unchecked ? 0 : 1;
 }
 
-void CVisible::SetRowCheck(int row, bool checked) {
+void VisiblePage::SetRowCheck(int row, bool checked) {
     if (QListWidgetItem* item = m_categoryList.item(row))
         item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }

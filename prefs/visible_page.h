@@ -21,10 +21,10 @@
 #include "catalogue.h"
 #include "property_page.h"
 
-class CVisible : public CPropertyPage {
+class VisiblePage : public PropertyPage {
     Q_OBJECT
 public:
-    explicit CVisible(Catalogue& catalogue);
+    explicit VisiblePage(Catalogue& catalogue);
 
     void OnOK() override;
 

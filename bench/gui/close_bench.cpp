@@ -65,7 +65,7 @@ void CloseWhenExposed(QDialog& dialog) {
 int Child(int argc, char* argv[], const char* kind, const char* profile) {
     QApplication application(argc, argv);
     if (std::strcmp(kind, "mezura") == 0) {
-        CMezuraApp app(profile);
+        MezuraApp app(profile);
         Catalogue catalogue;
         return app.InitInstance(catalogue, [](QDialog& window) {
             window.show();

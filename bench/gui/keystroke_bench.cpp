@@ -49,9 +49,9 @@ int main(int argc, char* argv[]) {
     const int keys = KeysFromArguments(argc, argv);
     QApplication application(argc, argv);
     QTemporaryDir profileFolder;
-    CMezuraApp app(profileFolder.filePath(QStringLiteral("mezura.INI")).toStdString());
+    MezuraApp app(profileFolder.filePath(QStringLiteral("mezura.INI")).toStdString());
     Catalogue catalogue;
-    CMezuraDlg window(app, catalogue);
+    MainWindow window(app, catalogue);
     app.SetMainWindow(&window);
     window.OnInitDialog();
     window.show();

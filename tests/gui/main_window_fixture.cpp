@@ -38,8 +38,8 @@ void MainWindowTest::Start(const std::optional<std::string>& profileText) {
 }
 
 void MainWindowTest::StartAt(const std::string& path) {
-    app_ = std::make_unique<CMezuraApp>(path);
-    window_ = std::make_unique<CMezuraDlg>(*app_, *catalogue_);
+    app_ = std::make_unique<MezuraApp>(path);
+    window_ = std::make_unique<MainWindow>(*app_, *catalogue_);
     app_->SetMainWindow(window_.get());
     window_->OnInitDialog();
     window_->show();

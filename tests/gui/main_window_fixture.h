@@ -33,7 +33,7 @@ protected:
     // Start on a profile at `path` (which may not be writable).
     void StartAt(const std::string& path);
 
-    CMezuraDlg& Window() { return *window_; }
+    MainWindow& Window() { return *window_; }
     SortedComboBox& Categories();
     SortedListBox& InputUnits();
     SortedListBox& OutputUnits();
@@ -63,8 +63,8 @@ protected:
     QTemporaryDir folder_;
     // A restart within a test builds a new one, as a new process does.
     std::optional<Catalogue> catalogue_{std::in_place};
-    std::unique_ptr<CMezuraApp> app_;
-    std::unique_ptr<CMezuraDlg> window_;
+    std::unique_ptr<MezuraApp> app_;
+    std::unique_ptr<MainWindow> window_;
 
 private:
     QByteArray savedConfigHome_;

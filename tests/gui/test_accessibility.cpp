@@ -52,9 +52,9 @@ class AccessibilityTest : public MainWindowTest {};
 
 TEST_F(AccessibilityTest, EveryFocusableControlHasAName) {
     Start();
-    CAboutDlg about(&Window());
-    CPropSheet sheet(QStringLiteral("Preferences"), &Window(), 0, app_->Profile(), *catalogue_,
-                     Window().Style(), Window());
+    AboutDialog about(&Window());
+    PreferencesSheet sheet(QStringLiteral("Preferences"), &Window(), 0, app_->Profile(),
+                           *catalogue_, Window().Style(), Window());
     FindUnitPopup find(ListFindableUnits(*catalogue_,
                                          [this](int row, int position) {
                                              return AliasesOf(*catalogue_, row, position);

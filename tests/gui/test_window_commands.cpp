@@ -18,7 +18,7 @@
 
 namespace {
 
-QAction* MenuItem(CMezuraDlg& window, int popup, int item) {
+QAction* MenuItem(MainWindow& window, int popup, int item) {
     return window.findChild<QMenuBar*>()->actions()[popup]->menu()->actions()[item];
 }
 
@@ -102,7 +102,7 @@ TEST_F(MainWindowTest, AboutBoxShowsItsLinesAndMailsTheAuthor) {
     Start();
     bool checked = false;
     QTimer::singleShot(0, &Window(), [&] {
-        auto* box = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->windowTitle(), "About Mezura");
         std::vector<QString> texts;

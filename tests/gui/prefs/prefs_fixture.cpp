@@ -26,7 +26,7 @@
 void PrefsTest::SetUp() {
     ASSERT_TRUE(folder_.isValid());
     SetDesktop(&desktop_);
-    app_ = std::make_unique<CMezuraApp>(ProfilePath());
+    app_ = std::make_unique<MezuraApp>(ProfilePath());
 }
 
 void PrefsTest::TearDown() {
@@ -57,8 +57,8 @@ std::string PrefsTest::Stored(std::string_view section, std::string_view key,
     return ProfileStore(ProfilePath()).GetProfileString(section, key, defaultValue);
 }
 
-CMezuraDlg& PrefsTest::StartWindow() {
-    window_ = std::make_unique<CMezuraDlg>(*app_, *catalogue_);
+MainWindow& PrefsTest::StartWindow() {
+    window_ = std::make_unique<MainWindow>(*app_, *catalogue_);
     app_->SetMainWindow(window_.get());
     window_->OnInitDialog();
     window_->show();
@@ -74,13 +74,13 @@ void PrefsTest::QuitWindow() {
     app_.reset();
     // The next run starts from the built-in catalogue, as a new process does.
     catalogue_.emplace();
-    app_ = std::make_unique<CMezuraApp>(ProfilePath());
+    app_ = std::make_unique<MezuraApp>(ProfilePath());
 }
 
-void PrefsTest::RunPreferences(const std::function<void(CPropSheet&)>& script) {
+void PrefsTest::RunPreferences(const std::function<void(PreferencesSheet&)>& script) {
     bool ran = false;
     QTimer::singleShot(0, window_.get(), [&] {
-        auto* sheet = qobject_cast<CPropSheet*>(QApplication::activeModalWidget());
+        auto* sheet = qobject_cast<PreferencesSheet*>(QApplication::activeModalWidget());
         if (sheet == nullptr) {
             ADD_FAILURE() << "the Preferences sheet is not the active modal window";
             if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
@@ -128,15 +128,17 @@ void PrefsTest::ChooseMainCategory(const std::string& name) {
     ASSERT_EQ(MainCategories().SelectedText(), name);
 }
 
-void ShowTab(CPropSheet& sheet, int index) {
+void ShowTab(PreferencesSheet& sheet, int index) {
     QTabBar* bar = sheet.Tabs().tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     ASSERT_EQ(sheet.Tabs().currentIndex(), index);
 }
 
-void PressOk(CPropSheet& sheet) { Click(*sheet.Buttons().button(QDialogButtonBox::Ok)); }
+void PressOk(PreferencesSheet& sheet) { Click(*sheet.Buttons().button(QDialogButtonBox::Ok)); }
 
-void PressCancel(CPropSheet& sheet) { Click(*sheet.Buttons().button(QDialogButtonBox::Cancel)); }
+void PressCancel(PreferencesSheet& sheet) {
+    Click(*sheet.Buttons().button(QDialogButtonBox::Cancel));
+}
 
 void Click(QAbstractButton& button) {
     QPoint where = button.rect().center();

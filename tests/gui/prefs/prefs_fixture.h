@@ -20,7 +20,7 @@
 #include "mezura_dlg.h"
 #include "recording_desktop.h"
 
-class CPropSheet;
+class PreferencesSheet;
 class QComboBox;
 class QLineEdit;
 class SortedComboBox;
@@ -39,15 +39,15 @@ protected:
                        std::string_view defaultValue = "(absent)") const;
 
     // Builds the main window and runs its start-up, which loads the profile.
-    CMezuraDlg& StartWindow();
-    CMezuraDlg& Window() { return *window_; }
+    MainWindow& StartWindow();
+    MainWindow& Window() { return *window_; }
     // Closes the window with its close box (it saves its settings); the next
     // window starts on a new catalogue, as a new process would.
     void QuitWindow();
 
     // Options > Preferences: runs `script` inside the open sheet. The sheet is
     // cancelled if the script leaves it open.
-    void RunPreferences(const std::function<void(CPropSheet&)>& script);
+    void RunPreferences(const std::function<void(PreferencesSheet&)>& script);
 
     // The main window's controls.
     SortedComboBox& MainCategories();
@@ -63,15 +63,15 @@ protected:
 
 private:
     QTemporaryDir folder_;
-    std::unique_ptr<CMezuraApp> app_;
-    std::unique_ptr<CMezuraDlg> window_;
+    std::unique_ptr<MezuraApp> app_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 // --- Real input on the sheet's widgets -----------------------------------
 
-void ShowTab(CPropSheet& sheet, int index);
-void PressOk(CPropSheet& sheet);
-void PressCancel(CPropSheet& sheet);
+void ShowTab(PreferencesSheet& sheet, int index);
+void PressOk(PreferencesSheet& sheet);
+void PressCancel(PreferencesSheet& sheet);
 // A click on a check box's or radio button's indicator, or a push button's middle.
 void Click(QAbstractButton& button);
 // Moves a combo box's selection to `index` with Home and Down keys, as a

@@ -31,8 +31,8 @@ std::string FiveCategories() {
 
 TEST_F(CustomCategoriesTest, AddedCategoryReachesRowProfileAndWindowAtOnce) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         AddCategory(page, "metric UNITS");
         EXPECT_TRUE(desktop_.messages.empty());
         EXPECT_EQ(desktop_.exclamations, 1);
@@ -69,8 +69,8 @@ TEST_F(CustomCategoriesTest, RefusedNamesChangeNothing) {
     };
     StartWindow();
     const std::vector<std::string> mainBefore = MainCategoryNames();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         for (const Case& c : cases) {
             SCOPED_TRACE(c.name);
             desktop_.messages.clear();
@@ -91,8 +91,8 @@ TEST_F(CustomCategoriesTest, RefusedNamesChangeNothing) {
 
 TEST_F(CustomCategoriesTest, ControlCharactersAreRefused) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         Click(page.m_addCategoryRadio);
         page.m_categoryEdit.setText(QStringLiteral("Two\nlines"));  // as pasted
         Click(page.m_addCategoryButton);
@@ -105,8 +105,8 @@ TEST_F(CustomCategoriesTest, ControlCharactersAreRefused) {
 TEST_F(CustomCategoriesTest, SixthCategoryAndCustomWhenFull) {
     WriteProfile(FiveCategories());
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         AddCategory(page, "Sixth");
         AddCategory(page, "Custom");
         ASSERT_EQ(desktop_.messages.size(), 2u);
@@ -125,8 +125,8 @@ TEST_F(CustomCategoriesTest, NoFreeRecordInTheProfileSaysTheFileIsFull) {
     // Another program fills the five records while this window runs: the
     // catalogue still has free rows, the profile none.
     WriteProfile(FiveCategories());
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         AddCategory(page, "Lost");
         ASSERT_EQ(desktop_.messages.size(), 1u);
         EXPECT_EQ(desktop_.messages[0].text,
@@ -141,8 +141,8 @@ TEST_F(CustomCategoriesTest, NoFreeRecordInTheProfileSaysTheFileIsFull) {
 
 TEST_F(CustomCategoriesTest, BuiltInCategoryCannotBeRemoved) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         RemoveCategory(page, "Distance");
         ASSERT_EQ(desktop_.messages.size(), 1u);
         EXPECT_EQ(desktop_.messages[0].text,
@@ -161,8 +161,8 @@ TEST_F(CustomCategoriesTest, RemovingACustomCategoryWithOkAndWithCancel) {
         "[Alpha]\r\nCustomUnits=1\r\nCustomUnit_1=Foo\r\nCustomValue_1=1\r\n");
     StartWindow();
     ChooseMainCategory("Alpha");
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         desktop_.answers = {Desktop::Answer::Cancel};
         RemoveCategory(page, "Alpha");
         ASSERT_EQ(desktop_.messages.size(), 1u);
@@ -204,8 +204,8 @@ TEST_F(CustomCategoriesTest, CategoryAddedAgainStartsEmptyAndTakesItsFirstUnit) 
                 "\r\nCustomValue_" + std::to_string(k) + "=" + std::to_string(k) + "\r\n";
     WriteProfile(text);
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         RemoveCategory(page, "Alpha");
         AddCategory(page, "Alpha");
         ChooseCategory(page, "Alpha");
@@ -228,8 +228,8 @@ TEST_F(CustomCategoriesTest, RemovedRowIsReusedWithoutItsUnits) {
         "CustomUnit_2=Bar\r\nCustomValue_2=2\r\n");
     StartWindow();
     ASSERT_EQ(catalogue_->UnitCount(26), 2);
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         RemoveCategory(page, "Alpha");
         AddCategory(page, "Gamma");
         EXPECT_EQ(catalogue_->Name(26, 0), "Gamma");
@@ -248,8 +248,8 @@ TEST_F(CustomCategoriesTest, RemovedRowIsReusedWithoutItsUnits) {
 TEST_F(CustomCategoriesTest, HiddenBuiltInsStayChoosable) {
     WriteProfile("[Temperature]\r\nVisibility=0\r\n[Settings]\r\nCustom_3=Ab\r\n");
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         const std::vector<std::string> names = Entries(page.m_categoryCombo);
         EXPECT_EQ(names.size(), 27u);
         EXPECT_TRUE(Lists(names, "Temperature"));
@@ -261,8 +261,8 @@ TEST_F(CustomCategoriesTest, HiddenBuiltInsStayChoosable) {
 
 TEST_F(CustomCategoriesTest, ModesEnableTheirControls) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         EXPECT_TRUE(page.m_addCategoryRadio.isChecked());
         EXPECT_EQ(page.m_nMode, 0);
         const QWidget* categoryRow[] = {&page.m_categoryEdit, &page.m_addCategoryButton};
@@ -289,8 +289,8 @@ TEST_F(CustomCategoriesTest, ModesEnableTheirControls) {
 
 TEST_F(CustomCategoriesTest, ControlsCarryTheirTemplateTextsAndTabOrder) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         EXPECT_EQ(page.m_categoryFrame.Title(), "Add new category    ");
         EXPECT_EQ(page.m_unitFrame.Title(), "Add units in existing category    ");
         EXPECT_EQ(page.m_addCategoryRadio.text(), "Add category");

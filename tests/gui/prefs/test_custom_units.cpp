@@ -37,8 +37,8 @@ bool Lists(const std::vector<std::string>& names, const std::string& name) {
 TEST_F(CustomUnitsTest, SpanAsNineInches) {
     StartWindow();
     ChooseMainCategory("Distance");
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         AddUnit(page, "span", "9", "Inches");
         EXPECT_TRUE(desktop_.messages.empty());
@@ -63,8 +63,8 @@ TEST_F(CustomUnitsTest, SpanAsNineInches) {
 
 TEST_F(CustomUnitsTest, FirstUnitOfAnEmptyCategoryIsItsReferenceUnit) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         AddCategory(page, "Beer");
         ChooseCategory(page, "Beer");
         EXPECT_FALSE(page.m_factorEdit.isEnabled());
@@ -112,8 +112,8 @@ TEST_F(CustomUnitsTest, RefusedUnitsChangeNothing) {
          InvalidName},
     };
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         for (const Case& c : cases) {
             SCOPED_TRACE(c.name);
             desktop_.messages.clear();
@@ -136,8 +136,8 @@ TEST_F(CustomUnitsTest, RefusedUnitsChangeNothing) {
 
 TEST_F(CustomUnitsTest, SmallFactorsKeepEveryDigit) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         // Centimeters is the reference unit.
         AddUnit(page, "speck", "0.000000000123456", "Centimeters");
@@ -156,8 +156,8 @@ TEST_F(CustomUnitsTest, RemovedUnitLeavesTheWindowWhenTheProfileCannotBeWritten)
     ASSERT_TRUE(Lists(MainUnitNames(), "Span"));
     // A lock that cannot be taken fails every write, as a full disk does.
     ASSERT_TRUE(QDir().mkdir(QString::fromStdString(ProfilePath() + ".lock")));
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         RemoveUnit(page, "Span");
         EXPECT_FALSE(Lists(Entries(page.m_unitCombo), "Span"));
@@ -170,8 +170,8 @@ TEST_F(CustomUnitsTest, RemovedUnitLeavesTheWindowWhenTheProfileCannotBeWritten)
 
 TEST_F(CustomUnitsTest, VelocityKeepsItsOneLetterUnit) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Velocity");
         const int row = *catalogue_->CategoryByName("Velocity");
         ASSERT_EQ(catalogue_->UnitCount(row), 18);
@@ -184,8 +184,8 @@ TEST_F(CustomUnitsTest, VelocityKeepsItsOneLetterUnit) {
 
 TEST_F(CustomUnitsTest, EleventhUnitIsRefusedBeforeTheNameIsRead) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         for (int i = 1; i <= 10; ++i)
             AddUnit(page, QStringLiteral("step %1").arg(i), QString::number(i), "Meters");
@@ -207,8 +207,8 @@ TEST_F(CustomUnitsTest, NoFreeRecordInTheProfileSaysTheFileIsFull) {
         text += "CustomUnit_" + std::to_string(k) + "=Hand" + std::to_string(k) +
                 "\r\nCustomValue_" + std::to_string(k) + "=1\r\n";
     WriteProfile(text);
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         AddUnit(page, "span", "9", "Inches");
         ASSERT_EQ(desktop_.messages.size(), 1u);
@@ -227,8 +227,8 @@ TEST_F(CustomUnitsTest, FullRowWritesNothingToTheProfile) {
         DistanceRow, "Filler" + std::to_string(catalogue_->UnitCount(DistanceRow)), 1.0)) {
     }
     ASSERT_EQ(catalogue_->UnitCount(DistanceRow), MaxUnitsPerRow);
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         AddUnit(page, "span", "9", "Inches");
         ASSERT_EQ(desktop_.messages.size(), 1u);
@@ -242,8 +242,8 @@ TEST_F(CustomUnitsTest, FullRowWritesNothingToTheProfile) {
 
 TEST_F(CustomUnitsTest, BuiltInUnitCannotBeRemoved) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         RemoveUnit(page, "Feet");
         ASSERT_EQ(desktop_.messages.size(), 1u);
@@ -257,8 +257,8 @@ TEST_F(CustomUnitsTest, BuiltInUnitCannotBeRemoved) {
 TEST_F(CustomUnitsTest, RemovingAAmongABAndC) {
     StartWindow();
     ChooseMainCategory("Pressure");
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         AddUnit(page, "aa", "1", "Meters");
         AddUnit(page, "bb", "2", "Meters");
@@ -300,8 +300,8 @@ TEST_F(CustomUnitsTest, RemovingTheOnlyUnitDisablesTheUnitChoice) {
         "[Settings]\r\nCustom_1=Beer\r\n"
         "[Beer]\r\nCustomUnits=1\r\nCustomUnit_1=Pint\r\nCustomValue_1=1\r\n");
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Beer");
         RemoveUnit(page, "Pint");
         EXPECT_EQ(catalogue_->UnitCount(26), 0);
@@ -317,8 +317,8 @@ TEST_F(CustomUnitsTest, RemovingTheOnlyUnitDisablesTheUnitChoice) {
 
 TEST_F(CustomUnitsTest, FactorFieldTakesOnlyNumberCharacters) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         QTest::keyClicks(&page.m_factorEdit, "9x.5,e+E-a ");
         EXPECT_EQ(page.m_factorEdit.text(), "9.5e+E-");

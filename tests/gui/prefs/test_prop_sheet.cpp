@@ -28,7 +28,7 @@ using PropSheetTest = PrefsTest;
 
 TEST_F(PropSheetTest, OpensOnGeneralWithFourTabsOkAndCancel) {
     StartWindow();
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         EXPECT_EQ(sheet.windowTitle(), "Preferences");
         EXPECT_TRUE(sheet.isModal());
         ASSERT_EQ(sheet.Tabs().count(), 4);
@@ -54,7 +54,7 @@ TEST_F(PropSheetTest, OpensOnGeneralWithFourTabsOkAndCancel) {
 TEST_F(PropSheetTest, PageLoadsWhenItsTabIsFirstShown) {
     WriteProfile("[Settings]\r\nFormat=2\r\nPrecision=3\r\n");
     StartWindow();
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         EXPECT_FALSE(sheet.Page(ResultFormatTab).IsInitialised());
         EXPECT_EQ(sheet.m_resultsPage.m_nFormat, -1);
         ShowTab(sheet, ResultFormatTab);
@@ -71,7 +71,7 @@ TEST_F(PropSheetTest, OkAtOnceKeepsFormatAndListAndStoresNothing) {
     TypeInto(MainInput(), "2.5");
     const std::string stored = ProfileText();
 
-    RunPreferences([](CPropSheet& sheet) { PressOk(sheet); });
+    RunPreferences([](PreferencesSheet& sheet) { PressOk(sheet); });
 
     EXPECT_EQ(Window().Style(), (ResultStyle{FormatFixed, 2}));
     EXPECT_EQ(MainCategories().SelectedText(), "Distance");
@@ -84,7 +84,7 @@ TEST_F(PropSheetTest, ScientificWithPrecisionThreeShowsAtOnce) {
     StartWindow();
     ChooseMainCategory("Distance");
     TypeInto(MainInput(), "1234.6");
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
         Click(sheet.m_resultsPage.m_scientificRadio);
         ChooseByKeys(sheet.m_resultsPage.m_precisionCombo, 2);  // "3"
@@ -103,7 +103,7 @@ TEST_F(PropSheetTest, CancelAfterFormatChangeKeepsTheWindowsStyle) {
     TypeInto(MainInput(), "7");
     const QString shown = MainOutput().text();
 
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
         Click(sheet.m_resultsPage.m_fixedRadio);
         ChooseByKeys(sheet.m_resultsPage.m_precisionCombo, 7);
@@ -118,7 +118,7 @@ TEST_F(PropSheetTest, CancelAfterFormatChangeKeepsTheWindowsStyle) {
 
 TEST_F(PropSheetTest, LeavingATabTakesItsControlsIntoItsMembers) {
     StartWindow();
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
         Click(sheet.m_resultsPage.m_fixedRadio);
         EXPECT_EQ(sheet.m_resultsPage.m_nFormat, FormatAuto);  // the click alone does not
@@ -132,7 +132,7 @@ TEST_F(PropSheetTest, LeavingATabTakesItsControlsIntoItsMembers) {
 TEST_F(PropSheetTest, VisibilityEditedRebuildsTheListOnEveryLaterOk) {
     StartWindow();
     // First run: the list gets the focus, then Cancel.
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
         QListWidget& list = sheet.m_visiblePage.m_categoryList;
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
@@ -143,7 +143,7 @@ TEST_F(PropSheetTest, VisibilityEditedRebuildsTheListOnEveryLaterOk) {
     ChooseMainCategory("Distance");
 
     // Second run: OK at once, the Visible tab never shown.
-    RunPreferences([](CPropSheet& sheet) { PressOk(sheet); });
+    RunPreferences([](PreferencesSheet& sheet) { PressOk(sheet); });
     EXPECT_EQ(MainCategories().SelectedPosition(), 0);
     EXPECT_EQ(MainCategories().SelectedText(), "Acceleration");
     EXPECT_EQ(MainCategories().Count(), BuiltinCategoryCount);
@@ -156,7 +156,7 @@ TEST_F(PropSheetTest, RebuiltListLeavesFreeSlotsOutAndListsTwoLetterNames) {
     WriteProfile("[Settings]\r\nCustom_2=Ab\r\n");
     StartWindow();
     catalogue_->MarkVisibilityEdited();
-    RunPreferences([](CPropSheet& sheet) { PressOk(sheet); });
+    RunPreferences([](PreferencesSheet& sheet) { PressOk(sheet); });
     const std::vector<std::string> names = MainCategoryNames();
     EXPECT_EQ(names.size(), 27u);
     EXPECT_TRUE(std::find(names.begin(), names.end(), "Ab") != names.end());
@@ -165,7 +165,7 @@ TEST_F(PropSheetTest, RebuiltListLeavesFreeSlotsOutAndListsTwoLetterNames) {
 
 TEST_F(PropSheetTest, ClearingEveryVisibleCategoryEmptiesTheList) {
     StartWindow();
-    RunPreferences([this](CPropSheet& sheet) {
+    RunPreferences([this](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
         QListWidget& list = sheet.m_visiblePage.m_categoryList;
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},

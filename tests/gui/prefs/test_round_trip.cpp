@@ -70,8 +70,8 @@ QString RunConvert(const QStringList& arguments) {
 
 TEST_F(RoundTripTest, CustomCategoriesAndUnitsComeBackUnchanged) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         for (const QString& name : Categories) AddCategory(page, name);
         for (const std::string& category : StoredCategories) {
             ChooseCategory(page, category);
@@ -133,8 +133,8 @@ TEST_F(RoundTripTest, CustomCategoriesAndUnitsComeBackUnchanged) {
 
 TEST_F(RoundTripTest, AThousandthOfASecondConvertsExactlyHereAndInTheConverter) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Time");
         AddUnit(page, "blink", "0.001", "Seconds");
         AddUnit(page, "flash", "0.000001", "Seconds");

@@ -35,9 +35,9 @@ bool Lists(const std::vector<std::string>& names, const std::string& name) {
 TEST_F(VisiblePageTest, ListsTheBuiltInCategoriesInCatalogueOrder) {
     WriteProfile("[Settings]\r\nCustom_1=Metric units\r\n[Temperature]\r\nVisibility=0\r\n");
     StartWindow();
-    RunPreferences([this](CPropSheet& sheet) {
+    RunPreferences([this](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
-        const CVisible& page = sheet.m_visiblePage;
+        const VisiblePage& page = sheet.m_visiblePage;
         ASSERT_EQ(page.m_categoryList.count(), BuiltinCategoryCount);  // no custom category
         EXPECT_EQ(page.m_categoryList.item(0)->text(), "Acceleration");
         EXPECT_EQ(page.m_categoryList.item(25)->text(), "Volume (Dry)");
@@ -55,7 +55,7 @@ TEST_F(VisiblePageTest, ListsTheBuiltInCategoriesInCatalogueOrder) {
 
 TEST_F(VisiblePageTest, ClearingTemperatureHidesItAfterOk) {
     StartWindow();
-    RunPreferences([this](CPropSheet& sheet) {
+    RunPreferences([this](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
         ClickRowCheck(sheet.m_visiblePage.m_categoryList, TemperatureRow);
         EXPECT_EQ(sheet.m_visiblePage.m_categoryList.item(TemperatureRow)->checkState(),
@@ -73,9 +73,9 @@ TEST_F(VisiblePageTest, DisplayAllChecksEveryRowWithoutTheListsFocus) {
     WriteProfile("[Angle]\r\nVisibility=0\r\n[Volume (Dry)]\r\nVisibility=0\r\n");
     StartWindow();
     ASSERT_FALSE(Lists(MainCategoryNames(), "Angle"));
-    RunPreferences([this](CPropSheet& sheet) {
+    RunPreferences([this](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
-        CVisible& page = sheet.m_visiblePage;
+        VisiblePage& page = sheet.m_visiblePage;
         Click(page.m_displayAllCheck);
         EXPECT_TRUE(catalogue_->VisibilityEdited());
         Click(page.m_displayAllCheck);  // clearing it again leaves the rows
@@ -94,7 +94,7 @@ TEST_F(VisiblePageTest, OpeningTheTabIsNoEdit) {
     WriteProfile("[Angle]\r\nVisibility=7\r\n[Mass]\r\nVisibility=0\r\n");
     StartWindow();
     ChooseMainCategory("Distance");
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         // The focus sits in the General page when the tab is clicked, as it
         // does after the user ticks a box there.
         sheet.m_generalPage.m_rememberCategoryCheck.setFocus();
@@ -113,7 +113,7 @@ TEST_F(VisiblePageTest, OpeningTheTabIsNoEdit) {
 TEST_F(VisiblePageTest, CancelKeepsTheChecksButNotTheEditMark) {
     StartWindow();
     ChooseMainCategory("Distance");
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
         ClickRowCheck(sheet.m_visiblePage.m_categoryList, TemperatureRow);
         PressCancel(sheet);
@@ -122,7 +122,7 @@ TEST_F(VisiblePageTest, CancelKeepsTheChecksButNotTheEditMark) {
     EXPECT_TRUE(catalogue_->VisibilityEdited());
     EXPECT_EQ(MainCategories().SelectedText(), "Distance");
 
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);  // rows start afresh from CategoryVisible
         EXPECT_EQ(sheet.m_visiblePage.m_categoryList.item(TemperatureRow)->checkState(),
                   Qt::Checked);
@@ -134,7 +134,7 @@ TEST_F(VisiblePageTest, CancelKeepsTheChecksButNotTheEditMark) {
 
 TEST_F(VisiblePageTest, KeyboardTogglesOnlyWithTheFocus) {
     StartWindow();
-    RunPreferences([this](CPropSheet& sheet) {
+    RunPreferences([this](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
         QListWidget& list = sheet.m_visiblePage.m_categoryList;
         EXPECT_FALSE(catalogue_->VisibilityEdited());

@@ -100,10 +100,10 @@ void Drive(QDialog& window) {
               QStringLiteral("Alt+C copied \"%1\"").arg(clipboard.text()));
     }
 
-    auto& dialog = static_cast<CMezuraDlg&>(window);
+    auto& dialog = static_cast<MainWindow&>(window);
     // The page is only looked at: a profile nobody writes will do.
     ProfileStore unused(QDir::temp().filePath(QStringLiteral("mezura-unused.INI")).toStdString());
-    CGeneral general(unused, dialog);
+    GeneralPage general(unused, dialog);
     const bool offered = general.m_onTopCheck.isEnabled();
     Check(offered == StaysOnTopSupported(),
           QStringLiteral("\"Always on top\" is %1 (%2)")
