@@ -6,14 +6,15 @@
 #include "text_1252.h"
 #include "unit_lookup.h"
 
-std::optional<NameOwner> BuiltinOwnerOf(int row, std::string_view name) {
-    const int count = std::min(BuiltinUnitsOf(row), UnitCount(row));
+std::optional<NameOwner> BuiltinOwnerOf(const Catalogue& catalogue, int row,
+                                        std::string_view name) {
+    const int count = std::min(catalogue.BuiltinUnitsOf(row), catalogue.UnitCount(row));
     for (int position = 1; position <= count; ++position) {
-        if (EqualsNoCase(UnitNames[row][position], name))
-            return NameOwner{UnitNames[row][position], position, false};
+        if (EqualsNoCase(catalogue.Name(row, position), name))
+            return NameOwner{catalogue.Name(row, position), position, false};
     }
     for (int position = 1; position <= count; ++position) {
-        for (std::string_view alias : AliasesOf(row, position)) {
+        for (std::string_view alias : AliasesOf(catalogue, row, position)) {
             if (EqualsNoCase(alias, name)) return NameOwner{std::string(alias), position, true};
         }
     }

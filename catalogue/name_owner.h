@@ -15,4 +15,6 @@ struct NameOwner {
     bool alias;        // an alias rather than the unit's name
 };
 
-std::optional<NameOwner> BuiltinOwnerOf(int row, std::string_view name);
+class Catalogue;
+
+std::optional<NameOwner> BuiltinOwnerOf(const Catalogue& catalogue, int row, std::string_view name);

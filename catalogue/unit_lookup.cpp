@@ -49,10 +49,10 @@ std::span<const UnitAliases* const> AliasEntriesOf(int row) {
 }
 
 // The unit among the first `count` positions of `row` named exactly `name`.
-std::optional<int> BuiltinUnitByName(int row, std::string_view name) {
-    const int count = std::min(BuiltinUnitsOf(row), UnitCount(row));
+std::optional<int> BuiltinUnitByName(const Catalogue& catalogue, int row, std::string_view name) {
+    const int count = std::min(catalogue.BuiltinUnitsOf(row), catalogue.UnitCount(row));
     for (int position = 1; position <= count; ++position) {
-        if (UnitNames[row][position] == name) return position;
+        if (catalogue.Name(row, position) == name) return position;
     }
     return std::nullopt;
 }
@@ -61,12 +61,13 @@ std::optional<int> BuiltinUnitByName(int row, std::string_view name) {
 // the name in any case, else the unit of an alias (case-sensitive aliases
 // first). Exact when the name is written as some unit's name or alias is;
 // that is only worked out when `ranked` (a custom unit answers too).
-UnitMatch BuiltinMatch(int row, std::string_view name, bool ranked = true) {
+UnitMatch BuiltinMatch(const Catalogue& catalogue, int row, std::string_view name,
+                       bool ranked = true) {
     std::optional<int> anyCase;
-    const int count = std::min(BuiltinUnitsOf(row), UnitCount(row));
+    const int count = std::min(catalogue.BuiltinUnitsOf(row), catalogue.UnitCount(row));
     for (int position = 1; position <= count; ++position) {
-        if (UnitNames[row][position] == name) return {position, true};
-        if (EqualsNoCase(UnitNames[row][position], name)) anyCase = position;
+        if (catalogue.Name(row, position) == name) return {position, true};
+        if (EqualsNoCase(catalogue.Name(row, position), name)) anyCase = position;
     }
     const auto entries = AliasEntriesOf(row);
     bool exactAlias = false;
@@ -79,65 +80,68 @@ UnitMatch BuiltinMatch(int row, std::string_view name, bool ranked = true) {
     if (anyCase) return {anyCase, exactAlias};
     for (const UnitAliases* entry : entries) {
         if (AnyPart(entry->exactCase, [&](std::string_view a) { return a == name; }))
-            return {BuiltinUnitByName(row, entry->unit), true};
+            return {BuiltinUnitByName(catalogue, row, entry->unit), true};
     }
     for (const UnitAliases* entry : entries) {
         if (AnyPart(entry->anyCase, [&](std::string_view a) { return EqualsNoCase(a, name); }))
-            return {BuiltinUnitByName(row, entry->unit), exactAlias};
+            return {BuiltinUnitByName(catalogue, row, entry->unit), exactAlias};
     }
     return {};
 }
 
 // What `name` means among the custom units of `row`: the last named exactly
 // so, else the last named so in any case.
-UnitMatch CustomMatch(int row, std::string_view name) {
+UnitMatch CustomMatch(const Catalogue& catalogue, int row, std::string_view name) {
     std::optional<int> exact, anyCase;
-    for (int position = BuiltinUnitsOf(row) + 1; position <= UnitCount(row); ++position) {
-        if (UnitNames[row][position] == name) exact = position;
-        if (EqualsNoCase(UnitNames[row][position], name)) anyCase = position;
+    for (int position = catalogue.BuiltinUnitsOf(row) + 1; position <= catalogue.UnitCount(row);
+         ++position) {
+        if (catalogue.Name(row, position) == name) exact = position;
+        if (EqualsNoCase(catalogue.Name(row, position), name)) anyCase = position;
     }
     return {exact ? exact : anyCase, exact.has_value()};
 }
 
 }  // namespace
 
-bool IsCategoryInUse(int row) {
+bool IsCategoryInUse(const Catalogue& catalogue, int row) {
     if (row < 0 || row >= CategoryRowCount) return false;
-    return row < FirstCustomRow || !IsCustomRowFree(row);
+    return row < FirstCustomRow || !catalogue.IsCustomRowFree(row);
 }
 
-std::optional<int> FindCategory(std::string_view name) {
+std::optional<int> FindCategory(const Catalogue& catalogue, std::string_view name) {
     std::optional<int> exact, anyCase;
     for (int row = 0; row < CategoryRowCount; ++row) {
-        if (!IsCategoryInUse(row)) continue;
-        if (UnitNames[row][0] == name) exact = row;
-        if (EqualsNoCase(UnitNames[row][0], name)) anyCase = row;
+        if (!IsCategoryInUse(catalogue, row)) continue;
+        if (catalogue.CategoryName(row) == name) exact = row;
+        if (EqualsNoCase(catalogue.CategoryName(row), name)) anyCase = row;
     }
     return exact ? exact : anyCase;
 }
 
-std::optional<int> FindUnitIn(int row, std::string_view name) {
-    if (!IsCategoryInUse(row)) return std::nullopt;
-    const UnitMatch custom = CustomMatch(row, name);
-    return ChooseUnit(BuiltinMatch(row, name, custom.position.has_value()), custom).position;
+std::optional<int> FindUnitIn(const Catalogue& catalogue, int row, std::string_view name) {
+    if (!IsCategoryInUse(catalogue, row)) return std::nullopt;
+    const UnitMatch custom = CustomMatch(catalogue, row, name);
+    return ChooseUnit(BuiltinMatch(catalogue, row, name, custom.position.has_value()), custom)
+        .position;
 }
 
-std::vector<UnitPlace> FindUnits(std::string_view name) {
+std::vector<UnitPlace> FindUnits(const Catalogue& catalogue, std::string_view name) {
     std::vector<UnitPlace> places;
     for (int row = 0; row < CategoryRowCount; ++row) {
-        if (const auto position = FindUnitIn(row, name)) places.push_back({row, *position});
+        if (const auto position = FindUnitIn(catalogue, row, name))
+            places.push_back({row, *position});
     }
     return places;
 }
 
-std::vector<UnitPlace> AmbiguousCandidates(std::string_view name) {
+std::vector<UnitPlace> AmbiguousCandidates(const Catalogue& catalogue, std::string_view name) {
     std::vector<UnitPlace> places;
     for (const AmbiguousName& entry : AmbiguousNames) {
         if (!EqualsNoCase(entry.name, name)) continue;
         const auto row = BuiltinRow(entry.category);
         if (!row) continue;
         AnyPart(entry.candidates, [&](std::string_view unit) {
-            if (const auto position = BuiltinUnitByName(*row, unit))
+            if (const auto position = BuiltinUnitByName(catalogue, *row, unit))
                 places.push_back({*row, *position});
             return false;
         });
@@ -145,17 +149,18 @@ std::vector<UnitPlace> AmbiguousCandidates(std::string_view name) {
     // A profile's unit that answers to the name as well as a built-in one does.
     // Only a built-in category the profile added units to can hold a tie.
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        if (UnitCount(row) <= BuiltinUnitsOf(row)) continue;
-        for (int position : ChooseUnit(BuiltinMatch(row, name), CustomMatch(row, name)).ambiguous)
-            places.push_back({row, position});
+        if (catalogue.UnitCount(row) <= catalogue.BuiltinUnitsOf(row)) continue;
+        const UnitChoice choice =
+            ChooseUnit(BuiltinMatch(catalogue, row, name), CustomMatch(catalogue, row, name));
+        for (int position : choice.ambiguous) places.push_back({row, position});
     }
     return places;
 }
 
-std::vector<std::string_view> AliasesOf(int row, int position) {
+std::vector<std::string_view> AliasesOf(const Catalogue& catalogue, int row, int position) {
     std::vector<std::string_view> aliases;
     for (const UnitAliases* entry : AliasEntriesOf(row)) {
-        if (BuiltinUnitByName(row, entry->unit) != position) continue;
+        if (BuiltinUnitByName(catalogue, row, entry->unit) != position) continue;
         for (const char* list : {entry->anyCase, entry->exactCase}) {
             AnyPart(list, [&](std::string_view alias) {
                 if (!alias.empty()) aliases.push_back(alias);
@@ -166,11 +171,11 @@ std::vector<std::string_view> AliasesOf(int row, int position) {
     return aliases;
 }
 
-std::vector<AliasPlace> EveryAlias() {
+std::vector<AliasPlace> EveryAlias(const Catalogue& catalogue) {
     std::vector<AliasPlace> every;
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        for (int position = 1; position <= UnitCount(row); ++position) {
-            for (std::string_view alias : AliasesOf(row, position))
+        for (int position = 1; position <= catalogue.UnitCount(row); ++position) {
+            for (std::string_view alias : AliasesOf(catalogue, row, position))
                 every.push_back({alias, {row, position}});
         }
     }

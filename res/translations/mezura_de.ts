@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>CAboutDlg</name>
+    <name>AboutDialog</name>
     <message>
         <source>The Mezura developers</source>
         <translation>Die Mezura-Entwickler</translation>
@@ -33,7 +33,7 @@
     </message>
 </context>
 <context>
-    <name>CCustom</name>
+    <name>CustomPage</name>
     <message>
         <source>This category name already exists.</source>
         <translation>Dieser Kategoriename ist bereits vorhanden.</translation>
@@ -188,9 +188,13 @@ Sie können nur selbst hinzugefügte Einheiten entfernen.</translation>
         <source>The settings file has no room left for another custom unit in this category.</source>
         <translation>Die Einstellungsdatei hat keinen Platz mehr für eine weitere eigene Einheit in dieser Kategorie.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is already the symbol of &quot;%2&quot;</source>
+        <translation>&quot;%1&quot; ist bereits das Zeichen für &quot;%2&quot;</translation>
+    </message>
 </context>
 <context>
-    <name>CGeneral</name>
+    <name>GeneralPage</name>
     <message>
         <source>General</source>
         <translation>Allgemein</translation>
@@ -213,7 +217,7 @@ Sie können nur selbst hinzugefügte Einheiten entfernen.</translation>
     </message>
 </context>
 <context>
-    <name>CMezuraApp</name>
+    <name>MezuraApp</name>
     <message>
         <source>Mezura could not save its settings to
 %1
@@ -262,7 +266,7 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
     </message>
 </context>
 <context>
-    <name>CMezuraDlg</name>
+    <name>MainWindow</name>
     <message>
         <source>Mezura</source>
         <translation>Mezura</translation>
@@ -377,7 +381,7 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
     </message>
 </context>
 <context>
-    <name>CPropSheet</name>
+    <name>PreferencesSheet</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
@@ -392,7 +396,7 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
     </message>
 </context>
 <context>
-    <name>CResults</name>
+    <name>ResultsPage</name>
     <message>
         <source>Result Format</source>
         <translation>Ergebnisformat</translation>
@@ -431,7 +435,7 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
     </message>
 </context>
 <context>
-    <name>CVisible</name>
+    <name>VisiblePage</name>
     <message>
         <source>Visible Categories</source>
         <translation>Sichtbare Kategorien</translation>
