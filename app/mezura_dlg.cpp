@@ -18,6 +18,7 @@
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
 #include "svg_icon.h"
+#include "template_layout.h"
 #include "text_edge.h"
 
 namespace {
@@ -43,8 +44,9 @@ CMezuraDlg::CMezuraDlg(QWidget* parent)
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(units.Size(ClientWidth, ClientHeight));
     BuildControls(units, client);
+    // Wider only where a caption needs more room than the template gives it.
+    client->setFixedSize(units.Size(ClientWidth, ClientHeight) + QSize(FitTexts(*client), 0));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -52,7 +52,10 @@ CPropSheet::~CPropSheet() {
     disconnect(&tabs_, nullptr, this, nullptr);
 }
 
-void CPropSheet::AddPage(CPropertyPage& page) { tabs_.addTab(&page, page.Title()); }
+void CPropSheet::AddPage(CPropertyPage& page) {
+    page.FitTexts();
+    tabs_.addTab(&page, page.Title());
+}
 
 CPropertyPage& CPropSheet::Page(int index) {
     return *static_cast<CPropertyPage*>(tabs_.widget(index));
