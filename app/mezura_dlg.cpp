@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -78,7 +79,11 @@ bool CMezuraDlg::OnInitDialog() {
     LoadCategoryVisibility(profile);
     // (The two shortcuts were set up with the menu.)
     LoadResultSettings(profile);
-    theApp()->ReportUnreadableProfile();
+    // Said over the window once it is on the screen: a box whose parent is
+    // not shown yet opens at the screen's corner.
+    QTimer::singleShot(0, this, [] {
+        if (theApp() != nullptr) theApp()->ReportUnreadableProfile();
+    });
 
     FillCategoryList();
     m_categoryCombo->Select(0);
