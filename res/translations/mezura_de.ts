@@ -425,10 +425,6 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
         <source>Decimal precision</source>
         <translation>Nachkommastellen</translation>
     </message>
-    <message>
-        <source>Preview</source>
-        <translation>Vorschau</translation>
-    </message>
 </context>
 <context>
     <name>VisiblePage</name>
@@ -489,6 +485,10 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
     <message>
         <source>Shift+Enter</source>
         <translation>Umschalt+Eingabetaste</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
     </message>
 </context>
 </TS>
