@@ -38,7 +38,8 @@ ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style)
     previewPlace_ = m_preview.geometry();
     m_precisionCombo.setAccessibleName(tr("Decimal precision"));
     m_precisionLabel.setBuddy(&m_precisionCombo);
-    m_preview.setAccessibleName(tr("Preview"));
+    // The preview is named by nothing but the value it shows ("123.46"), as
+    // a screen reader reads a label; the frame around it says what it is.
 
     formatGroup_.addButton(&m_autoRadio, AutoFormatId);
     formatGroup_.addButton(&m_scientificRadio, ScientificId);

@@ -429,10 +429,6 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
         <source>Decimal precision</source>
         <translation>Nachkommastellen</translation>
     </message>
-    <message>
-        <source>Preview</source>
-        <translation>Vorschau</translation>
-    </message>
 </context>
 <context>
     <name>VisiblePage</name>
@@ -493,6 +489,10 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
     <message>
         <source>Shift+Enter</source>
         <translation>Umschalt+Eingabetaste</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
     </message>
 </context>
 </TS>

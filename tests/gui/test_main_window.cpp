@@ -434,6 +434,7 @@ TEST_F(MainWindowTest, ProfileTooLargeIsReportedAtStartOnce) {
         << message.text.toStdString();
     EXPECT_TRUE(message.text.contains(QStringLiteral("too large"))) << message.text.toStdString();
     EXPECT_EQ(message.parent, &Window());
+    EXPECT_TRUE(message.parentShown) << "over the window, not at the screen's corner";
 
     Window().close();
     EXPECT_EQ(desktop_.messages.size(), 1u) << "the writes at close fail for the same reason";

@@ -14,6 +14,7 @@
 #include "mezura_app.h"
 #include "mezura_dlg.h"
 #include "prop_sheet.h"
+#include "translations.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 3) {
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication application(argc, argv);
+    const Translations translations;  // LANGUAGE=de photographs the German texts
     const int tab = QString::fromLocal8Bit(argv[1]).toInt();
     const QString out = QString::fromLocal8Bit(argv[2]);
 

@@ -74,7 +74,7 @@ TEST_F(CustomUnitsTest, FirstUnitOfAnEmptyCategoryIsItsReferenceUnit) {
         EXPECT_EQ(catalogue_->Name(row, 1), "Pint");
         EXPECT_EQ(catalogue_->Factor(row, 1), 1.0);
         EXPECT_EQ(Stored("Beer", "CustomValue_1"), "1");
-        EXPECT_EQ(page.m_unitNameEdit.text(), "pint");  // kept
+        EXPECT_EQ(page.m_unitNameEdit.text(), "") << "cleared for the next unit";
         EXPECT_EQ(page.m_unitCombo.SelectedText(), "Pint");
         EXPECT_TRUE(page.m_unitCombo.isEnabled());
         EXPECT_TRUE(page.m_factorEdit.isEnabled());
