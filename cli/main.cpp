@@ -10,7 +10,7 @@
 #include "cli_options.h"
 #include "cli_profile.h"
 #include "commands.h"
-#include "conversion_text.h"
+#include "conversion_phrase.h"
 #include "fd_writer.h"
 #include "name_index.h"
 #include "result_format.h"
@@ -91,7 +91,7 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
     }
     if (operands.size() == 3)
         return RunConvert(index, operands[0], operands[1], operands[2], category, out, err);
-    const auto text = SplitConversionText(operands[0]);
+    const auto text = SplitConversionPhrase(index, operands[0], category);
     if (!text)
         return Fail(err,
                     "cannot read " + std::string("\"") + operands[0] +

@@ -551,6 +551,10 @@ TEST_F(MezuraConvertTest, AliasesAndAnyCaseConvertAsTheExactNames) {
         {{"5", "km", "mi"}, {"5", "Kilometers", "Miles"}},
         {{"5 km to mi"}, {"5", "Kilometers", "Miles"}},
         {{"5km in mi"}, {"5", "Kilometers", "Miles"}},
+        {{"5km mi"}, {"5", "Kilometers", "Miles"}},
+        {{"3.2 Pound Force N"}, {"3.2", "Pound Force", "Newtons"}},
+        {{"3.2 pound force  newtons"}, {"3.2", "Pound Force", "Newtons"}},
+        {{"1 Light years Parsecs"}, {"1", "Light years", "Parsecs"}},
         {{"100 °F to °C"}, {"100", "Fahrenheit", "Celsius"}},
         {{"-1.5e3 in to cm"}, {"-1500", "Inches", "Centimeters"}},
         {{"2 in in cm"}, {"2", "Inches", "Centimeters"}},
@@ -600,7 +604,11 @@ TEST_F(MezuraConvertTest, AmbiguousNamesListTheirCandidates) {
          "",
          {"\"km to mi\"", "VALUE FROM to TO"},
          2},
-        {"one argument without to", {"5 km mi"}, "", {"VALUE FROM to TO"}, 2},
+        {"one argument whose words name no two units",
+         {"5 km zorkmids"},
+         "",
+         {"VALUE FROM to TO"},
+         2},
         {"names takes no argument", {"--names", "Distance"}, "", {"--names takes no arguments"}, 2},
     };
     for (const Case& c : cases) Check(c, Run(c.arguments));

@@ -45,6 +45,13 @@ std::optional<std::size_t> LastWord(std::string_view text, std::string_view word
 
 }  // namespace
 
+std::optional<ValueAndRest> SplitLeadingValue(std::string_view text) {
+    text = Trimmed(text);
+    const std::size_t length = NumberLength(text);
+    if (length == 0) return std::nullopt;
+    return ValueAndRest{text.substr(0, length), Trimmed(text.substr(length))};
+}
+
 std::optional<ConversionText> SplitConversionText(std::string_view text) {
     text = Trimmed(text);
     const std::size_t length = NumberLength(text);

@@ -18,3 +18,11 @@ struct ConversionText {
 };
 
 std::optional<ConversionText> SplitConversionText(std::string_view text);
+
+// The number at the start and the text after it, both without the blanks
+// around them: "5km mi" -> {"5", "km mi"}; nothing when no number starts it.
+struct ValueAndRest {
+    std::string_view value;
+    std::string_view rest;
+};
+std::optional<ValueAndRest> SplitLeadingValue(std::string_view text);
