@@ -30,6 +30,7 @@
 #include <QDialog>
 #include <QIcon>
 #include <QString>
+#include <string_view>
 
 #include "find_unit_popup.h"
 #include "preferences_listener.h"
@@ -102,6 +103,12 @@ public:
     // another one is shown), then the unit in that side's list; converts.
     // A row no longer listed changes nothing.
     void PickUnit(int row, int position, UnitSide side);
+    // `mezura QUERY` (mezura_dlg_start.cpp): shows the conversion a launcher
+    // query names ("5 km to mi"; "5 km" alone picks the first suggested
+    // target), in a hidden category too, which then joins the list for this
+    // run. The profile is written only as the window is left, as ever.
+    // Anything that is not a conversion changes nothing.
+    void StartOn(std::string_view utf8Query);
     // Options > Swap units (Alt+S): the input and output units change
     // places; converts.
     void OnSwapUnits();

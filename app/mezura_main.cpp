@@ -10,6 +10,7 @@
 #include <string>
 
 #include "mezura_app.h"
+#include "mezura_dlg.h"
 #include "profile_store.h"
 #include "translations.h"
 
@@ -69,6 +70,10 @@ int MezuraMain(int argc, char* argv[], const std::function<void(QDialog&)>& befo
             .arg(QString::fromLocal8Bit(profile.c_str())));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("conversion"),
+        QStringLiteral("A conversion to start on, as the desktop search hands it: \"5 km to mi\""),
+        QStringLiteral("[conversion]"));
     // Before any display is opened. Options of Qt's own (-platform, -style)
     // are not known yet: they are checked once QApplication has taken them.
     parser.parse(Arguments(argc, argv));
@@ -85,6 +90,10 @@ int MezuraMain(int argc, char* argv[], const std::function<void(QDialog&)>& befo
     parser.process(application);      // an unknown option: a message and status 1
     const Translations translations;  // the user's language, where we have it
 
+    const std::string query = parser.positionalArguments().value(0).toStdString();
     CMezuraApp app(profile);
-    return app.InitInstance(beforeRun);
+    return app.InitInstance([&](QDialog& window) {
+        if (!query.empty()) static_cast<CMezuraDlg&>(window).StartOn(query);
+        if (beforeRun) beforeRun(window);
+    });
 }

@@ -4,6 +4,7 @@
 //   mezura --help | -h     usage, naming the profile this program file uses
 //   mezura --version | -v  "mezura 4.0.0"
 //   mezura                 the window, until it is closed
+//   mezura "5 km to mi"    the window, started on that conversion
 //
 // --help and --version never open a display, so they work in a terminal or
 // a package build. Where no display can be opened, the window is not

@@ -66,10 +66,11 @@ std::optional<PhraseMeaning> ReadConversionPhrase(const NameIndex& index, std::s
     if (!split) split = SplitAtBlank(index, *parts, std::nullopt);
     if (split) {
         const Resolution found = ResolveConversion(index, split->from, split->to, std::nullopt);
-        return PhraseMeaning{value, found.row, found.from, found.to};
+        return PhraseMeaning{std::string(parts->value), value, found.row, found.from, found.to};
     }
     index.Forget();
     const auto places = index.Units(parts->rest);
     if (places.empty()) return std::nullopt;
-    return PhraseMeaning{value, places.front().row, places.front().position, std::nullopt};
+    return PhraseMeaning{std::string(parts->value), value, places.front().row,
+                         places.front().position, std::nullopt};
 }

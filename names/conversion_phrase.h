@@ -10,6 +10,7 @@
 //   "5 km"               -> nothing here; ReadConversionPhrase takes it
 //                           as a value with no target
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "conversion_text.h"
@@ -27,6 +28,7 @@ std::optional<ConversionText> SplitConversionPhrase(const NameIndex& index, std:
 // A lone unit that stands in several categories ("5 min") is taken in the
 // first of them in catalogue order.
 struct PhraseMeaning {
+    std::string valueText;  // the number as typed
     double value = 0;
     int row = 0;
     int from = 0;
