@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view line(reinterpret_cast<const char*>(data + 1), size - 1);
     line = line.substr(0, line.find('\n'));  // the reader never hands over a line end
 
-    const bool good = ConvertBatchLine(index, category, 42, line, out, err);
+    const bool good = ConvertBatchLine(index, category, PartStyle{}, 42, line, out, err);
     const std::string_view result = out.Pending();
     const std::string_view error = err.Pending();
     Check(result.find('\n') + 1 == result.size());
