@@ -7,6 +7,7 @@
 #include <numeric>
 
 #include "mixed_value.h"
+#include "number_text.h"
 
 namespace {
 
@@ -34,29 +35,28 @@ void AppendFraction(std::string& text, long long count, int denominator) {
 }
 
 // The value a result text stands for, whatever the locale.
-double TextValue(const std::string& text) {
-    double value = 0;
-    const char* begin = text.data();
-    if (!text.empty() && text.front() == '-') ++begin;  // from_chars takes no "+" and no "-0"
-    std::from_chars(begin, text.data() + text.size(), value);
-    return begin == text.data() ? value : -value;
-}
+double TextValue(const std::string& text) { return ParseNumberPrefix(text); }
 
-// `value` rounded to `digits` significant digits.
+// Powers of ten that a double holds exactly.
+constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// `value` (positive) rounded to `digits` significant digits, to the nearest
+// double: one multiplication and one division by an exact power of ten.
 double RoundedTo(double value, int digits) {
-    char text[40];
-    const auto written =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, digits - 1);
-    double rounded = value;
-    std::from_chars(text, written.ptr, rounded);
-    return rounded;
+    const int shift = digits - 1 - static_cast<int>(std::floor(std::log10(value)));
+    if (shift <= 0 || shift > 22) return value;  // no decimals to drop, or beyond the table
+    const double scale = PowersOfTen[shift];
+    return std::round(value * scale) / scale;
 }
 
 // A double holds about 15 significant digits of the whole value; the whole
 // parts take some of them, and the last part shows no more than are left
 // (30° 15′ 10.08″, not the 10.080000000002″ the subtraction leaves).
 double WithDigitsLeft(double rest, double total) {
-    if (rest <= 0 || total <= 0) return rest;
+    // Within one power of ten all 14 digits are left: nothing to round.
+    if (rest <= 0 || total < 10 * rest) return rest;
     const int taken =
         static_cast<int>(std::floor(std::log10(total)) - std::floor(std::log10(rest)));
     // Below the last digit the total holds: nothing but rounding noise.
@@ -123,7 +123,9 @@ void WriteMixedInto(std::string& text, double value, std::span<const double> siz
         if (carry) count = 0;
     } else {
         FormatResultInto(lastText, rest, style.format, style.precision);
-        if (last > 0) {
+        // Rounding to one decimal or one significant digit or more moves a
+        // value by at most 5 %: only a last part that near its unit can reach it.
+        if (last > 0 && rest >= 0.9 * ratio) {
             thread_local std::string ratioText;
             FormatResultInto(ratioText, ratio, style.format, style.precision);
             carry = TextValue(lastText) >= TextValue(ratioText);
@@ -143,8 +145,12 @@ void WriteMixedInto(std::string& text, double value, std::span<const double> siz
     if (value < 0 && !zero) text += '-';
     thread_local std::string wholeText;
     for (std::size_t i = 0; i < last; ++i) {
-        FormatResultInto(wholeText, wholes[i], FormatFixed, 0);
-        text += wholeText;
+        if (wholes[i] < MaxCount) {
+            AppendNumber(text, static_cast<long long>(wholes[i]));
+        } else {
+            FormatResultInto(wholeText, wholes[i], FormatFixed, 0);
+            text += wholeText;
+        }
         AppendLabel(text, labels[i]);
         text += ' ';
     }

@@ -1,6 +1,6 @@
 #include "mixed_value.h"
 
-#include <charconv>
+#include "number_text.h"
 
 namespace {
 
@@ -52,8 +52,14 @@ public:
                 whole = false;
             }
         }
+        // Whole numbers, most amounts, are read here: exact up to 15 digits
+        // and far cheaper than the general reading.
         double value = 0;
-        std::from_chars(text_.data(), text_.data() + i, value);
+        if (whole && i <= 15) {
+            for (std::size_t k = 0; k < i; ++k) value = value * 10 + (text_[k] - '0');
+        } else {
+            value = ParseNumberPrefix(text_.substr(0, i));
+        }
         text_.remove_prefix(i);
         return value;
     }
@@ -183,12 +189,18 @@ std::optional<Quantity> ReadQuantity(std::string_view text) {
     return quantity;
 }
 
+std::size_t ListSeparator(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] == '+' || text[i] == ';') return i;
+    return std::string_view::npos;
+}
+
 std::optional<UnitList> ReadUnitList(std::string_view text) {
-    if (text.find_first_of("+;") == std::string_view::npos) return std::nullopt;
+    if (ListSeparator(text) == std::string_view::npos) return std::nullopt;
     UnitList list;
     bool angle = false;
     for (;;) {
-        const std::size_t end = text.find_first_of("+;");
+        const std::size_t end = ListSeparator(text);
         const std::string_view unit = Trimmed(text.substr(0, end));
         if (unit.empty() || list.count == MaxMixedParts) return std::nullopt;
         list.labels[list.count++] = unit;

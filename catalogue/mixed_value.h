@@ -50,6 +50,9 @@ struct UnitList {
     std::array<std::string_view, MaxMixedParts> labels;
 };
 
+// Where the first "+" or ";" is, npos when there is none.
+std::size_t ListSeparator(std::string_view text);
+
 // Units joined by "+" or ";", at least two; nothing for anything else.
 std::optional<UnitList> ReadUnitList(std::string_view text);
 

@@ -33,12 +33,6 @@ double AmountOf(std::string_view text) {
     return ParseNumberPrefix(text);
 }
 
-bool Holds(std::span<const UnitPlace> places, int row) {
-    for (const UnitPlace& place : places)
-        if (place.row == row) return true;
-    return false;
-}
-
 std::string Listed(const Names& names) {
     std::string text;
     std::vector<std::string_view> distinct;
@@ -50,6 +44,24 @@ std::string Listed(const Names& names) {
         text += Quoted(distinct[i]);
     }
     return text;
+}
+
+std::optional<int> PositionIn(std::span<const UnitPlace> places, int row) {
+    for (const UnitPlace& place : places)
+        if (place.row == row) return place.position;
+    return std::nullopt;
+}
+
+// The rows that hold every name, in row order, each once.
+template <typename Visit>
+void ForEachSharedRow(const std::array<std::span<const UnitPlace>, MaxNames>& places, int count,
+                      Visit visit) {
+    for (const UnitPlace& place : places[0]) {
+        bool everywhere = true;
+        for (int i = 1; i < count && everywhere; ++i)
+            everywhere = PositionIn(places[i], place.row).has_value();
+        if (everywhere) visit(place.row);
+    }
 }
 
 // The one category that holds every name, with each name's position.
@@ -72,29 +84,24 @@ std::optional<std::string> Resolve(const NameIndex& index, Names& names,
         names.row = *row;
         return std::nullopt;
     }
+    // Each name looked up once; the spans stay valid until the next Forget().
+    std::array<std::span<const UnitPlace>, MaxNames> places;
     for (int i = 0; i < names.count; ++i) {
-        if (index.Units(names.names[i]).empty())
+        places[i] = index.Units(names.names[i]);
+        if (places[i].empty())
             return DescribeProblem(index, {ResolveProblem::UnknownFrom}, names.names[i], {},
                                    category, categoryHint);
     }
     int found = 0;
-    for (const UnitPlace& place : index.Units(names.names[0])) {
-        bool everywhere = true;
-        for (int i = 1; i < names.count && everywhere; ++i)
-            everywhere = Holds(index.Units(names.names[i]), place.row);
-        if (!everywhere) continue;
-        if (found++ == 0) names.row = place.row;
-    }
+    ForEachSharedRow(places, names.count, [&](int row) {
+        if (found++ == 0) names.row = row;
+    });
     if (found > 1) {
         std::string rows;
-        for (const UnitPlace& place : index.Units(names.names[0])) {
-            bool everywhere = true;
-            for (int i = 1; i < names.count && everywhere; ++i)
-                everywhere = Holds(index.Units(names.names[i]), place.row);
-            if (!everywhere) continue;
+        ForEachSharedRow(places, names.count, [&](int row) {
             if (!rows.empty()) rows += ", ";
-            rows += Quoted(index.Utf8Name(place.row, 0));
-        }
+            rows += Quoted(index.Utf8Name(row, 0));
+        });
         return Listed(names) + " fit several categories (" + rows + "); name one " +
                std::string(categoryHint);
     }
@@ -103,8 +110,8 @@ std::optional<std::string> Resolve(const NameIndex& index, Names& names,
         for (int i = 0; i < names.count; ++i) {
             for (int j = i + 1; j < names.count; ++j) {
                 bool shared = false;
-                for (const UnitPlace& place : index.Units(names.names[i]))
-                    shared = shared || Holds(index.Units(names.names[j]), place.row);
+                for (const UnitPlace& place : places[i])
+                    shared = shared || PositionIn(places[j], place.row).has_value();
                 if (!shared)
                     return DescribeProblem(index, {ResolveProblem::NoCommonCategory},
                                            names.names[i], names.names[j], category, categoryHint);
@@ -112,8 +119,7 @@ std::optional<std::string> Resolve(const NameIndex& index, Names& names,
         }
         return Listed(names) + " are not units of one category";
     }
-    for (int i = 0; i < names.count; ++i)
-        names.positions[i] = *index.UnitIn(names.row, names.names[i]);
+    for (int i = 0; i < names.count; ++i) names.positions[i] = *PositionIn(places[i], names.row);
     return std::nullopt;
 }
 
@@ -125,7 +131,7 @@ std::optional<std::string> ConvertRequest(const NameIndex& index, const Conversi
                                           const PartStyle& style, std::string& text,
                                           std::string_view categoryHint) {
     const std::optional<UnitList> targets =
-        request.to.find_first_of("+;") != std::string_view::npos && index.Units(request.to).empty()
+        ListSeparator(request.to) != std::string_view::npos && index.Units(request.to).empty()
             ? ReadUnitList(request.to)
             : std::nullopt;
     // The plain conversion, as it has always been.
