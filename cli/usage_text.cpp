@@ -10,7 +10,7 @@ std::string_view UsageText() {
     return R"(Usage:
   mezura-convert [OPTIONS] VALUE FROM TO     VALUE in unit FROM, written in unit TO
   mezura-convert [OPTIONS] 'VALUE FROM to TO'  the same as one argument: '5 km to mi', '100 °F in °C'
-  mezura-convert [OPTIONS] 'VALUE UNIT ...' TO  a value with its units: '5 ft 3 in' cm, "5' 3"" cm
+  mezura-convert [OPTIONS] 'VALUE UNIT ...' TO  a value with its units: '5 ft 3 in' cm, "5' 3\"" cm
   mezura-convert [OPTIONS] --all VALUE FROM  VALUE in every unit of FROM's category, one "unit<TAB>text" a line
   mezura-convert --list [CATEGORY]           the categories, or the units of one with their factors
   mezura-convert --names                     every unit as "CATEGORY<TAB>UNIT<TAB>ALIASES", aliases joined by ", "
