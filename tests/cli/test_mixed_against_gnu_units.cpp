@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "mixed_value.h"
 #include "run_program.h"
 
 namespace {
@@ -194,33 +195,17 @@ TEST_F(MixedAgainstGnuUnits, FractionsAreTheNearestSixteenth) {
     int compared = 0;
     for (std::size_t i = 0; i < values.size(); ++i) {
         SCOPED_TRACE(Text(values[i]) + " cm: " + ours[i] + " against " + theirs[i] + " in");
-        const double inches = std::strtod(theirs[i].c_str(), nullptr);
-        const double sixteenths = inches * 16;
+        const double sixteenths = std::strtod(theirs[i].c_str(), nullptr) * 16;
         // Too near a half-sixteenth to say which way it rounds.
         if (std::fabs(sixteenths - std::floor(sixteenths) - 0.5) < 1e-6) continue;
-        const double nearest = std::round(sixteenths);
-        const long long feet = static_cast<long long>(nearest) / (12 * 16);
-        const double rest = (nearest - static_cast<double>(feet) * 12 * 16) / 16;
-        // "5 ft 8 7/8 in" -> 5, 8, 7/8 read as numbers 8 and 7 and 8.
+        const auto nearest = static_cast<long long>(std::round(sixteenths));
+        // "5 ft 8 7/8 in": whole feet, then inches as a mixed number.
         const std::size_t ft = ours[i].find(" ft ");
         ASSERT_NE(ft, std::string::npos);
-        EXPECT_EQ(std::stoll(ours[i].substr(0, ft)), feet);
-        std::string last = ours[i].substr(ft + 4, ours[i].size() - ft - 4 - 3);
-        double inchesWritten = 0;
-        const std::size_t slash = last.find('/');
-        if (slash == std::string::npos) {
-            inchesWritten = std::strtod(last.c_str(), nullptr);
-        } else {
-            const std::size_t blank = last.find(' ');
-            const double whole = blank == std::string::npos
-                                     ? 0
-                                     : std::strtod(last.substr(0, blank).c_str(), nullptr);
-            const std::size_t start = blank == std::string::npos ? 0 : blank + 1;
-            inchesWritten =
-                whole + std::strtod(last.substr(start, slash - start).c_str(), nullptr) /
-                            std::strtod(last.substr(slash + 1).c_str(), nullptr);
-        }
-        EXPECT_EQ(inchesWritten, rest);
+        EXPECT_EQ(std::stoll(ours[i].substr(0, ft)), nearest / (12 * 16));
+        const auto inches = ReadAmount(ours[i].substr(ft + 4, ours[i].size() - ft - 7));
+        ASSERT_TRUE(inches);
+        EXPECT_EQ(*inches * 16, static_cast<double>(nearest % (12 * 16)));
         ++compared;
     }
     std::printf("%d sixteenths compared with GNU units\n", compared);
