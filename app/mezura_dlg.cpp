@@ -76,6 +76,7 @@ bool CMezuraDlg::OnInitDialog() {
     LoadCategoryVisibility(profile);
     // (The two shortcuts were set up with the menu.)
     LoadResultSettings(profile);
+    mixedUnits_ = LoadMixedUnitsSetting(profile);
     theApp()->ReportUnreadableProfile();
 
     FillCategoryList();

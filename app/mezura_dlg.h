@@ -5,7 +5,9 @@
 // edit (never the program's own writes) to Convert(); Convert maps the
 // category and the two selected unit texts back to a catalogue row and two
 // positions by exact name, reads the input with the atof rule, converts
-// (ConvertValue) and writes FormatResult's text and the two unit labels.
+// (ConvertValue) and writes FormatResult's text and the two unit labels;
+// with the mixed-units option on, feet, inches, pounds, stones, hours and
+// degrees are written as everyday_mixed.h says ("5 ft 8 7/8 in").
 // Selecting another category refills both unit lists and converts; selecting
 // a unit converts. Nothing is cached between events.
 //
@@ -30,9 +32,12 @@
 #include <QDialog>
 #include <QIcon>
 #include <QString>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "find_unit_popup.h"
+#include "mixed_units_setting.h"
 #include "preferences_listener.h"
 
 class QAction;
@@ -137,6 +142,10 @@ private:
     // Both unit lists hold the units of `slot`, the first entry selected.
     void FillUnitLists(int slot);
     void SetUnitLabels(int slot, int inputIndex, int outputIndex);
+    // The output as mixed units when the option is on and the output unit
+    // has a mixed form; nothing otherwise.
+    std::optional<std::string> MixedText(int slot, int inputPosition, int outputPosition,
+                                         double value) const;
 
     int m_nCategory = 0;
     QLabel* m_outputUnitLabel = nullptr;        // 1017
@@ -161,4 +170,7 @@ private:
 
     // Set once the window is on its way out without a close-box save.
     bool m_bEnding = false;
+    // Feet and inches, pounds, hours and degrees as mixed units: read at
+    // start, changed by the Result Format page.
+    MixedUnitsSetting mixedUnits_;
 };

@@ -4,6 +4,7 @@
 
 #include "catalogue.h"
 #include "conversion.h"
+#include "everyday_mixed.h"
 #include "mezura_dlg.h"
 #include "number_text.h"
 #include "result_format.h"
@@ -28,6 +29,22 @@ int UsablePosition(const SortedListBox& list, int count) {
 }
 
 }  // namespace
+
+std::optional<std::string> CMezuraDlg::MixedText(int slot, int inputPosition, int outputPosition,
+                                                 double value) const {
+    if (!mixedUnits_.on || !IsUsableFormat(ResultFormat) || inputPosition > UnitCount(slot) ||
+        outputPosition > UnitCount(slot))
+        return std::nullopt;
+    const auto sizeOf = [slot](std::string_view name) -> std::optional<double> {
+        const auto position = UnitByName(slot, name);
+        if (!position) return std::nullopt;
+        return UnitFactors[slot][*position];
+    };
+    // Linear categories only, so the value in the reference unit is value x size.
+    return EverydayMixedText(UnitNames[slot][0], UnitNames[slot][outputPosition],
+                             value * UnitFactors[slot][inputPosition], sizeOf, ResultFormat,
+                             ResultPrecision, mixedUnits_.inchFraction);
+}
 
 void CMezuraDlg::OnSelchangeCategory() {
     // A text that names no category leaves the previous one in force.
@@ -55,7 +72,10 @@ void CMezuraDlg::Convert() {
     const double value = ParseNumberPrefix(Cp1252FromQStringLossy(m_strInput));
     const double result = ConvertValue(slot, inputIndex + 1, outputIndex + 1, value);
     // Outside the three formats FormatResult gives nothing: the field keeps its text.
-    if (const auto text = FormatResult(result)) m_strOutput = QStringFromCp1252(*text);
+    if (const auto mixed = MixedText(slot, inputIndex + 1, outputIndex + 1, value))
+        m_strOutput = QString::fromStdString(*mixed);
+    else if (const auto text = FormatResult(result))
+        m_strOutput = QStringFromCp1252(*text);
 
     SetUnitLabels(slot, inputIndex, outputIndex);
     DoDataExchange(false);

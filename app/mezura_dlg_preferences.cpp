@@ -18,6 +18,7 @@ void CMezuraDlg::OnPreferences() {
     if (IsUsableFormat(format)) ResultFormat = format;
     const int precision = sheet.m_resultsPage.m_nPrecisionIndex + 1;
     if (IsUsablePrecision(precision)) ResultPrecision = precision;
+    if (sheet.m_resultsPage.m_mixedUnits) mixedUnits_ = *sheet.m_resultsPage.m_mixedUnits;
 
     if (VisibilityEdited) {
         SortedComboBox& categories = CategoryCombo();

@@ -21,6 +21,7 @@
 #include <string_view>
 
 #include "fd_writer.h"
+#include "mixed_format.h"
 #include "name_index.h"
 
 // Far beyond any real conversion; the usage text and the man page state it.
@@ -33,4 +34,4 @@ struct BatchSummary {
 };
 
 BatchSummary RunBatch(const NameIndex& index, std::optional<std::string_view> defaultCategory,
-                      int inputFd, FdWriter& out, FdWriter& err);
+                      const PartStyle& style, int inputFd, FdWriter& out, FdWriter& err);

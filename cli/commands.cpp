@@ -46,13 +46,13 @@ void WriteFactor(FdWriter& out, double factor) {
 
 }  // namespace
 
-int RunConvert(const NameIndex& index, std::string_view value, std::string_view from,
-               std::string_view to, std::optional<std::string_view> category, FdWriter& out,
-               FdWriter& err) {
-    const Resolution found = ResolveConversion(index, from, to, category);
-    if (found.problem != ResolveProblem::None)
-        return Fail(err, DescribeProblem(index, found, from, to, category, CategoryHint));
-    WriteResult(out, ConvertValue(found.row, found.from, found.to, ParseNumberPrefix(value)));
+int RunConvert(const NameIndex& index, const ConversionRequest& request, const PartStyle& style,
+               FdWriter& out, FdWriter& err) {
+    std::string text;
+    if (auto problem = ConvertRequest(index, request, style, text, CategoryHint))
+        return Fail(err, *problem);
+    out.Write(text);
+    out.Put('\n');
     return ExitDone;
 }
 

@@ -15,11 +15,13 @@
 #include <string_view>
 
 #include "fd_writer.h"
+#include "mixed_conversion.h"
 #include "name_index.h"
 
-int RunConvert(const NameIndex& index, std::string_view value, std::string_view from,
-               std::string_view to, std::optional<std::string_view> category, FdWriter& out,
-               FdWriter& err);
+// Also fractions, values with their own units and mixed targets
+// (mixed_conversion.h): "'5 ft 3 in' cm", "1.75 m ft+in".
+int RunConvert(const NameIndex& index, const ConversionRequest& request, const PartStyle& style,
+               FdWriter& out, FdWriter& err);
 
 int RunAll(const NameIndex& index, std::string_view value, std::string_view from,
            std::optional<std::string_view> category, FdWriter& out, FdWriter& err);

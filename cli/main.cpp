@@ -12,11 +12,13 @@
 #include "commands.h"
 #include "conversion_phrase.h"
 #include "fd_writer.h"
+#include "mixed_value.h"
 #include "name_index.h"
 #include "result_format.h"
 #include "shadowed_names.h"
 #include "unit_resolver.h"
 #include "usage_text.h"
+#include "visible_text.h"
 
 namespace {
 
@@ -76,7 +78,9 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
                 return Fail(err, DescribeProblem(index, unknown, {}, {}, category, {}),
                             ExitBadInput);
             }
-            const BatchSummary summary = RunBatch(index, category, 0, out, err);
+            const BatchSummary summary =
+                RunBatch(index, category, {options.format, options.precision, options.fraction}, 0,
+                         out, err);
             if (summary.readError != 0)
                 return Fail(
                     err,
@@ -89,8 +93,20 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
         default:
             break;
     }
+    const PartStyle style{options.format, options.precision, options.fraction};
     if (operands.size() == 3)
-        return RunConvert(index, operands[0], operands[1], operands[2], category, out, err);
+        return RunConvert(index, {operands[0], operands[1], operands[2], category}, style, out,
+                          err);
+    // A value with its units, then the target: "'5 ft 3 in' cm".
+    if (operands.size() == 2) {
+        if (!ReadQuantity(operands[0]))
+            return Fail(err,
+                        "expected VALUE FROM TO, 'VALUE UNIT' TO or one \"VALUE FROM to TO\", "
+                        "got 2 arguments, and " +
+                            Quoted(operands[0]) + " is no value with its unit",
+                        ExitBadInput);
+        return RunConvert(index, {operands[0], {}, operands[1], category}, style, out, err);
+    }
     const auto text = SplitConversionPhrase(index, operands[0], category);
     if (!text)
         return Fail(err,
@@ -98,7 +114,7 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
                         "\" as a conversion; write it as \"VALUE FROM to TO\", "
                         "for example \"5 km to mi\"",
                     ExitBadInput);
-    return RunConvert(index, text->value, text->from, text->to, category, out, err);
+    return RunConvert(index, {text->value, text->from, text->to, category}, style, out, err);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "mixed_format.h"
 #include "profile_keys.h"
 #include "profile_records.h"
 #include "result_format.h"
@@ -11,6 +12,9 @@ namespace {
 constexpr int AutoFormatId = 1036;
 constexpr int ScientificId = 1037;
 constexpr int FixedId = 1038;
+
+// The fractions offered for inches, as the combo lists them.
+constexpr int InchFractions[] = {2, 4, 8, 16, 32, 64};
 
 }  // namespace
 
@@ -23,6 +27,8 @@ CResults::CResults(ProfileStore& profile)
       m_precisionLabel(tr("Set decimal precision ")),
       m_previewFrame(tr(" Preview ")),
       m_preview(QStringLiteral("Static")),
+      m_mixedUnitsCheck(tr("Mixed units: feet and inches, pounds, hours, degrees")),
+      m_inchFractionLabel(tr("Inches to the nearest")),
       profile_(profile) {
     Place(m_formatFrame, -1, "m_formatFrame", 7, 7, 235, 148);
     Place(m_autoRadio, AutoFormatId, "m_autoRadio", 17, 28, 52, 10);
@@ -30,20 +36,57 @@ CResults::CResults(ProfileStore& profile)
     Place(m_fixedRadio, FixedId, "m_fixedRadio", 17, 56, 33, 10);
     Place(m_precisionLabel, -1, "m_precisionLabel", 135, 57, 70, 8);
     PlaceDropDown(m_precisionCombo, 1049, "m_precisionCombo", 209, 55, 22, 91);
-    Place(m_previewFrame, -1, "m_previewFrame", 17, 77, 213, 70);
-    Place(m_preview, 1050, "m_preview", 64, 110, 141, 8);
+    Place(m_mixedUnitsCheck, -1, "m_mixedUnitsCheck", 17, 70, 213, 10);
+    Place(m_inchFractionLabel, -1, "m_inchFractionLabel", 29, 85, 80, 8);
+    PlaceDropDown(m_inchFractionCombo, -1, "m_inchFractionCombo", 111, 83, 34, 91);
+    Place(m_previewFrame, -1, "m_previewFrame", 17, 98, 213, 49);
+    Place(m_preview, 1050, "m_preview", 30, 118, 190, 8);
     m_formatFrame.lower();
     m_previewFrame.lower();
     previewPlace_ = m_preview.geometry();
     m_precisionCombo.setAccessibleName(tr("Decimal precision"));
     m_precisionLabel.setBuddy(&m_precisionCombo);
     m_preview.setAccessibleName(tr("Preview"));
+    m_inchFractionCombo.setAccessibleName(tr("Inches to the nearest"));
+    m_inchFractionLabel.setBuddy(&m_inchFractionCombo);
+    for (int fraction : InchFractions)
+        m_inchFractionCombo.addItem(QStringLiteral("1/%1").arg(fraction));
 
     formatGroup_.addButton(&m_autoRadio, AutoFormatId);
     formatGroup_.addButton(&m_scientificRadio, ScientificId);
     formatGroup_.addButton(&m_fixedRadio, FixedId);
     connect(&formatGroup_, &QButtonGroup::idClicked, this, &CResults::OnFormat);
     connect(&m_precisionCombo, &QComboBox::activated, this, &CResults::OnSelchangePrecision);
+    connect(&m_mixedUnitsCheck, &QCheckBox::toggled, this, [this] {
+        m_inchFractionCombo.setEnabled(m_mixedUnitsCheck.isChecked());
+        UpdatePreview();
+    });
+    connect(&m_inchFractionCombo, &QComboBox::activated, this, [this] { UpdatePreview(); });
+}
+
+QString CResults::MixedPreviewText(int format, int precision, int inchFraction) {
+    if (!IsUsableFormat(format)) return {};
+    // The sample taken as feet (12 inches) and as hours (3600 seconds).
+    const double feet[] = {12, 1};
+    const std::string_view feetLabels[] = {"ft", "in"};
+    const double hours[] = {3600, 60, 1};
+    const std::string_view hourLabels[] = {"h", "min", "s"};
+    const std::string length =
+        WriteMixed(PreviewSample * 12, feet, feetLabels, {format, precision, inchFraction});
+    const std::string time =
+        WriteMixed(PreviewSample * 3600, hours, hourLabels, {format, precision, 0});
+    return QString::fromStdString(length + "   " + time);
+}
+
+MixedUnitsSetting CResults::ShownMixedUnits() const {
+    const int index = m_inchFractionCombo.currentIndex();
+    return {m_mixedUnitsCheck.isChecked(),
+            index >= 0 ? InchFractions[index] : storedMixedUnits_.inchFraction};
+}
+
+void CResults::UpdatePreview() {
+    const int checked = formatGroup_.checkedId();
+    OnFormat(checked == -1 ? AutoFormatId - 1 : checked);
 }
 
 QString CResults::PreviewText(int format, int precision) {
@@ -92,7 +135,14 @@ bool CResults::OnInitDialog() {
     // gigabytes or overflowing the index.
     m_nPrecisionIndex = std::clamp(precision, -1, MaxPreviewPrecision) - 1;
 
-    SetPreview(PreviewText(m_nFormat, m_nPrecisionIndex + 1));
+    storedMixedUnits_ = LoadMixedUnitsSetting(profile_);
+    for (int i = 0; i < static_cast<int>(std::size(InchFractions)); ++i)
+        if (InchFractions[i] == storedMixedUnits_.inchFraction)
+            m_inchFractionCombo.setCurrentIndex(i);
+    m_mixedUnitsCheck.setChecked(storedMixedUnits_.on);
+    m_inchFractionCombo.setEnabled(storedMixedUnits_.on);
+
+    SetPreview(PreviewWithMixedUnits(m_nFormat, m_nPrecisionIndex + 1));
     if (m_nFormat == FormatAuto) m_precisionCombo.setEnabled(false);
 
     UpdateData(false);
@@ -124,7 +174,15 @@ void CResults::OnFormat(int id) {
         m_precisionCombo.setEnabled(false);
     else if (format == FormatScientific || format == FormatFixed)
         m_precisionCombo.setEnabled(true);
-    SetPreview(PreviewText(format, precision));
+    SetPreview(PreviewWithMixedUnits(format, precision));
+}
+
+QString CResults::PreviewWithMixedUnits(int format, int precision) const {
+    QString text = PreviewText(format, precision);
+    if (m_mixedUnitsCheck.isChecked() && !text.isEmpty())
+        text +=
+            QLatin1Char('\n') + MixedPreviewText(format, precision, ShownMixedUnits().inchFraction);
+    return text;
 }
 
 void CResults::OnSelchangePrecision() {
@@ -135,4 +193,10 @@ void CResults::OnSelchangePrecision() {
 void CResults::OnOK() {
     UpdateData(true);
     SaveResultSettings(profile_, m_nFormat, m_nPrecisionIndex + 1);
+    // Written only when changed: a profile that never used the option keeps
+    // the bytes it had.
+    const MixedUnitsSetting shown = ShownMixedUnits();
+    if (shown.on != storedMixedUnits_.on || shown.inchFraction != storedMixedUnits_.inchFraction)
+        SaveMixedUnitsSetting(profile_, shown);
+    m_mixedUnits = shown;
 }

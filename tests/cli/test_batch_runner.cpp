@@ -43,7 +43,7 @@ Outcome RunOn(int inputFd) {
     Outcome outcome;
     {
         FdWriter out(outFd), err(errFd);
-        outcome.summary = RunBatch(index, std::nullopt, inputFd, out, err);
+        outcome.summary = RunBatch(index, std::nullopt, PartStyle{}, inputFd, out, err);
     }
     outcome.out = ReadBack(outFd);
     outcome.err = ReadBack(errFd);

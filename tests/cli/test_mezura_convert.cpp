@@ -657,3 +657,90 @@ TEST_F(MezuraConvertTest, BatchTakesAliasesAndRemembersSuggestions) {
 }
 
 }  // namespace
+
+TEST_F(MezuraConvertTest, ReadsAndWritesMixedValues) {
+    const std::vector<std::string> fixed2 = {"--format", "fixed", "--precision", "2"};
+    auto with = [](std::vector<std::string> options, std::vector<std::string> operands) {
+        options.insert(options.end(), operands.begin(), operands.end());
+        return options;
+    };
+    const Case cases[] = {
+        {"fraction", {"3/4", "in", "cm"}, "1.905\n", {}, 0},
+        {"mixed number", {"1 1/2", "ft", "in"}, "18\n", {}, 0},
+        {"sum with its units", {"5 ft 3 in", "cm"}, "160.02\n", {}, 0},
+        {"sum with plus", {"5 ft + 3 in", "cm"}, "160.02\n", {}, 0},
+        {"primes", {"5' 3\"", "cm"}, "160.02\n", {}, 0},
+        {"primes without blanks", {"5'3\"", "in"}, "63\n", {}, 0},
+        {"sum with a mixed number", {"5 ft 3 1/2 in", "in"}, "63.5\n", {}, 0},
+        {"minus for the whole sum", {"-5 ft 3 in", "in"}, "-63\n", {}, 0},
+        {"pounds and ounces", with(fixed2, {"3 lb 4 oz", "lb"}), "3.25\n", {}, 0},
+        {"stones and pounds", with(fixed2, {"12 st 4 lb", "lb"}), "172.00\n", {}, 0},
+        {"hours and minutes", with(fixed2, {"2 h 30 min", "min"}), "150.00\n", {}, 0},
+        {"h min s", with(fixed2, {"1 h 2 min 3 s", "s"}), "3723.00\n", {}, 0},
+        {"degrees minutes seconds",
+         with({"--format", "fixed"}, {"30\xC2\xB0 15\xE2\x80\xB2 10\xE2\x80\xB3", "deg"}),
+         "30.25278\n",
+         {},
+         0},
+        {"degrees with ASCII primes",
+         with({"--format", "fixed"}, {"30\xC2\xB0 15' 10\"", "deg"}),
+         "30.25278\n",
+         {},
+         0},
+        {"feet and inches", {"1.75", "m", "ft+in"}, "5 ft 8.8976377952756 in\n", {}, 0},
+        {"semicolon list", {"1.75", "m", "ft;in"}, "5 ft 8.8976377952756 in\n", {}, 0},
+        {"rounding carries", {"1.8288", "m", "ft+in"}, "6 ft 0 in\n", {}, 0},
+        {"to an eighth", {"--fraction", "8", "1.75", "m", "ft+in"}, "5 ft 8 7/8 in\n", {}, 0},
+        {"one target to a sixteenth", {"--fraction", "16", "3.3 cm", "in"}, "1 5/16\n", {}, 0},
+        {"negative target", {"--fraction", "2", "-1.75", "m", "ft+in"}, "-5 ft 9 in\n", {}, 0},
+        {"three parts", {"100", "in", "yd+ft+in"}, "2 yd 2 ft 4 in\n", {}, 0},
+        {"stones", with(fixed2, {"172", "lb", "st+lb"}), "12 st 4.00 lb\n", {}, 0},
+        {"hours", with(fixed2, {"2.5", "h", "h+min+s"}), "2 h 30 min 0.00 s\n", {}, 0},
+        {"degrees",
+         with(fixed2, {"30.2528", "deg", "\xC2\xB0+\xE2\x80\xB2+\xE2\x80\xB3"}),
+         "30\xC2\xB0 15\xE2\x80\xB2 10.08\xE2\x80\xB3\n",
+         {},
+         0},
+        {"phrase with a sum", {"5 ft 3 in to cm"}, "160.02\n", {}, 0},
+        {"phrase split at the last good in", {"5 ft 3 in in cm"}, "160.02\n", {}, 0},
+        {"phrase with a fraction", {"3/4 in to cm"}, "1.905\n", {}, 0},
+        {"phrase to a list", {"1.8288 m in ft+in"}, "6 ft 0 in\n", {}, 0},
+        {"categories named both",
+         {"5 ft 3 lb", "cm"},
+         "",
+         {"\"ft\" and \"lb\" are not units of one category", "Distance", "Mass"},
+         2},
+        {"amount without a unit",
+         {"5 ft 3", "cm"},
+         "",
+         {"\"5 ft 3\" is no value with its unit"},
+         2},
+        {"list smallest first", {"1", "m", "in+ft"}, "", {"largest to the smallest"}, 2},
+        {"temperatures are not summed",
+         {"5 \xC2\xB0"
+          "C 3 \xC2\xB0"
+          "C",
+          "K"},
+         "",
+         {"temperatures cannot be added"},
+         2},
+        {"several categories fit",
+         {"3 min 2 sec", "sec"},
+         "",
+         {"fit several categories (\"Angle\", \"Time\")", "--category"},
+         2},
+        {"bad fraction", {"--fraction", "10", "1", "m", "in"}, "", {"--fraction takes 2, 4"}, 2},
+    };
+    for (const Case& c : cases) Check(c, Run(c.arguments));
+}
+
+TEST_F(MezuraConvertTest, BatchLinesTakeMixedValues) {
+    const ProgramRun run = Run({"--batch", "--fraction", "8"},
+                               "5 ft 3 in\t\tin\n"
+                               "1.75\tm\tft+in\n"
+                               "1 1/2\tft\tin\n"
+                               "5 ft 3 lb\t\tcm\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "63\n5 ft 8 7/8 in\n18\n\n");
+    EXPECT_NE(run.err.find("line 4: \"ft\" and \"lb\""), std::string::npos) << run.err;
+}

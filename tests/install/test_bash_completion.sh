@@ -59,12 +59,13 @@ expect_among() {
 }
 
 # --- Options and their values -------------------------------------------
-expect_reply "every option" "$(lines --all --batch --category --format --help --list \
-    --names --precision --profile --version)" --
+expect_reply "every option" "$(lines --all --batch --category --format --fraction --help \
+    --list --names --precision --profile --version)" --
 expect_reply "option by prefix" --format --fo
 expect_reply "format values" "$(lines auto fixed scientific)" --format ''
 expect_reply "format value by prefix" scientific --format s
 expect_reply "precision values" "$(lines 1 2 3 4 5 6 7 8 9)" --precision ''
+expect_reply "fraction values" "$(lines 2 4 8 16 32 64)" --fraction ''
 expect_reply "nothing for --batch" "" --batch ''
 expect_reply "nothing past FROM with --all" "" --all 1 Kilometers ''
 expect_reply "nothing for VALUE" "" ''
