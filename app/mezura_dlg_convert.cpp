@@ -18,8 +18,8 @@ int ValidSlot(int slot) { return slot >= 0 && slot < CategoryRowCount ? slot : 0
 
 // The 0-based unit index of the list entry's text in `slot` (exact name,
 // last match wins), 0 when the name is not in the row.
-int UnitIndexOf(int slot, const std::string& text) {
-    return UnitByName(slot, text).value_or(1) - 1;
+int UnitIndexOf(const Catalogue& catalogue, int slot, const std::string& text) {
+    return catalogue.UnitByName(slot, text).value_or(1) - 1;
 }
 
 // The selected position when it can name one of `count` units, else 0.
@@ -30,53 +30,52 @@ int UsablePosition(const SortedListBox& list, int count) {
 
 }  // namespace
 
-std::optional<std::string> CMezuraDlg::MixedText(int slot, int inputPosition, int outputPosition,
+std::optional<std::string> MainWindow::MixedText(int slot, int inputPosition, int outputPosition,
                                                  double value) const {
-    if (!mixedUnits_.on || !IsUsableFormat(ResultFormat) || inputPosition > UnitCount(slot) ||
-        outputPosition > UnitCount(slot))
+    if (!mixedUnits_.on || !IsUsableFormat(resultStyle_.format) ||
+        inputPosition > catalogue_.UnitCount(slot) || outputPosition > catalogue_.UnitCount(slot))
         return std::nullopt;
-    const auto sizeOf = [slot](std::string_view name) -> std::optional<double> {
-        const auto position = UnitByName(slot, name);
+    const auto sizeOf = [this, slot](std::string_view name) -> std::optional<double> {
+        const auto position = catalogue_.UnitByName(slot, name);
         if (!position) return std::nullopt;
-        return UnitFactors[slot][*position];
+        return catalogue_.Factor(slot, *position);
     };
     // Linear categories only, so the value in the reference unit is value x size.
-    return EverydayMixedText(UnitNames[slot][0], UnitNames[slot][outputPosition],
-                             value * UnitFactors[slot][inputPosition], sizeOf, ResultFormat,
-                             ResultPrecision, mixedUnits_.inchFraction);
+    return EverydayMixedText(catalogue_.CategoryName(slot), catalogue_.Name(slot, outputPosition),
+                             value * catalogue_.Factor(slot, inputPosition), sizeOf, resultStyle_,
+                             mixedUnits_.inchFraction);
 }
 
-void CMezuraDlg::OnSelchangeCategory() {
+void MainWindow::OnSelchangeCategory() {
     // A text that names no category leaves the previous one in force.
-    if (const std::optional<int> row = CategoryByName(m_categoryCombo->SelectedText()))
+    if (const std::optional<int> row = catalogue_.CategoryByName(m_categoryCombo->SelectedText()))
         m_nCategory = *row;
     m_nCategory = ValidSlot(m_nCategory);
     FillUnitLists(m_nCategory);
     Convert();
 }
 
-void CMezuraDlg::Convert() {
+void MainWindow::Convert() {
     m_nCategory = ValidSlot(m_nCategory);
     const int slot = m_nCategory;
     int inputIndex = 0;
     int outputIndex = 0;
-    const int count = UnitCount(slot);
+    const int count = catalogue_.UnitCount(slot);
 
     if (count > 0) {
-        inputIndex = UnitIndexOf(slot, m_inputUnits->TextAt(UsablePosition(*m_inputUnits, count)));
-        outputIndex =
-            UnitIndexOf(slot, m_outputUnits->TextAt(UsablePosition(*m_outputUnits, count)));
+        inputIndex = UnitIndexOf(catalogue_, slot,
+                                 m_inputUnits->TextAt(UsablePosition(*m_inputUnits, count)));
+        outputIndex = UnitIndexOf(catalogue_, slot,
+                                  m_outputUnits->TextAt(UsablePosition(*m_outputUnits, count)));
     }
 
-    DoDataExchange(true);
-    const double value = ParseNumberPrefix(Cp1252FromQStringLossy(m_strInput));
-    const double result = ConvertValue(slot, inputIndex + 1, outputIndex + 1, value);
+    const double value = ParseNumberPrefix(Cp1252FromQStringLossy(m_inputEdit->text()));
+    const double result = ConvertValue(catalogue_, slot, inputIndex + 1, outputIndex + 1, value);
     // Outside the three formats FormatResult gives nothing: the field keeps its text.
     if (const auto mixed = MixedText(slot, inputIndex + 1, outputIndex + 1, value))
-        m_strOutput = QString::fromStdString(*mixed);
-    else if (const auto text = FormatResult(result))
-        m_strOutput = QStringFromCp1252(*text);
+        ShowOutput(QString::fromStdString(*mixed));
+    else if (const auto text = FormatResult(result, resultStyle_))
+        ShowOutput(QStringFromCp1252(*text));
 
     SetUnitLabels(slot, inputIndex, outputIndex);
-    DoDataExchange(false);
 }

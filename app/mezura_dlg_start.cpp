@@ -10,19 +10,20 @@
 #include "sorted_combo_box.h"
 #include "suggested_targets.h"
 
-void CMezuraDlg::StartOn(std::string_view utf8Query) {
-    const NameIndex index;
+void MainWindow::StartOn(std::string_view utf8Query) {
+    const NameIndex index(catalogue_);
     const auto meaning = ReadConversionPhrase(index, utf8Query);
     if (!meaning) return;
     const int row = meaning->row;
     int to = meaning->from;
     if (meaning->to) {
         to = *meaning->to;
-    } else if (const auto targets = SuggestedTargets(row, meaning->from); !targets.empty()) {
+    } else if (const auto targets = SuggestedTargets(catalogue_, row, meaning->from);
+               !targets.empty()) {
         to = targets.front();
     }
     // A search finds hidden categories too; the one asked for is listed.
-    const std::string& category = UnitNames[row][0];
+    const std::string& category = catalogue_.CategoryName(row);
     if (m_categoryCombo->FindExact(category) < 0) m_categoryCombo->AddSorted(category);
     PickUnit(row, meaning->from, UnitSide::Input);
     PickUnit(row, to, UnitSide::Output);

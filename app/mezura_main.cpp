@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "catalogue.h"
 #include "mezura_app.h"
 #include "mezura_dlg.h"
 #include "profile_store.h"
@@ -91,9 +92,11 @@ int MezuraMain(int argc, char* argv[], const std::function<void(QDialog&)>& befo
     const Translations translations;  // the user's language, where we have it
 
     const std::string query = parser.positionalArguments().value(0).toStdString();
-    CMezuraApp app(profile);
-    return app.InitInstance([&](QDialog& window) {
-        if (!query.empty()) static_cast<CMezuraDlg&>(window).StartOn(query);
+    // The run's catalogue: the built-in units, then what the profile adds.
+    Catalogue catalogue;
+    MezuraApp app(profile);
+    return app.InitInstance(catalogue, [&](QDialog& window) {
+        if (!query.empty()) static_cast<MainWindow&>(window).StartOn(query);
         if (beforeRun) beforeRun(window);
     });
 }

@@ -1,11 +1,10 @@
 #pragma once
-// The built-in content of the catalogue, as data. Only catalogue.cpp reads it
-// (to fill the tables at start); everything else goes through the tables.
+// The built-in content of the catalogue, as read-only data. Only catalogue.cpp
+// reads it (a Catalogue fills its rows from it); everything else goes through
+// a Catalogue.
 //
-// The data is constant-initialised (no vectors): the catalogue is filled by a
-// static initialiser in another file, and the order in which static
-// initialisers of different files run is unspecified, so dynamically
-// initialised data could still be empty when it is read.
+// The data is constant-initialised (no vectors), so it is there before any
+// code runs, a Catalogue built by a static object included.
 #include <array>
 
 #include "catalogue_limits.h"

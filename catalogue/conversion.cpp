@@ -22,9 +22,9 @@ int PositionOrFirst(int position) {
 // The way rests on the category's name. Built-in names never change, so a
 // built-in row is the temperature row by its number, and only a custom row
 // (which a hand-edited profile may call "Temperature") has its name compared.
-bool ConvertsByFormula(int row) {
+bool ConvertsByFormula(const Catalogue& catalogue, int row) {
     if (row < FirstCustomRow) return row == TemperatureRow;
-    return UnitNames[row][0] == TemperatureName;
+    return catalogue.CategoryName(row) == TemperatureName;
 }
 
 }  // namespace
@@ -65,14 +65,15 @@ double FromCelsius(int from, int to, double celsius) {
     }
 }
 
-double ConvertValue(int row, int inputPosition, int outputPosition, double value) {
+double ConvertValue(const Catalogue& catalogue, int row, int inputPosition, int outputPosition,
+                    double value) {
     if (row < 0 || row >= CategoryRowCount) row = 0;
     // A row without units converts with position 1 on both sides.
-    const bool hasUnits = UnitFactors[row][0] >= 1.0;  // UnitCount(row) > 0, without the call
+    const bool hasUnits = catalogue.Factor(row, 0) >= 1.0;  // UnitCount(row) > 0, without the call
     const int p = hasUnits ? PositionOrFirst(inputPosition) : 1;
     const int q = hasUnits ? PositionOrFirst(outputPosition) : 1;
 
-    if (ConvertsByFormula(row)) {
+    if (ConvertsByFormula(catalogue, row)) {
         const int from = p - 1;
         const int to = q - 1;
         // A sixth temperature unit can only come from a hand-edited profile;
@@ -81,6 +82,6 @@ double ConvertValue(int row, int inputPosition, int outputPosition, double value
         return FromCelsius(0, to, ToCelsius(from, 0, value));
     }
 
-    const double product = value * UnitFactors[row][p];
-    return product / UnitFactors[row][q];
+    const double product = value * catalogue.Factor(row, p);
+    return product / catalogue.Factor(row, q);
 }

@@ -6,6 +6,8 @@
 // "Temperature" goes through Celsius by formula; a unit's scale code is its
 // position minus 1: Celsius 0, Fahrenheit 1, Kelvin 2, Rankine 3, Reaumur 4.
 
+class Catalogue;
+
 inline constexpr double UnhandledScale = -999.0;
 
 // Value on scale `from` to Celsius; only pairs (0..4, 0) are handled, every
@@ -20,4 +22,5 @@ double FromCelsius(int from, int to, double celsius);
 // (positions 1..count). The way is chosen by the row's name. A temperature
 // unit beyond the five scales (only a hand-edited profile puts one there)
 // gives not-a-number rather than the -999 sentinel passed off as a value.
-double ConvertValue(int row, int inputPosition, int outputPosition, double value);
+double ConvertValue(const Catalogue& catalogue, int row, int inputPosition, int outputPosition,
+                    double value);

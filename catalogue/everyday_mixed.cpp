@@ -30,8 +30,8 @@ constexpr Form Forms[] = {
 }  // namespace
 
 std::optional<std::string> EverydayMixedText(std::string_view category, std::string_view outputUnit,
-                                             double value, const UnitSize& sizeOf, int format,
-                                             int precision, int inchFraction) {
+                                             double value, const UnitSize& sizeOf,
+                                             const ResultStyle& style, int inchFraction) {
     for (const Form& form : Forms) {
         if (form.category != category || form.output != outputUnit) continue;
         std::array<double, 3> sizes{};
@@ -44,9 +44,9 @@ std::optional<std::string> EverydayMixedText(std::string_view category, std::str
         }
         const auto count = static_cast<std::size_t>(form.count);
         if (!IsLargestFirst(std::span(sizes.data(), count))) return std::nullopt;
-        const PartStyle style{format, precision, form.inches ? inchFraction : 0};
+        const PartStyle parts{style, form.inches ? inchFraction : 0};
         return WriteMixed(value, std::span(sizes.data(), count),
-                          std::span(form.labels.data(), count), style);
+                          std::span(form.labels.data(), count), parts);
     }
     return std::nullopt;
 }

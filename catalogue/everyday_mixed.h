@@ -23,7 +23,7 @@ using UnitSize = std::function<std::optional<double>(std::string_view unitName)>
 
 // `value` (in the category's reference unit) written the mixed way when
 // `outputUnit` of `category` has one; nothing otherwise. Inches go to the
-// nearest 1/`inchFraction`, other last parts in `format` and `precision`.
+// nearest 1/`inchFraction`, other last parts in `style`.
 std::optional<std::string> EverydayMixedText(std::string_view category, std::string_view outputUnit,
-                                             double value, const UnitSize& sizeOf, int format,
-                                             int precision, int inchFraction);
+                                             double value, const UnitSize& sizeOf,
+                                             const ResultStyle& style, int inchFraction);

@@ -85,7 +85,7 @@ void AppendLabel(std::string& text, std::string_view label) {
 void WriteAmountInto(std::string& text, double value, const PartStyle& style) {
     const double magnitude = std::fabs(value);
     if (!std::isfinite(value) || !Rounds(magnitude, style)) {
-        FormatResultInto(text, value, style.format, style.precision);
+        FormatResultInto(text, value, style.result);
         return;
     }
     const auto count = std::llround(magnitude * style.fraction);
@@ -97,7 +97,7 @@ void WriteAmountInto(std::string& text, double value, const PartStyle& style) {
 void WriteMixedInto(std::string& text, double value, std::span<const double> sizes,
                     std::span<const std::string_view> labels, const PartStyle& style) {
     if (!std::isfinite(value) || sizes.empty()) {
-        FormatResultInto(text, value, style.format, style.precision);
+        FormatResultInto(text, value, style.result);
         return;
     }
     const std::size_t last = sizes.size() - 1;
@@ -108,7 +108,7 @@ void WriteMixedInto(std::string& text, double value, std::span<const double> siz
         rest = std::max(0.0, rest - wholes[i] * sizes[i]);
     }
     rest /= sizes[last];
-    if (style.format == FormatAuto && last > 0)
+    if (style.result.format == FormatAuto && last > 0)
         rest = WithDigitsLeft(rest, std::fabs(value) / sizes[last]);
 
     // The last part as it will be written; when that reaches one of the
@@ -122,15 +122,15 @@ void WriteMixedInto(std::string& text, double value, std::span<const double> siz
         carry = last > 0 && count >= std::llround(ratio * style.fraction);
         if (carry) count = 0;
     } else {
-        FormatResultInto(lastText, rest, style.format, style.precision);
+        FormatResultInto(lastText, rest, style.result);
         // Rounding to one decimal or one significant digit or more moves a
         // value by at most 5 %: only a last part that near its unit can reach it.
         if (last > 0 && rest >= 0.9 * ratio) {
             thread_local std::string ratioText;
-            FormatResultInto(ratioText, ratio, style.format, style.precision);
+            FormatResultInto(ratioText, ratio, style.result);
             carry = TextValue(lastText) >= TextValue(ratioText);
         }
-        if (carry) FormatResultInto(lastText, 0.0, style.format, style.precision);
+        if (carry) FormatResultInto(lastText, 0.0, style.result);
     }
     for (std::size_t i = last; carry && i-- > 0;) {
         wholes[i] += 1;

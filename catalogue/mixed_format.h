@@ -20,9 +20,9 @@
 
 #include "result_format.h"
 
+// The result style of the last part, and its fraction denominator.
 struct PartStyle {
-    int format = FormatAuto;
-    int precision = 5;
+    ResultStyle result;
     int fraction = 0;  // 0: none; else the denominator, 2 to 64
 };
 

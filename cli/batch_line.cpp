@@ -42,9 +42,9 @@ void RefuseBatchLine(std::uint64_t lineNumber, std::string_view problem, FdWrite
     out.Put('\n');
 }
 
-bool ConvertBatchLine(const NameIndex& index, std::optional<std::string_view> defaultCategory,
-                      const PartStyle& style, std::uint64_t lineNumber, std::string_view line,
-                      FdWriter& out, FdWriter& err) {
+bool ConvertBatchLine(const NameIndex& index, const PartStyle& style,
+                      std::optional<std::string_view> defaultCategory, std::uint64_t lineNumber,
+                      std::string_view line, FdWriter& out, FdWriter& err) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     const std::string_view whole = line;
 

@@ -29,8 +29,8 @@ struct CliOptions {
     CliMode mode = CliMode::Convert;
     std::vector<std::string> operands;  // UTF-8, as typed
     std::optional<std::string> category;
-    int format = 0;     // ResultFormat: 0 auto, 1 scientific, 2 fixed
-    int precision = 5;  // ResultPrecision, 1..9
+    int format = 0;     // the result style's format: 0 auto, 1 scientific, 2 fixed
+    int precision = 5;  // the result style's precision, 1..9
     int fraction = 0;   // --fraction: 0 none, else 2, 4, 8, 16, 32 or 64
     std::optional<std::string> profilePath;
 };

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "batch_runner.h"
+#include "catalogue.h"
 #include "cli_options.h"
 #include "cli_profile.h"
 #include "commands.h"
@@ -38,7 +39,7 @@ std::optional<std::string_view> CategoryOption(const CliOptions& options) {
     return *options.category;
 }
 
-int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
+int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter& err) {
     switch (options.mode) {
         case CliMode::Help:
             out.Write(UsageText());
@@ -51,22 +52,23 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
             break;
     }
 
-    ResultFormat = options.format;
-    ResultPrecision = options.precision;
-    if (auto problem = LoadCliProfile(options.profilePath))
+    const ResultStyle style{options.format, options.precision};
+    // Mixed results and fractions add the --fraction denominator to it.
+    const PartStyle parts{style, options.fraction};
+    if (auto problem = LoadCliProfile(options.profilePath, catalogue))
         return Fail(err, *problem, ExitBadInput);
-    for (const std::string& warning : ShadowWarnings()) {
+    for (const std::string& warning : ShadowWarnings(catalogue)) {
         err.Write("mezura-convert: warning: ");
         err.Write(warning);
         err.Put('\n');
     }
-    const NameIndex index;
+    const NameIndex index(catalogue);
     const auto& operands = options.operands;
     const auto category = CategoryOption(options);
 
     switch (options.mode) {
         case CliMode::All:
-            return RunAll(index, operands[0], operands[1], category, out, err);
+            return RunAll(index, style, operands[0], operands[1], category, out, err);
         case CliMode::List:
             return RunList(
                 index, operands.empty() ? category : std::optional<std::string_view>(operands[0]),
@@ -78,9 +80,7 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
                 return Fail(err, DescribeProblem(index, unknown, {}, {}, category, {}),
                             ExitBadInput);
             }
-            const BatchSummary summary =
-                RunBatch(index, category, {options.format, options.precision, options.fraction}, 0,
-                         out, err);
+            const BatchSummary summary = RunBatch(index, parts, category, 0, out, err);
             if (summary.readError != 0)
                 return Fail(
                     err,
@@ -93,9 +93,8 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
         default:
             break;
     }
-    const PartStyle style{options.format, options.precision, options.fraction};
     if (operands.size() == 3)
-        return RunConvert(index, {operands[0], operands[1], operands[2], category}, style, out,
+        return RunConvert(index, parts, {operands[0], operands[1], operands[2], category}, out,
                           err);
     // A value with its units, then the target: "'5 ft 3 in' cm".
     if (operands.size() == 2) {
@@ -105,7 +104,7 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
                         "got 2 arguments, and " +
                             Quoted(operands[0]) + " is no value with its unit",
                         ExitBadInput);
-        return RunConvert(index, {operands[0], {}, operands[1], category}, style, out, err);
+        return RunConvert(index, parts, {operands[0], {}, operands[1], category}, out, err);
     }
     const auto text = SplitConversionPhrase(index, operands[0], category);
     if (!text)
@@ -114,7 +113,7 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
                         "\" as a conversion; write it as \"VALUE FROM to TO\", "
                         "for example \"5 km to mi\"",
                     ExitBadInput);
-    return RunConvert(index, {text->value, text->from, text->to, category}, style, out, err);
+    return RunConvert(index, parts, {text->value, text->from, text->to, category}, out, err);
 }
 
 }  // namespace
@@ -124,8 +123,10 @@ int main(int argc, char** argv) {
     FdWriter err(2, 1 << 16);
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     const CliParse parse = ParseCliOptions(arguments);
-    int status =
-        parse.error.empty() ? Run(parse.options, out, err) : Fail(err, parse.error, ExitBadInput);
+    // The run's catalogue: the built-in units, then what the profile adds.
+    Catalogue catalogue;
+    int status = parse.error.empty() ? Run(parse.options, catalogue, out, err)
+                                     : Fail(err, parse.error, ExitBadInput);
     if (!out.Flush()) {
         status = Fail(err, std::string("cannot write the output: ") + std::strerror(out.Error()),
                       ExitFailed);

@@ -123,13 +123,12 @@ std::optional<std::string> Resolve(const NameIndex& index, Names& names,
     return std::nullopt;
 }
 
-double SizeOf(int row, int position) { return UnitFactors[row][position]; }
-
 }  // namespace
 
 std::optional<std::string> ConvertRequest(const NameIndex& index, const ConversionRequest& request,
                                           const PartStyle& style, std::string& text,
                                           std::string_view categoryHint) {
+    const Catalogue& catalogue = index.Indexed();
     const std::optional<UnitList> targets =
         ListSeparator(request.to) != std::string_view::npos && index.Units(request.to).empty()
             ? ReadUnitList(request.to)
@@ -142,7 +141,8 @@ std::optional<std::string> ConvertRequest(const NameIndex& index, const Conversi
             return DescribeProblem(index, found, request.from, request.to, request.category,
                                    categoryHint);
         WriteAmountInto(
-            text, ConvertValue(found.row, found.from, found.to, AmountOf(request.value)), style);
+            text, ConvertValue(catalogue, found.row, found.from, found.to, AmountOf(request.value)),
+            style);
         return std::nullopt;
     }
 
@@ -168,28 +168,29 @@ std::optional<std::string> ConvertRequest(const NameIndex& index, const Conversi
     if (auto problem = Resolve(index, names, request.category, categoryHint)) return problem;
 
     const int row = names.row;
-    if (UnitNames[row][0] == TemperatureName && (source.count > 1 || targets)) {
+    if (catalogue.CategoryName(row) == TemperatureName && (source.count > 1 || targets)) {
         if (source.count > 1) return "temperatures cannot be added: convert one at a time";
         return "a temperature cannot be split into several units";
     }
     if (source.count == 1 && !targets) {
         // One unit each way, whatever way it was written.
         const double amount = source.negative ? -source.parts[0].amount : source.parts[0].amount;
-        WriteAmountInto(text, ConvertValue(row, names.positions[0], names.positions[1], amount),
-                        style);
+        WriteAmountInto(
+            text, ConvertValue(catalogue, row, names.positions[0], names.positions[1], amount),
+            style);
         return std::nullopt;
     }
     double total = 0;
     for (int i = 0; i < source.count; ++i)
-        total += source.parts[i].amount * SizeOf(row, names.positions[i]);
+        total += source.parts[i].amount * catalogue.Factor(row, names.positions[i]);
     if (source.negative) total = -total;
     if (!targets) {
-        WriteAmountInto(text, total / SizeOf(row, names.positions[firstTarget]), style);
+        WriteAmountInto(text, total / catalogue.Factor(row, names.positions[firstTarget]), style);
         return std::nullopt;
     }
     std::array<double, MaxMixedParts> sizes{};
     for (int i = 0; i < targets->count; ++i)
-        sizes[i] = SizeOf(row, names.positions[firstTarget + i]);
+        sizes[i] = catalogue.Factor(row, names.positions[firstTarget + i]);
     const auto count = static_cast<std::size_t>(targets->count);
     if (!IsLargestFirst(std::span(sizes.data(), count)))
         return "the units of " + Quoted(request.to) +

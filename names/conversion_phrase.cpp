@@ -1,7 +1,11 @@
 #include "conversion_phrase.h"
 
+#include <charconv>
 #include <vector>
 
+#include "catalogue.h"
+#include "catalogue_limits.h"
+#include "mixed_value.h"
 #include "number_text.h"
 #include "unit_resolver.h"
 
@@ -44,6 +48,38 @@ std::optional<ConversionText> SplitAtBlank(const NameIndex& index, const ValueAn
     return std::nullopt;
 }
 
+// The shortest text that reads back as the same double.
+std::string ShortestText(double value) {
+    char text[64];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, written.ptr);
+}
+
+// A sum such as "5 ft 3 in" toward `to`: every part in the category of the
+// first part and the target, the total counted in the last part's unit, so
+// "5 ft 3 in to cm" means 63 inches to centimeters. Temperatures do not add.
+std::optional<PhraseMeaning> ReadSum(const NameIndex& index, const ConversionText& split) {
+    const auto quantity = ReadQuantity(split.value);
+    if (!quantity || quantity->count < 2) return std::nullopt;
+    const Resolution found =
+        ResolveConversion(index, quantity->parts[0].name, split.to, std::nullopt);
+    if (found.problem != ResolveProblem::None) return std::nullopt;
+    const Catalogue& catalogue = index.Indexed();
+    if (catalogue.CategoryName(found.row) == TemperatureName) return std::nullopt;
+    int last = found.from;
+    double total = 0;
+    for (int i = 0; i < quantity->count; ++i) {
+        const auto position = index.UnitIn(found.row, quantity->parts[i].name);
+        if (!position) return std::nullopt;
+        last = *position;
+        total += quantity->parts[i].amount * catalogue.Factor(found.row, last);
+    }
+    const double size = catalogue.Factor(found.row, last);
+    if (size == 0) return std::nullopt;
+    const double value = (quantity->negative ? -total : total) / size;
+    return PhraseMeaning{ShortestText(value), value, found.row, last, found.to};
+}
+
 }  // namespace
 
 std::optional<ConversionText> SplitConversionPhrase(const NameIndex& index, std::string_view text,
@@ -60,6 +96,7 @@ std::optional<PhraseMeaning> ReadConversionPhrase(const NameIndex& index, std::s
     const double value = ParseNumberPrefix(parts->value);
     // "5 in" alone is inches, not a split with nothing on either side.
     auto split = SplitConversionText(text);
+    if (split && split->from.empty()) return ReadSum(index, *split);
     if (split && ResolveConversion(index, split->from, split->to, std::nullopt).problem !=
                      ResolveProblem::None)
         split.reset();

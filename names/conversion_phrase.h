@@ -26,7 +26,8 @@ std::optional<ConversionText> SplitConversionPhrase(const NameIndex& index, std:
 // What a launcher query means: a value, its category and unit, and the
 // target unit when one was named. Nothing when it is not a conversion.
 // A lone unit that stands in several categories ("5 min") is taken in the
-// first of them in catalogue order.
+// first of them in catalogue order. A sum of units with its target
+// ("5 ft 3 in to cm") is counted in its last unit: 63 Inches to Centimeters.
 struct PhraseMeaning {
     std::string valueText;  // the number as typed
     double value = 0;

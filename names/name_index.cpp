@@ -13,28 +13,29 @@ constexpr std::size_t MaxRemembered = 1 << 16;
 
 }  // namespace
 
-NameIndex::NameIndex()
-    : utf8Names_(CategoryRowCount),
+NameIndex::NameIndex(const Catalogue& catalogue)
+    : catalogue_(catalogue),
+      utf8Names_(CategoryRowCount),
       rowCandidates_(CategoryRowCount),
       rowSuggestions_(CategoryRowCount) {
     std::unordered_set<std::string> offered;
     for (int row = 0; row < CategoryRowCount; ++row) {
-        if (!IsCategoryInUse(row)) continue;
+        if (!IsCategoryInUse(catalogue, row)) continue;
         categoryRows_.push_back(row);
-        const int count = UnitCount(row);
+        const int count = catalogue.UnitCount(row);
         auto& names = utf8Names_[row];
         for (int position = 0; position <= count; ++position)
-            names.push_back(Utf8FromCp1252(UnitNames[row][position]));
+            names.push_back(Utf8FromCp1252(catalogue.Name(row, position)));
         for (const std::string& name : names) longestName_ = std::max(longestName_, name.size());
-        categoryCandidates_.Add(LowerCp1252(UnitNames[row][0]), names[0]);
+        categoryCandidates_.Add(LowerCp1252(catalogue.CategoryName(row)), names[0]);
         for (int position = 1; position <= count; ++position) {
-            loweredUnitNames_.insert(LowerCp1252(UnitNames[row][position]));
+            loweredUnitNames_.insert(LowerCp1252(catalogue.Name(row, position)));
             if (offered.insert(names[position]).second)
-                unitCandidates_.Add(LowerCp1252(UnitNames[row][position]), names[position]);
+                unitCandidates_.Add(LowerCp1252(catalogue.Name(row, position)), names[position]);
         }
     }
     // An alias near the typed name offers its unit.
-    for (const AliasPlace& alias : EveryAlias()) {
+    for (const AliasPlace& alias : EveryAlias(catalogue)) {
         longestName_ = std::max(longestName_, 3 * alias.alias.size());
         loweredUnitNames_.insert(LowerCp1252(alias.alias));
         unitCandidates_.Add(LowerCp1252(alias.alias),
@@ -47,7 +48,8 @@ std::optional<int> NameIndex::Category(std::string_view utf8Name) const {
     auto found = categories_.find(utf8Name);
     if (found == categories_.end()) {
         const auto name = Cp1252FromUtf8(utf8Name);
-        found = categories_.emplace(utf8Name, name ? FindCategory(*name) : std::nullopt).first;
+        found = categories_.emplace(utf8Name, name ? FindCategory(catalogue_, *name) : std::nullopt)
+                    .first;
     }
     return found->second;
 }
@@ -59,7 +61,7 @@ std::span<const UnitPlace> NameIndex::Units(std::string_view utf8Name) const {
     if (found == units_.end()) {
         const auto name = Cp1252FromUtf8(utf8Name);
         found = units_
-                    .emplace(utf8Name, name && MayNameUnit(*name) ? FindUnits(*name)
+                    .emplace(utf8Name, name && MayNameUnit(*name) ? FindUnits(catalogue_, *name)
                                                                   : std::vector<UnitPlace>{})
                     .first;
     }
@@ -94,10 +96,10 @@ const std::vector<std::string>& NameIndex::Remembered(Map<std::vector<std::strin
 const NameCandidates& NameIndex::CandidatesIn(int row) const {
     auto& candidates = rowCandidates_[static_cast<std::size_t>(row)];
     if (candidates.empty()) {
-        for (int position = 1; position <= UnitCount(row); ++position)
-            candidates.Add(LowerCp1252(UnitNames[row][position]), utf8Names_[row][position]);
-        for (int position = 1; position <= UnitCount(row); ++position) {
-            for (std::string_view alias : AliasesOf(row, position))
+        for (int position = 1; position <= catalogue_.UnitCount(row); ++position)
+            candidates.Add(LowerCp1252(catalogue_.Name(row, position)), utf8Names_[row][position]);
+        for (int position = 1; position <= catalogue_.UnitCount(row); ++position) {
+            for (std::string_view alias : AliasesOf(catalogue_, row, position))
                 candidates.Add(LowerCp1252(alias), utf8Names_[row][position]);
         }
     }

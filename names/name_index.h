@@ -24,13 +24,18 @@
 #include <unordered_set>
 #include <vector>
 
+#include "catalogue.h"
 #include "name_suggestions.h"
 #include "unit_lookup.h"
 
 class NameIndex {
 public:
-    // A snapshot of the catalogue as it stands (after the profile is loaded).
-    NameIndex();
+    // A snapshot of the catalogue's names as it stands (after the profile is
+    // loaded); the catalogue must outlive the index and keep its names.
+    explicit NameIndex(const Catalogue& catalogue);
+
+    // The catalogue the index was built from.
+    const Catalogue& Indexed() const { return catalogue_; }
 
     // The rows of the categories in use, in catalogue order.
     const std::vector<int>& CategoryRows() const { return categoryRows_; }
@@ -57,6 +62,8 @@ public:
     void Forget() const;
 
 private:
+    const Catalogue& catalogue_;
+
     struct Hash {
         using is_transparent = void;
         std::size_t operator()(std::string_view s) const {

@@ -49,11 +49,11 @@ bool Holds(const std::array<std::string_view, 5>& names, std::string_view name) 
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-void AddNamed(std::vector<int>& targets, int row, int from,
+void AddNamed(std::vector<int>& targets, const Catalogue& catalogue, int row, int from,
               const std::array<std::string_view, 5>& names) {
     for (std::string_view name : names) {
         if (name.empty() || targets.size() == MostTargets) continue;
-        const auto position = UnitByName(row, name);
+        const auto position = catalogue.UnitByName(row, name);
         if (position && *position != from &&
             std::find(targets.begin(), targets.end(), *position) == targets.end())
             targets.push_back(*position);
@@ -62,19 +62,19 @@ void AddNamed(std::vector<int>& targets, int row, int from,
 
 }  // namespace
 
-std::vector<int> SuggestedTargets(int row, int from) {
+std::vector<int> SuggestedTargets(const Catalogue& catalogue, int row, int from) {
     std::vector<int> targets;
     if (row < BuiltinCategoryCount) {
-        const std::string_view category = UnitNames[row][0];
+        const std::string_view category = catalogue.CategoryName(row);
         for (const EverydayUnits& units : Everyday) {
             if (units.category != category) continue;
             // The typed unit's own system comes second.
-            const bool typedImperial = Holds(units.imperial, UnitNames[row][from]);
-            AddNamed(targets, row, from, typedImperial ? units.metric : units.imperial);
-            AddNamed(targets, row, from, typedImperial ? units.imperial : units.metric);
+            const bool typedImperial = Holds(units.imperial, catalogue.Name(row, from));
+            AddNamed(targets, catalogue, row, from, typedImperial ? units.metric : units.imperial);
+            AddNamed(targets, catalogue, row, from, typedImperial ? units.imperial : units.metric);
         }
     }
-    for (int position = 1; position <= UnitCount(row) && targets.size() < 3; ++position) {
+    for (int position = 1; position <= catalogue.UnitCount(row) && targets.size() < 3; ++position) {
         if (position != from &&
             std::find(targets.begin(), targets.end(), position) == targets.end())
             targets.push_back(position);

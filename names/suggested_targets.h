@@ -9,6 +9,8 @@
 //   a custom category    -> its first three units, in catalogue order
 #include <vector>
 
+#include "catalogue.h"
+
 // Unit positions of `row`: at most five, at least three where the row has
 // them, none equal to `from`.
-std::vector<int> SuggestedTargets(int row, int from);
+std::vector<int> SuggestedTargets(const Catalogue& catalogue, int row, int from);

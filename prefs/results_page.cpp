@@ -18,8 +18,8 @@ constexpr int InchFractions[] = {2, 4, 8, 16, 32, 64};
 
 }  // namespace
 
-CResults::CResults(ProfileStore& profile)
-    : CPropertyPage(155, tr("Result Format"), 249, 162),
+ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style)
+    : PropertyPage(155, tr("Result Format"), 249, 162),
       m_formatFrame(tr("Select the format of the results     ")),
       m_autoRadio(tr("AutoFormat")),
       m_scientificRadio(tr("Scientific")),
@@ -29,7 +29,8 @@ CResults::CResults(ProfileStore& profile)
       m_preview(QStringLiteral("Static")),
       m_mixedUnitsCheck(tr("Mixed units: feet and inches, pounds, hours, degrees")),
       m_inchFractionLabel(tr("Inches to the nearest")),
-      profile_(profile) {
+      profile_(profile),
+      style_(style) {
     Place(m_formatFrame, -1, "m_formatFrame", 7, 7, 235, 148);
     Place(m_autoRadio, AutoFormatId, "m_autoRadio", 17, 28, 52, 10);
     Place(m_scientificRadio, ScientificId, "m_scientificRadio", 17, 42, 45, 10);
@@ -55,8 +56,8 @@ CResults::CResults(ProfileStore& profile)
     formatGroup_.addButton(&m_autoRadio, AutoFormatId);
     formatGroup_.addButton(&m_scientificRadio, ScientificId);
     formatGroup_.addButton(&m_fixedRadio, FixedId);
-    connect(&formatGroup_, &QButtonGroup::idClicked, this, &CResults::OnFormat);
-    connect(&m_precisionCombo, &QComboBox::activated, this, &CResults::OnSelchangePrecision);
+    connect(&formatGroup_, &QButtonGroup::idClicked, this, &ResultsPage::OnFormat);
+    connect(&m_precisionCombo, &QComboBox::activated, this, &ResultsPage::OnSelchangePrecision);
     connect(&m_mixedUnitsCheck, &QCheckBox::toggled, this, [this] {
         m_inchFractionCombo.setEnabled(m_mixedUnitsCheck.isChecked());
         UpdatePreview();
@@ -64,7 +65,7 @@ CResults::CResults(ProfileStore& profile)
     connect(&m_inchFractionCombo, &QComboBox::activated, this, [this] { UpdatePreview(); });
 }
 
-QString CResults::MixedPreviewText(int format, int precision, int inchFraction) {
+QString ResultsPage::MixedPreviewText(int format, int precision, int inchFraction) {
     if (!IsUsableFormat(format)) return {};
     // The sample taken as feet (12 inches) and as hours (3600 seconds).
     const double feet[] = {12, 1};
@@ -72,30 +73,30 @@ QString CResults::MixedPreviewText(int format, int precision, int inchFraction) 
     const double hours[] = {3600, 60, 1};
     const std::string_view hourLabels[] = {"h", "min", "s"};
     const std::string length =
-        WriteMixed(PreviewSample * 12, feet, feetLabels, {format, precision, inchFraction});
+        WriteMixed(PreviewSample * 12, feet, feetLabels, {{format, precision}, inchFraction});
     const std::string time =
-        WriteMixed(PreviewSample * 3600, hours, hourLabels, {format, precision, 0});
+        WriteMixed(PreviewSample * 3600, hours, hourLabels, {{format, precision}, 0});
     return QString::fromStdString(length + "   " + time);
 }
 
-MixedUnitsSetting CResults::ShownMixedUnits() const {
+MixedUnitsSetting ResultsPage::ShownMixedUnits() const {
     const int index = m_inchFractionCombo.currentIndex();
     return {m_mixedUnitsCheck.isChecked(),
             index >= 0 ? InchFractions[index] : storedMixedUnits_.inchFraction};
 }
 
-void CResults::UpdatePreview() {
+void ResultsPage::UpdatePreview() {
     const int checked = formatGroup_.checkedId();
     OnFormat(checked == -1 ? AutoFormatId - 1 : checked);
 }
 
-QString CResults::PreviewText(int format, int precision) {
+QString ResultsPage::PreviewText(int format, int precision) {
     if (format < FormatAuto || format > FormatFixed) return {};
     const std::optional<std::string> text = FormatResultAs(PreviewSample, format, precision);
     return text ? QString::fromStdString(*text) : QString();
 }
 
-void CResults::SetPreview(const QString& text) {
+void ResultsPage::SetPreview(const QString& text) {
     m_preview.setText(text);
     // The bold face is taller than the template's line, and a precision read
     // from a hand-edited profile can make the text far longer than the
@@ -106,10 +107,10 @@ void CResults::SetPreview(const QString& text) {
                           std::max(previewPlace_.width(), needed.width()), height);
 }
 
-int CResults::PreviewFontHeight(int dpiY) { return -(dpiY * 10 / 72); }
+int ResultsPage::PreviewFontHeight(int dpiY) { return -(dpiY * 10 / 72); }
 
-bool CResults::OnInitDialog() {
-    CPropertyPage::OnInitDialog();
+bool ResultsPage::OnInitDialog() {
+    PropertyPage::OnInitDialog();
 
     m_pPreviewFont = std::make_unique<QFont>(QStringLiteral("Arial"));
     m_pPreviewFont->setStyleHint(QFont::SansSerif);  // the nearest face where Arial is missing
@@ -122,13 +123,12 @@ bool CResults::OnInitDialog() {
 
     m_nFormat = profile_.GetProfileInt(profile::SettingsSection, profile::FormatKey,
                                        profile::DefaultFormat);
-    // The page shows what is stored, whatever it is; the program takes
-    // only a usable value, as at start-up: a Format of 7 taken over would
-    // leave every later output stale, as no text can be made for it.
-    if (IsUsableFormat(m_nFormat)) ResultFormat = m_nFormat;
     const int precision = profile_.GetProfileInt(profile::SettingsSection, profile::PrecisionKey,
                                                  profile::DefaultPrecision);
-    if (IsUsablePrecision(precision)) ResultPrecision = precision;
+    // The page shows what is stored, whatever it is; its style takes only a
+    // usable value, as at start-up: a Format of 7 taken over would leave
+    // every later output stale, as no text can be made for it.
+    style_.TakeUsable(m_nFormat, precision);
     // A hand-edited Precision can be any integer. Past 340 decimals the
     // sample only gains zeros and every negative precision reads as 6, so the
     // clamped value shows the same preview without building a text of
@@ -149,7 +149,7 @@ bool CResults::OnInitDialog() {
     return true;
 }
 
-void CResults::DoDataExchange(bool saveAndValidate) {
+void ResultsPage::DoDataExchange(bool saveAndValidate) {
     if (saveAndValidate) {
         m_nPrecisionIndex = m_precisionCombo.currentIndex();
         const int checked = formatGroup_.checkedId();
@@ -167,7 +167,7 @@ void CResults::DoDataExchange(bool saveAndValidate) {
     formatGroup_.setExclusive(true);
 }
 
-void CResults::OnFormat(int id) {
+void ResultsPage::OnFormat(int id) {
     const int precision = m_precisionCombo.currentIndex() + 1;
     const int format = id - AutoFormatId;
     if (format == FormatAuto)
@@ -177,7 +177,7 @@ void CResults::OnFormat(int id) {
     SetPreview(PreviewWithMixedUnits(format, precision));
 }
 
-QString CResults::PreviewWithMixedUnits(int format, int precision) const {
+QString ResultsPage::PreviewWithMixedUnits(int format, int precision) const {
     QString text = PreviewText(format, precision);
     if (m_mixedUnitsCheck.isChecked() && !text.isEmpty())
         text +=
@@ -185,12 +185,12 @@ QString CResults::PreviewWithMixedUnits(int format, int precision) const {
     return text;
 }
 
-void CResults::OnSelchangePrecision() {
+void ResultsPage::OnSelchangePrecision() {
     UpdateData(true);
     OnFormat(AutoFormatId + m_nFormat);
 }
 
-void CResults::OnOK() {
+void ResultsPage::OnOK() {
     UpdateData(true);
     SaveResultSettings(profile_, m_nFormat, m_nPrecisionIndex + 1);
     // Written only when changed: a profile that never used the option keeps
@@ -199,4 +199,5 @@ void CResults::OnOK() {
     if (shown.on != storedMixedUnits_.on || shown.inchFraction != storedMixedUnits_.inchFraction)
         SaveMixedUnitsSetting(profile_, shown);
     m_mixedUnits = shown;
+    style_.TakeUsable(m_nFormat, m_nPrecisionIndex + 1);
 }

@@ -17,8 +17,8 @@
 namespace {
 
 // A unit's name as shown: some built-in names end in a blank.
-std::string ShownName(int row, int position) {
-    std::string name = Utf8FromCp1252(UnitNames[row][position]);
+std::string ShownName(const Catalogue& catalogue, int row, int position) {
+    std::string name = Utf8FromCp1252(catalogue.Name(row, position));
     while (!name.empty() && name.back() == ' ') name.pop_back();
     return name;
 }
@@ -45,27 +45,30 @@ void SearchAnswers::Refresh() {
     // A file changed within the clock's last tick may change again into
     // the same stamp: it is read again until it has settled.
     if (loaded_ && settled_ && stamp == stamp_) return;
-    ResetCatalogue();
-    ResultFormat = FormatAuto;
-    ResultPrecision = 5;
-    if (stamp) LoadProfile(ProfileStore(profilePath_));
+    // The index refers to the catalogue: it goes first and comes back last.
+    index_.reset();
+    catalogue_.emplace();
+    style_ = ResultStyle{};
+    if (stamp) LoadProfile(ProfileStore(profilePath_), *catalogue_, style_);
     stamp_ = stamp;
     settled_ = !stamp || IsSettled(*stamp, WallClockNs());
     loaded_ = true;
-    index_.emplace();
+    index_.emplace(*catalogue_);
 }
 
 SearchAnswer SearchAnswers::Make(double value, int row, int from, int to) const {
-    const double result = ConvertValue(row, from, to, value);
+    const Catalogue& catalogue = *catalogue_;
+    const double result = ConvertValue(catalogue, row, from, to, value);
     SearchAnswer answer;
     answer.id = std::to_string(row) + ':' + std::to_string(from) + ':' + std::to_string(to) + ':' +
                 ExactText(value);
-    answer.value = FormatResult(result).value_or(ExactText(result));
-    answer.unit = ShownName(row, to);
+    answer.value = FormatResult(result, style_).value_or(ExactText(result));
+    answer.unit = ShownName(catalogue, row, to);
     const std::string typed = FormatResultAs(value, FormatAuto, 0).value_or(ExactText(value));
     answer.description =
-        typed + ' ' + ShownName(row, from) + " = " + answer.value + ' ' + answer.unit;
-    answer.windowQuery = ExactText(value) + ' ' + ShownName(row, from) + " to " + answer.unit;
+        typed + ' ' + ShownName(catalogue, row, from) + " = " + answer.value + ' ' + answer.unit;
+    answer.windowQuery =
+        ExactText(value) + ' ' + ShownName(catalogue, row, from) + " to " + answer.unit;
     return answer;
 }
 
@@ -80,7 +83,7 @@ std::vector<SearchAnswer> SearchAnswers::Answer(std::string_view utf8Query) {
         return {answer};
     }
     std::vector<SearchAnswer> answers;
-    for (int to : SuggestedTargets(meaning->row, meaning->from))
+    for (int to : SuggestedTargets(*catalogue_, meaning->row, meaning->from))
         answers.push_back(Make(meaning->value, meaning->row, meaning->from, to));
     return answers;
 }
@@ -100,8 +103,9 @@ std::optional<SearchAnswer> SearchAnswers::AnswerFor(std::string_view id) {
     const auto read = std::from_chars(at, end, value);
     if (read.ec != std::errc() || read.ptr != end) return std::nullopt;
     const auto [row, from, to] = parts;
-    if (row < 0 || row >= CategoryRowCount || !IsCategoryInUse(row)) return std::nullopt;
-    const int count = UnitCount(row);
+    if (row < 0 || row >= CategoryRowCount || !IsCategoryInUse(*catalogue_, row))
+        return std::nullopt;
+    const int count = catalogue_->UnitCount(row);
     if (from < 1 || from > count || to < 1 || to > count) return std::nullopt;
     return Make(value, row, from, to);
 }

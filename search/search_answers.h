@@ -16,8 +16,10 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue.h"
 #include "file_stamp.h"
 #include "name_index.h"
+#include "result_format.h"
 
 // Longer queries are not read at all: no conversion is that long.
 inline constexpr std::size_t MaxQueryBytes = 1024;
@@ -48,5 +50,8 @@ private:
     std::optional<FileStamp> stamp_;  // of the profile as last read; nothing when absent
     bool loaded_ = false;
     bool settled_ = false;
+    // The service's own catalogue and result style, as the profile sets them.
+    std::optional<Catalogue> catalogue_;
+    ResultStyle style_;
     std::optional<NameIndex> index_;
 };

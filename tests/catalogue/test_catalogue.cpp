@@ -26,15 +26,15 @@ constexpr int Velocity = 21;
 constexpr int ViscosityDynamic = 22;
 constexpr int ViscosityKinematic = 23;
 
-// Every test starts from, and leaves, the catalogue as it is at start.
+// Every test starts from a catalogue of its own, as a program starts.
 class CatalogueTest : public ::testing::Test {
 protected:
-    void TearDown() override { ResetCatalogue(); }
+    Catalogue catalogue_;
 };
 
-int NamedUnits(int row) {
+int NamedUnits(const Catalogue& catalogue_, int row) {
     int named = 0;
-    for (int k = 1; k <= MaxUnitsPerRow; ++k) named += UnitNames[row][k].empty() ? 0 : 1;
+    for (int k = 1; k <= MaxUnitsPerRow; ++k) named += catalogue_.Name(row, k).empty() ? 0 : 1;
     return named;
 }
 
@@ -45,14 +45,12 @@ const std::set<std::string> CorrectedUnits = {
     "Reyn",           "Ton force (2000 lbf)", "Poundal hour/feet\xB2",
 };
 
-// Runs first in its process, before any test has reset the catalogue: the
-// tables must already be filled when main() starts.
-TEST(CatalogueAtStart, IsFilledBeforeMain) {
-    EXPECT_EQ(UnitNames[Acceleration][0], "Acceleration");
-    EXPECT_EQ(UnitNames[Acceleration][1], "Centimeters/sec\xB2 ");
-    EXPECT_EQ(UnitFactors[Flow][0], 34.0);
-    EXPECT_EQ(UnitFactors[Distance][14], 160934.4);
-    EXPECT_EQ(UnitNames[30][0], "Custom");
+TEST_F(CatalogueTest, ANewCatalogueHoldsTheBuiltinContent) {
+    EXPECT_EQ(catalogue_.Name(Acceleration, 0), "Acceleration");
+    EXPECT_EQ(catalogue_.Name(Acceleration, 1), "Centimeters/sec\xB2 ");
+    EXPECT_EQ(catalogue_.Factor(Flow, 0), 34.0);
+    EXPECT_EQ(catalogue_.Factor(Distance, 14), 160934.4);
+    EXPECT_EQ(catalogue_.Name(30, 0), "Custom");
 }
 
 TEST_F(CatalogueTest, BuiltinRowsMatchThePublishedTables) {
@@ -62,17 +60,16 @@ TEST_F(CatalogueTest, BuiltinRowsMatchThePublishedTables) {
         const reference::Category& expected = reference::BuiltinCategories[row];
         SCOPED_TRACE(expected.name);
         const int count = static_cast<int>(expected.units.size());
-        EXPECT_EQ(UnitNames[row][0], expected.name);
-        EXPECT_EQ(UnitFactors[row][0], count);
-        EXPECT_EQ(BuiltinUnitCount[row], count);
-        EXPECT_EQ(BuiltinUnitsOf(row), count);
-        EXPECT_EQ(UnitCount(row), count);
-        EXPECT_EQ(NamedUnits(row), count);
+        EXPECT_EQ(catalogue_.Name(row, 0), expected.name);
+        EXPECT_EQ(catalogue_.Factor(row, 0), count);
+        EXPECT_EQ(catalogue_.BuiltinUnitsOf(row), count);
+        EXPECT_EQ(catalogue_.UnitCount(row), count);
+        EXPECT_EQ(NamedUnits(catalogue_, row), count);
         for (int k = 1; k <= count; ++k) {
             const reference::Unit& unit = expected.units[k - 1];
-            EXPECT_EQ(UnitNames[row][k], unit.name) << "position " << k;
+            EXPECT_EQ(catalogue_.Name(row, k), unit.name) << "position " << k;
             if (!CorrectedUnits.contains(unit.name)) {
-                EXPECT_EQ(UnitFactors[row][k], unit.factor) << unit.name;
+                EXPECT_EQ(catalogue_.Factor(row, k), unit.factor) << unit.name;
             }
         }
         total += count;
@@ -83,18 +80,18 @@ TEST_F(CatalogueTest, BuiltinRowsMatchThePublishedTables) {
 
 TEST_F(CatalogueTest, FlowHasTheMostUnitsAndKinematicViscosityTheFewest) {
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        EXPECT_LE(UnitCount(row), UnitCount(Flow));
-        EXPECT_GE(UnitCount(row), UnitCount(ViscosityKinematic));
+        EXPECT_LE(catalogue_.UnitCount(row), catalogue_.UnitCount(Flow));
+        EXPECT_GE(catalogue_.UnitCount(row), catalogue_.UnitCount(ViscosityKinematic));
     }
-    EXPECT_EQ(UnitCount(Flow), 34);
-    EXPECT_EQ(UnitCount(ViscosityKinematic), 4);
+    EXPECT_EQ(catalogue_.UnitCount(Flow), 34);
+    EXPECT_EQ(catalogue_.UnitCount(ViscosityKinematic), 4);
 }
 
 // Sorted lists of the 26 built-in names show row r at index r.
 TEST_F(CatalogueTest, BuiltinCategoryNamesAreInListOrder) {
     for (int row = 1; row < BuiltinCategoryCount; ++row) {
-        EXPECT_LT(CollateNoCase(UnitNames[row - 1][0], UnitNames[row][0]), 0)
-            << UnitNames[row - 1][0] << " / " << UnitNames[row][0];
+        EXPECT_LT(CollateNoCase(catalogue_.Name(row - 1, 0), catalogue_.Name(row, 0)), 0)
+            << catalogue_.Name(row - 1, 0) << " / " << catalogue_.Name(row, 0);
     }
 }
 
@@ -118,10 +115,10 @@ TEST_F(CatalogueTest, CorrectedFactorsHaveTheirConventionalSize) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        const std::optional<int> from = UnitByName(c.row, c.from);
-        const std::optional<int> to = UnitByName(c.row, c.to);
+        const std::optional<int> from = catalogue_.UnitByName(c.row, c.from);
+        const std::optional<int> to = catalogue_.UnitByName(c.row, c.to);
         ASSERT_TRUE(from && to);
-        const double result = ConvertValue(c.row, *from, *to, 1.0);
+        const double result = ConvertValue(catalogue_, c.row, *from, *to, 1.0);
         EXPECT_NEAR(result, c.expected, 1e-7 * c.expected);
     }
 }
@@ -139,16 +136,17 @@ bool IsRoundMultiple(double n) {
 
 // The round multiple that one `big` is of `small`, when their factors are
 // within 1e-7 of one (the precision of the published tables).
-std::optional<double> RoundRatio(int row, int big, int small) {
-    const double ratio = UnitFactors[row][big] / UnitFactors[row][small];
+std::optional<double> RoundRatio(const Catalogue& catalogue_, int row, int big, int small) {
+    const double ratio = catalogue_.Factor(row, big) / catalogue_.Factor(row, small);
     const double n = std::round(ratio);
     if (!IsRoundMultiple(n) || std::fabs(ratio - n) > 1e-7 * n) return std::nullopt;
     return n;
 }
 
 // 1 `big` converts to exactly n `small`, and n `small` to exactly 1 `big`.
-bool ConvertsExactly(int row, int big, int small, double n) {
-    return ConvertValue(row, big, small, 1.0) == n && ConvertValue(row, small, big, n) == 1.0;
+bool ConvertsExactly(const Catalogue& catalogue_, int row, int big, int small, double n) {
+    return ConvertValue(catalogue_, row, big, small, 1.0) == n &&
+           ConvertValue(catalogue_, row, small, big, n) == 1.0;
 }
 
 // The published factors keep the publication's rounding (a "Cups" is
@@ -160,34 +158,36 @@ bool ConvertsExactly(int row, int big, int small, double n) {
 TEST_F(CatalogueTest, CorrectedUnitsAreExactMultiplesOfTheirNeighbours) {
     int corrected = 0;
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        if (UnitNames[row][0] == "Temperature") continue;
-        const int count = UnitCount(row);
+        if (catalogue_.Name(row, 0) == "Temperature") continue;
+        const int count = catalogue_.UnitCount(row);
         for (int u = 1; u <= count; ++u) {
-            if (!CorrectedUnits.contains(UnitNames[row][u])) continue;
+            if (!CorrectedUnits.contains(catalogue_.Name(row, u))) continue;
             ++corrected;
-            SCOPED_TRACE(UnitNames[row][u]);
+            SCOPED_TRACE(catalogue_.Name(row, u));
             // Neighbours it is nearly a round multiple of, or a round part of.
             std::vector<int> exact, inexact;
             for (int v = 1; v <= count; ++v) {
                 if (v == u) continue;
-                const bool uIsBigger = UnitFactors[row][u] >= UnitFactors[row][v];
+                const bool uIsBigger = catalogue_.Factor(row, u) >= catalogue_.Factor(row, v);
                 const int big = uIsBigger ? u : v;
                 const int small = uIsBigger ? v : u;
-                if (const auto n = RoundRatio(row, big, small))
-                    (ConvertsExactly(row, big, small, *n) ? exact : inexact).push_back(v);
+                if (const auto n = RoundRatio(catalogue_, row, big, small))
+                    (ConvertsExactly(catalogue_, row, big, small, *n) ? exact : inexact)
+                        .push_back(v);
             }
             EXPECT_FALSE(exact.empty()) << "no neighbour in an exact round ratio";
             for (const int v : inexact) {
                 bool explained = false;
                 for (const int w : exact) {
-                    const bool wIsBigger = UnitFactors[row][w] >= UnitFactors[row][v];
+                    const bool wIsBigger = catalogue_.Factor(row, w) >= catalogue_.Factor(row, v);
                     const int big = wIsBigger ? w : v;
                     const int small = wIsBigger ? v : w;
-                    const auto n = RoundRatio(row, big, small);
-                    explained = explained || (!CorrectedUnits.contains(UnitNames[row][w]) && n &&
-                                              !ConvertsExactly(row, big, small, *n));
+                    const auto n = RoundRatio(catalogue_, row, big, small);
+                    explained =
+                        explained || (!CorrectedUnits.contains(catalogue_.Name(row, w)) && n &&
+                                      !ConvertsExactly(catalogue_, row, big, small, *n));
                 }
-                EXPECT_TRUE(explained) << "not an exact round ratio to " << UnitNames[row][v];
+                EXPECT_TRUE(explained) << "not an exact round ratio to " << catalogue_.Name(row, v);
             }
         }
     }
@@ -197,19 +197,19 @@ TEST_F(CatalogueTest, CorrectedUnitsAreExactMultiplesOfTheirNeighbours) {
 TEST_F(CatalogueTest, CustomRowsAreFreeAtStart) {
     for (int row = FirstCustomRow; row < CategoryRowCount; ++row) {
         SCOPED_TRACE(row);
-        EXPECT_EQ(UnitNames[row][0], "Custom");
-        EXPECT_EQ(UnitFactors[row][0], 0.0);
-        EXPECT_TRUE(IsCustomRowFree(row));
-        EXPECT_EQ(BuiltinUnitsOf(row), 0);
-        EXPECT_EQ(UnitCount(row), 0);
-        EXPECT_EQ(NamedUnits(row), 0);
-        for (int k = 1; k <= MaxUnitsPerRow; ++k) EXPECT_EQ(UnitFactors[row][k], 0.0);
+        EXPECT_EQ(catalogue_.Name(row, 0), "Custom");
+        EXPECT_EQ(catalogue_.Factor(row, 0), 0.0);
+        EXPECT_TRUE(catalogue_.IsCustomRowFree(row));
+        EXPECT_EQ(catalogue_.BuiltinUnitsOf(row), 0);
+        EXPECT_EQ(catalogue_.UnitCount(row), 0);
+        EXPECT_EQ(NamedUnits(catalogue_, row), 0);
+        for (int k = 1; k <= MaxUnitsPerRow; ++k) EXPECT_EQ(catalogue_.Factor(row, k), 0.0);
     }
-    EXPECT_EQ(FirstFreeCustomRow(), 26);
+    EXPECT_EQ(catalogue_.FirstFreeCustomRow(), 26);
 }
 
 TEST_F(CatalogueTest, CategoryByNameIsExactAndTheLastMatchWins) {
-    UnitNames[28][0] = "Distance";  // a hand-edited profile could do this
+    catalogue_.SetCategoryName(28, "Distance");  // a hand-edited profile could do this
     struct Case {
         const char* label;
         const char* name;
@@ -225,7 +225,7 @@ TEST_F(CatalogueTest, CategoryByNameIsExactAndTheLastMatchWins) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        EXPECT_EQ(CategoryByName(c.name), c.expected);
+        EXPECT_EQ(catalogue_.CategoryByName(c.name), c.expected);
     }
 }
 
@@ -252,7 +252,7 @@ TEST_F(CatalogueTest, UnitByNameIsExactWithinOneRow) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        EXPECT_EQ(UnitByName(c.row, c.name), c.expected);
+        EXPECT_EQ(catalogue_.UnitByName(c.row, c.name), c.expected);
     }
 }
 
@@ -272,59 +272,59 @@ TEST_F(CatalogueTest, UnitCountTruncatesAndStaysInTheRow) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        UnitFactors[26][0] = c.stored;
-        EXPECT_EQ(UnitCount(26), c.expected);
+        catalogue_.SetStoredCount(26, c.stored);
+        EXPECT_EQ(catalogue_.UnitCount(26), c.expected);
     }
 }
 
 TEST_F(CatalogueTest, AppendedUnitsFollowTheBuiltinOnes) {
-    ASSERT_TRUE(AppendUnit(Velocity, "Span", 22.86));
-    EXPECT_EQ(UnitFactors[Velocity][0], 19.0);
-    EXPECT_EQ(UnitNames[Velocity][19], "Span");
-    EXPECT_EQ(UnitFactors[Velocity][19], 22.86);
-    EXPECT_EQ(UnitNames[Velocity][1], "C");
-    EXPECT_EQ(BuiltinUnitsOf(Velocity), 18);
+    ASSERT_TRUE(catalogue_.AppendUnit(Velocity, "Span", 22.86));
+    EXPECT_EQ(catalogue_.Factor(Velocity, 0), 19.0);
+    EXPECT_EQ(catalogue_.Name(Velocity, 19), "Span");
+    EXPECT_EQ(catalogue_.Factor(Velocity, 19), 22.86);
+    EXPECT_EQ(catalogue_.Name(Velocity, 1), "C");
+    EXPECT_EQ(catalogue_.BuiltinUnitsOf(Velocity), 18);
 
     // A duplicate name resolves to its later position.
-    ASSERT_TRUE(AppendUnit(Distance, "Meters", 100.0));
-    EXPECT_EQ(UnitByName(Distance, "Meters"), 20);
+    ASSERT_TRUE(catalogue_.AppendUnit(Distance, "Meters", 100.0));
+    EXPECT_EQ(catalogue_.UnitByName(Distance, "Meters"), 20);
 }
 
 TEST_F(CatalogueTest, AppendStopsAtFiftyNineUnits) {
     for (int k = 1; k <= MaxUnitsPerRow; ++k) {
-        ASSERT_TRUE(AppendUnit(27, "Unit " + std::to_string(k), k));
+        ASSERT_TRUE(catalogue_.AppendUnit(27, "Unit " + std::to_string(k), k));
     }
-    EXPECT_FALSE(AppendUnit(27, "One too many", 1.0));
-    EXPECT_EQ(UnitFactors[27][0], 59.0);
-    EXPECT_EQ(UnitNames[27][59], "Unit 59");
+    EXPECT_FALSE(catalogue_.AppendUnit(27, "One too many", 1.0));
+    EXPECT_EQ(catalogue_.Factor(27, 0), 59.0);
+    EXPECT_EQ(catalogue_.Name(27, 59), "Unit 59");
 
-    EXPECT_FALSE(AppendUnit(-1, "Nowhere", 1.0));
-    EXPECT_FALSE(AppendUnit(CategoryRowCount, "Nowhere", 1.0));
-    EXPECT_EQ(UnitFactors[Acceleration][0], 10.0);
+    EXPECT_FALSE(catalogue_.AppendUnit(-1, "Nowhere", 1.0));
+    EXPECT_FALSE(catalogue_.AppendUnit(CategoryRowCount, "Nowhere", 1.0));
+    EXPECT_EQ(catalogue_.Factor(Acceleration, 0), 10.0);
 }
 
 TEST_F(CatalogueTest, RemovingAUnitMovesTheLaterOnesDown) {
-    AppendUnit(Distance, "A", 1.5);
-    AppendUnit(Distance, "B", 2.5);
-    AppendUnit(Distance, "C", 3.5);
+    catalogue_.AppendUnit(Distance, "A", 1.5);
+    catalogue_.AppendUnit(Distance, "B", 2.5);
+    catalogue_.AppendUnit(Distance, "C", 3.5);
 
-    RemoveUnitAt(Distance, 20);
-    EXPECT_EQ(UnitFactors[Distance][0], 21.0);
-    EXPECT_EQ(UnitNames[Distance][20], "B");
-    EXPECT_EQ(UnitFactors[Distance][20], 2.5);
-    EXPECT_EQ(UnitNames[Distance][21], "C");
-    EXPECT_EQ(UnitFactors[Distance][21], 3.5);
-    EXPECT_EQ(UnitNames[Distance][22], "");
-    EXPECT_EQ(UnitNames[Distance][19], "Yards");
+    catalogue_.RemoveUnitAt(Distance, 20);
+    EXPECT_EQ(catalogue_.Factor(Distance, 0), 21.0);
+    EXPECT_EQ(catalogue_.Name(Distance, 20), "B");
+    EXPECT_EQ(catalogue_.Factor(Distance, 20), 2.5);
+    EXPECT_EQ(catalogue_.Name(Distance, 21), "C");
+    EXPECT_EQ(catalogue_.Factor(Distance, 21), 3.5);
+    EXPECT_EQ(catalogue_.Name(Distance, 22), "");
+    EXPECT_EQ(catalogue_.Name(Distance, 19), "Yards");
 
-    RemoveUnitAt(Distance, 21);  // the last one
-    EXPECT_EQ(UnitFactors[Distance][0], 20.0);
-    EXPECT_EQ(UnitNames[Distance][20], "B");
-    EXPECT_EQ(UnitNames[Distance][21], "");
+    catalogue_.RemoveUnitAt(Distance, 21);  // the last one
+    EXPECT_EQ(catalogue_.Factor(Distance, 0), 20.0);
+    EXPECT_EQ(catalogue_.Name(Distance, 20), "B");
+    EXPECT_EQ(catalogue_.Name(Distance, 21), "");
 }
 
 TEST_F(CatalogueTest, RemoveLeavesBuiltinUnitsAndBadPositionsAlone) {
-    AppendUnit(Distance, "Span", 22.86);
+    catalogue_.AppendUnit(Distance, "Span", 22.86);
     struct Case {
         const char* label;
         int row;
@@ -338,28 +338,28 @@ TEST_F(CatalogueTest, RemoveLeavesBuiltinUnitsAndBadPositionsAlone) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        RemoveUnitAt(c.row, c.position);
-        EXPECT_EQ(UnitFactors[Distance][0], 20.0);
-        EXPECT_EQ(UnitNames[Distance][5], "Feet");
-        EXPECT_EQ(UnitNames[Distance][20], "Span");
-        EXPECT_EQ(UnitFactors[26][0], 0.0);
+        catalogue_.RemoveUnitAt(c.row, c.position);
+        EXPECT_EQ(catalogue_.Factor(Distance, 0), 20.0);
+        EXPECT_EQ(catalogue_.Name(Distance, 5), "Feet");
+        EXPECT_EQ(catalogue_.Name(Distance, 20), "Span");
+        EXPECT_EQ(catalogue_.Factor(26, 0), 0.0);
     }
 }
 
 TEST_F(CatalogueTest, ClearingACustomRowFreesItWithoutUnits) {
-    UnitNames[27][0] = "Money";
-    AppendUnit(27, "Euro", 1.0);
-    AppendUnit(27, "Cent", 0.01);
-    EXPECT_FALSE(IsCustomRowFree(27));
+    catalogue_.SetCategoryName(27, "Money");
+    catalogue_.AppendUnit(27, "Euro", 1.0);
+    catalogue_.AppendUnit(27, "Cent", 0.01);
+    EXPECT_FALSE(catalogue_.IsCustomRowFree(27));
 
-    ClearCustomRow(27);
-    EXPECT_TRUE(IsCustomRowFree(27));
-    EXPECT_EQ(UnitFactors[27][0], 0.0);
-    EXPECT_EQ(NamedUnits(27), 0);
+    catalogue_.ClearCustomRow(27);
+    EXPECT_TRUE(catalogue_.IsCustomRowFree(27));
+    EXPECT_EQ(catalogue_.Factor(27, 0), 0.0);
+    EXPECT_EQ(NamedUnits(catalogue_, 27), 0);
 
-    ClearCustomRow(Distance);  // not a custom row
-    EXPECT_EQ(UnitNames[Distance][0], "Distance");
-    EXPECT_EQ(UnitCount(Distance), 19);
+    catalogue_.ClearCustomRow(Distance);  // not a custom row
+    EXPECT_EQ(catalogue_.Name(Distance, 0), "Distance");
+    EXPECT_EQ(catalogue_.UnitCount(Distance), 19);
 }
 
 TEST_F(CatalogueTest, FreeRecordNames) {
@@ -380,28 +380,33 @@ TEST_F(CatalogueTest, FreeRecordNames) {
 }
 
 TEST_F(CatalogueTest, FirstFreeCustomRowSkipsRowsInUse) {
-    UnitNames[26][0] = "Money";
-    EXPECT_EQ(FirstFreeCustomRow(), 27);
-    UnitNames[27][0] = "Data";
-    UnitNames[28][0] = "Q";  // too short to be a category: free
-    EXPECT_EQ(FirstFreeCustomRow(), 28);
-    EXPECT_FALSE(IsCustomRowFree(28));  // but only "Custom" marks a free row
-    for (int row = FirstCustomRow; row < CategoryRowCount; ++row) UnitNames[row][0] = "Used";
-    EXPECT_EQ(FirstFreeCustomRow(), std::nullopt);
-    EXPECT_FALSE(IsCustomRowFree(Distance));
+    catalogue_.SetCategoryName(26, "Money");
+    EXPECT_EQ(catalogue_.FirstFreeCustomRow(), 27);
+    catalogue_.SetCategoryName(27, "Data");
+    catalogue_.SetCategoryName(28, "Q");  // too short to be a category: free
+    EXPECT_EQ(catalogue_.FirstFreeCustomRow(), 28);
+    EXPECT_FALSE(catalogue_.IsCustomRowFree(28));  // but only "Custom" marks a free row
+    for (int row = FirstCustomRow; row < CategoryRowCount; ++row)
+        catalogue_.SetCategoryName(row, "Used");
+    EXPECT_EQ(catalogue_.FirstFreeCustomRow(), std::nullopt);
+    EXPECT_FALSE(catalogue_.IsCustomRowFree(Distance));
 }
 
-TEST_F(CatalogueTest, ResetRestoresTheStartState) {
-    AppendUnit(Temperature, "Kelvin", 0.0);
-    UnitNames[26][0] = "Money";
-    AppendUnit(26, "Euro", 1.0);
+TEST_F(CatalogueTest, CataloguesShareNothing) {
+    catalogue_.AppendUnit(Temperature, "Kelvin", 0.0);
+    catalogue_.SetCategoryName(26, "Money");
+    catalogue_.AppendUnit(26, "Euro", 1.0);
+    catalogue_.SetVisibility(Distance, 0);
+    catalogue_.MarkVisibilityEdited();
 
-    ResetCatalogue();
-    EXPECT_EQ(UnitCount(Temperature), 5);
-    EXPECT_EQ(UnitNames[Temperature][6], "");
-    EXPECT_TRUE(IsCustomRowFree(26));
-    EXPECT_EQ(UnitFactors[26][1], 0.0);
-    EXPECT_EQ(NamedUnits(26), 0);
+    const Catalogue fresh;
+    EXPECT_EQ(fresh.UnitCount(Temperature), 5);
+    EXPECT_EQ(fresh.Name(Temperature, 6), "");
+    EXPECT_TRUE(fresh.IsCustomRowFree(26));
+    EXPECT_EQ(fresh.Factor(26, 1), 0.0);
+    EXPECT_EQ(NamedUnits(fresh, 26), 0);
+    EXPECT_EQ(fresh.Visibility(Distance), 1);
+    EXPECT_FALSE(fresh.VisibilityEdited());
 }
 
 }  // namespace

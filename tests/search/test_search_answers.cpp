@@ -28,11 +28,6 @@ public:
 
 class SearchAnswersTest : public ::testing::Test {
 protected:
-    void TearDown() override {
-        ResetCatalogue();
-        ResultFormat = FormatAuto;
-        ResultPrecision = 5;
-    }
     std::string Profile() const {
         return folder_.filePath(QStringLiteral("mezura.INI")).toStdString();
     }
@@ -69,6 +64,32 @@ TEST_F(SearchAnswersTest, EveryQueryFormAnswersTheConversion) {
     const SearchAnswer answer = answers_.Answer("5 km to mi").at(0);
     EXPECT_EQ(answer.description, "5 Kilometers = 3.1068559611867 Miles");
     EXPECT_EQ(answer.windowQuery, "5 Kilometers to Miles");
+}
+
+// Sums read as mezura-convert reads them, against GNU units
+// (`units -t '5 ft + 3 in' cm`, `units -t '2 lb + 8 oz' kg`); the catalogue's
+// own factors for minutes and ounces are rounded, hence the tolerance.
+TEST_F(SearchAnswersTest, ASumOfUnitsAnswersInItsLastUnit) {
+    struct Row {
+        const char* query;
+        const char* unit;
+        double value;
+    };
+    const Row rows[] = {
+        {"5 ft 3 in to cm", "Centimeters", 160.02},
+        {"5' 3\" to cm", "Centimeters", 160.02},
+        {"1 h 30 min in s", "Seconds", 5400},
+        {"2 lb + 8 oz to kg", "Kilograms", 1.133980925},
+    };
+    for (const Row& row : rows) {
+        const auto answers = answers_.Answer(row.query);
+        ASSERT_EQ(answers.size(), 1u) << row.query;
+        EXPECT_EQ(answers[0].unit, row.unit) << row.query;
+        EXPECT_NEAR(std::stod(answers[0].value), row.value, 1e-8 * row.value) << row.query;
+    }
+    EXPECT_EQ(answers_.Answer("5 ft 3 in to cm").at(0).windowQuery, "63 Inches to Centimeters");
+    for (const char* query : {"5 ft 3 lb to cm", "5 °C 3 °F to K", "5 ft 3 zorks to cm"})
+        EXPECT_TRUE(answers_.Answer(query).empty()) << query;
 }
 
 TEST_F(SearchAnswersTest, AValueAloneAnswersTheOtherSystemFirst) {
