@@ -1,6 +1,6 @@
 // The catalogue tables and the operations on them.
 //
-// Readers treat a row outside 0..30 as row 0, as the window does with a
+// Readers treat a row outside the table as row 0, as the window does with a
 // stray category number; writers refuse it, so a bad row number can never
 // change a category the caller did not mean.
 #include "catalogue.h"
@@ -11,9 +11,6 @@
 
 std::string UnitNames[CategoryRowCount][RowEntryCount];
 double UnitFactors[CategoryRowCount][RowEntryCount];
-const int BuiltinUnitCount[BuiltinCategoryCount] = {
-    10, 16, 7, 12, 18, 7, 8, 10, 8, 13, 19, 25, 34, 12, 9, 15, 10, 19, 5, 15, 7, 18, 23, 4, 17, 6,
-};
 
 namespace {
 
@@ -44,7 +41,7 @@ void ResetCatalogue() {
         UnitFactors[row][0] = count;
         for (int k = 1; k <= count; ++k) {
             UnitNames[row][k] = category.units[k - 1].name;
-            UnitFactors[row][k] = category.units[k - 1].factor;
+            UnitFactors[row][k] = category.Factor(k - 1);
         }
         EmptyUnitsFrom(row, count + 1);
     }
@@ -83,7 +80,7 @@ int UnitCount(int row) {
 
 int BuiltinUnitsOf(int row) {
     row = RowOrFirst(row);
-    return row < BuiltinCategoryCount ? BuiltinUnitCount[row] : 0;
+    return row < BuiltinCategoryCount ? BuiltinCategories[row].UnitCount() : 0;
 }
 
 bool IsCustomRowFree(int row) { return IsCustomRow(row) && UnitNames[row][0] == FreeName; }

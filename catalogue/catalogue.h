@@ -5,8 +5,8 @@
 //   UnitNames[row][k]    name of unit k (1..59) UnitFactors[row][k]  size of unit k in the
 //                                                                    category's reference unit
 //
-// Rows 0..25 are the built-in categories in alphabetical order; rows 26..30
-// are custom slots, free while named "Custom". All names are Windows-1252
+// The built-in categories come first, in alphabetical order; the five rows
+// after them are custom slots, free while named "Custom". All names are Windows-1252
 // byte strings ("Centimeters/sec\xB2 " keeps its trailing blank). The window
 // and the command line map shown texts back to rows and positions through
 // the exact, case-sensitive lookups below, in which the last match wins.
@@ -18,7 +18,6 @@
 
 extern std::string UnitNames[CategoryRowCount][RowEntryCount];
 extern double UnitFactors[CategoryRowCount][RowEntryCount];
-extern const int BuiltinUnitCount[BuiltinCategoryCount];
 
 // Puts the tables back to their state at program start: the built-in
 // content and five free custom rows. Runs by itself before main(); tests call
@@ -34,7 +33,7 @@ std::optional<int> UnitByName(int row, std::string_view name);
 // UnitFactors[row][0] truncated toward zero.
 int UnitCount(int row);
 
-// BuiltinUnitCount[row] for rows 0..25, 0 for the custom rows.
+// The number of built-in units of `row`, 0 for the custom rows.
 int BuiltinUnitsOf(int row);
 
 // True when the custom row's name is exactly "Custom".

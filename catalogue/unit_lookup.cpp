@@ -30,12 +30,17 @@ std::optional<int> BuiltinRow(std::string_view category) {
     return std::nullopt;
 }
 
-// The alias entries of each built-in row, sorted out once.
+// The alias entries of each built-in row, sorted out once. The table keeps
+// each category's entries together, so the row of the entry before is
+// tried first and the search of every name runs once per category.
 const std::array<std::vector<const UnitAliases*>, BuiltinCategoryCount>& AliasesByRow() {
     static const auto byRow = [] {
         std::array<std::vector<const UnitAliases*>, BuiltinCategoryCount> rows;
+        std::optional<int> row;
         for (const UnitAliases& entry : BuiltinAliases) {
-            if (const auto row = BuiltinRow(entry.category)) rows[*row].push_back(&entry);
+            if (!row || std::strcmp(entry.category, BuiltinCategories[*row].name) != 0)
+                row = BuiltinRow(entry.category);
+            if (row) rows[static_cast<std::size_t>(*row)].push_back(&entry);
         }
         return rows;
     }();

@@ -84,8 +84,8 @@ int RunList(const NameIndex& index, std::optional<std::string_view> category, Fd
         const Resolution unknown{ResolveProblem::UnknownCategory};
         return Fail(err, DescribeProblem(index, unknown, {}, {}, category, CategoryHint));
     }
-    // Temperature converts by formula; its factors mean nothing.
-    const bool byFormula = UnitNames[*row][0] == TemperatureName;
+    // Temperature and fuel economy convert by formula; their factors mean nothing.
+    const bool byFormula = !ConvertsByFactors(*row);
     for (int position = 1; position <= UnitCount(*row); ++position) {
         out.Write(index.Utf8Name(*row, position));
         if (!byFormula) {

@@ -1,5 +1,5 @@
 #pragma once
-// The Visible Categories tab: the 26 built-in categories in catalogue order,
+// The Visible Categories tab: the built-in categories in catalogue order,
 // each with a check box ("Acceleration" first, "Volume (Dry)" last; row c is
 // category c). Custom categories are never listed: they are always shown.
 //
@@ -8,8 +8,8 @@
 // change a row) or "Display all Categories" was turned on.
 //
 //   open the tab, press OK                 CategoryVisible unchanged
-//   clear "Temperature", press OK          CategoryVisible[18] = 0
-//   check "Display all Categories", OK     all 26 entries 1
+//   clear "Temperature", press OK          CategoryVisible[TemperatureRow] = 0
+//   check "Display all Categories", OK     every entry 1
 //   clear "Display all Categories" again   the rows stay checked
 #include <QCheckBox>
 #include <QListWidget>

@@ -1,6 +1,7 @@
 #include "profile_records.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "catalogue.h"
@@ -8,8 +9,12 @@
 #include "profile_keys.h"
 #include "result_format.h"
 
-int CategoryVisible[BuiltinCategoryCount] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
-                                             1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+// Every built-in category is listed until a profile says otherwise.
+constinit std::array<int, BuiltinCategoryCount> CategoryVisible = [] {
+    std::array<int, BuiltinCategoryCount> visible{};
+    visible.fill(1);
+    return visible;
+}();
 
 namespace {
 

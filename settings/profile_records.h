@@ -19,6 +19,7 @@
 // Each operation that writes makes one ProfileStore::Edit: one lock, one
 // replace of the file, nothing when no value changes. The store's listener
 // hears of a failure once per operation.
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,7 +29,7 @@
 
 // Non-zero lists built-in category `row` in the main window. Values are kept
 // as read: a stored 7 lists the category and is written back as 7.
-extern int CategoryVisible[BuiltinCategoryCount];
+extern std::array<int, BuiltinCategoryCount> CategoryVisible;
 
 // --- Start-up load, in this order ---------------------------------------
 

@@ -145,8 +145,8 @@ TEST_F(MainWindowTest, AboutBoxShowsItsLinesAndMailsTheAuthor) {
 
 namespace {
 
-constexpr int DistanceRow = 10;
-constexpr int PressureRow = 17;
+constexpr int DistanceRow = BuiltinRowNamed("Distance");
+constexpr int PressureRow = BuiltinRowNamed("Pressure");
 
 std::string Selected(const SortedListBox& list) { return list.TextAt(list.SelectedPosition()); }
 
@@ -165,10 +165,10 @@ TEST_F(MainWindowTest, CategoryAddedJoinsTheListAndNothingElseMoves) {
     TypeInput("2");
     const QString output = OutputEdit().text();
 
-    UnitNames[26][0] = "Boiling points";  // what the Custom page has just done
-    EXPECT_EQ(Window().OnCatalogueChanged(26, CatalogueCategoryAdded), 0);
+    UnitNames[FirstCustomRow][0] = "Boiling points";  // what the Custom page has just done
+    EXPECT_EQ(Window().OnCatalogueChanged(FirstCustomRow, CatalogueCategoryAdded), 0);
 
-    EXPECT_EQ(Categories().Count(), 27);
+    EXPECT_EQ(Categories().Count(), BuiltinCategoryCount + 1);
     EXPECT_EQ(Categories().TextAt(5), "Boiling points") << "at its sorted place";
     EXPECT_EQ(Categories().SelectedText(), "Distance");
     EXPECT_EQ(Selected(InputUnits()), "Miles");
@@ -186,11 +186,11 @@ TEST_F(MainWindowTest, CategoryRemovedWhileShownTurnsToTheFirstListed) {
     TypeInput("2");
     ASSERT_NE(OutputEdit().text(), "2");
 
-    EmptyCustomRowKeepingItsName(26);  // what the Custom page has just done
-    EXPECT_EQ(Window().OnCatalogueChanged(26, CatalogueCategoryRemoved), 0);
-    EXPECT_EQ(Categories().Count(), 26);
+    EmptyCustomRowKeepingItsName(FirstCustomRow);  // what the Custom page has just done
+    EXPECT_EQ(Window().OnCatalogueChanged(FirstCustomRow, CatalogueCategoryRemoved), 0);
+    EXPECT_EQ(Categories().Count(), BuiltinCategoryCount);
     EXPECT_EQ(Categories().FindExact("Boiling points"), -1);
-    EXPECT_EQ(UnitNames[26][0], "Custom");
+    EXPECT_EQ(UnitNames[FirstCustomRow][0], "Custom");
     EXPECT_EQ(Categories().SelectedText(), "Acceleration");
     EXPECT_EQ(InputUnits().Count(), 10);
     EXPECT_EQ(Selected(InputUnits()), "Centimeters/sec\xB2 ");
@@ -202,9 +202,9 @@ TEST_F(MainWindowTest, CategoryRemovedWhileShownTurnsToTheFirstListed) {
 TEST_F(MainWindowTest, CategoryRemovedElsewhereKeepsTheSelectionOnItsEntry) {
     Start("[Settings]\r\nCustom_3=aardvarks\r\n");
     PickCategory("Distance");
-    EXPECT_EQ(Window().OnCatalogueChanged(28, CatalogueCategoryRemoved), 0);
+    EXPECT_EQ(Window().OnCatalogueChanged(FirstCustomRow + 2, CatalogueCategoryRemoved), 0);
     EXPECT_EQ(Categories().SelectedText(), "Distance");
-    EXPECT_EQ(Categories().Count(), 26);
+    EXPECT_EQ(Categories().Count(), BuiltinCategoryCount);
 }
 
 struct UnitNoticeCase {
@@ -260,9 +260,9 @@ TEST_F(MainWindowTest, OtherNoticesAreIgnored) {
     const QString output = OutputEdit().text();
 
     for (const auto& [slot, code] :
-         std::vector<std::pair<int, int>>{{10, 99}, {10, 0}, {31, 1}, {-1, -2}}) {
+         std::vector<std::pair<int, int>>{{10, 99}, {10, 0}, {CategoryRowCount, 1}, {-1, -2}}) {
         EXPECT_EQ(Window().OnCatalogueChanged(slot, code), 0);
-        EXPECT_EQ(Categories().Count(), 26);
+        EXPECT_EQ(Categories().Count(), BuiltinCategoryCount);
         EXPECT_EQ(Categories().SelectedText(), "Distance");
         EXPECT_EQ(Selected(InputUnits()), "Miles");
         EXPECT_EQ(OutputEdit().text(), output);

@@ -85,9 +85,9 @@ TEST_F(RoundTripTest, CustomCategoriesAndUnitsComeBackUnchanged) {
         PressOk(sheet);
     });
     ASSERT_TRUE(desktop_.messages.empty()) << desktop_.messages[0].text.toStdString();
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(UnitNames[26 + k][0], StoredCategories[k]);
-    EXPECT_EQ(UnitNames[26][1], " sp an ");
-    EXPECT_EQ(UnitNames[26][5],
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(UnitNames[FirstCustomRow + k][0], StoredCategories[k]);
+    EXPECT_EQ(UnitNames[FirstCustomRow][1], " sp an ");
+    EXPECT_EQ(UnitNames[FirstCustomRow][5],
               "\xDC"
               "ber");
     const std::vector<Row> before = Snapshot();
@@ -101,7 +101,7 @@ TEST_F(RoundTripTest, CustomCategoriesAndUnitsComeBackUnchanged) {
     ASSERT_NE(shown, "0");
 
     QuitWindow();
-    ASSERT_TRUE(IsCustomRowFree(26));  // the process state is gone
+    ASSERT_TRUE(IsCustomRowFree(FirstCustomRow));  // the process state is gone
     StartWindow();
 
     const std::vector<Row> after = Snapshot();
