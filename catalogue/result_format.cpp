@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 
 #include "decimal_digits.h"
 
@@ -55,7 +56,9 @@ char* WritePlain(char* out, const DecimalDigits& number, int decimals) {
 // own rather than through DecimalDigits: this is the keystroke's format, and
 // every copy shows next to the conversion itself.
 void AutoText(std::string& text, double magnitude, bool negative) {
-    char digits[DecimalDigits::MaxDigits];
+    // Room for a whole 14-digit copy from any kept place; past the 17 digits
+    // nothing is read that ends up in the text.
+    char digits[32] = {};
     int exponent = WriteDecimalDigits(magnitude, digits);
     if (digits[AutoSignificantDigits] >= '5') {
         int i = AutoSignificantDigits - 1;
@@ -73,35 +76,34 @@ void AutoText(std::string& text, double magnitude, bool negative) {
     while (significant > 1 && digits[significant - 1] == '0') --significant;
 
     // Sign, "0.0000" and 14 digits, or sign, 14 digits, point and exponent.
-    char buffer[32];
+    // The kept digits past `significant` are all '0', and each run of digits
+    // is copied whole (a fixed size the compiler inlines); only the length
+    // taken afterwards says where the text ends.
+    char buffer[48];
     char* out = buffer;
     if (negative) *out++ = '-';
-    const auto copy = [&out, &digits](int from, int to) {
-        for (int k = from; k < to; ++k) *out++ = digits[k];
-    };
     if (exponent < -4 || exponent >= AutoSignificantDigits) {
-        *out++ = digits[0];
-        if (significant > 1) {
-            *out++ = '.';
-            copy(1, significant);
-        }
+        out[0] = digits[0];
+        out[1] = '.';
+        std::memcpy(out + 2, digits + 1, AutoSignificantDigits - 1);
+        out += significant > 1 ? significant + 1 : 1;
         out = WriteExponent(out, exponent);
     } else if (exponent < 0) {
         // 0.000ddd: the zeros between the point and the first digit.
-        *out++ = '0';
-        *out++ = '.';
-        for (int zero = exponent + 1; zero < 0; ++zero) *out++ = '0';
-        copy(0, significant);
+        std::memcpy(out, "0.000", 5);
+        out += 1 - exponent;
+        std::memcpy(out, digits, AutoSignificantDigits);
+        out += significant;
     } else {
         // The integer part has exponent + 1 <= 14 places, all within the kept digits.
         const int integerDigits = exponent + 1;
+        std::memcpy(out, digits, AutoSignificantDigits);
         if (significant <= integerDigits) {
-            copy(0, significant);
-            for (int zero = significant; zero < integerDigits; ++zero) *out++ = '0';
+            out += integerDigits;
         } else {
-            copy(0, integerDigits);
-            *out++ = '.';
-            copy(integerDigits, significant);
+            out[integerDigits] = '.';
+            std::memcpy(out + integerDigits + 1, digits + integerDigits, AutoSignificantDigits);
+            out += significant + 1;
         }
     }
     // Within the capacity a reused text already has: no allocation.

@@ -27,6 +27,7 @@ std::vector<std::string> ShadowWarnings() {
     }
     for (int row = 0; row < FirstCustomRow; ++row) {
         const int builtinCount = BuiltinUnitsOf(row);
+        if (UnitCount(row) <= builtinCount) continue;  // no custom units to compare
         const std::string where = " in " + Quoted(Utf8FromCp1252(UnitNames[row][0]));
         for (int position = builtinCount + 1; position <= UnitCount(row); ++position) {
             const std::string& name = UnitNames[row][position];
