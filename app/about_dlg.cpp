@@ -30,18 +30,18 @@ QLabel* Text(QDialog* box, const QString& text, const char* name, const DialogUn
 
 }  // namespace
 
-QString CAboutDlg::AuthorName() { return tr("The Mezura developers"); }
+QString AboutDialog::AuthorName() { return tr("The Mezura developers"); }
 
-QString CAboutDlg::EmailAddress() { return QStringLiteral("mezura@example.org"); }
+QString AboutDialog::EmailAddress() { return QStringLiteral("mezura@example.org"); }
 
-QString CAboutDlg::MailUrl() {
+QString AboutDialog::MailUrl() {
     return QStringLiteral("mailto:") + EmailAddress() + QStringLiteral("?SUBJECT=Mezura v4.0");
 }
 
-CAboutDlg::CAboutDlg(QWidget* parent)
+AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("CAboutDlg"));
+    setObjectName(QStringLiteral("AboutDialog"));
     setWindowTitle(tr("About Mezura"));
     setFont(TemplateFont(QStringLiteral("MS Sans Serif"), 8));
     const DialogUnits units(font());
@@ -78,12 +78,12 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     ok->setFocus();
 }
 
-void CAboutDlg::OnEmailClick() {
+void AboutDialog::OnEmailClick() {
     // Whether a mail program took the URL or not, the box stays as it is.
     CurrentDesktop().OpenUrl(QUrl(MailUrl()));
 }
 
-void CAboutDlg::OnCtlColor(QLabel* control) {
+void AboutDialog::OnCtlColor(QLabel* control) {
     // Blue as on a light dialog; on a dark one a lighter blue, so the
     // address stays as legible as the text around it.
     QPalette palette = control->palette();
@@ -92,12 +92,12 @@ void CAboutDlg::OnCtlColor(QLabel* control) {
     control->setPalette(palette);
 }
 
-void CAboutDlg::changeEvent(QEvent* event) {
+void AboutDialog::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange && m_emailLink != nullptr) OnCtlColor(m_emailLink);
     QDialog::changeEvent(event);
 }
 
-bool CAboutDlg::eventFilter(QObject* watched, QEvent* event) {
+bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_emailLink && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         // A click is a press and a release over the address, as a static

@@ -6,27 +6,18 @@
 #include "mezura_dlg.h"
 #include "profile_records.h"
 
-namespace {
-CMezuraApp* theApplication = nullptr;
-}
-
-CMezuraApp* theApp() { return theApplication; }
-
-CMezuraApp::CMezuraApp(std::string profilePath) : profile_(std::move(profilePath)) {
+MezuraApp::MezuraApp(std::string profilePath) : profile_(std::move(profilePath)) {
     // The icons live in the static window library; a static library's
     // resources must be registered by name.
     Q_INIT_RESOURCE(mezura);
-    theApplication = this;
     profile_.SetWriteErrorListener(
         [this](const ProfileError& error) { OnProfileWriteError(error); });
 }
 
-CMezuraApp::~CMezuraApp() {
-    if (theApplication == this) theApplication = nullptr;
-}
+MezuraApp::~MezuraApp() = default;
 
-int CMezuraApp::InitInstance(const std::function<void(QDialog&)>& beforeRun) {
-    CMezuraDlg dialog;
+int MezuraApp::InitInstance(Catalogue& catalogue, const std::function<void(QDialog&)>& beforeRun) {
+    MainWindow dialog(*this, catalogue);
     SetMainWindow(&dialog);
     dialog.OnInitDialog();
     if (beforeRun) beforeRun(dialog);
@@ -35,45 +26,41 @@ int CMezuraApp::InitInstance(const std::function<void(QDialog&)>& beforeRun) {
     return 0;
 }
 
-void CMezuraApp::OnFileExit() {
-    SaveOnLeaving(std::nullopt);
-    if (mainWindow_ != nullptr) mainWindow_->EndDialog();
-}
-
-void CMezuraApp::SaveOnLeaving(std::optional<std::string_view> lastCategory) {
+void MezuraApp::SaveOnLeaving(const Catalogue& catalogue, const ResultStyle& style,
+                              std::optional<std::string_view> lastCategory) {
     leaving_ = true;
-    SaveSettings(profile_, lastCategory);
+    SaveSettings(profile_, catalogue, style, lastCategory);
 }
 
-QString CMezuraApp::WriteErrorText(const ProfileError& error) {
+QString MezuraApp::WriteErrorText(const ProfileError& error) {
     return tr("Mezura could not save its settings to\n%1\n\n%2\n\n"
               "The settings stay in effect until Mezura is closed.")
         .arg(QString::fromStdString(error.path), QString::fromStdString(error.reason));
 }
 
-QString CMezuraApp::LeavingWriteErrorText(const ProfileError& error) {
+QString MezuraApp::LeavingWriteErrorText(const ProfileError& error) {
     return tr("Mezura could not save its settings to\n%1\n\n%2\n\n"
               "The changes made since the last save are lost.")
         .arg(QString::fromStdString(error.path), QString::fromStdString(error.reason));
 }
 
-QString CMezuraApp::ReadErrorText(const ProfileError& error) {
+QString MezuraApp::ReadErrorText(const ProfileError& error) {
     return tr("Mezura could not read its settings from\n%1\n\n%2\n\n"
               "Mezura starts with its default settings and leaves the file as it is.")
         .arg(QString::fromStdString(error.path), QString::fromStdString(error.reason));
 }
 
-void CMezuraApp::ReportUnreadableProfile() {
+void MezuraApp::ReportUnreadableProfile() {
     if (const ProfileReadResult error = profile_.ReadError()) {
         ShowProfileMessageOnce(ReadErrorText(*error));
     }
 }
 
-void CMezuraApp::OnProfileWriteError(const ProfileError& error) {
+void MezuraApp::OnProfileWriteError(const ProfileError& error) {
     ShowProfileMessageOnce(leaving_ ? LeavingWriteErrorText(error) : WriteErrorText(error));
 }
 
-void CMezuraApp::ShowProfileMessageOnce(const QString& text) {
+void MezuraApp::ShowProfileMessageOnce(const QString& text) {
     // A failing folder usually fails every write that follows; one message
     // per run tells the user without burying the window in boxes.
     if (profileMessageShown_) return;

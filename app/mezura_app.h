@@ -1,6 +1,6 @@
 #pragma once
-// The application object: owns the profile store, runs the main window for
-// the whole life of the process, and carries File > Exit.
+// The application object: owns the profile store and runs the main window
+// over the catalogue its caller owns, for the whole life of the process.
 //
 // A profile write that fails (a read-only folder, a full disk) does not go
 // unnoticed: the first failure of the run shows one message "Mezura" naming
@@ -19,32 +19,33 @@
 #include <string_view>
 
 #include "profile_store.h"
+#include "result_format.h"
 
-class CMezuraDlg;
+class Catalogue;
+class MainWindow;
 class QDialog;
 
-class CMezuraApp : public QObject {
+class MezuraApp : public QObject {
     Q_OBJECT
 public:
     // `profilePath` is the INI file the whole run reads and writes.
-    explicit CMezuraApp(std::string profilePath);
-    ~CMezuraApp() override;
+    explicit MezuraApp(std::string profilePath);
+    ~MezuraApp() override;
 
-    // Builds the main window and runs it until it ends. Returns the exit code.
-    // `beforeRun` sees the initialised window before it runs.
-    int InitInstance(const std::function<void(QDialog&)>& beforeRun = {});
+    // Builds the main window over `catalogue` and runs it until it ends.
+    // Returns the exit code. `beforeRun` sees the initialised window before
+    // it runs.
+    int InitInstance(Catalogue& catalogue, const std::function<void(QDialog&)>& beforeRun = {});
 
-    // File > Exit: writes Format, Precision and the 26 Visibility keys (not
-    // LastCategory), then ends the main window.
-    void OnFileExit();
-    // The save on leaving, in one write: Format, Precision, the 26
+    // The save on leaving, in one write: Format, Precision, the
     // Visibility keys and, when given, LastCategory.
-    void SaveOnLeaving(std::optional<std::string_view> lastCategory);
+    void SaveOnLeaving(const Catalogue& catalogue, const ResultStyle& style,
+                       std::optional<std::string_view> lastCategory);
 
     ProfileStore& Profile() { return profile_; }
     // The main window while it runs, else nullptr.
-    CMezuraDlg* MainWindow() const { return mainWindow_; }
-    void SetMainWindow(CMezuraDlg* window) { mainWindow_ = window; }
+    MainWindow* Window() const { return mainWindow_; }
+    void SetMainWindow(MainWindow* window) { mainWindow_ = window; }
 
     // The text of the message for a failed write during the run, and for
     // one on leaving.
@@ -63,10 +64,7 @@ private:
     void ShowProfileMessageOnce(const QString& text);
 
     ProfileStore profile_;
-    CMezuraDlg* mainWindow_ = nullptr;
+    MainWindow* mainWindow_ = nullptr;
     bool profileMessageShown_ = false;
     bool leaving_ = false;
 };
-
-// The one application object of the process (set by its constructor).
-CMezuraApp* theApp();

@@ -31,12 +31,14 @@ constexpr int TopmostY = 150;
 
 }  // namespace
 
-CMezuraDlg::CMezuraDlg(QWidget* parent)
+MainWindow::MainWindow(MezuraApp& app, Catalogue& catalogue, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      m_hIcon(SvgIcon(QStringLiteral(":/icons/mezura.svg"))) {
-    setObjectName(QStringLiteral("CMezuraDlg"));
+      m_hIcon(SvgIcon(QStringLiteral(":/icons/mezura.svg"))),
+      app_(app),
+      catalogue_(catalogue) {
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(tr("Mezura"));
     setFont(TemplateFont(QStringLiteral("Verdana"), 8));
     const DialogUnits units(font());
@@ -54,29 +56,24 @@ CMezuraDlg::CMezuraDlg(QWidget* parent)
     // A fixed frame: the window is exactly its template's size.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_categoryCombo, &SortedComboBox::userSelected, this, &CMezuraDlg::OnSelchangeCategory);
-    connect(m_inputUnits, &SortedListBox::userSelected, this, &CMezuraDlg::Convert);
-    connect(m_outputUnits, &SortedListBox::userSelected, this, &CMezuraDlg::Convert);
+    connect(m_categoryCombo, &SortedComboBox::userSelected, this, &MainWindow::OnSelchangeCategory);
+    connect(m_inputUnits, &SortedListBox::userSelected, this, &MainWindow::Convert);
+    connect(m_outputUnits, &SortedListBox::userSelected, this, &MainWindow::Convert);
     // textEdited comes for every change the user makes, typed or pasted,
     // and never for the program's own setText.
-    connect(m_inputEdit, &QLineEdit::textEdited, this, &CMezuraDlg::Convert);
+    connect(m_inputEdit, &QLineEdit::textEdited, this, &MainWindow::Convert);
 }
 
-CMezuraDlg::~CMezuraDlg() = default;
+MainWindow::~MainWindow() = default;
 
-SortedComboBox& CMezuraDlg::CategoryCombo() { return *m_categoryCombo; }
+SortedComboBox& MainWindow::CategoryCombo() { return *m_categoryCombo; }
 
-bool CMezuraDlg::OnInitDialog() {
-    ProfileStore& profile = theApp()->Profile();
+bool MainWindow::OnInitDialog() {
+    ProfileStore& profile = app_.Profile();
 
-    DoDataExchange(false);  // both fields show "0"; no conversion yet
-
-    LoadCustomCategoryNames(profile);
-    LoadCustomUnits(profile);
-    LoadCategoryVisibility(profile);
-    // (The two shortcuts were set up with the menu.)
-    LoadResultSettings(profile);
-    theApp()->ReportUnreadableProfile();
+    // Both fields show "0"; no conversion yet.
+    LoadProfile(profile, catalogue_, resultStyle_);
+    app_.ReportUnreadableProfile();
 
     FillCategoryList();
     m_categoryCombo->Select(0);
@@ -89,10 +86,12 @@ bool CMezuraDlg::OnInitDialog() {
     // in the list: the window starts on entry 0's category, so the list, the
     // units and the results all speak of the same one.
     int slot = 0;
-    if (const std::optional<int> row = CategoryByName(startName)) {
+    if (const std::optional<int> row = catalogue_.CategoryByName(startName)) {
         const int position = m_categoryCombo->FindExact(startName);
         m_categoryCombo->Select(position >= 0 ? position : 0);
-        slot = position >= 0 ? *row : CategoryByName(m_categoryCombo->SelectedText()).value_or(0);
+        slot = position >= 0
+                   ? *row
+                   : catalogue_.CategoryByName(m_categoryCombo->SelectedText()).value_or(0);
     }
 
     FillUnitLists(slot);
@@ -112,69 +111,66 @@ bool CMezuraDlg::OnInitDialog() {
     return true;
 }
 
-void CMezuraDlg::FillCategoryList() {
+void MainWindow::FillCategoryList() {
     for (int row = 0; row < BuiltinCategoryCount; ++row)
-        if (CategoryVisible[row] != 0) m_categoryCombo->AddSorted(UnitNames[row][0]);
+        if (catalogue_.Visibility(row) != 0)
+            m_categoryCombo->AddSorted(catalogue_.CategoryName(row));
     for (int row = FirstCustomRow; row < CategoryRowCount; ++row)
-        if (!IsCustomRowFree(row)) m_categoryCombo->AddSorted(UnitNames[row][0]);
+        if (!catalogue_.IsCustomRowFree(row))
+            m_categoryCombo->AddSorted(catalogue_.CategoryName(row));
 }
 
-void CMezuraDlg::FillUnitLists(int slot) {
+void MainWindow::FillUnitLists(int slot) {
     // The two lists always hold the same entries.
     const int count = m_inputUnits->Count();
     for (int i = 0; i < count; ++i) {
         m_inputUnits->DeleteAt(0);
         m_outputUnits->DeleteAt(0);
     }
-    for (int k = 1; k <= MaxUnitsPerRow && k <= UnitFactors[slot][0]; ++k) {
-        m_inputUnits->AddSorted(UnitNames[slot][k]);
-        m_outputUnits->AddSorted(UnitNames[slot][k]);
+    for (int k = 1; k <= MaxUnitsPerRow && k <= catalogue_.Factor(slot, 0); ++k) {
+        m_inputUnits->AddSorted(catalogue_.Name(slot, k));
+        m_outputUnits->AddSorted(catalogue_.Name(slot, k));
     }
     m_inputUnits->Select(0);
     m_outputUnits->Select(0);
 }
 
-void CMezuraDlg::SetUnitLabels(int slot, int inputIndex, int outputIndex) {
-    m_inputUnitLabel->setText(QStringFromCp1252(UnitNames[slot][inputIndex + 1]));
-    m_outputUnitLabel->setText(QStringFromCp1252(UnitNames[slot][outputIndex + 1]));
+void MainWindow::SetUnitLabels(int slot, int inputIndex, int outputIndex) {
+    m_inputUnitLabel->setText(QStringFromCp1252(catalogue_.Name(slot, inputIndex + 1)));
+    m_outputUnitLabel->setText(QStringFromCp1252(catalogue_.Name(slot, outputIndex + 1)));
 }
 
-void CMezuraDlg::DoDataExchange(bool saveAndValidate) {
-    if (saveAndValidate) {
-        m_strInput = m_inputEdit->text();
-        m_strOutput = m_outputEdit->text();
-        return;
-    }
-    // A field that already shows its text is left alone: rewriting the input
-    // field would move the caret while the user types.
-    for (auto [field, text] :
-         {std::pair{m_inputEdit, &m_strInput}, std::pair{m_outputEdit, &m_strOutput}}) {
-        if (field->text() == *text) continue;
-        const QSignalBlocker silent(field);
-        field->setText(*text);
-    }
+void MainWindow::ShowOutput(const QString& text) {
+    // A field that already shows its text is left alone, so its selection
+    // and caret stay put.
+    if (m_outputEdit->text() == text) return;
+    const QSignalBlocker silent(m_outputEdit);
+    m_outputEdit->setText(text);
 }
 
-void CMezuraDlg::OnClose() { theApp()->SaveOnLeaving(m_categoryCombo->SelectedText()); }
-
-void CMezuraDlg::EndDialog() {
-    m_bEnding = true;
+void MainWindow::Leave(Leaving how) {
+    // Only the first way out writes: the close event that ending the window
+    // may bring, or QDialog's reject inside it, must not save again.
+    if (!m_bEnding) {
+        m_bEnding = true;
+        if (how == Leaving::CloseBox)
+            app_.SaveOnLeaving(catalogue_, resultStyle_, m_categoryCombo->SelectedText());
+        else if (how == Leaving::FileExit)
+            app_.SaveOnLeaving(catalogue_, resultStyle_, std::nullopt);
+    }
     done(QDialog::Rejected);
 }
 
-void CMezuraDlg::reject() {
-    m_bEnding = true;
-    QDialog::reject();
-}
+void MainWindow::reject() { Leave(Leaving::Escape); }
 
-void CMezuraDlg::closeEvent(QCloseEvent* event) {
-    // The close box, Alt+F4 and the window menu's Close come here; Esc and
-    // File > Exit end the window without passing through a save.
-    if (!m_bEnding) OnClose();
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The close box, Alt+F4 and the window menu's Close come here (QDialog
+    // keeps the close event its own ending makes from reaching us).
+    Leave(Leaving::CloseBox);
     QDialog::closeEvent(event);
 }
 
-void CMezuraDlg::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
     // Enter does nothing in this window, whichever control has the focus.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();

@@ -1,13 +1,17 @@
 #pragma once
 // The main window.
 //
+// How the pieces fit, who owns what and the path of a keystroke:
+// docs/architecture.md.
+//
 // How a keystroke becomes an output text: the input field reports each user
 // edit (never the program's own writes) to Convert(); Convert maps the
 // category and the two selected unit texts back to a catalogue row and two
 // positions by exact name, reads the input with the atof rule, converts
-// (ConvertValue) and writes FormatResult's text and the two unit labels.
-// Selecting another category refills both unit lists and converts; selecting
-// a unit converts. Nothing is cached between events.
+// (ConvertValue) and writes FormatResult's text in the window's result
+// style and the two unit labels. Selecting another category refills both
+// unit lists and converts; selecting a unit converts. Nothing is cached
+// between events.
 //
 // The controls sit where the window's template puts them, in dialog units
 // of its font (Verdana 8 or the nearest the machine has):
@@ -24,16 +28,19 @@
 // Each control's objectName is its member name ("m_inputEdit") and its
 // "controlId" property its template id (1010).
 //
-// Three ways out: the close box writes Format, Precision, the 26 Visibility
-// flags and LastCategory; File > Exit (CMezuraApp::OnFileExit) writes all
-// but LastCategory; Esc writes nothing. Enter never ends the window.
+// Three ways out, all through Leave: the close box writes Format, Precision,
+// the Visibility flags and LastCategory; File > Exit writes all but
+// LastCategory; Esc writes nothing. Enter never ends the window.
 #include <QDialog>
 #include <QIcon>
 #include <QString>
 
 #include "find_unit_popup.h"
 #include "preferences_listener.h"
+#include "result_format.h"
 
+class Catalogue;
+class MezuraApp;
 class QAction;
 class QCloseEvent;
 class QKeyEvent;
@@ -45,13 +52,15 @@ class DialogUnits;
 class SortedComboBox;
 class SortedListBox;
 
-class CMezuraDlg : public QDialog, public PreferencesListener {
+class MainWindow : public QDialog, public PreferencesListener {
     Q_OBJECT
 public:
     // Builds the controls and the menu; both fields hold "0". Nothing is read
-    // from the profile before OnInitDialog.
-    explicit CMezuraDlg(QWidget* parent = nullptr);
-    ~CMezuraDlg() override;
+    // from the profile before OnInitDialog. `app` keeps the profile;
+    // `catalogue` is the run's, which the profile's custom entries and
+    // visibility fill.
+    MainWindow(MezuraApp& app, Catalogue& catalogue, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The start-up population: loads the profile (custom categories and
     // units, visibility, format and precision), fills the category list and
@@ -70,16 +79,16 @@ public:
     void OnSelchangeCategory();
     // Recomputes the output and the two unit labels from the controls.
     void Convert();
-    // The Custom page changed the catalogue (codes above). Returns 0.
-    //   1  the slot's name joins the category list; nothing else changes
-    //  -1  the entry naming the slot leaves the list (ignoring case) and the
-    //      slot is named "Custom"; if the window showed it, the first listed
-    //      category is selected, filled in and converted
-    //   2  the category shown is refilled and converted
-    //  -2  the category naming the slot is selected (if listed), refilled
-    //      and converted
-    // Any other code, or a slot outside 0..30, is ignored.
-    int OnCatalogueChanged(int slot, int code) override;
+    // The Custom page changed the catalogue; the window shows the change:
+    //   CategoryAdded    the name joins the category list; nothing else changes
+    //   CategoryRemoved  the entry of that name leaves the list; if the window
+    //                    showed it, the first listed category is selected,
+    //                    filled in and converted
+    //   UnitAdded        the category shown is refilled and converted
+    //   UnitRemoved      the category of that name is selected (if listed),
+    //                    refilled and converted
+    // A row outside the catalogue is ignored.
+    void OnCatalogueChanged(const CatalogueNotice& notice) override;
     // Options > Preferences: runs the sheet and applies an OK.
     void OnPreferences();
     // Keeps the window above others or not; position and size stay.
@@ -105,13 +114,21 @@ public:
     // Options > Swap units (Alt+S): the input and output units change
     // places; converts.
     void OnSwapUnits();
-    // The close box (also Alt+F4 and the window menu's Close): writes Format,
-    // Precision, the 26 Visibility flags and LastCategory (the selected
-    // category's text, empty when none). The window then ends.
-    void OnClose();
-    // Ends the window without writing anything (File > Exit has written
-    // what it writes).
-    void EndDialog();
+    // The three ways out and what each writes before the window ends.
+    enum class Leaving {
+        CloseBox,  // the close box, Alt+F4, the window menu's Close: Format,
+                   // Precision, the Visibility flags and LastCategory (the
+                   // selected category's text, empty when none)
+        FileExit,  // the same but LastCategory
+        Escape,    // nothing
+    };
+    // The one place the window ends: the first call writes what `how` says;
+    // every call ends the window.
+    void Leave(Leaving how);
+    // Ends the window without writing anything.
+    void EndDialog() { Leave(Leaving::Escape); }
+
+    const ResultStyle& Style() const { return resultStyle_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -124,9 +141,9 @@ private:
     void BuildControls(const DialogUnits& units, QWidget* client);
     QMenuBar* BuildMenu();
 
-    // Fields <-> m_strInput/m_strOutput. Writing never notifies and leaves a
-    // field alone when it already holds the text, so the caret stays put.
-    void DoDataExchange(bool saveAndValidate);
+    // Writes the output field without notifying, and only when its text
+    // changes.
+    void ShowOutput(const QString& text);
     // Both unit lists hold the units of `slot`, the first entry selected.
     void FillUnitLists(int slot);
     void SetUnitLabels(int slot, int inputIndex, int outputIndex);
@@ -140,8 +157,6 @@ private:
     SortedListBox* m_outputUnits = nullptr;     // 1007
     SortedListBox* m_inputUnits = nullptr;      // 1006
     QPushButton* m_hiddenDefault = nullptr;     // 1029, never shown: takes Enter
-    QString m_strInput = QStringLiteral("0");
-    QString m_strOutput = QStringLiteral("0");
     QIcon m_hIcon;
 
     QAction* m_exitAction = nullptr;
@@ -152,6 +167,12 @@ private:
     QAction* m_swapUnitsAction = nullptr;
     QAction* m_aboutAction = nullptr;
 
-    // Set once the window is on its way out without a close-box save.
+    MezuraApp& app_;
+    Catalogue& catalogue_;
+    // The window's own; the profile's Format and Precision fill it at start,
+    // the Result Format page hands back its edited copy on OK.
+    ResultStyle resultStyle_;
+
+    // Set once the window is on its way out.
     bool m_bEnding = false;
 };

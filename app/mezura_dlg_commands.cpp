@@ -9,62 +9,59 @@
 #include "mezura_dlg.h"
 #include "sorted_combo_box.h"
 
-void CMezuraDlg::OnCopyOutput() {
+void MainWindow::OnCopyOutput() {
     m_outputEdit->selectAll();  // the caret ends at the end, scrolled into view
     m_outputEdit->copy();
 }
 
-void CMezuraDlg::OnCalculator() {
+void MainWindow::OnCalculator() {
     // Started and forgotten: a calculator that is missing or fails to start
     // changes nothing here.
     const QString calculator = FindCalculator();
     if (!calculator.isEmpty()) CurrentDesktop().StartDetached(calculator, {});
 }
 
-void CMezuraDlg::OnAbout() {
-    CAboutDlg about(this);
+void MainWindow::OnAbout() {
+    AboutDialog about(this);
     about.exec();
 }
 
-int CMezuraDlg::OnCatalogueChanged(int slot, int code) {
-    if (slot < 0 || slot >= CategoryRowCount) return 0;
-    std::string& name = UnitNames[slot][0];
-    switch (code) {
-        case CatalogueCategoryAdded:
+void MainWindow::OnCatalogueChanged(const CatalogueNotice& notice) {
+    const int slot = notice.row;
+    if (slot < 0 || slot >= CategoryRowCount) return;
+    const std::string& name = notice.category;
+    switch (notice.change) {
+        case CatalogueChange::CategoryAdded:
             m_categoryCombo->AddSorted(name);
             break;
-        case CatalogueCategoryRemoved: {
+        case CatalogueChange::CategoryRemoved: {
             const int position = m_categoryCombo->FindExact(name);
             const bool shown = m_nCategory == slot ||
                                (position >= 0 && position == m_categoryCombo->SelectedPosition());
-            name = FreeName;
             m_categoryCombo->DeleteAt(position);  // nothing when no entry matched
             if (shown) {
                 // Its units must not stay on screen: the first listed category
                 // takes over, or slot 0 when the list is left empty.
                 m_categoryCombo->Select(0);
-                if (!CategoryByName(m_categoryCombo->SelectedText())) m_nCategory = 0;
+                if (!catalogue_.CategoryByName(m_categoryCombo->SelectedText())) m_nCategory = 0;
                 OnSelchangeCategory();
             }
             break;
         }
-        case CatalogueUnitAdded:
+        case CatalogueChange::UnitAdded:
             m_categoryCombo->Select(m_categoryCombo->SelectedPosition());
             OnSelchangeCategory();
             break;
-        case CatalogueUnitRemoved: {
+        case CatalogueChange::UnitRemoved: {
             const int position = m_categoryCombo->FindExact(name);
             if (position >= 0) m_categoryCombo->Select(position);
             OnSelchangeCategory();
             break;
         }
-        default:
-            break;
     }
-    return 0;
 }
 
-void CMezuraDlg::SetTopmost(bool topmost) {
+void MainWindow::SetTopmost(bool topmost) {
     Qt::WindowFlags flags = windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
     if (flags == windowFlags()) return;

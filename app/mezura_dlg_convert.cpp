@@ -17,8 +17,8 @@ int ValidSlot(int slot) { return slot >= 0 && slot < CategoryRowCount ? slot : 0
 
 // The 0-based unit index of the list entry's text in `slot` (exact name,
 // last match wins), 0 when the name is not in the row.
-int UnitIndexOf(int slot, const std::string& text) {
-    return UnitByName(slot, text).value_or(1) - 1;
+int UnitIndexOf(const Catalogue& catalogue, int slot, const std::string& text) {
+    return catalogue.UnitByName(slot, text).value_or(1) - 1;
 }
 
 // The selected position when it can name one of `count` units, else 0.
@@ -29,34 +29,33 @@ int UsablePosition(const SortedListBox& list, int count) {
 
 }  // namespace
 
-void CMezuraDlg::OnSelchangeCategory() {
+void MainWindow::OnSelchangeCategory() {
     // A text that names no category leaves the previous one in force.
-    if (const std::optional<int> row = CategoryByName(m_categoryCombo->SelectedText()))
+    if (const std::optional<int> row = catalogue_.CategoryByName(m_categoryCombo->SelectedText()))
         m_nCategory = *row;
     m_nCategory = ValidSlot(m_nCategory);
     FillUnitLists(m_nCategory);
     Convert();
 }
 
-void CMezuraDlg::Convert() {
+void MainWindow::Convert() {
     m_nCategory = ValidSlot(m_nCategory);
     const int slot = m_nCategory;
     int inputIndex = 0;
     int outputIndex = 0;
-    const int count = UnitCount(slot);
+    const int count = catalogue_.UnitCount(slot);
 
     if (count > 0) {
-        inputIndex = UnitIndexOf(slot, m_inputUnits->TextAt(UsablePosition(*m_inputUnits, count)));
-        outputIndex =
-            UnitIndexOf(slot, m_outputUnits->TextAt(UsablePosition(*m_outputUnits, count)));
+        inputIndex = UnitIndexOf(catalogue_, slot,
+                                 m_inputUnits->TextAt(UsablePosition(*m_inputUnits, count)));
+        outputIndex = UnitIndexOf(catalogue_, slot,
+                                  m_outputUnits->TextAt(UsablePosition(*m_outputUnits, count)));
     }
 
-    DoDataExchange(true);
-    const double value = ParseNumberPrefix(Cp1252FromQStringLossy(m_strInput));
-    const double result = ConvertValue(slot, inputIndex + 1, outputIndex + 1, value);
+    const double value = ParseNumberPrefix(Cp1252FromQStringLossy(m_inputEdit->text()));
+    const double result = ConvertValue(catalogue_, slot, inputIndex + 1, outputIndex + 1, value);
     // Outside the three formats FormatResult gives nothing: the field keeps its text.
-    if (const auto text = FormatResult(result)) m_strOutput = QStringFromCp1252(*text);
+    if (const auto text = FormatResult(result, resultStyle_)) ShowOutput(QStringFromCp1252(*text));
 
     SetUnitLabels(slot, inputIndex, outputIndex);
-    DoDataExchange(false);
 }

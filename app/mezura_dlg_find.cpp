@@ -12,20 +12,24 @@
 #include "unit_lookup.h"
 #include "unit_search.h"
 
-void CMezuraDlg::OnFindUnit() {
+void MainWindow::OnFindUnit() {
     auto* popup = new FindUnitPopup(
-        ListFindableUnits(std::span<const int>(CategoryVisible), AliasesOf), this);
+        ListFindableUnits(
+            catalogue_,
+            [this](int row, int position) { return AliasesOf(catalogue_, row, position); }),
+        this);
     popup->setAttribute(Qt::WA_DeleteOnClose);
-    connect(popup, &FindUnitPopup::unitChosen, this, &CMezuraDlg::PickUnit);
+    connect(popup, &FindUnitPopup::unitChosen, this, &MainWindow::PickUnit);
     // Not every window manager hands the keyboard back and forth by itself.
     connect(popup, &QDialog::finished, this, [this] { activateWindow(); });
     popup->open();
     popup->activateWindow();
 }
 
-void CMezuraDlg::PickUnit(int row, int position, UnitSide side) {
-    if (row < 0 || row >= CategoryRowCount || position < 1 || position > UnitCount(row)) return;
-    const std::string& category = UnitNames[row][0];
+void MainWindow::PickUnit(int row, int position, UnitSide side) {
+    if (row < 0 || row >= CategoryRowCount || position < 1 || position > catalogue_.UnitCount(row))
+        return;
+    const std::string& category = catalogue_.CategoryName(row);
     // Only another category refills the lists, which puts the other side
     // back to its first unit, as picking that category would.
     if (m_nCategory != row || m_categoryCombo->SelectedText() != category) {
@@ -35,7 +39,7 @@ void CMezuraDlg::PickUnit(int row, int position, UnitSide side) {
         OnSelchangeCategory();
     }
     SortedListBox* list = side == UnitSide::Input ? m_inputUnits : m_outputUnits;
-    const std::string& name = UnitNames[row][position];
+    const std::string& name = catalogue_.Name(row, position);
     for (int i = 0; i < list->Count(); ++i) {
         if (list->TextAt(i) == name) {
             list->Select(i);
@@ -48,7 +52,7 @@ void CMezuraDlg::PickUnit(int row, int position, UnitSide side) {
     m_inputEdit->selectAll();
 }
 
-void CMezuraDlg::OnSwapUnits() {
+void MainWindow::OnSwapUnits() {
     // Both lists hold the same entries, so a position names the same unit in
     // either.
     const int input = m_inputUnits->SelectedPosition();

@@ -56,7 +56,7 @@ QAction* Command(QMenu* menu, const QString& text, int id) {
 
 }  // namespace
 
-void CMezuraDlg::BuildControls(const DialogUnits& units, QWidget* client) {
+void MainWindow::BuildControls(const DialogUnits& units, QWidget* client) {
     // The group boxes come first so that everything else is drawn over them.
     auto* unitsGroup = new GroupFrame(tr("Select Units "), client);
     Place(unitsGroup, "unitsGroup", 0, units, 10, 32, 230, 98);
@@ -79,11 +79,11 @@ void CMezuraDlg::BuildControls(const DialogUnits& units, QWidget* client) {
     for (SortedListBox* list : {m_inputUnits, m_outputUnits})
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    m_inputEdit =
-        Place(new QLineEdit(m_strInput, client), "m_inputEdit", 1010, units, 20, 147, 96, 14);
+    m_inputEdit = Place(new QLineEdit(QStringLiteral("0"), client), "m_inputEdit", 1010, units, 20,
+                        147, 96, 14);
     NumberInputFilter::Install(m_inputEdit);
-    m_outputEdit =
-        Place(new QLineEdit(m_strOutput, client), "m_outputEdit", 1016, units, 137, 147, 93, 14);
+    m_outputEdit = Place(new QLineEdit(QStringLiteral("0"), client), "m_outputEdit", 1016, units,
+                         137, 147, 93, 14);
     m_outputEdit->setReadOnly(true);
 
     Text(client, tr("INPUT"), "inputCaption", 0, units, 57, 41, 23, 8);
@@ -135,41 +135,38 @@ void CMezuraDlg::BuildControls(const DialogUnits& units, QWidget* client) {
     setTabOrder(m_inputEdit, m_outputEdit);
 }
 
-QMenuBar* CMezuraDlg::BuildMenu() {
+QMenuBar* MainWindow::BuildMenu() {
     auto* menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menu135"));
 
     QMenu* file = menuBar->addMenu(tr("&File"));
     m_exitAction = Command(file, tr("&Exit"), CommandExit);
-    // File > Exit belongs to the application object, not to the window.
-    connect(m_exitAction, &QAction::triggered, this, [] {
-        if (theApp() != nullptr) theApp()->OnFileExit();
-    });
+    connect(m_exitAction, &QAction::triggered, this, [this] { Leave(Leaving::FileExit); });
 
     QMenu* options = menuBar->addMenu(tr("&Options"));
     m_copyOutputAction = Command(options, tr("Copy output\tAlt+C"), CommandCopyOutput);
     m_copyOutputAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_C));
-    connect(m_copyOutputAction, &QAction::triggered, this, &CMezuraDlg::OnCopyOutput);
+    connect(m_copyOutputAction, &QAction::triggered, this, &MainWindow::OnCopyOutput);
     m_calculatorAction = Command(options, tr("Calculator\tAlt+L"), CommandCalculator);
     m_calculatorAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_L));
-    connect(m_calculatorAction, &QAction::triggered, this, &CMezuraDlg::OnCalculator);
+    connect(m_calculatorAction, &QAction::triggered, this, &MainWindow::OnCalculator);
     options->addSeparator();
     m_preferencesAction = Command(options, tr("Preferences              "), CommandPreferences);
-    connect(m_preferencesAction, &QAction::triggered, this, &CMezuraDlg::OnPreferences);
+    connect(m_preferencesAction, &QAction::triggered, this, &MainWindow::OnPreferences);
     // Later additions, after the template's items so that those keep their
     // places. Ctrl+F is no key of this window's fields or lists; Alt+S
     // follows Alt+C and Alt+L and is no menu's or control's mnemonic.
     options->addSeparator();
     m_findUnitAction = Command(options, tr("&Find unit…"), CommandFindUnit);
     m_findUnitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    connect(m_findUnitAction, &QAction::triggered, this, &CMezuraDlg::OnFindUnit);
+    connect(m_findUnitAction, &QAction::triggered, this, &MainWindow::OnFindUnit);
     m_swapUnitsAction = Command(options, tr("&Swap units"), CommandSwapUnits);
     m_swapUnitsAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
-    connect(m_swapUnitsAction, &QAction::triggered, this, &CMezuraDlg::OnSwapUnits);
+    connect(m_swapUnitsAction, &QAction::triggered, this, &MainWindow::OnSwapUnits);
 
     QMenu* help = menuBar->addMenu(tr("&Help"));
     m_aboutAction = Command(help, tr("&About"), CommandAbout);
-    connect(m_aboutAction, &QAction::triggered, this, &CMezuraDlg::OnAbout);
+    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::OnAbout);
 
     // The shortcuts act wherever the focus is in this window, menu open or
     // not.

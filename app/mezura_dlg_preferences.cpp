@@ -1,25 +1,28 @@
 // Options > Preferences on the main window: runs the sheet and, after OK,
-// takes over the Result Format page's choice, rebuilds the category list
-// when the visibility may have changed, and converts again.
+// takes back the Result Format page's style and the Visible Categories
+// page's checks, rebuilds the category list when the visibility may have
+// changed, and converts again.
+#include "catalogue.h"
 #include "catalogue_limits.h"
 #include "mezura_app.h"
 #include "mezura_dlg.h"
 #include "prop_sheet.h"
 #include "result_format.h"
 #include "sorted_combo_box.h"
-#include "visibility_edited.h"
 
-void CMezuraDlg::OnPreferences() {
-    CPropSheet sheet(tr("Preferences"), this, 0, theApp()->Profile(), *this);
+void MainWindow::OnPreferences() {
+    PreferencesSheet sheet(tr("Preferences"), this, 0, app_.Profile(), catalogue_, resultStyle_,
+                           *this);
     if (sheet.DoModal() != QDialog::Accepted) return;
 
-    // Both stay -1 when the Result Format tab was not shown: nothing changes.
-    const int format = sheet.m_resultsPage.m_nFormat;
-    if (IsUsableFormat(format)) ResultFormat = format;
-    const int precision = sheet.m_resultsPage.m_nPrecisionIndex + 1;
-    if (IsUsablePrecision(precision)) ResultPrecision = precision;
+    // The page's copy is ours unchanged when its tab was not shown.
+    resultStyle_ = sheet.m_resultsPage.Style();
+    if (const auto& checks = sheet.m_visiblePage.Checks()) {
+        for (int row = 0; row < BuiltinCategoryCount; ++row)
+            catalogue_.SetVisibility(row, (*checks)[row]);
+    }
 
-    if (VisibilityEdited) {
+    if (catalogue_.VisibilityEdited()) {
         SortedComboBox& categories = CategoryCombo();
         categories.Empty();
         FillCategoryList();

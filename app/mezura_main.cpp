@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "catalogue.h"
 #include "mezura_app.h"
 #include "profile_store.h"
 #include "translations.h"
@@ -85,6 +86,8 @@ int MezuraMain(int argc, char* argv[], const std::function<void(QDialog&)>& befo
     parser.process(application);      // an unknown option: a message and status 1
     const Translations translations;  // the user's language, where we have it
 
-    CMezuraApp app(profile);
-    return app.InitInstance(beforeRun);
+    // The run's catalogue: the built-in units, then what the profile adds.
+    Catalogue catalogue;
+    MezuraApp app(profile);
+    return app.InitInstance(catalogue, beforeRun);
 }

@@ -1,4 +1,4 @@
-// The catalogue tables and the operations on them.
+// The catalogue's rows and the operations on them.
 //
 // Readers treat a row outside the table as row 0, as the window does with a
 // stray category number; writers refuse it, so a bad row number can never
@@ -9,124 +9,115 @@
 
 #include "builtin_units.h"
 
-std::string UnitNames[CategoryRowCount][RowEntryCount];
-double UnitFactors[CategoryRowCount][RowEntryCount];
-
 namespace {
 
 bool IsRow(int row) { return row >= 0 && row < CategoryRowCount; }
 bool IsCustomRow(int row) { return row >= FirstCustomRow && row < CategoryRowCount; }
 int RowOrFirst(int row) { return IsRow(row) ? row : 0; }
 
-void EmptyUnitsFrom(int row, int firstPosition) {
-    for (int k = firstPosition; k <= MaxUnitsPerRow; ++k) {
-        UnitNames[row][k].clear();
-        UnitFactors[row][k] = 0.0;
-    }
-}
-
-// The window, the command line and the profile loader all expect a filled
-// catalogue from the first line of main().
-const struct FillAtStart {
-    FillAtStart() { ResetCatalogue(); }
-} fillAtStart;
-
 }  // namespace
 
-void ResetCatalogue() {
+Catalogue::Catalogue() {
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         const BuiltinCategory& category = BuiltinCategories[row];
         const int count = category.UnitCount();
-        UnitNames[row][0] = category.name;
-        UnitFactors[row][0] = count;
+        builtinCounts_[row] = count;
+        visible_[row] = 1;
+        names_[row][0] = category.name;
+        factors_[row][0] = count;
         for (int k = 1; k <= count; ++k) {
-            UnitNames[row][k] = category.units[k - 1].name;
-            UnitFactors[row][k] = category.Factor(k - 1);
+            names_[row][k] = category.units[k - 1].name;
+            factors_[row][k] = category.Factor(k - 1);
         }
-        EmptyUnitsFrom(row, count + 1);
     }
-    for (int row = FirstCustomRow; row < CategoryRowCount; ++row) {
-        UnitNames[row][0] = FreeName;
-        UnitFactors[row][0] = 0.0;
-        EmptyUnitsFrom(row, 1);
-    }
+    for (int row = FirstCustomRow; row < CategoryRowCount; ++row) names_[row][0] = FreeName;
 }
 
-std::optional<int> CategoryByName(std::string_view name) {
+void Catalogue::SetCategoryName(int row, std::string_view name) {
+    if (IsRow(row)) names_[row][0] = name;
+}
+
+void Catalogue::SetStoredCount(int row, double count) {
+    if (IsRow(row)) factors_[row][0] = count;
+}
+
+std::optional<int> Catalogue::CategoryByName(std::string_view name) const {
     std::optional<int> found;
     for (int row = 0; row < CategoryRowCount; ++row) {
-        if (UnitNames[row][0] == name) found = row;
+        if (names_[row][0] == name) found = row;
     }
     return found;
 }
 
-std::optional<int> UnitByName(int row, std::string_view name) {
+std::optional<int> Catalogue::UnitByName(int row, std::string_view name) const {
     row = RowOrFirst(row);
     const int count = UnitCount(row);
     std::optional<int> found;
     for (int k = 1; k <= count; ++k) {
-        if (UnitNames[row][k] == name) found = k;
+        if (names_[row][k] == name) found = k;
     }
     return found;
 }
 
-int UnitCount(int row) {
-    const double count = UnitFactors[RowOrFirst(row)][0];
+int Catalogue::UnitCount(int row) const {
+    const double count = factors_[RowOrFirst(row)][0];
     // Written as "not at least 1" so that a not-a-number count means no units.
     if (!(count >= 1.0)) return 0;
     if (count >= MaxUnitsPerRow) return MaxUnitsPerRow;
     return static_cast<int>(count);
 }
 
-int BuiltinUnitsOf(int row) {
+int Catalogue::BuiltinUnitsOf(int row) const {
     row = RowOrFirst(row);
-    return row < BuiltinCategoryCount ? BuiltinCategories[row].UnitCount() : 0;
+    return row < BuiltinCategoryCount ? builtinCounts_[row] : 0;
 }
 
-bool IsCustomRowFree(int row) { return IsCustomRow(row) && UnitNames[row][0] == FreeName; }
+bool Catalogue::IsCustomRowFree(int row) const {
+    return IsCustomRow(row) && names_[row][0] == FreeName;
+}
 
 bool IsFreeRecordName(std::string_view name) { return name == FreeName || name.size() < 2; }
 
-std::optional<int> FirstFreeCustomRow() {
+std::optional<int> Catalogue::FirstFreeCustomRow() const {
     for (int row = FirstCustomRow; row < CategoryRowCount; ++row) {
-        if (IsFreeRecordName(UnitNames[row][0])) return row;
+        if (IsFreeRecordName(names_[row][0])) return row;
     }
     return std::nullopt;
 }
 
-void ClearCustomUnits(int row) {
+void Catalogue::ClearCustomUnits(int row) {
     if (!IsCustomRow(row)) return;
-    UnitFactors[row][0] = 0.0;
+    factors_[row][0] = 0.0;
     // The factors stay: they lie beyond the count and belong to no unit.
-    for (int k = 1; k <= MaxUnitsPerRow; ++k) UnitNames[row][k].clear();
+    for (int k = 1; k <= MaxUnitsPerRow; ++k) names_[row][k].clear();
 }
 
-void ClearCustomRow(int row) {
+void Catalogue::ClearCustomRow(int row) {
     if (!IsCustomRow(row)) return;
-    UnitNames[row][0] = FreeName;
+    names_[row][0] = FreeName;
     ClearCustomUnits(row);
 }
 
-bool AppendUnit(int row, std::string_view name, double factor) {
+bool Catalogue::AppendUnit(int row, std::string_view name, double factor) {
     if (!IsRow(row)) return false;
     const int count = UnitCount(row);
     if (count >= MaxUnitsPerRow) return false;
-    UnitNames[row][count + 1] = name;
-    UnitFactors[row][count + 1] = factor;
-    UnitFactors[row][0] = count + 1;
+    names_[row][count + 1] = name;
+    factors_[row][count + 1] = factor;
+    factors_[row][0] = count + 1;
     return true;
 }
 
-void RemoveUnitAt(int row, int position) {
+void Catalogue::RemoveUnitAt(int row, int position) {
     if (!IsRow(row)) return;
     const int count = UnitCount(row);
     // Built-in units never move: only the custom units after them can go.
     if (position <= BuiltinUnitsOf(row) || position < 1 || position > count) return;
     for (int k = position; k < count; ++k) {
-        UnitNames[row][k] = std::move(UnitNames[row][k + 1]);
-        UnitFactors[row][k] = UnitFactors[row][k + 1];
+        names_[row][k] = std::move(names_[row][k + 1]);
+        factors_[row][k] = factors_[row][k + 1];
     }
-    UnitNames[row][count].clear();
-    UnitFactors[row][count] = 0.0;
-    UnitFactors[row][0] = count - 1;
+    names_[row][count].clear();
+    factors_[row][count] = 0.0;
+    factors_[row][0] = count - 1;
 }

@@ -1,61 +1,107 @@
 #pragma once
-// The unit catalogue: process-wide tables, one row per category.
+// The unit catalogue: one row per category, owned by whoever runs the
+// program (the window program's start, the command line's main) and handed
+// by reference to everything that reads or changes it.
 //
-//   UnitNames[row][0]    category name          UnitFactors[row][0]  unit count, as a double
-//   UnitNames[row][k]    name of unit k (1..59) UnitFactors[row][k]  size of unit k in the
-//                                                                    category's reference unit
+//   Name(row, 0)    category name          Factor(row, 0)  unit count, as a double
+//   Name(row, k)    name of unit k (1..59) Factor(row, k)  size of unit k in the
+//                                                          category's reference unit
 //
 // The built-in categories come first, in alphabetical order; the five rows
 // after them are custom slots, free while named "Custom". All names are Windows-1252
 // byte strings ("Centimeters/sec\xB2 " keeps its trailing blank). The window
 // and the command line map shown texts back to rows and positions through
 // the exact, case-sensitive lookups below, in which the last match wins.
+//
+// The catalogue also carries which built-in categories the window lists
+// (Visible, as the profile stores it) and whether the user may have changed
+// that during this run (VisibilityEdited).
+//
+// It is large (two tables of 60 entries a row) and never copied: pass it by
+// reference.
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "catalogue_limits.h"
 
-extern std::string UnitNames[CategoryRowCount][RowEntryCount];
-extern double UnitFactors[CategoryRowCount][RowEntryCount];
+class Catalogue {
+public:
+    // The built-in content, five free custom rows, every built-in category
+    // listed and the visibility not yet edited.
+    Catalogue();
+    Catalogue(const Catalogue&) = delete;
+    Catalogue& operator=(const Catalogue&) = delete;
 
-// Puts the tables back to their state at program start: the built-in
-// content and five free custom rows. Runs by itself before main(); tests call
-// it to start from a clean catalogue.
-void ResetCatalogue();
+    // Entry `position` of `row` (0 is the category); both must be in range.
+    const std::string& Name(int row, int position) const { return names_[row][position]; }
+    double Factor(int row, int position) const { return factors_[row][position]; }
+    const std::string& CategoryName(int row) const { return names_[row][0]; }
 
-// Highest row whose name equals `name` byte for byte; nothing when none does.
-std::optional<int> CategoryByName(std::string_view name);
+    // Renames `row`; nothing for a row outside the table. The profile loader and
+    // the custom categories name the custom rows this way.
+    void SetCategoryName(int row, std::string_view name);
+    // Sets the stored count of `row` as it is, fractions and all (only a
+    // hand-edited profile or a test puts an odd one there).
+    void SetStoredCount(int row, double count);
 
-// Highest position 1..count of `row` whose unit name equals `name` exactly.
-std::optional<int> UnitByName(int row, std::string_view name);
+    // Highest row whose name equals `name` byte for byte; nothing when none does.
+    std::optional<int> CategoryByName(std::string_view name) const;
 
-// UnitFactors[row][0] truncated toward zero.
-int UnitCount(int row);
+    // Highest position 1..count of `row` whose unit name equals `name` exactly.
+    std::optional<int> UnitByName(int row, std::string_view name) const;
 
-// The number of built-in units of `row`, 0 for the custom rows.
-int BuiltinUnitsOf(int row);
+    // Factor(row, 0) truncated toward zero, 0..59.
+    int UnitCount(int row) const;
 
-// True when the custom row's name is exactly "Custom".
-bool IsCustomRowFree(int row);
+    // The built-in units of a built-in row (counted from the built-in data), 0
+    // for the custom rows.
+    int BuiltinUnitsOf(int row) const;
+
+    // True when the custom row's name is exactly "Custom".
+    bool IsCustomRowFree(int row) const;
+
+    // Lowest custom row whose name is "Custom" or shorter than two characters.
+    std::optional<int> FirstFreeCustomRow() const;
+
+    // A custom row keeps its name and loses its units: count 0, unit names empty.
+    void ClearCustomUnits(int row);
+
+    // Frees a custom row: name "Custom", count 0, unit names empty.
+    void ClearCustomRow(int row);
+
+    // Puts a unit at position count + 1 and raises the count. False, and nothing
+    // changed, when the row already holds 59 units.
+    bool AppendUnit(int row, std::string_view name, double factor);
+
+    // Takes the unit at `position` out of the row: later units move down one
+    // place, the freed last place is emptied and the count falls by one.
+    void RemoveUnitAt(int row, int position);
+
+    // Non-zero lists built-in category `row` in the main window. Values are
+    // kept as read: a stored 7 lists the category and is written back as 7.
+    int Visibility(int row) const { return visible_[row]; }
+    void SetVisibility(int row, int value) { visible_[row] = value; }
+    // One value per built-in category, in row order.
+    std::span<const int> Visibilities() const { return visible_; }
+
+    // Set once the user may have changed which built-in categories are
+    // listed: the Visible Categories list had the input focus, or "Display
+    // all Categories" was turned on. Nothing clears it, so from then on every
+    // OK of the Preferences sheet copies the list's checks (when that tab was
+    // shown) and rebuilds the main window's category list.
+    bool VisibilityEdited() const { return visibilityEdited_; }
+    void MarkVisibilityEdited() { visibilityEdited_ = true; }
+
+private:
+    std::string names_[CategoryRowCount][RowEntryCount];
+    double factors_[CategoryRowCount][RowEntryCount] = {};
+    int builtinCounts_[BuiltinCategoryCount] = {};
+    int visible_[BuiltinCategoryCount] = {};
+    bool visibilityEdited_ = false;
+};
 
 // A profile record or custom row counts as free when its name is "Custom" or
 // shorter than two characters.
 bool IsFreeRecordName(std::string_view name);
-
-// Lowest custom row whose name is "Custom" or shorter than two characters.
-std::optional<int> FirstFreeCustomRow();
-
-// A custom row keeps its name and loses its units: count 0, unit names empty.
-void ClearCustomUnits(int row);
-
-// Frees a custom row: name "Custom", count 0, unit names empty.
-void ClearCustomRow(int row);
-
-// Puts a unit at position count + 1 and raises the count. False, and nothing
-// changed, when the row already holds 59 units.
-bool AppendUnit(int row, std::string_view name, double factor);
-
-// Takes the unit at `position` out of the row: later units move down one
-// place, the freed last place is emptied and the count falls by one.
-void RemoveUnitAt(int row, int position);

@@ -22,10 +22,10 @@ int PositionOrFirst(int position) {
 // The way rests on the category's name. Built-in names never change, so a
 // built-in row has its way from the table, and only a custom row (which a
 // hand-edited profile may call "Temperature") has its name compared.
-ConversionWay WayOf(int row) {
+ConversionWay WayOf(const Catalogue& catalogue, int row) {
     if (row < FirstCustomRow) return BuiltinCategories[row].way;
-    if (UnitNames[row][0] == TemperatureName) return ConversionWay::Temperature;
-    if (UnitNames[row][0] == FuelEconomyName) return ConversionWay::FuelEconomy;
+    if (catalogue.CategoryName(row) == TemperatureName) return ConversionWay::Temperature;
+    if (catalogue.CategoryName(row) == FuelEconomyName) return ConversionWay::FuelEconomy;
     return ConversionWay::Factors;
 }
 
@@ -103,21 +103,22 @@ double FromCelsius(int from, int to, double celsius) {
     }
 }
 
-bool ConvertsByFactors(int row) {
+bool ConvertsByFactors(const Catalogue& catalogue, int row) {
     if (row < 0 || row >= CategoryRowCount) row = 0;
-    return WayOf(row) == ConversionWay::Factors;
+    return WayOf(catalogue, row) == ConversionWay::Factors;
 }
 
-double ConvertValue(int row, int inputPosition, int outputPosition, double value) {
+double ConvertValue(const Catalogue& catalogue, int row, int inputPosition, int outputPosition,
+                    double value) {
     if (row < 0 || row >= CategoryRowCount) row = 0;
     // A row without units converts with position 1 on both sides.
-    const bool hasUnits = UnitFactors[row][0] >= 1.0;  // UnitCount(row) > 0, without the call
+    const bool hasUnits = catalogue.Factor(row, 0) >= 1.0;  // UnitCount(row) > 0, without the call
     const int p = hasUnits ? PositionOrFirst(inputPosition) : 1;
     const int q = hasUnits ? PositionOrFirst(outputPosition) : 1;
 
     const int from = p - 1;
     const int to = q - 1;
-    switch (WayOf(row)) {
+    switch (WayOf(catalogue, row)) {
         case ConversionWay::Temperature:
             // A sixth temperature unit can only come from a hand-edited
             // profile; -999 would be shown as if it were a temperature.
@@ -132,6 +133,6 @@ double ConvertValue(int row, int inputPosition, int outputPosition, double value
             break;
     }
 
-    const double product = value * UnitFactors[row][p];
-    return product / UnitFactors[row][q];
+    const double product = value * catalogue.Factor(row, p);
+    return product / catalogue.Factor(row, q);
 }

@@ -8,6 +8,8 @@
 // Rankine 3, Reaumur 4. "Fuel economy" goes through kilometers per liter,
 // liters per 100 km being its inverse.
 
+class Catalogue;
+
 inline constexpr double UnhandledScale = -999.0;
 
 // Value on scale `from` to Celsius; only pairs (0..4, 0) are handled, every
@@ -23,7 +25,8 @@ double FromCelsius(int from, int to, double celsius);
 // category's unit beyond its known ones (only a hand-edited profile puts one
 // there) gives not-a-number rather than the -999 sentinel passed off as a
 // value.
-double ConvertValue(int row, int inputPosition, int outputPosition, double value);
+double ConvertValue(const Catalogue& catalogue, int row, int inputPosition, int outputPosition,
+                    double value);
 
 // False for the rows converted by formula ("Temperature", "Fuel economy").
-bool ConvertsByFactors(int row);
+bool ConvertsByFactors(const Catalogue& catalogue, int row);

@@ -6,9 +6,6 @@
 
 #include "decimal_digits.h"
 
-int ResultFormat = FormatAuto;
-int ResultPrecision = 5;
-
 namespace {
 
 constexpr int AutoSignificantDigits = 14;  // "%1.14g"
@@ -179,8 +176,8 @@ bool FormatResultInto(std::string& text, double value, int format, int precision
     return true;
 }
 
-bool FormatResultInto(std::string& text, double value) {
-    return FormatResultInto(text, value, ResultFormat, ResultPrecision);
+bool FormatResultInto(std::string& text, double value, const ResultStyle& style) {
+    return FormatResultInto(text, value, style.format, style.precision);
 }
 
 std::optional<std::string> FormatResultAs(double value, int format, int precision) {
@@ -191,8 +188,8 @@ std::optional<std::string> FormatResultAs(double value, int format, int precisio
     return text;
 }
 
-std::optional<std::string> FormatResult(double value) {
-    return FormatResultAs(value, ResultFormat, ResultPrecision);
+std::optional<std::string> FormatResult(double value, const ResultStyle& style) {
+    return FormatResultAs(value, style.format, style.precision);
 }
 
 std::string FormatFixedText(double value, int precision) {

@@ -16,7 +16,7 @@
 //
 // AutoFormat is "%1.14g": 14 significant digits, exponent form when the
 // decimal exponent is below -4 or at least 14, trailing zeros dropped.
-// Scientific is "%1.*e", Fixed "%1.*f" with ResultPrecision decimals; Fixed
+// Scientific is "%1.*e", Fixed "%1.*f" with the style's precision in decimals; Fixed
 // writes every integer digit (up to 309). 0.125 at two decimals is 0.13,
 // 9.96 at one decimal is 10.0, 1e23 at none is 99999999999999992000000.
 // Infinities read "Infinity" and "-Infinity", not-a-number "Not a number".
@@ -44,13 +44,24 @@ inline bool IsUsablePrecision(int precision) {
     return precision >= MinPrecision && precision <= MaxPrecision;
 }
 
-// Process-wide settings, start values 0 and 5.
-extern int ResultFormat;
-extern int ResultPrecision;
+// How results are written. The window and the command line each hold their
+// own; the profile's Format and Precision and the command line's options set
+// them, each value only when usable.
+struct ResultStyle {
+    int format = FormatAuto;
+    int precision = 5;
 
-// The text for `value` in ResultFormat and ResultPrecision; nothing when
-// ResultFormat is outside 0..2 (the caller keeps the text it had).
-std::optional<std::string> FormatResult(double value);
+    // Takes each value that is usable; leaves the other as it was.
+    void TakeUsable(int newFormat, int newPrecision) {
+        if (IsUsableFormat(newFormat)) format = newFormat;
+        if (IsUsablePrecision(newPrecision)) precision = newPrecision;
+    }
+    bool operator==(const ResultStyle&) const = default;
+};
+
+// The text for `value` in `style`; nothing when the style's format is
+// outside 0..2 (the caller keeps the text it had).
+std::optional<std::string> FormatResult(double value, const ResultStyle& style);
 
 // The same rule with the mode and precision given. A negative precision
 // counts as 6; precision 0 leaves the point out.
@@ -60,7 +71,7 @@ std::optional<std::string> FormatResultAs(double value, int format, int precisio
 // formatting many results into one string allocates only for the first
 // (AutoFormat texts reach 21 characters, past what a string holds inline).
 // False, and `text` unchanged, when the format is outside 0..2.
-bool FormatResultInto(std::string& text, double value);
+bool FormatResultInto(std::string& text, double value, const ResultStyle& style);
 bool FormatResultInto(std::string& text, double value, int format, int precision);
 
 // "%1.*f" by the rules above (older versions wrote custom unit factors with "%1.14f").

@@ -57,28 +57,28 @@ std::span<const UnitAliases> AliasEntriesOf(int row) {
 
 }  // namespace
 
-bool IsCategoryInUse(int row) {
+bool IsCategoryInUse(const Catalogue& catalogue, int row) {
     if (row < 0 || row >= CategoryRowCount) return false;
-    return row < FirstCustomRow || !IsCustomRowFree(row);
+    return row < FirstCustomRow || !catalogue.IsCustomRowFree(row);
 }
 
-std::optional<int> FindCategory(std::string_view name) {
+std::optional<int> FindCategory(const Catalogue& catalogue, std::string_view name) {
     std::optional<int> exact, anyCase;
     for (int row = 0; row < CategoryRowCount; ++row) {
-        if (!IsCategoryInUse(row)) continue;
-        if (UnitNames[row][0] == name) exact = row;
-        if (EqualsNoCase(UnitNames[row][0], name)) anyCase = row;
+        if (!IsCategoryInUse(catalogue, row)) continue;
+        if (catalogue.CategoryName(row) == name) exact = row;
+        if (EqualsNoCase(catalogue.CategoryName(row), name)) anyCase = row;
     }
     return exact ? exact : anyCase;
 }
 
-std::optional<int> FindUnitIn(int row, std::string_view name) {
-    if (!IsCategoryInUse(row)) return std::nullopt;
+std::optional<int> FindUnitIn(const Catalogue& catalogue, int row, std::string_view name) {
+    if (!IsCategoryInUse(catalogue, row)) return std::nullopt;
     std::optional<int> exact, anyCase;
-    const int count = UnitCount(row);
+    const int count = catalogue.UnitCount(row);
     for (int position = 1; position <= count; ++position) {
-        if (UnitNames[row][position] == name) exact = position;
-        if (EqualsNoCase(UnitNames[row][position], name)) anyCase = position;
+        if (catalogue.Name(row, position) == name) exact = position;
+        if (EqualsNoCase(catalogue.Name(row, position), name)) anyCase = position;
     }
     if (exact) return exact;
     if (anyCase) return anyCase;
@@ -86,42 +86,44 @@ std::optional<int> FindUnitIn(int row, std::string_view name) {
     const auto entries = AliasEntriesOf(row);
     for (const UnitAliases& entry : entries) {
         if (AnyPart(entry.exactCase, [&](std::string_view alias) { return alias == name; }))
-            return UnitByName(row, entry.unit);
+            return catalogue.UnitByName(row, entry.unit);
     }
     for (const UnitAliases& entry : entries) {
         if (AnyPart(entry.anyCase,
                     [&](std::string_view alias) { return EqualsNoCase(alias, name); }))
-            return UnitByName(row, entry.unit);
+            return catalogue.UnitByName(row, entry.unit);
     }
     return std::nullopt;
 }
 
-std::vector<UnitPlace> FindUnits(std::string_view name) {
+std::vector<UnitPlace> FindUnits(const Catalogue& catalogue, std::string_view name) {
     std::vector<UnitPlace> places;
     for (int row = 0; row < CategoryRowCount; ++row) {
-        if (const auto position = FindUnitIn(row, name)) places.push_back({row, *position});
+        if (const auto position = FindUnitIn(catalogue, row, name))
+            places.push_back({row, *position});
     }
     return places;
 }
 
-std::vector<UnitPlace> AmbiguousCandidates(std::string_view name) {
+std::vector<UnitPlace> AmbiguousCandidates(const Catalogue& catalogue, std::string_view name) {
     std::vector<UnitPlace> places;
     for (const AmbiguousName& entry : AmbiguousNames) {
         if (!EqualsNoCase(entry.name, name)) continue;
         const auto row = BuiltinRow(entry.category);
         if (!row) continue;
         AnyPart(entry.candidates, [&](std::string_view unit) {
-            if (const auto position = UnitByName(*row, unit)) places.push_back({*row, *position});
+            if (const auto position = catalogue.UnitByName(*row, unit))
+                places.push_back({*row, *position});
             return false;
         });
     }
     return places;
 }
 
-std::vector<std::string_view> AliasesOf(int row, int position) {
+std::vector<std::string_view> AliasesOf(const Catalogue& catalogue, int row, int position) {
     std::vector<std::string_view> aliases;
     for (const UnitAliases& entry : AliasEntriesOf(row)) {
-        if (UnitByName(row, entry.unit) != position) continue;
+        if (catalogue.UnitByName(row, entry.unit) != position) continue;
         for (const char* list : {entry.anyCase, entry.exactCase}) {
             AnyPart(list, [&](std::string_view alias) {
                 if (!alias.empty()) aliases.push_back(alias);
@@ -132,11 +134,11 @@ std::vector<std::string_view> AliasesOf(int row, int position) {
     return aliases;
 }
 
-std::vector<AliasPlace> EveryAlias() {
+std::vector<AliasPlace> EveryAlias(const Catalogue& catalogue) {
     std::vector<AliasPlace> every;
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        for (int position = 1; position <= UnitCount(row); ++position) {
-            for (std::string_view alias : AliasesOf(row, position))
+        for (int position = 1; position <= catalogue.UnitCount(row); ++position) {
+            for (std::string_view alias : AliasesOf(catalogue, row, position))
                 every.push_back({alias, {row, position}});
         }
     }

@@ -19,37 +19,39 @@
 #include <string_view>
 #include <vector>
 
+class Catalogue;
+
 struct UnitPlace {
     int row;
     int position;
 };
 
 // A built-in category, or a custom row with a name other than "Custom".
-bool IsCategoryInUse(int row);
+bool IsCategoryInUse(const Catalogue& catalogue, int row);
 
 // The highest row in use named exactly `name`, else the highest named so
 // ignoring case.
-std::optional<int> FindCategory(std::string_view name);
+std::optional<int> FindCategory(const Catalogue& catalogue, std::string_view name);
 
 // The unit of `row` that `name` stands for: the highest position named
 // exactly so, else the highest named so ignoring case, else the unit of an
 // alias that matches (case-sensitive aliases first).
-std::optional<int> FindUnitIn(int row, std::string_view name);
+std::optional<int> FindUnitIn(const Catalogue& catalogue, int row, std::string_view name);
 
 // FindUnitIn over every category in use, rows ascending.
-std::vector<UnitPlace> FindUnits(std::string_view name);
+std::vector<UnitPlace> FindUnits(const Catalogue& catalogue, std::string_view name);
 
 // For a name left ambiguous on purpose ("ton"), the units it could mean;
 // empty for any other name.
-std::vector<UnitPlace> AmbiguousCandidates(std::string_view name);
+std::vector<UnitPlace> AmbiguousCandidates(const Catalogue& catalogue, std::string_view name);
 
 // The aliases of the unit at `row`, `position`, in table order; none for
 // custom units.
-std::vector<std::string_view> AliasesOf(int row, int position);
+std::vector<std::string_view> AliasesOf(const Catalogue& catalogue, int row, int position);
 
 // Every alias of the built-in units with the place of its unit.
 struct AliasPlace {
     std::string_view alias;
     UnitPlace place;
 };
-std::vector<AliasPlace> EveryAlias();
+std::vector<AliasPlace> EveryAlias(const Catalogue& catalogue);

@@ -79,20 +79,18 @@ std::optional<Score> ScoreUnit(const FindableUnit& unit, std::string_view query,
 
 }  // namespace
 
-std::vector<FindableUnit> ListFindableUnits(std::span<const int> builtinListed,
+std::vector<FindableUnit> ListFindableUnits(const Catalogue& catalogue,
                                             const UnitAliasSource& aliasesOf) {
     std::vector<FindableUnit> units;
     for (int row = 0; row < CategoryRowCount; ++row) {
-        const bool listed =
-            row < BuiltinCategoryCount
-                ? static_cast<std::size_t>(row) < builtinListed.size() && builtinListed[row] != 0
-                : IsCategoryInUse(row);
+        const bool listed = row < BuiltinCategoryCount ? catalogue.Visibility(row) != 0
+                                                       : IsCategoryInUse(catalogue, row);
         if (!listed) continue;
-        const int count = UnitCount(row);
+        const int count = catalogue.UnitCount(row);
         for (int position = 1; position <= count; ++position) {
-            const std::string& name = UnitNames[row][position];
-            if (UnitByName(row, name) != position) continue;  // offered at its last place
-            FindableUnit unit{row, position, UnitNames[row][0], name, {}};
+            const std::string& name = catalogue.Name(row, position);
+            if (catalogue.UnitByName(row, name) != position) continue;  // offered at its last place
+            FindableUnit unit{row, position, catalogue.CategoryName(row), name, {}};
             if (aliasesOf)
                 for (std::string_view alias : aliasesOf(row, position))
                     unit.aliases.emplace_back(alias);

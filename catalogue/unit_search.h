@@ -24,6 +24,8 @@
 #include <string_view>
 #include <vector>
 
+class Catalogue;
+
 struct FindableUnit {
     int row;
     int position;
@@ -36,11 +38,11 @@ struct FindableUnit {
 // `row`, `position`; none for a unit that has none.
 using UnitAliasSource = std::function<std::vector<std::string_view>(int row, int position)>;
 
-// Every unit the window can show: those of the built-in rows whose
-// `builtinListed` flag is not 0 and those of the custom rows in use, in row
+// Every unit the window can show: those of the built-in rows the catalogue
+// lists (Visibility not 0) and those of the custom rows in use, in row
 // and position order. A name repeated within a row is offered once, at its
 // last position (the one the window's lookups resolve it to).
-std::vector<FindableUnit> ListFindableUnits(std::span<const int> builtinListed,
+std::vector<FindableUnit> ListFindableUnits(const Catalogue& catalogue,
                                             const UnitAliasSource& aliasesOf = {});
 
 // The indexes into `units` of those that match `query`, best first.

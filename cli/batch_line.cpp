@@ -44,9 +44,9 @@ void RefuseBatchLine(std::uint64_t lineNumber, std::string_view problem, FdWrite
     out.Put('\n');
 }
 
-bool ConvertBatchLine(const NameIndex& index, std::optional<std::string_view> defaultCategory,
-                      std::uint64_t lineNumber, std::string_view line, FdWriter& out,
-                      FdWriter& err) {
+bool ConvertBatchLine(const NameIndex& index, const ResultStyle& style,
+                      std::optional<std::string_view> defaultCategory, std::uint64_t lineNumber,
+                      std::string_view line, FdWriter& out, FdWriter& err) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     const std::string_view whole = line;
 
@@ -82,13 +82,13 @@ bool ConvertBatchLine(const NameIndex& index, std::optional<std::string_view> de
         return false;
     }
 
-    const double result =
-        ConvertValue(found.row, found.from, found.to, ParseNumberPrefix(fields[0]));
+    const double result = ConvertValue(index.Indexed(), found.row, found.from, found.to,
+                                       ParseNumberPrefix(fields[0]));
     // One text for every line of the run: long results (AutoFormat reaches
-    // 21 characters) would otherwise allocate line after line. ResultFormat
-    // is always 0..2 here, so the text is always written.
+    // 21 characters) would otherwise allocate line after line. The style's
+    // format is always 0..2 here, so the text is always written.
     thread_local std::string text;
-    FormatResultInto(text, result);
+    FormatResultInto(text, result, style);
     out.Write(text);
     out.Put('\n');
     return true;

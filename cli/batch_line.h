@@ -15,11 +15,12 @@
 
 #include "fd_writer.h"
 #include "name_index.h"
+#include "result_format.h"
 
 // True when the line converted.
-bool ConvertBatchLine(const NameIndex& index, std::optional<std::string_view> defaultCategory,
-                      std::uint64_t lineNumber, std::string_view line, FdWriter& out,
-                      FdWriter& err);
+bool ConvertBatchLine(const NameIndex& index, const ResultStyle& style,
+                      std::optional<std::string_view> defaultCategory, std::uint64_t lineNumber,
+                      std::string_view line, FdWriter& out, FdWriter& err);
 
 // A bad line, for a problem found before its fields were read.
 void RefuseBatchLine(std::uint64_t lineNumber, std::string_view problem, FdWriter& out,

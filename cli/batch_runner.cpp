@@ -16,8 +16,9 @@ static_assert(ReadBlock > 2 * (MaxBatchLineBytes + 2), "a block holds the longes
 
 }  // namespace
 
-BatchSummary RunBatch(const NameIndex& index, std::optional<std::string_view> defaultCategory,
-                      int inputFd, FdWriter& out, FdWriter& err) {
+BatchSummary RunBatch(const NameIndex& index, const ResultStyle& style,
+                      std::optional<std::string_view> defaultCategory, int inputFd, FdWriter& out,
+                      FdWriter& err) {
     BatchSummary summary;
     const std::string tooLong = "line longer than " + std::to_string(MaxBatchLineBytes) +
                                 " bytes, the most a line may hold";
@@ -28,7 +29,7 @@ BatchSummary RunBatch(const NameIndex& index, std::optional<std::string_view> de
     const auto convert = [&](std::string_view line) {
         const std::size_t end = line.ends_with('\r') ? 1 : 0;
         if (line.size() - end > MaxBatchLineBytes) return refuseTooLong();
-        if (!ConvertBatchLine(index, defaultCategory, ++summary.lines, line, out, err))
+        if (!ConvertBatchLine(index, style, defaultCategory, ++summary.lines, line, out, err))
             ++summary.badLines;
     };
 

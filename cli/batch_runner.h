@@ -22,6 +22,7 @@
 
 #include "fd_writer.h"
 #include "name_index.h"
+#include "result_format.h"
 
 // Far beyond any real conversion; the usage text and the man page state it.
 inline constexpr std::size_t MaxBatchLineBytes = 64 * 1024;
@@ -32,5 +33,6 @@ struct BatchSummary {
     int readError = 0;  // errno when reading the input failed, else 0
 };
 
-BatchSummary RunBatch(const NameIndex& index, std::optional<std::string_view> defaultCategory,
-                      int inputFd, FdWriter& out, FdWriter& err);
+BatchSummary RunBatch(const NameIndex& index, const ResultStyle& style,
+                      std::optional<std::string_view> defaultCategory, int inputFd, FdWriter& out,
+                      FdWriter& err);

@@ -27,8 +27,8 @@ struct CliOptions {
     CliMode mode = CliMode::Convert;
     std::vector<std::string> operands;  // UTF-8, as typed
     std::optional<std::string> category;
-    int format = 0;     // ResultFormat: 0 auto, 1 scientific, 2 fixed
-    int precision = 5;  // ResultPrecision, 1..9
+    int format = 0;     // the result style's format: 0 auto, 1 scientific, 2 fixed
+    int precision = 5;  // the result style's precision, 1..9
     std::optional<std::string> profilePath;
 };
 

@@ -43,12 +43,13 @@ std::optional<std::string> CheckReadable(const std::string& path, bool missingIs
 
 }  // namespace
 
-std::optional<std::string> LoadCliProfile(const std::optional<std::string>& explicitPath) {
+std::optional<std::string> LoadCliProfile(const std::optional<std::string>& explicitPath,
+                                          Catalogue& catalogue) {
     const std::string path = explicitPath ? *explicitPath : ProfilePathForProgram("mezura");
     if (auto problem = CheckReadable(path, !explicitPath)) return problem;
     const ProfileStore store(path);
     if (auto error = store.ReadError()) return Problem(path, error->reason);
-    LoadCustomCategoryNames(store);
-    LoadCustomUnits(store);
+    LoadCustomCategoryNames(store, catalogue);
+    LoadCustomUnits(store, catalogue);
     return std::nullopt;
 }

@@ -11,7 +11,10 @@
 #include <optional>
 #include <string>
 
+class Catalogue;
+
 // Loads the named profile, or the window's own when `explicitPath` is
 // nothing. The text of the problem when the profile cannot be read; a
 // missing default profile is no problem.
-std::optional<std::string> LoadCliProfile(const std::optional<std::string>& explicitPath);
+std::optional<std::string> LoadCliProfile(const std::optional<std::string>& explicitPath,
+                                          Catalogue& catalogue);

@@ -25,9 +25,9 @@ int Fail(FdWriter& err, const std::string& message) {
     return ExitBadInput;
 }
 
-void WriteResult(FdWriter& out, double result) {
-    // ResultFormat is always 0..2 here, so there is always a text.
-    out.Write(FormatResult(result).value_or(""));
+void WriteResult(FdWriter& out, double result, const ResultStyle& style) {
+    // The options only give formats 0..2, so there is always a text.
+    out.Write(FormatResult(result, style).value_or(""));
     out.Put('\n');
 }
 
@@ -46,26 +46,31 @@ void WriteFactor(FdWriter& out, double factor) {
 
 }  // namespace
 
-int RunConvert(const NameIndex& index, std::string_view value, std::string_view from,
-               std::string_view to, std::optional<std::string_view> category, FdWriter& out,
-               FdWriter& err) {
+int RunConvert(const NameIndex& index, const ResultStyle& style, std::string_view value,
+               std::string_view from, std::string_view to, std::optional<std::string_view> category,
+               FdWriter& out, FdWriter& err) {
     const Resolution found = ResolveConversion(index, from, to, category);
     if (found.problem != ResolveProblem::None)
         return Fail(err, DescribeProblem(index, found, from, to, category, CategoryHint));
-    WriteResult(out, ConvertValue(found.row, found.from, found.to, ParseNumberPrefix(value)));
+    WriteResult(
+        out,
+        ConvertValue(index.Indexed(), found.row, found.from, found.to, ParseNumberPrefix(value)),
+        style);
     return ExitDone;
 }
 
-int RunAll(const NameIndex& index, std::string_view value, std::string_view from,
-           std::optional<std::string_view> category, FdWriter& out, FdWriter& err) {
+int RunAll(const NameIndex& index, const ResultStyle& style, std::string_view value,
+           std::string_view from, std::optional<std::string_view> category, FdWriter& out,
+           FdWriter& err) {
     const Resolution found = ResolveConversion(index, from, from, category);
     if (found.problem != ResolveProblem::None)
         return Fail(err, DescribeProblem(index, found, from, from, category, CategoryHint));
     const double x = ParseNumberPrefix(value);
-    for (int position = 1; position <= UnitCount(found.row); ++position) {
+    const Catalogue& catalogue = index.Indexed();
+    for (int position = 1; position <= catalogue.UnitCount(found.row); ++position) {
         out.Write(index.Utf8Name(found.row, position));
         out.Put('\t');
-        WriteResult(out, ConvertValue(found.row, found.from, position, x));
+        WriteResult(out, ConvertValue(catalogue, found.row, found.from, position, x), style);
     }
     return ExitDone;
 }
@@ -85,12 +90,13 @@ int RunList(const NameIndex& index, std::optional<std::string_view> category, Fd
         return Fail(err, DescribeProblem(index, unknown, {}, {}, category, CategoryHint));
     }
     // Temperature and fuel economy convert by formula; their factors mean nothing.
-    const bool byFormula = !ConvertsByFactors(*row);
-    for (int position = 1; position <= UnitCount(*row); ++position) {
+    const Catalogue& catalogue = index.Indexed();
+    const bool byFormula = !ConvertsByFactors(catalogue, *row);
+    for (int position = 1; position <= catalogue.UnitCount(*row); ++position) {
         out.Write(index.Utf8Name(*row, position));
         if (!byFormula) {
             out.Put('\t');
-            WriteFactor(out, UnitFactors[*row][position]);
+            WriteFactor(out, catalogue.Factor(*row, position));
         }
         out.Put('\n');
     }
@@ -98,18 +104,19 @@ int RunList(const NameIndex& index, std::optional<std::string_view> category, Fd
 }
 
 int RunNames(const NameIndex& index, FdWriter& out) {
+    const Catalogue& catalogue = index.Indexed();
     for (int row : index.CategoryRows()) {
-        if (UnitCount(row) == 0) {
+        if (catalogue.UnitCount(row) == 0) {
             out.Write(index.Utf8Name(row, 0));
             out.Write("\t\t\n");
         }
-        for (int position = 1; position <= UnitCount(row); ++position) {
+        for (int position = 1; position <= catalogue.UnitCount(row); ++position) {
             out.Write(index.Utf8Name(row, 0));
             out.Put('\t');
             out.Write(index.Utf8Name(row, position));
             out.Put('\t');
             const char* separator = "";
-            for (std::string_view alias : AliasesOf(row, position)) {
+            for (std::string_view alias : AliasesOf(catalogue, row, position)) {
                 out.Write(separator);
                 out.Write(Utf8FromCp1252(alias));
                 separator = ", ";

@@ -1,8 +1,8 @@
 #pragma once
 // The one-shot commands of mezura-convert. Each writes its results to `out`
 // and at most one error line to `err`, and returns the exit status (0 done,
-// 2 bad names). Results are FormatResult's text in the current ResultFormat
-// and ResultPrecision.
+// 2 bad names). Results are FormatResult's text in `style`, the names those
+// of the index's catalogue.
 //
 //   RunConvert  1 Kilometers Miles   -> "0.62137119223733\n"
 //   RunAll      1 Feet               -> "Angstrom\t304800000\n" ... one line per unit of "Distance"
@@ -16,13 +16,15 @@
 
 #include "fd_writer.h"
 #include "name_index.h"
+#include "result_format.h"
 
-int RunConvert(const NameIndex& index, std::string_view value, std::string_view from,
-               std::string_view to, std::optional<std::string_view> category, FdWriter& out,
-               FdWriter& err);
+int RunConvert(const NameIndex& index, const ResultStyle& style, std::string_view value,
+               std::string_view from, std::string_view to, std::optional<std::string_view> category,
+               FdWriter& out, FdWriter& err);
 
-int RunAll(const NameIndex& index, std::string_view value, std::string_view from,
-           std::optional<std::string_view> category, FdWriter& out, FdWriter& err);
+int RunAll(const NameIndex& index, const ResultStyle& style, std::string_view value,
+           std::string_view from, std::optional<std::string_view> category, FdWriter& out,
+           FdWriter& err);
 
 int RunList(const NameIndex& index, std::optional<std::string_view> category, FdWriter& out,
             FdWriter& err);

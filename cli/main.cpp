@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "batch_runner.h"
+#include "catalogue.h"
 #include "cli_options.h"
 #include "cli_profile.h"
 #include "commands.h"
@@ -36,7 +37,7 @@ std::optional<std::string_view> CategoryOption(const CliOptions& options) {
     return *options.category;
 }
 
-int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
+int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter& err) {
     switch (options.mode) {
         case CliMode::Help:
             out.Write(UsageText());
@@ -49,22 +50,21 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
             break;
     }
 
-    ResultFormat = options.format;
-    ResultPrecision = options.precision;
-    if (auto problem = LoadCliProfile(options.profilePath))
+    const ResultStyle style{options.format, options.precision};
+    if (auto problem = LoadCliProfile(options.profilePath, catalogue))
         return Fail(err, *problem, ExitBadInput);
-    for (const std::string& warning : ShadowWarnings()) {
+    for (const std::string& warning : ShadowWarnings(catalogue)) {
         err.Write("mezura-convert: warning: ");
         err.Write(warning);
         err.Put('\n');
     }
-    const NameIndex index;
+    const NameIndex index(catalogue);
     const auto& operands = options.operands;
     const auto category = CategoryOption(options);
 
     switch (options.mode) {
         case CliMode::All:
-            return RunAll(index, operands[0], operands[1], category, out, err);
+            return RunAll(index, style, operands[0], operands[1], category, out, err);
         case CliMode::List:
             return RunList(
                 index, operands.empty() ? category : std::optional<std::string_view>(operands[0]),
@@ -76,7 +76,7 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
                 return Fail(err, DescribeProblem(index, unknown, {}, {}, category, {}),
                             ExitBadInput);
             }
-            const BatchSummary summary = RunBatch(index, category, 0, out, err);
+            const BatchSummary summary = RunBatch(index, style, category, 0, out, err);
             if (summary.readError != 0)
                 return Fail(
                     err,
@@ -90,7 +90,7 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
             break;
     }
     if (operands.size() == 3)
-        return RunConvert(index, operands[0], operands[1], operands[2], category, out, err);
+        return RunConvert(index, style, operands[0], operands[1], operands[2], category, out, err);
     const auto text = SplitConversionText(operands[0]);
     if (!text)
         return Fail(err,
@@ -98,7 +98,7 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
                         "\" as a conversion; write it as \"VALUE FROM to TO\", "
                         "for example \"5 km to mi\"",
                     ExitBadInput);
-    return RunConvert(index, text->value, text->from, text->to, category, out, err);
+    return RunConvert(index, style, text->value, text->from, text->to, category, out, err);
 }
 
 }  // namespace
@@ -108,8 +108,10 @@ int main(int argc, char** argv) {
     FdWriter err(2, 1 << 16);
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     const CliParse parse = ParseCliOptions(arguments);
-    int status =
-        parse.error.empty() ? Run(parse.options, out, err) : Fail(err, parse.error, ExitBadInput);
+    // The run's catalogue: the built-in units, then what the profile adds.
+    Catalogue catalogue;
+    int status = parse.error.empty() ? Run(parse.options, catalogue, out, err)
+                                     : Fail(err, parse.error, ExitBadInput);
     if (!out.Flush()) {
         status = Fail(err, std::string("cannot write the output: ") + std::strerror(out.Error()),
                       ExitFailed);

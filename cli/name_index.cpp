@@ -17,20 +17,21 @@ constexpr std::size_t FewLookups = 8;
 
 }  // namespace
 
-NameIndex::NameIndex()
-    : utf8Names_(CategoryRowCount),
+NameIndex::NameIndex(const Catalogue& catalogue)
+    : catalogue_(catalogue),
+      utf8Names_(CategoryRowCount),
       rowCandidates_(CategoryRowCount),
       rowSuggestions_(CategoryRowCount) {
     for (int row = 0; row < CategoryRowCount; ++row) {
-        if (IsCategoryInUse(row)) categoryRows_.push_back(row);
+        if (IsCategoryInUse(catalogue, row)) categoryRows_.push_back(row);
     }
 }
 
 const std::vector<std::string>& NameIndex::Utf8NamesOf(int row) const {
     auto& names = utf8Names_[static_cast<std::size_t>(row)];
     if (names.empty()) {
-        for (int position = 0; position <= UnitCount(row); ++position)
-            names.push_back(Utf8FromCp1252(UnitNames[row][position]));
+        for (int position = 0; position <= catalogue_.UnitCount(row); ++position)
+            names.push_back(Utf8FromCp1252(catalogue_.Name(row, position)));
     }
     return names;
 }
@@ -41,10 +42,10 @@ bool NameIndex::HasNameSet() const {
     for (int row : categoryRows_) {
         for (const std::string& name : Utf8NamesOf(row))
             longestName_ = std::max(longestName_, name.size());
-        for (int position = 1; position <= UnitCount(row); ++position)
-            loweredUnitNames_.insert(LowerCp1252(UnitNames[row][position]));
+        for (int position = 1; position <= catalogue_.UnitCount(row); ++position)
+            loweredUnitNames_.insert(LowerCp1252(catalogue_.Name(row, position)));
     }
-    for (const AliasPlace& alias : EveryAlias()) {
+    for (const AliasPlace& alias : EveryAlias(catalogue_)) {
         longestName_ = std::max(longestName_, 3 * alias.alias.size());
         loweredUnitNames_.insert(LowerCp1252(alias.alias));
     }
@@ -54,7 +55,7 @@ bool NameIndex::HasNameSet() const {
 const NameCandidates& NameIndex::CategoryCandidates() const {
     if (categoryCandidates_.empty()) {
         for (int row : categoryRows_)
-            categoryCandidates_.Add(LowerCp1252(UnitNames[row][0]), Utf8Name(row, 0));
+            categoryCandidates_.Add(LowerCp1252(catalogue_.Name(row, 0)), Utf8Name(row, 0));
     }
     return categoryCandidates_;
 }
@@ -63,14 +64,14 @@ const NameCandidates& NameIndex::UnitCandidates() const {
     if (unitCandidates_.empty()) {
         std::unordered_set<std::string> offered;
         for (int row : categoryRows_) {
-            for (int position = 1; position <= UnitCount(row); ++position) {
+            for (int position = 1; position <= catalogue_.UnitCount(row); ++position) {
                 if (offered.insert(Utf8Name(row, position)).second)
-                    unitCandidates_.Add(LowerCp1252(UnitNames[row][position]),
+                    unitCandidates_.Add(LowerCp1252(catalogue_.Name(row, position)),
                                         Utf8Name(row, position));
             }
         }
         // An alias near the typed name offers its unit.
-        for (const AliasPlace& alias : EveryAlias())
+        for (const AliasPlace& alias : EveryAlias(catalogue_))
             unitCandidates_.Add(LowerCp1252(alias.alias),
                                 Utf8Name(alias.place.row, alias.place.position));
     }
@@ -83,7 +84,8 @@ std::optional<int> NameIndex::Category(std::string_view utf8Name) const {
     if (found == categories_.end()) {
         ++lookups_;
         const auto name = Cp1252FromUtf8(utf8Name);
-        found = categories_.emplace(utf8Name, name ? FindCategory(*name) : std::nullopt).first;
+        found = categories_.emplace(utf8Name, name ? FindCategory(catalogue_, *name) : std::nullopt)
+                    .first;
     }
     return found->second;
 }
@@ -96,7 +98,7 @@ std::span<const UnitPlace> NameIndex::Units(std::string_view utf8Name) const {
         ++lookups_;
         const auto name = Cp1252FromUtf8(utf8Name);
         found = units_
-                    .emplace(utf8Name, name && MayNameUnit(*name) ? FindUnits(*name)
+                    .emplace(utf8Name, name && MayNameUnit(*name) ? FindUnits(catalogue_, *name)
                                                                   : std::vector<UnitPlace>{})
                     .first;
     }
@@ -132,10 +134,10 @@ const std::vector<std::string>& NameIndex::Remembered(Map<std::vector<std::strin
 const NameCandidates& NameIndex::CandidatesIn(int row) const {
     auto& candidates = rowCandidates_[static_cast<std::size_t>(row)];
     if (candidates.empty()) {
-        for (int position = 1; position <= UnitCount(row); ++position)
-            candidates.Add(LowerCp1252(UnitNames[row][position]), Utf8Name(row, position));
-        for (int position = 1; position <= UnitCount(row); ++position) {
-            for (std::string_view alias : AliasesOf(row, position))
+        for (int position = 1; position <= catalogue_.UnitCount(row); ++position)
+            candidates.Add(LowerCp1252(catalogue_.Name(row, position)), Utf8Name(row, position));
+        for (int position = 1; position <= catalogue_.UnitCount(row); ++position) {
+            for (std::string_view alias : AliasesOf(catalogue_, row, position))
                 candidates.Add(LowerCp1252(alias), Utf8Name(row, position));
         }
     }

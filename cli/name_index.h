@@ -30,14 +30,18 @@
 #include <unordered_set>
 #include <vector>
 
+#include "catalogue.h"
 #include "name_suggestions.h"
 #include "unit_lookup.h"
 
 class NameIndex {
 public:
     // Answers from the catalogue as it stands (after the profile is loaded);
-    // it must not change while the index is in use.
-    NameIndex();
+    // the catalogue must outlive the index and not change while it is in use.
+    explicit NameIndex(const Catalogue& catalogue);
+
+    // The catalogue the index was built from.
+    const Catalogue& Indexed() const { return catalogue_; }
 
     // The rows of the categories in use, in catalogue order.
     const std::vector<int>& CategoryRows() const { return categoryRows_; }
@@ -66,6 +70,8 @@ public:
     void Forget() const;
 
 private:
+    const Catalogue& catalogue_;
+
     struct Hash {
         using is_transparent = void;
         std::size_t operator()(std::string_view s) const {

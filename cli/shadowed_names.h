@@ -12,4 +12,6 @@
 #include <string>
 #include <vector>
 
-std::vector<std::string> ShadowWarnings();
+class Catalogue;
+
+std::vector<std::string> ShadowWarnings(const Catalogue& catalogue);

@@ -62,7 +62,7 @@ std::string Suggestion(const std::vector<std::string>& closest, std::string_view
 std::optional<std::string> OnPurposeAmbiguous(const NameIndex& index, std::string_view unit) {
     const auto name = Cp1252FromUtf8(unit);
     if (!name) return std::nullopt;
-    const auto candidates = AmbiguousCandidates(*name);
+    const auto candidates = AmbiguousCandidates(index.Indexed(), *name);
     if (candidates.empty()) return std::nullopt;
     std::vector<std::string> units;
     for (const UnitPlace& place : candidates)

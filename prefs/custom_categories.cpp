@@ -7,19 +7,19 @@
 #include "desktop.h"
 #include "text_edge.h"
 
-void CCustom::OnAddCategory() {
+void CustomPage::OnAddCategory() {
     const CustomResult result = custom_.AddCategory(Cp1252FromQString(m_categoryEdit.text()));
     if (!result.changed) {
         Tell(result.message);
         return;
     }
-    m_categoryCombo.AddSorted(UnitNames[result.row][0]);
+    m_categoryCombo.AddSorted(catalogue_.CategoryName(result.row));
     CurrentDesktop().PlayExclamation();
     m_categoryEdit.clear();
     m_categoryEdit.setFocus();
 }
 
-void CCustom::OnRemoveCategory() {
+void CustomPage::OnRemoveCategory() {
     const std::string name = m_categoryCombo.SelectedText();
     if (const CustomMessage refusal = custom_.CheckCategoryRemoval(name);
         refusal != CustomMessage::None) {

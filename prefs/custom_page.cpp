@@ -13,8 +13,8 @@ constexpr int ExistingCategoryId = 1080;
 
 }  // namespace
 
-CCustom::CCustom(ProfileStore& profile, PreferencesListener& listener)
-    : CPropertyPage(161, tr("Custom"), 249, 162),
+CustomPage::CustomPage(Catalogue& catalogue, ProfileStore& profile, PreferencesListener& listener)
+    : PropertyPage(161, tr("Custom"), 249, 162),
       m_categoryFrame(tr("Add new category    ")),
       m_addCategoryRadio(tr("Add category")),
       m_addCategoryButton(tr("Add")),
@@ -28,7 +28,8 @@ CCustom::CCustom(ProfileStore& profile, PreferencesListener& listener)
       m_equalsIcon(QStringLiteral(":/icons/equals.svg"), SvgLabel::Ink::Palette),
       m_addUnitButton(tr("Add")),
       m_removeUnitButton(tr("Remove")),
-      custom_(profile, listener) {
+      catalogue_(catalogue),
+      custom_(catalogue, profile, listener) {
     // Template order, which is also the tab order.
     Place(m_addCategoryRadio, AddCategoryId, "m_addCategoryRadio", 12, 18, 58, 10);
     Place(m_existingRadio, ExistingCategoryId, "m_existingRadio", 11, 69, 69, 10);
@@ -79,36 +80,37 @@ CCustom::CCustom(ProfileStore& profile, PreferencesListener& listener)
     modeGroup_.addButton(&m_existingRadio, ExistingCategoryId);
     m_factorEdit.installEventFilter(&factorFilter_);
 
-    connect(&modeGroup_, &QButtonGroup::idClicked, this, &CCustom::OnModeChanged);
-    connect(&m_categoryCombo, &SortedComboBox::userSelected, this, &CCustom::OnCategorySelected);
-    connect(&m_addCategoryButton, &QPushButton::clicked, this, &CCustom::OnAddCategory);
-    connect(&m_removeCategoryButton, &QPushButton::clicked, this, &CCustom::OnRemoveCategory);
-    connect(&m_addUnitButton, &QPushButton::clicked, this, &CCustom::OnAddUnit);
-    connect(&m_removeUnitButton, &QPushButton::clicked, this, &CCustom::OnRemoveUnit);
+    connect(&modeGroup_, &QButtonGroup::idClicked, this, &CustomPage::OnModeChanged);
+    connect(&m_categoryCombo, &SortedComboBox::userSelected, this, &CustomPage::OnCategorySelected);
+    connect(&m_addCategoryButton, &QPushButton::clicked, this, &CustomPage::OnAddCategory);
+    connect(&m_removeCategoryButton, &QPushButton::clicked, this, &CustomPage::OnRemoveCategory);
+    connect(&m_addUnitButton, &QPushButton::clicked, this, &CustomPage::OnAddUnit);
+    connect(&m_removeUnitButton, &QPushButton::clicked, this, &CustomPage::OnRemoveUnit);
 }
 
-bool CCustom::OnInitDialog() {
-    CPropertyPage::OnInitDialog();
+bool CustomPage::OnInitDialog() {
+    PropertyPage::OnInitDialog();
     m_nMode = 0;
     UpdateData(false);
 
     // Every built-in category, hidden ones too: hiding only keeps a category
     // out of the main window's list, and its units can still be edited here.
     for (int row = 0; row < BuiltinCategoryCount; ++row)
-        m_categoryCombo.AddSorted(UnitNames[row][0]);
+        m_categoryCombo.AddSorted(catalogue_.CategoryName(row));
     for (int row = FirstCustomRow; row < CategoryRowCount; ++row) {
-        if (!IsCustomRowFree(row)) m_categoryCombo.AddSorted(UnitNames[row][0]);
+        if (!catalogue_.IsCustomRowFree(row))
+            m_categoryCombo.AddSorted(catalogue_.CategoryName(row));
     }
     m_categoryCombo.Select(0);
 
-    if (const std::optional<int> row = CategoryByName(m_categoryCombo.SelectedText()))
+    if (const std::optional<int> row = catalogue_.CategoryByName(m_categoryCombo.SelectedText()))
         m_nCategory = *row;
     FillUnitCombo();
     OnModeChanged(AddCategoryId);
     return true;
 }
 
-void CCustom::DoDataExchange(bool saveAndValidate) {
+void CustomPage::DoDataExchange(bool saveAndValidate) {
     if (saveAndValidate) {
         m_strCategoryName = m_categoryEdit.text();
         const int checked = modeGroup_.checkedId();
@@ -122,7 +124,7 @@ void CCustom::DoDataExchange(bool saveAndValidate) {
     modeGroup_.setExclusive(true);
 }
 
-void CCustom::OnModeChanged(int id) {
+void CustomPage::OnModeChanged(int id) {
     const bool existing = id == ExistingCategoryId;
     m_removeCategoryButton.setEnabled(existing);
     m_categoryCombo.setEnabled(existing);
@@ -132,32 +134,32 @@ void CCustom::OnModeChanged(int id) {
     m_addUnitButton.setEnabled(existing);
     if (!existing)
         EnableUnitChoice(false);
-    else if (UnitCount(m_nCategory) >= 1)
+    else if (catalogue_.UnitCount(m_nCategory) >= 1)
         EnableUnitChoice(true);
 }
 
-void CCustom::OnCategorySelected() {
-    if (const std::optional<int> row = CategoryByName(m_categoryCombo.SelectedText()))
+void CustomPage::OnCategorySelected() {
+    if (const std::optional<int> row = catalogue_.CategoryByName(m_categoryCombo.SelectedText()))
         m_nCategory = *row;
     if (m_nCategory < 0 || m_nCategory >= CategoryRowCount) m_nCategory = 0;
     FillUnitCombo();
-    EnableUnitChoice(UnitCount(m_nCategory) >= 1);
+    EnableUnitChoice(catalogue_.UnitCount(m_nCategory) >= 1);
 }
 
-void CCustom::FillUnitCombo() {
+void CustomPage::FillUnitCombo() {
     m_unitCombo.Empty();
-    for (int position = 1; position <= UnitCount(m_nCategory); ++position)
-        m_unitCombo.AddSorted(UnitNames[m_nCategory][position]);
+    for (int position = 1; position <= catalogue_.UnitCount(m_nCategory); ++position)
+        m_unitCombo.AddSorted(catalogue_.Name(m_nCategory, position));
     m_unitCombo.Select(0);
 }
 
-void CCustom::EnableUnitChoice(bool enable) {
+void CustomPage::EnableUnitChoice(bool enable) {
     m_unitCombo.setEnabled(enable);
     m_factorEdit.setEnabled(enable);
     m_removeUnitButton.setEnabled(enable);
 }
 
-void CCustom::Tell(CustomMessage message, const std::string& name) {
+void CustomPage::Tell(CustomMessage message, const std::string& name) {
     const QString shown = QStringLiteral("\t") + QStringFromCp1252(name);
     switch (message) {
         case CustomMessage::None:
@@ -193,12 +195,12 @@ void CCustom::Tell(CustomMessage message, const std::string& name) {
     }
 }
 
-void CCustom::Inform(const QString& text, const QString& caption) {
+void CustomPage::Inform(const QString& text, const QString& caption) {
     CurrentDesktop().ShowMessage(this, caption.isEmpty() ? tr("Mezura") : caption, text,
                                  Desktop::Icon::Information, Desktop::Buttons::Ok);
 }
 
-bool CCustom::Confirm(const QString& text, bool withIcon) {
+bool CustomPage::Confirm(const QString& text, bool withIcon) {
     return CurrentDesktop().ShowMessage(this, tr("Mezura"), text,
                                         withIcon ? Desktop::Icon::Information : Desktop::Icon::None,
                                         Desktop::Buttons::OkCancel) == Desktop::Answer::Ok;

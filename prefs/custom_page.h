@@ -33,10 +33,10 @@
 #include "sorted_combo_box.h"
 #include "svg_label.h"
 
-class CCustom : public CPropertyPage {
+class CustomPage : public PropertyPage {
     Q_OBJECT
 public:
-    CCustom(ProfileStore& profile, PreferencesListener& listener);
+    CustomPage(Catalogue& catalogue, ProfileStore& profile, PreferencesListener& listener);
 
     QString m_strCategoryName;  // edit 1084
     int m_nMode = -1;           // 0 "Add category", 1 "Existing category"
@@ -87,5 +87,6 @@ private:
 
     QButtonGroup modeGroup_;
     FactorKeyFilter factorFilter_;
+    Catalogue& catalogue_;
     CustomCatalogue custom_;
 };

@@ -6,9 +6,9 @@
 #include "desktop.h"
 #include "text_edge.h"
 
-void CCustom::OnAddUnit() {
+void CustomPage::OnAddUnit() {
     const int row = m_nCategory;
-    const bool firstUnit = UnitCount(row) == 0;
+    const bool firstUnit = catalogue_.UnitCount(row) == 0;
     const std::string existing = m_unitCombo.Count() > 0 ? m_unitCombo.SelectedText() : "";
     const CustomResult result =
         custom_.AddUnit(row, Cp1252FromQString(m_unitNameEdit.text()),
@@ -17,7 +17,7 @@ void CCustom::OnAddUnit() {
         Tell(result.message);
         return;
     }
-    const std::string& name = UnitNames[row][UnitCount(row)];
+    const std::string& name = catalogue_.Name(row, catalogue_.UnitCount(row));
     if (firstUnit) {
         // The reference unit: chosen at once, so the next unit can be stated against it.
         m_unitCombo.Select(m_unitCombo.AddSorted(name));
@@ -31,7 +31,7 @@ void CCustom::OnAddUnit() {
     }
 }
 
-void CCustom::OnRemoveUnit() {
+void CustomPage::OnRemoveUnit() {
     const int row = m_nCategory;
     const std::string name = m_unitCombo.SelectedText();
     if (name.empty()) return;

@@ -4,8 +4,8 @@
 #include "profile_records.h"
 #include "stays_on_top.h"
 
-CGeneral::CGeneral(ProfileStore& profile, PreferencesListener& listener)
-    : CPropertyPage(162, tr("General"), 249, 162),
+GeneralPage::GeneralPage(ProfileStore& profile, PreferencesListener& listener)
+    : PropertyPage(162, tr("General"), 249, 162),
       m_onTopCheck(tr("Always on top")),
       m_optionsFrame(tr("General Options  ")),
       m_rememberCategoryCheck(tr("Remember last used category on startup")),
@@ -24,19 +24,19 @@ CGeneral::CGeneral(ProfileStore& profile, PreferencesListener& listener)
         m_onTopCheck.setAccessibleDescription(m_onTopCheck.toolTip());
     }
 
-    connect(&m_onTopCheck, &QCheckBox::clicked, this, &CGeneral::OnOnTop);
-    connect(&m_rememberCategoryCheck, &QCheckBox::clicked, this, &CGeneral::OnRememberCategory);
+    connect(&m_onTopCheck, &QCheckBox::clicked, this, &GeneralPage::OnOnTop);
+    connect(&m_rememberCategoryCheck, &QCheckBox::clicked, this, &GeneralPage::OnRememberCategory);
 }
 
-bool CGeneral::OnInitDialog() {
-    CPropertyPage::OnInitDialog();
+bool GeneralPage::OnInitDialog() {
+    PropertyPage::OnInitDialog();
     m_bOnTop = ReadSwitch(profile_, profile::OnTopKey) ? 1 : 0;
     m_bRememberCategory = ReadSwitch(profile_, profile::RememberCategoryKey) ? 1 : 0;
     UpdateData(false);
     return true;
 }
 
-void CGeneral::DoDataExchange(bool saveAndValidate) {
+void GeneralPage::DoDataExchange(bool saveAndValidate) {
     if (saveAndValidate) {
         m_bOnTop = m_onTopCheck.isChecked() ? 1 : 0;
         m_bRememberCategory = m_rememberCategoryCheck.isChecked() ? 1 : 0;
@@ -46,7 +46,7 @@ void CGeneral::DoDataExchange(bool saveAndValidate) {
     }
 }
 
-void CGeneral::OnOnTop() {
+void GeneralPage::OnOnTop() {
     UpdateData(true);
     // The window behind the sheet is the one that has to stay on top after
     // the sheet has gone.
@@ -54,7 +54,7 @@ void CGeneral::OnOnTop() {
     WriteSwitch(profile_, profile::OnTopKey, m_bOnTop == 1);
 }
 
-void CGeneral::OnRememberCategory() {
+void GeneralPage::OnRememberCategory() {
     UpdateData(true);
     WriteSwitch(profile_, profile::RememberCategoryKey, m_bRememberCategory == 1);
 }

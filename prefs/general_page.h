@@ -19,10 +19,10 @@
 #include "profile_store.h"
 #include "property_page.h"
 
-class CGeneral : public CPropertyPage {
+class GeneralPage : public PropertyPage {
     Q_OBJECT
 public:
-    CGeneral(ProfileStore& profile, PreferencesListener& listener);
+    GeneralPage(ProfileStore& profile, PreferencesListener& listener);
 
     int m_bOnTop = 0;
     int m_bRememberCategory = 0;

@@ -4,17 +4,19 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-CPropSheet::CPropSheet(const QString& caption, QWidget* parent, int startPage,
-                       ProfileStore& profile, PreferencesListener& listener)
+PreferencesSheet::PreferencesSheet(const QString& caption, QWidget* parent, int startPage,
+                                   ProfileStore& profile, Catalogue& catalogue,
+                                   const ResultStyle& style, PreferencesListener& listener)
     : QDialog(parent),
       buttons_(QDialogButtonBox::Ok | QDialogButtonBox::Cancel),
       startPage_(startPage),
-      m_resultsPage(profile),
-      m_customPage(profile, listener),
+      m_resultsPage(profile, style),
+      m_visiblePage(catalogue),
+      m_customPage(catalogue, profile, listener),
       m_generalPage(profile, listener) {
     setWindowTitle(caption);
-    setObjectName(QStringLiteral("CPropSheet"));
-    setFont(CPropertyPage::PageFont());
+    setObjectName(QStringLiteral("PreferencesSheet"));
+    setFont(PropertyPage::PageFont());
     setModal(true);
 
     // A click on a tab takes the focus to the tab itself, as on the
@@ -41,24 +43,24 @@ CPropSheet::CPropSheet(const QString& caption, QWidget* parent, int startPage,
     AddPage(m_visiblePage);
     AddPage(m_customPage);
 
-    connect(&buttons_, &QDialogButtonBox::accepted, this, &CPropSheet::accept);
-    connect(&buttons_, &QDialogButtonBox::rejected, this, &CPropSheet::reject);
-    connect(&tabs_, &QTabWidget::currentChanged, this, &CPropSheet::OnTabChanged);
+    connect(&buttons_, &QDialogButtonBox::accepted, this, &PreferencesSheet::accept);
+    connect(&buttons_, &QDialogButtonBox::rejected, this, &PreferencesSheet::reject);
+    connect(&tabs_, &QTabWidget::currentChanged, this, &PreferencesSheet::OnTabChanged);
 }
 
-CPropSheet::~CPropSheet() {
+PreferencesSheet::~PreferencesSheet() {
     // The pages go first, and each one leaving makes the tab widget show
     // another: no page may be initialised or exchanged on its way out.
     disconnect(&tabs_, nullptr, this, nullptr);
 }
 
-void CPropSheet::AddPage(CPropertyPage& page) { tabs_.addTab(&page, page.Title()); }
+void PreferencesSheet::AddPage(PropertyPage& page) { tabs_.addTab(&page, page.Title()); }
 
-CPropertyPage& CPropSheet::Page(int index) {
-    return *static_cast<CPropertyPage*>(tabs_.widget(index));
+PropertyPage& PreferencesSheet::Page(int index) {
+    return *static_cast<PropertyPage*>(tabs_.widget(index));
 }
 
-int CPropSheet::DoModal() {
+int PreferencesSheet::DoModal() {
     {
         const QSignalBlocker quiet(tabs_);  // the start page is shown, not changed to
         tabs_.setCurrentIndex(startPage_);
@@ -68,13 +70,13 @@ int CPropSheet::DoModal() {
     return exec();
 }
 
-void CPropSheet::OnTabChanged(int index) {
+void PreferencesSheet::OnTabChanged(int index) {
     if (activePage_ >= 0 && activePage_ < tabs_.count()) Page(activePage_).OnKillActive();
     activePage_ = index;
     if (index >= 0) Page(index).Activate();
 }
 
-void CPropSheet::accept() {
+void PreferencesSheet::accept() {
     if (activePage_ >= 0) Page(activePage_).OnKillActive();
     for (int index = 0; index < tabs_.count(); ++index) {
         if (Page(index).IsInitialised()) Page(index).OnOK();

@@ -21,27 +21,29 @@
 #include "results_page.h"
 #include "visible_page.h"
 
-class CPropSheet : public QDialog {
+class PreferencesSheet : public QDialog {
     Q_OBJECT
 public:
     // `startPage` is the tab shown first (0 is General).
-    // The pages read and write `profile`, and tell `listener` what they
-    // change while the sheet is open.
-    CPropSheet(const QString& caption, QWidget* parent, int startPage, ProfileStore& profile,
-               PreferencesListener& listener);
-    ~CPropSheet() override;
+    // The pages read and write `profile`; the Visible Categories and Custom
+    // pages show `catalogue` (the Custom page changes it), the Result Format
+    // page a copy of `style`; the General and Custom pages tell `listener`
+    // what they change while the sheet is open.
+    PreferencesSheet(const QString& caption, QWidget* parent, int startPage, ProfileStore& profile,
+                     Catalogue& catalogue, const ResultStyle& style, PreferencesListener& listener);
+    ~PreferencesSheet() override;
 
     // Runs the sheet modally; QDialog::Accepted (1, IDOK) when closed with OK.
     int DoModal();
 
-    CPropertyPage& Page(int index);
+    PropertyPage& Page(int index);
     QTabWidget& Tabs() { return tabs_; }
     QDialogButtonBox& Buttons() { return buttons_; }
 
     void accept() override;
 
 private:
-    void AddPage(CPropertyPage& page);
+    void AddPage(PropertyPage& page);
     void OnTabChanged(int index);
 
     QTabWidget tabs_;
@@ -51,8 +53,8 @@ private:
 
 public:
     // Declared in this order; the tabs follow the order they are added in.
-    CResults m_resultsPage;
-    CVisible m_visiblePage;
-    CCustom m_customPage;
-    CGeneral m_generalPage;
+    ResultsPage m_resultsPage;
+    VisiblePage m_visiblePage;
+    CustomPage m_customPage;
+    GeneralPage m_generalPage;
 };

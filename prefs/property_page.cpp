@@ -8,7 +8,7 @@
 #include "dialog_units.h"
 #include "widen_to_text.h"
 
-CPropertyPage::CPropertyPage(int templateId, QString title, int widthDlu, int heightDlu)
+PropertyPage::PropertyPage(int templateId, QString title, int widthDlu, int heightDlu)
     : templateId_(templateId), title_(std::move(title)) {
     setObjectName(QStringLiteral("page%1").arg(templateId));
     setProperty("controlId", templateId);
@@ -21,27 +21,27 @@ CPropertyPage::CPropertyPage(int templateId, QString title, int widthDlu, int he
     setMinimumSize(Units().Size(widthDlu, heightDlu));
 }
 
-QFont CPropertyPage::PageFont() { return TemplateFont(QStringLiteral("MS Sans Serif"), 8); }
+QFont PropertyPage::PageFont() { return TemplateFont(QStringLiteral("MS Sans Serif"), 8); }
 
-DialogUnits CPropertyPage::Units() const { return DialogUnits(font()); }
+DialogUnits PropertyPage::Units() const { return DialogUnits(font()); }
 
-void CPropertyPage::Activate() {
+void PropertyPage::Activate() {
     if (initialised_) return;
     initialised_ = true;
     OnInitDialog();
 }
 
-void CPropertyPage::OnKillActive() { UpdateData(true); }
+void PropertyPage::OnKillActive() { UpdateData(true); }
 
-bool CPropertyPage::OnInitDialog() {
+bool PropertyPage::OnInitDialog() {
     UpdateData(false);
     return true;
 }
 
-void CPropertyPage::DoDataExchange(bool) {}
+void PropertyPage::DoDataExchange(bool) {}
 
-void CPropertyPage::Place(QWidget& control, int controlId, const char* name, int x, int y,
-                          int width, int height) {
+void PropertyPage::Place(QWidget& control, int controlId, const char* name, int x, int y, int width,
+                         int height) {
     control.setParent(this);
     control.setObjectName(QString::fromLatin1(name));
     control.setProperty("controlId", controlId);
@@ -54,8 +54,8 @@ void CPropertyPage::Place(QWidget& control, int controlId, const char* name, int
         WidenToText(control);
 }
 
-void CPropertyPage::PlaceDropDown(QComboBox& control, int controlId, const char* name, int x, int y,
-                                  int width, int droppedHeight) {
+void PropertyPage::PlaceDropDown(QComboBox& control, int controlId, const char* name, int x, int y,
+                                 int width, int droppedHeight) {
     Place(control, controlId, name, x, y, width, droppedHeight);
     control.resize(control.width(), control.sizeHint().height());
 }

@@ -1,5 +1,5 @@
 #pragma once
-// One tab of the Preferences sheet (CPropSheet).
+// One tab of the Preferences sheet (PreferencesSheet).
 //
 // A page builds its controls when it is constructed, at their template
 // places, but loads nothing: its OnInitDialog runs the first time its tab is
@@ -21,11 +21,11 @@
 
 class QComboBox;
 
-class CPropertyPage : public QWidget {
+class PropertyPage : public QWidget {
     Q_OBJECT
 public:
     // A page of `widthDlu` x `heightDlu` dialog units whose tab reads `title`.
-    CPropertyPage(int templateId, QString title, int widthDlu, int heightDlu);
+    PropertyPage(int templateId, QString title, int widthDlu, int heightDlu);
 
     // The font of the page templates (MS Sans Serif 8, or the nearest face).
     static QFont PageFont();

@@ -14,8 +14,8 @@ constexpr int FixedId = 1038;
 
 }  // namespace
 
-CResults::CResults(ProfileStore& profile)
-    : CPropertyPage(155, tr("Result Format"), 249, 162),
+ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style)
+    : PropertyPage(155, tr("Result Format"), 249, 162),
       m_formatFrame(tr("Select the format of the results     ")),
       m_autoRadio(tr("AutoFormat")),
       m_scientificRadio(tr("Scientific")),
@@ -23,7 +23,8 @@ CResults::CResults(ProfileStore& profile)
       m_precisionLabel(tr("Set decimal precision ")),
       m_previewFrame(tr(" Preview ")),
       m_preview(QStringLiteral("Static")),
-      profile_(profile) {
+      profile_(profile),
+      style_(style) {
     Place(m_formatFrame, -1, "m_formatFrame", 7, 7, 235, 148);
     Place(m_autoRadio, AutoFormatId, "m_autoRadio", 17, 28, 52, 10);
     Place(m_scientificRadio, ScientificId, "m_scientificRadio", 17, 42, 45, 10);
@@ -42,17 +43,17 @@ CResults::CResults(ProfileStore& profile)
     formatGroup_.addButton(&m_autoRadio, AutoFormatId);
     formatGroup_.addButton(&m_scientificRadio, ScientificId);
     formatGroup_.addButton(&m_fixedRadio, FixedId);
-    connect(&formatGroup_, &QButtonGroup::idClicked, this, &CResults::OnFormat);
-    connect(&m_precisionCombo, &QComboBox::activated, this, &CResults::OnSelchangePrecision);
+    connect(&formatGroup_, &QButtonGroup::idClicked, this, &ResultsPage::OnFormat);
+    connect(&m_precisionCombo, &QComboBox::activated, this, &ResultsPage::OnSelchangePrecision);
 }
 
-QString CResults::PreviewText(int format, int precision) {
+QString ResultsPage::PreviewText(int format, int precision) {
     if (format < FormatAuto || format > FormatFixed) return {};
     const std::optional<std::string> text = FormatResultAs(PreviewSample, format, precision);
     return text ? QString::fromStdString(*text) : QString();
 }
 
-void CResults::SetPreview(const QString& text) {
+void ResultsPage::SetPreview(const QString& text) {
     m_preview.setText(text);
     // The bold face is taller than the template's line, and a precision read
     // from a hand-edited profile can make the text far longer than the
@@ -63,10 +64,10 @@ void CResults::SetPreview(const QString& text) {
                           std::max(previewPlace_.width(), needed.width()), height);
 }
 
-int CResults::PreviewFontHeight(int dpiY) { return -(dpiY * 10 / 72); }
+int ResultsPage::PreviewFontHeight(int dpiY) { return -(dpiY * 10 / 72); }
 
-bool CResults::OnInitDialog() {
-    CPropertyPage::OnInitDialog();
+bool ResultsPage::OnInitDialog() {
+    PropertyPage::OnInitDialog();
 
     m_pPreviewFont = std::make_unique<QFont>(QStringLiteral("Arial"));
     m_pPreviewFont->setStyleHint(QFont::SansSerif);  // the nearest face where Arial is missing
@@ -79,13 +80,12 @@ bool CResults::OnInitDialog() {
 
     m_nFormat = profile_.GetProfileInt(profile::SettingsSection, profile::FormatKey,
                                        profile::DefaultFormat);
-    // The page shows what is stored, whatever it is; the program takes
-    // only a usable value, as at start-up: a Format of 7 taken over would
-    // leave every later output stale, as no text can be made for it.
-    if (IsUsableFormat(m_nFormat)) ResultFormat = m_nFormat;
     const int precision = profile_.GetProfileInt(profile::SettingsSection, profile::PrecisionKey,
                                                  profile::DefaultPrecision);
-    if (IsUsablePrecision(precision)) ResultPrecision = precision;
+    // The page shows what is stored, whatever it is; its style takes only a
+    // usable value, as at start-up: a Format of 7 taken over would leave
+    // every later output stale, as no text can be made for it.
+    style_.TakeUsable(m_nFormat, precision);
     // A hand-edited Precision can be any integer. Past 340 decimals the
     // sample only gains zeros and every negative precision reads as 6, so the
     // clamped value shows the same preview without building a text of
@@ -99,7 +99,7 @@ bool CResults::OnInitDialog() {
     return true;
 }
 
-void CResults::DoDataExchange(bool saveAndValidate) {
+void ResultsPage::DoDataExchange(bool saveAndValidate) {
     if (saveAndValidate) {
         m_nPrecisionIndex = m_precisionCombo.currentIndex();
         const int checked = formatGroup_.checkedId();
@@ -117,7 +117,7 @@ void CResults::DoDataExchange(bool saveAndValidate) {
     formatGroup_.setExclusive(true);
 }
 
-void CResults::OnFormat(int id) {
+void ResultsPage::OnFormat(int id) {
     const int precision = m_precisionCombo.currentIndex() + 1;
     const int format = id - AutoFormatId;
     if (format == FormatAuto)
@@ -127,12 +127,13 @@ void CResults::OnFormat(int id) {
     SetPreview(PreviewText(format, precision));
 }
 
-void CResults::OnSelchangePrecision() {
+void ResultsPage::OnSelchangePrecision() {
     UpdateData(true);
     OnFormat(AutoFormatId + m_nFormat);
 }
 
-void CResults::OnOK() {
+void ResultsPage::OnOK() {
     UpdateData(true);
     SaveResultSettings(profile_, m_nFormat, m_nPrecisionIndex + 1);
+    style_.TakeUsable(m_nFormat, m_nPrecisionIndex + 1);
 }

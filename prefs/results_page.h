@@ -8,11 +8,12 @@
 //   Fixed        3              123.457
 //   no mode      any            (empty)
 //
-// Showing the tab loads Format and Precision from the profile into the page
-// and, when they are in range (0..2, 1..9), into ResultFormat /
-// ResultPrecision, whatever button later closes the sheet. Clicks change only the preview; OK
-// stores Precision, then Format. The main window takes m_nFormat and m_nPrecisionIndex + 1 after
-// the sheet closes with OK; both stay -1 when the tab was never shown.
+// The page edits a copy of the window's result style. Showing the tab loads
+// Format and Precision from the profile into the controls and, when they are
+// in range (0..2, 1..9), into that copy. Clicks change only the preview; OK
+// stores Precision, then Format, and takes the usable ones into the copy,
+// which the window takes back (Style()) after the sheet closes with OK.
+// m_nFormat and m_nPrecisionIndex stay -1 while the tab was never shown.
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFont>
@@ -23,14 +24,15 @@
 #include "group_frame.h"
 #include "profile_store.h"
 #include "property_page.h"
+#include "result_format.h"
 
-class CResults : public CPropertyPage {
+class ResultsPage : public PropertyPage {
     Q_OBJECT
 public:
     static constexpr double PreviewSample = 123.4567897689834;
     static constexpr int MaxPreviewPrecision = 340;
 
-    explicit CResults(ProfileStore& profile);
+    ResultsPage(ProfileStore& profile, const ResultStyle& style);
 
     // The preview for mode `format` (0..2, anything else gives "") and
     // precision `precision`.
@@ -41,6 +43,9 @@ public:
     static int PreviewFontHeight(int dpiY);
 
     void OnOK() override;
+    // The style as the page leaves it: the window's, changed only by what
+    // the page took in.
+    const ResultStyle& Style() const { return style_; }
 
     std::unique_ptr<QFont> m_pPreviewFont;
     int m_nPrecisionIndex = -1;
@@ -67,4 +72,5 @@ private:
     QButtonGroup formatGroup_;
     QRect previewPlace_;  // the template's rectangle of 1050, in pixels
     ProfileStore& profile_;
+    ResultStyle style_;
 };

@@ -5,68 +5,70 @@
 #include "catalogue.h"
 #include "profile_records.h"
 #include "text_edge.h"
-#include "visibility_edited.h"
 
-CVisible::CVisible()
-    : CPropertyPage(160, tr("Visible Categories"), 249, 162),
-      m_displayAllCheck(tr("Display all Categories")) {
+VisiblePage::VisiblePage(Catalogue& catalogue)
+    : PropertyPage(160, tr("Visible Categories"), 249, 162),
+      m_displayAllCheck(tr("Display all Categories")),
+      catalogue_(catalogue) {
     Place(m_categoryList, 1073, "m_categoryList", 7, 7, 235, 135);
     Place(m_displayAllCheck, 1074, "m_displayAllCheck", 7, 144, 83, 10);
     m_categoryList.setSelectionMode(QAbstractItemView::SingleSelection);
     m_categoryList.setAccessibleName(tr("Visible categories"));
     m_categoryList.setAccessibleDescription(tr("Checked categories are listed in the main window"));
     m_categoryList.installEventFilter(this);
-    connect(&m_displayAllCheck, &QCheckBox::clicked, this, &CVisible::OnDisplayAll);
+    connect(&m_displayAllCheck, &QCheckBox::clicked, this, &VisiblePage::OnDisplayAll);
 }
 
-bool CVisible::OnInitDialog() {
-    CPropertyPage::OnInitDialog();
+bool VisiblePage::OnInitDialog() {
+    PropertyPage::OnInitDialog();
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        auto* item = new QListWidgetItem(QStringFromCp1252(UnitNames[row][0]));
+        auto* item = new QListWidgetItem(QStringFromCp1252(catalogue_.CategoryName(row)));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
         m_categoryList.insertItem(row, item);
     }
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        if (CategoryVisible[row] != 0) SetRowCheck(row, true);
+        if (catalogue_.Visibility(row) != 0) SetRowCheck(row, true);
     }
     return true;
 }
 
-void CVisible::DoDataExchange(bool saveAndValidate) {
+void VisiblePage::DoDataExchange(bool saveAndValidate) {
     if (saveAndValidate)
         m_bDisplayAll = m_displayAllCheck.isChecked() ? 1 : 0;
     else
         m_displayAllCheck.setChecked(m_bDisplayAll != 0);
 }
 
-bool CVisible::eventFilter(QObject* watched, QEvent* event) {
+bool VisiblePage::eventFilter(QObject* watched, QEvent* event) {
     // Clicking the list gives it the focus before any row can change, and
     // the keyboard toggles rows only while it has the focus: the focus is
     // the one sign that the user may have edited the rows.
-    if (watched == &m_categoryList && event->type() == QEvent::FocusIn) VisibilityEdited = true;
-    return CPropertyPage::eventFilter(watched, event);
+    if (watched == &m_categoryList && event->type() == QEvent::FocusIn)
+        catalogue_.MarkVisibilityEdited();
+    return PropertyPage::eventFilter(watched, event);
 }
 
-void CVisible::OnDisplayAll() {
+void VisiblePage::OnDisplayAll() {
     UpdateData(true);
     if (m_bDisplayAll != 1) return;  // clearing the box leaves every row as it is
     for (int row = 0; row < BuiltinCategoryCount; ++row) SetRowCheck(row, true);
-    VisibilityEdited = true;
+    catalogue_.MarkVisibilityEdited();
 }
 
-void CVisible::OnOK() {
-    if (!VisibilityEdited) return;
-    for (int row = 0; row < BuiltinCategoryCount; ++row) CategoryVisible[row] = RowCheck(row);
+void VisiblePage::OnOK() {
+    if (!catalogue_.VisibilityEdited()) return;
+    checks_.emplace();
+    for (int row = 0; row < BuiltinCategoryCount; ++row) (*checks_)[row] = RowCheck(row);
 }
 
-int CVisible::RowCheck(int row) const {
+int VisiblePage::RowCheck(int row) const {
     const QListWidgetItem* item = m_categoryList.item(row);
     if (item == nullptr) return 1;  // a row that is not there cannot hide its category
     return item->checkState() == Qt::Unchecked ? 0 : 1;
 }
 
-void CVisible::SetRowCheck(int row, bool checked) {
+void VisiblePage::SetRowCheck(int row, bool checked) {
     if (QListWidgetItem* item = m_categoryList.item(row))
         item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }

@@ -3,23 +3,28 @@
 // each with a check box ("Acceleration" first, "Volume (Dry)" last; row c is
 // category c). Custom categories are never listed: they are always shown.
 //
-// Nothing reaches CategoryVisible before OK, and on OK only when
-// VisibilityEdited is set: the list had the input focus (the only way to
-// change a row) or "Display all Categories" was turned on.
+// The page shows the catalogue's Visibility and changes none of it: on OK,
+// and only once the catalogue's VisibilityEdited is set (the list had the
+// input focus, the only way to change a row, or "Display all Categories" was
+// turned on; the page sets it), it hands the checks back through Checks()
+// and the window applies them.
 //
-//   open the tab, press OK                 CategoryVisible unchanged
-//   clear "Temperature", press OK          CategoryVisible[TemperatureRow] = 0
-//   check "Display all Categories", OK     every entry 1
+//   open the tab, press OK                 Checks() empty
+//   clear "Temperature", press OK          Checks()[TemperatureRow] == 0
+//   check "Display all Categories", OK     every check 1
 //   clear "Display all Categories" again   the rows stay checked
 #include <QCheckBox>
 #include <QListWidget>
+#include <array>
+#include <optional>
 
+#include "catalogue.h"
 #include "property_page.h"
 
-class CVisible : public CPropertyPage {
+class VisiblePage : public PropertyPage {
     Q_OBJECT
 public:
-    CVisible();
+    explicit VisiblePage(Catalogue& catalogue);
 
     void OnOK() override;
 
@@ -29,6 +34,9 @@ public:
 
     // 1 when row c is checked, else 0.
     int RowCheck(int row) const;
+    // The checks taken on OK, one per built-in row; nothing before OK or
+    // while the visibility is not edited.
+    const std::optional<std::array<int, BuiltinCategoryCount>>& Checks() const { return checks_; }
 
 protected:
     bool OnInitDialog() override;
@@ -38,4 +46,7 @@ protected:
 private:
     void OnDisplayAll();
     void SetRowCheck(int row, bool checked);
+
+    Catalogue& catalogue_;
+    std::optional<std::array<int, BuiltinCategoryCount>> checks_;
 };

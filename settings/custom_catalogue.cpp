@@ -13,58 +13,60 @@ namespace {
 
 CustomResult Refused(CustomMessage message) { return CustomResult{false, -1, message}; }
 
-// Any of the 31 rows, free ones included: while a row is free it is named
+// Any row, free ones included: while a row is free it is named
 // "Custom", so "custom" is taken as long as a row is free. Names that differ
 // only by blanks at either end are taken too: they would share one profile
 // section, and with it their units.
-bool IsCategoryNameTaken(std::string_view name) {
+bool IsCategoryNameTaken(const Catalogue& catalogue, std::string_view name) {
     for (int row = 0; row < CategoryRowCount; ++row) {
-        if (SectionNamesMeet(UnitNames[row][0], name)) return true;
+        if (SectionNamesMeet(catalogue.CategoryName(row), name)) return true;
     }
     return false;
 }
 
-bool IsUnitNameTaken(int row, std::string_view name) {
-    for (int position = 1; position <= UnitCount(row); ++position) {
-        if (EqualsNoCase(UnitNames[row][position], name)) return true;
+bool IsUnitNameTaken(const Catalogue& catalogue, int row, std::string_view name) {
+    for (int position = 1; position <= catalogue.UnitCount(row); ++position) {
+        if (EqualsNoCase(catalogue.Name(row, position), name)) return true;
     }
     return false;
 }
 
-bool IsBuiltinUnitName(int row, std::string_view name) {
-    for (int position = 1; position <= BuiltinUnitsOf(row); ++position) {
-        if (UnitNames[row][position] == name) return true;
+bool IsBuiltinUnitName(const Catalogue& catalogue, int row, std::string_view name) {
+    for (int position = 1; position <= catalogue.BuiltinUnitsOf(row); ++position) {
+        if (catalogue.Name(row, position) == name) return true;
     }
     return false;
 }
 
 }  // namespace
 
-CustomCatalogue::CustomCatalogue(ProfileStore& profile, CatalogueListener& listener)
-    : profile_(profile), listener_(listener) {}
+CustomCatalogue::CustomCatalogue(Catalogue& catalogue, ProfileStore& profile,
+                                 CatalogueListener& listener)
+    : catalogue_(catalogue), profile_(profile), listener_(listener) {}
 
 CustomResult CustomCatalogue::AddCategory(const std::optional<std::string>& typed) {
-    if (typed && IsCategoryNameTaken(*typed)) return Refused(CustomMessage::CategoryNameTaken);
+    if (typed && IsCategoryNameTaken(catalogue_, *typed))
+        return Refused(CustomMessage::CategoryNameTaken);
     if (!typed || *typed == FreeName || typed->size() < 2 || !IsStorableCategoryName(*typed))
         return Refused(CustomMessage::CategoryNameInvalid);
     const std::string name = NormaliseName(*typed);
 
-    const std::optional<int> row = FirstFreeCustomRow();
+    const std::optional<int> row = catalogue_.FirstFreeCustomRow();
     if (!row) return Refused(CustomMessage::CategoryLimit);
     // A category the profile has no record for would be gone at the next
     // start: it is refused rather than kept for this run only.
     if (!HasFreeCategoryRecord(profile_)) return Refused(CustomMessage::NoRoomForCategory);
 
-    ClearCustomUnits(*row);
-    UnitNames[*row][0] = name;
+    catalogue_.ClearCustomUnits(*row);
+    catalogue_.SetCategoryName(*row, name);
     AddCategoryRecord(profile_, name);
-    listener_.OnCatalogueChanged(*row, CatalogueCategoryAdded);
+    listener_.OnCatalogueChanged({CatalogueChange::CategoryAdded, *row, name});
     return {true, *row, CustomMessage::None};
 }
 
 CustomMessage CustomCatalogue::CheckCategoryRemoval(std::string_view name) const {
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        if (UnitNames[row][0] == name) return CustomMessage::BuiltinCategory;
+        if (catalogue_.CategoryName(row) == name) return CustomMessage::BuiltinCategory;
     }
     return CustomMessage::None;
 }
@@ -74,24 +76,22 @@ CustomResult CustomCatalogue::RemoveCategory(std::string_view name) {
         return Refused(CustomMessage::BuiltinCategory);
     std::optional<int> found;
     for (int row = FirstCustomRow; row < CategoryRowCount && !found; ++row) {
-        if (UnitNames[row][0] == name && !IsCustomRowFree(row)) found = row;
+        if (catalogue_.CategoryName(row) == name && !catalogue_.IsCustomRowFree(row)) found = row;
     }
     if (!found) return {};
 
     const std::string removed(name);  // `name` may be the catalogue's own text
-    // The row keeps its name for now, so that the listener can still find it.
-    ClearCustomUnits(*found);
+    catalogue_.ClearCustomRow(*found);
     RemoveCategoryRecord(profile_, removed);
-    // Told while the row still bears the name, so the listener finds its entry.
-    listener_.OnCatalogueChanged(*found, CatalogueCategoryRemoved);
-    ClearCustomRow(*found);
+    // The notice carries the name the row had, so the listener finds its entry.
+    listener_.OnCatalogueChanged({CatalogueChange::CategoryRemoved, *found, removed});
     return {true, *found, CustomMessage::None};
 }
 
 CustomResult CustomCatalogue::AddUnit(int row, const std::optional<std::string>& typed,
                                       std::string_view factorText, std::string_view existingUnit) {
     if (row < 0 || row >= CategoryRowCount) return {};
-    const std::string section = UnitNames[row][0];
+    const std::string section = catalogue_.CategoryName(row);
     // The stored count is the limit, tested before anything else.
     if (StoredCustomUnitCount(profile_, section) >= MaxCustomUnits)
         return Refused(CustomMessage::UnitLimit);
@@ -102,42 +102,44 @@ CustomResult CustomCatalogue::AddUnit(int row, const std::optional<std::string>&
     const std::string name = NormaliseName(*typed);
 
     // The first unit of an empty category becomes its reference unit.
-    const int count = UnitCount(row);
+    const int count = catalogue_.UnitCount(row);
     double factor = 1.0;
     if (count > 0) {
-        const int existing = UnitByName(row, existingUnit).value_or(1);
-        factor = ParseNumberPrefix(factorText) * UnitFactors[row][existing];
+        const int existing = catalogue_.UnitByName(row, existingUnit).value_or(1);
+        factor = ParseNumberPrefix(factorText) * catalogue_.Factor(row, existing);
     }
-    if (IsUnitNameTaken(row, name)) return Refused(CustomMessage::UnitNameTaken);
+    if (IsUnitNameTaken(catalogue_, row, name)) return Refused(CustomMessage::UnitNameTaken);
     // A negative factor would load as 0 at the next start, and one that is
     // not finite has no text to read back.
     if (!std::isfinite(factor) || factor <= 0.0) return Refused(CustomMessage::UnitFactorInvalid);
     if (count >= MaxUnitsPerRow) return Refused(CustomMessage::RowFull);
     if (!HasFreeUnitRecord(profile_, section)) return Refused(CustomMessage::NoRoomForUnit);
 
-    AppendUnit(row, name, factor);
+    catalogue_.AppendUnit(row, name, factor);
     // The factor goes into the catalogue as it is; its text reads back as
     // the same double, so the unit converts alike after a restart.
     AddUnitRecord(profile_, section, name, StoredFactorText(factor));
-    listener_.OnCatalogueChanged(row, CatalogueUnitAdded);
+    listener_.OnCatalogueChanged({CatalogueChange::UnitAdded, row, section});
     return {true, row, CustomMessage::None};
 }
 
 CustomMessage CustomCatalogue::CheckUnitRemoval(int row, std::string_view name) const {
     if (row < 0 || row >= CategoryRowCount) return CustomMessage::None;
-    return IsBuiltinUnitName(row, name) ? CustomMessage::BuiltinUnit : CustomMessage::None;
+    return IsBuiltinUnitName(catalogue_, row, name) ? CustomMessage::BuiltinUnit
+                                                    : CustomMessage::None;
 }
 
 CustomResult CustomCatalogue::RemoveUnit(int row, std::string_view name) {
     if (row < 0 || row >= CategoryRowCount || name.empty()) return {};
     if (CheckUnitRemoval(row, name) != CustomMessage::None)
         return Refused(CustomMessage::BuiltinUnit);
-    const std::optional<int> position = UnitByName(row, name);
+    const std::optional<int> position = catalogue_.UnitByName(row, name);
     if (!position) return {};
 
     const std::string removed(name);  // `name` may be the catalogue's own text
-    RemoveUnitAt(row, *position);
-    RemoveUnitRecord(profile_, UnitNames[row][0], removed);
-    listener_.OnCatalogueChanged(row, CatalogueUnitRemoved);
+    catalogue_.RemoveUnitAt(row, *position);
+    const std::string& section = catalogue_.CategoryName(row);
+    RemoveUnitRecord(profile_, section, removed);
+    listener_.OnCatalogueChanged({CatalogueChange::UnitRemoved, row, section});
     return {true, row, CustomMessage::None};
 }

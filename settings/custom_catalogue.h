@@ -11,14 +11,15 @@
 // the catalogue no longer has, and the profile never keeps what the
 // catalogue refused.
 //
-//   CustomCatalogue custom(profile, window);
-//   custom.AddCategory("metric UNITS");          // row 26 "Metric units", Custom_1
+//   CustomCatalogue custom(catalogue, profile, window);
+//   custom.AddCategory("metric UNITS");          // first custom row "Metric units", Custom_1
 //   custom.AddUnit(10, "span", "9", "Inches");   // Distance gains "Span" = 22.86 cm
 //   custom.RemoveCategory("Metric units");       // row, record and units all go
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "catalogue.h"
 #include "catalogue_listener.h"
 #include "profile_store.h"
 
@@ -47,7 +48,7 @@ struct CustomResult {
 
 class CustomCatalogue {
 public:
-    CustomCatalogue(ProfileStore& profile, CatalogueListener& listener);
+    CustomCatalogue(Catalogue& catalogue, ProfileStore& profile, CatalogueListener& listener);
 
     // `typed` is the name as typed, or nothing when the code page cannot hold
     // it. Taken into the lowest free custom row as NormaliseName makes it.
@@ -73,6 +74,7 @@ public:
     CustomResult RemoveUnit(int row, std::string_view name);
 
 private:
+    Catalogue& catalogue_;
     ProfileStore& profile_;
     CatalogueListener& listener_;
 };

@@ -9,18 +9,9 @@
 #include "profile_keys.h"
 #include "result_format.h"
 
-// Every built-in category is listed until a profile says otherwise.
-constinit std::array<int, BuiltinCategoryCount> CategoryVisible = [] {
-    std::array<int, BuiltinCategoryCount> visible{};
-    visible.fill(1);
-    return visible;
-}();
-
 namespace {
 
 using namespace profile;
-
-std::string_view SectionOf(int row) { return UnitNames[row][0]; }
 
 // The stored factor of a custom unit. Text without a leading number reads as
 // 0; a negative size means nothing, so it is taken as 0 too (that also turns
@@ -53,20 +44,20 @@ void DropUnitRecords(ProfileEdit& edit, std::string_view section) {
 
 }  // namespace
 
-void LoadCustomCategoryNames(const ProfileStore& store) {
+void LoadCustomCategoryNames(const ProfileStore& store, Catalogue& catalogue) {
     for (int record = 1; record <= CategoryRecordCount; ++record) {
         std::string name =
             store.GetProfileString(SettingsSection, CategoryRecordKey(record), FreeRecord);
-        if (name.size() > 1) UnitNames[FirstCustomRow - 1 + record][0] = std::move(name);
+        if (name.size() > 1) catalogue.SetCategoryName(FirstCustomRow - 1 + record, name);
     }
 }
 
-void LoadCustomUnits(const ProfileStore& store) {
+void LoadCustomUnits(const ProfileStore& store, Catalogue& catalogue) {
     for (int row = 0; row < CategoryRowCount; ++row) {
         // A free custom row must stay empty, so that a category added to it
         // later starts without units; the section "Custom" is nobody's.
-        if (row >= FirstCustomRow && IsCustomRowFree(row)) continue;
-        const std::string section(SectionOf(row));
+        if (row >= FirstCustomRow && catalogue.IsCustomRowFree(row)) continue;
+        const std::string section = catalogue.CategoryName(row);
         const int wanted = store.GetProfileInt(section, CustomUnitsKey, DefaultCustomUnits);
         if (wanted < 0 || wanted > MaxCustomUnits) continue;
         int taken = 0;
@@ -74,30 +65,28 @@ void LoadCustomUnits(const ProfileStore& store) {
             const std::string name =
                 store.GetProfileString(section, UnitNameKey(record), FreeRecord);
             if (IsFreeRecordName(name)) continue;
-            if (!AppendUnit(row, name, StoredFactor(store, section, record))) break;
+            if (!catalogue.AppendUnit(row, name, StoredFactor(store, section, record))) break;
             ++taken;
         }
     }
 }
 
-void LoadCategoryVisibility(const ProfileStore& store) {
+void LoadCategoryVisibility(const ProfileStore& store, Catalogue& catalogue) {
     for (int row = 0; row < BuiltinCategoryCount; ++row)
-        CategoryVisible[row] =
-            store.GetProfileInt(SectionOf(row), VisibilityKey, DefaultVisibility);
+        catalogue.SetVisibility(row, store.GetProfileInt(catalogue.CategoryName(row), VisibilityKey,
+                                                         DefaultVisibility));
 }
 
-void LoadResultSettings(const ProfileStore& store) {
-    const int format = store.GetProfileInt(SettingsSection, FormatKey, DefaultFormat);
-    const int precision = store.GetProfileInt(SettingsSection, PrecisionKey, DefaultPrecision);
-    if (IsUsableFormat(format)) ResultFormat = format;
-    if (IsUsablePrecision(precision)) ResultPrecision = precision;
+void LoadResultSettings(const ProfileStore& store, ResultStyle& style) {
+    style.TakeUsable(store.GetProfileInt(SettingsSection, FormatKey, DefaultFormat),
+                     store.GetProfileInt(SettingsSection, PrecisionKey, DefaultPrecision));
 }
 
-void LoadProfile(const ProfileStore& store) {
-    LoadCustomCategoryNames(store);
-    LoadCustomUnits(store);
-    LoadCategoryVisibility(store);
-    LoadResultSettings(store);
+void LoadProfile(const ProfileStore& store, Catalogue& catalogue, ResultStyle& style) {
+    LoadCustomCategoryNames(store, catalogue);
+    LoadCustomUnits(store, catalogue);
+    LoadCategoryVisibility(store, catalogue);
+    LoadResultSettings(store, style);
 }
 
 bool ReadSwitch(const ProfileStore& store, std::string_view key) {
@@ -115,12 +104,15 @@ std::string StartCategoryName(const ProfileStore& store) {
 
 bool IsOnTopStored(const ProfileStore& store) { return ReadSwitch(store, OnTopKey); }
 
-ProfileWriteResult SaveSettings(ProfileStore& store, std::optional<std::string_view> lastCategory) {
+ProfileWriteResult SaveSettings(ProfileStore& store, const Catalogue& catalogue,
+                                const ResultStyle& style,
+                                std::optional<std::string_view> lastCategory) {
     return store.Edit([&](ProfileEdit& edit) {
-        edit.WriteProfileInt(SettingsSection, FormatKey, ResultFormat);
-        edit.WriteProfileInt(SettingsSection, PrecisionKey, ResultPrecision);
+        edit.WriteProfileInt(SettingsSection, FormatKey, style.format);
+        edit.WriteProfileInt(SettingsSection, PrecisionKey, style.precision);
         for (int row = 0; row < BuiltinCategoryCount; ++row)
-            edit.WriteProfileInt(SectionOf(row), VisibilityKey, CategoryVisible[row]);
+            edit.WriteProfileInt(catalogue.CategoryName(row), VisibilityKey,
+                                 catalogue.Visibility(row));
         if (lastCategory) edit.WriteProfileString(SettingsSection, LastCategoryKey, *lastCategory);
     });
 }

@@ -11,10 +11,10 @@
 //   Precision=10               CustomUnit_2=Rods
 //                              CustomValue_2=502.92000000000000
 //
-// loads as: row 27 named "Speed of light" (rows 26, 28..30 stay free);
+// loads as: the second custom row named "Speed of light" (the others stay free);
 // "Distance" gains "Rods" at position 20 with factor 502.92 (record 1 is
-// free, so record 2 is the one unit CustomUnits promises); ResultFormat 1;
-// ResultPrecision stays 5 because 10 is out of range.
+// free, so record 2 is the one unit CustomUnits promises); the result style's
+// format 1, its precision stays 5 because 10 is out of range.
 //
 // Each operation that writes makes one ProfileStore::Edit: one lock, one
 // replace of the file, nothing when no value changes. The store's listener
@@ -24,34 +24,32 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue_limits.h"
+#include "catalogue.h"
 #include "profile_store.h"
-
-// Non-zero lists built-in category `row` in the main window. Values are kept
-// as read: a stored 7 lists the category and is written back as 7.
-extern std::array<int, BuiltinCategoryCount> CategoryVisible;
+#include "result_format.h"
 
 // --- Start-up load, in this order ---------------------------------------
 
 // Custom_1..5 of [Settings]: a text of more than one character names row 25 + k
 // ("Custom" thus leaves the row free, and so does a one-character name).
-void LoadCustomCategoryNames(const ProfileStore& store);
+void LoadCustomCategoryNames(const ProfileStore& store, Catalogue& catalogue);
 
 // For every row, in the section named by its category: CustomUnits (0..10,
 // else none), then the occupied records in order, up to that many, each
 // appended after the row's units; a factor below 0 or without a leading
 // number is taken as 0. A free custom row is skipped: it stays empty, so a
 // category added to it later starts without units.
-void LoadCustomUnits(const ProfileStore& store);
+void LoadCustomUnits(const ProfileStore& store, Catalogue& catalogue);
 
-// CategoryVisible[row] = Visibility of each built-in section, default 1.
-void LoadCategoryVisibility(const ProfileStore& store);
+// The catalogue's Visibility of each built-in row = Visibility of its
+// section, default 1.
+void LoadCategoryVisibility(const ProfileStore& store, Catalogue& catalogue);
 
-// ResultFormat and ResultPrecision, each only when in range (0..2, 1..9).
-void LoadResultSettings(const ProfileStore& store);
+// Format and Precision into `style`, each only when in range (0..2, 1..9).
+void LoadResultSettings(const ProfileStore& store, ResultStyle& style);
 
 // The four steps above, in order: what the window and the command line do at start.
-void LoadProfile(const ProfileStore& store);
+void LoadProfile(const ProfileStore& store, Catalogue& catalogue, ResultStyle& style);
 
 // A switch of [Settings] (OnTop, RememberCategory) is on only when it reads
 // exactly "TRUE": "true" and "True" are off.
@@ -66,10 +64,11 @@ bool IsOnTopStored(const ProfileStore& store);
 
 // --- Leaving the program, and OK on the Preferences sheet ----------------
 
-// One write: Format, Precision, Visibility of the 26 built-in categories
+// One write: Format, Precision, Visibility of every built-in category
 // in row order and, when given, LastCategory (an empty name, nothing
 // selected, is stored as ""). Every key is attempted.
-ProfileWriteResult SaveSettings(ProfileStore& store,
+ProfileWriteResult SaveSettings(ProfileStore& store, const Catalogue& catalogue,
+                                const ResultStyle& style,
                                 std::optional<std::string_view> lastCategory = std::nullopt);
 // One write: Precision, then Format, as the Result Format page stores them.
 ProfileWriteResult SaveResultSettings(ProfileStore& store, int format, int precision);

@@ -79,14 +79,20 @@ Options ParseOptions(int argc, char** argv) {
 }
 
 // For each row and position: the unit's name stands in more than one category.
+// The built-in catalogue the inputs are written from (no profile).
+const Catalogue& Builtin() {
+    static const Catalogue catalogue;
+    return catalogue;
+}
+
 std::vector<std::vector<bool>> NamesInSeveralCategories() {
     std::vector<std::vector<bool>> several(BuiltinCategoryCount);
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         several[row].resize(RowEntryCount);
-        for (int position = 1; position <= UnitCount(row); ++position) {
+        for (int position = 1; position <= Builtin().UnitCount(row); ++position) {
             int rows = 0;
             for (int other = 0; other < BuiltinCategoryCount; ++other)
-                rows += UnitByName(other, UnitNames[row][position]) ? 1 : 0;
+                rows += Builtin().UnitByName(other, Builtin().Name(row, position)) ? 1 : 0;
             several[row][position] = rows > 1;
         }
     }
@@ -97,21 +103,21 @@ enum class Naming { Exact, AsTyped, FromMisspelt };
 
 // A name as people type it: one of its aliases, or else the name lower-cased.
 std::string TypedName(int row, int position, std::mt19937& random) {
-    const auto aliases = AliasesOf(row, position);
-    if (aliases.empty()) return Utf8FromCp1252(LowerCp1252(UnitNames[row][position]));
+    const auto aliases = AliasesOf(Builtin(), row, position);
+    if (aliases.empty()) return Utf8FromCp1252(LowerCp1252(Builtin().Name(row, position)));
     std::uniform_int_distribution<std::size_t> anyAlias(0, aliases.size() - 1);
     return Utf8FromCp1252(aliases[anyAlias(random)]);
 }
 
 // The name with one letter replaced by another, so that it names nothing.
 std::string MisspeltName(int row, int position, std::mt19937& random) {
-    const std::string& name = UnitNames[row][position];
+    const std::string& name = Builtin().Name(row, position);
     std::uniform_int_distribution<std::size_t> anyPlace(0, name.size() - 1);
     std::uniform_int_distribution<int> anyLetter('a', 'z');
     for (;;) {
         std::string typo = name;
         typo[anyPlace(random)] = static_cast<char>(anyLetter(random));
-        if (FindUnits(typo).empty() && AmbiguousCandidates(typo).empty())
+        if (FindUnits(Builtin(), typo).empty() && AmbiguousCandidates(Builtin(), typo).empty())
             return Utf8FromCp1252(typo);
     }
 }
@@ -125,11 +131,11 @@ std::string CatalogueInput(long lines, std::mt19937& random, Naming naming = Nam
     std::uniform_int_distribution<std::size_t> anyValue(0, std::size(ValueTexts) - 1);
     for (long i = 0; i < lines; ++i) {
         const int row = anyRow(random);
-        std::uniform_int_distribution<int> anyUnit(1, UnitCount(row));
+        std::uniform_int_distribution<int> anyUnit(1, Builtin().UnitCount(row));
         const int p = anyUnit(random);
         const int q = anyUnit(random);
-        std::string from = Utf8FromCp1252(UnitNames[row][p]);
-        std::string to = Utf8FromCp1252(UnitNames[row][q]);
+        std::string from = Utf8FromCp1252(Builtin().Name(row, p));
+        std::string to = Utf8FromCp1252(Builtin().Name(row, q));
         if (naming == Naming::AsTyped) {
             from = TypedName(row, p, random);
             to = TypedName(row, q, random);
@@ -145,7 +151,7 @@ std::string CatalogueInput(long lines, std::mt19937& random, Naming naming = Nam
         input += ValueTexts[anyValue(random)];
         input += '\t' + from + '\t' + to;
         if (i % 2 == 0 || several[row][p] || several[row][q] || naming == Naming::AsTyped)
-            input += '\t' + Utf8FromCp1252(UnitNames[row][0]);
+            input += '\t' + Utf8FromCp1252(Builtin().Name(row, 0));
         input += '\n';
     }
     return input;

@@ -35,48 +35,50 @@ struct Conversion {
 // Every built-in category, random unit pairs, and values of the kind people
 // type: small integers, decimals, a temperature below zero, large and tiny
 // magnitudes.
+const Catalogue& Builtin() {
+    static const Catalogue catalogue;
+    return catalogue;
+}
+
 std::vector<Conversion> ConversionMix() {
     const double typed[] = {1.0, 2.5, 100.0, 0.001, 12345.678, 98.6, -40.0, 1e6, 0.3048, 7.0};
     std::mt19937 random(4242);
     std::vector<Conversion> mix;
     for (int i = 0; i < 4096; ++i) {
         const int row = static_cast<int>(random() % BuiltinCategoryCount);
-        const auto count = static_cast<std::uint32_t>(UnitCount(row));
+        const auto count = static_cast<std::uint32_t>(Builtin().UnitCount(row));
         mix.push_back({row, static_cast<int>(random() % count) + 1,
                        static_cast<int>(random() % count) + 1, typed[random() % std::size(typed)]});
     }
     return mix;
 }
 
-// Runs `body` once per iteration over the mix, with the format settings given.
+// Runs `body` once per iteration over the mix, with the style given.
 template <typename Body>
 void OverTheMix(benchmark::State& state, int format, int precision, Body body) {
     const std::vector<Conversion> mix = ConversionMix();
-    const int savedFormat = ResultFormat;
-    const int savedPrecision = ResultPrecision;
-    ResultFormat = format;
-    ResultPrecision = precision;
+    const ResultStyle style{format, precision};
     std::size_t next = 0;
     for (auto _ : state) {
-        body(mix[next]);
+        body(mix[next], style);
         next = (next + 1) % mix.size();
     }
-    ResultFormat = savedFormat;
-    ResultPrecision = savedPrecision;
 }
 
 void BM_ConvertAndFormat(benchmark::State& state, int format, int precision) {
-    OverTheMix(state, format, precision, [](const Conversion& c) {
+    const Catalogue& catalogue = Builtin();
+    OverTheMix(state, format, precision, [&](const Conversion& c, const ResultStyle& style) {
         std::optional<std::string> text =
-            FormatResult(ConvertValue(c.row, c.input, c.output, c.value));
+            FormatResult(ConvertValue(catalogue, c.row, c.input, c.output, c.value), style);
         benchmark::DoNotOptimize(text);
     });
 }
 
 void BM_ConvertAndFormatInto(benchmark::State& state) {
     std::string text;
-    OverTheMix(state, FormatAuto, 5, [&text](const Conversion& c) {
-        FormatResultInto(text, ConvertValue(c.row, c.input, c.output, c.value));
+    const Catalogue& catalogue = Builtin();
+    OverTheMix(state, FormatAuto, 5, [&](const Conversion& c, const ResultStyle& style) {
+        FormatResultInto(text, ConvertValue(catalogue, c.row, c.input, c.output, c.value), style);
         benchmark::DoNotOptimize(text.data());
         benchmark::ClobberMemory();
     });
@@ -84,9 +86,10 @@ void BM_ConvertAndFormatInto(benchmark::State& state) {
 
 void BM_Floor(benchmark::State& state) {
     char text[32];
-    OverTheMix(state, FormatAuto, 5, [&text](const Conversion& c) {
-        const double product = c.value * UnitFactors[c.row][c.input];
-        const double result = product / UnitFactors[c.row][c.output];
+    const Catalogue& catalogue = Builtin();
+    OverTheMix(state, FormatAuto, 5, [&](const Conversion& c, const ResultStyle&) {
+        const double product = c.value * catalogue.Factor(c.row, c.input);
+        const double result = product / catalogue.Factor(c.row, c.output);
         const auto written =
             std::to_chars(text, text + sizeof text, result, std::chars_format::scientific, 16);
         benchmark::DoNotOptimize(written.ptr);

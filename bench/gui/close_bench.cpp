@@ -23,6 +23,7 @@
 #include <cstring>
 #include <vector>
 
+#include "catalogue.h"
 #include "file_call_counter.h"
 #include "mezura_app.h"
 #include "mezura_dlg.h"
@@ -64,8 +65,9 @@ void CloseWhenExposed(QDialog& dialog) {
 int Child(int argc, char* argv[], const char* kind, const char* profile) {
     QApplication application(argc, argv);
     if (std::strcmp(kind, "mezura") == 0) {
-        CMezuraApp app(profile);
-        return app.InitInstance([](QDialog& window) {
+        MezuraApp app(profile);
+        Catalogue catalogue;
+        return app.InitInstance(catalogue, [](QDialog& window) {
             window.show();
             CloseWhenExposed(window);
         });

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue.h"
 #include "mezura_app.h"
 #include "mezura_dlg.h"
 #include "sorted_combo_box.h"
@@ -48,8 +49,9 @@ int main(int argc, char* argv[]) {
     const int keys = KeysFromArguments(argc, argv);
     QApplication application(argc, argv);
     QTemporaryDir profileFolder;
-    CMezuraApp app(profileFolder.filePath(QStringLiteral("mezura.INI")).toStdString());
-    CMezuraDlg window;
+    MezuraApp app(profileFolder.filePath(QStringLiteral("mezura.INI")).toStdString());
+    Catalogue catalogue;
+    MainWindow window(app, catalogue);
     app.SetMainWindow(&window);
     window.OnInitDialog();
     window.show();

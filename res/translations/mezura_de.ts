@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>CAboutDlg</name>
+    <name>AboutDialog</name>
     <message>
         <source>The Mezura developers</source>
         <translation>Die Mezura-Entwickler</translation>
@@ -33,7 +33,7 @@
     </message>
 </context>
 <context>
-    <name>CCustom</name>
+    <name>CustomPage</name>
     <message>
         <source>This category name already exists.</source>
         <translation>Dieser Kategoriename ist bereits vorhanden.</translation>
@@ -190,7 +190,7 @@ Sie können nur selbst hinzugefügte Einheiten entfernen.</translation>
     </message>
 </context>
 <context>
-    <name>CGeneral</name>
+    <name>GeneralPage</name>
     <message>
         <source>General</source>
         <translation>Allgemein</translation>
@@ -213,7 +213,7 @@ Sie können nur selbst hinzugefügte Einheiten entfernen.</translation>
     </message>
 </context>
 <context>
-    <name>CMezuraApp</name>
+    <name>MezuraApp</name>
     <message>
         <source>Mezura could not save its settings to
 %1
@@ -262,7 +262,7 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
     </message>
 </context>
 <context>
-    <name>CMezuraDlg</name>
+    <name>MainWindow</name>
     <message>
         <source>Mezura</source>
         <translation>Mezura</translation>
@@ -377,7 +377,7 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
     </message>
 </context>
 <context>
-    <name>CPropSheet</name>
+    <name>PreferencesSheet</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
@@ -392,7 +392,7 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
     </message>
 </context>
 <context>
-    <name>CResults</name>
+    <name>ResultsPage</name>
     <message>
         <source>Result Format</source>
         <translation>Ergebnisformat</translation>
@@ -431,7 +431,7 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
     </message>
 </context>
 <context>
-    <name>CVisible</name>
+    <name>VisiblePage</name>
     <message>
         <source>Visible Categories</source>
         <translation>Sichtbare Kategorien</translation>

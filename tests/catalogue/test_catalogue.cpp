@@ -27,26 +27,24 @@ constexpr int Velocity = BuiltinRowNamed("Velocity");
 constexpr int ViscosityDynamic = BuiltinRowNamed("Viscosity (Dynamic)");
 constexpr int ViscosityKinematic = BuiltinRowNamed("Viscosity (Kinematic)");
 
-// Every test starts from, and leaves, the catalogue as it is at start.
+// Every test starts from a catalogue of its own, as a program starts.
 class CatalogueTest : public ::testing::Test {
 protected:
-    void TearDown() override { ResetCatalogue(); }
+    Catalogue catalogue_;
 };
 
-int NamedUnits(int row) {
+int NamedUnits(const Catalogue& catalogue_, int row) {
     int named = 0;
-    for (int k = 1; k <= MaxUnitsPerRow; ++k) named += UnitNames[row][k].empty() ? 0 : 1;
+    for (int k = 1; k <= MaxUnitsPerRow; ++k) named += catalogue_.Name(row, k).empty() ? 0 : 1;
     return named;
 }
 
-// Runs first in its process, before any test has reset the catalogue: the
-// tables must already be filled when main() starts.
-TEST(CatalogueAtStart, IsFilledBeforeMain) {
-    EXPECT_EQ(UnitNames[Acceleration][0], "Acceleration");
-    EXPECT_EQ(UnitNames[Acceleration][1], "Centimeters/sec\xB2 ");
-    EXPECT_EQ(UnitFactors[Flow][0], 34.0);
-    EXPECT_EQ(UnitFactors[Distance][14], 160934.4);
-    EXPECT_EQ(UnitNames[CategoryRowCount - 1][0], "Custom");
+TEST_F(CatalogueTest, ANewCatalogueHoldsTheBuiltinContent) {
+    EXPECT_EQ(catalogue_.Name(Acceleration, 0), "Acceleration");
+    EXPECT_EQ(catalogue_.Name(Acceleration, 1), "Centimeters/sec\xB2 ");
+    EXPECT_EQ(catalogue_.Factor(Flow, 0), 34.0);
+    EXPECT_EQ(catalogue_.Factor(Distance, 14), 160934.4);
+    EXPECT_EQ(catalogue_.Name(CategoryRowCount - 1, 0), "Custom");
 }
 
 // Each factor is the unit's defined size in the reference unit, to the
@@ -58,18 +56,18 @@ TEST_F(CatalogueTest, BuiltinRowsMatchTheirDefinitions) {
         const reference::Category& expected = reference::BuiltinCategories[row];
         SCOPED_TRACE(expected.name);
         const int count = static_cast<int>(expected.units.size());
-        EXPECT_EQ(UnitNames[row][0], expected.name);
-        EXPECT_EQ(UnitFactors[row][0], count);
-        EXPECT_EQ(BuiltinUnitsOf(row), count);
-        EXPECT_EQ(UnitCount(row), count);
-        EXPECT_EQ(NamedUnits(row), count);
+        EXPECT_EQ(catalogue_.Name(row, 0), expected.name);
+        EXPECT_EQ(catalogue_.Factor(row, 0), count);
+        EXPECT_EQ(catalogue_.BuiltinUnitsOf(row), count);
+        EXPECT_EQ(catalogue_.UnitCount(row), count);
+        EXPECT_EQ(NamedUnits(catalogue_, row), count);
         for (int k = 1; k <= count; ++k) {
             const reference::Unit& unit = expected.units[k - 1];
-            EXPECT_EQ(UnitNames[row][k], unit.name) << "position " << k;
+            EXPECT_EQ(catalogue_.Name(row, k), unit.name) << "position " << k;
             const auto factor = static_cast<double>(unit.size / expected.reference);
-            EXPECT_LE(std::fabs(UnitFactors[row][k] - factor),
+            EXPECT_LE(std::fabs(catalogue_.Factor(row, k) - factor),
                       std::fabs(factor) * std::numeric_limits<double>::epsilon())
-                << unit.name << ": " << UnitFactors[row][k] << " against " << factor;
+                << unit.name << ": " << catalogue_.Factor(row, k) << " against " << factor;
         }
         total += count;
     }
@@ -78,18 +76,18 @@ TEST_F(CatalogueTest, BuiltinRowsMatchTheirDefinitions) {
 
 TEST_F(CatalogueTest, FlowHasTheMostUnitsAndKinematicViscosityTheFewest) {
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        EXPECT_LE(UnitCount(row), UnitCount(Flow));
-        EXPECT_GE(UnitCount(row), UnitCount(ViscosityKinematic));
+        EXPECT_LE(catalogue_.UnitCount(row), catalogue_.UnitCount(Flow));
+        EXPECT_GE(catalogue_.UnitCount(row), catalogue_.UnitCount(ViscosityKinematic));
     }
-    EXPECT_EQ(UnitCount(Flow), 34);
-    EXPECT_EQ(UnitCount(ViscosityKinematic), 4);
+    EXPECT_EQ(catalogue_.UnitCount(Flow), 34);
+    EXPECT_EQ(catalogue_.UnitCount(ViscosityKinematic), 4);
 }
 
 // Sorted lists of the built-in names show row r at index r.
 TEST_F(CatalogueTest, BuiltinCategoryNamesAreInListOrder) {
     for (int row = 1; row < BuiltinCategoryCount; ++row) {
-        EXPECT_LT(CollateNoCase(UnitNames[row - 1][0], UnitNames[row][0]), 0)
-            << UnitNames[row - 1][0] << " / " << UnitNames[row][0];
+        EXPECT_LT(CollateNoCase(catalogue_.Name(row - 1, 0), catalogue_.Name(row, 0)), 0)
+            << catalogue_.Name(row - 1, 0) << " / " << catalogue_.Name(row, 0);
     }
 }
 
@@ -118,10 +116,10 @@ TEST_F(CatalogueTest, OnceWrongFactorsHaveTheirConventionalSize) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        const std::optional<int> from = UnitByName(c.row, c.from);
-        const std::optional<int> to = UnitByName(c.row, c.to);
+        const std::optional<int> from = catalogue_.UnitByName(c.row, c.from);
+        const std::optional<int> to = catalogue_.UnitByName(c.row, c.to);
         ASSERT_TRUE(from && to);
-        const double result = ConvertValue(c.row, *from, *to, 1.0);
+        const double result = ConvertValue(catalogue_, c.row, *from, *to, 1.0);
         EXPECT_NEAR(result, c.expected, 1e-13 * c.expected);
     }
 }
@@ -135,7 +133,7 @@ TEST_F(CatalogueTest, UnitsInAWholeRatioConvertInIt) {
     int pairs = 0;
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         const reference::Category& category = reference::BuiltinCategories[row];
-        if (!ConvertsByFactors(row)) continue;
+        if (!ConvertsByFactors(catalogue_, row)) continue;
         for (std::size_t b = 0; b < category.units.size(); ++b) {
             for (std::size_t s = 0; s < category.units.size(); ++s) {
                 const long double ratio = category.units[b].size / category.units[s].size;
@@ -145,8 +143,9 @@ TEST_F(CatalogueTest, UnitsInAWholeRatioConvertInIt) {
                 const int big = static_cast<int>(b) + 1;
                 const int small = static_cast<int>(s) + 1;
                 const auto whole = static_cast<double>(n);
-                EXPECT_NEAR(ConvertValue(row, big, small, 1.0), whole, Tolerance * whole);
-                EXPECT_NEAR(ConvertValue(row, small, big, whole), 1.0, Tolerance);
+                EXPECT_NEAR(ConvertValue(catalogue_, row, big, small, 1.0), whole,
+                            Tolerance * whole);
+                EXPECT_NEAR(ConvertValue(catalogue_, row, small, big, whole), 1.0, Tolerance);
                 ++pairs;
             }
         }
@@ -158,19 +157,20 @@ TEST_F(CatalogueTest, UnitsInAWholeRatioConvertInIt) {
 TEST_F(CatalogueTest, CustomRowsAreFreeAtStart) {
     for (int row = FirstCustomRow; row < CategoryRowCount; ++row) {
         SCOPED_TRACE(row);
-        EXPECT_EQ(UnitNames[row][0], "Custom");
-        EXPECT_EQ(UnitFactors[row][0], 0.0);
-        EXPECT_TRUE(IsCustomRowFree(row));
-        EXPECT_EQ(BuiltinUnitsOf(row), 0);
-        EXPECT_EQ(UnitCount(row), 0);
-        EXPECT_EQ(NamedUnits(row), 0);
-        for (int k = 1; k <= MaxUnitsPerRow; ++k) EXPECT_EQ(UnitFactors[row][k], 0.0);
+        EXPECT_EQ(catalogue_.Name(row, 0), "Custom");
+        EXPECT_EQ(catalogue_.Factor(row, 0), 0.0);
+        EXPECT_TRUE(catalogue_.IsCustomRowFree(row));
+        EXPECT_EQ(catalogue_.BuiltinUnitsOf(row), 0);
+        EXPECT_EQ(catalogue_.UnitCount(row), 0);
+        EXPECT_EQ(NamedUnits(catalogue_, row), 0);
+        for (int k = 1; k <= MaxUnitsPerRow; ++k) EXPECT_EQ(catalogue_.Factor(row, k), 0.0);
     }
-    EXPECT_EQ(FirstFreeCustomRow(), FirstCustomRow);
+    EXPECT_EQ(catalogue_.FirstFreeCustomRow(), FirstCustomRow);
 }
 
 TEST_F(CatalogueTest, CategoryByNameIsExactAndTheLastMatchWins) {
-    UnitNames[28][0] = "Distance";  // a hand-edited profile could do this
+    catalogue_.SetCategoryName(FirstCustomRow + 2,
+                               "Distance");  // a hand-edited profile could do this
     struct Case {
         const char* label;
         const char* name;
@@ -178,7 +178,7 @@ TEST_F(CatalogueTest, CategoryByNameIsExactAndTheLastMatchWins) {
     };
     const Case cases[] = {
         {"first row", "Acceleration", 0},
-        {"name shared with a custom row", "Distance", 28},
+        {"name shared with a custom row", "Distance", FirstCustomRow + 2},
         {"free custom rows", "Custom", CategoryRowCount - 1},
         {"different case", "distance", std::nullopt},
         {"trailing blank", "Energy ", std::nullopt},
@@ -186,7 +186,7 @@ TEST_F(CatalogueTest, CategoryByNameIsExactAndTheLastMatchWins) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        EXPECT_EQ(CategoryByName(c.name), c.expected);
+        EXPECT_EQ(catalogue_.CategoryByName(c.name), c.expected);
     }
 }
 
@@ -213,7 +213,7 @@ TEST_F(CatalogueTest, UnitByNameIsExactWithinOneRow) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        EXPECT_EQ(UnitByName(c.row, c.name), c.expected);
+        EXPECT_EQ(catalogue_.UnitByName(c.row, c.name), c.expected);
     }
 }
 
@@ -233,59 +233,59 @@ TEST_F(CatalogueTest, UnitCountTruncatesAndStaysInTheRow) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        UnitFactors[FirstCustomRow][0] = c.stored;
-        EXPECT_EQ(UnitCount(FirstCustomRow), c.expected);
+        catalogue_.SetStoredCount(FirstCustomRow, c.stored);
+        EXPECT_EQ(catalogue_.UnitCount(FirstCustomRow), c.expected);
     }
 }
 
 TEST_F(CatalogueTest, AppendedUnitsFollowTheBuiltinOnes) {
-    ASSERT_TRUE(AppendUnit(Velocity, "Span", 22.86));
-    EXPECT_EQ(UnitFactors[Velocity][0], 19.0);
-    EXPECT_EQ(UnitNames[Velocity][19], "Span");
-    EXPECT_EQ(UnitFactors[Velocity][19], 22.86);
-    EXPECT_EQ(UnitNames[Velocity][1], "C");
-    EXPECT_EQ(BuiltinUnitsOf(Velocity), 18);
+    ASSERT_TRUE(catalogue_.AppendUnit(Velocity, "Span", 22.86));
+    EXPECT_EQ(catalogue_.Factor(Velocity, 0), 19.0);
+    EXPECT_EQ(catalogue_.Name(Velocity, 19), "Span");
+    EXPECT_EQ(catalogue_.Factor(Velocity, 19), 22.86);
+    EXPECT_EQ(catalogue_.Name(Velocity, 1), "C");
+    EXPECT_EQ(catalogue_.BuiltinUnitsOf(Velocity), 18);
 
     // A duplicate name resolves to its later position.
-    ASSERT_TRUE(AppendUnit(Distance, "Meters", 100.0));
-    EXPECT_EQ(UnitByName(Distance, "Meters"), 20);
+    ASSERT_TRUE(catalogue_.AppendUnit(Distance, "Meters", 100.0));
+    EXPECT_EQ(catalogue_.UnitByName(Distance, "Meters"), 20);
 }
 
 TEST_F(CatalogueTest, AppendStopsAtFiftyNineUnits) {
     for (int k = 1; k <= MaxUnitsPerRow; ++k) {
-        ASSERT_TRUE(AppendUnit(FirstCustomRow + 1, "Unit " + std::to_string(k), k));
+        ASSERT_TRUE(catalogue_.AppendUnit(FirstCustomRow + 1, "Unit " + std::to_string(k), k));
     }
-    EXPECT_FALSE(AppendUnit(FirstCustomRow + 1, "One too many", 1.0));
-    EXPECT_EQ(UnitFactors[FirstCustomRow + 1][0], 59.0);
-    EXPECT_EQ(UnitNames[FirstCustomRow + 1][59], "Unit 59");
+    EXPECT_FALSE(catalogue_.AppendUnit(FirstCustomRow + 1, "One too many", 1.0));
+    EXPECT_EQ(catalogue_.Factor(FirstCustomRow + 1, 0), 59.0);
+    EXPECT_EQ(catalogue_.Name(FirstCustomRow + 1, 59), "Unit 59");
 
-    EXPECT_FALSE(AppendUnit(-1, "Nowhere", 1.0));
-    EXPECT_FALSE(AppendUnit(CategoryRowCount, "Nowhere", 1.0));
-    EXPECT_EQ(UnitFactors[Acceleration][0], 10.0);
+    EXPECT_FALSE(catalogue_.AppendUnit(-1, "Nowhere", 1.0));
+    EXPECT_FALSE(catalogue_.AppendUnit(CategoryRowCount, "Nowhere", 1.0));
+    EXPECT_EQ(catalogue_.Factor(Acceleration, 0), 10.0);
 }
 
 TEST_F(CatalogueTest, RemovingAUnitMovesTheLaterOnesDown) {
-    AppendUnit(Distance, "A", 1.5);
-    AppendUnit(Distance, "B", 2.5);
-    AppendUnit(Distance, "C", 3.5);
+    catalogue_.AppendUnit(Distance, "A", 1.5);
+    catalogue_.AppendUnit(Distance, "B", 2.5);
+    catalogue_.AppendUnit(Distance, "C", 3.5);
 
-    RemoveUnitAt(Distance, 20);
-    EXPECT_EQ(UnitFactors[Distance][0], 21.0);
-    EXPECT_EQ(UnitNames[Distance][20], "B");
-    EXPECT_EQ(UnitFactors[Distance][20], 2.5);
-    EXPECT_EQ(UnitNames[Distance][21], "C");
-    EXPECT_EQ(UnitFactors[Distance][21], 3.5);
-    EXPECT_EQ(UnitNames[Distance][22], "");
-    EXPECT_EQ(UnitNames[Distance][19], "Yards");
+    catalogue_.RemoveUnitAt(Distance, 20);
+    EXPECT_EQ(catalogue_.Factor(Distance, 0), 21.0);
+    EXPECT_EQ(catalogue_.Name(Distance, 20), "B");
+    EXPECT_EQ(catalogue_.Factor(Distance, 20), 2.5);
+    EXPECT_EQ(catalogue_.Name(Distance, 21), "C");
+    EXPECT_EQ(catalogue_.Factor(Distance, 21), 3.5);
+    EXPECT_EQ(catalogue_.Name(Distance, 22), "");
+    EXPECT_EQ(catalogue_.Name(Distance, 19), "Yards");
 
-    RemoveUnitAt(Distance, 21);  // the last one
-    EXPECT_EQ(UnitFactors[Distance][0], 20.0);
-    EXPECT_EQ(UnitNames[Distance][20], "B");
-    EXPECT_EQ(UnitNames[Distance][21], "");
+    catalogue_.RemoveUnitAt(Distance, 21);  // the last one
+    EXPECT_EQ(catalogue_.Factor(Distance, 0), 20.0);
+    EXPECT_EQ(catalogue_.Name(Distance, 20), "B");
+    EXPECT_EQ(catalogue_.Name(Distance, 21), "");
 }
 
 TEST_F(CatalogueTest, RemoveLeavesBuiltinUnitsAndBadPositionsAlone) {
-    AppendUnit(Distance, "Span", 22.86);
+    catalogue_.AppendUnit(Distance, "Span", 22.86);
     struct Case {
         const char* label;
         int row;
@@ -302,28 +302,28 @@ TEST_F(CatalogueTest, RemoveLeavesBuiltinUnitsAndBadPositionsAlone) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        RemoveUnitAt(c.row, c.position);
-        EXPECT_EQ(UnitFactors[Distance][0], 20.0);
-        EXPECT_EQ(UnitNames[Distance][5], "Feet");
-        EXPECT_EQ(UnitNames[Distance][20], "Span");
-        EXPECT_EQ(UnitFactors[FirstCustomRow][0], 0.0);
+        catalogue_.RemoveUnitAt(c.row, c.position);
+        EXPECT_EQ(catalogue_.Factor(Distance, 0), 20.0);
+        EXPECT_EQ(catalogue_.Name(Distance, 5), "Feet");
+        EXPECT_EQ(catalogue_.Name(Distance, 20), "Span");
+        EXPECT_EQ(catalogue_.Factor(FirstCustomRow, 0), 0.0);
     }
 }
 
 TEST_F(CatalogueTest, ClearingACustomRowFreesItWithoutUnits) {
-    UnitNames[FirstCustomRow + 1][0] = "Money";
-    AppendUnit(FirstCustomRow + 1, "Euro", 1.0);
-    AppendUnit(FirstCustomRow + 1, "Cent", 0.01);
-    EXPECT_FALSE(IsCustomRowFree(FirstCustomRow + 1));
+    catalogue_.SetCategoryName(FirstCustomRow + 1, "Money");
+    catalogue_.AppendUnit(FirstCustomRow + 1, "Euro", 1.0);
+    catalogue_.AppendUnit(FirstCustomRow + 1, "Cent", 0.01);
+    EXPECT_FALSE(catalogue_.IsCustomRowFree(FirstCustomRow + 1));
 
-    ClearCustomRow(FirstCustomRow + 1);
-    EXPECT_TRUE(IsCustomRowFree(FirstCustomRow + 1));
-    EXPECT_EQ(UnitFactors[FirstCustomRow + 1][0], 0.0);
-    EXPECT_EQ(NamedUnits(FirstCustomRow + 1), 0);
+    catalogue_.ClearCustomRow(FirstCustomRow + 1);
+    EXPECT_TRUE(catalogue_.IsCustomRowFree(FirstCustomRow + 1));
+    EXPECT_EQ(catalogue_.Factor(FirstCustomRow + 1, 0), 0.0);
+    EXPECT_EQ(NamedUnits(catalogue_, FirstCustomRow + 1), 0);
 
-    ClearCustomRow(Distance);  // not a custom row
-    EXPECT_EQ(UnitNames[Distance][0], "Distance");
-    EXPECT_EQ(UnitCount(Distance), 19);
+    catalogue_.ClearCustomRow(Distance);  // not a custom row
+    EXPECT_EQ(catalogue_.Name(Distance, 0), "Distance");
+    EXPECT_EQ(catalogue_.UnitCount(Distance), 19);
 }
 
 TEST_F(CatalogueTest, FreeRecordNames) {
@@ -344,28 +344,34 @@ TEST_F(CatalogueTest, FreeRecordNames) {
 }
 
 TEST_F(CatalogueTest, FirstFreeCustomRowSkipsRowsInUse) {
-    UnitNames[FirstCustomRow][0] = "Money";
-    EXPECT_EQ(FirstFreeCustomRow(), FirstCustomRow + 1);
-    UnitNames[FirstCustomRow + 1][0] = "Data";
-    UnitNames[FirstCustomRow + 2][0] = "Q";  // too short to be a category: free
-    EXPECT_EQ(FirstFreeCustomRow(), FirstCustomRow + 2);
-    EXPECT_FALSE(IsCustomRowFree(FirstCustomRow + 2));  // but only "Custom" marks a free row
-    for (int row = FirstCustomRow; row < CategoryRowCount; ++row) UnitNames[row][0] = "Used";
-    EXPECT_EQ(FirstFreeCustomRow(), std::nullopt);
-    EXPECT_FALSE(IsCustomRowFree(Distance));
+    catalogue_.SetCategoryName(FirstCustomRow, "Money");
+    EXPECT_EQ(catalogue_.FirstFreeCustomRow(), FirstCustomRow + 1);
+    catalogue_.SetCategoryName(FirstCustomRow + 1, "Data");
+    catalogue_.SetCategoryName(FirstCustomRow + 2, "Q");  // too short to be a category: free
+    EXPECT_EQ(catalogue_.FirstFreeCustomRow(), FirstCustomRow + 2);
+    EXPECT_FALSE(
+        catalogue_.IsCustomRowFree(FirstCustomRow + 2));  // but only "Custom" marks a free row
+    for (int row = FirstCustomRow; row < CategoryRowCount; ++row)
+        catalogue_.SetCategoryName(row, "Used");
+    EXPECT_EQ(catalogue_.FirstFreeCustomRow(), std::nullopt);
+    EXPECT_FALSE(catalogue_.IsCustomRowFree(Distance));
 }
 
-TEST_F(CatalogueTest, ResetRestoresTheStartState) {
-    AppendUnit(Temperature, "Kelvin", 0.0);
-    UnitNames[FirstCustomRow][0] = "Money";
-    AppendUnit(FirstCustomRow, "Euro", 1.0);
+TEST_F(CatalogueTest, CataloguesShareNothing) {
+    catalogue_.AppendUnit(Temperature, "Kelvin", 0.0);
+    catalogue_.SetCategoryName(FirstCustomRow, "Money");
+    catalogue_.AppendUnit(FirstCustomRow, "Euro", 1.0);
+    catalogue_.SetVisibility(Distance, 0);
+    catalogue_.MarkVisibilityEdited();
 
-    ResetCatalogue();
-    EXPECT_EQ(UnitCount(Temperature), 5);
-    EXPECT_EQ(UnitNames[Temperature][6], "");
-    EXPECT_TRUE(IsCustomRowFree(FirstCustomRow));
-    EXPECT_EQ(UnitFactors[FirstCustomRow][1], 0.0);
-    EXPECT_EQ(NamedUnits(FirstCustomRow), 0);
+    const Catalogue fresh;
+    EXPECT_EQ(fresh.UnitCount(Temperature), 5);
+    EXPECT_EQ(fresh.Name(Temperature, 6), "");
+    EXPECT_TRUE(fresh.IsCustomRowFree(FirstCustomRow));
+    EXPECT_EQ(fresh.Factor(FirstCustomRow, 1), 0.0);
+    EXPECT_EQ(NamedUnits(fresh, FirstCustomRow), 0);
+    EXPECT_EQ(fresh.Visibility(Distance), 1);
+    EXPECT_FALSE(fresh.VisibilityEdited());
 }
 
 }  // namespace

@@ -22,14 +22,14 @@ constexpr int FreeRow = FirstCustomRow;
 
 class ConversionTest : public ::testing::Test {
 protected:
-    void TearDown() override { ResetCatalogue(); }
+    Catalogue catalogue_;
 
     // Converts by unit names, the way the window maps its selections.
-    static double Convert(int row, const char* from, const char* to, double value) {
-        const std::optional<int> p = UnitByName(row, from);
-        const std::optional<int> q = UnitByName(row, to);
+    double Convert(int row, const char* from, const char* to, double value) {
+        const std::optional<int> p = catalogue_.UnitByName(row, from);
+        const std::optional<int> q = catalogue_.UnitByName(row, to);
         EXPECT_TRUE(p && q) << from << " / " << to;
-        return ConvertValue(row, p.value_or(1), q.value_or(1), value);
+        return ConvertValue(catalogue_, row, p.value_or(1), q.value_or(1), value);
     }
 };
 
@@ -158,23 +158,25 @@ TEST_F(ConversionTest, EveryBuiltinPairFollowsTheFormulaOrder) {
     long expectedPairs = 0;
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         const bool byFormula = row == Temperature;
-        if (!byFormula && !ConvertsByFactors(row)) continue;
+        if (!byFormula && !ConvertsByFactors(catalogue_, row)) continue;
         const auto units = static_cast<long>(reference::BuiltinCategories[row].units.size());
         expectedPairs += units * units;
-        const int count = UnitCount(row);
+        const int count = catalogue_.UnitCount(row);
         for (int p = 1; p <= count; ++p) {
             for (int q = 1; q <= count; ++q) {
                 ++pairs;
                 for (const double v : values) {
-                    const double expected =
-                        byFormula ? ReferenceTemperature(p - 1, q - 1, v)
-                                  : ReferenceLinear(v, UnitFactors[row][p], UnitFactors[row][q]);
-                    const double got = ConvertValue(row, p, q, v);
+                    const double expected = byFormula
+                                                ? ReferenceTemperature(p - 1, q - 1, v)
+                                                : ReferenceLinear(v, catalogue_.Factor(row, p),
+                                                                  catalogue_.Factor(row, q));
+                    const double got = ConvertValue(catalogue_, row, p, q, v);
                     if (std::bit_cast<std::uint64_t>(got) == std::bit_cast<std::uint64_t>(expected))
                         continue;
                     if (++wrong <= 5)
-                        examples << "\n  " << v << " " << UnitNames[row][p] << " to "
-                                 << UnitNames[row][q] << ": " << got << " instead of " << expected;
+                        examples << "\n  " << v << " " << catalogue_.Name(row, p) << " to "
+                                 << catalogue_.Name(row, q) << ": " << got << " instead of "
+                                 << expected;
                 }
             }
         }
@@ -202,8 +204,8 @@ TEST_F(ConversionTest, FuelEconomyIsAnInverseMeasure) {
     EXPECT_NEAR(Convert(row, "Miles/gallon (US)", "Miles/gallon (UK)", 1.0),
                 4.54609 / (231 * 0.0254 * 0.0254 * 0.0254 * 1000), 1e-15);
     // A unit beyond the four, as only a hand-edited profile adds one.
-    ASSERT_TRUE(AppendUnit(row, "Furlongs/hogshead", 0.0));
-    EXPECT_TRUE(std::isnan(ConvertValue(row, 5, 1, 1.0)));
+    ASSERT_TRUE(catalogue_.AppendUnit(row, "Furlongs/hogshead", 0.0));
+    EXPECT_TRUE(std::isnan(ConvertValue(catalogue_, row, 5, 1, 1.0)));
 }
 
 TEST_F(ConversionTest, ScaleFormulasHandleOnlyPairsThroughCelsius) {
@@ -235,21 +237,21 @@ TEST_F(ConversionTest, ScaleFormulasHandleOnlyPairsThroughCelsius) {
 // A sixth temperature unit (loaded from a hand-edited profile) has no scale:
 // the result is not a number instead of -1766.2 or -999 shown as a value.
 TEST_F(ConversionTest, TemperatureUnitWithoutScaleGivesNotANumber) {
-    ASSERT_TRUE(AppendUnit(Temperature, "Gas mark", 0.0));
-    EXPECT_TRUE(std::isnan(ConvertValue(Temperature, 6, 2, 10.0)));
-    EXPECT_TRUE(std::isnan(ConvertValue(Temperature, 1, 6, 10.0)));
-    EXPECT_TRUE(std::isnan(ConvertValue(Temperature, 6, 6, 10.0)));
-    EXPECT_EQ(ConvertValue(Temperature, 1, 2, 10.0), 50.0);
+    ASSERT_TRUE(catalogue_.AppendUnit(Temperature, "Gas mark", 0.0));
+    EXPECT_TRUE(std::isnan(ConvertValue(catalogue_, Temperature, 6, 2, 10.0)));
+    EXPECT_TRUE(std::isnan(ConvertValue(catalogue_, Temperature, 1, 6, 10.0)));
+    EXPECT_TRUE(std::isnan(ConvertValue(catalogue_, Temperature, 6, 6, 10.0)));
+    EXPECT_EQ(ConvertValue(catalogue_, Temperature, 1, 2, 10.0), 50.0);
 }
 
 TEST_F(ConversionTest, TheWayFollowsTheCategoryName) {
-    UnitNames[FreeRow][0] = "Temperature";
-    AppendUnit(FreeRow, "Celsius", 7.0);
-    AppendUnit(FreeRow, "Fahrenheit", 3.0);
-    EXPECT_EQ(ConvertValue(FreeRow, 1, 2, 100.0), 212.0);
+    catalogue_.SetCategoryName(FreeRow, "Temperature");
+    catalogue_.AppendUnit(FreeRow, "Celsius", 7.0);
+    catalogue_.AppendUnit(FreeRow, "Fahrenheit", 3.0);
+    EXPECT_EQ(ConvertValue(catalogue_, FreeRow, 1, 2, 100.0), 212.0);
 
-    UnitNames[FreeRow][0] = "temperature";
-    EXPECT_EQ(ConvertValue(FreeRow, 1, 2, 3.0), 7.0);
+    catalogue_.SetCategoryName(FreeRow, "temperature");
+    EXPECT_EQ(ConvertValue(catalogue_, FreeRow, 1, 2, 3.0), 7.0);
 }
 
 TEST_F(ConversionTest, RowsAndPositionsOutOfRangeReadTheFirstOne) {
@@ -271,21 +273,23 @@ TEST_F(ConversionTest, RowsAndPositionsOutOfRangeReadTheFirstOne) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        EXPECT_EQ(ConvertValue(c.row, c.from, c.to, c.value), c.expected);
+        EXPECT_EQ(ConvertValue(catalogue_, c.row, c.from, c.to, c.value), c.expected);
     }
 }
 
 TEST_F(ConversionTest, ZeroFactorsFollowFloatingPointRules) {
     // A free row has never held a unit: 0 / 0 whatever the positions.
-    EXPECT_TRUE(std::isnan(ConvertValue(FreeRow, 1, 1, 5.0)));
-    EXPECT_TRUE(std::isnan(ConvertValue(FreeRow, 3, 4, 5.0)));
+    EXPECT_TRUE(std::isnan(ConvertValue(catalogue_, FreeRow, 1, 1, 5.0)));
+    EXPECT_TRUE(std::isnan(ConvertValue(catalogue_, FreeRow, 3, 4, 5.0)));
 
-    UnitNames[FreeRow][0] = "Money";
-    AppendUnit(FreeRow, "Euro", 1.0);
-    AppendUnit(FreeRow, "Nothing", 0.0);
-    EXPECT_EQ(ConvertValue(FreeRow, 1, 2, 5.0), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(ConvertValue(FreeRow, 1, 2, -5.0), -std::numeric_limits<double>::infinity());
-    EXPECT_TRUE(std::isnan(ConvertValue(FreeRow, 1, 2, 0.0)));
+    catalogue_.SetCategoryName(FreeRow, "Money");
+    catalogue_.AppendUnit(FreeRow, "Euro", 1.0);
+    catalogue_.AppendUnit(FreeRow, "Nothing", 0.0);
+    EXPECT_EQ(ConvertValue(catalogue_, FreeRow, 1, 2, 5.0),
+              std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ConvertValue(catalogue_, FreeRow, 1, 2, -5.0),
+              -std::numeric_limits<double>::infinity());
+    EXPECT_TRUE(std::isnan(ConvertValue(catalogue_, FreeRow, 1, 2, 0.0)));
 }
 
 }  // namespace

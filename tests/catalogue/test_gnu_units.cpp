@@ -89,6 +89,7 @@ double RelativeDifference(double ours, double theirs) {
 
 TEST(GnuUnits, EveryUnitItKnowsHasTheSameSize) {
     if (!HasGnuUnits()) GTEST_SKIP() << "GNU units is not installed";
+    const Catalogue catalogue;
     struct Query {
         int row;
         int position;
@@ -98,10 +99,10 @@ TEST(GnuUnits, EveryUnitItKnowsHasTheSameSize) {
     std::vector<Query> queries;
     std::vector<std::string> expressions;
     for (const gnu_units::Category& category : gnu_units::Categories) {
-        const std::optional<int> row = CategoryByName(category.name);
+        const std::optional<int> row = catalogue.CategoryByName(category.name);
         ASSERT_TRUE(row) << category.name;
         for (const gnu_units::Unit& unit : category.units) {
-            const std::optional<int> position = UnitByName(*row, unit.name);
+            const std::optional<int> position = catalogue.UnitByName(*row, unit.name);
             ASSERT_TRUE(position) << category.name << " / " << unit.name;
             queries.push_back({*row, *position, category.name, unit.name});
             expressions.push_back("(" + std::string(unit.gnu) + ")/(" + category.reference + ")");
@@ -120,7 +121,7 @@ TEST(GnuUnits, EveryUnitItKnowsHasTheSameSize) {
             std::printf("not known to this GNU units: %s\n", expressions[i].c_str());
             continue;
         }
-        const double ours = UnitFactors[q.row][q.position];
+        const double ours = catalogue.Factor(q.row, q.position);
         const double difference = RelativeDifference(ours, *theirs);
         const auto reason = DiffersByDefinition.find({q.category, q.unit});
         if (reason != DiffersByDefinition.end()) {
@@ -139,8 +140,9 @@ TEST(GnuUnits, EveryUnitItKnowsHasTheSameSize) {
 // and back, L/100 km as the inverse measure.
 TEST(GnuUnits, FuelEconomyConvertsAsItDoes) {
     if (!HasGnuUnits()) GTEST_SKIP() << "GNU units is not installed";
-    const int row = *CategoryByName("Fuel economy");
-    const int kmPerLiter = *UnitByName(row, "Kilometers/liter");
+    const Catalogue catalogue;
+    const int row = *catalogue.CategoryByName("Fuel economy");
+    const int kmPerLiter = *catalogue.UnitByName(row, "Kilometers/liter");
     // Each unit as GNU units writes a value of it, in kilometers per liter.
     const std::pair<const char*, const char*> units[] = {
         {"Kilometers/liter", "(%g km/l)"},
@@ -160,14 +162,15 @@ TEST(GnuUnits, FuelEconomyConvertsAsItDoes) {
     ASSERT_EQ(answers.size(), expressions.size());
     std::size_t i = 0;
     for (const auto& [name, pattern] : units) {
-        const int position = *UnitByName(row, name);
+        const int position = *catalogue.UnitByName(row, name);
         for (const double value : {4.5, 30.0}) {
             SCOPED_TRACE(expressions[i]);
             const std::optional<double> theirs = Number(answers[i++]);
             ASSERT_TRUE(theirs);
-            const double there = ConvertValue(row, position, kmPerLiter, value);
+            const double there = ConvertValue(catalogue, row, position, kmPerLiter, value);
             EXPECT_LE(RelativeDifference(there, *theirs), Agreement);
-            EXPECT_LE(RelativeDifference(ConvertValue(row, kmPerLiter, position, there), value),
+            EXPECT_LE(RelativeDifference(ConvertValue(catalogue, row, kmPerLiter, position, there),
+                                         value),
                       Agreement);
         }
     }

@@ -26,8 +26,7 @@ std::vector<std::string> Split(std::string_view list) {
 
 class UnitAliasesTest : public ::testing::Test {
 protected:
-    void SetUp() override { ResetCatalogue(); }
-    void TearDown() override { ResetCatalogue(); }
+    Catalogue catalogue_;
 };
 
 TEST_F(UnitAliasesTest, EveryAliasNamesOneBuiltinUnitAndShadowsNoName) {
@@ -35,9 +34,9 @@ TEST_F(UnitAliasesTest, EveryAliasNamesOneBuiltinUnitAndShadowsNoName) {
     std::set<std::pair<std::string, std::string>> anyCase, exactCase;
     for (const UnitAliases& entry : BuiltinAliases) {
         SCOPED_TRACE(std::string(entry.category) + " / " + entry.unit);
-        const auto row = CategoryByName(entry.category);
+        const auto row = catalogue_.CategoryByName(entry.category);
         ASSERT_TRUE(row && *row < BuiltinCategoryCount);
-        EXPECT_TRUE(UnitByName(*row, entry.unit));
+        EXPECT_TRUE(catalogue_.UnitByName(*row, entry.unit));
         std::vector<std::string> aliases = Split(entry.anyCase);
         for (const std::string& alias : Split(entry.exactCase)) aliases.push_back(alias);
         EXPECT_FALSE(aliases.empty());
@@ -49,9 +48,9 @@ TEST_F(UnitAliasesTest, EveryAliasNamesOneBuiltinUnitAndShadowsNoName) {
             EXPECT_NE(alias.front(), ' ');
             EXPECT_NE(alias.back(), ' ');
             for (int other = 0; other < BuiltinCategoryCount; ++other) {
-                for (int position = 1; position <= UnitCount(other); ++position)
-                    EXPECT_FALSE(EqualsNoCase(alias, UnitNames[other][position]))
-                        << "shadows a unit of " << UnitNames[other][0];
+                for (int position = 1; position <= catalogue_.UnitCount(other); ++position)
+                    EXPECT_FALSE(EqualsNoCase(alias, catalogue_.Name(other, position)))
+                        << "shadows a unit of " << catalogue_.Name(other, 0);
             }
         }
     }
@@ -78,19 +77,20 @@ TEST_F(UnitAliasesTest, EveryAliasNamesOneBuiltinUnitAndShadowsNoName) {
     for (const AmbiguousName& entry : AmbiguousNames) {
         SCOPED_TRACE(entry.name);
         EXPECT_GE(Split(entry.candidates).size(), 2u);
-        EXPECT_TRUE(FindUnits(entry.name).empty()) << "an ambiguous name is no alias";
+        EXPECT_TRUE(FindUnits(catalogue_, entry.name).empty()) << "an ambiguous name is no alias";
         for (const std::string& unit : Split(entry.candidates))
-            EXPECT_TRUE(UnitByName(*CategoryByName(entry.category), unit)) << unit;
+            EXPECT_TRUE(catalogue_.UnitByName(*catalogue_.CategoryByName(entry.category), unit))
+                << unit;
     }
 }
 
 TEST_F(UnitAliasesTest, CommonCategoriesHaveAnAliasForEveryUnit) {
     for (const char* category : {"Distance", "Area", "Volume", "Mass", "Time", "Velocity",
                                  "Temperature", "Pressure", "Energy", "Power", "Force", "Angle"}) {
-        const int row = *CategoryByName(category);
-        for (int position = 1; position <= UnitCount(row); ++position)
-            EXPECT_FALSE(AliasesOf(row, position).empty())
-                << category << " / " << UnitNames[row][position];
+        const int row = *catalogue_.CategoryByName(category);
+        for (int position = 1; position <= catalogue_.UnitCount(row); ++position)
+            EXPECT_FALSE(AliasesOf(catalogue_, row, position).empty())
+                << category << " / " << catalogue_.Name(row, position);
     }
 }
 
@@ -140,32 +140,34 @@ TEST_F(UnitAliasesTest, TypedNamesFindTheirUnits) {
     };
     for (const Row& row : rows) {
         std::vector<std::pair<std::string, std::string>> found, expected;
-        for (const UnitPlace& place : FindUnits(row.typed))
-            found.emplace_back(UnitNames[place.row][0], UnitNames[place.row][place.position]);
+        for (const UnitPlace& place : FindUnits(catalogue_, row.typed))
+            found.emplace_back(catalogue_.Name(place.row, 0),
+                               catalogue_.Name(place.row, place.position));
         for (const Place& place : row.expected) expected.emplace_back(place.category, place.unit);
         EXPECT_EQ(found, expected) << row.typed;
     }
-    const auto tons = AmbiguousCandidates("TON");
+    const auto tons = AmbiguousCandidates(catalogue_, "TON");
     ASSERT_EQ(tons.size(), 3u);
-    EXPECT_EQ(UnitNames[tons[2].row][tons[2].position], "Tons(metric)");
-    EXPECT_EQ(FindCategory("volume (dry)"), CategoryByName("Volume (Dry)"));
+    EXPECT_EQ(catalogue_.Name(tons[2].row, tons[2].position), "Tons(metric)");
+    EXPECT_EQ(FindCategory(catalogue_, "volume (dry)"), catalogue_.CategoryByName("Volume (Dry)"));
 }
 
 TEST_F(UnitAliasesTest, CustomUnitsMatchInAnyCaseAndNamesBeatAliases) {
-    const int distance = *CategoryByName("Distance");
-    ASSERT_TRUE(AppendUnit(distance, "Smoot", 170.18));
-    ASSERT_TRUE(AppendUnit(distance, "KM", 1.0));  // a name of its own beats the alias
-    EXPECT_EQ(FindUnitIn(distance, "smoot"), UnitCount(distance) - 1);
-    EXPECT_EQ(FindUnitIn(distance, "km"), UnitCount(distance));
-    EXPECT_EQ(FindUnitIn(distance, "Kilometers"), UnitByName(distance, "Kilometers"));
+    const int distance = *catalogue_.CategoryByName("Distance");
+    ASSERT_TRUE(catalogue_.AppendUnit(distance, "Smoot", 170.18));
+    ASSERT_TRUE(catalogue_.AppendUnit(distance, "KM", 1.0));  // a name of its own beats the alias
+    EXPECT_EQ(FindUnitIn(catalogue_, distance, "smoot"), catalogue_.UnitCount(distance) - 1);
+    EXPECT_EQ(FindUnitIn(catalogue_, distance, "km"), catalogue_.UnitCount(distance));
+    EXPECT_EQ(FindUnitIn(catalogue_, distance, "Kilometers"),
+              catalogue_.UnitByName(distance, "Kilometers"));
 
-    const int custom = *FirstFreeCustomRow();
-    EXPECT_TRUE(FindUnits("Hop").empty());
-    UnitNames[custom][0] = "Hoppiness";
-    ASSERT_TRUE(AppendUnit(custom, "Hop", 1.0));
-    EXPECT_EQ(FindCategory("HOPPINESS"), custom);
-    ASSERT_EQ(FindUnits("HOP").size(), 1u);
-    EXPECT_EQ(FindUnits("HOP")[0].row, custom);
+    const int custom = *catalogue_.FirstFreeCustomRow();
+    EXPECT_TRUE(FindUnits(catalogue_, "Hop").empty());
+    catalogue_.SetCategoryName(custom, "Hoppiness");
+    ASSERT_TRUE(catalogue_.AppendUnit(custom, "Hop", 1.0));
+    EXPECT_EQ(FindCategory(catalogue_, "HOPPINESS"), custom);
+    ASSERT_EQ(FindUnits(catalogue_, "HOP").size(), 1u);
+    EXPECT_EQ(FindUnits(catalogue_, "HOP")[0].row, custom);
 }
 
 }  // namespace

@@ -70,16 +70,14 @@ TEST(UnitSearch, RanksExactThenPrefixThenWordStartThenAnyPart) {
 
 class FindableUnitsTest : public ::testing::Test {
 protected:
-    void SetUp() override { listed_.fill(1); }
-    void TearDown() override { ResetCatalogue(); }
-    std::array<int, BuiltinCategoryCount> listed_{};
+    Catalogue catalogue_;
 };
 
 TEST_F(FindableUnitsTest, OffersEveryBuiltInUnitOnceWithoutAnAliasSource) {
     std::multiset<std::pair<std::string, std::string>> offered;
-    for (const FindableUnit& unit : ListFindableUnits(listed_)) {
+    for (const FindableUnit& unit : ListFindableUnits(catalogue_)) {
         offered.emplace(unit.category, unit.name);
-        EXPECT_EQ(UnitNames[unit.row][unit.position], unit.name);
+        EXPECT_EQ(catalogue_.Name(unit.row, unit.position), unit.name);
         EXPECT_TRUE(unit.aliases.empty());
     }
     std::multiset<std::pair<std::string, std::string>> published;
@@ -90,20 +88,20 @@ TEST_F(FindableUnitsTest, OffersEveryBuiltInUnitOnceWithoutAnAliasSource) {
 }
 
 TEST_F(FindableUnitsTest, LeavesHiddenCategoriesOutAndTakesCustomOnes) {
-    const int distance = *CategoryByName("Distance");
-    listed_[distance] = 0;
+    const int distance = *catalogue_.CategoryByName("Distance");
+    catalogue_.SetVisibility(distance, 0);
     const int stacks = FirstCustomRow + 1;
-    UnitNames[stacks][0] = "Stacks";
-    AppendUnit(stacks, "Crates", 1.0);
-    AppendUnit(stacks, "Pallets", 40.0);
-    AppendUnit(stacks, "Crates", 2.0);  // the window resolves the name here
+    catalogue_.SetCategoryName(stacks, "Stacks");
+    catalogue_.AppendUnit(stacks, "Crates", 1.0);
+    catalogue_.AppendUnit(stacks, "Pallets", 40.0);
+    catalogue_.AppendUnit(stacks, "Crates", 2.0);  // the window resolves the name here
 
     // The alias source is asked about each unit by its place.
-    const auto aliasesOf = [](int row, int position) {
-        return std::vector<std::string_view>{UnitNames[row][position]};
+    const auto aliasesOf = [this](int row, int position) {
+        return std::vector<std::string_view>{catalogue_.Name(row, position)};
     };
     std::vector<std::pair<int, int>> custom;
-    for (const FindableUnit& unit : ListFindableUnits(listed_, aliasesOf)) {
+    for (const FindableUnit& unit : ListFindableUnits(catalogue_, aliasesOf)) {
         EXPECT_NE(unit.row, distance);
         EXPECT_EQ(unit.aliases, std::vector<std::string>{unit.name});
         if (unit.row >= FirstCustomRow) custom.emplace_back(unit.row, unit.position);

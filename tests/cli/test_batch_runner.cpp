@@ -38,12 +38,13 @@ int FileHolding(const std::string& text) {
 }
 
 Outcome RunOn(int inputFd) {
-    const NameIndex index;
+    const Catalogue catalogue;
+    const NameIndex index(catalogue);
     const int outFd = ::memfd_create("batch-out", 0), errFd = ::memfd_create("batch-err", 0);
     Outcome outcome;
     {
         FdWriter out(outFd), err(errFd);
-        outcome.summary = RunBatch(index, std::nullopt, inputFd, out, err);
+        outcome.summary = RunBatch(index, ResultStyle{}, std::nullopt, inputFd, out, err);
     }
     outcome.out = ReadBack(outFd);
     outcome.err = ReadBack(errFd);

@@ -129,15 +129,17 @@ std::vector<std::string> PlainClosestNames(const std::string& query,
 }
 
 TEST(ClosestNames, OffersWhatTheFullTableOffersForSlipsOfEveryKind) {
+    const Catalogue catalogue;
     std::vector<NameCandidate> every;
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        every.push_back({LowerCp1252(UnitNames[row][0]), UnitNames[row][0]});
-        for (int position = 1; position <= UnitCount(row); ++position)
-            every.push_back({LowerCp1252(UnitNames[row][position]), UnitNames[row][position]});
+        every.push_back({LowerCp1252(catalogue.Name(row, 0)), catalogue.Name(row, 0)});
+        for (int position = 1; position <= catalogue.UnitCount(row); ++position)
+            every.push_back(
+                {LowerCp1252(catalogue.Name(row, position)), catalogue.Name(row, position)});
     }
-    for (const AliasPlace& alias : EveryAlias())
+    for (const AliasPlace& alias : EveryAlias(catalogue))
         every.push_back(
-            {LowerCp1252(alias.alias), UnitNames[alias.place.row][alias.place.position]});
+            {LowerCp1252(alias.alias), catalogue.Name(alias.place.row, alias.place.position)});
     const NameCandidates candidates(every);
 
     // Names with up to four slips: bytes put in, taken out, replaced (from

@@ -28,19 +28,7 @@ struct RowName {
     }
 };
 
-// ResultFormat and ResultPrecision belong to the whole process: every test
-// leaves them as it found them.
-class ResultFormatTest : public ::testing::Test {
-protected:
-    void TearDown() override {
-        ResultFormat = savedFormat_;
-        ResultPrecision = savedPrecision_;
-    }
-
-private:
-    int savedFormat_ = ResultFormat;
-    int savedPrecision_ = ResultPrecision;
-};
+class ResultFormatTest : public ::testing::Test {};
 
 constexpr int Auto = FormatAuto;
 constexpr int Sci = FormatScientific;
@@ -208,9 +196,8 @@ class FormatRow : public ResultFormatTest, public ::testing::WithParamInterface<
 
 TEST_P(FormatRow, WritesText) {
     const Row& row = GetParam();
-    ResultFormat = row.format;
-    ResultPrecision = row.precision;
-    const std::optional<std::string> text = FormatResult(row.value);
+    const ResultStyle style{row.format, row.precision};
+    const std::optional<std::string> text = FormatResult(row.value, style);
     if (row.expected == nullptr) {
         EXPECT_FALSE(text.has_value()) << *text;
     } else {
@@ -218,27 +205,27 @@ TEST_P(FormatRow, WritesText) {
         EXPECT_EQ(*text, row.expected);
     }
     EXPECT_EQ(FormatResultAs(row.value, row.format, row.precision), text);
-    EXPECT_EQ(ResultFormat, row.format);  // formatting changes no setting
-    EXPECT_EQ(ResultPrecision, row.precision);
+    std::string into = "old text";
+    EXPECT_EQ(FormatResultInto(into, row.value, style), text.has_value());
+    EXPECT_EQ(into, text.value_or("old text"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, FormatRow, ::testing::ValuesIn(kRows), RowName());
 
-TEST_F(ResultFormatTest, StartsAsAutoFormatWithFiveDecimals) {
-    EXPECT_EQ(ResultFormat, FormatAuto);
-    EXPECT_EQ(ResultPrecision, 5);
+TEST_F(ResultFormatTest, AStyleStartsAsAutoFormatWithFiveDecimals) {
+    EXPECT_EQ(FormatResult(Sample, ResultStyle{}), "123.45678976898");
+    EXPECT_EQ(ResultStyle{}, (ResultStyle{FormatAuto, 5}));
 }
 
-TEST_F(ResultFormatTest, ReadsTheSettingsAtEachCall) {
-    ResultFormat = FormatScientific;
-    ResultPrecision = 3;
-    EXPECT_EQ(FormatResult(Sample), "1.235e+002");
-    ResultFormat = FormatFixed;
-    EXPECT_EQ(FormatResult(Sample), "123.457");
-    ResultPrecision = 1;
-    EXPECT_EQ(FormatResult(Sample), "123.5");
-    ResultFormat = 7;
-    EXPECT_EQ(FormatResult(Sample), std::nullopt);
+TEST_F(ResultFormatTest, AStyleTakesOnlyUsableValues) {
+    ResultStyle style{FormatScientific, 3};
+    EXPECT_EQ(FormatResult(Sample, style), "1.235e+002");
+    style.TakeUsable(FormatFixed, 0);
+    EXPECT_EQ(FormatResult(Sample, style), "123.457");
+    style.TakeUsable(7, 1);
+    EXPECT_EQ(FormatResult(Sample, style), "123.5");
+    style.format = 7;  // only a damaged setting holds such a value
+    EXPECT_EQ(FormatResult(Sample, style), std::nullopt);
 }
 
 // The 17 digits of the C library's "%.16e" followed by zeros: an expected
@@ -258,13 +245,12 @@ std::string SeventeenDigitsThenZeros(double value, std::size_t integerDigits) {
 
 TEST_F(ResultFormatTest, FixedWritesAll309IntegerDigitsOfDblMax) {
     const std::string integer = SeventeenDigitsThenZeros(DBL_MAX, 309);
-    ResultFormat = FormatFixed;
-    ResultPrecision = 9;
-    const std::optional<std::string> text = FormatResult(DBL_MAX);
+    const ResultStyle style{FormatFixed, 9};
+    const std::optional<std::string> text = FormatResult(DBL_MAX, style);
     ASSERT_TRUE(text.has_value());
     EXPECT_EQ(text->size(), 309u + 1u + 9u);
     EXPECT_EQ(*text, integer + ".000000000");
-    EXPECT_EQ(FormatResult(-DBL_MAX), "-" + integer + ".000000000");
+    EXPECT_EQ(FormatResult(-DBL_MAX, style), "-" + integer + ".000000000");
 }
 
 struct FactorRow {

@@ -53,20 +53,20 @@ bool IsTerminalSafe(std::string_view text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const NameIndex index;
+    static const Catalogue catalogue;
+    static const NameIndex index(catalogue);
     static const int sink = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     static FdWriter out(sink), err(sink);
     if (size == 0) return 0;
 
     const int pick = data[0];
-    ResultFormat = pick % 3;
-    ResultPrecision = 1 + pick / 3 % 9;
+    const ResultStyle style{pick % 3, 1 + pick / 3 % 9};
     const std::optional<std::string_view> categories[] = {std::nullopt, "Volume", "Angle"};
     const auto category = categories[pick / 27 % 3];
     std::string_view line(reinterpret_cast<const char*>(data + 1), size - 1);
     line = line.substr(0, line.find('\n'));  // the reader never hands over a line end
 
-    const bool good = ConvertBatchLine(index, category, 42, line, out, err);
+    const bool good = ConvertBatchLine(index, style, category, 42, line, out, err);
     const std::string_view result = out.Pending();
     const std::string_view error = err.Pending();
     Check(result.find('\n') + 1 == result.size());

@@ -23,10 +23,6 @@ void MainWindowTest::TearDown() {
     window_.reset();
     app_.reset();
     SetDesktop(nullptr);
-    ResetCatalogue();
-    ResultFormat = FormatAuto;
-    ResultPrecision = 5;
-    for (int& visible : CategoryVisible) visible = 1;
     if (hadConfigHome_)
         qputenv("XDG_CONFIG_HOME", savedConfigHome_);
     else
@@ -42,8 +38,8 @@ void MainWindowTest::Start(const std::optional<std::string>& profileText) {
 }
 
 void MainWindowTest::StartAt(const std::string& path) {
-    app_ = std::make_unique<CMezuraApp>(path);
-    window_ = std::make_unique<CMezuraDlg>();
+    app_ = std::make_unique<MezuraApp>(path);
+    window_ = std::make_unique<MainWindow>(*app_, *catalogue_);
     app_->SetMainWindow(window_.get());
     window_->OnInitDialog();
     window_->show();

@@ -1,8 +1,7 @@
 #pragma once
 // A main window on a profile of its own, for one test: the profile lives in a
 // temporary folder (XDG_CONFIG_HOME points there too), a RecordingDesktop
-// stands in for the desktop, and the catalogue and the process-wide settings
-// are put back afterwards.
+// stands in for the desktop, and the window works on the test's own catalogue.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -13,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "catalogue.h"
 #include "mezura_app.h"
 #include "mezura_dlg.h"
 #include "recording_desktop.h"
@@ -33,7 +33,7 @@ protected:
     // Start on a profile at `path` (which may not be writable).
     void StartAt(const std::string& path);
 
-    CMezuraDlg& Window() { return *window_; }
+    MainWindow& Window() { return *window_; }
     SortedComboBox& Categories();
     SortedListBox& InputUnits();
     SortedListBox& OutputUnits();
@@ -61,8 +61,10 @@ protected:
 
     RecordingDesktop desktop_;
     QTemporaryDir folder_;
-    std::unique_ptr<CMezuraApp> app_;
-    std::unique_ptr<CMezuraDlg> window_;
+    // A restart within a test builds a new one, as a new process does.
+    std::optional<Catalogue> catalogue_{std::in_place};
+    std::unique_ptr<MezuraApp> app_;
+    std::unique_ptr<MainWindow> window_;
 
 private:
     QByteArray savedConfigHome_;

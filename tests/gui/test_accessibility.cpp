@@ -52,9 +52,13 @@ class AccessibilityTest : public MainWindowTest {};
 
 TEST_F(AccessibilityTest, EveryFocusableControlHasAName) {
     Start();
-    CAboutDlg about(&Window());
-    CPropSheet sheet(QStringLiteral("Preferences"), &Window(), 0, app_->Profile(), Window());
-    FindUnitPopup find(ListFindableUnits(std::span<const int>(CategoryVisible), AliasesOf),
+    AboutDialog about(&Window());
+    PreferencesSheet sheet(QStringLiteral("Preferences"), &Window(), 0, app_->Profile(),
+                           *catalogue_, Window().Style(), Window());
+    FindUnitPopup find(ListFindableUnits(*catalogue_,
+                                         [this](int row, int position) {
+                                             return AliasesOf(*catalogue_, row, position);
+                                         }),
                        &Window());
     for (QWidget* top : {static_cast<QWidget*>(&Window()), static_cast<QWidget*>(&about),
                          static_cast<QWidget*>(&sheet), static_cast<QWidget*>(&find)}) {

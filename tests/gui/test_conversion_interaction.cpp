@@ -174,19 +174,6 @@ TEST_F(MainWindowTest, ProfileFormatReachesTheOutput) {
     EXPECT_EQ(OutputEdit().text(), "6.214e-001");
 }
 
-TEST_F(MainWindowTest, UnknownFormatKeepsTheOutputTextButLabelsFollow) {
-    Start();
-    PickCategory("Distance");
-    ClearInput();
-    TypeInput("8");
-    ASSERT_EQ(OutputEdit().text(), "8");
-    ResultFormat = 7;  // only a damaged setting holds such a value
-    TypeInput("9");
-    ClickUnit(OutputUnits(), "Feet");
-    EXPECT_EQ(OutputEdit().text(), "8");
-    EXPECT_EQ(OutputUnitLabel().text(), "Feet");
-}
-
 TEST_F(MainWindowTest, CategoryWithoutUnitsShowsNotANumber) {
     Start("[Settings]\r\nCustom_1=Vacuum\r\n");
     ClearInput();

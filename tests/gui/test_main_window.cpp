@@ -390,7 +390,7 @@ TEST_P(WayOutTest, ReplacesTheFileOnceAndAnUnchangedFileNever) {
     ASSERT_TRUE(QFile::remove(lock));
     window_.reset();
     app_.reset();
-    ResetCatalogue();
+    catalogue_.emplace();
     Start();
     PickCategory("Distance");
     const FileCalls again = FileCallsSoFar();

@@ -94,14 +94,14 @@ TEST_F(DarkThemeTest, EqualsSignsStandOutFromTheirBackground) {
     const double mainContrast = LowestInkContrast(*equals, background);
     EXPECT_GE(mainContrast, 4.5);
 
-    CCustom page(app_->Profile(), Window());
+    CustomPage page(*catalogue_, app_->Profile(), Window());
     EXPECT_GE(LowestInkContrast(page.m_equalsIcon, page.palette().color(QPalette::Window)), 4.5);
     std::printf("[ measured ] \"=\" on the dark window: %.2f:1\n", mainContrast);
 }
 
 TEST_F(DarkThemeTest, AboutAddressStandsOutFromTheBox) {
     Start();
-    CAboutDlg about(&Window());
+    AboutDialog about(&Window());
     const auto* address = about.findChild<QLabel*>(QStringLiteral("m_emailLink"));
     const QColor ink = address->palette().color(QPalette::WindowText);
     const double contrast = Contrast(ink, about.palette().color(QPalette::Window));
@@ -113,8 +113,8 @@ TEST_F(DarkThemeTest, AboutAddressStandsOutFromTheBox) {
 TEST_F(MainWindowTest, PicturesCarryTheScreensPixels) {
     Start();
     ASSERT_EQ(Window().devicePixelRatioF(), 2.0);
-    CAboutDlg about(&Window());
-    CCustom page(app_->Profile(), Window());
+    AboutDialog about(&Window());
+    CustomPage page(*catalogue_, app_->Profile(), Window());
     for (const QLabel* picture : {Window().findChild<const QLabel*>(QStringLiteral("equalsIcon")),
                                   about.findChild<const QLabel*>(QStringLiteral("appIcon")),
                                   static_cast<const QLabel*>(&page.m_equalsIcon)}) {

@@ -15,13 +15,13 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
-QStringList MenuTitles(CMezuraDlg& window) {
+QStringList MenuTitles(MainWindow& window) {
     QStringList titles;
     for (QAction* popup : window.findChild<QMenuBar*>()->actions()) titles << popup->text();
     return titles;
 }
 
-QString PreferencesItem(CMezuraDlg& window) {
+QString PreferencesItem(MainWindow& window) {
     return window.findChild<QMenuBar*>()->actions()[1]->menu()->actions()[3]->text();
 }
 
@@ -29,13 +29,13 @@ class TranslationTest : public MainWindowTest {
 protected:
     // The Custom page's answer to a one-letter category name.
     QString RefusalOfShortName() {
-        CCustom page(app_->Profile(), Window());
+        CustomPage page(*catalogue_, app_->Profile(), Window());
         page.m_categoryEdit.setText(QStringLiteral("x"));
         page.OnAddCategory();
         return desktop_.messages.empty() ? QString() : desktop_.messages.back().text;
     }
     QString WriteError() {
-        return CMezuraApp::WriteErrorText({"/ro/mezura.INI", "Permission denied"});
+        return MezuraApp::WriteErrorText({"/ro/mezura.INI", "Permission denied"});
     }
 };
 

@@ -18,7 +18,7 @@
 
 namespace {
 
-QAction* MenuItem(CMezuraDlg& window, int popup, int item) {
+QAction* MenuItem(MainWindow& window, int popup, int item) {
     return window.findChild<QMenuBar*>()->actions()[popup]->menu()->actions()[item];
 }
 
@@ -102,7 +102,7 @@ TEST_F(MainWindowTest, AboutBoxShowsItsLinesAndMailsTheAuthor) {
     Start();
     bool checked = false;
     QTimer::singleShot(0, &Window(), [&] {
-        auto* box = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->windowTitle(), "About Mezura");
         std::vector<QString> texts;
@@ -150,11 +150,6 @@ constexpr int PressureRow = BuiltinRowNamed("Pressure");
 
 std::string Selected(const SortedListBox& list) { return list.TextAt(list.SelectedPosition()); }
 
-void EmptyCustomRowKeepingItsName(int row) {
-    UnitFactors[row][0] = 0;
-    for (int k = 1; k <= MaxUnitsPerRow; ++k) UnitNames[row][k].clear();
-}
-
 }  // namespace
 
 TEST_F(MainWindowTest, CategoryAddedJoinsTheListAndNothingElseMoves) {
@@ -165,8 +160,9 @@ TEST_F(MainWindowTest, CategoryAddedJoinsTheListAndNothingElseMoves) {
     TypeInput("2");
     const QString output = OutputEdit().text();
 
-    UnitNames[FirstCustomRow][0] = "Boiling points";  // what the Custom page has just done
-    EXPECT_EQ(Window().OnCatalogueChanged(FirstCustomRow, CatalogueCategoryAdded), 0);
+    catalogue_->SetCategoryName(FirstCustomRow,
+                                "Boiling points");  // what the Custom page has just done
+    Window().OnCatalogueChanged({CatalogueChange::CategoryAdded, FirstCustomRow, "Boiling points"});
 
     EXPECT_EQ(Categories().Count(), BuiltinCategoryCount + 1);
     EXPECT_EQ(Categories().TextAt(5), "Boiling points") << "at its sorted place";
@@ -186,11 +182,11 @@ TEST_F(MainWindowTest, CategoryRemovedWhileShownTurnsToTheFirstListed) {
     TypeInput("2");
     ASSERT_NE(OutputEdit().text(), "2");
 
-    EmptyCustomRowKeepingItsName(FirstCustomRow);  // what the Custom page has just done
-    EXPECT_EQ(Window().OnCatalogueChanged(FirstCustomRow, CatalogueCategoryRemoved), 0);
+    catalogue_->ClearCustomRow(FirstCustomRow);  // what the Custom page has just done
+    Window().OnCatalogueChanged(
+        {CatalogueChange::CategoryRemoved, FirstCustomRow, "Boiling points"});
     EXPECT_EQ(Categories().Count(), BuiltinCategoryCount);
     EXPECT_EQ(Categories().FindExact("Boiling points"), -1);
-    EXPECT_EQ(UnitNames[FirstCustomRow][0], "Custom");
     EXPECT_EQ(Categories().SelectedText(), "Acceleration");
     EXPECT_EQ(InputUnits().Count(), 10);
     EXPECT_EQ(Selected(InputUnits()), "Centimeters/sec\xB2 ");
@@ -202,7 +198,9 @@ TEST_F(MainWindowTest, CategoryRemovedWhileShownTurnsToTheFirstListed) {
 TEST_F(MainWindowTest, CategoryRemovedElsewhereKeepsTheSelectionOnItsEntry) {
     Start("[Settings]\r\nCustom_3=aardvarks\r\n");
     PickCategory("Distance");
-    EXPECT_EQ(Window().OnCatalogueChanged(FirstCustomRow + 2, CatalogueCategoryRemoved), 0);
+    catalogue_->ClearCustomRow(FirstCustomRow + 2);
+    Window().OnCatalogueChanged(
+        {CatalogueChange::CategoryRemoved, FirstCustomRow + 2, "aardvarks"});
     EXPECT_EQ(Categories().SelectedText(), "Distance");
     EXPECT_EQ(Categories().Count(), BuiltinCategoryCount);
 }
@@ -211,7 +209,7 @@ struct UnitNoticeCase {
     const char* name;
     std::string profile;
     int slot;  // the category whose unit changed
-    int code;
+    CatalogueChange change;
     std::string shownAfter;  // the category list's selection afterwards
     std::string unitsOf;     // whose units the lists then hold (their entry 0)
 };
@@ -226,10 +224,11 @@ TEST_P(UnitNoticeTest, SwitchesOrStays) {
     PickCategory("Distance");
     ClickUnit(InputUnits(), "Miles");
     // What the Custom page did before telling the window.
-    ASSERT_TRUE(AppendUnit(c.slot, "Aaa new unit", 2.0));
-    if (c.code == CatalogueUnitRemoved) RemoveUnitAt(c.slot, UnitCount(c.slot));
+    ASSERT_TRUE(catalogue_->AppendUnit(c.slot, "Aaa new unit", 2.0));
+    if (c.change == CatalogueChange::UnitRemoved)
+        catalogue_->RemoveUnitAt(c.slot, catalogue_->UnitCount(c.slot));
 
-    EXPECT_EQ(Window().OnCatalogueChanged(c.slot, c.code), 0);
+    Window().OnCatalogueChanged({c.change, c.slot, catalogue_->CategoryName(c.slot)});
     EXPECT_EQ(Categories().SelectedText(), c.shownAfter);
     EXPECT_EQ(InputUnits().TextAt(0), c.unitsOf);
     EXPECT_EQ(InputUnits().SelectedPosition(), 0);
@@ -239,19 +238,19 @@ TEST_P(UnitNoticeTest, SwitchesOrStays) {
 INSTANTIATE_TEST_SUITE_P(
     Codes, UnitNoticeTest,
     ::testing::Values(UnitNoticeCase{"UnitAddedToTheShownCategory", "", DistanceRow,
-                                     CatalogueUnitAdded, "Distance", "Aaa new unit"},
-                      UnitNoticeCase{"UnitAddedElsewhereStays", "", PressureRow, CatalogueUnitAdded,
-                                     "Distance", "Angstrom"},
+                                     CatalogueChange::UnitAdded, "Distance", "Aaa new unit"},
+                      UnitNoticeCase{"UnitAddedElsewhereStays", "", PressureRow,
+                                     CatalogueChange::UnitAdded, "Distance", "Angstrom"},
                       UnitNoticeCase{"UnitRemovedElsewhereSwitches", "", PressureRow,
-                                     CatalogueUnitRemoved, "Pressure", "Atmospheres"},
+                                     CatalogueChange::UnitRemoved, "Pressure", "Atmospheres"},
                       UnitNoticeCase{"UnitRemovedFromAHiddenCategoryStays",
                                      "[Pressure]\r\nVisibility=0\r\n", PressureRow,
-                                     CatalogueUnitRemoved, "Distance", "Angstrom"}),
+                                     CatalogueChange::UnitRemoved, "Distance", "Angstrom"}),
     [](const ::testing::TestParamInfo<UnitNoticeCase>& row) {
         return std::string(row.param.name);
     });
 
-TEST_F(MainWindowTest, OtherNoticesAreIgnored) {
+TEST_F(MainWindowTest, NoticesOfRowsOutsideTheCatalogueAreIgnored) {
     Start();
     PickCategory("Distance");
     ClickUnit(InputUnits(), "Miles");
@@ -259,9 +258,10 @@ TEST_F(MainWindowTest, OtherNoticesAreIgnored) {
     TypeInput("3");
     const QString output = OutputEdit().text();
 
-    for (const auto& [slot, code] :
-         std::vector<std::pair<int, int>>{{10, 99}, {10, 0}, {CategoryRowCount, 1}, {-1, -2}}) {
-        EXPECT_EQ(Window().OnCatalogueChanged(slot, code), 0);
+    for (const auto& [slot, change] : std::vector<std::pair<int, CatalogueChange>>{
+             {CategoryRowCount, CatalogueChange::CategoryAdded},
+             {-1, CatalogueChange::UnitRemoved}}) {
+        Window().OnCatalogueChanged({change, slot, "Distance"});
         EXPECT_EQ(Categories().Count(), BuiltinCategoryCount);
         EXPECT_EQ(Categories().SelectedText(), "Distance");
         EXPECT_EQ(Selected(InputUnits()), "Miles");

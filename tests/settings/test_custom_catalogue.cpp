@@ -28,27 +28,22 @@ constexpr int Distance = BuiltinRowNamed("Distance");
 constexpr int Time = BuiltinRowNamed("Time");
 
 struct RecordingListener : CatalogueListener {
-    int OnCatalogueChanged(int row, int code) override {
-        heard.emplace_back(row, code);
-        return 0;
+    void OnCatalogueChanged(const CatalogueNotice& notice) override {
+        heard.emplace_back(notice.row, notice.change);
     }
-    std::vector<std::pair<int, int>> heard;
+    std::vector<std::pair<int, CatalogueChange>> heard;
 };
 
 class CustomCatalogueTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetCatalogue();
         dir_ = fs::temp_directory_path() /
                ("mezura-custom-" + std::to_string(::getpid()) + "-" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
-    void TearDown() override {
-        fs::remove_all(dir_);
-        ResetCatalogue();
-    }
+    void TearDown() override { fs::remove_all(dir_); }
 
     std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
     void Write(const std::string& name, const std::string& text) {
@@ -56,11 +51,14 @@ protected:
     }
     // What the next run finds in the profile.
     void Restart(const std::string& path) {
-        ResetCatalogue();
-        LoadProfile(ProfileStore(path));
+        catalogue_.emplace();
+        LoadProfile(ProfileStore(path), *catalogue_, style_);
     }
 
     fs::path dir_;
+    // A restart builds a new one, as the next run does.
+    std::optional<Catalogue> catalogue_{std::in_place};
+    ResultStyle style_;
     RecordingListener window_;
 };
 
@@ -74,12 +72,14 @@ TEST_F(CustomCatalogueTest, RemovedUnitIsToldOnceWhenTheProfileCannotBeWritten) 
     ProfileStore profile(path);
     int failures = 0;
     profile.SetWriteErrorListener([&](const ProfileError&) { ++failures; });
-    CustomCatalogue custom(profile, window_);
+    CustomCatalogue custom(*catalogue_, profile, window_);
 
     const CustomResult result = custom.RemoveUnit(Distance, "Span");
     EXPECT_TRUE(result.changed);
-    EXPECT_FALSE(UnitByName(Distance, "Span"));
-    EXPECT_EQ(window_.heard, (std::vector<std::pair<int, int>>{{Distance, -2}}));
+    EXPECT_FALSE(catalogue_->UnitByName(Distance, "Span"));
+    EXPECT_EQ(
+        window_.heard,
+        (std::vector<std::pair<int, CatalogueChange>>{{Distance, CatalogueChange::UnitRemoved}}));
     EXPECT_EQ(failures, 1);
 }
 
@@ -89,7 +89,7 @@ TEST_F(CustomCatalogueTest, RemovedUnitIsToldOnceWhenTheProfileCannotBeWritten) 
 TEST_F(CustomCatalogueTest, NewerCategoriesTakeCustomUnitsButFuelEconomy) {
     const std::string path = PathOf("mezura.INI");
     ProfileStore profile(path);
-    CustomCatalogue custom(profile, window_);
+    CustomCatalogue custom(*catalogue_, profile, window_);
     const struct {
         const char* category;
         const char* unit;
@@ -113,16 +113,18 @@ TEST_F(CustomCatalogueTest, NewerCategoriesTakeCustomUnitsButFuelEconomy) {
     }
     Restart(path);
     const int bytes = BuiltinRowNamed("Data storage");
-    const std::optional<int> twelve = UnitByName(bytes, "Twelve");
+    const std::optional<int> twelve = catalogue_->UnitByName(bytes, "Twelve");
     ASSERT_TRUE(twelve);
-    EXPECT_EQ(ConvertValue(bytes, *twelve, *UnitByName(bytes, "Bits"), 1.0), 96.0);
-    EXPECT_FALSE(UnitByName(BuiltinRowNamed("Fuel economy"), "Twelve"));
+    EXPECT_EQ(
+        ConvertValue(*catalogue_, bytes, *twelve, *catalogue_->UnitByName(bytes, "Bits"), 1.0),
+        96.0);
+    EXPECT_FALSE(catalogue_->UnitByName(BuiltinRowNamed("Fuel economy"), "Twelve"));
 }
 
 TEST_F(CustomCatalogueTest, RemovedCategoryTakesItsUnitsAndComesBackEmpty) {
     const std::string path = PathOf("mezura.INI");
     ProfileStore profile(path);
-    CustomCatalogue custom(profile, window_);
+    CustomCatalogue custom(*catalogue_, profile, window_);
     ASSERT_TRUE(custom.AddCategory("Beer").changed);
     ASSERT_TRUE(custom.AddUnit(FirstCustomRow, "Pint", "", "").changed);
     for (int k = 2; k <= 10; ++k)
@@ -133,21 +135,22 @@ TEST_F(CustomCatalogueTest, RemovedCategoryTakesItsUnitsAndComesBackEmpty) {
               CustomMessage::UnitLimit);
 
     ASSERT_TRUE(custom.RemoveCategory("Beer").changed);
-    EXPECT_TRUE(IsCustomRowFree(FirstCustomRow));
-    EXPECT_EQ(window_.heard.back(), std::make_pair(FirstCustomRow, -1));
+    EXPECT_TRUE(catalogue_->IsCustomRowFree(FirstCustomRow));
+    EXPECT_EQ(window_.heard.back(),
+              std::make_pair(FirstCustomRow, CatalogueChange::CategoryRemoved));
     Restart(path);
-    EXPECT_TRUE(IsCustomRowFree(FirstCustomRow));
+    EXPECT_TRUE(catalogue_->IsCustomRowFree(FirstCustomRow));
 
     // Added again, with another reference unit: nothing of the old one returns.
     ASSERT_TRUE(custom.AddCategory("beer").changed);
-    EXPECT_EQ(UnitCount(FirstCustomRow), 0);
+    EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
     const CustomResult first = custom.AddUnit(FirstCustomRow, "Litre", "", "");
     EXPECT_TRUE(first.changed);
     EXPECT_EQ(first.message, CustomMessage::None);
     Restart(path);
-    EXPECT_EQ(UnitNames[FirstCustomRow][0], "Beer");
-    ASSERT_EQ(UnitCount(FirstCustomRow), 1);
-    EXPECT_EQ(UnitNames[FirstCustomRow][1], "Litre");
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 0), "Beer");
+    ASSERT_EQ(catalogue_->UnitCount(FirstCustomRow), 1);
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 1), "Litre");
 }
 
 TEST_F(CustomCatalogueTest, OrphanedUnitsOfAnOlderProfileAreNeverAttached) {
@@ -157,21 +160,21 @@ TEST_F(CustomCatalogueTest, OrphanedUnitsOfAnOlderProfileAreNeverAttached) {
           "[Settings]\r\nCustom_1=Custom\r\n[Beer]\r\nCustomUnits=2\r\nCustomUnit_1=Pint\r\n"
           "CustomValue_1=1\r\nCustomUnit_2=Crate\r\nCustomValue_2=24.00000000000000\r\n");
     Restart(path);
-    EXPECT_TRUE(IsCustomRowFree(FirstCustomRow));
+    EXPECT_TRUE(catalogue_->IsCustomRowFree(FirstCustomRow));
     ProfileStore profile(path);
-    CustomCatalogue custom(profile, window_);
+    CustomCatalogue custom(*catalogue_, profile, window_);
     ASSERT_TRUE(custom.AddCategory("Beer").changed);
-    EXPECT_EQ(UnitCount(FirstCustomRow), 0);
+    EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
     Restart(path);
-    EXPECT_EQ(UnitNames[FirstCustomRow][0], "Beer");
-    EXPECT_EQ(UnitCount(FirstCustomRow), 0);
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 0), "Beer");
+    EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
 }
 
 TEST_F(CustomCatalogueTest, SmallUnitsKeepTheirPrecisionAcrossARestart) {
     const std::string path = PathOf("mezura.INI");
     ProfileStore profile(path);
-    CustomCatalogue custom(profile, window_);
-    const int seconds = *UnitByName(Time, "Seconds");
+    CustomCatalogue custom(*catalogue_, profile, window_);
+    const int seconds = *catalogue_->UnitByName(Time, "Seconds");
     const struct {
         const char* name;
         const char* factor;
@@ -184,9 +187,9 @@ TEST_F(CustomCatalogueTest, SmallUnitsKeepTheirPrecisionAcrossARestart) {
     Restart(path);
     for (const auto& unit : units) {
         SCOPED_TRACE(unit.name);
-        const std::optional<int> position = UnitByName(Time, unit.name);
+        const std::optional<int> position = catalogue_->UnitByName(Time, unit.name);
         ASSERT_TRUE(position);
-        EXPECT_DOUBLE_EQ(ConvertValue(Time, *position, seconds, 1.0), unit.inSeconds);
+        EXPECT_DOUBLE_EQ(ConvertValue(*catalogue_, Time, *position, seconds, 1.0), unit.inSeconds);
     }
 }
 
@@ -219,16 +222,17 @@ TEST_F(CustomCatalogueTest, AFullProfileIsToldApartFromTheLimits) {
           "Custom_5=Ee\r\n[Mass]\r\nCustomUnits=10\r\n" +
               units);
     ProfileStore profile(PathOf("mezura.INI"));  // not loaded: the rows stay free
-    CustomCatalogue custom(profile, window_);
+    CustomCatalogue custom(*catalogue_, profile, window_);
     const std::string before = profile.GetProfileString("Distance", "CustomUnit_1");
 
     EXPECT_EQ(custom.AddCategory("Beer").message, CustomMessage::NoRoomForCategory);
     EXPECT_EQ(custom.AddUnit(Distance, "Span", "9", "Inches").message,
               CustomMessage::NoRoomForUnit);
-    EXPECT_EQ(custom.AddUnit(*CategoryByName("Mass"), "Stone", "14", "Pounds").message,
+    EXPECT_EQ(custom.AddUnit(*catalogue_->CategoryByName("Mass"), "Stone", "14", "Pounds").message,
               CustomMessage::UnitLimit);
-    for (int row = FirstCustomRow; row < CategoryRowCount; ++row) EXPECT_TRUE(IsCustomRowFree(row));
-    EXPECT_EQ(UnitCount(Distance), 19);
+    for (int row = FirstCustomRow; row < CategoryRowCount; ++row)
+        EXPECT_TRUE(catalogue_->IsCustomRowFree(row));
+    EXPECT_EQ(catalogue_->UnitCount(Distance), 19);
     EXPECT_TRUE(window_.heard.empty());
     EXPECT_EQ(profile.GetProfileString("Distance", "CustomUnit_1"), before);
 }

@@ -35,10 +35,6 @@ std::ostream& operator<<(std::ostream& out, const Entry& e) {
 class ProfileRecordsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetCatalogue();
-        ResultFormat = FormatAuto;
-        ResultPrecision = 5;
-        std::fill(std::begin(CategoryVisible), std::end(CategoryVisible), 1);
         dir_ =
             fs::temp_directory_path() /
             ("mezura-records-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
@@ -47,13 +43,7 @@ protected:
         fs::create_directories(dir_);
         path_ = (dir_ / "mezura.INI").string();
     }
-    void TearDown() override {
-        fs::remove_all(dir_);
-        ResetCatalogue();
-        ResultFormat = FormatAuto;
-        ResultPrecision = 5;
-        std::fill(std::begin(CategoryVisible), std::end(CategoryVisible), 1);
-    }
+    void TearDown() override { fs::remove_all(dir_); }
 
     // Lines joined with CRLF, as the Windows functions write them.
     void WriteProfile(const std::vector<std::string>& lines) {
@@ -86,19 +76,23 @@ protected:
 
     fs::path dir_;
     std::string path_;
+    // A restart within a test builds a new one.
+    std::optional<Catalogue> catalogue_{std::in_place};
+    ResultStyle style_;
 };
 
 // --- Start-up load ---------------------------------------------------------
 
 TEST_F(ProfileRecordsTest, NoFileLeavesEveryDefaultAndWritesNothing) {
     ProfileStore store(path_);
-    LoadProfile(store);
-    EXPECT_EQ(ResultFormat, 0);
-    EXPECT_EQ(ResultPrecision, 5);
-    for (int row = 0; row < BuiltinCategoryCount; ++row) EXPECT_EQ(CategoryVisible[row], 1) << row;
+    LoadProfile(store, *catalogue_, style_);
+    EXPECT_EQ(style_.format, 0);
+    EXPECT_EQ(style_.precision, 5);
+    for (int row = 0; row < BuiltinCategoryCount; ++row)
+        EXPECT_EQ(catalogue_->Visibility(row), 1) << row;
     for (int row = FirstCustomRow; row < CategoryRowCount; ++row)
-        EXPECT_TRUE(IsCustomRowFree(row)) << row;
-    EXPECT_EQ(UnitCount(Distance), DistanceBuiltinUnits);
+        EXPECT_TRUE(catalogue_->IsCustomRowFree(row)) << row;
+    EXPECT_EQ(catalogue_->UnitCount(Distance), DistanceBuiltinUnits);
     EXPECT_EQ(StartCategoryName(store), "NONE");
     EXPECT_FALSE(IsOnTopStored(store));
     EXPECT_FALSE(fs::exists(path_));
@@ -123,13 +117,13 @@ TEST_F(ProfileRecordsTest, FormatAndPrecisionTakenOnlyInRange) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        ResultFormat = 1;
-        ResultPrecision = 3;
+        style_.format = 1;
+        style_.precision = 3;
         WriteProfile({"[Settings]", std::string("Format=") + row.format,
                       std::string("Precision=") + row.precision});
-        LoadResultSettings(ProfileStore(path_));
-        EXPECT_EQ(ResultFormat, row.expectedFormat);
-        EXPECT_EQ(ResultPrecision, row.expectedPrecision);
+        LoadResultSettings(ProfileStore(path_), style_);
+        EXPECT_EQ(style_.format, row.expectedFormat);
+        EXPECT_EQ(style_.precision, row.expectedPrecision);
     }
 }
 
@@ -181,15 +175,15 @@ TEST_F(ProfileRecordsTest, CategoryRecordsNameTheirOwnRowsOnly) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        ResetCatalogue();
+        catalogue_.emplace();
         std::vector<std::string> lines{"[Settings]"};
         lines.insert(lines.end(), row.records.begin(), row.records.end());
         WriteProfile(lines);
-        LoadProfile(ProfileStore(path_));
+        LoadProfile(ProfileStore(path_), *catalogue_, style_);
         for (int k = 0; k < CustomCategoryCount; ++k) {
-            EXPECT_EQ(UnitNames[FirstCustomRow + k][0], row.expectedNames[k])
+            EXPECT_EQ(catalogue_->Name(FirstCustomRow + k, 0), row.expectedNames[k])
                 << "row " << FirstCustomRow + k;
-            EXPECT_EQ(UnitCount(FirstCustomRow + k), 0);
+            EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow + k), 0);
         }
     }
 }
@@ -197,23 +191,23 @@ TEST_F(ProfileRecordsTest, CategoryRecordsNameTheirOwnRowsOnly) {
 TEST_F(ProfileRecordsTest, CustomUnitsOutsideZeroToTenLoadNothing) {
     for (const char* count : {"11", "-1"}) {
         SCOPED_TRACE(count);
-        ResetCatalogue();
+        catalogue_.emplace();
         WriteProfile({"[Distance]", std::string("CustomUnits=") + count, "CustomUnit_1=Rods",
                       "CustomValue_1=502.92000000000000"});
-        LoadCustomUnits(ProfileStore(path_));
-        EXPECT_EQ(UnitFactors[Distance][0], DistanceBuiltinUnits);
-        EXPECT_EQ(UnitNames[Distance][DistanceBuiltinUnits + 1], "");
+        LoadCustomUnits(ProfileStore(path_), *catalogue_);
+        EXPECT_EQ(catalogue_->Factor(Distance, 0), DistanceBuiltinUnits);
+        EXPECT_EQ(catalogue_->Name(Distance, DistanceBuiltinUnits + 1), "");
     }
 }
 
 TEST_F(ProfileRecordsTest, FreedRecordIsSkippedAndOccupiedOneTaken) {
     WriteProfile({"[Distance]", "CustomUnits=1", "CustomUnit_1=Custom", "CustomUnit_2=Pace",
                   "CustomValue_2=22.86000000000000"});
-    LoadCustomUnits(ProfileStore(path_));
-    ASSERT_EQ(UnitFactors[Distance][0], 20.0);
-    EXPECT_EQ(UnitNames[Distance][20], "Pace");
-    EXPECT_EQ(UnitFactors[Distance][20], 22.86);
-    EXPECT_EQ(UnitByName(Distance, "Pace"), 20);
+    LoadCustomUnits(ProfileStore(path_), *catalogue_);
+    ASSERT_EQ(catalogue_->Factor(Distance, 0), 20.0);
+    EXPECT_EQ(catalogue_->Name(Distance, 20), "Pace");
+    EXPECT_EQ(catalogue_->Factor(Distance, 20), 22.86);
+    EXPECT_EQ(catalogue_->UnitByName(Distance, "Pace"), 20);
 }
 
 TEST_F(ProfileRecordsTest, RecordsTakenInOrderUpToTheStoredCount) {
@@ -247,18 +241,18 @@ TEST_F(ProfileRecordsTest, RecordsTakenInOrderUpToTheStoredCount) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        ResetCatalogue();
+        catalogue_.emplace();
         std::vector<std::string> lines{"[Distance]"};
         lines.insert(lines.end(), row.section.begin(), row.section.end());
         WriteProfile(lines);
-        LoadCustomUnits(ProfileStore(path_));
-        ASSERT_EQ(UnitCount(Distance),
+        LoadCustomUnits(ProfileStore(path_), *catalogue_);
+        ASSERT_EQ(catalogue_->UnitCount(Distance),
                   DistanceBuiltinUnits + static_cast<int>(row.expected.size()));
         for (std::size_t i = 0; i < row.expected.size(); ++i) {
             const int position = DistanceBuiltinUnits + 1 + static_cast<int>(i);
-            EXPECT_EQ(UnitNames[Distance][position], row.expected[i].first);
-            EXPECT_EQ(UnitFactors[Distance][position], row.expected[i].second);
-            EXPECT_FALSE(std::signbit(UnitFactors[Distance][position]));
+            EXPECT_EQ(catalogue_->Name(Distance, position), row.expected[i].first);
+            EXPECT_EQ(catalogue_->Factor(Distance, position), row.expected[i].second);
+            EXPECT_FALSE(std::signbit(catalogue_->Factor(Distance, position)));
         }
     }
 }
@@ -267,35 +261,35 @@ TEST_F(ProfileRecordsTest, CustomCategoryUnitsLoadAfterItsName) {
     WriteProfile({"[Settings]", "Custom_3=Money", "[Money]", "CustomUnits=2", "CustomUnit_1=Dollar",
                   "CustomValue_1=1.00000000000000", "CustomUnit_2=Cent",
                   "CustomValue_2=0.01000000000000"});
-    LoadProfile(ProfileStore(path_));
+    LoadProfile(ProfileStore(path_), *catalogue_, style_);
     constexpr int Money = FirstCustomRow + 2;
-    ASSERT_EQ(UnitNames[Money][0], "Money");
-    ASSERT_EQ(UnitCount(Money), 2);
-    EXPECT_EQ(UnitNames[Money][1], "Dollar");
-    EXPECT_EQ(UnitNames[Money][2], "Cent");
-    EXPECT_EQ(UnitFactors[Money][2], 0.01);
+    ASSERT_EQ(catalogue_->Name(Money, 0), "Money");
+    ASSERT_EQ(catalogue_->UnitCount(Money), 2);
+    EXPECT_EQ(catalogue_->Name(Money, 1), "Dollar");
+    EXPECT_EQ(catalogue_->Name(Money, 2), "Cent");
+    EXPECT_EQ(catalogue_->Factor(Money, 2), 0.01);
 }
 
 TEST_F(ProfileRecordsTest, FreeCustomRowsTakeNoUnitsFromTheCustomSection) {
     // Nothing writes [Custom]; a hand-made one must not give units to free
     // rows, or the next category added there would start with them.
     WriteProfile({"[Custom]", "CustomUnits=1", "CustomUnit_1=Stray", "CustomValue_1=1"});
-    LoadProfile(ProfileStore(path_));
+    LoadProfile(ProfileStore(path_), *catalogue_, style_);
     for (int row = FirstCustomRow; row < CategoryRowCount; ++row) {
-        EXPECT_EQ(UnitCount(row), 0) << row;
-        EXPECT_EQ(UnitNames[row][1], "") << row;
+        EXPECT_EQ(catalogue_->UnitCount(row), 0) << row;
+        EXPECT_EQ(catalogue_->Name(row, 1), "") << row;
     }
 }
 
 TEST_F(ProfileRecordsTest, VisibilityKeptAsRead) {
     WriteProfile({"[Acceleration]", "Visibility=0", "[Angle]", "Visibility=7", "[Area]",
                   "Visibility=yes", "[Volume (Dry)]", "Visibility=-2"});
-    LoadCategoryVisibility(ProfileStore(path_));
-    EXPECT_EQ(CategoryVisible[0], 0);
-    EXPECT_EQ(CategoryVisible[1], 7);
-    EXPECT_EQ(CategoryVisible[4], 0);  // no number: hidden
-    EXPECT_EQ(CategoryVisible[2], 1);  // absent: listed
-    EXPECT_EQ(CategoryVisible[BuiltinCategoryCount - 1], -2);
+    LoadCategoryVisibility(ProfileStore(path_), *catalogue_);
+    EXPECT_EQ(catalogue_->Visibility(0), 0);
+    EXPECT_EQ(catalogue_->Visibility(1), 7);
+    EXPECT_EQ(catalogue_->Visibility(4), 0);  // no number: hidden
+    EXPECT_EQ(catalogue_->Visibility(2), 1);  // absent: listed
+    EXPECT_EQ(catalogue_->Visibility(BuiltinCategoryCount - 1), -2);
 }
 
 // A profile written before the newer categories existed: its categories keep
@@ -306,14 +300,15 @@ TEST_F(ProfileRecordsTest, ProfileOfTheSmallerCatalogueLoadsUnchanged) {
                   "CustomUnits=1", "CustomUnit_1=Dollar", "CustomValue_1=1.00000000000000",
                   "[Distance]", "CustomUnits=1", "CustomUnit_1=Span", "CustomValue_1=22.86"});
     ProfileStore store(path_);
-    LoadProfile(store);
-    EXPECT_EQ(UnitNames[FirstCustomRow][0], "Money");
-    EXPECT_EQ(UnitNames[FirstCustomRow][1], "Dollar");
-    EXPECT_EQ(UnitNames[Distance][UnitCount(Distance)], "Span");
+    LoadProfile(store, *catalogue_, style_);
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 0), "Money");
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 1), "Dollar");
+    EXPECT_EQ(catalogue_->Name(Distance, catalogue_->UnitCount(Distance)), "Span");
     for (int row = 0; row < BuiltinCategoryCount; ++row)
-        EXPECT_EQ(CategoryVisible[row], UnitNames[row][0] == "Temperature" ? 0 : 1) << row;
+        EXPECT_EQ(catalogue_->Visibility(row), catalogue_->Name(row, 0) == "Temperature" ? 0 : 1)
+            << row;
 
-    ASSERT_EQ(SaveSettings(store, ""), std::nullopt);
+    ASSERT_EQ(SaveSettings(store, *catalogue_, style_, ""), std::nullopt);
     const auto entries = FileEntries();
     for (const char* added : {"Data rate", "Data storage", "Electric resistance", "Frequency",
                               "Fuel economy", "Temperature change", "Voltage"}) {
@@ -326,17 +321,17 @@ TEST_F(ProfileRecordsTest, ProfileOfTheSmallerCatalogueLoadsUnchanged) {
 // --- Saving ------------------------------------------------------------------
 
 TEST_F(ProfileRecordsTest, SaveWritesFormatPrecisionAndVisibilityInOrder) {
-    ResultFormat = 2;
-    ResultPrecision = 9;
-    CategoryVisible[3] = 0;
+    style_.format = 2;
+    style_.precision = 9;
+    catalogue_->SetVisibility(3, 0);
     ProfileStore store(path_);
-    ASSERT_EQ(SaveSettings(store, "Volume (Dry)"), std::nullopt);
+    ASSERT_EQ(SaveSettings(store, *catalogue_, style_, "Volume (Dry)"), std::nullopt);
 
     std::vector<Entry> expected{{"Settings", "Format", "2"},
                                 {"Settings", "Precision", "9"},
                                 {"Settings", "LastCategory", "Volume (Dry)"}};
     for (int row = 0; row < BuiltinCategoryCount; ++row)
-        expected.push_back({UnitNames[row][0], "Visibility", row == 3 ? "0" : "1"});
+        expected.push_back({catalogue_->Name(row, 0), "Visibility", row == 3 ? "0" : "1"});
     // LastCategory joins its section; every other key is new and in write order.
     EXPECT_EQ(FileEntries(), expected);
 }
@@ -344,8 +339,8 @@ TEST_F(ProfileRecordsTest, SaveWritesFormatPrecisionAndVisibilityInOrder) {
 TEST_F(ProfileRecordsTest, StoredVisibilityOfSevenIsWrittenBackAsSeven) {
     WriteProfile({"[Settings]", "LastCategory=Mass", "[Angle]", "Visibility=7"});
     ProfileStore store(path_);
-    LoadProfile(store);
-    ASSERT_EQ(SaveSettings(store, ""), std::nullopt);
+    LoadProfile(store, *catalogue_, style_);
+    ASSERT_EQ(SaveSettings(store, *catalogue_, style_, ""), std::nullopt);
     const auto entries = FileEntries();
     EXPECT_NE(std::find(entries.begin(), entries.end(), Entry{"Angle", "Visibility", "7"}),
               entries.end());
@@ -359,7 +354,7 @@ TEST_F(ProfileRecordsTest, FailedSaveIsReportedOnceNamingTheFile) {
     ProfileStore store((dir_ / "blocker" / "sub" / "mezura.INI").string());
     int heard = 0;
     store.SetWriteErrorListener([&](const ProfileError&) { ++heard; });
-    const auto error = SaveSettings(store);
+    const auto error = SaveSettings(store, *catalogue_, style_);
     ASSERT_TRUE(error.has_value());
     EXPECT_NE(error->path.find("mezura.INI"), std::string::npos);
     EXPECT_FALSE(error->reason.empty());
@@ -411,9 +406,9 @@ TEST_F(ProfileRecordsTest, AddedCategoryLeavesNoOrphanedUnitsOfItsName) {
                   "CustomUnit_1=Dollar", "CustomValue_1=1"});
     ProfileStore store(path_);
     ASSERT_TRUE(AddCategoryRecord(store, "Money"));
-    LoadProfile(ProfileStore(path_));
-    EXPECT_EQ(UnitNames[FirstCustomRow][0], "Money");
-    EXPECT_EQ(UnitCount(FirstCustomRow), 0);
+    LoadProfile(ProfileStore(path_), *catalogue_, style_);
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 0), "Money");
+    EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
     EXPECT_EQ(StoredCustomUnitCount(store, "Money"), 0);
     EXPECT_TRUE(HasFreeUnitRecord(store, "Money"));
 }
@@ -498,10 +493,10 @@ TEST_F(ProfileRecordsTest, RemovedUnitIsGoneAtTheNextStart) {
     ASSERT_TRUE(AddUnitRecord(store, "Distance", "Pace", "76.20000000000000"));
     ASSERT_TRUE(AddUnitRecord(store, "Distance", "Rods", "502.92000000000000"));
     ASSERT_EQ(RemoveUnitRecord(store, "Distance", "Pace"), 1);
-    LoadProfile(ProfileStore(path_));
-    ASSERT_EQ(UnitCount(Distance), DistanceBuiltinUnits + 1);
-    EXPECT_EQ(UnitNames[Distance][20], "Rods");
-    EXPECT_EQ(UnitFactors[Distance][20], 502.92);
+    LoadProfile(ProfileStore(path_), *catalogue_, style_);
+    ASSERT_EQ(catalogue_->UnitCount(Distance), DistanceBuiltinUnits + 1);
+    EXPECT_EQ(catalogue_->Name(Distance, 20), "Rods");
+    EXPECT_EQ(catalogue_->Factor(Distance, 20), 502.92);
 }
 
 }  // namespace

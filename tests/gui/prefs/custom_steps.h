@@ -3,22 +3,22 @@
 #include <QString>
 #include <string>
 
-class CCustom;
-class CPropSheet;
+class CustomPage;
+class PreferencesSheet;
 
 inline constexpr int CustomTab = 3;
 
 // Shows the Custom tab and returns its page.
-CCustom& OpenCustomTab(CPropSheet& sheet);
+CustomPage& OpenCustomTab(PreferencesSheet& sheet);
 // "Add category" mode, the name typed into 1084, then "Add".
-void AddCategory(CCustom& page, const QString& name);
+void AddCategory(CustomPage& page, const QString& name);
 // "Existing category" mode with `category` chosen in 1078.
-void ChooseCategory(CCustom& page, const std::string& category);
+void ChooseCategory(CustomPage& page, const std::string& category);
 // In the chosen category: the name typed into 1087, the factor into 1086
 // (when it is enabled), `existing` chosen in 1085 (when given), then "Add".
-void AddUnit(CCustom& page, const QString& name, const QString& factor,
+void AddUnit(CustomPage& page, const QString& name, const QString& factor,
              const std::string& existing = {});
 // `unit` chosen in 1085, then "Remove".
-void RemoveUnit(CCustom& page, const std::string& unit);
+void RemoveUnit(CustomPage& page, const std::string& unit);
 // `category` chosen in 1078, then "Remove".
-void RemoveCategory(CCustom& page, const std::string& category);
+void RemoveCategory(CustomPage& page, const std::string& category);

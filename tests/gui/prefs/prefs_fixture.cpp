@@ -22,26 +22,11 @@
 #include "result_format.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
-#include "visibility_edited.h"
-
-namespace {
-
-// Everything the process holds between windows, as a new process has it.
-void ForgetProcessState() {
-    ResetCatalogue();
-    std::fill(std::begin(CategoryVisible), std::end(CategoryVisible), 1);
-    ResultFormat = FormatAuto;
-    ResultPrecision = 5;
-    VisibilityEdited = false;
-}
-
-}  // namespace
 
 void PrefsTest::SetUp() {
     ASSERT_TRUE(folder_.isValid());
-    ForgetProcessState();
     SetDesktop(&desktop_);
-    app_ = std::make_unique<CMezuraApp>(ProfilePath());
+    app_ = std::make_unique<MezuraApp>(ProfilePath());
 }
 
 void PrefsTest::TearDown() {
@@ -49,7 +34,6 @@ void PrefsTest::TearDown() {
     window_.reset();
     app_.reset();
     SetDesktop(nullptr);
-    ForgetProcessState();
 }
 
 std::string PrefsTest::ProfilePath() const {
@@ -73,8 +57,8 @@ std::string PrefsTest::Stored(std::string_view section, std::string_view key,
     return ProfileStore(ProfilePath()).GetProfileString(section, key, defaultValue);
 }
 
-CMezuraDlg& PrefsTest::StartWindow() {
-    window_ = std::make_unique<CMezuraDlg>();
+MainWindow& PrefsTest::StartWindow() {
+    window_ = std::make_unique<MainWindow>(*app_, *catalogue_);
     app_->SetMainWindow(window_.get());
     window_->OnInitDialog();
     window_->show();
@@ -88,14 +72,15 @@ void PrefsTest::QuitWindow() {
     app_->SetMainWindow(nullptr);
     window_.reset();
     app_.reset();
-    ForgetProcessState();
-    app_ = std::make_unique<CMezuraApp>(ProfilePath());
+    // The next run starts from the built-in catalogue, as a new process does.
+    catalogue_.emplace();
+    app_ = std::make_unique<MezuraApp>(ProfilePath());
 }
 
-void PrefsTest::RunPreferences(const std::function<void(CPropSheet&)>& script) {
+void PrefsTest::RunPreferences(const std::function<void(PreferencesSheet&)>& script) {
     bool ran = false;
     QTimer::singleShot(0, window_.get(), [&] {
-        auto* sheet = qobject_cast<CPropSheet*>(QApplication::activeModalWidget());
+        auto* sheet = qobject_cast<PreferencesSheet*>(QApplication::activeModalWidget());
         if (sheet == nullptr) {
             ADD_FAILURE() << "the Preferences sheet is not the active modal window";
             if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
@@ -143,15 +128,17 @@ void PrefsTest::ChooseMainCategory(const std::string& name) {
     ASSERT_EQ(MainCategories().SelectedText(), name);
 }
 
-void ShowTab(CPropSheet& sheet, int index) {
+void ShowTab(PreferencesSheet& sheet, int index) {
     QTabBar* bar = sheet.Tabs().tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     ASSERT_EQ(sheet.Tabs().currentIndex(), index);
 }
 
-void PressOk(CPropSheet& sheet) { Click(*sheet.Buttons().button(QDialogButtonBox::Ok)); }
+void PressOk(PreferencesSheet& sheet) { Click(*sheet.Buttons().button(QDialogButtonBox::Ok)); }
 
-void PressCancel(CPropSheet& sheet) { Click(*sheet.Buttons().button(QDialogButtonBox::Cancel)); }
+void PressCancel(PreferencesSheet& sheet) {
+    Click(*sheet.Buttons().button(QDialogButtonBox::Cancel));
+}
 
 void Click(QAbstractButton& button) {
     QPoint where = button.rect().center();

@@ -15,11 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "catalogue.h"
 #include "mezura_app.h"
 #include "mezura_dlg.h"
 #include "recording_desktop.h"
 
-class CPropSheet;
+class PreferencesSheet;
 class QComboBox;
 class QLineEdit;
 class SortedComboBox;
@@ -38,16 +39,15 @@ protected:
                        std::string_view defaultValue = "(absent)") const;
 
     // Builds the main window and runs its start-up, which loads the profile.
-    CMezuraDlg& StartWindow();
-    CMezuraDlg& Window() { return *window_; }
-    // Closes the window with its close box (it saves its settings) and
-    // forgets the catalogue and the settings the process holds, as a new
-    // process would start.
+    MainWindow& StartWindow();
+    MainWindow& Window() { return *window_; }
+    // Closes the window with its close box (it saves its settings); the next
+    // window starts on a new catalogue, as a new process would.
     void QuitWindow();
 
     // Options > Preferences: runs `script` inside the open sheet. The sheet is
     // cancelled if the script leaves it open.
-    void RunPreferences(const std::function<void(CPropSheet&)>& script);
+    void RunPreferences(const std::function<void(PreferencesSheet&)>& script);
 
     // The main window's controls.
     SortedComboBox& MainCategories();
@@ -59,18 +59,19 @@ protected:
     void ChooseMainCategory(const std::string& name);
 
     RecordingDesktop desktop_;
+    std::optional<Catalogue> catalogue_{std::in_place};
 
 private:
     QTemporaryDir folder_;
-    std::unique_ptr<CMezuraApp> app_;
-    std::unique_ptr<CMezuraDlg> window_;
+    std::unique_ptr<MezuraApp> app_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 // --- Real input on the sheet's widgets -----------------------------------
 
-void ShowTab(CPropSheet& sheet, int index);
-void PressOk(CPropSheet& sheet);
-void PressCancel(CPropSheet& sheet);
+void ShowTab(PreferencesSheet& sheet, int index);
+void PressOk(PreferencesSheet& sheet);
+void PressCancel(PreferencesSheet& sheet);
 // A click on a check box's or radio button's indicator, or a push button's middle.
 void Click(QAbstractButton& button);
 // Moves a combo box's selection to `index` with Home and Down keys, as a

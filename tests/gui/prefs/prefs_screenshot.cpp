@@ -35,13 +35,13 @@ int main(int argc, char* argv[]) {
             "CustomUnit_1=Pint\r\nCustomValue_1=1\r\n"
             "CustomUnit_2=Crate\r\nCustomValue_2=24.00000000000000\r\n");
     }
-    CMezuraApp app(profile);
-    CMezuraDlg window;
+    MezuraApp app(profile);
+    MainWindow window;
     app.SetMainWindow(&window);
     window.OnInitDialog();
     window.show();
 
-    CPropSheet sheet(QStringLiteral("Preferences"), &window, tab, app.Profile(), window);
+    PreferencesSheet sheet(QStringLiteral("Preferences"), &window, tab, app.Profile(), window);
     int status = 1;
     QTimer::singleShot(800, &sheet, [&] {
         if (tab == 3) {

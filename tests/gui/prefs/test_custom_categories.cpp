@@ -31,13 +31,13 @@ std::string FiveCategories() {
 
 TEST_F(CustomCategoriesTest, AddedCategoryReachesRowProfileAndWindowAtOnce) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         AddCategory(page, "metric UNITS");
         EXPECT_TRUE(desktop_.messages.empty());
         EXPECT_EQ(desktop_.exclamations, 1);
-        EXPECT_EQ(UnitNames[FirstCustomRow][0], "Metric units");
-        EXPECT_EQ(UnitCount(FirstCustomRow), 0);
+        EXPECT_EQ(catalogue_->Name(FirstCustomRow, 0), "Metric units");
+        EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
         EXPECT_EQ(Stored("Settings", "Custom_1"), "Metric units");
         // The main window lists it while the sheet is still open.
         EXPECT_TRUE(Lists(MainCategoryNames(), "Metric units"));
@@ -46,7 +46,7 @@ TEST_F(CustomCategoriesTest, AddedCategoryReachesRowProfileAndWindowAtOnce) {
         EXPECT_EQ(QApplication::focusWidget(), &page.m_categoryEdit);
         PressCancel(sheet);  // undoes nothing
     });
-    EXPECT_EQ(UnitNames[FirstCustomRow][0], "Metric units");
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 0), "Metric units");
     EXPECT_TRUE(Lists(MainCategoryNames(), "Metric units"));
 }
 
@@ -69,8 +69,8 @@ TEST_F(CustomCategoriesTest, RefusedNamesChangeNothing) {
     };
     StartWindow();
     const std::vector<std::string> mainBefore = MainCategoryNames();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         for (const Case& c : cases) {
             SCOPED_TRACE(c.name);
             desktop_.messages.clear();
@@ -81,7 +81,7 @@ TEST_F(CustomCategoriesTest, RefusedNamesChangeNothing) {
             EXPECT_EQ(desktop_.messages[0].icon, Desktop::Icon::Information);
             EXPECT_EQ(desktop_.messages[0].buttons, Desktop::Buttons::Ok);
             EXPECT_EQ(page.m_categoryEdit.text(), c.typed);  // kept for correcting
-            EXPECT_TRUE(IsCustomRowFree(FirstCustomRow));
+            EXPECT_TRUE(catalogue_->IsCustomRowFree(FirstCustomRow));
         }
     });
     EXPECT_EQ(desktop_.exclamations, 0);
@@ -91,22 +91,22 @@ TEST_F(CustomCategoriesTest, RefusedNamesChangeNothing) {
 
 TEST_F(CustomCategoriesTest, ControlCharactersAreRefused) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         Click(page.m_addCategoryRadio);
         page.m_categoryEdit.setText(QStringLiteral("Two\nlines"));  // as pasted
         Click(page.m_addCategoryButton);
         ASSERT_EQ(desktop_.messages.size(), 1u);
         EXPECT_EQ(desktop_.messages[0].text, Invalid);
     });
-    EXPECT_TRUE(IsCustomRowFree(FirstCustomRow));
+    EXPECT_TRUE(catalogue_->IsCustomRowFree(FirstCustomRow));
 }
 
 TEST_F(CustomCategoriesTest, SixthCategoryAndCustomWhenFull) {
     WriteProfile(FiveCategories());
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         AddCategory(page, "Sixth");
         AddCategory(page, "Custom");
         ASSERT_EQ(desktop_.messages.size(), 2u);
@@ -125,8 +125,8 @@ TEST_F(CustomCategoriesTest, NoFreeRecordInTheProfileSaysTheFileIsFull) {
     // Another program fills the five records while this window runs: the
     // catalogue still has free rows, the profile none.
     WriteProfile(FiveCategories());
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         AddCategory(page, "Lost");
         ASSERT_EQ(desktop_.messages.size(), 1u);
         EXPECT_EQ(desktop_.messages[0].text,
@@ -134,15 +134,15 @@ TEST_F(CustomCategoriesTest, NoFreeRecordInTheProfileSaysTheFileIsFull) {
         EXPECT_EQ(desktop_.messages[0].caption, "Mezura");
         EXPECT_FALSE(Lists(Entries(page.m_categoryCombo), "Lost"));
     });
-    EXPECT_TRUE(IsCustomRowFree(FirstCustomRow));
+    EXPECT_TRUE(catalogue_->IsCustomRowFree(FirstCustomRow));
     EXPECT_FALSE(Lists(MainCategoryNames(), "Lost"));
     EXPECT_EQ(desktop_.exclamations, 0);
 }
 
 TEST_F(CustomCategoriesTest, BuiltInCategoryCannotBeRemoved) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         RemoveCategory(page, "Distance");
         ASSERT_EQ(desktop_.messages.size(), 1u);
         EXPECT_EQ(desktop_.messages[0].text,
@@ -152,7 +152,7 @@ TEST_F(CustomCategoriesTest, BuiltInCategoryCannotBeRemoved) {
         EXPECT_EQ(page.m_categoryCombo.SelectedText(), "Distance");
     });
     EXPECT_TRUE(Lists(MainCategoryNames(), "Distance"));
-    EXPECT_EQ(*CategoryByName("Distance"), BuiltinRowNamed("Distance"));
+    EXPECT_EQ(*catalogue_->CategoryByName("Distance"), BuiltinRowNamed("Distance"));
 }
 
 TEST_F(CustomCategoriesTest, RemovingACustomCategoryWithOkAndWithCancel) {
@@ -161,8 +161,8 @@ TEST_F(CustomCategoriesTest, RemovingACustomCategoryWithOkAndWithCancel) {
         "[Alpha]\r\nCustomUnits=1\r\nCustomUnit_1=Foo\r\nCustomValue_1=1\r\n");
     StartWindow();
     ChooseMainCategory("Alpha");
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         desktop_.answers = {Desktop::Answer::Cancel};
         RemoveCategory(page, "Alpha");
         ASSERT_EQ(desktop_.messages.size(), 1u);
@@ -170,20 +170,20 @@ TEST_F(CustomCategoriesTest, RemovingACustomCategoryWithOkAndWithCancel) {
                   "\tAlpha\n\nAre you sure you want to remove the selected Category?");
         EXPECT_EQ(desktop_.messages[0].icon, Desktop::Icon::None);
         EXPECT_EQ(desktop_.messages[0].buttons, Desktop::Buttons::OkCancel);
-        EXPECT_EQ(UnitNames[FirstCustomRow][0], "Alpha");
+        EXPECT_EQ(catalogue_->Name(FirstCustomRow, 0), "Alpha");
         EXPECT_EQ(Entries(page.m_unitCombo), std::vector<std::string>{"Foo"});
         EXPECT_TRUE(page.m_unitCombo.isEnabled());
 
         RemoveCategory(page, "Alpha");  // OK this time
-        EXPECT_TRUE(IsCustomRowFree(FirstCustomRow));
-        EXPECT_EQ(UnitCount(FirstCustomRow), 0);
+        EXPECT_TRUE(catalogue_->IsCustomRowFree(FirstCustomRow));
+        EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
         EXPECT_EQ(Stored("Settings", "Custom_1"), "Custom");
         EXPECT_EQ(Stored("Settings", "Custom_2"), "Beta");
         EXPECT_FALSE(Lists(Entries(page.m_categoryCombo), "Alpha"));
         EXPECT_EQ(page.m_categoryCombo.SelectedPosition(), 0);
-        const int first = *CategoryByName(page.m_categoryCombo.SelectedText());
+        const int first = *catalogue_->CategoryByName(page.m_categoryCombo.SelectedText());
         EXPECT_EQ(page.m_nCategory, first);
-        EXPECT_EQ(page.m_unitCombo.Count(), UnitCount(first));
+        EXPECT_EQ(page.m_unitCombo.Count(), catalogue_->UnitCount(first));
         // The window showed it: it turns to the first listed category.
         EXPECT_EQ(MainCategories().SelectedText(), "Acceleration");
         EXPECT_FALSE(Lists(MainUnitNames(), "Foo"));
@@ -204,8 +204,8 @@ TEST_F(CustomCategoriesTest, CategoryAddedAgainStartsEmptyAndTakesItsFirstUnit) 
                 "\r\nCustomValue_" + std::to_string(k) + "=" + std::to_string(k) + "\r\n";
     WriteProfile(text);
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         RemoveCategory(page, "Alpha");
         AddCategory(page, "Alpha");
         ChooseCategory(page, "Alpha");
@@ -216,9 +216,9 @@ TEST_F(CustomCategoriesTest, CategoryAddedAgainStartsEmptyAndTakesItsFirstUnit) 
     EXPECT_EQ(desktop_.messages.size(), 1u);  // only the confirmation of the removal
     QuitWindow();
     StartWindow();
-    const int row = *CategoryByName("Alpha");
-    ASSERT_EQ(UnitCount(row), 1);
-    EXPECT_EQ(UnitNames[row][1], "New");
+    const int row = *catalogue_->CategoryByName("Alpha");
+    ASSERT_EQ(catalogue_->UnitCount(row), 1);
+    EXPECT_EQ(catalogue_->Name(row, 1), "New");
 }
 
 TEST_F(CustomCategoriesTest, RemovedRowIsReusedWithoutItsUnits) {
@@ -227,14 +227,14 @@ TEST_F(CustomCategoriesTest, RemovedRowIsReusedWithoutItsUnits) {
         "[Alpha]\r\nCustomUnits=2\r\nCustomUnit_1=Foo\r\nCustomValue_1=1\r\n"
         "CustomUnit_2=Bar\r\nCustomValue_2=2\r\n");
     StartWindow();
-    ASSERT_EQ(UnitCount(FirstCustomRow), 2);
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    ASSERT_EQ(catalogue_->UnitCount(FirstCustomRow), 2);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         RemoveCategory(page, "Alpha");
         AddCategory(page, "Gamma");
-        EXPECT_EQ(UnitNames[FirstCustomRow][0], "Gamma");
-        EXPECT_EQ(UnitCount(FirstCustomRow), 0);
-        EXPECT_EQ(UnitNames[FirstCustomRow][1], "");
+        EXPECT_EQ(catalogue_->Name(FirstCustomRow, 0), "Gamma");
+        EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
+        EXPECT_EQ(catalogue_->Name(FirstCustomRow, 1), "");
         ChooseCategory(page, "Gamma");
         EXPECT_EQ(page.m_unitCombo.Count(), 0);
         EXPECT_FALSE(page.m_unitCombo.isEnabled());
@@ -248,8 +248,8 @@ TEST_F(CustomCategoriesTest, RemovedRowIsReusedWithoutItsUnits) {
 TEST_F(CustomCategoriesTest, HiddenBuiltInsStayChoosable) {
     WriteProfile("[Temperature]\r\nVisibility=0\r\n[Settings]\r\nCustom_3=Ab\r\n");
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         const std::vector<std::string> names = Entries(page.m_categoryCombo);
         EXPECT_EQ(names.size(), static_cast<std::size_t>(BuiltinCategoryCount) + 1);
         EXPECT_TRUE(Lists(names, "Temperature"));
@@ -261,8 +261,8 @@ TEST_F(CustomCategoriesTest, HiddenBuiltInsStayChoosable) {
 
 TEST_F(CustomCategoriesTest, ModesEnableTheirControls) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         EXPECT_TRUE(page.m_addCategoryRadio.isChecked());
         EXPECT_EQ(page.m_nMode, 0);
         const QWidget* categoryRow[] = {&page.m_categoryEdit, &page.m_addCategoryButton};
@@ -289,8 +289,8 @@ TEST_F(CustomCategoriesTest, ModesEnableTheirControls) {
 
 TEST_F(CustomCategoriesTest, ControlsCarryTheirTemplateTextsAndTabOrder) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         EXPECT_EQ(page.m_categoryFrame.Title(), "Add new category    ");
         EXPECT_EQ(page.m_unitFrame.Title(), "Add units in existing category    ");
         EXPECT_EQ(page.m_addCategoryRadio.text(), "Add category");

@@ -37,16 +37,17 @@ bool Lists(const std::vector<std::string>& names, const std::string& name) {
 TEST_F(CustomUnitsTest, SpanAsNineInches) {
     StartWindow();
     ChooseMainCategory("Distance");
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         AddUnit(page, "span", "9", "Inches");
         EXPECT_TRUE(desktop_.messages.empty());
         EXPECT_EQ(desktop_.exclamations, 1);
-        EXPECT_EQ(UnitCount(DistanceRow), 20);
-        EXPECT_EQ(UnitNames[DistanceRow][20], "Span");
-        const double inches = UnitFactors[DistanceRow][*UnitByName(DistanceRow, "Inches")];
-        EXPECT_EQ(UnitFactors[DistanceRow][20], 9 * inches);
+        EXPECT_EQ(catalogue_->UnitCount(DistanceRow), 20);
+        EXPECT_EQ(catalogue_->Name(DistanceRow, 20), "Span");
+        const double inches =
+            catalogue_->Factor(DistanceRow, *catalogue_->UnitByName(DistanceRow, "Inches"));
+        EXPECT_EQ(catalogue_->Factor(DistanceRow, 20), 9 * inches);
         EXPECT_EQ(Stored("Distance", "CustomUnit_1"), "Span");
         EXPECT_EQ(ParseNumberPrefix(Stored("Distance", "CustomValue_1")), 9 * inches);
         EXPECT_EQ(Stored("Distance", "CustomUnits"), "1");
@@ -62,16 +63,16 @@ TEST_F(CustomUnitsTest, SpanAsNineInches) {
 
 TEST_F(CustomUnitsTest, FirstUnitOfAnEmptyCategoryIsItsReferenceUnit) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         AddCategory(page, "Beer");
         ChooseCategory(page, "Beer");
         EXPECT_FALSE(page.m_factorEdit.isEnabled());
         AddUnit(page, "pint", "");
-        const int row = *CategoryByName("Beer");
-        EXPECT_EQ(UnitCount(row), 1);
-        EXPECT_EQ(UnitNames[row][1], "Pint");
-        EXPECT_EQ(UnitFactors[row][1], 1.0);
+        const int row = *catalogue_->CategoryByName("Beer");
+        EXPECT_EQ(catalogue_->UnitCount(row), 1);
+        EXPECT_EQ(catalogue_->Name(row, 1), "Pint");
+        EXPECT_EQ(catalogue_->Factor(row, 1), 1.0);
         EXPECT_EQ(Stored("Beer", "CustomValue_1"), "1");
         EXPECT_EQ(page.m_unitNameEdit.text(), "pint");  // kept
         EXPECT_EQ(page.m_unitCombo.SelectedText(), "Pint");
@@ -80,10 +81,10 @@ TEST_F(CustomUnitsTest, FirstUnitOfAnEmptyCategoryIsItsReferenceUnit) {
         EXPECT_TRUE(page.m_removeUnitButton.isEnabled());
 
         AddUnit(page, "crate", "24", "Pint");
-        EXPECT_EQ(UnitFactors[row][2], 24.0);
+        EXPECT_EQ(catalogue_->Factor(row, 2), 24.0);
         EXPECT_EQ(Stored("Beer", "CustomValue_2"), "24");
         AddUnit(page, "pallet", "40", "Crate");
-        EXPECT_EQ(UnitFactors[row][3], 960.0);
+        EXPECT_EQ(catalogue_->Factor(row, 3), 960.0);
         EXPECT_TRUE(desktop_.messages.empty());
     });
 }
@@ -111,20 +112,20 @@ TEST_F(CustomUnitsTest, RefusedUnitsChangeNothing) {
          InvalidName},
     };
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         for (const Case& c : cases) {
             SCOPED_TRACE(c.name);
             desktop_.messages.clear();
             ChooseCategory(page, c.category);
-            const int row = *CategoryByName(c.category);
-            const int count = UnitCount(row);
+            const int row = *catalogue_->CategoryByName(c.category);
+            const int count = catalogue_->UnitCount(row);
             AddUnit(page, c.unit, c.factor, c.existing);
             ASSERT_EQ(desktop_.messages.size(), 1u);
             EXPECT_EQ(desktop_.messages[0].text, c.message);
             EXPECT_EQ(desktop_.messages[0].caption, "Mezura");
             EXPECT_EQ(desktop_.messages[0].icon, Desktop::Icon::Information);
-            EXPECT_EQ(UnitCount(row), count);
+            EXPECT_EQ(catalogue_->UnitCount(row), count);
             EXPECT_EQ(page.m_unitNameEdit.text(), c.unit);
         }
     });
@@ -135,16 +136,16 @@ TEST_F(CustomUnitsTest, RefusedUnitsChangeNothing) {
 
 TEST_F(CustomUnitsTest, SmallFactorsKeepEveryDigit) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         // Centimeters is the reference unit.
         AddUnit(page, "speck", "0.000000000123456", "Centimeters");
         AddUnit(page, "mote", "0.000000000000004", "Centimeters");
         EXPECT_TRUE(desktop_.messages.empty());
         EXPECT_EQ(ParseNumberPrefix(Stored("Distance", "CustomValue_1")), 0.000000000123456);
-        EXPECT_EQ(UnitFactors[DistanceRow][20], 0.000000000123456);
-        EXPECT_EQ(UnitFactors[DistanceRow][21], 0.000000000000004);
+        EXPECT_EQ(catalogue_->Factor(DistanceRow, 20), 0.000000000123456);
+        EXPECT_EQ(catalogue_->Factor(DistanceRow, 21), 0.000000000000004);
     });
 }
 
@@ -155,8 +156,8 @@ TEST_F(CustomUnitsTest, RemovedUnitLeavesTheWindowWhenTheProfileCannotBeWritten)
     ASSERT_TRUE(Lists(MainUnitNames(), "Span"));
     // A lock that cannot be taken fails every write, as a full disk does.
     ASSERT_TRUE(QDir().mkdir(QString::fromStdString(ProfilePath() + ".lock")));
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         RemoveUnit(page, "Span");
         EXPECT_FALSE(Lists(Entries(page.m_unitCombo), "Span"));
@@ -164,27 +165,27 @@ TEST_F(CustomUnitsTest, RemovedUnitLeavesTheWindowWhenTheProfileCannotBeWritten)
     });
     ASSERT_EQ(desktop_.messages.size(), 2u);  // the confirmation, then the failed write
     EXPECT_TRUE(desktop_.messages[1].text.contains(QString::fromStdString(ProfilePath())));
-    EXPECT_EQ(UnitCount(DistanceRow), 19);
+    EXPECT_EQ(catalogue_->UnitCount(DistanceRow), 19);
 }
 
 TEST_F(CustomUnitsTest, VelocityKeepsItsOneLetterUnit) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Velocity");
-        const int row = *CategoryByName("Velocity");
-        ASSERT_EQ(UnitCount(row), 18);
+        const int row = *catalogue_->CategoryByName("Velocity");
+        ASSERT_EQ(catalogue_->UnitCount(row), 18);
         AddUnit(page, "half light", "0.5", "C");
-        EXPECT_EQ(UnitNames[row][19], "Half light");
-        EXPECT_EQ(UnitNames[row][1], "C");
+        EXPECT_EQ(catalogue_->Name(row, 19), "Half light");
+        EXPECT_EQ(catalogue_->Name(row, 1), "C");
         EXPECT_EQ(Stored("Velocity", "CustomUnit_1"), "Half light");
     });
 }
 
 TEST_F(CustomUnitsTest, EleventhUnitIsRefusedBeforeTheNameIsRead) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         for (int i = 1; i <= 10; ++i)
             AddUnit(page, QStringLiteral("step %1").arg(i), QString::number(i), "Meters");
@@ -193,7 +194,7 @@ TEST_F(CustomUnitsTest, EleventhUnitIsRefusedBeforeTheNameIsRead) {
         AddUnit(page, "x", "1");  // a bad name too: the limit speaks first
         ASSERT_EQ(desktop_.messages.size(), 1u);
         EXPECT_EQ(desktop_.messages[0].text, TenUnits);
-        EXPECT_EQ(UnitCount(DistanceRow), 29);
+        EXPECT_EQ(catalogue_->UnitCount(DistanceRow), 29);
     });
     EXPECT_EQ(desktop_.exclamations, 10);
 }
@@ -206,8 +207,8 @@ TEST_F(CustomUnitsTest, NoFreeRecordInTheProfileSaysTheFileIsFull) {
         text += "CustomUnit_" + std::to_string(k) + "=Hand" + std::to_string(k) +
                 "\r\nCustomValue_" + std::to_string(k) + "=1\r\n";
     WriteProfile(text);
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         AddUnit(page, "span", "9", "Inches");
         ASSERT_EQ(desktop_.messages.size(), 1u);
@@ -215,18 +216,19 @@ TEST_F(CustomUnitsTest, NoFreeRecordInTheProfileSaysTheFileIsFull) {
                   "The settings file has no room left for another custom unit in this category.");
         EXPECT_EQ(desktop_.messages[0].caption, "Mezura");
     });
-    EXPECT_EQ(UnitCount(DistanceRow), 19);
+    EXPECT_EQ(catalogue_->UnitCount(DistanceRow), 19);
     EXPECT_EQ(Stored("Distance", "CustomUnits"), "2");
     EXPECT_EQ(desktop_.exclamations, 0);
 }
 
 TEST_F(CustomUnitsTest, FullRowWritesNothingToTheProfile) {
     StartWindow();
-    while (AppendUnit(DistanceRow, "Filler" + std::to_string(UnitCount(DistanceRow)), 1.0)) {
+    while (catalogue_->AppendUnit(
+        DistanceRow, "Filler" + std::to_string(catalogue_->UnitCount(DistanceRow)), 1.0)) {
     }
-    ASSERT_EQ(UnitCount(DistanceRow), MaxUnitsPerRow);
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    ASSERT_EQ(catalogue_->UnitCount(DistanceRow), MaxUnitsPerRow);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         AddUnit(page, "span", "9", "Inches");
         ASSERT_EQ(desktop_.messages.size(), 1u);
@@ -240,8 +242,8 @@ TEST_F(CustomUnitsTest, FullRowWritesNothingToTheProfile) {
 
 TEST_F(CustomUnitsTest, BuiltInUnitCannotBeRemoved) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         RemoveUnit(page, "Feet");
         ASSERT_EQ(desktop_.messages.size(), 1u);
@@ -249,19 +251,19 @@ TEST_F(CustomUnitsTest, BuiltInUnitCannotBeRemoved) {
                   "\tFeet\n\nYou may only remove previously added units.");
         EXPECT_EQ(desktop_.messages[0].buttons, Desktop::Buttons::Ok);
     });
-    EXPECT_EQ(UnitCount(DistanceRow), 19);
+    EXPECT_EQ(catalogue_->UnitCount(DistanceRow), 19);
 }
 
 TEST_F(CustomUnitsTest, RemovingAAmongABAndC) {
     StartWindow();
     ChooseMainCategory("Pressure");
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         AddUnit(page, "aa", "1", "Meters");
         AddUnit(page, "bb", "2", "Meters");
         AddUnit(page, "cc", "3", "Meters");
-        ASSERT_EQ(UnitCount(DistanceRow), 22);
+        ASSERT_EQ(catalogue_->UnitCount(DistanceRow), 22);
 
         desktop_.answers = {Desktop::Answer::Cancel};
         RemoveUnit(page, "Aa");
@@ -270,16 +272,16 @@ TEST_F(CustomUnitsTest, RemovingAAmongABAndC) {
                   "\tAa\n\nAre you sure you want to remove the selected unit?");
         EXPECT_EQ(desktop_.messages[0].buttons, Desktop::Buttons::OkCancel);
         EXPECT_EQ(desktop_.messages[0].icon, Desktop::Icon::Information);
-        EXPECT_EQ(UnitCount(DistanceRow), 22);
+        EXPECT_EQ(catalogue_->UnitCount(DistanceRow), 22);
         EXPECT_EQ(MainCategories().SelectedText(), "Pressure");
 
         RemoveUnit(page, "Aa");
-        EXPECT_EQ(UnitCount(DistanceRow), 21);
-        EXPECT_EQ(UnitNames[DistanceRow][20], "Bb");
-        EXPECT_EQ(UnitFactors[DistanceRow][20], 200.0);
-        EXPECT_EQ(UnitNames[DistanceRow][21], "Cc");
-        EXPECT_EQ(UnitFactors[DistanceRow][21], 300.0);
-        EXPECT_EQ(UnitNames[DistanceRow][22], "");
+        EXPECT_EQ(catalogue_->UnitCount(DistanceRow), 21);
+        EXPECT_EQ(catalogue_->Name(DistanceRow, 20), "Bb");
+        EXPECT_EQ(catalogue_->Factor(DistanceRow, 20), 200.0);
+        EXPECT_EQ(catalogue_->Name(DistanceRow, 21), "Cc");
+        EXPECT_EQ(catalogue_->Factor(DistanceRow, 21), 300.0);
+        EXPECT_EQ(catalogue_->Name(DistanceRow, 22), "");
         EXPECT_FALSE(Lists(Entries(page.m_unitCombo), "Aa"));
         EXPECT_EQ(page.m_unitCombo.SelectedPosition(), 0);
         // The main window turns to the category the unit left.
@@ -298,11 +300,11 @@ TEST_F(CustomUnitsTest, RemovingTheOnlyUnitDisablesTheUnitChoice) {
         "[Settings]\r\nCustom_1=Beer\r\n"
         "[Beer]\r\nCustomUnits=1\r\nCustomUnit_1=Pint\r\nCustomValue_1=1\r\n");
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Beer");
         RemoveUnit(page, "Pint");
-        EXPECT_EQ(UnitCount(FirstCustomRow), 0);
+        EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
         EXPECT_EQ(page.m_unitCombo.Count(), 0);
         EXPECT_FALSE(page.m_unitCombo.isEnabled());
         EXPECT_FALSE(page.m_factorEdit.isEnabled());
@@ -315,8 +317,8 @@ TEST_F(CustomUnitsTest, RemovingTheOnlyUnitDisablesTheUnitChoice) {
 
 TEST_F(CustomUnitsTest, FactorFieldTakesOnlyNumberCharacters) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         QTest::keyClicks(&page.m_factorEdit, "9x.5,e+E-a ");
         EXPECT_EQ(page.m_factorEdit.text(), "9.5e+E-");

@@ -33,7 +33,7 @@ TEST_F(GeneralPageTest, BoxesOpenFromTheExactTextTrue) {
         SCOPED_TRACE(c.name);
         WriteProfile(c.profile);
         StartWindow();
-        RunPreferences([&](CPropSheet& sheet) {
+        RunPreferences([&](PreferencesSheet& sheet) {
             EXPECT_EQ(sheet.m_generalPage.m_onTopCheck.isChecked(), c.onTop);
             EXPECT_EQ(sheet.m_generalPage.m_rememberCategoryCheck.isChecked(), c.remember);
             EXPECT_EQ(sheet.m_generalPage.m_bOnTop, c.onTop ? 1 : 0);
@@ -43,9 +43,9 @@ TEST_F(GeneralPageTest, BoxesOpenFromTheExactTextTrue) {
 }
 
 TEST_F(GeneralPageTest, AlwaysOnTopActsAtOnceAndSurvivesCancel) {
-    CMezuraDlg& window = StartWindow();
+    MainWindow& window = StartWindow();
     const QRect place = window.geometry();
-    RunPreferences([&](CPropSheet& sheet) {
+    RunPreferences([&](PreferencesSheet& sheet) {
         Click(sheet.m_generalPage.m_onTopCheck);
         EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         EXPECT_EQ(Stored("Settings", "OnTop"), "TRUE");
@@ -55,7 +55,7 @@ TEST_F(GeneralPageTest, AlwaysOnTopActsAtOnceAndSurvivesCancel) {
     EXPECT_EQ(Stored("Settings", "OnTop"), "TRUE");
     EXPECT_EQ(window.geometry(), place);
 
-    RunPreferences([&](CPropSheet& sheet) {
+    RunPreferences([&](PreferencesSheet& sheet) {
         EXPECT_TRUE(sheet.m_generalPage.m_onTopCheck.isChecked());
         Click(sheet.m_generalPage.m_onTopCheck);
         EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -69,7 +69,7 @@ TEST_F(GeneralPageTest, AlwaysOnTopActsAtOnceAndSurvivesCancel) {
 TEST_F(GeneralPageTest, RememberCategoryOnlyStoresTheChoice) {
     StartWindow();
     ChooseMainCategory("Pressure");
-    RunPreferences([&](CPropSheet& sheet) {
+    RunPreferences([&](PreferencesSheet& sheet) {
         Click(sheet.m_generalPage.m_rememberCategoryCheck);
         EXPECT_EQ(Stored("Settings", "RememberCategory"), "TRUE");
         Click(sheet.m_generalPage.m_rememberCategoryCheck);
@@ -83,8 +83,8 @@ TEST_F(GeneralPageTest, RememberCategoryOnlyStoresTheChoice) {
 
 TEST_F(GeneralPageTest, ControlsSitInTemplateOrder) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CGeneral& page = sheet.m_generalPage;
+    RunPreferences([&](PreferencesSheet& sheet) {
+        GeneralPage& page = sheet.m_generalPage;
         EXPECT_EQ(page.m_onTopCheck.text(), "Always on top");
         EXPECT_EQ(page.m_optionsFrame.Title(), "General Options  ");
         EXPECT_EQ(page.m_rememberCategoryCheck.text(), "Remember last used category on startup");

@@ -14,7 +14,6 @@
 #include "prop_sheet.h"
 #include "result_format.h"
 #include "sorted_combo_box.h"
-#include "visibility_edited.h"
 
 namespace {
 
@@ -29,7 +28,7 @@ using PropSheetTest = PrefsTest;
 
 TEST_F(PropSheetTest, OpensOnGeneralWithFourTabsOkAndCancel) {
     StartWindow();
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         EXPECT_EQ(sheet.windowTitle(), "Preferences");
         EXPECT_TRUE(sheet.isModal());
         ASSERT_EQ(sheet.Tabs().count(), 4);
@@ -55,64 +54,56 @@ TEST_F(PropSheetTest, OpensOnGeneralWithFourTabsOkAndCancel) {
 TEST_F(PropSheetTest, PageLoadsWhenItsTabIsFirstShown) {
     WriteProfile("[Settings]\r\nFormat=2\r\nPrecision=3\r\n");
     StartWindow();
-    ResultFormat = FormatAuto;  // differs from the stored value until the tab loads it
-    RunPreferences([](CPropSheet& sheet) {
-        EXPECT_EQ(ResultFormat, FormatAuto);
+    RunPreferences([](PreferencesSheet& sheet) {
+        EXPECT_FALSE(sheet.Page(ResultFormatTab).IsInitialised());
+        EXPECT_EQ(sheet.m_resultsPage.m_nFormat, -1);
         ShowTab(sheet, ResultFormatTab);
         EXPECT_TRUE(sheet.Page(ResultFormatTab).IsInitialised());
-        EXPECT_EQ(ResultFormat, FormatFixed);
+        EXPECT_EQ(sheet.m_resultsPage.m_nFormat, FormatFixed);
         EXPECT_FALSE(sheet.Page(CustomTab).IsInitialised());
     });
 }
 
-TEST_F(PropSheetTest, OkAtOnceKeepsFormatAndListButConvertsAgain) {
+TEST_F(PropSheetTest, OkAtOnceKeepsFormatAndListAndStoresNothing) {
+    WriteProfile("[Settings]\r\nFormat=2\r\nPrecision=2\r\n");
     StartWindow();
     ChooseMainCategory("Distance");
     TypeInto(MainInput(), "2.5");
-    const QString before = MainOutput().text();
-    // A change the window has not shown yet: only a new conversion shows it.
-    ResultFormat = FormatFixed;
-    ResultPrecision = 2;
+    const std::string stored = ProfileText();
 
-    RunPreferences([](CPropSheet& sheet) { PressOk(sheet); });
+    RunPreferences([](PreferencesSheet& sheet) { PressOk(sheet); });
 
-    EXPECT_EQ(ResultFormat, FormatFixed);
-    EXPECT_EQ(ResultPrecision, 2);
+    EXPECT_EQ(Window().Style(), (ResultStyle{FormatFixed, 2}));
     EXPECT_EQ(MainCategories().SelectedText(), "Distance");
     EXPECT_EQ(MainOutput().text(), "2.50");
-    EXPECT_NE(MainOutput().text(), before);
     // The Result Format page was never shown, so it stored nothing.
-    EXPECT_EQ(Stored("Settings", "Format"), "(absent)");
-    EXPECT_EQ(Stored("Settings", "Precision"), "(absent)");
+    EXPECT_EQ(ProfileText(), stored);
 }
 
 TEST_F(PropSheetTest, ScientificWithPrecisionThreeShowsAtOnce) {
     StartWindow();
     ChooseMainCategory("Distance");
     TypeInto(MainInput(), "1234.6");
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
         Click(sheet.m_resultsPage.m_scientificRadio);
         ChooseByKeys(sheet.m_resultsPage.m_precisionCombo, 2);  // "3"
         PressOk(sheet);
     });
-    EXPECT_EQ(ResultFormat, FormatScientific);
-    EXPECT_EQ(ResultPrecision, 3);
+    EXPECT_EQ(Window().Style(), (ResultStyle{FormatScientific, 3}));
     EXPECT_EQ(MainOutput().text(), "1.235e+003");
     EXPECT_EQ(Stored("Settings", "Format"), "1");
     EXPECT_EQ(Stored("Settings", "Precision"), "3");
 }
 
-TEST_F(PropSheetTest, CancelAfterFormatChangeKeepsWhatTheTabLoaded) {
+TEST_F(PropSheetTest, CancelAfterFormatChangeKeepsTheWindowsStyle) {
     WriteProfile("[Settings]\r\nFormat=1\r\nPrecision=2\r\n");
     StartWindow();
     ChooseMainCategory("Distance");
     TypeInto(MainInput(), "7");
     const QString shown = MainOutput().text();
-    ResultFormat = FormatAuto;
-    ResultPrecision = 5;
 
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
         Click(sheet.m_resultsPage.m_fixedRadio);
         ChooseByKeys(sheet.m_resultsPage.m_precisionCombo, 7);
@@ -122,13 +113,12 @@ TEST_F(PropSheetTest, CancelAfterFormatChangeKeepsWhatTheTabLoaded) {
     EXPECT_EQ(MainOutput().text(), shown);  // not converted again
     EXPECT_EQ(Stored("Settings", "Format"), "1");
     EXPECT_EQ(Stored("Settings", "Precision"), "2");
-    EXPECT_EQ(ResultFormat, FormatScientific);  // as the tab loaded them
-    EXPECT_EQ(ResultPrecision, 2);
+    EXPECT_EQ(Window().Style(), (ResultStyle{FormatScientific, 2}));
 }
 
 TEST_F(PropSheetTest, LeavingATabTakesItsControlsIntoItsMembers) {
     StartWindow();
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
         Click(sheet.m_resultsPage.m_fixedRadio);
         EXPECT_EQ(sheet.m_resultsPage.m_nFormat, FormatAuto);  // the click alone does not
@@ -136,37 +126,37 @@ TEST_F(PropSheetTest, LeavingATabTakesItsControlsIntoItsMembers) {
         EXPECT_EQ(sheet.m_resultsPage.m_nFormat, FormatFixed);
         PressOk(sheet);
     });
-    EXPECT_EQ(ResultFormat, FormatFixed);
+    EXPECT_EQ(Window().Style().format, FormatFixed);
 }
 
 TEST_F(PropSheetTest, VisibilityEditedRebuildsTheListOnEveryLaterOk) {
     StartWindow();
     // First run: the list gets the focus, then Cancel.
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
         QListWidget& list = sheet.m_visiblePage.m_categoryList;
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                           list.visualItemRect(list.item(5)).center());
         PressCancel(sheet);
     });
-    EXPECT_TRUE(VisibilityEdited);
+    EXPECT_TRUE(catalogue_->VisibilityEdited());
     ChooseMainCategory("Distance");
 
     // Second run: OK at once, the Visible tab never shown.
-    RunPreferences([](CPropSheet& sheet) { PressOk(sheet); });
+    RunPreferences([](PreferencesSheet& sheet) { PressOk(sheet); });
     EXPECT_EQ(MainCategories().SelectedPosition(), 0);
     EXPECT_EQ(MainCategories().SelectedText(), "Acceleration");
     EXPECT_EQ(MainCategories().Count(), BuiltinCategoryCount);
     std::vector<std::string> units = MainUnitNames();
     ASSERT_FALSE(units.empty());
-    EXPECT_TRUE(std::find(units.begin(), units.end(), UnitNames[0][1]) != units.end());
+    EXPECT_TRUE(std::find(units.begin(), units.end(), catalogue_->Name(0, 1)) != units.end());
 }
 
 TEST_F(PropSheetTest, RebuiltListLeavesFreeSlotsOutAndListsTwoLetterNames) {
     WriteProfile("[Settings]\r\nCustom_2=Ab\r\n");
     StartWindow();
-    VisibilityEdited = true;
-    RunPreferences([](CPropSheet& sheet) { PressOk(sheet); });
+    catalogue_->MarkVisibilityEdited();
+    RunPreferences([](PreferencesSheet& sheet) { PressOk(sheet); });
     const std::vector<std::string> names = MainCategoryNames();
     EXPECT_EQ(names.size(), static_cast<std::size_t>(BuiltinCategoryCount) + 1);
     EXPECT_TRUE(std::find(names.begin(), names.end(), "Ab") != names.end());
@@ -175,7 +165,7 @@ TEST_F(PropSheetTest, RebuiltListLeavesFreeSlotsOutAndListsTwoLetterNames) {
 
 TEST_F(PropSheetTest, ClearingEveryVisibleCategoryEmptiesTheList) {
     StartWindow();
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([this](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
         QListWidget& list = sheet.m_visiblePage.m_categoryList;
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
@@ -186,11 +176,12 @@ TEST_F(PropSheetTest, ClearingEveryVisibleCategoryEmptiesTheList) {
         }
         for (int row = 0; row < list.count(); ++row)
             EXPECT_EQ(list.item(row)->checkState(), Qt::Unchecked) << row;
-        EXPECT_TRUE(VisibilityEdited);
+        EXPECT_TRUE(catalogue_->VisibilityEdited());
         PressOk(sheet);
         EXPECT_FALSE(sheet.isVisible());
     });
-    for (int row = 0; row < BuiltinCategoryCount; ++row) EXPECT_EQ(CategoryVisible[row], 0) << row;
+    for (int row = 0; row < BuiltinCategoryCount; ++row)
+        EXPECT_EQ(catalogue_->Visibility(row), 0) << row;
     EXPECT_EQ(MainCategories().Count(), 0);
     EXPECT_EQ(MainCategories().SelectedPosition(), -1);
 }

@@ -53,7 +53,7 @@ const Opening OpeningCases[] = {
      "1.234568e+002"},
 };
 
-int CheckedFormat(const CResults& page) {
+int CheckedFormat(const ResultsPage& page) {
     if (page.m_autoRadio.isChecked()) return 0;
     if (page.m_scientificRadio.isChecked()) return 1;
     if (page.m_fixedRadio.isChecked()) return 2;
@@ -67,9 +67,9 @@ TEST_F(ResultsPageTest, OpensFromTheStoredFormatAndPrecision) {
         SCOPED_TRACE(c.name);
         WriteProfile(c.profile);
         StartWindow();
-        RunPreferences([&](CPropSheet& sheet) {
+        RunPreferences([&](PreferencesSheet& sheet) {
             ShowTab(sheet, ResultFormatTab);
-            const CResults& page = sheet.m_resultsPage;
+            const ResultsPage& page = sheet.m_resultsPage;
             EXPECT_EQ(CheckedFormat(page), c.checkedFormat);
             EXPECT_EQ(page.m_precisionCombo.currentIndex(), c.precisionRow);
             EXPECT_EQ(page.m_precisionCombo.isEnabled(), c.comboEnabled);
@@ -83,9 +83,9 @@ TEST_F(ResultsPageTest, OpensFromTheStoredFormatAndPrecision) {
 
 TEST_F(ResultsPageTest, PreviewFollowsEveryModeAndPrecision) {
     StartWindow();
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        CResults& page = sheet.m_resultsPage;
+        ResultsPage& page = sheet.m_resultsPage;
         for (const PreviewRow& row : PreviewTable) {
             SCOPED_TRACE(row.precision);
             Click(page.m_scientificRadio);
@@ -104,9 +104,9 @@ TEST_F(ResultsPageTest, PreviewFollowsEveryModeAndPrecision) {
 TEST_F(ResultsPageTest, AHugeStoredPrecisionOpensWithABoundedPreview) {
     WriteProfile("[Settings]\r\nFormat=2\r\nPrecision=2147483647\r\n");
     StartWindow();
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        const CResults& page = sheet.m_resultsPage;
+        const ResultsPage& page = sheet.m_resultsPage;
         const QString preview = page.m_preview.text();
         EXPECT_TRUE(preview.startsWith(QStringLiteral("123.45678976898340000")));
         EXPECT_EQ(preview.size(), 4 + 340);
@@ -117,9 +117,9 @@ TEST_F(ResultsPageTest, AHugeStoredPrecisionOpensWithABoundedPreview) {
 TEST_F(ResultsPageTest, ChoosingAPrecisionUpdatesThePreviewAtOnce) {
     WriteProfile("[Settings]\r\nFormat=1\r\nPrecision=5\r\n");
     StartWindow();
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        CResults& page = sheet.m_resultsPage;
+        ResultsPage& page = sheet.m_resultsPage;
         ChooseByKeys(page.m_precisionCombo, 1);
         EXPECT_EQ(page.m_preview.text(), "1.23e+002");
         EXPECT_EQ(page.m_nPrecisionIndex, 1);
@@ -130,9 +130,9 @@ TEST_F(ResultsPageTest, ChoosingAPrecisionUpdatesThePreviewAtOnce) {
 TEST_F(ResultsPageTest, WithNoModeAPrecisionChoiceEmptiesThePreview) {
     WriteProfile("[Settings]\r\nFormat=7\r\nPrecision=3\r\n");
     StartWindow();
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        CResults& page = sheet.m_resultsPage;
+        ResultsPage& page = sheet.m_resultsPage;
         ChooseByKeys(page.m_precisionCombo, 5);
         EXPECT_EQ(page.m_preview.text(), "");
         EXPECT_EQ(page.m_nFormat, -1);
@@ -146,29 +146,28 @@ TEST_F(ResultsPageTest, StoredValuesOutOfRangeAreShownButNotTaken) {
     WriteProfile("[Settings]\r\nFormat=7\r\nPrecision=12\r\n");
     StartWindow();
     ChooseMainCategory("Distance");
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, 1);
         EXPECT_EQ(sheet.m_resultsPage.m_nFormat, 7);
-        PressCancel(sheet);
+        PressOk(sheet);
     });
-    EXPECT_EQ(ResultFormat, FormatAuto);
-    EXPECT_EQ(ResultPrecision, 5);
+    EXPECT_EQ(Window().Style(), ResultStyle{});
     TypeInto(MainInput(), "4");
     EXPECT_EQ(MainOutput().text(), "4");  // the output still follows the input
 }
 
 TEST_F(ResultsPageTest, PreviewIsBoldArialTenPoints) {
-    EXPECT_EQ(CResults::PreviewFontHeight(96), -13);
-    EXPECT_EQ(CResults::PreviewFontHeight(120), -16);
-    EXPECT_EQ(CResults::PreviewFontHeight(72), -10);
+    EXPECT_EQ(ResultsPage::PreviewFontHeight(96), -13);
+    EXPECT_EQ(ResultsPage::PreviewFontHeight(120), -16);
+    EXPECT_EQ(ResultsPage::PreviewFontHeight(72), -10);
     StartWindow();
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        const CResults& page = sheet.m_resultsPage;
+        const ResultsPage& page = sheet.m_resultsPage;
         ASSERT_NE(page.m_pPreviewFont, nullptr);
         EXPECT_EQ(page.m_pPreviewFont->family(), "Arial");
         EXPECT_EQ(page.m_preview.font().pixelSize(),
-                  -CResults::PreviewFontHeight(page.logicalDpiY()));
+                  -ResultsPage::PreviewFontHeight(page.logicalDpiY()));
         EXPECT_TRUE(QFontInfo(page.m_preview.font()).bold());
         EXPECT_NE(page.m_preview.text(), "Static");
     });
@@ -176,7 +175,7 @@ TEST_F(ResultsPageTest, PreviewIsBoldArialTenPoints) {
 
 TEST_F(ResultsPageTest, OkStoresPrecisionThenFormatAndCancelNothing) {
     StartWindow();
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
         Click(sheet.m_resultsPage.m_fixedRadio);
         ChooseByKeys(sheet.m_resultsPage.m_precisionCombo, 6);
@@ -184,12 +183,10 @@ TEST_F(ResultsPageTest, OkStoresPrecisionThenFormatAndCancelNothing) {
     });
     EXPECT_EQ(Stored("Settings", "Format"), "(absent)");
     EXPECT_EQ(Stored("Settings", "Precision"), "(absent)");
-    // Showing the tab loaded the stored (default) values, whatever closed it.
-    EXPECT_EQ(ResultFormat, FormatAuto);
-    EXPECT_EQ(ResultPrecision, 5);
+    EXPECT_EQ(Window().Style(), ResultStyle{});
 
     FileCalls written;
-    RunPreferences([&](CPropSheet& sheet) {
+    RunPreferences([&](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
         Click(sheet.m_resultsPage.m_fixedRadio);
         ChooseByKeys(sheet.m_resultsPage.m_precisionCombo, 6);
@@ -205,15 +202,14 @@ TEST_F(ResultsPageTest, OkStoresPrecisionThenFormatAndCancelNothing) {
     ASSERT_NE(precision, std::string::npos);
     ASSERT_NE(format, std::string::npos);
     EXPECT_LT(precision, format);
-    EXPECT_EQ(ResultFormat, FormatFixed);
-    EXPECT_EQ(ResultPrecision, 7);
+    EXPECT_EQ(Window().Style(), (ResultStyle{FormatFixed, 7}));
 }
 
 TEST_F(ResultsPageTest, ControlsCarryTheirTemplateTexts) {
     StartWindow();
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        const CResults& page = sheet.m_resultsPage;
+        const ResultsPage& page = sheet.m_resultsPage;
         EXPECT_EQ(page.m_formatFrame.Title(), "Select the format of the results     ");
         EXPECT_EQ(page.m_autoRadio.text(), "AutoFormat");
         EXPECT_EQ(page.m_scientificRadio.text(), "Scientific");

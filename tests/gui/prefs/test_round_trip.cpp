@@ -23,13 +23,13 @@ struct Row {
     std::vector<double> factors;     // entry 0 the count
 };
 
-std::vector<Row> Snapshot() {
+std::vector<Row> Snapshot(const Catalogue& catalogue) {
     std::vector<Row> rows;
     for (int row = 0; row < CategoryRowCount; ++row) {
         Row r;
-        for (int k = 0; k <= UnitCount(row); ++k) {
-            r.names.push_back(UnitNames[row][k]);
-            r.factors.push_back(UnitFactors[row][k]);
+        for (int k = 0; k <= catalogue.UnitCount(row); ++k) {
+            r.names.push_back(catalogue.Name(row, k));
+            r.factors.push_back(catalogue.Factor(row, k));
         }
         rows.push_back(r);
     }
@@ -70,8 +70,8 @@ QString RunConvert(const QStringList& arguments) {
 
 TEST_F(RoundTripTest, CustomCategoriesAndUnitsComeBackUnchanged) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         for (const QString& name : Categories) AddCategory(page, name);
         for (const std::string& category : StoredCategories) {
             ChooseCategory(page, category);
@@ -85,12 +85,13 @@ TEST_F(RoundTripTest, CustomCategoriesAndUnitsComeBackUnchanged) {
         PressOk(sheet);
     });
     ASSERT_TRUE(desktop_.messages.empty()) << desktop_.messages[0].text.toStdString();
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(UnitNames[FirstCustomRow + k][0], StoredCategories[k]);
-    EXPECT_EQ(UnitNames[FirstCustomRow][1], " sp an ");
-    EXPECT_EQ(UnitNames[FirstCustomRow][5],
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(catalogue_->Name(FirstCustomRow + k, 0), StoredCategories[k]);
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 1), " sp an ");
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 5),
               "\xDC"
               "ber");
-    const std::vector<Row> before = Snapshot();
+    const std::vector<Row> before = Snapshot(*catalogue_);
 
     // What the window shows for 3 of the first unit in the last one.
     ChooseMainCategory("Caf\xE9 cr\xE8me");
@@ -101,10 +102,10 @@ TEST_F(RoundTripTest, CustomCategoriesAndUnitsComeBackUnchanged) {
     ASSERT_NE(shown, "0");
 
     QuitWindow();
-    ASSERT_TRUE(IsCustomRowFree(FirstCustomRow));  // the process state is gone
+    ASSERT_TRUE(catalogue_->IsCustomRowFree(FirstCustomRow));  // the process state is gone
     StartWindow();
 
-    const std::vector<Row> after = Snapshot();
+    const std::vector<Row> after = Snapshot(*catalogue_);
     for (int row = 0; row < CategoryRowCount; ++row) {
         SCOPED_TRACE(row);
         EXPECT_EQ(after[row].names, before[row].names);
@@ -133,8 +134,8 @@ TEST_F(RoundTripTest, CustomCategoriesAndUnitsComeBackUnchanged) {
 
 TEST_F(RoundTripTest, AThousandthOfASecondConvertsExactlyHereAndInTheConverter) {
     StartWindow();
-    RunPreferences([&](CPropSheet& sheet) {
-        CCustom& page = OpenCustomTab(sheet);
+    RunPreferences([&](PreferencesSheet& sheet) {
+        CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Time");
         AddUnit(page, "blink", "0.001", "Seconds");
         AddUnit(page, "flash", "0.000001", "Seconds");

@@ -1,5 +1,5 @@
 // The Visible Categories tab: the built-in categories with check boxes, and
-// when their checks reach CategoryVisible and the main window.
+// when their checks reach the catalogue and the main window.
 #include <QApplication>
 #include <QListWidget>
 #include <QTest>
@@ -9,7 +9,6 @@
 #include "profile_records.h"
 #include "prop_sheet.h"
 #include "text_edge.h"
-#include "visibility_edited.h"
 #include "visible_page.h"
 
 using VisiblePageTest = PrefsTest;
@@ -36,14 +35,15 @@ bool Lists(const std::vector<std::string>& names, const std::string& name) {
 TEST_F(VisiblePageTest, ListsTheBuiltInCategoriesInCatalogueOrder) {
     WriteProfile("[Settings]\r\nCustom_1=Metric units\r\n[Temperature]\r\nVisibility=0\r\n");
     StartWindow();
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([this](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
-        const CVisible& page = sheet.m_visiblePage;
+        const VisiblePage& page = sheet.m_visiblePage;
         ASSERT_EQ(page.m_categoryList.count(), BuiltinCategoryCount);  // no custom category
         EXPECT_EQ(page.m_categoryList.item(0)->text(), "Acceleration");
         EXPECT_EQ(page.m_categoryList.item(BuiltinCategoryCount - 1)->text(), "Volume (Dry)");
         for (int row = 0; row < BuiltinCategoryCount; ++row) {
-            EXPECT_EQ(page.m_categoryList.item(row)->text(), QStringFromCp1252(UnitNames[row][0]));
+            EXPECT_EQ(page.m_categoryList.item(row)->text(),
+                      QStringFromCp1252(catalogue_->Name(row, 0)));
             EXPECT_EQ(page.m_categoryList.item(row)->checkState(),
                       row == TemperatureRow ? Qt::Unchecked : Qt::Checked)
                 << row;
@@ -55,16 +55,16 @@ TEST_F(VisiblePageTest, ListsTheBuiltInCategoriesInCatalogueOrder) {
 
 TEST_F(VisiblePageTest, ClearingTemperatureHidesItAfterOk) {
     StartWindow();
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([this](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
         ClickRowCheck(sheet.m_visiblePage.m_categoryList, TemperatureRow);
         EXPECT_EQ(sheet.m_visiblePage.m_categoryList.item(TemperatureRow)->checkState(),
                   Qt::Unchecked);
-        EXPECT_EQ(CategoryVisible[TemperatureRow], 1);  // nothing before OK
+        EXPECT_EQ(catalogue_->Visibility(TemperatureRow), 1);  // nothing before OK
         PressOk(sheet);
     });
     for (int row = 0; row < BuiltinCategoryCount; ++row)
-        EXPECT_EQ(CategoryVisible[row], row == TemperatureRow ? 0 : 1) << row;
+        EXPECT_EQ(catalogue_->Visibility(row), row == TemperatureRow ? 0 : 1) << row;
     EXPECT_FALSE(Lists(MainCategoryNames(), "Temperature"));
     EXPECT_EQ(MainCategories().Count(), BuiltinCategoryCount - 1);
 }
@@ -73,18 +73,19 @@ TEST_F(VisiblePageTest, DisplayAllChecksEveryRowWithoutTheListsFocus) {
     WriteProfile("[Angle]\r\nVisibility=0\r\n[Volume (Dry)]\r\nVisibility=0\r\n");
     StartWindow();
     ASSERT_FALSE(Lists(MainCategoryNames(), "Angle"));
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([this](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
-        CVisible& page = sheet.m_visiblePage;
+        VisiblePage& page = sheet.m_visiblePage;
         Click(page.m_displayAllCheck);
-        EXPECT_TRUE(VisibilityEdited);
+        EXPECT_TRUE(catalogue_->VisibilityEdited());
         Click(page.m_displayAllCheck);  // clearing it again leaves the rows
         for (int row = 0; row < BuiltinCategoryCount; ++row)
             EXPECT_EQ(page.m_categoryList.item(row)->checkState(), Qt::Checked) << row;
         EXPECT_NE(QApplication::focusWidget(), &page.m_categoryList);
         PressOk(sheet);
     });
-    for (int row = 0; row < BuiltinCategoryCount; ++row) EXPECT_EQ(CategoryVisible[row], 1) << row;
+    for (int row = 0; row < BuiltinCategoryCount; ++row)
+        EXPECT_EQ(catalogue_->Visibility(row), 1) << row;
     EXPECT_TRUE(Lists(MainCategoryNames(), "Angle"));
     EXPECT_TRUE(Lists(MainCategoryNames(), "Volume (Dry)"));
 }
@@ -93,7 +94,7 @@ TEST_F(VisiblePageTest, OpeningTheTabIsNoEdit) {
     WriteProfile("[Angle]\r\nVisibility=7\r\n[Mass]\r\nVisibility=0\r\n");
     StartWindow();
     ChooseMainCategory("Distance");
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         // The focus sits in the General page when the tab is clicked, as it
         // does after the user ticks a box there.
         sheet.m_generalPage.m_rememberCategoryCheck.setFocus();
@@ -101,48 +102,48 @@ TEST_F(VisiblePageTest, OpeningTheTabIsNoEdit) {
         EXPECT_NE(QApplication::focusWidget(), &sheet.m_visiblePage.m_categoryList);
         PressOk(sheet);
     });
-    EXPECT_FALSE(VisibilityEdited);
-    const int angle = *CategoryByName("Angle");
-    const int mass = *CategoryByName("Mass");
-    EXPECT_EQ(CategoryVisible[angle], 7);  // the stored value stays as read
-    EXPECT_EQ(CategoryVisible[mass], 0);
+    EXPECT_FALSE(catalogue_->VisibilityEdited());
+    const int angle = *catalogue_->CategoryByName("Angle");
+    const int mass = *catalogue_->CategoryByName("Mass");
+    EXPECT_EQ(catalogue_->Visibility(angle), 7);  // the stored value stays as read
+    EXPECT_EQ(catalogue_->Visibility(mass), 0);
     EXPECT_EQ(MainCategories().SelectedText(), "Distance");  // not rebuilt
 }
 
 TEST_F(VisiblePageTest, CancelKeepsTheChecksButNotTheEditMark) {
     StartWindow();
     ChooseMainCategory("Distance");
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
         ClickRowCheck(sheet.m_visiblePage.m_categoryList, TemperatureRow);
         PressCancel(sheet);
     });
-    EXPECT_EQ(CategoryVisible[TemperatureRow], 1);
-    EXPECT_TRUE(VisibilityEdited);
+    EXPECT_EQ(catalogue_->Visibility(TemperatureRow), 1);
+    EXPECT_TRUE(catalogue_->VisibilityEdited());
     EXPECT_EQ(MainCategories().SelectedText(), "Distance");
 
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);  // rows start afresh from CategoryVisible
         EXPECT_EQ(sheet.m_visiblePage.m_categoryList.item(TemperatureRow)->checkState(),
                   Qt::Checked);
         PressOk(sheet);
     });
-    EXPECT_EQ(CategoryVisible[TemperatureRow], 1);
+    EXPECT_EQ(catalogue_->Visibility(TemperatureRow), 1);
     EXPECT_EQ(MainCategories().SelectedText(), "Acceleration");  // rebuilt, first entry
 }
 
 TEST_F(VisiblePageTest, KeyboardTogglesOnlyWithTheFocus) {
     StartWindow();
-    RunPreferences([](CPropSheet& sheet) {
+    RunPreferences([this](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
         QListWidget& list = sheet.m_visiblePage.m_categoryList;
-        EXPECT_FALSE(VisibilityEdited);
+        EXPECT_FALSE(catalogue_->VisibilityEdited());
         list.setFocus();  // Tab into the list
-        EXPECT_TRUE(VisibilityEdited);
+        EXPECT_TRUE(catalogue_->VisibilityEdited());
         list.setCurrentRow(3);
         QTest::keyClick(&list, Qt::Key_Space);
         EXPECT_EQ(list.item(3)->checkState(), Qt::Unchecked);
         PressOk(sheet);
     });
-    EXPECT_EQ(CategoryVisible[3], 0);
+    EXPECT_EQ(catalogue_->Visibility(3), 0);
 }

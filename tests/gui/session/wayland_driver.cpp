@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
@@ -24,6 +25,7 @@
 #include "mezura_app.h"
 #include "mezura_dlg.h"
 #include "mezura_main.h"
+#include "profile_store.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
 #include "stays_on_top.h"
@@ -98,8 +100,10 @@ void Drive(QDialog& window) {
               QStringLiteral("Alt+C copied \"%1\"").arg(clipboard.text()));
     }
 
-    auto& dialog = static_cast<CMezuraDlg&>(window);
-    CGeneral general(theApp()->Profile(), dialog);
+    auto& dialog = static_cast<MainWindow&>(window);
+    // The page is only looked at: a profile nobody writes will do.
+    ProfileStore unused(QDir::temp().filePath(QStringLiteral("mezura-unused.INI")).toStdString());
+    GeneralPage general(unused, dialog);
     const bool offered = general.m_onTopCheck.isEnabled();
     Check(offered == StaysOnTopSupported(),
           QStringLiteral("\"Always on top\" is %1 (%2)")

@@ -58,8 +58,8 @@ int main(int argc, char* argv[]) {
     const Translations translations;  // LANGUAGE=de for the German window
 
     QTemporaryDir folder;
-    CMezuraApp app(folder.filePath(QStringLiteral("mezura.INI")).toStdString());
-    CMezuraDlg window;
+    MezuraApp app(folder.filePath(QStringLiteral("mezura.INI")).toStdString());
+    MainWindow window;
     app.SetMainWindow(&window);
     window.OnInitDialog();
     window.CategoryCombo().Select(window.CategoryCombo().FindExact("Distance"));
@@ -69,7 +69,7 @@ int main(int argc, char* argv[]) {
     window.findChild<QLineEdit*>(QStringLiteral("m_inputEdit"))->setText(QStringLiteral("1"));
     window.Convert();
     window.show();
-    CAboutDlg about(&window);
+    AboutDialog about(&window);
     about.show();
 
     bool saved = false;

@@ -1,3 +1,0 @@
-#include "visibility_edited.h"
-
-bool VisibilityEdited = false;
