@@ -35,8 +35,9 @@ other unit, or --category; "ton" and "therm" are refused with the units they
 could mean. Category names match in any case. VALUE is read as the window reads
 its input field: the number at the start of the text ("1e" is 1, "2.5.1" is
 2.5, "1d3" is 1000, "abc" is 0). "-5" is a value, not an option; "--" ends
-the options. Units of "Temperature" convert by formula and are listed without
-factors; a factor is the size of one unit in the category's reference unit.
+the options. Units of "Temperature" and "Fuel economy" convert by formula and
+are listed without factors; a factor is the size of one unit in the
+category's reference unit.
 
 In --batch, a line's CATEGORY (or else --category) names the category. A bad
 line gets its error on stderr and an empty line on stdout, so the output stays
