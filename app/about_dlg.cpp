@@ -11,7 +11,7 @@
 #include "dialog_units.h"
 #include "readable_colour.h"
 #include "svg_label.h"
-#include "widen_to_text.h"
+#include "template_layout.h"
 
 namespace {
 
@@ -20,12 +20,9 @@ constexpr int EmailControlId = 1027;
 QLabel* Text(QDialog* box, const QString& text, const char* name, const DialogUnits& units, int x,
              int y, int width, int height) {
     auto* label = new QLabel(text, box);
-    label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);  // "&" and "<" show as they are
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(units.Rect(x, y, width, height));
-    WidenToText(*label);
-    return label;
+    return PlaceAtTemplate(label, name, 0, units, x, y, width, height);
 }
 
 }  // namespace
@@ -45,12 +42,9 @@ AboutDialog::AboutDialog(QWidget* parent)
     setWindowTitle(tr("About Mezura"));
     setFont(TemplateFont(QStringLiteral("MS Sans Serif"), 8));
     const DialogUnits units(font());
-    setFixedSize(units.Size(243, 118));
 
     auto* icon = new SvgLabel(QStringLiteral(":/icons/mezura.svg"), SvgLabel::Ink::Drawing, this);
-    icon->setObjectName(QStringLiteral("appIcon"));
-    icon->setProperty("controlId", 149);
-    icon->setGeometry(units.Rect(22, 33, 21, 20));
+    PlaceAtTemplate(icon, "appIcon", 149, units, 22, 33, 21, 20);
     const int side = std::min({32, icon->width(), icon->height()});
     icon->SetPictureSize(QSize(side, side));
     icon->setAccessibleName(tr("Mezura icon"));
@@ -70,12 +64,11 @@ AboutDialog::AboutDialog(QWidget* parent)
     remarks->setWordWrap(true);
 
     auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setProperty("controlId", 1);
-    ok->setGeometry(units.Rect(189, 7, 50, 14));
+    PlaceAtTemplate(ok, "okButton", 1, units, 189, 7, 50, 14);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     ok->setFocus();
+    setFixedSize(units.Size(243, 118) + QSize(FitTexts(*this), 0));
 }
 
 void AboutDialog::OnEmailClick() {

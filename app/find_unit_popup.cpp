@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "name_clear_button.h"
 #include "text_edge.h"
 
 namespace {
@@ -40,6 +41,7 @@ FindUnitPopup::FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent)
     m_filter->setAccessibleName(tr("Find unit"));
     m_filter->setAccessibleDescription(tr("Unit name or symbol"));
     m_filter->setClearButtonEnabled(true);
+    NameClearButton(*m_filter, tr("Clear"));
     m_filter->installEventFilter(this);
 
     m_matches = new QListWidget(this);

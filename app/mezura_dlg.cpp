@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <optional>
 
@@ -18,6 +19,7 @@
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
 #include "svg_icon.h"
+#include "template_layout.h"
 #include "text_edge.h"
 
 namespace {
@@ -45,8 +47,9 @@ MainWindow::MainWindow(MezuraApp& app, Catalogue& catalogue, QWidget* parent)
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(units.Size(ClientWidth, ClientHeight));
     BuildControls(units, client);
+    // Wider only where a caption needs more room than the template gives it.
+    client->setFixedSize(units.Size(ClientWidth, ClientHeight) + QSize(FitTexts(*client), 0));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -74,7 +77,9 @@ bool MainWindow::OnInitDialog() {
     // Both fields show "0"; no conversion yet.
     LoadProfile(profile, catalogue_, resultStyle_);
     mixedUnits_ = LoadMixedUnitsSetting(profile);
-    app_.ReportUnreadableProfile();
+    // Said over the window once it is on the screen: a box whose parent is
+    // not shown yet opens at the screen's corner.
+    QTimer::singleShot(0, this, [this] { app_.ReportUnreadableProfile(); });
 
     FillCategoryList();
     m_categoryCombo->Select(0);

@@ -30,7 +30,7 @@
 // "controlId" property its template id (1010).
 //
 // Three ways out, all through Leave: the close box writes Format, Precision,
-// the 26 Visibility flags and LastCategory; File > Exit writes all but
+// the Visibility flags and LastCategory; File > Exit writes all but
 // LastCategory; Esc writes nothing. Enter never ends the window.
 #include <QDialog>
 #include <QIcon>
@@ -92,7 +92,7 @@ public:
     //   UnitAdded        the category shown is refilled and converted
     //   UnitRemoved      the category of that name is selected (if listed),
     //                    refilled and converted
-    // A row outside 0..30 is ignored.
+    // A row outside the catalogue is ignored.
     void OnCatalogueChanged(const CatalogueNotice& notice) override;
     // Options > Preferences: runs the sheet and applies an OK.
     void OnPreferences();
@@ -128,7 +128,7 @@ public:
     // The three ways out and what each writes before the window ends.
     enum class Leaving {
         CloseBox,  // the close box, Alt+F4, the window menu's Close: Format,
-                   // Precision, the 26 Visibility flags and LastCategory (the
+                   // Precision, the Visibility flags and LastCategory (the
                    // selected category's text, empty when none)
         FileExit,  // the same but LastCategory
         Escape,    // nothing

@@ -16,7 +16,7 @@
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
 #include "svg_label.h"
-#include "widen_to_text.h"
+#include "template_layout.h"
 
 namespace {
 
@@ -29,23 +29,12 @@ constexpr int CommandPreferences = 32782;
 constexpr int CommandFindUnit = 32783;
 constexpr int CommandSwapUnits = 32784;
 
-template <typename Control>
-Control* Place(Control* control, const char* name, int id, const DialogUnits& units, int x, int y,
-               int width, int height) {
-    control->setObjectName(QLatin1String(name));
-    if (id != 0) control->setProperty("controlId", id);
-    control->setGeometry(units.Rect(x, y, width, height));
-    return control;
-}
-
 QLabel* Text(QWidget* client, const QString& text, const char* name, int id,
              const DialogUnits& units, int x, int y, int width, int height) {
     auto* label = new QLabel(text, client);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Place(label, name, id, units, x, y, width, height);
-    WidenToText(*label);
-    return label;
+    return PlaceAtTemplate(label, name, id, units, x, y, width, height);
 }
 
 QAction* Command(QMenu* menu, const QString& text, int id) {
@@ -59,13 +48,13 @@ QAction* Command(QMenu* menu, const QString& text, int id) {
 void MainWindow::BuildControls(const DialogUnits& units, QWidget* client) {
     // The group boxes come first so that everything else is drawn over them.
     auto* unitsGroup = new GroupFrame(tr("Select Units "), client);
-    Place(unitsGroup, "unitsGroup", 0, units, 10, 32, 230, 98);
+    PlaceAtTemplate(unitsGroup, "unitsGroup", 0, units, 10, 32, 230, 98);
     auto* resultGroup = new GroupFrame(tr("Result "), client);
-    Place(resultGroup, "resultGroup", 0, units, 11, 132, 229, 50);
+    PlaceAtTemplate(resultGroup, "resultGroup", 0, units, 11, 132, 229, 50);
 
     // The five controls that take the focus, created in tab order.
-    m_categoryCombo =
-        Place(new SortedComboBox(client), "m_categoryCombo", 1012, units, 16, 14, 98, 124);
+    m_categoryCombo = PlaceAtTemplate(new SortedComboBox(client), "m_categoryCombo", 1012, units,
+                                      16, 14, 98, 124);
     // The template's height holds the dropped-down list as well: the closed
     // box is as high as its text needs, the list shows what the rest holds.
     const int closedHeight = m_categoryCombo->sizeHint().height();
@@ -74,16 +63,18 @@ void MainWindow::BuildControls(const DialogUnits& units, QWidget* client) {
         1,
         (units.Y(124) - closedHeight) / std::max(1, m_categoryCombo->fontMetrics().height() + 2)));
 
-    m_inputUnits = Place(new SortedListBox(client), "m_inputUnits", 1006, units, 20, 50, 95, 75);
-    m_outputUnits = Place(new SortedListBox(client), "m_outputUnits", 1007, units, 137, 50, 95, 75);
+    m_inputUnits =
+        PlaceAtTemplate(new SortedListBox(client), "m_inputUnits", 1006, units, 20, 50, 95, 75);
+    m_outputUnits =
+        PlaceAtTemplate(new SortedListBox(client), "m_outputUnits", 1007, units, 137, 50, 95, 75);
     for (SortedListBox* list : {m_inputUnits, m_outputUnits})
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    m_inputEdit = Place(new QLineEdit(QStringLiteral("0"), client), "m_inputEdit", 1010, units, 20,
-                        147, 96, 14);
+    m_inputEdit = PlaceAtTemplate(new QLineEdit(QStringLiteral("0"), client), "m_inputEdit", 1010,
+                                  units, 20, 147, 96, 14);
     NumberInputFilter::Install(m_inputEdit);
-    m_outputEdit = Place(new QLineEdit(QStringLiteral("0"), client), "m_outputEdit", 1016, units,
-                         137, 147, 93, 14);
+    m_outputEdit = PlaceAtTemplate(new QLineEdit(QStringLiteral("0"), client), "m_outputEdit", 1016,
+                                   units, 137, 147, 93, 14);
     m_outputEdit->setReadOnly(true);
 
     Text(client, tr("INPUT"), "inputCaption", 0, units, 57, 41, 23, 8);
@@ -93,9 +84,9 @@ void MainWindow::BuildControls(const DialogUnits& units, QWidget* client) {
     m_outputUnitLabel =
         Text(client, QStringLiteral("static"), "m_outputUnitLabel", 1017, units, 137, 167, 91, 8);
 
-    auto* equalsIcon =
-        Place(new SvgLabel(QStringLiteral(":/icons/equals.svg"), SvgLabel::Ink::Palette, client),
-              "equalsIcon", 0, units, 115, 143, 20, 20);
+    auto* equalsIcon = PlaceAtTemplate(
+        new SvgLabel(QStringLiteral(":/icons/equals.svg"), SvgLabel::Ink::Palette, client),
+        "equalsIcon", 0, units, 115, 143, 20, 20);
     const int side = std::min({32, equalsIcon->width(), equalsIcon->height()});
     equalsIcon->SetPictureSize(QSize(side, side));
 
@@ -104,8 +95,8 @@ void MainWindow::BuildControls(const DialogUnits& units, QWidget* client) {
 
     // Never shown, never enabled: as the default button it takes Enter,
     // which then does nothing.
-    m_hiddenDefault = Place(new QPushButton(QStringLiteral("Button2"), client), "m_hiddenDefault",
-                            1029, units, 230, 185, 6, 6);
+    m_hiddenDefault = PlaceAtTemplate(new QPushButton(QStringLiteral("Button2"), client),
+                                      "m_hiddenDefault", 1029, units, 230, 185, 6, 6);
     m_hiddenDefault->setDefault(true);
     m_hiddenDefault->setEnabled(false);
     m_hiddenDefault->setFocusPolicy(Qt::NoFocus);

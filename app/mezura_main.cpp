@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
 #include <string>
@@ -13,6 +14,7 @@
 #include "mezura_app.h"
 #include "mezura_dlg.h"
 #include "profile_store.h"
+#include "qt_options.h"
 #include "translations.h"
 
 namespace {
@@ -70,17 +72,39 @@ int MezuraMain(int argc, char* argv[], const std::function<void(QDialog&)>& befo
                        "Settings: %1")
             .arg(QString::fromLocal8Bit(profile.c_str())));
     const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // -V as mezura-convert has it; -v as earlier versions of the window had it.
+    const QCommandLineOption version(
+        {QStringLiteral("V"), QStringLiteral("v"), QStringLiteral("version")},
+        QStringLiteral("Displays version information."));
+    parser.addOption(version);
     parser.addPositionalArgument(
         QStringLiteral("conversion"),
         QStringLiteral("A conversion to start on, as the desktop search hands it: \"5 km to mi\""),
         QStringLiteral("[conversion]"));
-    // Before any display is opened. Options of Qt's own (-platform, -style)
-    // are not known yet: they are checked once QApplication has taken them.
-    parser.parse(Arguments(argc, argv));
-    if (parser.isSet(help) || parser.isSet(version)) {
-        const QCoreApplication noDisplay(argc, argv);
-        parser.process(noDisplay);  // prints and exits 0
+
+    // Read before any display is opened, without Qt's own options (-style,
+    // -platform), which QApplication takes itself. The usage names the
+    // program, not the path it was started by.
+    QStringList arguments = WithoutQtOptions(Arguments(argc, argv));
+    arguments[0] = QFileInfo(arguments[0]).fileName();
+    const bool understood = parser.parse(arguments);
+    if (!understood || parser.isSet(help) || parser.isSet(version)) {
+        QByteArray name = arguments[0].toLocal8Bit();
+        int count = 1;
+        char* nameOnly[] = {name.data(), nullptr};
+        const QCoreApplication noDisplay(count, nameOnly);
+        if (understood && parser.isSet(version)) parser.showVersion();
+        parser.process(arguments);  // the usage and status 0, or the fault and status 1
+    }
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        // Qt's window options are listed only by an application that has
+        // them; the offscreen platform needs no display.
+        QByteArray name = arguments[0].toLocal8Bit();
+        QByteArray platform("-platform"), offscreen("offscreen");
+        int count = 3;
+        char* offscreenOnly[] = {name.data(), platform.data(), offscreen.data(), nullptr};
+        const QApplication noDisplay(count, offscreenOnly);
+        parser.process(arguments);
     }
 
     const QtMessageHandler previous = qInstallMessageHandler(QuietPlatformMessages);
@@ -88,7 +112,6 @@ int MezuraMain(int argc, char* argv[], const std::function<void(QDialog&)>& befo
     qInstallMessageHandler(previous);
     QApplication::setApplicationName(QStringLiteral("Mezura"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Mezura"));
-    parser.process(application);      // an unknown option: a message and status 1
     const Translations translations;  // the user's language, where we have it
 
     const std::string query = parser.positionalArguments().value(0).toStdString();

@@ -86,9 +86,9 @@ int RunList(const NameIndex& index, std::optional<std::string_view> category, Fd
         const Resolution unknown{ResolveProblem::UnknownCategory};
         return Fail(err, DescribeProblem(index, unknown, {}, {}, category, CategoryHint));
     }
-    // Temperature converts by formula; its factors mean nothing.
+    // Temperature and fuel economy convert by formula; their factors mean nothing.
     const Catalogue& catalogue = index.Indexed();
-    const bool byFormula = catalogue.CategoryName(*row) == TemperatureName;
+    const bool byFormula = !ConvertsByFactors(catalogue, *row);
     for (int position = 1; position <= catalogue.UnitCount(*row); ++position) {
         out.Write(index.Utf8Name(*row, position));
         if (!byFormula) {

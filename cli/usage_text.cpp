@@ -38,8 +38,9 @@ other unit, or --category; "ton" and "therm" are refused with the units they
 could mean. Category names match in any case. VALUE is read as the window reads
 its input field: the number at the start of the text ("1e" is 1, "2.5.1" is
 2.5, "1d3" is 1000, "abc" is 0). "-5" is a value, not an option; "--" ends
-the options. Units of "Temperature" convert by formula and are listed without
-factors; a factor is the size of one unit in the category's reference unit.
+the options. Units of "Temperature" and "Fuel economy" convert by formula and
+are listed without factors; a factor is the size of one unit in the
+category's reference unit.
 
 VALUE may be a fraction (3/4) or a mixed number (1 1/2). A value may carry its
 units as a sum of one category: 5 ft 3 in, 5 ft + 3 in, 5' 3", 5 ft 3 1/2 in,

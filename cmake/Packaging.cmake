@@ -114,8 +114,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # On a Wayland session Qt needs its Wayland plug-in to open a native window;
 # without it the window falls back to XWayland, so it is recommended only.
+# Qt's own texts (shortcut names, a field's context menu) follow the
+# language only where Qt's catalogues are installed.
 if(TARGET mezura)
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

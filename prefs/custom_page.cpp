@@ -58,6 +58,13 @@ CustomPage::CustomPage(Catalogue& catalogue, ProfileStore& profile, PreferencesL
     // hears which.
     m_categoryEdit.setAccessibleName(tr("New category name"));
     m_addCategoryButton.setAccessibleName(tr("Add category"));
+    // On Linux a drop-down list is read by its current entry ("Acceleration");
+    // a screen reader names it after the label it is the buddy of. The radio
+    // button beside it shows the words, so the label takes no room.
+    existingCategoryLabel_.setParent(this);
+    existingCategoryLabel_.setGeometry(m_existingRadio.x(), m_existingRadio.y(), 0, 0);
+    existingCategoryLabel_.setBuddy(&m_categoryCombo);
+    existingCategoryLabel_.setAccessibleName(tr("Existing category"));
     m_categoryCombo.setAccessibleName(tr("Existing category"));
     m_removeCategoryButton.setAccessibleName(tr("Remove category"));
     m_unitNameEdit.setAccessibleName(tr("New unit name"));

@@ -85,6 +85,7 @@ private:
     // Yes when the user confirms with OK.
     bool Confirm(const QString& text, bool withIcon);
 
+    QLabel existingCategoryLabel_;  // names 1078 for screen readers
     QButtonGroup modeGroup_;
     FactorKeyFilter factorFilter_;
     Catalogue& catalogue_;

@@ -22,13 +22,12 @@ void CustomPage::OnAddUnit() {
         // The reference unit: chosen at once, so the next unit can be stated against it.
         m_unitCombo.Select(m_unitCombo.AddSorted(name));
         EnableUnitChoice(true);
-        CurrentDesktop().PlayExclamation();
     } else {
         m_unitCombo.AddSorted(name);
-        CurrentDesktop().PlayExclamation();
-        m_unitNameEdit.clear();
-        m_factorEdit.clear();
     }
+    CurrentDesktop().PlayExclamation();
+    m_unitNameEdit.clear();
+    m_factorEdit.clear();
 }
 
 void CustomPage::OnRemoveUnit() {

@@ -54,7 +54,10 @@ PreferencesSheet::~PreferencesSheet() {
     disconnect(&tabs_, nullptr, this, nullptr);
 }
 
-void PreferencesSheet::AddPage(PropertyPage& page) { tabs_.addTab(&page, page.Title()); }
+void PreferencesSheet::AddPage(PropertyPage& page) {
+    page.FitTexts();
+    tabs_.addTab(&page, page.Title());
+}
 
 PropertyPage& PreferencesSheet::Page(int index) {
     return *static_cast<PropertyPage*>(tabs_.widget(index));

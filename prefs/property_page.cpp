@@ -1,12 +1,9 @@
 #include "property_page.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
-#include <QRadioButton>
 
 #include "dialog_units.h"
-#include "widen_to_text.h"
+#include "template_layout.h"
 
 PropertyPage::PropertyPage(int templateId, QString title, int widthDlu, int heightDlu)
     : templateId_(templateId), title_(std::move(title)) {
@@ -43,16 +40,10 @@ void PropertyPage::DoDataExchange(bool) {}
 void PropertyPage::Place(QWidget& control, int controlId, const char* name, int x, int y, int width,
                          int height) {
     control.setParent(this);
-    control.setObjectName(QString::fromLatin1(name));
-    control.setProperty("controlId", controlId);
-    control.setGeometry(Units().Rect(x, y, width, height));
-    // Captions and boxes grow with a longer translation; fields and lists
-    // keep their template size.
-    if (qobject_cast<QLabel*>(&control) != nullptr ||
-        qobject_cast<QCheckBox*>(&control) != nullptr ||
-        qobject_cast<QRadioButton*>(&control) != nullptr)
-        WidenToText(control);
+    PlaceAtTemplate(control, name, controlId, Units().Rect(x, y, width, height));
 }
+
+void PropertyPage::FitTexts() { setMinimumWidth(minimumWidth() + ::FitTexts(*this)); }
 
 void PropertyPage::PlaceDropDown(QComboBox& control, int controlId, const char* name, int x, int y,
                                  int width, int droppedHeight) {

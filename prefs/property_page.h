@@ -49,6 +49,12 @@ protected:
     virtual void DoDataExchange(bool saveAndValidate);
     void UpdateData(bool saveAndValidate) { DoDataExchange(saveAndValidate); }
 
+public:
+    // Once every control is placed: captions longer than their template
+    // places grow, moving what follows them and widening the page.
+    void FitTexts();
+
+protected:
     // Puts `control` on the page at its template rectangle (dialog units),
     // names it and tags it with its id.
     void Place(QWidget& control, int controlId, const char* name, int x, int y, int width,

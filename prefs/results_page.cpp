@@ -47,11 +47,12 @@ ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style)
     previewPlace_ = m_preview.geometry();
     m_precisionCombo.setAccessibleName(tr("Decimal precision"));
     m_precisionLabel.setBuddy(&m_precisionCombo);
-    m_preview.setAccessibleName(tr("Preview"));
     m_inchFractionCombo.setAccessibleName(tr("Inches to the nearest"));
     m_inchFractionLabel.setBuddy(&m_inchFractionCombo);
     for (int fraction : InchFractions)
         m_inchFractionCombo.addItem(QStringLiteral("1/%1").arg(fraction));
+    // The preview is named by nothing but the value it shows ("123.46"), as
+    // a screen reader reads a label; the frame around it says what it is.
 
     formatGroup_.addButton(&m_autoRadio, AutoFormatId);
     formatGroup_.addButton(&m_scientificRadio, ScientificId);

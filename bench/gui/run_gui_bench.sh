@@ -4,8 +4,11 @@
 #     program with a probe, prints the time from its launch (MEZURA_LAUNCH_US,
 #     taken by this script just before it starts the process) to its first
 #     paint, then ends without writing anything (target: under 150 ms);
+#   - the same for bench_gui_bare_dialog, a plain Qt dialog with the same
+#     controls, run interleaved with the window, and the window's ratio to
+#     it (target: at most 1.1);
 #   - peak memory: the maximum resident set size of those runs, by
-#     /usr/bin/time -v;
+#     /usr/bin/time -v, for both, and the ratio (target: at most 1.1);
 #   - keystroke to new output text: bench_gui_keystroke types into the real
 #     window (target: under 1 ms).
 #
@@ -19,8 +22,9 @@ cd "$(dirname "$0")/../.."
 build=${1:-build}
 runs=${2:-21}
 mezura=$build/bench/gui/bench_gui_first_paint
+bare=$build/bench/gui/bench_gui_bare_dialog
 keystroke=$build/bench/gui/bench_gui_keystroke
-for program in "$mezura" "$keystroke"; do
+for program in "$mezura" "$bare" "$keystroke"; do
   [ -x "$program" ] || { echo "run_gui_bench: $program is missing; build it first" >&2; exit 1; }
 done
 command -v xvfb-run >/dev/null || { echo "run_gui_bench: xvfb-run is missing" >&2; exit 1; }
@@ -38,11 +42,19 @@ export XDG_RUNTIME_DIR=$work/runtime
 mkdir -p -m 700 "\$XDG_RUNTIME_DIR"
 # Warm-up: the first run fills the font and file caches.
 "$mezura" >/dev/null
+"$bare" >/dev/null
+# Interleaved, so that a change in the machine's load hits both alike.
 for ((i = 0; i < $runs; i++)); do
-  MEZURA_LAUNCH_US=\${EPOCHREALTIME/./} "$mezura" | sed -n 's/^first paint after \([0-9.]*\) ms$/\1/p' >>"$work/start.txt"
+  for side in mezura bare; do
+    program="$mezura"; [ "\$side" = bare ] && program="$bare"
+    MEZURA_LAUNCH_US=\${EPOCHREALTIME/./} "\$program" | sed -n 's/^first paint after \([0-9.]*\) ms$/\1/p' >>"$work/start-\$side.txt"
+  done
 done
 for ((i = 0; i < $runs; i++)); do
-  /usr/bin/time -v "$mezura" 2>&1 >/dev/null | sed -n 's/^\tMaximum resident set size (kbytes): //p' >>"$work/rss.txt"
+  for side in mezura bare; do
+    program="$mezura"; [ "\$side" = bare ] && program="$bare"
+    /usr/bin/time -v "\$program" 2>&1 >/dev/null | sed -n 's/^\tMaximum resident set size (kbytes): //p' >>"$work/rss-\$side.txt"
+  done
 done
 "$keystroke" --keys 4000 >"$work/keys.txt"
 INSIDE
@@ -55,7 +67,13 @@ fi
 xvfb-run -a -s "-screen 0 1024x768x24" "${session[@]}" bash "$work/inside.sh"
 
 median() { sort -n "$1" | awk '{ v[NR] = $1 } END { if (NR == 0) exit 1; print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-[ "$(wc -l <"$work/start.txt")" -eq "$runs" ] || { echo "run_gui_bench: a start-up run printed no time" >&2; exit 1; }
-echo "start to first paint: median $(median "$work/start.txt") ms over $runs runs (min $(sort -n "$work/start.txt" | head -1), max $(sort -n "$work/start.txt" | tail -1))"
-echo "peak memory (max RSS): median $(median "$work/rss.txt") kB over $runs runs"
+for side in mezura bare; do
+  [ "$(wc -l <"$work/start-$side.txt")" -eq "$runs" ] || { echo "run_gui_bench: a start-up run of $side printed no time" >&2; exit 1; }
+done
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+for side in mezura bare; do
+  f=$work/start-$side.txt
+  echo "$side: start to first paint: median $(median "$f") ms over $runs runs (min $(sort -n "$f" | head -1), max $(sort -n "$f" | tail -1)); peak memory (max RSS): median $(median "$work/rss-$side.txt") kB"
+done
+echo "window / bare dialog: first paint $(ratio "$(median "$work/start-mezura.txt")" "$(median "$work/start-bare.txt")"), memory $(ratio "$(median "$work/rss-mezura.txt")" "$(median "$work/rss-bare.txt")") (targets: at most 1.1)"
 cat "$work/keys.txt"

@@ -426,10 +426,6 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
         <translation>Nachkommastellen</translation>
     </message>
     <message>
-        <source>Preview</source>
-        <translation>Vorschau</translation>
-    </message>
-    <message>
         <source>Mixed units: feet and inches, pounds, hours, degrees</source>
         <translation>Gemischte Einheiten: Fuß und Zoll, Pfund, Stunden, Grad</translation>
     </message>
@@ -497,6 +493,10 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
     <message>
         <source>Shift+Enter</source>
         <translation>Umschalt+Eingabetaste</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
     </message>
 </context>
 </TS>

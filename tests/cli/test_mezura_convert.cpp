@@ -122,22 +122,42 @@ TEST_F(MezuraConvertTest, ConvertsLikeTheWindow) {
         {"abc reads 0", {"abc", "Meters", "Kilometers"}, "0\n", {}, 0},
         {"empty reads 0", {"", "Meters", "Kilometers"}, "0\n", {}, 0},
         {"huge value", {"1e999", "Meters", "Kilometers"}, "Infinity\n", {}, 0},
-        {"UTF-8 superscript", {"1", "Meters²", "Feet²"}, "10.763910560681\n", {}, 0},
+        {"UTF-8 superscript", {"1", "Meters²", "Feet²"}, "10.76391041671\n", {}, 0},
         {"UTF-8 ordinal indicator", {"10", "BTU (39 º F)", "Joules"}, "10596.7\n", {}, 0},
         {"trailing blank is part of the name", {"1", "Centimeters/sec² ", "Galileo"}, "1\n", {}, 0},
-        {"pair picks its only category", {"1", "Ounces", "Grams"}, "28.34952312\n", {}, 0},
+        {"pair picks its only category", {"1", "Ounces", "Grams"}, "28.349523125\n", {}, 0},
         {"category picks among several",
          {"--category", "Volume", "1", "Ounces", "Milliliters"},
-         "29.57352956\n",
+         "29.5735295625\n",
          {},
          0},
         // Minutes and Seconds stand in Angle and in Time, with different factors.
-        {"category Time",
-         {"--category", "Time", "3", "Minutes", "Seconds"},
-         "179.99999999755\n",
-         {},
-         0},
+        {"category Time", {"--category", "Time", "3", "Minutes", "Seconds"}, "180\n", {}, 0},
         {"category Angle", {"--category", "Angle", "3", "Minutes", "Seconds"}, "180\n", {}, 0},
+    };
+    for (const Case& c : cases) Check(c, Run(c.arguments));
+}
+
+// Units defined as multiples of each other print the multiple, and the
+// newer categories convert as GNU units does (`units -t '1/(30 mpg)'
+// L/100km`, `units -t GiB MB`, `units -t '10 degC' degF` for a difference,
+// `units -t kohm ohm`).
+TEST_F(MezuraConvertTest, DefinedSizesAndNewCategoriesConvertAsGnuUnitsDoes) {
+    const Case cases[] = {
+        {"minute", {"1", "min", "s"}, "60\n", {}, 0},
+        {"hour", {"1", "Hours", "Minutes"}, "60\n", {}, 0},
+        {"day", {"1", "Days", "Hours"}, "24\n", {}, 0},
+        {"pound", {"1", "Pounds", "Ounces"}, "16\n", {}, 0},
+        {"cup", {"1", "Cups", "Ounces"}, "8\n", {}, 0},
+        {"acre", {"1", "Acres", "Feet²"}, "43560\n", {}, 0},
+        {"man page example", {"90", "min", "s"}, "5400\n", {}, 0},
+        {"mpg to L/100 km", {"30", "mpg", "L/100km"}, "7.8404861111111\n", {}, 0},
+        {"L/100 km to mpg", {"7.8404861111111", "L/100km", "mpg"}, "30\n", {}, 0},
+        {"gibibyte", {"1", "GiB", "MB"}, "1073.741824\n", {}, 0},
+        {"temperature change", {"10", "Degrees Celsius", "Degrees Fahrenheit"}, "18\n", {}, 0},
+        {"kilohm", {"1", "kohm", "ohm"}, "1000\n", {}, 0},
+        {"rpm", {"1800", "rpm", "Hz"}, "30\n", {}, 0},
+        {"statvolt", {"1", "statV", "V"}, "299.792458\n", {}, 0},
     };
     for (const Case& c : cases) Check(c, Run(c.arguments));
 }
@@ -159,7 +179,7 @@ TEST_F(MezuraConvertTest, RefusesBadInputWithOneLineAndStatusTwo) {
          "",
          {"unknown unit \"Kilomters\"", "did you mean \"Kilometers\""},
          2},
-        {"suggestion through an alias", {"1", "mpj", "kph"}, "", {"\"Miles/hour\""}, 2},
+        {"suggestion through an alias", {"1", "mpj", "kph"}, "", {"\"Miles/gallon (US)\""}, 2},
         {"case is meaning for mm", {"1", "MM", "km"}, "", {"unknown unit \"MM\""}, 2},
         {"blank missing", {"1", "Centimeters/sec²", "Galileo"}, "", {"\"Centimeters/sec² \""}, 2},
         {"unknown TO",
@@ -264,16 +284,17 @@ TEST_F(MezuraConvertTest, AllListsEveryUnitOfTheCategoryInCatalogueOrder) {
           Run({"--all", "1", "Ounces"}));
     run = Run({"--category", "Mass", "--all", "1", "Ounces"});
     EXPECT_EQ(Lines(run.out).size(), 15u);
-    EXPECT_EQ(Lines(run.out)[2], "Grams\t28.34952312");
+    EXPECT_EQ(Lines(run.out)[2], "Grams\t28.349523125");
 }
 
 TEST_F(MezuraConvertTest, ListShowsCategoriesAndUnitsWithFactors) {
     ProgramRun run = Run({"--list"});
     EXPECT_EQ(run.status, 0);
     auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 26u);
+    ASSERT_EQ(lines.size(), 33u);
     EXPECT_EQ(lines.front(), "Acceleration");
-    EXPECT_EQ(lines[10], "Distance");
+    EXPECT_EQ(lines[9], "Data rate");
+    EXPECT_EQ(lines[12], "Distance");
     EXPECT_EQ(lines.back(), "Volume (Dry)");
 
     run = Run({"--list", "Distance"});
@@ -285,9 +306,11 @@ TEST_F(MezuraConvertTest, ListShowsCategoriesAndUnitsWithFactors) {
 
     EXPECT_EQ(Run({"--list", "Temperature"}).out,
               "Celsius\nFahrenheit\nKelvin\nRankine\nReaumur\n");
-    EXPECT_EQ(Lines(Run({"--list", "Area"}).out)[2], "Centimeters²\t2.47104393e-08");
-    EXPECT_EQ(Lines(Run({"--list", "Distance"}).out)[1], "Astronomical Unit (AU)\t14959790000000");
-    EXPECT_EQ(Lines(Run({"--list", "Distance"}).out)[16], "Parsecs\t3.085678186e+18");
+    EXPECT_EQ(Run({"--list", "Fuel economy"}).out,
+              "Kilometers/liter\nLiters/100 km\nMiles/gallon (UK)\nMiles/gallon (US)\n");
+    EXPECT_EQ(Lines(Run({"--list", "Area"}).out)[2], "Centimeters²\t2.4710538146716533e-08");
+    EXPECT_EQ(Lines(Run({"--list", "Distance"}).out)[1], "Astronomical Unit (AU)\t14959787070000");
+    EXPECT_EQ(Lines(Run({"--list", "Distance"}).out)[16], "Parsecs\t3.0856775814913674e+18");
     EXPECT_EQ(Run({"--category", "Angle (Solid)", "--list"}).out,
               Run({"--list", "Angle (Solid)"}).out);
 }
@@ -441,7 +464,7 @@ TEST_F(MezuraConvertTest, ProfileCustomUnitsListAndConvert) {
     Check({"custom temperature unit", {}, "Not a number\n", {}, 0},
           Run({"--profile", profile, "10", "Gas mark", "Fahrenheit"}));
     lines = Lines(Run({"--profile", profile, "--list"}).out);
-    ASSERT_EQ(lines.size(), 27u);
+    ASSERT_EQ(lines.size(), 34u);
     EXPECT_EQ(lines.back(), "Money");
 
     // Read only: the file and its folder are left as they were.
@@ -623,7 +646,7 @@ TEST_F(MezuraConvertTest, NamesPrintsEveryUnitWithItsAliasesCustomOnesIncluded) 
     const ProgramRun run = Run({"--profile", profile, "--names"});
     EXPECT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 347u + 3u);  // two custom units and one empty category
+    ASSERT_EQ(lines.size(), 409u + 3u);  // two custom units and one empty category
     for (const auto& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 2) << line;
     const auto has = [&](const std::string& line) {
         return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -650,10 +673,9 @@ TEST_F(MezuraConvertTest, BatchTakesAliasesAndRemembersSuggestions) {
     ASSERT_EQ(errors.size(), 3u);
     // The same advice for each bad line, remembered or not.
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(
-            errors[i],
-            "mezura-convert: line " + std::to_string(4 + i) +
-                ": unknown unit \"Kilomters\"; did you mean \"Kilometers\" or \"Kilometers²\"?");
+        EXPECT_EQ(errors[i], "mezura-convert: line " + std::to_string(4 + i) +
+                                 ": unknown unit \"Kilomters\"; did you mean \"Kilometers\", "
+                                 "\"Kilometers²\" or \"Kilobytes\"?");
 }
 
 }  // namespace

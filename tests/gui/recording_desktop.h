@@ -3,6 +3,7 @@
 // no message box blocks, no sound plays, nothing starts, no URL opens.
 // Message boxes answer with the queued answers, then with Ok.
 #include <QUrl>
+#include <QWidget>
 #include <deque>
 #include <vector>
 
@@ -12,6 +13,7 @@ class RecordingDesktop : public Desktop {
 public:
     struct Message {
         QWidget* parent;
+        bool parentShown;  // a box over a hidden parent opens at the screen's corner
         QString caption;
         QString text;
         Icon icon;
@@ -24,7 +26,8 @@ public:
 
     Answer ShowMessage(QWidget* parent, const QString& caption, const QString& text, Icon icon,
                        Buttons buttons) override {
-        messages.push_back({parent, caption, text, icon, buttons});
+        messages.push_back(
+            {parent, parent != nullptr && parent->isVisible(), caption, text, icon, buttons});
         if (answers.empty()) return Answer::Ok;
         const Answer answer = answers.front();
         answers.pop_front();

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QWidget>
 
 #include "about_dlg.h"
@@ -97,6 +98,36 @@ TEST_F(AccessibilityTest, MainControlsSayWhatTheyHold) {
     // The result is read where it is shown: the output field's value.
     TypeKilometersToMiles(QStringLiteral("1"));
     EXPECT_EQ(Said(&OutputEdit(), QAccessible::Value), QStringLiteral("0.62137119223733"));
+}
+
+TEST_F(AccessibilityTest, LabelsAndButtonsSayWhatTheyAre) {
+    Start();
+    PreferencesSheet sheet(QStringLiteral("Preferences"), &Window(), 0, app_->Profile(),
+                           *catalogue_, Window().Style(), Window());
+    // The preview reads as the value it shows; its frame says it is a preview.
+    sheet.m_resultsPage.Activate();
+    const QString preview = sheet.m_resultsPage.m_preview.text();
+    ASSERT_FALSE(preview.isEmpty());
+    EXPECT_EQ(Said(&sheet.m_resultsPage.m_preview, QAccessible::Name), preview);
+
+    // Both drop-down lists of the Custom page are named by a label.
+    for (auto [combo, name] : {std::pair{&sheet.m_customPage.m_categoryCombo, "Existing category"},
+                               std::pair{&sheet.m_customPage.m_unitCombo, "Existing unit"}}) {
+        SCOPED_TRACE(name);
+        const auto labels =
+            QAccessible::queryAccessibleInterface(combo)->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1);
+        EXPECT_EQ(labels.front().first->text(QAccessible::Name), QLatin1String(name));
+    }
+
+    FindUnitPopup find(ListFindableUnits(*catalogue_,
+                                         [this](int row, int position) {
+                                             return AliasesOf(*catalogue_, row, position);
+                                         }),
+                       &Window());
+    const QList<QToolButton*> clear = find.findChildren<QToolButton*>();
+    ASSERT_EQ(clear.size(), 1);
+    EXPECT_EQ(Said(clear.front(), QAccessible::Name), QStringLiteral("Clear"));
 }
 
 }  // namespace

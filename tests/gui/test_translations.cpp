@@ -1,6 +1,7 @@
 // The window speaks the user's language where a catalogue ships (German),
 // and English otherwise, byte for byte as written in the code. Category and
 // unit names are data and stay as stored.
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -74,6 +75,9 @@ TEST_F(TranslationTest, GermanLocaleGetsGermanTexts) {
                              "weiter, bis Mezura geschlossen wird."));
     // Names from the catalogue are data, not texts of the program.
     EXPECT_EQ(Categories().SelectedText(), "Acceleration");
+    // Qt's own texts come from Qt's catalogue (scripts/setup installs it).
+    EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::Key_F).toString(QKeySequence::NativeText),
+              QStringLiteral("Strg+F"));
 }
 
 }  // namespace

@@ -71,13 +71,13 @@ expect_reply "nothing past FROM with --all" "" --all 1 Kilometers ''
 expect_reply "nothing for VALUE" "" ''
 
 # --- Category names -----------------------------------------------------
-expect_eq "26 built-in categories" 26 "$(reply --list '' | wc -l)"
+expect_eq "33 built-in categories" 33 "$(reply --list '' | wc -l)"
 expect_reply "category with blank and parenthesis, escaped" \
     'Viscosity\ \(Dynamic\)' --list 'Viscosity\ \(D'
 expect_reply "categories after an opening single quote, as they are" \
     "$(lines 'Viscosity (Dynamic)' 'Viscosity (Kinematic)')" --list "'Visc"
 expect_reply "category after an opening double quote" 'Angle (Solid)' --list '"Angle ('
-expect_reply "category for --category" Temperature --category Temp
+expect_reply "category for --category" Time --category Tim
 
 # --- Unit names ---------------------------------------------------------
 expect_reply "unit with superscript two and trailing blank, escaped" \

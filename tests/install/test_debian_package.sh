@@ -36,6 +36,7 @@ expect_match "Depends carries versions from the shared libraries" 'libc6 \(>= [0
 # Qt's Wayland plug-in opens the window natively on a Wayland session.
 if ((with_window)); then
     expect_match "Recommends names qt6-wayland" '(^|, )qt6-wayland(,|$)' "$(field Recommends)"
+    expect_match "Recommends names qt6-translations-l10n" '(^|, )qt6-translations-l10n(,|$)' "$(field Recommends)"
 fi
 
 # Files (not folders) with their modes and owners.

@@ -26,7 +26,7 @@ const QString TenUnits =
 const QString FullRow =
     QStringLiteral("You have reached the maximum allowed custom units for this category");
 
-constexpr int DistanceRow = 10;
+constexpr int DistanceRow = BuiltinRowNamed("Distance");
 
 bool Lists(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -74,7 +74,7 @@ TEST_F(CustomUnitsTest, FirstUnitOfAnEmptyCategoryIsItsReferenceUnit) {
         EXPECT_EQ(catalogue_->Name(row, 1), "Pint");
         EXPECT_EQ(catalogue_->Factor(row, 1), 1.0);
         EXPECT_EQ(Stored("Beer", "CustomValue_1"), "1");
-        EXPECT_EQ(page.m_unitNameEdit.text(), "pint");  // kept
+        EXPECT_EQ(page.m_unitNameEdit.text(), "") << "cleared for the next unit";
         EXPECT_EQ(page.m_unitCombo.SelectedText(), "Pint");
         EXPECT_TRUE(page.m_unitCombo.isEnabled());
         EXPECT_TRUE(page.m_factorEdit.isEnabled());
@@ -304,7 +304,7 @@ TEST_F(CustomUnitsTest, RemovingTheOnlyUnitDisablesTheUnitChoice) {
         CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Beer");
         RemoveUnit(page, "Pint");
-        EXPECT_EQ(catalogue_->UnitCount(26), 0);
+        EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
         EXPECT_EQ(page.m_unitCombo.Count(), 0);
         EXPECT_FALSE(page.m_unitCombo.isEnabled());
         EXPECT_FALSE(page.m_factorEdit.isEnabled());

@@ -1,0 +1,40 @@
+#pragma once
+// Controls placed on a window template's grid, whose texts are never cut.
+//
+// PlaceAtTemplate puts a control at its template rectangle (dialog units),
+// names it and tags it with its template id. Once every control of a
+// surface is placed, FitTexts gives each caption (label, push button, check
+// box, radio button, frame title) the width its text needs, in whatever
+// language and font:
+//
+//   "Add"  [Add ]          "Hinzufügen"  [Hinzufügen]
+//   (Existing category) [list v] [Remove]
+//   (Bestehende Kategorie) [list v] [Entfernen]   <- the list and the button
+//                                                   move right by as much
+//
+// A caption grows to the right; the controls after it on its line move by
+// as much as it grew, keeping their gaps; a frame around them widens to keep
+// its margin, and frames that ended together still do. A caption that fits
+// changes nothing, so a template laid out for its English texts keeps its
+// geometry.
+#include <QRect>
+#include <QWidget>
+
+#include "dialog_units.h"
+
+void PlaceAtTemplate(QWidget& control, const char* name, int controlId, const QRect& rect);
+
+template <typename Control>
+Control* PlaceAtTemplate(Control* control, const char* name, int controlId,
+                         const DialogUnits& units, int x, int y, int width, int height) {
+    PlaceAtTemplate(*control, name, controlId, units.Rect(x, y, width, height));
+    return control;
+}
+
+// The width `control`'s caption needs, 0 for a control without one (a field,
+// a list, a label that wraps its words).
+int CaptionWidth(const QWidget& control);
+
+// Rearranges `surface`'s children as above. Returns how many pixels wider
+// the surface must be to hold them.
+int FitTexts(QWidget& surface);
