@@ -39,7 +39,7 @@ public:
     // it runs.
     int InitInstance(Catalogue& catalogue, const std::function<void(QDialog&)>& beforeRun = {});
 
-    // The save on leaving, in one write: Format, Precision, the 26
+    // The save on leaving, in one write: Format, Precision, the
     // Visibility keys and, when given, LastCategory.
     void SaveOnLeaving(const Catalogue& catalogue, const ResultStyle& style,
                        std::optional<std::string_view> lastCategory);

@@ -76,6 +76,7 @@ bool MainWindow::OnInitDialog() {
 
     // Both fields show "0"; no conversion yet.
     LoadProfile(profile, catalogue_, resultStyle_);
+    mixedUnits_ = LoadMixedUnitsSetting(profile);
     // Said over the window once it is on the screen: a box whose parent is
     // not shown yet opens at the screen's corner.
     QTimer::singleShot(0, this, [this] { app_.ReportUnreadableProfile(); });

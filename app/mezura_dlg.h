@@ -9,8 +9,9 @@
 // category and the two selected unit texts back to a catalogue row and two
 // positions by exact name, reads the input with the atof rule, converts
 // (ConvertValue) and writes FormatResult's text in the window's result
-// style and the two unit labels. Selecting another category refills both
-// unit lists and converts; selecting a unit converts. Nothing is cached
+// style and the two unit labels; with the mixed-units option on, feet, inches, pounds, stones,
+// hours and degrees are written as everyday_mixed.h says ("5 ft 8 7/8 in"). Selecting another
+// category refills both unit lists and converts; selecting a unit converts. Nothing is cached
 // between events.
 //
 // The controls sit where the window's template puts them, in dialog units
@@ -29,13 +30,17 @@
 // "controlId" property its template id (1010).
 //
 // Three ways out, all through Leave: the close box writes Format, Precision,
-// the 26 Visibility flags and LastCategory; File > Exit writes all but
+// the Visibility flags and LastCategory; File > Exit writes all but
 // LastCategory; Esc writes nothing. Enter never ends the window.
 #include <QDialog>
 #include <QIcon>
 #include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "find_unit_popup.h"
+#include "mixed_units_setting.h"
 #include "preferences_listener.h"
 #include "result_format.h"
 
@@ -87,7 +92,7 @@ public:
     //   UnitAdded        the category shown is refilled and converted
     //   UnitRemoved      the category of that name is selected (if listed),
     //                    refilled and converted
-    // A row outside 0..30 is ignored.
+    // A row outside the catalogue is ignored.
     void OnCatalogueChanged(const CatalogueNotice& notice) override;
     // Options > Preferences: runs the sheet and applies an OK.
     void OnPreferences();
@@ -111,13 +116,19 @@ public:
     // another one is shown), then the unit in that side's list; converts.
     // A row no longer listed changes nothing.
     void PickUnit(int row, int position, UnitSide side);
+    // `mezura QUERY` (mezura_dlg_start.cpp): shows the conversion a launcher
+    // query names ("5 km to mi"; "5 km" alone picks the first suggested
+    // target), in a hidden category too, which then joins the list for this
+    // run. The profile is written only as the window is left, as ever.
+    // Anything that is not a conversion changes nothing.
+    void StartOn(std::string_view utf8Query);
     // Options > Swap units (Alt+S): the input and output units change
     // places; converts.
     void OnSwapUnits();
     // The three ways out and what each writes before the window ends.
     enum class Leaving {
         CloseBox,  // the close box, Alt+F4, the window menu's Close: Format,
-                   // Precision, the 26 Visibility flags and LastCategory (the
+                   // Precision, the Visibility flags and LastCategory (the
                    // selected category's text, empty when none)
         FileExit,  // the same but LastCategory
         Escape,    // nothing
@@ -147,6 +158,10 @@ private:
     // Both unit lists hold the units of `slot`, the first entry selected.
     void FillUnitLists(int slot);
     void SetUnitLabels(int slot, int inputIndex, int outputIndex);
+    // The output as mixed units when the option is on and the output unit
+    // has a mixed form; nothing otherwise.
+    std::optional<std::string> MixedText(int slot, int inputPosition, int outputPosition,
+                                         double value) const;
 
     int m_nCategory = 0;
     QLabel* m_outputUnitLabel = nullptr;        // 1017
@@ -175,4 +190,7 @@ private:
 
     // Set once the window is on its way out.
     bool m_bEnding = false;
+    // Feet and inches, pounds, hours and degrees as mixed units: read at
+    // start, changed by the Result Format page.
+    MixedUnitsSetting mixedUnits_;
 };

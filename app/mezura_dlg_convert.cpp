@@ -4,6 +4,7 @@
 
 #include "catalogue.h"
 #include "conversion.h"
+#include "everyday_mixed.h"
 #include "mezura_dlg.h"
 #include "number_text.h"
 #include "result_format.h"
@@ -28,6 +29,22 @@ int UsablePosition(const SortedListBox& list, int count) {
 }
 
 }  // namespace
+
+std::optional<std::string> MainWindow::MixedText(int slot, int inputPosition, int outputPosition,
+                                                 double value) const {
+    if (!mixedUnits_.on || !IsUsableFormat(resultStyle_.format) ||
+        inputPosition > catalogue_.UnitCount(slot) || outputPosition > catalogue_.UnitCount(slot))
+        return std::nullopt;
+    const auto sizeOf = [this, slot](std::string_view name) -> std::optional<double> {
+        const auto position = catalogue_.UnitByName(slot, name);
+        if (!position) return std::nullopt;
+        return catalogue_.Factor(slot, *position);
+    };
+    // Linear categories only, so the value in the reference unit is value x size.
+    return EverydayMixedText(catalogue_.CategoryName(slot), catalogue_.Name(slot, outputPosition),
+                             value * catalogue_.Factor(slot, inputPosition), sizeOf, resultStyle_,
+                             mixedUnits_.inchFraction);
+}
 
 void MainWindow::OnSelchangeCategory() {
     // A text that names no category leaves the previous one in force.
@@ -55,7 +72,10 @@ void MainWindow::Convert() {
     const double value = ParseNumberPrefix(Cp1252FromQStringLossy(m_inputEdit->text()));
     const double result = ConvertValue(catalogue_, slot, inputIndex + 1, outputIndex + 1, value);
     // Outside the three formats FormatResult gives nothing: the field keeps its text.
-    if (const auto text = FormatResult(result, resultStyle_)) ShowOutput(QStringFromCp1252(*text));
+    if (const auto mixed = MixedText(slot, inputIndex + 1, outputIndex + 1, value))
+        ShowOutput(QString::fromStdString(*mixed));
+    else if (const auto text = FormatResult(result, resultStyle_))
+        ShowOutput(QStringFromCp1252(*text));
 
     SetUnitLabels(slot, inputIndex, outputIndex);
 }

@@ -17,6 +17,7 @@ void MainWindow::OnPreferences() {
 
     // The page's copy is ours unchanged when its tab was not shown.
     resultStyle_ = sheet.m_resultsPage.Style();
+    if (sheet.m_resultsPage.m_mixedUnits) mixedUnits_ = *sheet.m_resultsPage.m_mixedUnits;
     if (const auto& checks = sheet.m_visiblePage.Checks()) {
         for (int row = 0; row < BuiltinCategoryCount; ++row)
             catalogue_.SetVisibility(row, (*checks)[row]);

@@ -12,6 +12,7 @@
 
 #include "catalogue.h"
 #include "mezura_app.h"
+#include "mezura_dlg.h"
 #include "profile_store.h"
 #include "qt_options.h"
 #include "translations.h"
@@ -76,6 +77,10 @@ int MezuraMain(int argc, char* argv[], const std::function<void(QDialog&)>& befo
         {QStringLiteral("V"), QStringLiteral("v"), QStringLiteral("version")},
         QStringLiteral("Displays version information."));
     parser.addOption(version);
+    parser.addPositionalArgument(
+        QStringLiteral("conversion"),
+        QStringLiteral("A conversion to start on, as the desktop search hands it: \"5 km to mi\""),
+        QStringLiteral("[conversion]"));
 
     // Read before any display is opened, without Qt's own options (-style,
     // -platform), which QApplication takes itself. The usage names the
@@ -109,8 +114,12 @@ int MezuraMain(int argc, char* argv[], const std::function<void(QDialog&)>& befo
     QApplication::setDesktopFileName(QStringLiteral("org.example.Mezura"));
     const Translations translations;  // the user's language, where we have it
 
+    const std::string query = parser.positionalArguments().value(0).toStdString();
     // The run's catalogue: the built-in units, then what the profile adds.
     Catalogue catalogue;
     MezuraApp app(profile);
-    return app.InitInstance(catalogue, beforeRun);
+    return app.InitInstance(catalogue, [&](QDialog& window) {
+        if (!query.empty()) static_cast<MainWindow&>(window).StartOn(query);
+        if (beforeRun) beforeRun(window);
+    });
 }

@@ -5,6 +5,7 @@
 //   mezura --help-all           the same, with Qt's own options (-style, -platform)
 //   mezura --version | -V | -v  "mezura 4.0.0"
 //   mezura                      the window, until it is closed
+//   mezura "5 km to mi"         the window, started on that conversion
 //
 // None of these opens a display, so they work in a terminal or a package
 // build; nor does an unknown option, which is named with status 1. Qt's own

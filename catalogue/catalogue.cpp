@@ -1,6 +1,6 @@
 // The catalogue's rows and the operations on them.
 //
-// Readers treat a row outside 0..30 as row 0, as the window does with a
+// Readers treat a row outside the table as row 0, as the window does with a
 // stray category number; writers refuse it, so a bad row number can never
 // change a category the caller did not mean.
 #include "catalogue.h"
@@ -27,7 +27,7 @@ Catalogue::Catalogue() {
         factors_[row][0] = count;
         for (int k = 1; k <= count; ++k) {
             names_[row][k] = category.units[k - 1].name;
-            factors_[row][k] = category.units[k - 1].factor;
+            factors_[row][k] = category.Factor(k - 1);
         }
     }
     for (int row = FirstCustomRow; row < CategoryRowCount; ++row) names_[row][0] = FreeName;

@@ -7,8 +7,8 @@
 //   Name(row, k)    name of unit k (1..59) Factor(row, k)  size of unit k in the
 //                                                          category's reference unit
 //
-// Rows 0..25 are the built-in categories in alphabetical order; rows 26..30
-// are custom slots, free while named "Custom". All names are Windows-1252
+// The built-in categories come first, in alphabetical order; the five rows
+// after them are custom slots, free while named "Custom". All names are Windows-1252
 // byte strings ("Centimeters/sec\xB2 " keeps its trailing blank). The window
 // and the command line map shown texts back to rows and positions through
 // the exact, case-sensitive lookups below, in which the last match wins.
@@ -17,7 +17,8 @@
 // (Visible, as the profile stores it) and whether the user may have changed
 // that during this run (VisibilityEdited).
 //
-// It is large (two 31 x 60 tables) and never copied: pass it by reference.
+// It is large (two tables of 60 entries a row) and never copied: pass it by
+// reference.
 #include <optional>
 #include <span>
 #include <string>
@@ -38,7 +39,7 @@ public:
     double Factor(int row, int position) const { return factors_[row][position]; }
     const std::string& CategoryName(int row) const { return names_[row][0]; }
 
-    // Renames `row`; nothing for a row outside 0..30. The profile loader and
+    // Renames `row`; nothing for a row outside the table. The profile loader and
     // the custom categories name the custom rows this way.
     void SetCategoryName(int row, std::string_view name);
     // Sets the stored count of `row` as it is, fractions and all (only a
@@ -54,7 +55,7 @@ public:
     // Factor(row, 0) truncated toward zero, 0..59.
     int UnitCount(int row) const;
 
-    // The built-in units of rows 0..25 (counted from the built-in data), 0
+    // The built-in units of a built-in row (counted from the built-in data), 0
     // for the custom rows.
     int BuiltinUnitsOf(int row) const;
 
@@ -82,7 +83,7 @@ public:
     // kept as read: a stored 7 lists the category and is written back as 7.
     int Visibility(int row) const { return visible_[row]; }
     void SetVisibility(int row, int value) { visible_[row] = value; }
-    // All 26 values, in row order.
+    // One value per built-in category, in row order.
     std::span<const int> Visibilities() const { return visible_; }
 
     // Set once the user may have changed which built-in categories are

@@ -20,11 +20,49 @@ int PositionOrFirst(int position) {
 }
 
 // The way rests on the category's name. Built-in names never change, so a
-// built-in row is the temperature row by its number, and only a custom row
-// (which a hand-edited profile may call "Temperature") has its name compared.
-bool ConvertsByFormula(const Catalogue& catalogue, int row) {
-    if (row < FirstCustomRow) return row == TemperatureRow;
-    return catalogue.CategoryName(row) == TemperatureName;
+// built-in row has its way from the table, and only a custom row (which a
+// hand-edited profile may call "Temperature") has its name compared.
+ConversionWay WayOf(const Catalogue& catalogue, int row) {
+    if (row < FirstCustomRow) return BuiltinCategories[row].way;
+    if (catalogue.CategoryName(row) == TemperatureName) return ConversionWay::Temperature;
+    if (catalogue.CategoryName(row) == FuelEconomyName) return ConversionWay::FuelEconomy;
+    return ConversionWay::Factors;
+}
+
+// Fuel economy goes through kilometers per liter. Codes are positions minus
+// 1: km/L 0, L/100 km 1, mpg (UK) 2, mpg (US) 3. Liters per 100 km is the
+// inverse measure, so 0 of it is an infinite distance per liter.
+constexpr int FuelUnitCount = 4;
+constexpr long double KilometerPerLiter = unit_size::Kilometer / unit_size::Liter;
+constexpr double MilePerUkGallon =
+    static_cast<double>(unit_size::Mile / unit_size::ImperialGallon / KilometerPerLiter);
+constexpr double MilePerUsGallon =
+    static_cast<double>(unit_size::Mile / unit_size::Gallon / KilometerPerLiter);
+
+double ToKilometersPerLiter(int from, double value) {
+    switch (from) {
+        case 1:
+            return 100.0 / value;
+        case 2:
+            return value * MilePerUkGallon;
+        case 3:
+            return value * MilePerUsGallon;
+        default:
+            return value;
+    }
+}
+
+double FromKilometersPerLiter(int to, double kmPerLiter) {
+    switch (to) {
+        case 1:
+            return 100.0 / kmPerLiter;
+        case 2:
+            return kmPerLiter / MilePerUkGallon;
+        case 3:
+            return kmPerLiter / MilePerUsGallon;
+        default:
+            return kmPerLiter;
+    }
 }
 
 }  // namespace
@@ -65,6 +103,11 @@ double FromCelsius(int from, int to, double celsius) {
     }
 }
 
+bool ConvertsByFactors(const Catalogue& catalogue, int row) {
+    if (row < 0 || row >= CategoryRowCount) row = 0;
+    return WayOf(catalogue, row) == ConversionWay::Factors;
+}
+
 double ConvertValue(const Catalogue& catalogue, int row, int inputPosition, int outputPosition,
                     double value) {
     if (row < 0 || row >= CategoryRowCount) row = 0;
@@ -73,13 +116,21 @@ double ConvertValue(const Catalogue& catalogue, int row, int inputPosition, int 
     const int p = hasUnits ? PositionOrFirst(inputPosition) : 1;
     const int q = hasUnits ? PositionOrFirst(outputPosition) : 1;
 
-    if (ConvertsByFormula(catalogue, row)) {
-        const int from = p - 1;
-        const int to = q - 1;
-        // A sixth temperature unit can only come from a hand-edited profile;
-        // -999 would be shown as if it were a temperature.
-        if (!IsScale(from) || !IsScale(to)) return std::numeric_limits<double>::quiet_NaN();
-        return FromCelsius(0, to, ToCelsius(from, 0, value));
+    const int from = p - 1;
+    const int to = q - 1;
+    switch (WayOf(catalogue, row)) {
+        case ConversionWay::Temperature:
+            // A sixth temperature unit can only come from a hand-edited
+            // profile; -999 would be shown as if it were a temperature.
+            if (!IsScale(from) || !IsScale(to)) return std::numeric_limits<double>::quiet_NaN();
+            return FromCelsius(0, to, ToCelsius(from, 0, value));
+        case ConversionWay::FuelEconomy:
+            if (from >= FuelUnitCount || to >= FuelUnitCount)
+                return std::numeric_limits<double>::quiet_NaN();
+            if (from == to) return value;
+            return FromKilometersPerLiter(to, ToKilometersPerLiter(from, value));
+        case ConversionWay::Factors:
+            break;
     }
 
     const double product = value * catalogue.Factor(row, p);

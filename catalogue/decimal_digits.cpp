@@ -3,23 +3,26 @@
 #include <charconv>
 #include <cstring>
 
-DecimalDigits ToDecimalDigits(double magnitude) {
+int WriteDecimalDigits(double magnitude, char* digits) {
     // "d.dddddddddddddddde+dd": std::to_chars rounds the exact binary value to
     // 17 digits, where printf would also do so but pays for locale and streams.
     char text[32];
     const auto written = std::to_chars(text, text + sizeof text, magnitude,
                                        std::chars_format::scientific, DecimalDigits::MaxDigits - 1);
-    DecimalDigits number;
-    number.count = DecimalDigits::MaxDigits;
-    number.digits[0] = text[0];
-    std::memcpy(number.digits.data() + 1, text + 2,
-                DecimalDigits::MaxDigits - 1);  // past the point
+    digits[0] = text[0];
+    std::memcpy(digits + 1, text + 2, DecimalDigits::MaxDigits - 1);  // past the point
     // The exponent follows the 'e' at index 18: a sign and two or three digits.
     int exponent = 0;
     for (const char* p = text + 20; p < written.ptr; ++p) {
         exponent = exponent * 10 + (*p - '0');
     }
-    number.exponent = text[19] == '-' ? -exponent : exponent;
+    return text[19] == '-' ? -exponent : exponent;
+}
+
+DecimalDigits ToDecimalDigits(double magnitude) {
+    DecimalDigits number;
+    number.count = DecimalDigits::MaxDigits;
+    number.exponent = WriteDecimalDigits(magnitude, number.digits.data());
     return number;
 }
 

@@ -39,6 +39,10 @@ struct DecimalDigits {
 // Zero gives seventeen '0's with exponent 0.
 DecimalDigits ToDecimalDigits(double magnitude);
 
+// The same 17 digits written to digits[0..17) and their exponent returned,
+// for callers that keep them in a buffer of their own.
+int WriteDecimalDigits(double magnitude, char* digits);
+
 // Keeps the first `keep` digits, rounding half up on the digit after them.
 // keep >= 17 changes nothing; keep 0 gives "1" one place up when the first
 // digit is 5 or more and no digits otherwise; keep < 0 gives no digits (the

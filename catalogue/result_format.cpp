@@ -48,58 +48,63 @@ char* WritePlain(char* out, const DecimalDigits& number, int decimals) {
     return out;
 }
 
-void AutoText(std::string& text, DecimalDigits& number, bool negative) {
-    RoundToDigits(number, AutoSignificantDigits);
+// "%1.14g" from the 17 digits: rounded half up on the fifteenth digit alone
+// (as RoundToDigits does), trailing zeros dropped. Worked on a buffer of its
+// own rather than through DecimalDigits: this is the keystroke's format, and
+// every copy shows next to the conversion itself.
+void AutoText(std::string& text, double magnitude, bool negative) {
+    // Room for a whole 14-digit copy from any kept place; past the 17 digits
+    // nothing is read that ends up in the text.
+    char digits[32] = {};
+    int exponent = WriteDecimalDigits(magnitude, digits);
+    if (digits[AutoSignificantDigits] >= '5') {
+        int i = AutoSignificantDigits - 1;
+        while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits[0] = '1';  // 9.99999999999995e13 is 1e+014
+            ++exponent;
+        }
+    }
     // "%g" drops trailing zeros, and the point when nothing follows it: only
     // the digits up to the last one that is not 0 are written (at least one).
-    int significant = number.count;
-    while (significant > 1 && number.digits[static_cast<unsigned>(significant - 1)] == '0') {
-        --significant;
-    }
-    const char* const digits = number.digits.data();
-    const auto run = [](char* out, const char* from, int count) {
-        std::memcpy(out, from, static_cast<std::size_t>(count));
-        return out + count;
-    };
+    int significant = AutoSignificantDigits;
+    while (significant > 1 && digits[significant - 1] == '0') --significant;
+
     // Sign, "0.0000" and 14 digits, or sign, 14 digits, point and exponent.
-    char buffer[32];
+    // The kept digits past `significant` are all '0', and each run of digits
+    // is copied whole (a fixed size the compiler inlines); only the length
+    // taken afterwards says where the text ends.
+    char buffer[48];
     char* out = buffer;
-    if (negative) {
-        *out++ = '-';
-    }
-    const int exponent = number.exponent;  // after rounding: 9.99999999999995e13 is 1e+014
+    if (negative) *out++ = '-';
     if (exponent < -4 || exponent >= AutoSignificantDigits) {
-        *out++ = digits[0];
-        if (significant > 1) {
-            *out++ = '.';
-            out = run(out, digits + 1, significant - 1);
-        }
+        out[0] = digits[0];
+        out[1] = '.';
+        std::memcpy(out + 2, digits + 1, AutoSignificantDigits - 1);
+        out += significant > 1 ? significant + 1 : 1;
         out = WriteExponent(out, exponent);
     } else if (exponent < 0) {
         // 0.000ddd: the zeros between the point and the first digit.
-        *out++ = '0';
-        *out++ = '.';
-        for (int zero = exponent + 1; zero < 0; ++zero) {
-            *out++ = '0';
-        }
-        out = run(out, digits, significant);
+        std::memcpy(out, "0.000", 5);
+        out += 1 - exponent;
+        std::memcpy(out, digits, AutoSignificantDigits);
+        out += significant;
     } else {
         // The integer part has exponent + 1 <= 14 places, all within the kept digits.
         const int integerDigits = exponent + 1;
+        std::memcpy(out, digits, AutoSignificantDigits);
         if (significant <= integerDigits) {
-            out = run(out, digits, significant);
-            for (int zero = significant; zero < integerDigits; ++zero) {
-                *out++ = '0';
-            }
+            out += integerDigits;
         } else {
-            out = run(out, digits, integerDigits);
-            *out++ = '.';
-            out = run(out, digits + integerDigits, significant - integerDigits);
+            out[integerDigits] = '.';
+            std::memcpy(out + integerDigits + 1, digits + integerDigits, AutoSignificantDigits);
+            out += significant + 1;
         }
     }
     // Within the capacity a reused text already has: no allocation.
-    text.clear();
-    text.append(buffer, static_cast<std::size_t>(out - buffer));
+    text.assign(buffer, static_cast<std::size_t>(out - buffer));
 }
 
 void ScientificText(std::string& text, DecimalDigits& number, bool negative, int precision) {
@@ -156,21 +161,18 @@ bool FormatResultInto(std::string& text, double value, int format, int precision
         text = negative ? "-Infinity" : "Infinity";
         return true;
     }
+    if (format == FormatAuto) {
+        AutoText(text, std::fabs(value), negative);
+        return true;
+    }
     DecimalDigits number = ToDecimalDigits(std::fabs(value));
     if (precision < 0) {
         precision = PrecisionWhenNegative;
     }
-    switch (format) {
-        case FormatScientific:
-            ScientificText(text, number, negative, precision);
-            break;
-        case FormatFixed:
-            FixedText(text, number, negative, precision);
-            break;
-        default:
-            AutoText(text, number, negative);
-            break;
-    }
+    if (format == FormatScientific)
+        ScientificText(text, number, negative, precision);
+    else
+        FixedText(text, number, negative, precision);
     return true;
 }
 

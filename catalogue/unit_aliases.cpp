@@ -4,7 +4,11 @@
 // measures, as the catalogue's own plain "Gallons", "Quarts" and "Pints";
 // "cal" and "kcal" are the thermochemical calorie (4.184 J, the calorie of
 // food labels and chemistry); "BTU" is the International Table one; "t" is
-// the metric ton; "oz" is the ounce of mass and "fl oz" the fluid ounce.
+// the metric ton; "oz" is the ounce of mass and "fl oz" the fluid ounce;
+// "mpg" is miles per US gallon. "rpm" stands in "Angular velocity" and in
+// "Frequency" (the other unit decides), "rps" only in the first, "r/s" in the
+// second. The symbols of temperature ("°C") keep meaning temperatures; a
+// change of temperature is "delta °C" or "Celsius degrees".
 // "min", "sec" and "second" mean the minute and second of time and of angle,
 // as the names "Minutes" and "Seconds" do: the other unit or --category
 // decides. "C" is taken by the speed of light, so Celsius is "°C".
@@ -100,6 +104,38 @@ constinit const UnitAliases AliasTable[] = {
      "A|uA",
      ""},
     {"Current", "Abampere", "abA", ""},
+    {"Data rate", "Bits/second", "bit/s|bps|bits per second", ""},
+    {"Data rate", "Bytes/second", "bytes per second", "B/s"},
+    {"Data rate", "Gigabits/second", "Gbit/s|Gbps", ""},
+    {"Data rate", "Gigabytes/second", "", "GB/s"},
+    {"Data rate", "Kibibytes/second", "KiB/s", ""},
+    {"Data rate", "Kilobits/second", "kbit/s|kbps", ""},
+    {"Data rate", "Kilobytes/second", "", "kB/s|KB/s"},
+    {"Data rate", "Mebibytes/second", "MiB/s", ""},
+    {"Data rate", "Megabits/second", "Mbit/s|Mbps", ""},
+    {"Data rate", "Megabytes/second", "", "MB/s"},
+    {"Data rate", "Terabits/second", "Tbit/s|Tbps", ""},
+    {"Data storage", "Bits", "bit", ""},
+    {"Data storage", "Bytes", "byte|octet|octets", "B"},
+    {"Data storage", "Exabytes", "exabyte", "EB"},
+    {"Data storage", "Exbibytes", "EiB|exbibyte", ""},
+    {"Data storage", "Gibibits", "Gibit|gibibit", ""},
+    {"Data storage", "Gibibytes", "GiB|gibibyte", ""},
+    {"Data storage", "Gigabits", "Gbit|gigabit", ""},
+    {"Data storage", "Gigabytes", "gigabyte", "GB"},
+    {"Data storage", "Kibibits", "Kibit|kibibit", ""},
+    {"Data storage", "Kibibytes", "KiB|kibibyte", ""},
+    {"Data storage", "Kilobits", "kbit|kilobit", ""},
+    {"Data storage", "Kilobytes", "kilobyte", "kB|KB"},
+    {"Data storage", "Mebibits", "Mibit|mebibit", ""},
+    {"Data storage", "Mebibytes", "MiB|mebibyte", ""},
+    {"Data storage", "Megabits", "Mbit|megabit", ""},
+    {"Data storage", "Megabytes", "megabyte", "MB"},
+    {"Data storage", "Pebibytes", "PiB|pebibyte", ""},
+    {"Data storage", "Petabytes", "petabyte", "PB"},
+    {"Data storage", "Tebibytes", "TiB|tebibyte", ""},
+    {"Data storage", "Terabits", "Tbit|terabit", ""},
+    {"Data storage", "Terabytes", "terabyte", "TB"},
     {"Density", "Grams/centimeter\xB3", "g/cm\xB3|g/cm3|g/cc", ""},
     {"Density", "Grams/meter\xB3", "g/m\xB3|g/m3", ""},
     {"Density", "Kilograms/meter\xB3", "kg/m\xB3|kg/m3", ""},
@@ -126,6 +162,12 @@ constinit const UnitAliases AliasTable[] = {
     {"Distance", "Parsecs", "pc|parsec", ""},
     {"Distance", "Planck", "l_P|planck length|planck lengths", ""},
     {"Distance", "Yards", "yd|yard", ""},
+    {"Electric resistance", "Abohms", "abohm", ""},
+    {"Electric resistance", "Kilohms", "kohm|kilohm|kiloohm|kiloohms", ""},
+    {"Electric resistance", "Megohms", "megohm|megaohm|megaohms", "Mohm|MOhm"},
+    {"Electric resistance", "Milliohms", "milliohm", "mohm|mOhm"},
+    {"Electric resistance", "Ohms", "ohm", ""},
+    {"Electric resistance", "Statohms", "statohm", ""},
     {"Energy", "BTU (IT)", "BTU|BTU_IT|British thermal unit|British thermal units", ""},
     {"Energy", "BTU (th)", "BTU_th", ""},
     {"Energy", "BTU (mean)", "BTU_mean", ""},
@@ -177,6 +219,18 @@ constinit const UnitAliases AliasTable[] = {
     {"Force", "Ounce Force", "ozf|ounce-force", ""},
     {"Force", "Pound Force", "lbf|pound-force", ""},
     {"Force", "Ton force (2000 lbf)", "tonf|ton-force|short ton-force", ""},
+    {"Frequency", "Cycles/hour", "cph|cycles per hour", ""},
+    {"Frequency", "Gigahertz", "GHz", ""},
+    {"Frequency", "Hertz", "Hz|cps|cycles per second", ""},
+    {"Frequency", "Kilohertz", "kHz", ""},
+    {"Frequency", "Megahertz", "", "MHz"},
+    {"Frequency", "Revolutions/minute", "rpm|r/min|revolutions per minute", ""},
+    {"Frequency", "Revolutions/second", "r/s|revolutions per second", ""},
+    {"Frequency", "Terahertz", "THz", ""},
+    {"Fuel economy", "Kilometers/liter", "km/L|kmpl|km per liter|km per litre", ""},
+    {"Fuel economy", "Liters/100 km", "L/100km|L/100 km|litres per 100 km|liters per 100 km", ""},
+    {"Fuel economy", "Miles/gallon (UK)", "mpg UK|mpg (UK)|mpgUK|UK mpg|mpg imp|imperial mpg", ""},
+    {"Fuel economy", "Miles/gallon (US)", "mpg|mpg US|mpg (US)|mpgUS|US mpg", ""},
     {"Illumination", "Lux", "lx", ""},
     {"Illumination", "Phot", "ph", ""},
     {"Illumination", "Lumen/meter\xB2", "lm/m\xB2|lm/m2", ""},
@@ -243,6 +297,28 @@ constinit const UnitAliases AliasTable[] = {
      "\xB0R\xE9|\xB0Re|degRe|R\xE9"
      "aumur",
      ""},
+    {"Temperature change", "Degrees Celsius",
+     "\xB0"
+     "C change|delta \xB0"
+     "C|delta degC|Celsius degree|Celsius degrees",
+     ""},
+    {"Temperature change", "Degrees Fahrenheit",
+     "\xB0"
+     "F change|delta \xB0"
+     "F|delta degF|Fahrenheit degree|Fahrenheit degrees",
+     ""},
+    {"Temperature change", "Degrees Rankine",
+     "\xB0"
+     "R change|delta \xB0"
+     "R|delta degR|Rankine degree|Rankine degrees",
+     ""},
+    {"Temperature change",
+     "Degrees R\xE9"
+     "aumur",
+     "\xB0R\xE9 change|delta \xB0R\xE9|delta degRe|Degrees Reaumur|R\xE9"
+     "aumur degrees",
+     ""},
+    {"Temperature change", "Kelvins (difference)", "delta K|kelvin change", ""},
     {"Time", "Centuries", "century", ""},
     {"Time", "Days", "d|day", ""},
     {"Time", "Decades", "decade", ""},
@@ -298,6 +374,13 @@ constinit const UnitAliases AliasTable[] = {
     {"Viscosity (Kinematic)", "Meter\xB2/second", "m\xB2/s|m2/s", ""},
     {"Viscosity (Kinematic)", "Foot\xB2/second", "ft\xB2/s|ft2/s", ""},
     {"Viscosity (Kinematic)", "Stokes", "", "St"},
+    {"Voltage", "Abvolts", "abV|abvolt", ""},
+    {"Voltage", "Kilovolts", "kV|kilovolt", ""},
+    {"Voltage", "Megavolts", "megavolt", "MV"},
+    {"Voltage", "Microvolts", "\xB5V|uV|microvolt", ""},
+    {"Voltage", "Millivolts", "millivolt", "mV"},
+    {"Voltage", "Statvolts", "statV|statvolt", ""},
+    {"Voltage", "Volts", "volt", "V"},
     {"Volume", "Centimeters\xB3",
      "cm\xB3|cm3|cc|cubic centimeter|cubic centimeters|cubic centimetre|cubic centimetres", ""},
     {"Volume", "Cups", "cup", ""},

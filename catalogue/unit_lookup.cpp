@@ -31,21 +31,29 @@ std::optional<int> BuiltinRow(std::string_view category) {
     return std::nullopt;
 }
 
-// The alias entries of each built-in row, sorted out once.
-const std::array<std::vector<const UnitAliases*>, BuiltinCategoryCount>& AliasesByRow() {
+// The alias entries of each built-in row: the table keeps each category's
+// entries together, so a row's are one run of it, found in one pass without
+// allocating (a single conversion pays for this at start).
+const std::array<std::span<const UnitAliases>, BuiltinCategoryCount>& AliasesByRow() {
     static const auto byRow = [] {
-        std::array<std::vector<const UnitAliases*>, BuiltinCategoryCount> rows;
-        for (const UnitAliases& entry : BuiltinAliases) {
-            if (const auto row = BuiltinRow(entry.category)) rows[*row].push_back(&entry);
+        std::array<std::span<const UnitAliases>, BuiltinCategoryCount> rows{};
+        const std::span<const UnitAliases> table = BuiltinAliases;
+        std::size_t start = 0;
+        for (std::size_t i = 1; i <= table.size(); ++i) {
+            if (i < table.size() && std::strcmp(table[i].category, table[start].category) == 0)
+                continue;
+            if (const auto row = BuiltinRow(table[start].category))
+                rows[static_cast<std::size_t>(*row)] = table.subspan(start, i - start);
+            start = i;
         }
         return rows;
     }();
     return byRow;
 }
 
-std::span<const UnitAliases* const> AliasEntriesOf(int row) {
+std::span<const UnitAliases> AliasEntriesOf(int row) {
     if (row < 0 || row >= BuiltinCategoryCount) return {};
-    return AliasesByRow()[row];
+    return AliasesByRow()[static_cast<std::size_t>(row)];
 }
 
 // The unit among the first `count` positions of `row` named exactly `name`.
@@ -73,18 +81,18 @@ UnitMatch BuiltinMatch(const Catalogue& catalogue, int row, std::string_view nam
     bool exactAlias = false;
     if (ranked) {
         const auto same = [&](std::string_view alias) { return alias == name; };
-        for (const UnitAliases* entry : entries)
+        for (const UnitAliases& entry : entries)
             exactAlias =
-                exactAlias || AnyPart(entry->exactCase, same) || AnyPart(entry->anyCase, same);
+                exactAlias || AnyPart(entry.exactCase, same) || AnyPart(entry.anyCase, same);
     }
     if (anyCase) return {anyCase, exactAlias};
-    for (const UnitAliases* entry : entries) {
-        if (AnyPart(entry->exactCase, [&](std::string_view a) { return a == name; }))
-            return {BuiltinUnitByName(catalogue, row, entry->unit), true};
+    for (const UnitAliases& entry : entries) {
+        if (AnyPart(entry.exactCase, [&](std::string_view a) { return a == name; }))
+            return {BuiltinUnitByName(catalogue, row, entry.unit), true};
     }
-    for (const UnitAliases* entry : entries) {
-        if (AnyPart(entry->anyCase, [&](std::string_view a) { return EqualsNoCase(a, name); }))
-            return {BuiltinUnitByName(catalogue, row, entry->unit), exactAlias};
+    for (const UnitAliases& entry : entries) {
+        if (AnyPart(entry.anyCase, [&](std::string_view a) { return EqualsNoCase(a, name); }))
+            return {BuiltinUnitByName(catalogue, row, entry.unit), exactAlias};
     }
     return {};
 }
@@ -159,9 +167,9 @@ std::vector<UnitPlace> AmbiguousCandidates(const Catalogue& catalogue, std::stri
 
 std::vector<std::string_view> AliasesOf(const Catalogue& catalogue, int row, int position) {
     std::vector<std::string_view> aliases;
-    for (const UnitAliases* entry : AliasEntriesOf(row)) {
-        if (BuiltinUnitByName(catalogue, row, entry->unit) != position) continue;
-        for (const char* list : {entry->anyCase, entry->exactCase}) {
+    for (const UnitAliases& entry : AliasEntriesOf(row)) {
+        if (BuiltinUnitByName(catalogue, row, entry.unit) != position) continue;
+        for (const char* list : {entry.anyCase, entry.exactCase}) {
             AnyPart(list, [&](std::string_view alias) {
                 if (!alias.empty()) aliases.push_back(alias);
                 return false;

@@ -3,11 +3,9 @@
 #include <charconv>
 #include <cstring>
 #include <string>
+#include <utility>
 
-#include "conversion.h"
-#include "number_text.h"
-#include "result_format.h"
-#include "unit_resolver.h"
+#include "mixed_conversion.h"
 
 namespace {
 
@@ -44,7 +42,7 @@ void RefuseBatchLine(std::uint64_t lineNumber, std::string_view problem, FdWrite
     out.Put('\n');
 }
 
-bool ConvertBatchLine(const NameIndex& index, const ResultStyle& style,
+bool ConvertBatchLine(const NameIndex& index, const PartStyle& style,
                       std::optional<std::string_view> defaultCategory, std::uint64_t lineNumber,
                       std::string_view line, FdWriter& out, FdWriter& err) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
@@ -71,24 +69,14 @@ bool ConvertBatchLine(const NameIndex& index, const ResultStyle& style,
 
     std::optional<std::string_view> category = defaultCategory;
     if (count == 4 && !fields[3].empty()) category = fields[3];
-    const Resolution found = ResolveConversion(index, fields[1], fields[2], category);
-    if (found.problem != ResolveProblem::None) {
-        RefuseBatchLine(
-            lineNumber,
-            WithStrayReturn(DescribeProblem(index, found, fields[1], fields[2], category,
-                                            "in a fourth field or with --category"),
-                            whole),
-            out, err);
+    // One text for every line of the run: long results (AutoFormat reaches
+    // 21 characters) would otherwise allocate line after line.
+    thread_local std::string text;
+    if (auto problem = ConvertRequest(index, {fields[0], fields[1], fields[2], category}, style,
+                                      text, "in a fourth field or with --category")) {
+        RefuseBatchLine(lineNumber, WithStrayReturn(std::move(*problem), whole), out, err);
         return false;
     }
-
-    const double result = ConvertValue(index.Indexed(), found.row, found.from, found.to,
-                                       ParseNumberPrefix(fields[0]));
-    // One text for every line of the run: long results (AutoFormat reaches
-    // 21 characters) would otherwise allocate line after line. The style's
-    // format is always 0..2 here, so the text is always written.
-    thread_local std::string text;
-    FormatResultInto(text, result, style);
     out.Write(text);
     out.Put('\n');
     return true;

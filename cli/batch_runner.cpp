@@ -16,7 +16,7 @@ static_assert(ReadBlock > 2 * (MaxBatchLineBytes + 2), "a block holds the longes
 
 }  // namespace
 
-BatchSummary RunBatch(const NameIndex& index, const ResultStyle& style,
+BatchSummary RunBatch(const NameIndex& index, const PartStyle& style,
                       std::optional<std::string_view> defaultCategory, int inputFd, FdWriter& out,
                       FdWriter& err) {
     BatchSummary summary;

@@ -24,6 +24,7 @@
 #include <string_view>
 
 #include "fd_writer.h"
+#include "mixed_format.h"
 #include "name_index.h"
 #include "result_format.h"
 
@@ -36,6 +37,6 @@ struct BatchSummary {
     int readError = 0;  // errno when reading the input failed, else 0
 };
 
-BatchSummary RunBatch(const NameIndex& index, const ResultStyle& style,
+BatchSummary RunBatch(const NameIndex& index, const PartStyle& style,
                       std::optional<std::string_view> defaultCategory, int inputFd, FdWriter& out,
                       FdWriter& err);

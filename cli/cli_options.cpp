@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 11> OptionNames = {
-    "--all",   "--batch",     "--category", "--format",  "--help", "--list",
-    "--names", "--precision", "--profile",  "--version", "--",
+constexpr std::array<std::string_view, 12> OptionNames = {
+    "--all",  "--batch", "--category",  "--format",  "--fraction", "--help",
+    "--list", "--names", "--precision", "--profile", "--version",  "--",
 };
 
 std::optional<int> ParseFormat(std::string_view text) {
@@ -23,6 +23,13 @@ std::optional<int> ParseFormat(std::string_view text) {
 std::optional<int> ParsePrecision(std::string_view text) {
     if (text.size() != 1 || text[0] < '1' || text[0] > '9') return std::nullopt;
     return text[0] - '0';
+}
+
+// 2, 4, 8, 16, 32 or 64, written plainly.
+std::optional<int> ParseFraction(std::string_view text) {
+    for (int denominator = 2; denominator <= 64; denominator *= 2)
+        if (text == std::to_string(denominator)) return denominator;
+    return std::nullopt;
 }
 
 std::string ModeName(CliMode mode) {
@@ -52,10 +59,11 @@ std::string OperandCountError(const CliOptions& options) {
     const std::size_t given = options.operands.size();
     switch (options.mode) {
         case CliMode::Convert:
-            // One argument is the whole conversion, "5 km to mi".
-            if (given == 3 || given == 1) return {};
+            // One argument is the whole conversion, "5 km to mi"; two are a
+            // value with its units and the target, "'5 ft 3 in' cm".
+            if (given >= 1 && given <= 3) return {};
             if (given == 0) return "missing VALUE FROM TO (mezura-convert --help shows the usage)";
-            return "expected VALUE FROM TO or one \"VALUE FROM to TO\", got " +
+            return "expected VALUE FROM TO, 'VALUE UNITS' TO or one \"VALUE FROM to TO\", got " +
                    std::to_string(given) + " argument" + (given == 1 ? "" : "s") +
                    " (mezura-convert --help shows the usage)";
         case CliMode::All:
@@ -131,7 +139,7 @@ CliParse ParseCliOptions(std::span<const std::string_view> arguments) {
         }
 
         if (name != "--category" && name != "--format" && name != "--precision" &&
-            name != "--profile") {
+            name != "--profile" && name != "--fraction") {
             parse.error = UnknownOption(name);
             return parse;
         }
@@ -158,6 +166,13 @@ CliParse ParseCliOptions(std::span<const std::string_view> arguments) {
                 return parse;
             }
             options.format = *format;
+        } else if (name == "--fraction") {
+            const auto fraction = ParseFraction(value);
+            if (!fraction) {
+                parse.error = "--fraction takes 2, 4, 8, 16, 32 or 64, not " + Quoted(value);
+                return parse;
+            }
+            options.fraction = *fraction;
         } else {
             const auto precision = ParsePrecision(value);
             if (!precision) {

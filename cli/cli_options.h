@@ -11,6 +11,8 @@
 //   mezura-convert --all 1 Meters                 All, operands {1, Meters}
 //   mezura-convert --list Distance                List, operands {Distance}
 //   mezura-convert '5 km to mi'                   Convert, operands {5 km to mi}
+//   mezura-convert '5 ft 3 in' cm                 Convert, operands {5 ft 3 in, cm}
+//   mezura-convert --fraction 16 1.75 m ft+in     Convert, fraction 16
 //   mezura-convert --names                        Names
 //   mezura-convert --format fixed --batch         Batch, format 2
 //   mezura-convert --precision 10 1 Feet Meters   error: --precision takes a whole number from 1 to
@@ -29,6 +31,7 @@ struct CliOptions {
     std::optional<std::string> category;
     int format = 0;     // the result style's format: 0 auto, 1 scientific, 2 fixed
     int precision = 5;  // the result style's precision, 1..9
+    int fraction = 0;   // --fraction: 0 none, else 2, 4, 8, 16, 32 or 64
     std::optional<std::string> profilePath;
 };
 

@@ -47,16 +47,13 @@ void WriteFactor(FdWriter& out, double factor) {
 
 }  // namespace
 
-int RunConvert(const NameIndex& index, const ResultStyle& style, std::string_view value,
-               std::string_view from, std::string_view to, std::optional<std::string_view> category,
+int RunConvert(const NameIndex& index, const PartStyle& style, const ConversionRequest& request,
                FdWriter& out, FdWriter& err) {
-    const Resolution found = ResolveConversion(index, from, to, category);
-    if (found.problem != ResolveProblem::None)
-        return Fail(err, DescribeProblem(index, found, from, to, category, CategoryHint));
-    WriteResult(
-        out,
-        ConvertValue(index.Indexed(), found.row, found.from, found.to, ParseNumberPrefix(value)),
-        style);
+    std::string text;
+    if (auto problem = ConvertRequest(index, request, style, text, CategoryHint))
+        return Fail(err, *problem);
+    out.Write(text);
+    out.Put('\n');
     return ExitDone;
 }
 
@@ -90,9 +87,9 @@ int RunList(const NameIndex& index, std::optional<std::string_view> category, Fd
         const Resolution unknown{ResolveProblem::UnknownCategory};
         return Fail(err, DescribeProblem(index, unknown, {}, {}, category, CategoryHint));
     }
-    // Temperature converts by formula; its factors mean nothing.
+    // Temperature and fuel economy convert by formula; their factors mean nothing.
     const Catalogue& catalogue = index.Indexed();
-    const bool byFormula = catalogue.CategoryName(*row) == TemperatureName;
+    const bool byFormula = !ConvertsByFactors(catalogue, *row);
     for (int position = 1; position <= catalogue.UnitCount(*row); ++position) {
         out.Write(Visible(index.Utf8Name(*row, position)));
         if (!byFormula) {

@@ -15,11 +15,13 @@
 #include <string_view>
 
 #include "fd_writer.h"
+#include "mixed_conversion.h"
 #include "name_index.h"
 #include "result_format.h"
 
-int RunConvert(const NameIndex& index, const ResultStyle& style, std::string_view value,
-               std::string_view from, std::string_view to, std::optional<std::string_view> category,
+// Also fractions, values with their own units and mixed targets
+// (mixed_conversion.h): "'5 ft 3 in' cm", "1.75 m ft+in".
+int RunConvert(const NameIndex& index, const PartStyle& style, const ConversionRequest& request,
                FdWriter& out, FdWriter& err);
 
 int RunAll(const NameIndex& index, const ResultStyle& style, std::string_view value,

@@ -11,13 +11,15 @@
 #include "cli_options.h"
 #include "cli_profile.h"
 #include "commands.h"
-#include "conversion_text.h"
+#include "conversion_phrase.h"
 #include "fd_writer.h"
+#include "mixed_value.h"
 #include "name_index.h"
 #include "result_format.h"
 #include "shadowed_names.h"
 #include "unit_resolver.h"
 #include "usage_text.h"
+#include "visible_text.h"
 
 namespace {
 
@@ -51,6 +53,8 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
     }
 
     const ResultStyle style{options.format, options.precision};
+    // Mixed results and fractions add the --fraction denominator to it.
+    const PartStyle parts{style, options.fraction};
     if (auto problem = LoadCliProfile(options.profilePath, catalogue))
         return Fail(err, *problem, ExitBadInput);
     for (const std::string& warning : ShadowWarnings(catalogue)) {
@@ -76,7 +80,7 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
                 return Fail(err, DescribeProblem(index, unknown, {}, {}, category, {}),
                             ExitBadInput);
             }
-            const BatchSummary summary = RunBatch(index, style, category, 0, out, err);
+            const BatchSummary summary = RunBatch(index, parts, category, 0, out, err);
             if (summary.readError != 0)
                 return Fail(
                     err,
@@ -90,15 +94,26 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
             break;
     }
     if (operands.size() == 3)
-        return RunConvert(index, style, operands[0], operands[1], operands[2], category, out, err);
-    const auto text = SplitConversionText(operands[0]);
+        return RunConvert(index, parts, {operands[0], operands[1], operands[2], category}, out,
+                          err);
+    // A value with its units, then the target: "'5 ft 3 in' cm".
+    if (operands.size() == 2) {
+        if (!ReadQuantity(operands[0]))
+            return Fail(err,
+                        "expected VALUE FROM TO, 'VALUE UNIT' TO or one \"VALUE FROM to TO\", "
+                        "got 2 arguments, and " +
+                            Quoted(operands[0]) + " is no value with its unit",
+                        ExitBadInput);
+        return RunConvert(index, parts, {operands[0], {}, operands[1], category}, out, err);
+    }
+    const auto text = SplitConversionPhrase(index, operands[0], category);
     if (!text)
         return Fail(err,
                     "cannot read " + std::string("\"") + operands[0] +
                         "\" as a conversion; write it as \"VALUE FROM to TO\", "
                         "for example \"5 km to mi\"",
                     ExitBadInput);
-    return RunConvert(index, style, text->value, text->from, text->to, category, out, err);
+    return RunConvert(index, parts, {text->value, text->from, text->to, category}, out, err);
 }
 
 }  // namespace

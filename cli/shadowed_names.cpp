@@ -41,6 +41,7 @@ std::vector<std::string> ShadowWarnings(const Catalogue& catalogue) {
     }
     for (int row = 0; row < FirstCustomRow; ++row) {
         const int builtinCount = catalogue.BuiltinUnitsOf(row);
+        if (catalogue.UnitCount(row) <= builtinCount) continue;  // no custom units to compare
         const std::string where = " in " + Quoted(Utf8FromCp1252(catalogue.CategoryName(row)));
         for (int position = builtinCount + 1; position <= catalogue.UnitCount(row); ++position) {
             const std::string& name = catalogue.Name(row, position);

@@ -10,6 +10,7 @@ std::string_view UsageText() {
     return R"(Usage:
   mezura-convert [OPTIONS] VALUE FROM TO     VALUE in unit FROM, written in unit TO
   mezura-convert [OPTIONS] 'VALUE FROM to TO'  the same as one argument: '5 km to mi', '100 °F in °C'
+  mezura-convert [OPTIONS] 'VALUE UNIT ...' TO  a value with its units: '5 ft 3 in' cm, "5' 3\"" cm
   mezura-convert [OPTIONS] --all VALUE FROM  VALUE in every unit of FROM's category, one "unit<TAB>text" a line
   mezura-convert --list [CATEGORY]           the categories, or the units of one with their factors
   mezura-convert --names                     every unit as "CATEGORY<TAB>UNIT<TAB>ALIASES", aliases joined by ", "
@@ -20,6 +21,8 @@ Options:
                     (Ounces, Minutes, Seconds, Liters, Pints, Quarts)
   --format MODE     auto (default), scientific or fixed
   --precision N     decimals in scientific and fixed, 1 to 9 (default 5)
+  --fraction N      the result, or the last unit of a list, to the nearest 1/N
+                    (N = 2, 4, 8, 16, 32 or 64): 8 7/8
   --profile FILE    take custom categories and units from FILE instead of the
                     window's profile ($XDG_CONFIG_HOME/mezura.INI, or
                     ~/.config/mezura.INI); the profile is only read
@@ -35,10 +38,20 @@ other unit, or --category; "ton" and "therm" are refused with the units they
 could mean. Category names match in any case. VALUE is read as the window reads
 its input field: the number at the start of the text ("1e" is 1, "2.5.1" is
 2.5, "1d3" is 1000, "abc" is 0). "-5" is a value, not an option; "--" ends
-the options. Units of "Temperature" convert by formula and are listed without
-factors; a factor is the size of one unit in the category's reference unit.
+the options. Units of "Temperature" and "Fuel economy" convert by formula and
+are listed without factors; a factor is the size of one unit in the
+category's reference unit.
 
-In --batch, a line's CATEGORY (or else --category) names the category. A bad
+VALUE may be a fraction (3/4) or a mixed number (1 1/2). A value may carry its
+units as a sum of one category: 5 ft 3 in, 5 ft + 3 in, 5' 3", 5 ft 3 1/2 in,
+3 lb 4 oz, 12 st 4 lb, 2 h 30 min, 30° 15′ 10″ (' and " are minutes and
+seconds beside degrees); a leading minus is the whole sum's. TO may list units
+largest first, joined by + or ;: ft+in, 'ft;in', st+lb, yd+ft+in, h+min+s,
+°+′+″; the result is then whole numbers of each unit but the last, which holds
+the rest: 5 ft 8.8976377952756 in.
+
+In --batch, a line's CATEGORY (or else --category) names the category; an
+empty FROM means VALUE carries its units ("5 ft 3 in<TAB><TAB>cm"). A bad
 line gets its error on stderr and an empty line on stdout, so the output stays
 in step with the input. A line may hold at most 65536 bytes (64 KiB, its end
 not counted); a longer one is a bad line.

@@ -52,7 +52,8 @@ add_custom_target(mezura_man_pages ALL DEPENDS ${mezura_man_outputs})
 install(FILES ${mezura_man_outputs} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # --- The window's desktop entry, icon and metainfo ---------------------------
-# (the programs install themselves, from app/ and cli/)
+# (the programs install themselves, from app/ and cli/; the search service
+# and its three desktop files from search/)
 if(TARGET mezura)
   install(FILES ${mezura_res}/desktop/${MEZURA_APP_ID}.desktop
           DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
@@ -88,7 +89,8 @@ and ten custom units per category, and writes results in automatic,
 scientific or fixed notation.
 
 The package also holds mezura-convert, the same converter for scripts, with
-a batch mode and bash completion.]])
+a batch mode and bash completion, and answers conversions such as
+"5 km to mi" in GNOME Shell's and KDE's KRunner search.]])
 
 # The package file and the staged tree use Debian's names:
 # mezura_4.0.0_amd64.deb installing under /usr.

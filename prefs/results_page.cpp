@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "mixed_format.h"
 #include "profile_keys.h"
 #include "profile_records.h"
 #include "result_format.h"
@@ -11,6 +12,9 @@ namespace {
 constexpr int AutoFormatId = 1036;
 constexpr int ScientificId = 1037;
 constexpr int FixedId = 1038;
+
+// The fractions offered for inches, as the combo lists them.
+constexpr int InchFractions[] = {2, 4, 8, 16, 32, 64};
 
 }  // namespace
 
@@ -23,6 +27,8 @@ ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style)
       m_precisionLabel(tr("Set decimal precision ")),
       m_previewFrame(tr(" Preview ")),
       m_preview(QStringLiteral("Static")),
+      m_mixedUnitsCheck(tr("Mixed units: feet and inches, pounds, hours, degrees")),
+      m_inchFractionLabel(tr("Inches to the nearest")),
       profile_(profile),
       style_(style) {
     Place(m_formatFrame, -1, "m_formatFrame", 7, 7, 235, 148);
@@ -31,13 +37,20 @@ ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style)
     Place(m_fixedRadio, FixedId, "m_fixedRadio", 17, 56, 33, 10);
     Place(m_precisionLabel, -1, "m_precisionLabel", 135, 57, 70, 8);
     PlaceDropDown(m_precisionCombo, 1049, "m_precisionCombo", 209, 55, 22, 91);
-    Place(m_previewFrame, -1, "m_previewFrame", 17, 77, 213, 70);
-    Place(m_preview, 1050, "m_preview", 64, 110, 141, 8);
+    Place(m_mixedUnitsCheck, -1, "m_mixedUnitsCheck", 17, 70, 213, 10);
+    Place(m_inchFractionLabel, -1, "m_inchFractionLabel", 29, 85, 80, 8);
+    PlaceDropDown(m_inchFractionCombo, -1, "m_inchFractionCombo", 111, 83, 34, 91);
+    Place(m_previewFrame, -1, "m_previewFrame", 17, 98, 213, 49);
+    Place(m_preview, 1050, "m_preview", 30, 118, 190, 8);
     m_formatFrame.lower();
     m_previewFrame.lower();
     previewPlace_ = m_preview.geometry();
     m_precisionCombo.setAccessibleName(tr("Decimal precision"));
     m_precisionLabel.setBuddy(&m_precisionCombo);
+    m_inchFractionCombo.setAccessibleName(tr("Inches to the nearest"));
+    m_inchFractionLabel.setBuddy(&m_inchFractionCombo);
+    for (int fraction : InchFractions)
+        m_inchFractionCombo.addItem(QStringLiteral("1/%1").arg(fraction));
     // The preview is named by nothing but the value it shows ("123.46"), as
     // a screen reader reads a label; the frame around it says what it is.
 
@@ -46,6 +59,36 @@ ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style)
     formatGroup_.addButton(&m_fixedRadio, FixedId);
     connect(&formatGroup_, &QButtonGroup::idClicked, this, &ResultsPage::OnFormat);
     connect(&m_precisionCombo, &QComboBox::activated, this, &ResultsPage::OnSelchangePrecision);
+    connect(&m_mixedUnitsCheck, &QCheckBox::toggled, this, [this] {
+        m_inchFractionCombo.setEnabled(m_mixedUnitsCheck.isChecked());
+        UpdatePreview();
+    });
+    connect(&m_inchFractionCombo, &QComboBox::activated, this, [this] { UpdatePreview(); });
+}
+
+QString ResultsPage::MixedPreviewText(int format, int precision, int inchFraction) {
+    if (!IsUsableFormat(format)) return {};
+    // The sample taken as feet (12 inches) and as hours (3600 seconds).
+    const double feet[] = {12, 1};
+    const std::string_view feetLabels[] = {"ft", "in"};
+    const double hours[] = {3600, 60, 1};
+    const std::string_view hourLabels[] = {"h", "min", "s"};
+    const std::string length =
+        WriteMixed(PreviewSample * 12, feet, feetLabels, {{format, precision}, inchFraction});
+    const std::string time =
+        WriteMixed(PreviewSample * 3600, hours, hourLabels, {{format, precision}, 0});
+    return QString::fromStdString(length + "   " + time);
+}
+
+MixedUnitsSetting ResultsPage::ShownMixedUnits() const {
+    const int index = m_inchFractionCombo.currentIndex();
+    return {m_mixedUnitsCheck.isChecked(),
+            index >= 0 ? InchFractions[index] : storedMixedUnits_.inchFraction};
+}
+
+void ResultsPage::UpdatePreview() {
+    const int checked = formatGroup_.checkedId();
+    OnFormat(checked == -1 ? AutoFormatId - 1 : checked);
 }
 
 QString ResultsPage::PreviewText(int format, int precision) {
@@ -93,7 +136,14 @@ bool ResultsPage::OnInitDialog() {
     // gigabytes or overflowing the index.
     m_nPrecisionIndex = std::clamp(precision, -1, MaxPreviewPrecision) - 1;
 
-    SetPreview(PreviewText(m_nFormat, m_nPrecisionIndex + 1));
+    storedMixedUnits_ = LoadMixedUnitsSetting(profile_);
+    for (int i = 0; i < static_cast<int>(std::size(InchFractions)); ++i)
+        if (InchFractions[i] == storedMixedUnits_.inchFraction)
+            m_inchFractionCombo.setCurrentIndex(i);
+    m_mixedUnitsCheck.setChecked(storedMixedUnits_.on);
+    m_inchFractionCombo.setEnabled(storedMixedUnits_.on);
+
+    SetPreview(PreviewWithMixedUnits(m_nFormat, m_nPrecisionIndex + 1));
     if (m_nFormat == FormatAuto) m_precisionCombo.setEnabled(false);
 
     UpdateData(false);
@@ -125,7 +175,15 @@ void ResultsPage::OnFormat(int id) {
         m_precisionCombo.setEnabled(false);
     else if (format == FormatScientific || format == FormatFixed)
         m_precisionCombo.setEnabled(true);
-    SetPreview(PreviewText(format, precision));
+    SetPreview(PreviewWithMixedUnits(format, precision));
+}
+
+QString ResultsPage::PreviewWithMixedUnits(int format, int precision) const {
+    QString text = PreviewText(format, precision);
+    if (m_mixedUnitsCheck.isChecked() && !text.isEmpty())
+        text +=
+            QLatin1Char('\n') + MixedPreviewText(format, precision, ShownMixedUnits().inchFraction);
+    return text;
 }
 
 void ResultsPage::OnSelchangePrecision() {
@@ -136,5 +194,11 @@ void ResultsPage::OnSelchangePrecision() {
 void ResultsPage::OnOK() {
     UpdateData(true);
     SaveResultSettings(profile_, m_nFormat, m_nPrecisionIndex + 1);
+    // Written only when changed: a profile that never used the option keeps
+    // the bytes it had.
+    const MixedUnitsSetting shown = ShownMixedUnits();
+    if (shown.on != storedMixedUnits_.on || shown.inchFraction != storedMixedUnits_.inchFraction)
+        SaveMixedUnitsSetting(profile_, shown);
+    m_mixedUnits = shown;
     style_.TakeUsable(m_nFormat, m_nPrecisionIndex + 1);
 }

@@ -14,14 +14,23 @@
 // stores Precision, then Format, and takes the usable ones into the copy,
 // which the window takes back (Style()) after the sheet closes with OK.
 // m_nFormat and m_nPrecisionIndex stay -1 while the tab was never shown.
+//
+// Below the precision, "Mixed units" (off unless the profile's MixedUnits is
+// "TRUE") and the inches' fraction, 1/2 to 1/64 (InchFraction, 1/16 unless
+// stored): with the box checked the preview adds the sample as feet and
+// inches and as hours. OK stores both keys when either changed, and
+// m_mixedUnits then holds them for the main window.
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
 #include <QLabel>
 #include <QRadioButton>
 #include <memory>
+#include <optional>
 
 #include "group_frame.h"
+#include "mixed_units_setting.h"
 #include "profile_store.h"
 #include "property_page.h"
 #include "result_format.h"
@@ -37,6 +46,9 @@ public:
     // The preview for mode `format` (0..2, anything else gives "") and
     // precision `precision`.
     static QString PreviewText(int format, int precision);
+    // The sample as feet and inches (to 1/`inchFraction`) and as hours:
+    // "123 ft 5 1/2 in   123 h 27 min 24.443 s"; "" for no mode.
+    static QString MixedPreviewText(int format, int precision, int inchFraction);
 
     // Pixel height of the preview font: -(dpiY * 10 / 72), the fraction
     // dropped: -13 at 96 dots per inch, -16 at 120.
@@ -59,6 +71,10 @@ public:
     QComboBox m_precisionCombo;      // 1049
     GroupFrame m_previewFrame;       // " Preview "
     QLabel m_preview;                // 1050
+    QCheckBox m_mixedUnitsCheck;     // "Mixed units: feet and inches, pounds, hours, degrees"
+    QLabel m_inchFractionLabel;      // "Inches to the nearest"
+    QComboBox m_inchFractionCombo;   // 1/2 .. 1/64
+    std::optional<MixedUnitsSetting> m_mixedUnits;  // set by OK
 
 protected:
     bool OnInitDialog() override;
@@ -68,9 +84,13 @@ private:
     void OnFormat(int id);
     void OnSelchangePrecision();
     void SetPreview(const QString& text);
+    void UpdatePreview();
+    QString PreviewWithMixedUnits(int format, int precision) const;
+    MixedUnitsSetting ShownMixedUnits() const;
 
     QButtonGroup formatGroup_;
     QRect previewPlace_;  // the template's rectangle of 1050, in pixels
+    MixedUnitsSetting storedMixedUnits_;
     ProfileStore& profile_;
     ResultStyle style_;
 };

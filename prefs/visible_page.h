@@ -1,5 +1,5 @@
 #pragma once
-// The Visible Categories tab: the 26 built-in categories in catalogue order,
+// The Visible Categories tab: the built-in categories in catalogue order,
 // each with a check box ("Acceleration" first, "Volume (Dry)" last; row c is
 // category c). Custom categories are never listed: they are always shown.
 //
@@ -10,8 +10,8 @@
 // and the window applies them.
 //
 //   open the tab, press OK                 Checks() empty
-//   clear "Temperature", press OK          Checks()[18] == 0
-//   check "Display all Categories", OK     all 26 checks 1
+//   clear "Temperature", press OK          Checks()[TemperatureRow] == 0
+//   check "Display all Categories", OK     every check 1
 //   clear "Display all Categories" again   the rows stay checked
 #include <QCheckBox>
 #include <QListWidget>

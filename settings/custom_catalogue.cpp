@@ -14,7 +14,7 @@ namespace {
 
 CustomResult Refused(CustomMessage message) { return CustomResult{false, -1, message}; }
 
-// Any of the 31 rows, free ones included: while a row is free it is named
+// Any row, free ones included: while a row is free it is named
 // "Custom", so "custom" is taken as long as a row is free. Names that differ
 // only by blanks at either end are taken too: they would share one profile
 // section, and with it their units.

@@ -12,7 +12,7 @@
 // catalogue refused.
 //
 //   CustomCatalogue custom(catalogue, profile, window);
-//   custom.AddCategory("metric UNITS");          // row 26 "Metric units", Custom_1
+//   custom.AddCategory("metric UNITS");          // first custom row "Metric units", Custom_1
 //   custom.AddUnit(10, "span", "9", "Inches");   // Distance gains "Span" = 22.86 cm
 //   custom.RemoveCategory("Metric units");       // row, record and units all go
 #include <optional>

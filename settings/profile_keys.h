@@ -12,6 +12,8 @@ inline constexpr std::string_view PrecisionKey = "Precision";                // 
 inline constexpr std::string_view RememberCategoryKey = "RememberCategory";  // "TRUE"/"FALSE"
 inline constexpr std::string_view LastCategoryKey = "LastCategory";          // name, default "NONE"
 inline constexpr std::string_view OnTopKey = "OnTop";                        // "TRUE"/"FALSE"
+inline constexpr std::string_view MixedUnitsKey = "MixedUnits";      // "TRUE"/"FALSE", default off
+inline constexpr std::string_view InchFractionKey = "InchFraction";  // 2..64, default 16
 
 // In each category's own section.
 inline constexpr std::string_view VisibilityKey = "Visibility";    // int, default 1
@@ -19,6 +21,7 @@ inline constexpr std::string_view CustomUnitsKey = "CustomUnits";  // int, defau
 
 inline constexpr int DefaultFormat = 0;
 inline constexpr int DefaultPrecision = 5;
+inline constexpr int DefaultInchFraction = 16;
 inline constexpr int DefaultVisibility = 1;
 inline constexpr int DefaultCustomUnits = 0;
 // While a unit is being removed, a missing CustomUnits reads as 1.

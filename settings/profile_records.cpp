@@ -1,6 +1,7 @@
 #include "profile_records.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "catalogue.h"

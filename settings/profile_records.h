@@ -11,7 +11,7 @@
 //   Precision=10               CustomUnit_2=Rods
 //                              CustomValue_2=502.92000000000000
 //
-// loads as: row 27 named "Speed of light" (rows 26, 28..30 stay free);
+// loads as: the second custom row named "Speed of light" (the others stay free);
 // "Distance" gains "Rods" at position 20 with factor 502.92 (record 1 is
 // free, so record 2 is the one unit CustomUnits promises); the result style's
 // format 1, its precision stays 5 because 10 is out of range.
@@ -19,6 +19,7 @@
 // Each operation that writes makes one ProfileStore::Edit: one lock, one
 // replace of the file, nothing when no value changes. The store's listener
 // hears of a failure once per operation.
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,7 +64,7 @@ bool IsOnTopStored(const ProfileStore& store);
 
 // --- Leaving the program, and OK on the Preferences sheet ----------------
 
-// One write: Format, Precision, Visibility of the 26 built-in categories
+// One write: Format, Precision, Visibility of every built-in category
 // in row order and, when given, LastCategory (an empty name, nothing
 // selected, is stored as ""). Every key is attempted.
 ProfileWriteResult SaveSettings(ProfileStore& store, const Catalogue& catalogue,

@@ -14,7 +14,11 @@
 //    ratio, since a bad line should cost about what a good one does. The
 //    misspellings come from a pool of 1,000, as the same slips recur in
 //    real data; a second figure draws every one afresh.
-// 4. When GNU units is installed: M lines over the units both programs know,
+// 4. B lines of mixed values (sums such as "5 ft 3 in", lists such as
+//    "ft+in", fractions such as "3/4", with and without --fraction 16)
+//    against B plain lines over the same units: the median CPU time of
+//    both, runs interleaved, and the ratio per line (the aim is at most 2).
+// 5. When GNU units is installed: M lines over the units both programs know,
 //    converted by `mezura-convert --batch` and by `units -t` (which reads
 //    "VALUE FROM" and "TO" line pairs), R times each; medians of both.
 //
@@ -247,6 +251,47 @@ double MedianCpu(const std::vector<std::string>& command, const fs::path& input,
     return cpu[cpu.size() / 2];
 }
 
+// Mixed lines of every form, and plain lines over the same units.
+void MixedAndPlainInputs(long lines, std::mt19937& random, std::string& mixed, std::string& plain) {
+    struct Form {
+        const char* mixed;  // printf pattern: whole numbers a, b, a value v
+        const char* plain;
+    };
+    const Form forms[] = {
+        {"%d ft %d in\t\tcm\n", "%d\tft\tcm\n"},
+        {"%d' %d 1/2\"\t\tm\n", "%d\tin\tm\n"},
+        {"%g\tm\tft+in\n", "%g\tm\tft\n"},
+        {"%g\tin\tyd+ft+in\n", "%g\tin\tyd\n"},
+        {"%d st %d lb\t\tkg\n", "%d\tst\tkg\n"},
+        {"%g\tkg\tlb;oz\n", "%g\tkg\tlb\n"},
+        {"%d h %d min\t\ts\n", "%d\th\ts\n"},
+        {"%g\ts\th+min+s\n", "%g\ts\th\n"},
+        {"%d\xC2\xB0 %d\xE2\x80\xB2 10\xE2\x80\xB3\t\tdeg\n", "%d\tdeg\tarcmin\n"},
+        {"%g\tdeg\t\xC2\xB0+\xE2\x80\xB2+\xE2\x80\xB3\n", "%g\tdeg\tarcmin\n"},
+        {"%d %d/4\tin\tcm\n", "%d.%d\tin\tcm\n"},
+    };
+    std::uniform_int_distribution<std::size_t> anyForm(0, std::size(forms) - 1);
+    std::uniform_int_distribution<int> whole(1, 59);
+    std::uniform_real_distribution<double> value(0.01, 5000);
+    char text[128];
+    for (long i = 0; i < lines; ++i) {
+        const Form& form = forms[anyForm(random)];
+        const int a = whole(random), b = whole(random) % 4;
+        const double v = value(random);
+        const bool takesValue = std::string_view(form.mixed).starts_with("%g");
+        if (takesValue) {
+            std::snprintf(text, sizeof text, form.mixed, v);
+            mixed += text;
+            std::snprintf(text, sizeof text, form.plain, v);
+        } else {
+            std::snprintf(text, sizeof text, form.mixed, a, b);
+            mixed += text;
+            std::snprintf(text, sizeof text, form.plain, a, b);
+        }
+        plain += text;
+    }
+}
+
 bool HaveGnuUnits() { return std::system("units -V >/dev/null 2>&1") == 0; }
 
 }  // namespace
@@ -281,6 +326,30 @@ int main(int argc, char** argv) try {
                 options.badLines, bad, bad / good);
     std::printf("%ld misspelt lines, every slip new: median %.3f s CPU, %.2f times\n",
                 options.badLines, fresh, fresh / good);
+
+    {
+        std::string mixed, plain;
+        MixedAndPlainInputs(options.badLines, random, mixed, plain);
+        WriteFile(dir / "mixed.txt", mixed);
+        WriteFile(dir / "plain.txt", plain);
+        std::vector<std::string> sixteenths = mezura;
+        sixteenths.insert(sixteenths.end(), {"--fraction", "16"});
+        std::vector<double> plainCpu, mixedCpu, fractionCpu;
+        for (int run = 0; run < options.runs; ++run) {
+            plainCpu.push_back(TimedRun(mezura, dir / "plain.txt", dir / "out.txt").cpu);
+            mixedCpu.push_back(TimedRun(mezura, dir / "mixed.txt", dir / "out.txt").cpu);
+            fractionCpu.push_back(TimedRun(sixteenths, dir / "mixed.txt", dir / "out.txt").cpu);
+        }
+        for (auto* cpu : {&plainCpu, &mixedCpu, &fractionCpu}) std::sort(cpu->begin(), cpu->end());
+        const double p = plainCpu[plainCpu.size() / 2], m = mixedCpu[mixedCpu.size() / 2],
+                     f = fractionCpu[fractionCpu.size() / 2];
+        std::printf("%ld plain lines (same units): median %.3f s CPU, %.0f ns a line\n",
+                    options.badLines, p, p / static_cast<double>(options.badLines) * 1e9);
+        std::printf("%ld mixed lines: median %.3f s CPU, %.2f times a plain line\n",
+                    options.badLines, m, m / p);
+        std::printf("%ld mixed lines, --fraction 16: median %.3f s CPU, %.2f times a plain line\n",
+                    options.badLines, f, f / p);
+    }
 
     if (HaveGnuUnits()) {
         std::string ours, gnu;

@@ -429,6 +429,14 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
         <source>Decimal precision</source>
         <translation>Nachkommastellen</translation>
     </message>
+    <message>
+        <source>Mixed units: feet and inches, pounds, hours, degrees</source>
+        <translation>Gemischte Einheiten: Fuß und Zoll, Pfund, Stunden, Grad</translation>
+    </message>
+    <message>
+        <source>Inches to the nearest</source>
+        <translation>Zoll gerundet auf</translation>
+    </message>
 </context>
 <context>
     <name>VisiblePage</name>

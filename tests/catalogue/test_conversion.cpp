@@ -10,14 +10,15 @@
 
 #include "catalogue.h"
 #include "conversion.h"
+#include "reference_units.h"
 
 namespace {
 
-constexpr int Acceleration = 0;
-constexpr int Distance = 10;
-constexpr int Temperature = 18;
-constexpr int Velocity = 21;
-constexpr int FreeRow = 26;
+constexpr int Acceleration = BuiltinRowNamed("Acceleration");
+constexpr int Distance = BuiltinRowNamed("Distance");
+constexpr int Temperature = BuiltinRowNamed("Temperature");
+constexpr int Velocity = BuiltinRowNamed("Velocity");
+constexpr int FreeRow = FirstCustomRow;
 
 class ConversionTest : public ::testing::Test {
 protected:
@@ -77,7 +78,7 @@ TEST_F(ConversionTest, LinearMultipliesFirstThenDivides) {
         {"km to miles", Distance, "Kilometers", "Miles", 1.0, 0.621371192237334},
         {"m to cm", Distance, "Meters", "Centimeters", 2.0, 200.0},
         {"mph to km/h", Velocity, "Miles/hour", "Kilometers/hour", 1.0, 1.6093439999999999},
-        {"light speed", Velocity, "C", "Meters/sec", 1.0, 299792458.0555556},
+        {"light speed", Velocity, "C", "Meters/sec", 1.0, 299792458.0},
         {"trailing-blank unit", Acceleration, "Centimeters/sec\xB2 ", "Meters/sec\xB2", 250.0, 2.5},
         {"negative input", Distance, "Feet", "Inches", -1.0, -12.0},
     };
@@ -147,14 +148,19 @@ double ReferenceLinear(double value, double fromFactor, double toFactor) {
 // Every ordered pair of every built-in category, temperature included, for
 // values whose last bits show a regrouped formula (value x (f1 / f2) differs
 // from (value x f1) / f2 in a quarter of the pairs), compared bit for bit.
+// Fuel economy has a test of its own.
 TEST_F(ConversionTest, EveryBuiltinPairFollowsTheFormulaOrder) {
     const double values[] = {0.1, 3.7, -40.0, 98.6, 12345.678, 6.02214076e23, 1.5e-9};
     long pairs = 0;
     long wrong = 0;
     std::ostringstream examples;
     examples.precision(17);
+    long expectedPairs = 0;
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         const bool byFormula = row == Temperature;
+        if (!byFormula && !ConvertsByFactors(catalogue_, row)) continue;
+        const auto units = static_cast<long>(reference::BuiltinCategories[row].units.size());
+        expectedPairs += units * units;
         const int count = catalogue_.UnitCount(row);
         for (int p = 1; p <= count; ++p) {
             for (int q = 1; q <= count; ++q) {
@@ -175,8 +181,31 @@ TEST_F(ConversionTest, EveryBuiltinPairFollowsTheFormulaOrder) {
             }
         }
     }
-    EXPECT_EQ(pairs, 5865);  // the squares of the 26 unit counts, summed
+    EXPECT_EQ(pairs, expectedPairs);
     EXPECT_EQ(wrong, 0) << "differing results, among them:" << examples.str();
+}
+
+// Liters per 100 km is the inverse of kilometers per liter; the two miles
+// per gallon differ by the ratio of the gallons (4.54609 L against 231 in3).
+TEST_F(ConversionTest, FuelEconomyIsAnInverseMeasure) {
+    const int row = BuiltinRowNamed("Fuel economy");
+    const NamedCase cases[] = {
+        {"5 L/100 km", row, "Liters/100 km", "Kilometers/liter", 5.0, 20.0},
+        {"20 km/L", row, "Kilometers/liter", "Liters/100 km", 20.0, 5.0},
+        {"100 L/100 km", row, "Liters/100 km", "Kilometers/liter", 100.0, 1.0},
+        {"nothing used", row, "Liters/100 km", "Miles/gallon (US)", 0.0,
+         std::numeric_limits<double>::infinity()},
+        {"same unit", row, "Miles/gallon (UK)", "Miles/gallon (UK)", 0.1, 0.1},
+    };
+    for (const NamedCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(Convert(c.row, c.from, c.to, c.value), c.expected);
+    }
+    EXPECT_NEAR(Convert(row, "Miles/gallon (US)", "Miles/gallon (UK)", 1.0),
+                4.54609 / (231 * 0.0254 * 0.0254 * 0.0254 * 1000), 1e-15);
+    // A unit beyond the four, as only a hand-edited profile adds one.
+    ASSERT_TRUE(catalogue_.AppendUnit(row, "Furlongs/hogshead", 0.0));
+    EXPECT_TRUE(std::isnan(ConvertValue(catalogue_, row, 5, 1, 1.0)));
 }
 
 TEST_F(ConversionTest, ScaleFormulasHandleOnlyPairsThroughCelsius) {

@@ -66,6 +66,14 @@ TEST_F(UnitAliasesTest, EveryAliasNamesOneBuiltinUnitAndShadowsNoName) {
             EXPECT_FALSE(anyCase.contains({entry.category, LowerCp1252(alias)})) << alias;
         }
     }
+    // Each category's entries stand together: the lookup takes them as one run.
+    std::set<std::string> finished;
+    for (std::size_t i = 0; i < BuiltinAliases.size(); ++i) {
+        const std::string category = BuiltinAliases[i].category;
+        EXPECT_FALSE(finished.contains(category)) << category << " is split";
+        if (i + 1 == BuiltinAliases.size() || category != BuiltinAliases[i + 1].category)
+            finished.insert(category);
+    }
     for (const AmbiguousName& entry : AmbiguousNames) {
         SCOPED_TRACE(entry.name);
         EXPECT_GE(Split(entry.candidates).size(), 2u);

@@ -44,7 +44,7 @@ Outcome RunOn(int inputFd) {
     Outcome outcome;
     {
         FdWriter out(outFd), err(errFd);
-        outcome.summary = RunBatch(index, ResultStyle{}, std::nullopt, inputFd, out, err);
+        outcome.summary = RunBatch(index, PartStyle{}, std::nullopt, inputFd, out, err);
     }
     outcome.out = ReadBack(outFd);
     outcome.err = ReadBack(errFd);

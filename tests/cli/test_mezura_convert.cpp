@@ -122,22 +122,42 @@ TEST_F(MezuraConvertTest, ConvertsLikeTheWindow) {
         {"abc reads 0", {"abc", "Meters", "Kilometers"}, "0\n", {}, 0},
         {"empty reads 0", {"", "Meters", "Kilometers"}, "0\n", {}, 0},
         {"huge value", {"1e999", "Meters", "Kilometers"}, "Infinity\n", {}, 0},
-        {"UTF-8 superscript", {"1", "Meters²", "Feet²"}, "10.763910560681\n", {}, 0},
+        {"UTF-8 superscript", {"1", "Meters²", "Feet²"}, "10.76391041671\n", {}, 0},
         {"UTF-8 ordinal indicator", {"10", "BTU (39 º F)", "Joules"}, "10596.7\n", {}, 0},
         {"trailing blank is part of the name", {"1", "Centimeters/sec² ", "Galileo"}, "1\n", {}, 0},
-        {"pair picks its only category", {"1", "Ounces", "Grams"}, "28.34952312\n", {}, 0},
+        {"pair picks its only category", {"1", "Ounces", "Grams"}, "28.349523125\n", {}, 0},
         {"category picks among several",
          {"--category", "Volume", "1", "Ounces", "Milliliters"},
-         "29.57352956\n",
+         "29.5735295625\n",
          {},
          0},
         // Minutes and Seconds stand in Angle and in Time, with different factors.
-        {"category Time",
-         {"--category", "Time", "3", "Minutes", "Seconds"},
-         "179.99999999755\n",
-         {},
-         0},
+        {"category Time", {"--category", "Time", "3", "Minutes", "Seconds"}, "180\n", {}, 0},
         {"category Angle", {"--category", "Angle", "3", "Minutes", "Seconds"}, "180\n", {}, 0},
+    };
+    for (const Case& c : cases) Check(c, Run(c.arguments));
+}
+
+// Units defined as multiples of each other print the multiple, and the
+// newer categories convert as GNU units does (`units -t '1/(30 mpg)'
+// L/100km`, `units -t GiB MB`, `units -t '10 degC' degF` for a difference,
+// `units -t kohm ohm`).
+TEST_F(MezuraConvertTest, DefinedSizesAndNewCategoriesConvertAsGnuUnitsDoes) {
+    const Case cases[] = {
+        {"minute", {"1", "min", "s"}, "60\n", {}, 0},
+        {"hour", {"1", "Hours", "Minutes"}, "60\n", {}, 0},
+        {"day", {"1", "Days", "Hours"}, "24\n", {}, 0},
+        {"pound", {"1", "Pounds", "Ounces"}, "16\n", {}, 0},
+        {"cup", {"1", "Cups", "Ounces"}, "8\n", {}, 0},
+        {"acre", {"1", "Acres", "Feet²"}, "43560\n", {}, 0},
+        {"man page example", {"90", "min", "s"}, "5400\n", {}, 0},
+        {"mpg to L/100 km", {"30", "mpg", "L/100km"}, "7.8404861111111\n", {}, 0},
+        {"L/100 km to mpg", {"7.8404861111111", "L/100km", "mpg"}, "30\n", {}, 0},
+        {"gibibyte", {"1", "GiB", "MB"}, "1073.741824\n", {}, 0},
+        {"temperature change", {"10", "Degrees Celsius", "Degrees Fahrenheit"}, "18\n", {}, 0},
+        {"kilohm", {"1", "kohm", "ohm"}, "1000\n", {}, 0},
+        {"rpm", {"1800", "rpm", "Hz"}, "30\n", {}, 0},
+        {"statvolt", {"1", "statV", "V"}, "299.792458\n", {}, 0},
     };
     for (const Case& c : cases) Check(c, Run(c.arguments));
 }
@@ -159,7 +179,7 @@ TEST_F(MezuraConvertTest, RefusesBadInputWithOneLineAndStatusTwo) {
          "",
          {"unknown unit \"Kilomters\"", "did you mean \"Kilometers\""},
          2},
-        {"suggestion through an alias", {"1", "mpj", "kph"}, "", {"\"Miles/hour\""}, 2},
+        {"suggestion through an alias", {"1", "mpj", "kph"}, "", {"\"Miles/gallon (US)\""}, 2},
         {"case is meaning for mm", {"1", "MM", "km"}, "", {"unknown unit \"MM\""}, 2},
         {"blank missing", {"1", "Centimeters/sec²", "Galileo"}, "", {"\"Centimeters/sec² \""}, 2},
         {"unknown TO",
@@ -264,16 +284,17 @@ TEST_F(MezuraConvertTest, AllListsEveryUnitOfTheCategoryInCatalogueOrder) {
           Run({"--all", "1", "Ounces"}));
     run = Run({"--category", "Mass", "--all", "1", "Ounces"});
     EXPECT_EQ(Lines(run.out).size(), 15u);
-    EXPECT_EQ(Lines(run.out)[2], "Grams\t28.34952312");
+    EXPECT_EQ(Lines(run.out)[2], "Grams\t28.349523125");
 }
 
 TEST_F(MezuraConvertTest, ListShowsCategoriesAndUnitsWithFactors) {
     ProgramRun run = Run({"--list"});
     EXPECT_EQ(run.status, 0);
     auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 26u);
+    ASSERT_EQ(lines.size(), 33u);
     EXPECT_EQ(lines.front(), "Acceleration");
-    EXPECT_EQ(lines[10], "Distance");
+    EXPECT_EQ(lines[9], "Data rate");
+    EXPECT_EQ(lines[12], "Distance");
     EXPECT_EQ(lines.back(), "Volume (Dry)");
 
     run = Run({"--list", "Distance"});
@@ -285,9 +306,11 @@ TEST_F(MezuraConvertTest, ListShowsCategoriesAndUnitsWithFactors) {
 
     EXPECT_EQ(Run({"--list", "Temperature"}).out,
               "Celsius\nFahrenheit\nKelvin\nRankine\nReaumur\n");
-    EXPECT_EQ(Lines(Run({"--list", "Area"}).out)[2], "Centimeters²\t2.47104393e-08");
-    EXPECT_EQ(Lines(Run({"--list", "Distance"}).out)[1], "Astronomical Unit (AU)\t14959790000000");
-    EXPECT_EQ(Lines(Run({"--list", "Distance"}).out)[16], "Parsecs\t3.085678186e+18");
+    EXPECT_EQ(Run({"--list", "Fuel economy"}).out,
+              "Kilometers/liter\nLiters/100 km\nMiles/gallon (UK)\nMiles/gallon (US)\n");
+    EXPECT_EQ(Lines(Run({"--list", "Area"}).out)[2], "Centimeters²\t2.4710538146716533e-08");
+    EXPECT_EQ(Lines(Run({"--list", "Distance"}).out)[1], "Astronomical Unit (AU)\t14959787070000");
+    EXPECT_EQ(Lines(Run({"--list", "Distance"}).out)[16], "Parsecs\t3.0856775814913674e+18");
     EXPECT_EQ(Run({"--category", "Angle (Solid)", "--list"}).out,
               Run({"--list", "Angle (Solid)"}).out);
 }
@@ -441,7 +464,7 @@ TEST_F(MezuraConvertTest, ProfileCustomUnitsListAndConvert) {
     Check({"custom temperature unit", {}, "Not a number\n", {}, 0},
           Run({"--profile", profile, "10", "Gas mark", "Fahrenheit"}));
     lines = Lines(Run({"--profile", profile, "--list"}).out);
-    ASSERT_EQ(lines.size(), 27u);
+    ASSERT_EQ(lines.size(), 34u);
     EXPECT_EQ(lines.back(), "Money");
 
     // Read only: the file and its folder are left as they were.
@@ -636,6 +659,10 @@ TEST_F(MezuraConvertTest, AliasesAndAnyCaseConvertAsTheExactNames) {
         {{"5", "km", "mi"}, {"5", "Kilometers", "Miles"}},
         {{"5 km to mi"}, {"5", "Kilometers", "Miles"}},
         {{"5km in mi"}, {"5", "Kilometers", "Miles"}},
+        {{"5km mi"}, {"5", "Kilometers", "Miles"}},
+        {{"3.2 Pound Force N"}, {"3.2", "Pound Force", "Newtons"}},
+        {{"3.2 pound force  newtons"}, {"3.2", "Pound Force", "Newtons"}},
+        {{"1 Light years Parsecs"}, {"1", "Light years", "Parsecs"}},
         {{"100 °F to °C"}, {"100", "Fahrenheit", "Celsius"}},
         {{"-1.5e3 in to cm"}, {"-1500", "Inches", "Centimeters"}},
         {{"2 in in cm"}, {"2", "Inches", "Centimeters"}},
@@ -685,7 +712,11 @@ TEST_F(MezuraConvertTest, AmbiguousNamesListTheirCandidates) {
          "",
          {"\"km to mi\"", "VALUE FROM to TO"},
          2},
-        {"one argument without to", {"5 km mi"}, "", {"VALUE FROM to TO"}, 2},
+        {"one argument whose words name no two units",
+         {"5 km zorkmids"},
+         "",
+         {"VALUE FROM to TO"},
+         2},
         {"names takes no argument", {"--names", "Distance"}, "", {"--names takes no arguments"}, 2},
     };
     for (const Case& c : cases) Check(c, Run(c.arguments));
@@ -700,7 +731,7 @@ TEST_F(MezuraConvertTest, NamesPrintsEveryUnitWithItsAliasesCustomOnesIncluded) 
     const ProgramRun run = Run({"--profile", profile, "--names"});
     EXPECT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 347u + 2u);  // two custom units; the empty category has no line
+    ASSERT_EQ(lines.size(), 409u + 2u);  // two custom units; the empty category has no line
     for (const auto& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 2) << line;
     const auto has = [&](const std::string& line) {
         return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -727,10 +758,96 @@ TEST_F(MezuraConvertTest, BatchTakesAliasesAndRemembersSuggestions) {
     ASSERT_EQ(errors.size(), 3u);
     // The same advice for each bad line, remembered or not.
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(
-            errors[i],
-            "mezura-convert: line " + std::to_string(4 + i) +
-                ": unknown unit \"Kilomters\"; did you mean \"Kilometers\" or \"Kilometers²\"?");
+        EXPECT_EQ(errors[i], "mezura-convert: line " + std::to_string(4 + i) +
+                                 ": unknown unit \"Kilomters\"; did you mean \"Kilometers\", "
+                                 "\"Kilometers²\" or \"Kilobytes\"?");
 }
 
 }  // namespace
+
+TEST_F(MezuraConvertTest, ReadsAndWritesMixedValues) {
+    const std::vector<std::string> fixed2 = {"--format", "fixed", "--precision", "2"};
+    auto with = [](std::vector<std::string> options, std::vector<std::string> operands) {
+        options.insert(options.end(), operands.begin(), operands.end());
+        return options;
+    };
+    const Case cases[] = {
+        {"fraction", {"3/4", "in", "cm"}, "1.905\n", {}, 0},
+        {"mixed number", {"1 1/2", "ft", "in"}, "18\n", {}, 0},
+        {"sum with its units", {"5 ft 3 in", "cm"}, "160.02\n", {}, 0},
+        {"sum with plus", {"5 ft + 3 in", "cm"}, "160.02\n", {}, 0},
+        {"primes", {"5' 3\"", "cm"}, "160.02\n", {}, 0},
+        {"primes without blanks", {"5'3\"", "in"}, "63\n", {}, 0},
+        {"sum with a mixed number", {"5 ft 3 1/2 in", "in"}, "63.5\n", {}, 0},
+        {"minus for the whole sum", {"-5 ft 3 in", "in"}, "-63\n", {}, 0},
+        {"pounds and ounces", with(fixed2, {"3 lb 4 oz", "lb"}), "3.25\n", {}, 0},
+        {"stones and pounds", with(fixed2, {"12 st 4 lb", "lb"}), "172.00\n", {}, 0},
+        {"hours and minutes", with(fixed2, {"2 h 30 min", "min"}), "150.00\n", {}, 0},
+        {"h min s", with(fixed2, {"1 h 2 min 3 s", "s"}), "3723.00\n", {}, 0},
+        {"degrees minutes seconds",
+         with({"--format", "fixed"}, {"30\xC2\xB0 15\xE2\x80\xB2 10\xE2\x80\xB3", "deg"}),
+         "30.25278\n",
+         {},
+         0},
+        {"degrees with ASCII primes",
+         with({"--format", "fixed"}, {"30\xC2\xB0 15' 10\"", "deg"}),
+         "30.25278\n",
+         {},
+         0},
+        {"feet and inches", {"1.75", "m", "ft+in"}, "5 ft 8.8976377952756 in\n", {}, 0},
+        {"semicolon list", {"1.75", "m", "ft;in"}, "5 ft 8.8976377952756 in\n", {}, 0},
+        {"rounding carries", {"1.8288", "m", "ft+in"}, "6 ft 0 in\n", {}, 0},
+        {"to an eighth", {"--fraction", "8", "1.75", "m", "ft+in"}, "5 ft 8 7/8 in\n", {}, 0},
+        {"one target to a sixteenth", {"--fraction", "16", "3.3 cm", "in"}, "1 5/16\n", {}, 0},
+        {"negative target", {"--fraction", "2", "-1.75", "m", "ft+in"}, "-5 ft 9 in\n", {}, 0},
+        {"three parts", {"100", "in", "yd+ft+in"}, "2 yd 2 ft 4 in\n", {}, 0},
+        {"stones", with(fixed2, {"172", "lb", "st+lb"}), "12 st 4.00 lb\n", {}, 0},
+        {"hours", with(fixed2, {"2.5", "h", "h+min+s"}), "2 h 30 min 0.00 s\n", {}, 0},
+        {"degrees",
+         with(fixed2, {"30.2528", "deg", "\xC2\xB0+\xE2\x80\xB2+\xE2\x80\xB3"}),
+         "30\xC2\xB0 15\xE2\x80\xB2 10.08\xE2\x80\xB3\n",
+         {},
+         0},
+        {"phrase with a sum", {"5 ft 3 in to cm"}, "160.02\n", {}, 0},
+        {"phrase split at the last good in", {"5 ft 3 in in cm"}, "160.02\n", {}, 0},
+        {"phrase with a fraction", {"3/4 in to cm"}, "1.905\n", {}, 0},
+        {"phrase to a list", {"1.8288 m in ft+in"}, "6 ft 0 in\n", {}, 0},
+        {"categories named both",
+         {"5 ft 3 lb", "cm"},
+         "",
+         {"\"ft\" and \"lb\" are not units of one category", "Distance", "Mass"},
+         2},
+        {"amount without a unit",
+         {"5 ft 3", "cm"},
+         "",
+         {"\"5 ft 3\" is no value with its unit"},
+         2},
+        {"list smallest first", {"1", "m", "in+ft"}, "", {"largest to the smallest"}, 2},
+        {"temperatures are not summed",
+         {"5 \xC2\xB0"
+          "C 3 \xC2\xB0"
+          "C",
+          "K"},
+         "",
+         {"temperatures cannot be added"},
+         2},
+        {"several categories fit",
+         {"3 min 2 sec", "sec"},
+         "",
+         {"fit several categories (\"Angle\", \"Time\")", "--category"},
+         2},
+        {"bad fraction", {"--fraction", "10", "1", "m", "in"}, "", {"--fraction takes 2, 4"}, 2},
+    };
+    for (const Case& c : cases) Check(c, Run(c.arguments));
+}
+
+TEST_F(MezuraConvertTest, BatchLinesTakeMixedValues) {
+    const ProgramRun run = Run({"--batch", "--fraction", "8"},
+                               "5 ft 3 in\t\tin\n"
+                               "1.75\tm\tft+in\n"
+                               "1 1/2\tft\tin\n"
+                               "5 ft 3 lb\t\tcm\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "63\n5 ft 8 7/8 in\n18\n\n");
+    EXPECT_NE(run.err.find("line 4: \"ft\" and \"lb\""), std::string::npos) << run.err;
+}

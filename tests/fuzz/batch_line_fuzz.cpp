@@ -1,5 +1,5 @@
 // Arbitrary bytes as one --batch line, after a first byte that picks the
-// result format, the precision and the --category. Whatever the line, it
+// result format, the precision, the --category and --fraction. Whatever the line, it
 // must give exactly one output line, text on a good line and an error line
 // on a bad one, and the error line must be safe on a terminal: valid UTF-8
 // with no control character but its final "\n". Any breach aborts, which the
@@ -66,7 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view line(reinterpret_cast<const char*>(data + 1), size - 1);
     line = line.substr(0, line.find('\n'));  // the reader never hands over a line end
 
-    const bool good = ConvertBatchLine(index, style, category, 42, line, out, err);
+    // Above 161 the last part of a list of units goes to sixteenths.
+    const PartStyle parts{style, pick > 161 ? 16 : 0};
+    const bool good = ConvertBatchLine(index, parts, category, 42, line, out, err);
     const std::string_view result = out.Pending();
     const std::string_view error = err.Pending();
     Check(result.find('\n') + 1 == result.size());

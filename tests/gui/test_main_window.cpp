@@ -35,21 +35,28 @@ const std::vector<std::string> BuiltinCategoriesSorted = {"Acceleration",
                                                           "Charge",
                                                           "Conductance",
                                                           "Current",
+                                                          "Data rate",
+                                                          "Data storage",
                                                           "Density",
                                                           "Distance",
+                                                          "Electric resistance",
                                                           "Energy",
                                                           "Flow",
                                                           "Force",
+                                                          "Frequency",
+                                                          "Fuel economy",
                                                           "Illumination",
                                                           "Mass",
                                                           "Power",
                                                           "Pressure",
                                                           "Temperature",
+                                                          "Temperature change",
                                                           "Time",
                                                           "Torque",
                                                           "Velocity",
                                                           "Viscosity (Dynamic)",
                                                           "Viscosity (Kinematic)",
+                                                          "Voltage",
                                                           "Volume",
                                                           "Volume (Dry)"};
 
@@ -135,20 +142,22 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         StartCase{"RememberedPressure",
                   "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Pressure\r\n", "Pressure",
-                  26, "Atmospheres", 19, "Atmospheres"},
+                  BuiltinCategoryCount, "Atmospheres", 19, "Atmospheres"},
         StartCase{"RememberSwitchInLowerCaseIsOff",
                   "[Settings]\r\nRememberCategory=true\r\nLastCategory=Pressure\r\n",
-                  "Acceleration", 26, "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
+                  "Acceleration", BuiltinCategoryCount, "Centimeters/sec\xB2 ", 10,
+                  "Centimeters/sec\xB2 "},
         StartCase{"RememberedCategoryNoLongerExists",
                   "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Gone custom\r\n",
-                  "Acceleration", 26, "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
+                  "Acceleration", BuiltinCategoryCount, "Centimeters/sec\xB2 ", 10,
+                  "Centimeters/sec\xB2 "},
         StartCase{"RememberedCustomCategoryWithItsUnits",
                   "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Speed of light\r\n"
                   "Custom_2=Speed of light\r\n"
                   "[Speed of light]\r\nCustomUnits=2\r\nCustomUnit_1=Lightyear/year\r\n"
                   "CustomValue_1=1.00000000000000\r\nCustomUnit_2=C "
                   "(light)\r\nCustomValue_2=1.00000000000000\r\n",
-                  "Speed of light", 27, "C (light)", 2, "Lightyear/year"},
+                  "Speed of light", BuiltinCategoryCount + 1, "C (light)", 2, "Lightyear/year"},
         StartCase{"AllCategoriesHiddenListsNothingButShowsSlotZero", AllHidden(), "", 0,
                   "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
         // A hidden remembered category is not listed: the window starts on
@@ -156,13 +165,15 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{"RememberedCategoryHidden",
                   "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Pressure\r\n[Pressure]"
                   "\r\nVisibility=0\r\n",
-                  "Acceleration", 25, "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
+                  "Acceleration", BuiltinCategoryCount - 1, "Centimeters/sec\xB2 ", 10,
+                  "Centimeters/sec\xB2 "},
         // A custom unit sorting before unit 1 is selected at entry 0 while
         // the labels name unit 1 until the next change.
         StartCase{"CustomUnitSortsFirst",
                   "[Acceleration]\r\nCustomUnits=1\r\nCustomUnit_1=Aardvark/sec\r\n"
                   "CustomValue_1=3.00000000000000\r\n",
-                  "Acceleration", 26, "Aardvark/sec", 11, "Centimeters/sec\xB2 "}),
+                  "Acceleration", BuiltinCategoryCount, "Aardvark/sec", 11,
+                  "Centimeters/sec\xB2 "}),
     [](const ::testing::TestParamInfo<StartCase>& row) { return std::string(row.param.name); });
 
 TEST_F(MainWindowTest, OnTopOpensTopmostAt150150) {

@@ -145,8 +145,8 @@ TEST_F(MainWindowTest, AboutBoxShowsItsLinesAndMailsTheAuthor) {
 
 namespace {
 
-constexpr int DistanceRow = 10;
-constexpr int PressureRow = 17;
+constexpr int DistanceRow = BuiltinRowNamed("Distance");
+constexpr int PressureRow = BuiltinRowNamed("Pressure");
 
 std::string Selected(const SortedListBox& list) { return list.TextAt(list.SelectedPosition()); }
 
@@ -160,10 +160,11 @@ TEST_F(MainWindowTest, CategoryAddedJoinsTheListAndNothingElseMoves) {
     TypeInput("2");
     const QString output = OutputEdit().text();
 
-    catalogue_->SetCategoryName(26, "Boiling points");  // what the Custom page has just done
-    Window().OnCatalogueChanged({CatalogueChange::CategoryAdded, 26, "Boiling points"});
+    catalogue_->SetCategoryName(FirstCustomRow,
+                                "Boiling points");  // what the Custom page has just done
+    Window().OnCatalogueChanged({CatalogueChange::CategoryAdded, FirstCustomRow, "Boiling points"});
 
-    EXPECT_EQ(Categories().Count(), 27);
+    EXPECT_EQ(Categories().Count(), BuiltinCategoryCount + 1);
     EXPECT_EQ(Categories().TextAt(5), "Boiling points") << "at its sorted place";
     EXPECT_EQ(Categories().SelectedText(), "Distance");
     EXPECT_EQ(Selected(InputUnits()), "Miles");
@@ -181,9 +182,10 @@ TEST_F(MainWindowTest, CategoryRemovedWhileShownTurnsToTheFirstListed) {
     TypeInput("2");
     ASSERT_NE(OutputEdit().text(), "2");
 
-    catalogue_->ClearCustomRow(26);  // what the Custom page has just done
-    Window().OnCatalogueChanged({CatalogueChange::CategoryRemoved, 26, "Boiling points"});
-    EXPECT_EQ(Categories().Count(), 26);
+    catalogue_->ClearCustomRow(FirstCustomRow);  // what the Custom page has just done
+    Window().OnCatalogueChanged(
+        {CatalogueChange::CategoryRemoved, FirstCustomRow, "Boiling points"});
+    EXPECT_EQ(Categories().Count(), BuiltinCategoryCount);
     EXPECT_EQ(Categories().FindExact("Boiling points"), -1);
     EXPECT_EQ(Categories().SelectedText(), "Acceleration");
     EXPECT_EQ(InputUnits().Count(), 10);
@@ -196,10 +198,11 @@ TEST_F(MainWindowTest, CategoryRemovedWhileShownTurnsToTheFirstListed) {
 TEST_F(MainWindowTest, CategoryRemovedElsewhereKeepsTheSelectionOnItsEntry) {
     Start("[Settings]\r\nCustom_3=aardvarks\r\n");
     PickCategory("Distance");
-    catalogue_->ClearCustomRow(28);
-    Window().OnCatalogueChanged({CatalogueChange::CategoryRemoved, 28, "aardvarks"});
+    catalogue_->ClearCustomRow(FirstCustomRow + 2);
+    Window().OnCatalogueChanged(
+        {CatalogueChange::CategoryRemoved, FirstCustomRow + 2, "aardvarks"});
     EXPECT_EQ(Categories().SelectedText(), "Distance");
-    EXPECT_EQ(Categories().Count(), 26);
+    EXPECT_EQ(Categories().Count(), BuiltinCategoryCount);
 }
 
 struct UnitNoticeCase {
@@ -256,9 +259,10 @@ TEST_F(MainWindowTest, NoticesOfRowsOutsideTheCatalogueAreIgnored) {
     const QString output = OutputEdit().text();
 
     for (const auto& [slot, change] : std::vector<std::pair<int, CatalogueChange>>{
-             {31, CatalogueChange::CategoryAdded}, {-1, CatalogueChange::UnitRemoved}}) {
+             {CategoryRowCount, CatalogueChange::CategoryAdded},
+             {-1, CatalogueChange::UnitRemoved}}) {
         Window().OnCatalogueChanged({change, slot, "Distance"});
-        EXPECT_EQ(Categories().Count(), 26);
+        EXPECT_EQ(Categories().Count(), BuiltinCategoryCount);
         EXPECT_EQ(Categories().SelectedText(), "Distance");
         EXPECT_EQ(Selected(InputUnits()), "Miles");
         EXPECT_EQ(OutputEdit().text(), output);

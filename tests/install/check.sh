@@ -84,6 +84,11 @@ installed_layout() {
             echo share/icons/hicolor/scalable/apps/$app_id.svg
             echo share/man/man1/mezura.1.gz
             echo share/metainfo/$app_id.metainfo.xml
+            # The search service and what makes each desktop find it.
+            echo libexec/mezura-search-provider
+            echo share/dbus-1/services/$app_id.SearchProvider.service
+            echo share/gnome-shell/search-providers/$app_id.search-provider.ini
+            echo share/krunner/dbusplugins/$app_id.desktop
         fi
     } | LC_ALL=C sort
 }

@@ -59,24 +59,25 @@ expect_among() {
 }
 
 # --- Options and their values -------------------------------------------
-expect_reply "every option" "$(lines --all --batch --category --format --help --list \
-    --names --precision --profile --version)" --
+expect_reply "every option" "$(lines --all --batch --category --format --fraction --help \
+    --list --names --precision --profile --version)" --
 expect_reply "option by prefix" --format --fo
 expect_reply "format values" "$(lines auto fixed scientific)" --format ''
 expect_reply "format value by prefix" scientific --format s
 expect_reply "precision values" "$(lines 1 2 3 4 5 6 7 8 9)" --precision ''
+expect_reply "fraction values" "$(lines 2 4 8 16 32 64)" --fraction ''
 expect_reply "nothing for --batch" "" --batch ''
 expect_reply "nothing past FROM with --all" "" --all 1 Kilometers ''
 expect_reply "nothing for VALUE" "" ''
 
 # --- Category names -----------------------------------------------------
-expect_eq "26 built-in categories" 26 "$(reply --list '' | wc -l)"
+expect_eq "33 built-in categories" 33 "$(reply --list '' | wc -l)"
 expect_reply "category with blank and parenthesis, escaped" \
     'Viscosity\ \(Dynamic\)' --list 'Viscosity\ \(D'
 expect_reply "categories after an opening single quote, as they are" \
     "$(lines 'Viscosity (Dynamic)' 'Viscosity (Kinematic)')" --list "'Visc"
 expect_reply "category after an opening double quote" 'Angle (Solid)' --list '"Angle ('
-expect_reply "category for --category" Temperature --category Temp
+expect_reply "category for --category" Time --category Tim
 
 # --- Unit names ---------------------------------------------------------
 expect_reply "unit with superscript two and trailing blank, escaped" \

@@ -34,6 +34,10 @@ if ((with_window)); then
     expect_eq "desktop Exec" mezura "$(sed -n 's/^Exec=//p' "$desktop")"
     expect_eq "metainfo id" "<id>$app_id</id>" "$(grep -o '<id>[^<]*</id>' "$metainfo")"
     expect_match "metainfo launchable" ">$app_id\\.desktop<" "$(grep '<launchable' "$metainfo")"
+    expect_eq "search service activation" "Exec=$prefix/libexec/mezura-search-provider" \
+        "$(grep '^Exec=' "$prefix/share/dbus-1/services/$app_id.SearchProvider.service")"
+    expect_eq "GNOME search names the desktop entry" "DesktopId=$app_id.desktop" \
+        "$(grep '^DesktopId=' "$prefix/share/gnome-shell/search-providers/$app_id.search-provider.ini")"
     expect_match "icon is SVG" 'SVG' "$(file -b "$prefix/share/icons/hicolor/scalable/apps/$app_id.svg")"
 fi
 

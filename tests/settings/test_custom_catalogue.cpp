@@ -24,8 +24,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int Distance = 10;
-constexpr int Time = 24;
+constexpr int Distance = BuiltinRowNamed("Distance");
+constexpr int Time = BuiltinRowNamed("Time");
 
 struct RecordingListener : CatalogueListener {
     void OnCatalogueChanged(const CatalogueNotice& notice) override {
@@ -83,32 +83,74 @@ TEST_F(CustomCatalogueTest, RemovedUnitIsToldOnceWhenTheProfileCannotBeWritten) 
     EXPECT_EQ(failures, 1);
 }
 
+// The newer categories take custom units like the others, and survive a
+// restart; fuel economy converts by formula and refuses them, as
+// temperature does.
+TEST_F(CustomCatalogueTest, NewerCategoriesTakeCustomUnitsButFuelEconomy) {
+    const std::string path = PathOf("mezura.INI");
+    ProfileStore profile(path);
+    CustomCatalogue custom(*catalogue_, profile, window_);
+    const struct {
+        const char* category;
+        const char* unit;
+        CustomMessage expected;
+    } cases[] = {
+        {"Data storage", "Bytes", CustomMessage::None},
+        {"Data rate", "Bytes/second", CustomMessage::None},
+        {"Frequency", "Hertz", CustomMessage::None},
+        {"Voltage", "Volts", CustomMessage::None},
+        {"Electric resistance", "Ohms", CustomMessage::None},
+        {"Temperature change", "Degrees Celsius", CustomMessage::None},
+        {"Fuel economy", "Kilometers/liter", CustomMessage::UnitFactorInvalid},
+        {"Temperature", "Celsius", CustomMessage::UnitFactorInvalid},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.category);
+        const int row = BuiltinRowNamed(c.category);
+        const CustomResult result = custom.AddUnit(row, "Twelve", "12", c.unit);
+        EXPECT_EQ(result.message, c.expected);
+        EXPECT_EQ(result.changed, c.expected == CustomMessage::None);
+    }
+    Restart(path);
+    const int bytes = BuiltinRowNamed("Data storage");
+    const std::optional<int> twelve = catalogue_->UnitByName(bytes, "Twelve");
+    ASSERT_TRUE(twelve);
+    EXPECT_EQ(
+        ConvertValue(*catalogue_, bytes, *twelve, *catalogue_->UnitByName(bytes, "Bits"), 1.0),
+        96.0);
+    EXPECT_FALSE(catalogue_->UnitByName(BuiltinRowNamed("Fuel economy"), "Twelve"));
+}
+
 TEST_F(CustomCatalogueTest, RemovedCategoryTakesItsUnitsAndComesBackEmpty) {
     const std::string path = PathOf("mezura.INI");
     ProfileStore profile(path);
     CustomCatalogue custom(*catalogue_, profile, window_);
     ASSERT_TRUE(custom.AddCategory("Beer").changed);
-    ASSERT_TRUE(custom.AddUnit(26, "Pint", "", "").changed);
+    ASSERT_TRUE(custom.AddUnit(FirstCustomRow, "Pint", "", "").changed);
     for (int k = 2; k <= 10; ++k)
-        ASSERT_TRUE(custom.AddUnit(26, "Crate " + std::to_string(k), "24", "Pint").changed) << k;
-    ASSERT_EQ(custom.AddUnit(26, "Keg", "88", "Pint").message, CustomMessage::UnitLimit);
+        ASSERT_TRUE(
+            custom.AddUnit(FirstCustomRow, "Crate " + std::to_string(k), "24", "Pint").changed)
+            << k;
+    ASSERT_EQ(custom.AddUnit(FirstCustomRow, "Keg", "88", "Pint").message,
+              CustomMessage::UnitLimit);
 
     ASSERT_TRUE(custom.RemoveCategory("Beer").changed);
-    EXPECT_TRUE(catalogue_->IsCustomRowFree(26));
-    EXPECT_EQ(window_.heard.back(), std::make_pair(26, CatalogueChange::CategoryRemoved));
+    EXPECT_TRUE(catalogue_->IsCustomRowFree(FirstCustomRow));
+    EXPECT_EQ(window_.heard.back(),
+              std::make_pair(FirstCustomRow, CatalogueChange::CategoryRemoved));
     Restart(path);
-    EXPECT_TRUE(catalogue_->IsCustomRowFree(26));
+    EXPECT_TRUE(catalogue_->IsCustomRowFree(FirstCustomRow));
 
     // Added again, with another reference unit: nothing of the old one returns.
     ASSERT_TRUE(custom.AddCategory("beer").changed);
-    EXPECT_EQ(catalogue_->UnitCount(26), 0);
-    const CustomResult first = custom.AddUnit(26, "Litre", "", "");
+    EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
+    const CustomResult first = custom.AddUnit(FirstCustomRow, "Litre", "", "");
     EXPECT_TRUE(first.changed);
     EXPECT_EQ(first.message, CustomMessage::None);
     Restart(path);
-    EXPECT_EQ(catalogue_->Name(26, 0), "Beer");
-    ASSERT_EQ(catalogue_->UnitCount(26), 1);
-    EXPECT_EQ(catalogue_->Name(26, 1), "Litre");
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 0), "Beer");
+    ASSERT_EQ(catalogue_->UnitCount(FirstCustomRow), 1);
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 1), "Litre");
 }
 
 TEST_F(CustomCatalogueTest, OrphanedUnitsOfAnOlderProfileAreNeverAttached) {
@@ -118,14 +160,14 @@ TEST_F(CustomCatalogueTest, OrphanedUnitsOfAnOlderProfileAreNeverAttached) {
           "[Settings]\r\nCustom_1=Custom\r\n[Beer]\r\nCustomUnits=2\r\nCustomUnit_1=Pint\r\n"
           "CustomValue_1=1\r\nCustomUnit_2=Crate\r\nCustomValue_2=24.00000000000000\r\n");
     Restart(path);
-    EXPECT_TRUE(catalogue_->IsCustomRowFree(26));
+    EXPECT_TRUE(catalogue_->IsCustomRowFree(FirstCustomRow));
     ProfileStore profile(path);
     CustomCatalogue custom(*catalogue_, profile, window_);
     ASSERT_TRUE(custom.AddCategory("Beer").changed);
-    EXPECT_EQ(catalogue_->UnitCount(26), 0);
+    EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
     Restart(path);
-    EXPECT_EQ(catalogue_->Name(26, 0), "Beer");
-    EXPECT_EQ(catalogue_->UnitCount(26), 0);
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 0), "Beer");
+    EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
 }
 
 TEST_F(CustomCatalogueTest, SmallUnitsKeepTheirPrecisionAcrossARestart) {

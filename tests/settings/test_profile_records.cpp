@@ -20,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int Distance = 10;
+constexpr int Distance = BuiltinRowNamed("Distance");
 constexpr int DistanceBuiltinUnits = 19;
 
 struct Entry {
@@ -159,7 +159,7 @@ TEST_F(ProfileRecordsTest, CategoryRecordsNameTheirOwnRowsOnly) {
     struct Row {
         const char* name;
         std::vector<std::string> records;
-        std::vector<std::string> expectedNames;  // rows 26..30
+        std::vector<std::string> expectedNames;  // the custom rows
     };
     const Row rows[] = {
         {"record 2 alone", {"Custom_2=Money"}, {"Custom", "Money", "Custom", "Custom", "Custom"}},
@@ -262,7 +262,7 @@ TEST_F(ProfileRecordsTest, CustomCategoryUnitsLoadAfterItsName) {
                   "CustomValue_1=1.00000000000000", "CustomUnit_2=Cent",
                   "CustomValue_2=0.01000000000000"});
     LoadProfile(ProfileStore(path_), *catalogue_, style_);
-    constexpr int Money = 28;
+    constexpr int Money = FirstCustomRow + 2;
     ASSERT_EQ(catalogue_->Name(Money, 0), "Money");
     ASSERT_EQ(catalogue_->UnitCount(Money), 2);
     EXPECT_EQ(catalogue_->Name(Money, 1), "Dollar");
@@ -289,7 +289,33 @@ TEST_F(ProfileRecordsTest, VisibilityKeptAsRead) {
     EXPECT_EQ(catalogue_->Visibility(1), 7);
     EXPECT_EQ(catalogue_->Visibility(4), 0);  // no number: hidden
     EXPECT_EQ(catalogue_->Visibility(2), 1);  // absent: listed
-    EXPECT_EQ(catalogue_->Visibility(25), -2);
+    EXPECT_EQ(catalogue_->Visibility(BuiltinCategoryCount - 1), -2);
+}
+
+// A profile written before the newer categories existed: its categories keep
+// their settings by name, the new ones are listed, and the next save writes
+// their Visibility like every other's.
+TEST_F(ProfileRecordsTest, ProfileOfTheSmallerCatalogueLoadsUnchanged) {
+    WriteProfile({"[Settings]", "Custom_1=Money", "[Temperature]", "Visibility=0", "[Money]",
+                  "CustomUnits=1", "CustomUnit_1=Dollar", "CustomValue_1=1.00000000000000",
+                  "[Distance]", "CustomUnits=1", "CustomUnit_1=Span", "CustomValue_1=22.86"});
+    ProfileStore store(path_);
+    LoadProfile(store, *catalogue_, style_);
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 0), "Money");
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 1), "Dollar");
+    EXPECT_EQ(catalogue_->Name(Distance, catalogue_->UnitCount(Distance)), "Span");
+    for (int row = 0; row < BuiltinCategoryCount; ++row)
+        EXPECT_EQ(catalogue_->Visibility(row), catalogue_->Name(row, 0) == "Temperature" ? 0 : 1)
+            << row;
+
+    ASSERT_EQ(SaveSettings(store, *catalogue_, style_, ""), std::nullopt);
+    const auto entries = FileEntries();
+    for (const char* added : {"Data rate", "Data storage", "Electric resistance", "Frequency",
+                              "Fuel economy", "Temperature change", "Voltage"}) {
+        EXPECT_NE(std::find(entries.begin(), entries.end(), Entry{added, "Visibility", "1"}),
+                  entries.end())
+            << added;
+    }
 }
 
 // --- Saving ------------------------------------------------------------------
@@ -381,8 +407,8 @@ TEST_F(ProfileRecordsTest, AddedCategoryLeavesNoOrphanedUnitsOfItsName) {
     ProfileStore store(path_);
     ASSERT_TRUE(AddCategoryRecord(store, "Money"));
     LoadProfile(ProfileStore(path_), *catalogue_, style_);
-    EXPECT_EQ(catalogue_->Name(26, 0), "Money");
-    EXPECT_EQ(catalogue_->UnitCount(26), 0);
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 0), "Money");
+    EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
     EXPECT_EQ(StoredCustomUnitCount(store, "Money"), 0);
     EXPECT_TRUE(HasFreeUnitRecord(store, "Money"));
 }

@@ -3,8 +3,12 @@
 //
 //   prefs_screenshot TAB OUT.png     TAB 0 General, 1 Result Format,
 //                                    2 Visible Categories, 3 Custom
+//   prefs_screenshot mixed OUT.png   the Result Format tab with mixed units
+//                                    on, beside the window showing 1.75 m
+//                                    in feet and inches (LANGUAGE=de: German)
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -14,6 +18,8 @@
 #include "mezura_app.h"
 #include "mezura_dlg.h"
 #include "prop_sheet.h"
+#include "sorted_combo_box.h"
+#include "sorted_list_box.h"
 #include "translations.h"
 
 int main(int argc, char* argv[]) {
@@ -22,8 +28,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     QApplication application(argc, argv);
-    const Translations translations;  // LANGUAGE=de photographs the German texts
-    const int tab = QString::fromLocal8Bit(argv[1]).toInt();
+    const Translations translations;
+    const bool mixed = QByteArrayView(argv[1]) == "mixed";
+    const int tab = mixed ? 1 : QString::fromLocal8Bit(argv[1]).toInt();
     const QString out = QString::fromLocal8Bit(argv[2]);
 
     QTemporaryDir folder;
@@ -32,8 +39,10 @@ int main(int argc, char* argv[]) {
         // A custom category with two units, so the Custom tab has something to show.
         QFile file(QString::fromStdString(profile));
         file.open(QIODevice::WriteOnly);
+        file.write("[Settings]\r\nCustom_1=Beer\r\n");
+        if (mixed) file.write("MixedUnits=TRUE\r\nInchFraction=8\r\n");
         file.write(
-            "[Settings]\r\nCustom_1=Beer\r\n[Beer]\r\nCustomUnits=2\r\n"
+            "[Beer]\r\nCustomUnits=2\r\n"
             "CustomUnit_1=Pint\r\nCustomValue_1=1\r\n"
             "CustomUnit_2=Crate\r\nCustomValue_2=24.00000000000000\r\n");
     }
@@ -41,11 +50,24 @@ int main(int argc, char* argv[]) {
     MainWindow window;
     app.SetMainWindow(&window);
     window.OnInitDialog();
+    if (mixed) {
+        window.CategoryCombo().Select(window.CategoryCombo().FindExact("Distance"));
+        window.OnSelchangeCategory();
+        for (auto [list, unit] : {std::pair{"m_inputUnits", "Meters"}, {"m_outputUnits", "Feet"}}) {
+            auto* units = window.findChild<SortedListBox*>(QString::fromLatin1(list));
+            units->Select(units->FindExact(unit));
+        }
+        window.findChild<QLineEdit*>(QStringLiteral("m_inputEdit"))
+            ->setText(QStringLiteral("1.75"));
+        window.Convert();
+        window.move(20, 20);
+    }
     window.show();
 
     PreferencesSheet sheet(QStringLiteral("Preferences"), &window, tab, app.Profile(), window);
     int status = 1;
     QTimer::singleShot(800, &sheet, [&] {
+        if (mixed) sheet.move(window.frameGeometry().right() + 20, 20);
         if (tab == 3) {
             sheet.m_customPage.m_existingRadio.click();
             sheet.m_customPage.m_categoryCombo.Select(

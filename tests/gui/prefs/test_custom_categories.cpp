@@ -36,8 +36,8 @@ TEST_F(CustomCategoriesTest, AddedCategoryReachesRowProfileAndWindowAtOnce) {
         AddCategory(page, "metric UNITS");
         EXPECT_TRUE(desktop_.messages.empty());
         EXPECT_EQ(desktop_.exclamations, 1);
-        EXPECT_EQ(catalogue_->Name(26, 0), "Metric units");
-        EXPECT_EQ(catalogue_->UnitCount(26), 0);
+        EXPECT_EQ(catalogue_->Name(FirstCustomRow, 0), "Metric units");
+        EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
         EXPECT_EQ(Stored("Settings", "Custom_1"), "Metric units");
         // The main window lists it while the sheet is still open.
         EXPECT_TRUE(Lists(MainCategoryNames(), "Metric units"));
@@ -46,7 +46,7 @@ TEST_F(CustomCategoriesTest, AddedCategoryReachesRowProfileAndWindowAtOnce) {
         EXPECT_EQ(QApplication::focusWidget(), &page.m_categoryEdit);
         PressCancel(sheet);  // undoes nothing
     });
-    EXPECT_EQ(catalogue_->Name(26, 0), "Metric units");
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 0), "Metric units");
     EXPECT_TRUE(Lists(MainCategoryNames(), "Metric units"));
 }
 
@@ -81,7 +81,7 @@ TEST_F(CustomCategoriesTest, RefusedNamesChangeNothing) {
             EXPECT_EQ(desktop_.messages[0].icon, Desktop::Icon::Information);
             EXPECT_EQ(desktop_.messages[0].buttons, Desktop::Buttons::Ok);
             EXPECT_EQ(page.m_categoryEdit.text(), c.typed);  // kept for correcting
-            EXPECT_TRUE(catalogue_->IsCustomRowFree(26));
+            EXPECT_TRUE(catalogue_->IsCustomRowFree(FirstCustomRow));
         }
     });
     EXPECT_EQ(desktop_.exclamations, 0);
@@ -99,7 +99,7 @@ TEST_F(CustomCategoriesTest, ControlCharactersAreRefused) {
         ASSERT_EQ(desktop_.messages.size(), 1u);
         EXPECT_EQ(desktop_.messages[0].text, Invalid);
     });
-    EXPECT_TRUE(catalogue_->IsCustomRowFree(26));
+    EXPECT_TRUE(catalogue_->IsCustomRowFree(FirstCustomRow));
 }
 
 TEST_F(CustomCategoriesTest, SixthCategoryAndCustomWhenFull) {
@@ -134,7 +134,7 @@ TEST_F(CustomCategoriesTest, NoFreeRecordInTheProfileSaysTheFileIsFull) {
         EXPECT_EQ(desktop_.messages[0].caption, "Mezura");
         EXPECT_FALSE(Lists(Entries(page.m_categoryCombo), "Lost"));
     });
-    EXPECT_TRUE(catalogue_->IsCustomRowFree(26));
+    EXPECT_TRUE(catalogue_->IsCustomRowFree(FirstCustomRow));
     EXPECT_FALSE(Lists(MainCategoryNames(), "Lost"));
     EXPECT_EQ(desktop_.exclamations, 0);
 }
@@ -152,7 +152,7 @@ TEST_F(CustomCategoriesTest, BuiltInCategoryCannotBeRemoved) {
         EXPECT_EQ(page.m_categoryCombo.SelectedText(), "Distance");
     });
     EXPECT_TRUE(Lists(MainCategoryNames(), "Distance"));
-    EXPECT_EQ(*catalogue_->CategoryByName("Distance"), 10);
+    EXPECT_EQ(*catalogue_->CategoryByName("Distance"), BuiltinRowNamed("Distance"));
 }
 
 TEST_F(CustomCategoriesTest, RemovingACustomCategoryWithOkAndWithCancel) {
@@ -170,13 +170,13 @@ TEST_F(CustomCategoriesTest, RemovingACustomCategoryWithOkAndWithCancel) {
                   "\tAlpha\n\nAre you sure you want to remove the selected Category?");
         EXPECT_EQ(desktop_.messages[0].icon, Desktop::Icon::None);
         EXPECT_EQ(desktop_.messages[0].buttons, Desktop::Buttons::OkCancel);
-        EXPECT_EQ(catalogue_->Name(26, 0), "Alpha");
+        EXPECT_EQ(catalogue_->Name(FirstCustomRow, 0), "Alpha");
         EXPECT_EQ(Entries(page.m_unitCombo), std::vector<std::string>{"Foo"});
         EXPECT_TRUE(page.m_unitCombo.isEnabled());
 
         RemoveCategory(page, "Alpha");  // OK this time
-        EXPECT_TRUE(catalogue_->IsCustomRowFree(26));
-        EXPECT_EQ(catalogue_->UnitCount(26), 0);
+        EXPECT_TRUE(catalogue_->IsCustomRowFree(FirstCustomRow));
+        EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
         EXPECT_EQ(Stored("Settings", "Custom_1"), "Custom");
         EXPECT_EQ(Stored("Settings", "Custom_2"), "Beta");
         EXPECT_FALSE(Lists(Entries(page.m_categoryCombo), "Alpha"));
@@ -227,14 +227,14 @@ TEST_F(CustomCategoriesTest, RemovedRowIsReusedWithoutItsUnits) {
         "[Alpha]\r\nCustomUnits=2\r\nCustomUnit_1=Foo\r\nCustomValue_1=1\r\n"
         "CustomUnit_2=Bar\r\nCustomValue_2=2\r\n");
     StartWindow();
-    ASSERT_EQ(catalogue_->UnitCount(26), 2);
+    ASSERT_EQ(catalogue_->UnitCount(FirstCustomRow), 2);
     RunPreferences([&](PreferencesSheet& sheet) {
         CustomPage& page = OpenCustomTab(sheet);
         RemoveCategory(page, "Alpha");
         AddCategory(page, "Gamma");
-        EXPECT_EQ(catalogue_->Name(26, 0), "Gamma");
-        EXPECT_EQ(catalogue_->UnitCount(26), 0);
-        EXPECT_EQ(catalogue_->Name(26, 1), "");
+        EXPECT_EQ(catalogue_->Name(FirstCustomRow, 0), "Gamma");
+        EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
+        EXPECT_EQ(catalogue_->Name(FirstCustomRow, 1), "");
         ChooseCategory(page, "Gamma");
         EXPECT_EQ(page.m_unitCombo.Count(), 0);
         EXPECT_FALSE(page.m_unitCombo.isEnabled());
@@ -251,7 +251,7 @@ TEST_F(CustomCategoriesTest, HiddenBuiltInsStayChoosable) {
     RunPreferences([&](PreferencesSheet& sheet) {
         CustomPage& page = OpenCustomTab(sheet);
         const std::vector<std::string> names = Entries(page.m_categoryCombo);
-        EXPECT_EQ(names.size(), 27u);
+        EXPECT_EQ(names.size(), static_cast<std::size_t>(BuiltinCategoryCount) + 1);
         EXPECT_TRUE(Lists(names, "Temperature"));
         EXPECT_TRUE(Lists(names, "Ab"));
         EXPECT_FALSE(Lists(names, "Custom"));

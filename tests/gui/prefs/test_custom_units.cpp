@@ -26,7 +26,7 @@ const QString TenUnits =
 const QString FullRow =
     QStringLiteral("You have reached the maximum allowed custom units for this category");
 
-constexpr int DistanceRow = 10;
+constexpr int DistanceRow = BuiltinRowNamed("Distance");
 
 bool Lists(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -311,7 +311,7 @@ TEST_F(CustomUnitsTest, RemovingTheOnlyUnitDisablesTheUnitChoice) {
         CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Beer");
         RemoveUnit(page, "Pint");
-        EXPECT_EQ(catalogue_->UnitCount(26), 0);
+        EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
         EXPECT_EQ(page.m_unitCombo.Count(), 0);
         EXPECT_FALSE(page.m_unitCombo.isEnabled());
         EXPECT_FALSE(page.m_factorEdit.isEnabled());

@@ -229,3 +229,48 @@ TEST_F(ResultsPageTest, ControlsCarryTheirTemplateTexts) {
                 << widget->objectName().toStdString();
     });
 }
+
+TEST_F(ResultsPageTest, MixedUnitsOptionPreviewsStoresAndReachesTheWindow) {
+    StartWindow();
+    ChooseMainCategory("Distance");
+    FileCalls written;
+    RunPreferences([&](PreferencesSheet& sheet) {
+        ShowTab(sheet, ResultFormatTab);
+        ResultsPage& page = sheet.m_resultsPage;
+        EXPECT_FALSE(page.m_mixedUnitsCheck.isChecked());
+        EXPECT_FALSE(page.m_inchFractionCombo.isEnabled());
+        EXPECT_EQ(page.m_inchFractionCombo.currentText(), "1/16");
+        EXPECT_EQ(page.m_preview.text(), "123.45678976898");
+        Click(page.m_mixedUnitsCheck);
+        EXPECT_TRUE(page.m_inchFractionCombo.isEnabled());
+        // 0.4567897689834 ft is 5.4814772278 in: 5 1/2 to the sixteenth,
+        // 5 31/64 to the sixty-fourth; 0.4567897689834 h is 27 min 24.44316834 s.
+        EXPECT_EQ(page.m_preview.text(),
+                  "123.45678976898\n123 ft 5 1/2 in   123 h 27 min 24.44316834 s");
+        ChooseByKeys(page.m_inchFractionCombo, 5);
+        EXPECT_TRUE(page.m_preview.text().contains("123 ft 5 31/64 in"));
+        Click(page.m_fixedRadio);
+        EXPECT_TRUE(page.m_preview.text().endsWith("123 h 27 min 24.44317 s"));
+        Click(page.m_autoRadio);
+        const FileCalls before = FileCallsSoFar();
+        PressOk(sheet);
+        written = FileCallsSince(before);
+    });
+    EXPECT_EQ(Stored("Settings", "MixedUnits"), "TRUE");
+    EXPECT_EQ(Stored("Settings", "InchFraction"), "64");
+    EXPECT_EQ(written.renames, 2) << "the result format, then the mixed units";
+
+    MainInput().clear();
+    TypeInto(MainInput(), "1");
+    // The first units of Distance: Angstrom to Angstrom, no mixed form.
+    EXPECT_EQ(MainOutput().text(), "1");
+
+    // OK without a change to the option leaves its keys alone.
+    WriteProfile("[Settings]\r\nFormat=0\r\n");
+    RunPreferences([](PreferencesSheet& sheet) {
+        ShowTab(sheet, ResultFormatTab);
+        PressOk(sheet);
+    });
+    EXPECT_EQ(Stored("Settings", "MixedUnits"), "(absent)");
+    EXPECT_EQ(Stored("Settings", "InchFraction"), "(absent)");
+}

@@ -85,9 +85,10 @@ TEST_F(RoundTripTest, CustomCategoriesAndUnitsComeBackUnchanged) {
         PressOk(sheet);
     });
     ASSERT_TRUE(desktop_.messages.empty()) << desktop_.messages[0].text.toStdString();
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(catalogue_->Name(26 + k, 0), StoredCategories[k]);
-    EXPECT_EQ(catalogue_->Name(26, 1), " sp an ");
-    EXPECT_EQ(catalogue_->Name(26, 5),
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(catalogue_->Name(FirstCustomRow + k, 0), StoredCategories[k]);
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 1), " sp an ");
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 5),
               "\xDC"
               "ber");
     const std::vector<Row> before = Snapshot(*catalogue_);
@@ -101,7 +102,7 @@ TEST_F(RoundTripTest, CustomCategoriesAndUnitsComeBackUnchanged) {
     ASSERT_NE(shown, "0");
 
     QuitWindow();
-    ASSERT_TRUE(catalogue_->IsCustomRowFree(26));  // the process state is gone
+    ASSERT_TRUE(catalogue_->IsCustomRowFree(FirstCustomRow));  // the process state is gone
     StartWindow();
 
     const std::vector<Row> after = Snapshot(*catalogue_);

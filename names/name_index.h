@@ -13,8 +13,14 @@
 //   UnitIn(10, "Miles")     -> 14
 //   UnitIn(10, "mi")        -> 14
 //
-// Only categories in use are known: the 26 built-in ones and the custom rows
+// Only categories in use are known: the built-in ones and the custom rows
 // not free; a free row's "Custom" is not a category.
+//
+// Nothing is built before it is asked for: one conversion looks up two
+// names and converts two rows' names to UTF-8. The set of every name and
+// alias, which turns a batch's unknown names away without a search, is made
+// once a run has looked up more than a few distinct names; the "did you
+// mean" candidates when a name is not found.
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -30,8 +36,8 @@
 
 class NameIndex {
 public:
-    // A snapshot of the catalogue's names as it stands (after the profile is
-    // loaded); the catalogue must outlive the index and keep its names.
+    // Answers from the catalogue as it stands (after the profile is loaded);
+    // the catalogue must outlive the index and not change while it is in use.
     explicit NameIndex(const Catalogue& catalogue);
 
     // The catalogue the index was built from.
@@ -47,7 +53,9 @@ public:
     std::optional<int> UnitIn(int row, std::string_view utf8Name) const;
 
     // Position 0 is the category's name.
-    const std::string& Utf8Name(int row, int position) const { return utf8Names_[row][position]; }
+    const std::string& Utf8Name(int row, int position) const {
+        return Utf8NamesOf(row)[static_cast<std::size_t>(position)];
+    }
 
     // "Did you mean" offers (UTF-8) for a name that matched nothing: among
     // the category names, among every unit name and alias, or among those of
@@ -87,17 +95,24 @@ private:
     const std::vector<std::string>& Remembered(Map<std::vector<std::string>>& memo,
                                                const NameCandidates& candidates,
                                                std::string_view utf8Name) const;
+    const std::vector<std::string>& Utf8NamesOf(int row) const;
     const NameCandidates& CandidatesIn(int row) const;
+    const NameCandidates& CategoryCandidates() const;
+    const NameCandidates& UnitCandidates() const;
+    // True once the set of every name is made; makes it after a few lookups.
+    bool HasNameSet() const;
     bool MayNameUnit(std::string_view name1252) const;
 
     std::vector<int> categoryRows_;
-    std::size_t longestName_ = 0;  // bytes of the longest UTF-8 name or alias
-    std::vector<std::vector<std::string>> utf8Names_;
+    mutable std::size_t lookups_ = 0;  // distinct names looked up so far
+    mutable bool nameSetMade_ = false;
+    mutable std::size_t longestName_ = 0;  // bytes of the longest UTF-8 name or alias
+    mutable std::vector<std::vector<std::string>> utf8Names_;  // empty: not yet converted
     // Every unit name and alias, lower-cased: a name not among them names
     // no unit in any case, and needs no search of the catalogue.
-    std::unordered_set<std::string> loweredUnitNames_;
-    NameCandidates categoryCandidates_;
-    NameCandidates unitCandidates_;
+    mutable std::unordered_set<std::string> loweredUnitNames_;
+    mutable NameCandidates categoryCandidates_;
+    mutable NameCandidates unitCandidates_;
     mutable std::vector<NameCandidates> rowCandidates_;
     mutable Map<std::optional<int>> categories_;
     mutable Map<std::vector<UnitPlace>> units_;

@@ -1,0 +1,32 @@
+// Starting on a conversion named on the command line: `mezura '5 km to mi'`,
+// as the desktop search's "Open in Mezura" starts it.
+#include <QLineEdit>
+
+#include "catalogue.h"
+#include "conversion_phrase.h"
+#include "find_unit_popup.h"
+#include "mezura_dlg.h"
+#include "name_index.h"
+#include "sorted_combo_box.h"
+#include "suggested_targets.h"
+
+void MainWindow::StartOn(std::string_view utf8Query) {
+    const NameIndex index(catalogue_);
+    const auto meaning = ReadConversionPhrase(index, utf8Query);
+    if (!meaning) return;
+    const int row = meaning->row;
+    int to = meaning->from;
+    if (meaning->to) {
+        to = *meaning->to;
+    } else if (const auto targets = SuggestedTargets(catalogue_, row, meaning->from);
+               !targets.empty()) {
+        to = targets.front();
+    }
+    // A search finds hidden categories too; the one asked for is listed.
+    const std::string& category = catalogue_.CategoryName(row);
+    if (m_categoryCombo->FindExact(category) < 0) m_categoryCombo->AddSorted(category);
+    PickUnit(row, meaning->from, UnitSide::Input);
+    PickUnit(row, to, UnitSide::Output);
+    m_inputEdit->setText(QString::fromStdString(meaning->valueText));
+    Convert();
+}

@@ -1,0 +1,115 @@
+// The search service's cost as a desktop pays it, on the session bus given
+// by DBUS_SESSION_BUS_ADDRESS (run_search_bench.sh starts a private one):
+// starts the service program named on the command line, then, interleaved
+// in one run so both see the same load, times a query (KRunner's Match and
+// GNOME's GetInitialResultSet with its GetResultMetas) against the bus's own
+// org.freedesktop.DBus.Peer.Ping to the same service, and reads the
+// service's resident memory after the queries.
+//
+//   search_bus_bench SERVICE_PROGRAM [ROUNDS]
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "krunner_types.h"
+#include "search_service.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MedianUs(std::vector<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+double TimedCallUs(const QDBusMessage& call) {
+    const auto start = Clock::now();
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(call);
+    const double us = std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+    if (reply.type() != QDBusMessage::ReplyMessage) {
+        std::fprintf(stderr, "call failed: %s\n", qPrintable(reply.errorMessage()));
+        std::exit(1);
+    }
+    return us;
+}
+
+QDBusMessage Method(const char* path, const char* interface, const char* method,
+                    const QVariantList& arguments) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QString::fromLatin1(SearchBusName), QString::fromLatin1(path),
+        QString::fromLatin1(interface), QString::fromLatin1(method));
+    call.setArguments(arguments);
+    return call;
+}
+
+long RssKiB(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').at(0).toLong();
+    return -1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: search_bus_bench SERVICE_PROGRAM [ROUNDS]\n");
+        return 2;
+    }
+    const int rounds = argc > 2 ? std::max(11, std::atoi(argv[2])) : 2001;
+    RegisterSearchDBusTypes();
+
+    QProcess service;
+    service.start(QString::fromLocal8Bit(argv[1]), {});
+    auto* bus = QDBusConnection::sessionBus().interface();
+    for (int i = 0; i < 200 && !bus->isServiceRegistered(QString::fromLatin1(SearchBusName)); ++i)
+        QThread::msleep(25);
+
+    const QDBusMessage ping = Method(KRunnerPath, "org.freedesktop.DBus.Peer", "Ping", {});
+    const QDBusMessage match =
+        Method(KRunnerPath, "org.kde.krunner1", "Match", {QStringLiteral("5 km to mi")});
+    const QStringList terms{QStringLiteral("5"), QStringLiteral("km"), QStringLiteral("to"),
+                            QStringLiteral("mi")};
+    const QDBusMessage gnome = Method(GnomeProviderPath, "org.gnome.Shell.SearchProvider2",
+                                      "GetInitialResultSet", {terms});
+    const QDBusMessage metas =
+        Method(GnomeProviderPath, "org.gnome.Shell.SearchProvider2", "GetResultMetas",
+               {QStringList{QStringLiteral("10:10:14:5")}});
+    const QDBusMessage none =
+        Method(KRunnerPath, "org.kde.krunner1", "Match", {QStringLiteral("weather in paris")});
+
+    std::vector<double> pings, matches, gnomes, metasUs, nones;
+    for (int i = 0; i < rounds; ++i) {
+        pings.push_back(TimedCallUs(ping));
+        matches.push_back(TimedCallUs(match));
+        gnomes.push_back(TimedCallUs(gnome));
+        metasUs.push_back(TimedCallUs(metas));
+        nones.push_back(TimedCallUs(none));
+    }
+    const double pingUs = MedianUs(pings);
+    std::printf("rounds (interleaved): %d\n", rounds);
+    std::printf("Peer.Ping round trip      median %8.1f us\n", pingUs);
+    for (const auto& [name, samples] : {std::pair{"KRunner Match           ", &matches},
+                                        {"GNOME GetInitialResultSet", &gnomes},
+                                        {"GNOME GetResultMetas     ", &metasUs},
+                                        {"no conversion (Match)    ", &nones}}) {
+        const double us = MedianUs(*samples);
+        std::printf("%s median %8.1f us  %.2fx Ping\n", name, us, us / pingUs);
+    }
+    std::printf("service RSS after the queries: %.1f MB\n",
+                static_cast<double>(RssKiB(service.processId())) / 1024.0);
+    service.kill();
+    service.waitForFinished();
+    return 0;
+}

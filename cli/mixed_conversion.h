@@ -1,0 +1,34 @@
+#pragma once
+// One conversion as mezura-convert reads it, on the command line and on
+// every --batch line: the value may be a fraction or mixed number, may carry
+// its own units (then FROM is empty), and the target may be a list of units.
+//
+//   value        from   to       result
+//   "5"          "km"   "mi"     "3.1068559611867"   (as ever: ConvertValue, the result format)
+//   "3/4"        "in"   "cm"     "1.905"
+//   "5 ft 3 in"  ""     "cm"     "160.02"
+//   "1.75"       "m"    "ft+in"  "5 ft 8.8976377952756 in"
+//   "5 ft 3 lb"  ""     "cm"     refused: "ft" and "lb" are not units of one category (...)
+//
+// All the units of one conversion must be in one category: the one named,
+// or else the only one that holds them all. A good conversion allocates
+// nothing once its names have been looked up.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "mixed_format.h"
+#include "name_index.h"
+
+struct ConversionRequest {
+    std::string_view value;
+    std::string_view from;  // empty: the value carries its units
+    std::string_view to;
+    std::optional<std::string_view> category;
+};
+
+// Writes the result over `text` and gives nothing, or gives the problem in
+// one line for the user; `categoryHint` says how to name a category.
+std::optional<std::string> ConvertRequest(const NameIndex& index, const ConversionRequest& request,
+                                          const PartStyle& style, std::string& text,
+                                          std::string_view categoryHint);

@@ -1,0 +1,34 @@
+#pragma once
+// One conversion written as one argument, the way people type it into a
+// launcher: a value with its unit or units, "to" or "in", the target.
+//
+//   "5 km to mi"          -> {"5", "km", "mi"}
+//   "5km in mi"           -> {"5", "km", "mi"}
+//   "100 °F to °C"        -> {"100", "°F", "°C"}
+//   "-1.5e3 in to cm"     -> {"-1.5e3", "in", "cm"}   (the last " to " splits)
+//   "3/4 in to cm"        -> {"3/4", "in", "cm"}
+//   "5 ft 3 in in cm"     -> {"5 ft 3 in", "", "cm"}  (a sum keeps its units: no FROM)
+//   "1.75 m to ft+in"     -> {"1.75", "m", "ft+in"}
+//   "km to mi"            -> nothing (no number)
+//
+// The split is the last " to " whose left side reads as a value with its
+// units (mixed_value.h), else the last such " in ".
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct ConversionText {
+    std::string value;
+    std::string from;  // empty when `value` is a sum of several units
+    std::string to;
+};
+
+std::optional<ConversionText> SplitConversionText(std::string_view text);
+
+// The number at the start and the text after it, both without the blanks
+// around them: "5km mi" -> {"5", "km mi"}; nothing when no number starts it.
+struct ValueAndRest {
+    std::string_view value;
+    std::string_view rest;
+};
+std::optional<ValueAndRest> SplitLeadingValue(std::string_view text);

@@ -1,0 +1,57 @@
+// mezura-search-provider: Mezura's answers in the desktop's own search,
+// GNOME Shell's overview and KDE's KRunner. The session bus starts it on the
+// first query; it ends by itself when no query has come for a minute.
+#include <QDBusConnection>
+#include <QGuiApplication>
+
+#include "gnome_search_provider.h"
+#include "krunner_runner.h"
+#include "krunner_types.h"
+#include "profile_store.h"
+#include "search_activity.h"
+#include "search_answers.h"
+#include "search_desktop.h"
+#include "search_service.h"
+
+namespace {
+
+// Started by the bus, the service has no terminal of its own, and whatever
+// it wrote would land in the user's session log or the terminal the
+// session was started from: it says nothing.
+void Silent(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+// The clipboard needs a display. X11 comes first: under Wayland the
+// compositor hands an X client's clipboard to Wayland clients, while a
+// Wayland client that has no window may not set it. Without any display
+// the service still answers queries.
+void ChoosePlatform() {
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) return;
+    qputenv("QT_QPA_PLATFORM",
+            qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb;offscreen");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    qInstallMessageHandler(Silent);
+    ChoosePlatform();
+    QGuiApplication application(argc, argv);
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Mezura"));
+    RegisterSearchDBusTypes();
+
+    SearchAnswers answers(ProfilePathForProgram("mezura"));
+    QtSearchDesktop desktop;
+    SearchActivity activity;
+    GnomeSearchProvider gnome(answers, desktop, &activity);
+    KRunnerRunner runner(answers, desktop, &activity);
+
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) return 1;
+    bus.registerObject(QString::fromLatin1(GnomeProviderPath), &gnome,
+                       QDBusConnection::ExportAllSlots);
+    bus.registerObject(QString::fromLatin1(KRunnerPath), &runner, QDBusConnection::ExportAllSlots);
+    // A second copy started by hand leaves the bus to the one already there.
+    if (!bus.registerService(QString::fromLatin1(SearchBusName))) return 0;
+    return application.exec();
+}

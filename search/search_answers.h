@@ -1,0 +1,57 @@
+#pragma once
+// The search service's answers, without D-Bus: a launcher query in, the
+// conversions to show out, in the user's result format and with the user's
+// custom units. The profile is read again whenever it has changed, so a unit
+// added in the window is found by the next query.
+//
+//   "5 km to mi" -> one answer: "3.1068559611867" "Miles",
+//                   "5 Kilometers = 3.1068559611867 Miles"
+//   "5 km"       -> Miles, Feet, Inches, Yards, Meters (SuggestedTargets)
+//   "hello"      -> none
+//
+// Every answer has an id that carries the conversion itself, so an answer
+// can be shown or acted on again after the service has restarted.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue.h"
+#include "file_stamp.h"
+#include "name_index.h"
+#include "result_format.h"
+
+// Longer queries are not read at all: no conversion is that long.
+inline constexpr std::size_t MaxQueryBytes = 1024;
+
+struct SearchAnswer {
+    std::string id;
+    std::string value;         // the result as the window would show it
+    std::string unit;          // the target unit's name, UTF-8
+    std::string description;   // "5 Kilometers = 3.1068559611867 Miles"
+    std::string windowQuery;   // "5 Kilometers to Miles", for `mezura QUERY`
+    bool typedTarget = false;  // the query named the target unit
+};
+
+class SearchAnswers {
+public:
+    explicit SearchAnswers(std::string profilePath);
+
+    // Best first; none for anything that is not a conversion.
+    std::vector<SearchAnswer> Answer(std::string_view utf8Query);
+    // The answer an id of Answer's stands for; nothing for any other text.
+    std::optional<SearchAnswer> AnswerFor(std::string_view id);
+
+private:
+    void Refresh();
+    SearchAnswer Make(double value, int row, int from, int to) const;
+
+    std::string profilePath_;
+    std::optional<FileStamp> stamp_;  // of the profile as last read; nothing when absent
+    bool loaded_ = false;
+    bool settled_ = false;
+    // The service's own catalogue and result style, as the profile sets them.
+    std::optional<Catalogue> catalogue_;
+    ResultStyle style_;
+    std::optional<NameIndex> index_;
+};

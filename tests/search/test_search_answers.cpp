@@ -1,0 +1,166 @@
+// The search service's answers and both desktops' interfaces, called in
+// process with a recording desktop: what each query form answers, from the
+// profile's units and result format, and what acting on a result does.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "catalogue.h"
+#include "gnome_search_provider.h"
+#include "krunner_runner.h"
+#include "result_format.h"
+#include "search_answers.h"
+#include "search_desktop.h"
+
+namespace {
+
+class RecordingSearchDesktop : public SearchDesktop {
+public:
+    void CopyText(const QString& text) override { copied << text; }
+    void OpenWindow(const QString& query) override { opened << query; }
+    QStringList copied;
+    QStringList opened;
+};
+
+class SearchAnswersTest : public ::testing::Test {
+protected:
+    std::string Profile() const {
+        return folder_.filePath(QStringLiteral("mezura.INI")).toStdString();
+    }
+    void WriteProfile(const std::string& text) {
+        std::ofstream(Profile(), std::ios::binary) << text;
+    }
+    // "value unit" of each answer.
+    std::vector<std::string> Shown(std::string_view query) {
+        std::vector<std::string> shown;
+        for (const SearchAnswer& answer : answers_.Answer(query))
+            shown.push_back(answer.value + ' ' + answer.unit);
+        return shown;
+    }
+
+    QTemporaryDir folder_;
+    SearchAnswers answers_{Profile()};
+};
+
+// Each form a launcher hands over, against GNU units' value for it
+// (`units -t '5 km' mi`, `units -t 'tempF(100)' tempC`, `units -t '3.2 lbf' N`).
+TEST_F(SearchAnswersTest, EveryQueryFormAnswersTheConversion) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"5 km to mi", "3.1068559611867 Miles"},
+        {"5 km in mi", "3.1068559611867 Miles"},
+        {"5km mi", "3.1068559611867 Miles"},
+        {"  5 KILOMETERS   to   miles ", "3.1068559611867 Miles"},
+        {"100 °F to °C", "37.777777777778 Celsius"},
+        {"3.2 Pound Force N", "14.234309168 Newtons"},
+        {"3.2 pound force to newton", "14.234309168 Newtons"},
+        {"2 in in cm", "5.08 Centimeters"},
+    };
+    for (const auto& [query, expected] : rows)
+        EXPECT_EQ(Shown(query), std::vector<std::string>{expected}) << query;
+    const SearchAnswer answer = answers_.Answer("5 km to mi").at(0);
+    EXPECT_EQ(answer.description, "5 Kilometers = 3.1068559611867 Miles");
+    EXPECT_EQ(answer.windowQuery, "5 Kilometers to Miles");
+}
+
+// Sums read as mezura-convert reads them, against GNU units
+// (`units -t '5 ft + 3 in' cm`, `units -t '2 lb + 8 oz' kg`); the catalogue's
+// own factors for minutes and ounces are rounded, hence the tolerance.
+TEST_F(SearchAnswersTest, ASumOfUnitsAnswersInItsLastUnit) {
+    struct Row {
+        const char* query;
+        const char* unit;
+        double value;
+    };
+    const Row rows[] = {
+        {"5 ft 3 in to cm", "Centimeters", 160.02},
+        {"5' 3\" to cm", "Centimeters", 160.02},
+        {"1 h 30 min in s", "Seconds", 5400},
+        {"2 lb + 8 oz to kg", "Kilograms", 1.133980925},
+    };
+    for (const Row& row : rows) {
+        const auto answers = answers_.Answer(row.query);
+        ASSERT_EQ(answers.size(), 1u) << row.query;
+        EXPECT_EQ(answers[0].unit, row.unit) << row.query;
+        EXPECT_NEAR(std::stod(answers[0].value), row.value, 1e-8 * row.value) << row.query;
+    }
+    EXPECT_EQ(answers_.Answer("5 ft 3 in to cm").at(0).windowQuery, "63 Inches to Centimeters");
+    for (const char* query : {"5 ft 3 lb to cm", "5 °C 3 °F to K", "5 ft 3 zorks to cm"})
+        EXPECT_TRUE(answers_.Answer(query).empty()) << query;
+}
+
+TEST_F(SearchAnswersTest, AValueAloneAnswersTheOtherSystemFirst) {
+    EXPECT_EQ(Shown("5 km"),
+              (std::vector<std::string>{"3.1068559611867 Miles", "16404.199475066 Feet",
+                                        "196850.39370079 Inches", "5468.0664916885 Yards",
+                                        "5000 Meters"}));
+    const auto fromMiles = Shown("1 mi");
+    ASSERT_GE(fromMiles.size(), 3u);
+    EXPECT_EQ(fromMiles[0], "1.609344 Kilometers");
+    EXPECT_EQ(Shown("100 °F").at(0), "37.777777777778 Celsius");
+    EXPECT_GE(Shown("2 h").size(), 3u);
+}
+
+TEST_F(SearchAnswersTest, NothingButAConversionIsAnswered) {
+    const std::string long1MiB(1 << 20, '5');
+    const std::string justOverLimit = "5 km to mi" + std::string(MaxQueryBytes, ' ');
+    for (const std::string& query :
+         {std::string("hello"), std::string("km to mi"), std::string("5 zorkmids"), std::string(""),
+          std::string("5 km to mi\x01\x1b[2J"), std::string("5 \xff\xfe to mi"),
+          std::string("5 km to \xc3"), long1MiB, justOverLimit, std::string(5000, ' ') + "5 km"})
+        EXPECT_TRUE(answers_.Answer(query).empty()) << query.substr(0, 40);
+    for (const char* id : {"", "10:10:14", "10:10:99:5", "99:1:1:5", "10:10:14:5x", "x:y:z:w"})
+        EXPECT_FALSE(answers_.AnswerFor(id)) << id;
+}
+
+TEST_F(SearchAnswersTest, TheProfileIsReadAgainWhenItChanges) {
+    WriteProfile(
+        "[Settings]\r\nFormat=2\r\nPrecision=2\r\n[Distance]\r\nVisibility=0\r\n"
+        "CustomUnits=1\r\nCustomUnit_1=Rods\r\nCustomValue_1=502.92\r\n");
+    EXPECT_EQ(Shown("2 rods to m"), std::vector<std::string>{"10.06 Meters"});
+    // The file replaced, as the window saves it: another factor (in
+    // centimetres, the reference of Distance), Auto format.
+    QFile::remove(QString::fromStdString(Profile()));
+    WriteProfile("[Distance]\r\nCustomUnits=1\r\nCustomUnit_1=Rods\r\nCustomValue_1=1000\r\n");
+    EXPECT_EQ(Shown("2 rods to m"), std::vector<std::string>{"20 Meters"});
+}
+
+TEST_F(SearchAnswersTest, GnomeJoinsTheTermsCopiesTheValueAndLaunchesTheWindow) {
+    RecordingSearchDesktop desktop;
+    GnomeSearchProvider gnome(answers_, desktop, nullptr);
+    const QStringList terms{QStringLiteral("5"), QStringLiteral("km"), QStringLiteral("to"),
+                            QStringLiteral("mi")};
+    const QStringList ids = gnome.GetInitialResultSet(terms);
+    ASSERT_EQ(ids.size(), 1);
+    const QList<QVariantMap> metas = gnome.GetResultMetas(ids);
+    ASSERT_EQ(metas.size(), 1);
+    EXPECT_EQ(metas[0][QStringLiteral("clipboardText")].toString(),
+              QStringLiteral("3.1068559611867"));
+    EXPECT_EQ(metas[0][QStringLiteral("description")].toString(),
+              QStringLiteral("5 Kilometers = 3.1068559611867 Miles"));
+    gnome.ActivateResult(ids[0], terms, 0);
+    gnome.LaunchSearch(terms, 0);
+    EXPECT_EQ(desktop.copied, QStringList{QStringLiteral("3.1068559611867")});
+    EXPECT_EQ(desktop.opened, QStringList{QStringLiteral("5 km to mi")});
+}
+
+TEST_F(SearchAnswersTest, KRunnerCopiesByDefaultAndOpensTheWindowOnItsSecondAction) {
+    RecordingSearchDesktop desktop;
+    KRunnerRunner runner(answers_, desktop, nullptr);
+    const RemoteActions actions = runner.Actions();
+    ASSERT_EQ(actions.size(), 1);
+    EXPECT_EQ(actions[0].text, QStringLiteral("Open in Mezura"));
+    const RemoteMatches matches = runner.Match(QStringLiteral("100 °F to °C"));
+    ASSERT_EQ(matches.size(), 1);
+    EXPECT_EQ(matches[0].text, QStringLiteral("37.777777777778 Celsius"));
+    runner.Run(matches[0].id, QString());
+    runner.Run(matches[0].id, actions[0].id);
+    runner.Run(QStringLiteral("forged"), QString());
+    EXPECT_EQ(desktop.copied, QStringList{QStringLiteral("37.777777777778")});
+    EXPECT_EQ(desktop.opened, QStringList{QStringLiteral("100 Fahrenheit to Celsius")});
+}
+
+}  // namespace
