@@ -21,7 +21,7 @@ TEST_F(StartQueryTest, StartsOnTheCategoryUnitsAndValueOfTheQuery) {
     const Row rows[] = {
         {"5 km to mi", "Distance", "Kilometers", "Miles", "5", "3.1068559611867"},
         {"100 °F in °C", "Temperature", "Fahrenheit", "Celsius", "100", "37.777777777778"},
-        {"3.2 pound force n", "Force", "Pound Force", "Newtons", "3.2", "14.234309168"},
+        {"3.2 pound force n", "Force", "Pound Force", "Newtons", "3.2", "14.234309168834"},
         {"5 km", "Distance", "Kilometers", "Miles", "5", "3.1068559611867"},
     };
     for (const Row& row : rows) {

@@ -55,8 +55,8 @@ TEST_F(SearchAnswersTest, EveryQueryFormAnswersTheConversion) {
         {"5km mi", "3.1068559611867 Miles"},
         {"  5 KILOMETERS   to   miles ", "3.1068559611867 Miles"},
         {"100 °F to °C", "37.777777777778 Celsius"},
-        {"3.2 Pound Force N", "14.234309168 Newtons"},
-        {"3.2 pound force to newton", "14.234309168 Newtons"},
+        {"3.2 Pound Force N", "14.234309168834 Newtons"},
+        {"3.2 pound force to newton", "14.234309168834 Newtons"},
         {"2 in in cm", "5.08 Centimeters"},
     };
     for (const auto& [query, expected] : rows)
