@@ -19,6 +19,7 @@
 #include "sorted_list_box.h"
 #include "svg_icon.h"
 #include "text_edge.h"
+#include "window_rates.h"
 
 namespace {
 
@@ -73,6 +74,9 @@ bool CMezuraDlg::OnInitDialog() {
 
     LoadCustomCategoryNames(profile);
     LoadCustomUnits(profile);
+    m_rates = new WindowRates(profile, *m_ratesDateLine, this);
+    connect(m_rates, &WindowRates::RatesChanged, this, &CMezuraDlg::OnRatesChanged);
+    m_rates->LoadCache();
     LoadCategoryVisibility(profile);
     // (The two shortcuts were set up with the menu.)
     LoadResultSettings(profile);
@@ -98,6 +102,7 @@ bool CMezuraDlg::OnInitDialog() {
     FillUnitLists(slot);
     SetUnitLabels(slot, 0, 0);
     m_nCategory = slot;
+    m_rates->CategoryShown(slot);
 
     setWindowIcon(m_hIcon);
 
@@ -115,6 +120,7 @@ bool CMezuraDlg::OnInitDialog() {
 void CMezuraDlg::FillCategoryList() {
     for (int row = 0; row < BuiltinCategoryCount; ++row)
         if (CategoryVisible[row] != 0) m_categoryCombo->AddSorted(UnitNames[row][0]);
+    // The custom categories in use, then Currency (never free).
     for (int row = FirstCustomRow; row < CategoryRowCount; ++row)
         if (!IsCustomRowFree(row)) m_categoryCombo->AddSorted(UnitNames[row][0]);
 }

@@ -44,6 +44,7 @@ class QPushButton;
 class DialogUnits;
 class SortedComboBox;
 class SortedListBox;
+class WindowRates;
 
 class CMezuraDlg : public QDialog, public PreferencesListener {
     Q_OBJECT
@@ -86,6 +87,11 @@ public:
     void SetTopmost(bool topmost) override;
 
     SortedComboBox& CategoryCombo();
+    // The exchange rates of the Currency category (after OnInitDialog).
+    WindowRates& Rates() { return *m_rates; }
+    // New rates arrived: when Currency is shown its lists are refilled, the
+    // selected currencies kept, and the value converted again.
+    void OnRatesChanged();
 
     // Options > Copy output (Alt+C): selects the whole output text and puts
     // it on the clipboard; the selection stays.
@@ -140,6 +146,8 @@ private:
     SortedListBox* m_outputUnits = nullptr;     // 1007
     SortedListBox* m_inputUnits = nullptr;      // 1006
     QPushButton* m_hiddenDefault = nullptr;     // 1029, never shown: takes Enter
+    QLabel* m_ratesDateLine = nullptr;          // shown with Currency only
+    WindowRates* m_rates = nullptr;
     QString m_strInput = QStringLiteral("0");
     QString m_strOutput = QStringLiteral("0");
     QIcon m_hIcon;

@@ -10,6 +10,7 @@
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
 #include "text_edge.h"
+#include "window_rates.h"
 
 namespace {
 
@@ -59,4 +60,5 @@ void CMezuraDlg::Convert() {
 
     SetUnitLabels(slot, inputIndex, outputIndex);
     DoDataExchange(false);
+    if (m_rates) m_rates->CategoryShown(slot);
 }

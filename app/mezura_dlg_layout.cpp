@@ -93,6 +93,9 @@ void CMezuraDlg::BuildControls(const DialogUnits& units, QWidget* client) {
     m_outputUnitLabel =
         Text(client, QStringLiteral("static"), "m_outputUnitLabel", 1017, units, 137, 167, 91, 8);
 
+    // Whose rates of which day, under the result while Currency is shown.
+    m_ratesDateLine = Text(client, QString(), "m_ratesDateLine", 0, units, 14, 183, 214, 8);
+
     auto* equalsIcon =
         Place(new SvgLabel(QStringLiteral(":/icons/equals.svg"), SvgLabel::Ink::Palette, client),
               "equalsIcon", 0, units, 115, 143, 20, 20);

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "builtin_units.h"
+#include "currency_units.h"
 
 std::string UnitNames[CategoryRowCount][RowEntryCount];
 double UnitFactors[CategoryRowCount][RowEntryCount];
@@ -18,7 +19,7 @@ const int BuiltinUnitCount[BuiltinCategoryCount] = {
 namespace {
 
 bool IsRow(int row) { return row >= 0 && row < CategoryRowCount; }
-bool IsCustomRow(int row) { return row >= FirstCustomRow && row < CategoryRowCount; }
+bool IsCustomRow(int row) { return row >= FirstCustomRow && row < CustomRowEnd; }
 int RowOrFirst(int row) { return IsRow(row) ? row : 0; }
 
 void EmptyUnitsFrom(int row, int firstPosition) {
@@ -48,11 +49,15 @@ void ResetCatalogue() {
         }
         EmptyUnitsFrom(row, count + 1);
     }
-    for (int row = FirstCustomRow; row < CategoryRowCount; ++row) {
+    for (int row = FirstCustomRow; row < CustomRowEnd; ++row) {
         UnitNames[row][0] = FreeName;
         UnitFactors[row][0] = 0.0;
         EmptyUnitsFrom(row, 1);
     }
+    UnitNames[CurrencyRow][0] = CurrencyName;
+    UnitFactors[CurrencyRow][0] = 0.0;
+    EmptyUnitsFrom(CurrencyRow, 1);
+    ClearCurrencyRates();
 }
 
 std::optional<int> CategoryByName(std::string_view name) {
@@ -83,6 +88,7 @@ int UnitCount(int row) {
 
 int BuiltinUnitsOf(int row) {
     row = RowOrFirst(row);
+    if (row == CurrencyRow) return CurrencyUnitCount();
     return row < BuiltinCategoryCount ? BuiltinUnitCount[row] : 0;
 }
 
@@ -91,7 +97,7 @@ bool IsCustomRowFree(int row) { return IsCustomRow(row) && UnitNames[row][0] == 
 bool IsFreeRecordName(std::string_view name) { return name == FreeName || name.size() < 2; }
 
 std::optional<int> FirstFreeCustomRow() {
-    for (int row = FirstCustomRow; row < CategoryRowCount; ++row) {
+    for (int row = FirstCustomRow; row < CustomRowEnd; ++row) {
         if (IsFreeRecordName(UnitNames[row][0])) return row;
     }
     return std::nullopt;

@@ -6,6 +6,7 @@
 
 #include "builtin_units.h"
 #include "catalogue.h"
+#include "currency_units.h"
 #include "text_1252.h"
 #include "unit_aliases.h"
 
@@ -27,15 +28,17 @@ std::optional<int> BuiltinRow(std::string_view category) {
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         if (category == BuiltinCategories[row].name) return row;
     }
+    if (category == CurrencyName) return CurrencyRow;
     return std::nullopt;
 }
 
 // The alias entries of each built-in row, sorted out once.
-const std::array<std::vector<const UnitAliases*>, BuiltinCategoryCount>& AliasesByRow() {
+const std::array<std::vector<const UnitAliases*>, CategoryRowCount>& AliasesByRow() {
     static const auto byRow = [] {
-        std::array<std::vector<const UnitAliases*>, BuiltinCategoryCount> rows;
-        for (const UnitAliases& entry : BuiltinAliases) {
-            if (const auto row = BuiltinRow(entry.category)) rows[*row].push_back(&entry);
+        std::array<std::vector<const UnitAliases*>, CategoryRowCount> rows;
+        for (const auto aliases : {BuiltinAliases, CurrencyAliases}) {
+            for (const UnitAliases& entry : aliases)
+                if (const auto row = BuiltinRow(entry.category)) rows[*row].push_back(&entry);
         }
         return rows;
     }();
@@ -43,7 +46,7 @@ const std::array<std::vector<const UnitAliases*>, BuiltinCategoryCount>& Aliases
 }
 
 std::span<const UnitAliases* const> AliasEntriesOf(int row) {
-    if (row < 0 || row >= BuiltinCategoryCount) return {};
+    if (row < 0 || row >= CategoryRowCount) return {};
     return AliasesByRow()[row];
 }
 
@@ -126,7 +129,8 @@ std::vector<std::string_view> AliasesOf(int row, int position) {
 
 std::vector<AliasPlace> EveryAlias() {
     std::vector<AliasPlace> every;
-    for (int row = 0; row < BuiltinCategoryCount; ++row) {
+    for (int row = 0; row < CategoryRowCount; ++row) {
+        if (row >= BuiltinCategoryCount && row != CurrencyRow) continue;
         for (int position = 1; position <= UnitCount(row); ++position) {
             for (std::string_view alias : AliasesOf(row, position))
                 every.push_back({alias, {row, position}});

@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 11> OptionNames = {
-    "--all",   "--batch",     "--category", "--format",  "--help", "--list",
-    "--names", "--precision", "--profile",  "--version", "--",
+constexpr std::array<std::string_view, 13> OptionNames = {
+    "--all",       "--batch",   "--category", "--format",  "--help",         "--list", "--names",
+    "--precision", "--profile", "--rates",    "--version", "--update-rates", "--",
 };
 
 std::optional<int> ParseFormat(std::string_view text) {
@@ -35,6 +35,10 @@ std::string ModeName(CliMode mode) {
             return "--batch";
         case CliMode::Names:
             return "--names";
+        case CliMode::Rates:
+            return "--rates";
+        case CliMode::UpdateRates:
+            return "--update-rates";
         default:
             return "";
     }
@@ -67,8 +71,11 @@ std::string OperandCountError(const CliOptions& options) {
             return "--list expects at most one CATEGORY, got " + std::to_string(given) +
                    " arguments";
         case CliMode::Names:
+        case CliMode::Rates:
+        case CliMode::UpdateRates:
             if (given == 0) return {};
-            return "--names takes no arguments, got " + Quoted(options.operands[0]);
+            return ModeName(options.mode) + " takes no arguments, got " +
+                   Quoted(options.operands[0]);
         case CliMode::Batch:
             if (given == 0) return {};
             return "--batch reads its lines from standard input and takes no arguments, got " +
@@ -115,6 +122,8 @@ CliParse ParseCliOptions(std::span<const std::string_view> arguments) {
         if (name == "--list") mode = CliMode::List;
         if (name == "--batch") mode = CliMode::Batch;
         if (name == "--names") mode = CliMode::Names;
+        if (name == "--rates") mode = CliMode::Rates;
+        if (name == "--update-rates") mode = CliMode::UpdateRates;
         if (mode) {
             if (inlineValue) {
                 parse.error = Quoted(name) + " takes no value";

@@ -3,16 +3,21 @@
 // and units are loaded (read only), the names are indexed once, and one of the
 // commands runs: a conversion, --all, --list, --names or --batch.
 #include <cstring>
+#include <ctime>
 #include <string_view>
 #include <vector>
 
 #include "batch_runner.h"
+#include "catalogue_limits.h"
 #include "cli_options.h"
 #include "cli_profile.h"
 #include "commands.h"
 #include "conversion_text.h"
+#include "currency_units.h"
 #include "fd_writer.h"
 #include "name_index.h"
+#include "rates_commands.h"
+#include "rates_update.h"
 #include "result_format.h"
 #include "shadowed_names.h"
 #include "unit_resolver.h"
@@ -31,6 +36,26 @@ int Fail(FdWriter& err, std::string_view message, int status) {
     return status;
 }
 
+// A conversion of money with rates more than four days old says so on stderr.
+int ConvertNotingOldRates(const NameIndex& index, std::string_view value, std::string_view from,
+                          std::string_view to, std::optional<std::string_view> category,
+                          const std::string& oldRatesNote, FdWriter& out, FdWriter& err) {
+    const int status = RunConvert(index, value, from, to, category, out, err);
+    if (status == 0 && !oldRatesNote.empty() &&
+        ResolveConversion(index, from, to, category).row == CurrencyRow)
+        err.Write(oldRatesNote);
+    if (status != 0 && CurrencyUnitCount() == 1) {
+        for (const std::string_view name : {from, to}) {
+            if (!NamesKnownCurrency(UnitNameFromUtf8(name).value_or(""))) continue;
+            err.Write(
+                "mezura-convert: no exchange rates yet; mezura-convert --update-rates "
+                "downloads them\n");
+            break;
+        }
+    }
+    return status;
+}
+
 std::optional<std::string_view> CategoryOption(const CliOptions& options) {
     if (!options.category) return std::nullopt;
     return *options.category;
@@ -45,6 +70,8 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
             out.Write(VersionText());
             out.Put('\n');
             return ExitDone;
+        case CliMode::UpdateRates:
+            return RunUpdateRates(options.profilePath, std::time(nullptr), out, err);
         default:
             break;
     }
@@ -58,6 +85,10 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
         err.Write(warning);
         err.Put('\n');
     }
+    // A small file, read whatever the units: the names of its currencies must
+    // be known before the index is built.
+    const CachedRatesRead rates = UseCachedRates(RatesCachePath());
+    const std::int64_t now = std::time(nullptr);
     const NameIndex index;
     const auto& operands = options.operands;
     const auto category = CategoryOption(options);
@@ -86,11 +117,15 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
         }
         case CliMode::Names:
             return RunNames(index, out);
+        case CliMode::Rates:
+            return RunRates(rates, now, out, err);
         default:
             break;
     }
+    const std::string oldRatesNote = StaleRatesNote(rates, now);
     if (operands.size() == 3)
-        return RunConvert(index, operands[0], operands[1], operands[2], category, out, err);
+        return ConvertNotingOldRates(index, operands[0], operands[1], operands[2], category,
+                                     oldRatesNote, out, err);
     const auto text = SplitConversionText(operands[0]);
     if (!text)
         return Fail(err,
@@ -98,7 +133,8 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
                         "\" as a conversion; write it as \"VALUE FROM to TO\", "
                         "for example \"5 km to mi\"",
                     ExitBadInput);
-    return RunConvert(index, text->value, text->from, text->to, category, out, err);
+    return ConvertNotingOldRates(index, text->value, text->from, text->to, category, oldRatesNote,
+                                 out, err);
 }
 
 }  // namespace

@@ -14,6 +14,8 @@ std::string_view UsageText() {
   mezura-convert --list [CATEGORY]           the categories, or the units of one with their factors
   mezura-convert --names                     every unit as "CATEGORY<TAB>UNIT<TAB>ALIASES", aliases joined by ", "
   mezura-convert [OPTIONS] --batch           stdin lines VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY], one result a line
+  mezura-convert --rates                     the exchange rates in use: date, source, age, every rate
+  mezura-convert --update-rates              download the ECB's latest exchange rates and keep them
 
 Options:
   --category NAME   the category of FROM and TO, needed when several hold both
@@ -37,6 +39,15 @@ its input field: the number at the start of the text ("1e" is 1, "2.5.1" is
 2.5, "1d3" is 1000, "abc" is 0). "-5" is a value, not an option; "--" ends
 the options. Units of "Temperature" convert by formula and are listed without
 factors; a factor is the size of one unit in the category's reference unit.
+
+Currency converts with the European Central Bank's daily euro reference rates,
+cross rates through the euro. A currency is named by its code in any case
+(USD, usd), its name (US dollar) or a symbol that means only it: US$, €, £,
+¥ (the yen), ₹, ₩, zł. --update-rates downloads the rates from the
+profile's [Currency] RatesUrl, by default the ECB's eurofxref-daily.xml, into
+$XDG_CACHE_HOME/mezura/rates or ~/.cache/mezura/rates; conversions read them
+from there and never go online, and say so on stderr when the rates are more
+than 4 days old.
 
 In --batch, a line's CATEGORY (or else --category) names the category. A bad
 line gets its error on stderr and an empty line on stdout, so the output stays

@@ -66,6 +66,7 @@ CustomMessage CustomCatalogue::CheckCategoryRemoval(std::string_view name) const
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         if (UnitNames[row][0] == name) return CustomMessage::BuiltinCategory;
     }
+    if (name == CurrencyName) return CustomMessage::BuiltinCategory;
     return CustomMessage::None;
 }
 

@@ -195,7 +195,7 @@ TEST_F(CatalogueTest, CorrectedUnitsAreExactMultiplesOfTheirNeighbours) {
 }
 
 TEST_F(CatalogueTest, CustomRowsAreFreeAtStart) {
-    for (int row = FirstCustomRow; row < CategoryRowCount; ++row) {
+    for (int row = FirstCustomRow; row < CustomRowEnd; ++row) {
         SCOPED_TRACE(row);
         EXPECT_EQ(UnitNames[row][0], "Custom");
         EXPECT_EQ(UnitFactors[row][0], 0.0);
@@ -386,7 +386,7 @@ TEST_F(CatalogueTest, FirstFreeCustomRowSkipsRowsInUse) {
     UnitNames[28][0] = "Q";  // too short to be a category: free
     EXPECT_EQ(FirstFreeCustomRow(), 28);
     EXPECT_FALSE(IsCustomRowFree(28));  // but only "Custom" marks a free row
-    for (int row = FirstCustomRow; row < CategoryRowCount; ++row) UnitNames[row][0] = "Used";
+    for (int row = FirstCustomRow; row < CustomRowEnd; ++row) UnitNames[row][0] = "Used";
     EXPECT_EQ(FirstFreeCustomRow(), std::nullopt);
     EXPECT_FALSE(IsCustomRowFree(Distance));
 }

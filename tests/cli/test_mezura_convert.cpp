@@ -39,10 +39,10 @@ protected:
     void TearDown() override { fs::remove_all(dir_); }
 
     ProgramRun Run(const std::vector<std::string>& arguments, const std::string& input = {}) {
-        return RunProgram(
-            MEZURA_CONVERT_PATH, arguments, input,
-            {"XDG_CONFIG_HOME=" + (dir_ / "config").string(), "HOME=" + dir_.string()},
-            dir_ / "scratch");
+        return RunProgram(MEZURA_CONVERT_PATH, arguments, input,
+                          {"XDG_CONFIG_HOME=" + (dir_ / "config").string(), "HOME=" + dir_.string(),
+                           "XDG_CACHE_HOME=" + (dir_ / "cache").string()},
+                          dir_ / "scratch");
     }
 
     // Lines joined with CRLF and written as they are: Windows-1252 bytes.
@@ -271,10 +271,11 @@ TEST_F(MezuraConvertTest, ListShowsCategoriesAndUnitsWithFactors) {
     ProgramRun run = Run({"--list"});
     EXPECT_EQ(run.status, 0);
     auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 26u);
+    ASSERT_EQ(lines.size(), 27u);
     EXPECT_EQ(lines.front(), "Acceleration");
     EXPECT_EQ(lines[10], "Distance");
-    EXPECT_EQ(lines.back(), "Volume (Dry)");
+    EXPECT_EQ(lines[25], "Volume (Dry)");
+    EXPECT_EQ(lines.back(), "Currency");  // after the custom rows, with no rates yet
 
     run = Run({"--list", "Distance"});
     lines = Lines(run.out);
@@ -441,8 +442,8 @@ TEST_F(MezuraConvertTest, ProfileCustomUnitsListAndConvert) {
     Check({"custom temperature unit", {}, "Not a number\n", {}, 0},
           Run({"--profile", profile, "10", "Gas mark", "Fahrenheit"}));
     lines = Lines(Run({"--profile", profile, "--list"}).out);
-    ASSERT_EQ(lines.size(), 27u);
-    EXPECT_EQ(lines.back(), "Money");
+    ASSERT_EQ(lines.size(), 28u);
+    EXPECT_EQ(lines[26], "Money");
 
     // Read only: the file and its folder are left as they were.
     EXPECT_EQ(fs::last_write_time(profile), before);
@@ -615,7 +616,8 @@ TEST_F(MezuraConvertTest, NamesPrintsEveryUnitWithItsAliasesCustomOnesIncluded) 
     const ProgramRun run = Run({"--profile", profile, "--names"});
     EXPECT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 347u + 3u);  // two custom units and one empty category
+    // Two custom units, one empty category, and the euro (no rates loaded).
+    ASSERT_EQ(lines.size(), 347u + 3u + 1u);
     for (const auto& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 2) << line;
     const auto has = [&](const std::string& line) {
         return std::find(lines.begin(), lines.end(), line) != lines.end();

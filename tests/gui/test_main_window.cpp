@@ -69,7 +69,10 @@ std::vector<std::string> Entries(const SortedListBox& list) {
 TEST_F(MainWindowTest, FreshProfileOpensOnAccelerationWithNothingWritten) {
     Start();
 
-    EXPECT_EQ(Entries(Categories()), BuiltinCategoriesSorted);
+    // Currency, which has no Visibility, is listed with them.
+    std::vector<std::string> listed = BuiltinCategoriesSorted;
+    listed.insert(std::find(listed.begin(), listed.end(), "Current"), "Currency");
+    EXPECT_EQ(Entries(Categories()), listed);
     EXPECT_EQ(Categories().SelectedText(), "Acceleration");
     EXPECT_EQ(InputUnits().Count(), 10);
     EXPECT_EQ(Entries(InputUnits()), Entries(OutputUnits()));
@@ -132,34 +135,36 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         StartCase{"RememberedPressure",
                   "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Pressure\r\n", "Pressure",
-                  26, "Atmospheres", 19, "Atmospheres"},
+                  27, "Atmospheres", 19, "Atmospheres"},
         StartCase{"RememberSwitchInLowerCaseIsOff",
                   "[Settings]\r\nRememberCategory=true\r\nLastCategory=Pressure\r\n",
-                  "Acceleration", 26, "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
+                  "Acceleration", 27, "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
         StartCase{"RememberedCategoryNoLongerExists",
                   "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Gone custom\r\n",
-                  "Acceleration", 26, "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
+                  "Acceleration", 27, "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
         StartCase{"RememberedCustomCategoryWithItsUnits",
                   "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Speed of light\r\n"
                   "Custom_2=Speed of light\r\n"
                   "[Speed of light]\r\nCustomUnits=2\r\nCustomUnit_1=Lightyear/year\r\n"
                   "CustomValue_1=1.00000000000000\r\nCustomUnit_2=C "
                   "(light)\r\nCustomValue_2=1.00000000000000\r\n",
-                  "Speed of light", 27, "C (light)", 2, "Lightyear/year"},
-        StartCase{"AllCategoriesHiddenListsNothingButShowsSlotZero", AllHidden(), "", 0,
-                  "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
+                  "Speed of light", 28, "C (light)", 2, "Lightyear/year"},
+        // Currency has no Visibility: it is all that is left, with the test
+        // environment's euro and dollar.
+        StartCase{"AllCategoriesHiddenListsOnlyCurrency", AllHidden(), "Currency", 1, "Euro (EUR)",
+                  2, "Euro (EUR)"},
         // A hidden remembered category is not listed: the window starts on
         // entry 0 with its units, so list, units and labels agree.
         StartCase{"RememberedCategoryHidden",
                   "[Settings]\r\nRememberCategory=TRUE\r\nLastCategory=Pressure\r\n[Pressure]"
                   "\r\nVisibility=0\r\n",
-                  "Acceleration", 25, "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
+                  "Acceleration", 26, "Centimeters/sec\xB2 ", 10, "Centimeters/sec\xB2 "},
         // A custom unit sorting before unit 1 is selected at entry 0 while
         // the labels name unit 1 until the next change.
         StartCase{"CustomUnitSortsFirst",
                   "[Acceleration]\r\nCustomUnits=1\r\nCustomUnit_1=Aardvark/sec\r\n"
                   "CustomValue_1=3.00000000000000\r\n",
-                  "Acceleration", 26, "Aardvark/sec", 11, "Centimeters/sec\xB2 "}),
+                  "Acceleration", 27, "Aardvark/sec", 11, "Centimeters/sec\xB2 "}),
     [](const ::testing::TestParamInfo<StartCase>& row) { return std::string(row.param.name); });
 
 TEST_F(MainWindowTest, OnTopOpensTopmostAt150150) {

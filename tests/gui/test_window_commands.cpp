@@ -168,7 +168,7 @@ TEST_F(MainWindowTest, CategoryAddedJoinsTheListAndNothingElseMoves) {
     UnitNames[26][0] = "Boiling points";  // what the Custom page has just done
     EXPECT_EQ(Window().OnCatalogueChanged(26, CatalogueCategoryAdded), 0);
 
-    EXPECT_EQ(Categories().Count(), 27);
+    EXPECT_EQ(Categories().Count(), 28);
     EXPECT_EQ(Categories().TextAt(5), "Boiling points") << "at its sorted place";
     EXPECT_EQ(Categories().SelectedText(), "Distance");
     EXPECT_EQ(Selected(InputUnits()), "Miles");
@@ -188,7 +188,7 @@ TEST_F(MainWindowTest, CategoryRemovedWhileShownTurnsToTheFirstListed) {
 
     EmptyCustomRowKeepingItsName(26);  // what the Custom page has just done
     EXPECT_EQ(Window().OnCatalogueChanged(26, CatalogueCategoryRemoved), 0);
-    EXPECT_EQ(Categories().Count(), 26);
+    EXPECT_EQ(Categories().Count(), 27);
     EXPECT_EQ(Categories().FindExact("Boiling points"), -1);
     EXPECT_EQ(UnitNames[26][0], "Custom");
     EXPECT_EQ(Categories().SelectedText(), "Acceleration");
@@ -204,7 +204,7 @@ TEST_F(MainWindowTest, CategoryRemovedElsewhereKeepsTheSelectionOnItsEntry) {
     PickCategory("Distance");
     EXPECT_EQ(Window().OnCatalogueChanged(28, CatalogueCategoryRemoved), 0);
     EXPECT_EQ(Categories().SelectedText(), "Distance");
-    EXPECT_EQ(Categories().Count(), 26);
+    EXPECT_EQ(Categories().Count(), 27);
 }
 
 struct UnitNoticeCase {
@@ -260,9 +260,9 @@ TEST_F(MainWindowTest, OtherNoticesAreIgnored) {
     const QString output = OutputEdit().text();
 
     for (const auto& [slot, code] :
-         std::vector<std::pair<int, int>>{{10, 99}, {10, 0}, {31, 1}, {-1, -2}}) {
+         std::vector<std::pair<int, int>>{{10, 99}, {10, 0}, {32, 1}, {-1, -2}}) {
         EXPECT_EQ(Window().OnCatalogueChanged(slot, code), 0);
-        EXPECT_EQ(Categories().Count(), 26);
+        EXPECT_EQ(Categories().Count(), 27);
         EXPECT_EQ(Categories().SelectedText(), "Distance");
         EXPECT_EQ(Selected(InputUnits()), "Miles");
         EXPECT_EQ(OutputEdit().text(), output);

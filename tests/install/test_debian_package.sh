@@ -45,14 +45,14 @@ expect_eq "packaged files" "$(installed_layout "$with_window" | sed 's|^|usr/|')
 while read -r mode owner path; do
     expect_eq "owner of $path" root/root "$owner"
     case $path in
-    usr/bin/*) expect_eq "mode of $path" -rwxr-xr-x "$mode" ;;
+    usr/bin/* | usr/libexec/*) expect_eq "mode of $path" -rwxr-xr-x "$mode" ;;
     *) expect_eq "mode of $path" -rw-r--r-- "$mode" ;;
     esac
 done <<<"$listing"
 
 root=$scratch/root
 must dpkg-deb -x "$deb" "$root" || finish
-for program in "$root"/usr/bin/*; do
+for program in "$root"/usr/bin/* "$root"/usr/libexec/mezura/*; do
     expect_match "$(basename "$program") is stripped" ', stripped' "$(file -b "$program")"
 done
 check_programs "$root/usr/bin" "$with_window"

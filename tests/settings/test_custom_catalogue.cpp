@@ -188,7 +188,7 @@ TEST_F(CustomCatalogueTest, AFullProfileIsToldApartFromTheLimits) {
               CustomMessage::NoRoomForUnit);
     EXPECT_EQ(custom.AddUnit(*CategoryByName("Mass"), "Stone", "14", "Pounds").message,
               CustomMessage::UnitLimit);
-    for (int row = FirstCustomRow; row < CategoryRowCount; ++row) EXPECT_TRUE(IsCustomRowFree(row));
+    for (int row = FirstCustomRow; row < CustomRowEnd; ++row) EXPECT_TRUE(IsCustomRowFree(row));
     EXPECT_EQ(UnitCount(Distance), 19);
     EXPECT_TRUE(window_.heard.empty());
     EXPECT_EQ(profile.GetProfileString("Distance", "CustomUnit_1"), before);

@@ -96,7 +96,7 @@ TEST_F(ProfileRecordsTest, NoFileLeavesEveryDefaultAndWritesNothing) {
     EXPECT_EQ(ResultFormat, 0);
     EXPECT_EQ(ResultPrecision, 5);
     for (int row = 0; row < BuiltinCategoryCount; ++row) EXPECT_EQ(CategoryVisible[row], 1) << row;
-    for (int row = FirstCustomRow; row < CategoryRowCount; ++row)
+    for (int row = FirstCustomRow; row < CustomRowEnd; ++row)
         EXPECT_TRUE(IsCustomRowFree(row)) << row;
     EXPECT_EQ(UnitCount(Distance), DistanceBuiltinUnits);
     EXPECT_EQ(StartCategoryName(store), "NONE");
@@ -281,7 +281,7 @@ TEST_F(ProfileRecordsTest, FreeCustomRowsTakeNoUnitsFromTheCustomSection) {
     // rows, or the next category added there would start with them.
     WriteProfile({"[Custom]", "CustomUnits=1", "CustomUnit_1=Stray", "CustomValue_1=1"});
     LoadProfile(ProfileStore(path_));
-    for (int row = FirstCustomRow; row < CategoryRowCount; ++row) {
+    for (int row = FirstCustomRow; row < CustomRowEnd; ++row) {
         EXPECT_EQ(UnitCount(row), 0) << row;
         EXPECT_EQ(UnitNames[row][1], "") << row;
     }

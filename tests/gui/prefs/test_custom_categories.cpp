@@ -251,7 +251,7 @@ TEST_F(CustomCategoriesTest, HiddenBuiltInsStayChoosable) {
     RunPreferences([&](CPropSheet& sheet) {
         CCustom& page = OpenCustomTab(sheet);
         const std::vector<std::string> names = Entries(page.m_categoryCombo);
-        EXPECT_EQ(names.size(), 27u);
+        EXPECT_EQ(names.size(), 28u);  // 26, "Ab" and Currency
         EXPECT_TRUE(Lists(names, "Temperature"));
         EXPECT_TRUE(Lists(names, "Ab"));
         EXPECT_FALSE(Lists(names, "Custom"));
