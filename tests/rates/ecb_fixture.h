@@ -2,6 +2,7 @@
 // A rates file in the ECB's own layout, written here from a few chosen rates
 // (not read back from the code), for the parser, the cache and the fixture
 // server.
+#include <ctime>
 #include <string>
 #include <string_view>
 
@@ -37,4 +38,12 @@ inline std::string FixtureEcbFile(std::string_view date) {
     std::string lines;
     for (const FixtureRate& rate : FixtureRates) lines += RateLine(rate.code, rate.text);
     return EcbFile(date, lines);
+}
+
+// Today's date in UTC, as the ECB would write it.
+inline std::string Today() {
+    const std::time_t now = std::time(nullptr);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", std::gmtime(&now));
+    return text;
 }

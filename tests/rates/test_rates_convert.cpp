@@ -14,13 +14,6 @@
 
 namespace {
 
-std::string Today() {
-    const std::time_t now = std::time(nullptr);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", std::gmtime(&now));
-    return text;
-}
-
 class RatesConvert : public testing::Test {
 protected:
     void SetUp() override {

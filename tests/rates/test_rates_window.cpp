@@ -19,13 +19,6 @@
 
 namespace {
 
-std::string Today() {
-    const std::time_t now = std::time(nullptr);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", std::gmtime(&now));
-    return text;
-}
-
 class RatesWindow : public MainWindowTest {
 protected:
     void SetUp() override {
