@@ -2,6 +2,7 @@
 // for scripts. The command line is parsed, the profile's custom categories
 // and units are loaded (read only), the names are indexed once, and one of the
 // commands runs: a conversion, --all, --list, --names or --batch.
+#include <algorithm>
 #include <cstring>
 #include <ctime>
 #include <string_view>
@@ -56,6 +57,26 @@ int ConvertNotingOldRates(const NameIndex& index, std::string_view value, std::s
     return status;
 }
 
+// A name that could be a currency: one of the table's, or any three letters
+// (a code the table does not know yet).
+bool MayNameCurrency(std::string_view utf8) {
+    const auto name = UnitNameFromUtf8(utf8);
+    if (!name) return false;
+    const auto letter = [](char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; };
+    if (name->size() == 3 && std::all_of(name->begin(), name->end(), letter)) return true;
+    return NamesKnownCurrency(*name);
+}
+
+// The cached rates put some 150 names and aliases into the name index; a
+// conversion that names no currency does without them.
+bool NeedsRates(const CliOptions& options) {
+    if (options.mode != CliMode::Convert) return true;
+    const auto& operands = options.operands;
+    if (operands.size() == 3) return MayNameCurrency(operands[1]) || MayNameCurrency(operands[2]);
+    const auto text = SplitConversionText(operands[0]);
+    return !text || MayNameCurrency(text->from) || MayNameCurrency(text->to);
+}
+
 std::optional<std::string_view> CategoryOption(const CliOptions& options) {
     if (!options.category) return std::nullopt;
     return *options.category;
@@ -85,9 +106,9 @@ int Run(const CliOptions& options, FdWriter& out, FdWriter& err) {
         err.Write(warning);
         err.Put('\n');
     }
-    // A small file, read whatever the units: the names of its currencies must
-    // be known before the index is built.
-    const CachedRatesRead rates = UseCachedRates(RatesCachePath());
+    // The names of the currencies must be known before the index is built.
+    const CachedRatesRead rates =
+        NeedsRates(options) ? UseCachedRates(RatesCachePath()) : CachedRatesRead{};
     const std::int64_t now = std::time(nullptr);
     const NameIndex index;
     const auto& operands = options.operands;
