@@ -1,7 +1,7 @@
 #pragma once
 // The built-in categories in list order: names in Windows-1252, units in
 // catalogue order, each size a definition from unit_sizes.h, in SI units
-// (m/s^2, rad, sr, rad/s, m^2, F, C, S, A, bit/s, bit, kg/m^3, m, ohm, J,
+// (m/s^2, rad, sr, rad/s, m^2, F, C, S, EUR, A, bit/s, bit, kg/m^3, m, ohm, J,
 // m^3/s, N, Hz, lx, kg, W, Pa, K, s, N m, m/s, Pa s, m^2/s, V, m^3).
 // Only builtin_units.h includes this file.
 namespace unit_size {
@@ -126,6 +126,13 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Millisiemens", 1e-3L},
          {"Siemens", 1.0L},
          {"Statmho", Statmho},
+     }},
+    // The euro alone: the other currencies come with the exchange rates
+    // (currency_units.h), each in euros.
+    {"Currency",
+     1.0L,
+     {
+         {"Euro (EUR)", 1.0L},
      }},
     {"Current",
      Abampere,

@@ -6,6 +6,7 @@
 #include "catalogue.h"
 
 #include <utility>
+#include <vector>
 
 #include "builtin_units.h"
 
@@ -120,4 +121,19 @@ void Catalogue::RemoveUnitAt(int row, int position) {
     names_[row][count].clear();
     factors_[row][count] = 0.0;
     factors_[row][0] = count - 1;
+}
+
+void Catalogue::ReplaceBuiltinUnits(int row, std::span<const NamedFactor> units) {
+    if (row < 0 || row >= BuiltinCategoryCount) return;
+    std::vector<NamedFactor> added;
+    for (int k = builtinCounts_[row] + 1; k <= UnitCount(row); ++k)
+        added.emplace_back(std::move(names_[row][k]), factors_[row][k]);
+    for (int k = 1; k < RowEntryCount; ++k) {
+        names_[row][k].clear();
+        factors_[row][k] = 0.0;
+    }
+    factors_[row][0] = 0.0;
+    for (const auto& [name, factor] : units) AppendUnit(row, name, factor);
+    builtinCounts_[row] = UnitCount(row);
+    for (const auto& [name, factor] : added) AppendUnit(row, name, factor);
 }

@@ -23,8 +23,12 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "catalogue_limits.h"
+
+// A unit as the catalogue holds it: its Windows-1252 name and its factor.
+using NamedFactor = std::pair<std::string, double>;
 
 class Catalogue {
 public:
@@ -74,6 +78,11 @@ public:
     // Puts a unit at position count + 1 and raises the count. False, and nothing
     // changed, when the row already holds 59 units.
     bool AppendUnit(int row, std::string_view name, double factor);
+
+    // Puts `units` in place of the built-in units of built-in `row` and keeps
+    // the units the profile added after them, as far as the row has room.
+    // The Currency row's built-in units follow the loaded exchange rates.
+    void ReplaceBuiltinUnits(int row, std::span<const NamedFactor> units);
 
     // Takes the unit at `position` out of the row: later units move down one
     // place, the freed last place is emptied and the count falls by one.

@@ -22,3 +22,7 @@ inline constexpr int TemperatureRow = BuiltinRowConvertedBy(ConversionWay::Tempe
 inline constexpr int FuelEconomyRow = BuiltinRowConvertedBy(ConversionWay::FuelEconomy);
 inline constexpr std::string_view TemperatureName = BuiltinCategories[TemperatureRow].name;
 inline constexpr std::string_view FuelEconomyName = BuiltinCategories[FuelEconomyRow].name;
+
+// The category whose built-in units follow the exchange rates.
+inline constexpr int CurrencyRow = BuiltinRowNamed("Currency");
+inline constexpr std::string_view CurrencyName = BuiltinCategories[CurrencyRow].name;

@@ -6,6 +6,7 @@
 
 #include "builtin_units.h"
 #include "catalogue.h"
+#include "currency_units.h"
 #include "text_1252.h"
 #include "unit_aliases.h"
 #include "unit_choice.h"
@@ -46,6 +47,8 @@ const std::array<std::span<const UnitAliases>, BuiltinCategoryCount>& AliasesByR
                 rows[static_cast<std::size_t>(*row)] = table.subspan(start, i - start);
             start = i;
         }
+        // The currencies keep their names and symbols in a table of their own.
+        rows[static_cast<std::size_t>(CurrencyRow)] = CurrencyAliases;
         return rows;
     }();
     return byRow;

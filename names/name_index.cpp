@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "catalogue.h"
+#include "currency_units.h"
 #include "text_1252.h"
 
 namespace {
@@ -96,7 +97,8 @@ std::span<const UnitPlace> NameIndex::Units(std::string_view utf8Name) const {
     auto found = units_.find(utf8Name);
     if (found == units_.end()) {
         ++lookups_;
-        const auto name = Cp1252FromUtf8(utf8Name);
+        // Currency symbols without a Windows-1252 byte ("₹") stand for their codes.
+        const auto name = UnitNameFromUtf8(utf8Name);
         found = units_
                     .emplace(utf8Name, name && MayNameUnit(*name) ? FindUnits(catalogue_, *name)
                                                                   : std::vector<UnitPlace>{})

