@@ -7,9 +7,9 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 12> OptionNames = {
-    "--all",  "--batch", "--category",  "--format",  "--fraction", "--help",
-    "--list", "--names", "--precision", "--profile", "--version",  "--",
+constexpr std::array<std::string_view, 14> OptionNames = {
+    "--all",   "--batch",     "--category", "--format", "--fraction",     "--help",    "--list",
+    "--names", "--precision", "--profile",  "--rates",  "--update-rates", "--version", "--",
 };
 
 std::optional<int> ParseFormat(std::string_view text) {
@@ -42,6 +42,10 @@ std::string ModeName(CliMode mode) {
             return "--batch";
         case CliMode::Names:
             return "--names";
+        case CliMode::Rates:
+            return "--rates";
+        case CliMode::UpdateRates:
+            return "--update-rates";
         default:
             return "";
     }
@@ -75,8 +79,11 @@ std::string OperandCountError(const CliOptions& options) {
             return "--list expects at most one CATEGORY, got " + std::to_string(given) +
                    " arguments";
         case CliMode::Names:
+        case CliMode::Rates:
+        case CliMode::UpdateRates:
             if (given == 0) return {};
-            return "--names takes no arguments, got " + Quoted(options.operands[0]);
+            return ModeName(options.mode) + " takes no arguments, got " +
+                   Quoted(options.operands[0]);
         case CliMode::Batch:
             if (given == 0) return {};
             return "--batch reads its lines from standard input and takes no arguments, got " +
@@ -123,6 +130,8 @@ CliParse ParseCliOptions(std::span<const std::string_view> arguments) {
         if (name == "--list") mode = CliMode::List;
         if (name == "--batch") mode = CliMode::Batch;
         if (name == "--names") mode = CliMode::Names;
+        if (name == "--rates") mode = CliMode::Rates;
+        if (name == "--update-rates") mode = CliMode::UpdateRates;
         if (mode) {
             if (inlineValue) {
                 parse.error = Quoted(name) + " takes no value";

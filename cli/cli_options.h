@@ -14,6 +14,8 @@
 //   mezura-convert '5 ft 3 in' cm                 Convert, operands {5 ft 3 in, cm}
 //   mezura-convert --fraction 16 1.75 m ft+in     Convert, fraction 16
 //   mezura-convert --names                        Names
+//   mezura-convert --rates                        Rates (the cached exchange rates)
+//   mezura-convert --update-rates                 UpdateRates (downloads them)
 //   mezura-convert --format fixed --batch         Batch, format 2
 //   mezura-convert --precision 10 1 Feet Meters   error: --precision takes a whole number from 1 to
 //   9, not "10"
@@ -23,7 +25,7 @@
 #include <string_view>
 #include <vector>
 
-enum class CliMode { Convert, All, List, Names, Batch, Help, Version };
+enum class CliMode { Convert, All, List, Names, Batch, Help, Version, Rates, UpdateRates };
 
 struct CliOptions {
     CliMode mode = CliMode::Convert;

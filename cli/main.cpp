@@ -1,8 +1,11 @@
 // mezura-convert: the window's catalogue, arithmetic and number formatting
 // for scripts. The command line is parsed, the profile's custom categories
 // and units are loaded (read only), the names are indexed once, and one of the
-// commands runs: a conversion, --all, --list, --names or --batch.
+// commands runs: a conversion, --all, --list, --names, --batch, --rates or
+// --update-rates.
+#include <algorithm>
 #include <cstring>
+#include <ctime>
 #include <string_view>
 #include <vector>
 
@@ -12,9 +15,12 @@
 #include "cli_profile.h"
 #include "commands.h"
 #include "conversion_phrase.h"
+#include "currency_units.h"
 #include "fd_writer.h"
 #include "mixed_value.h"
 #include "name_index.h"
+#include "rates_commands.h"
+#include "rates_update.h"
 #include "result_format.h"
 #include "shadowed_names.h"
 #include "unit_resolver.h"
@@ -34,6 +40,52 @@ int Fail(FdWriter& err, std::string_view message, int status) {
     return status;
 }
 
+// A word that could be a currency: one of the table's names or symbols, or
+// any three letters (a code the table does not know yet).
+bool MayNameCurrency(std::string_view utf8) {
+    const auto name = UnitNameFromUtf8(utf8);
+    if (!name) return false;
+    const auto letter = [](char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; };
+    if (name->size() == 3 && std::all_of(name->begin(), name->end(), letter)) return true;
+    return NamesKnownCurrency(*name);
+}
+
+// The cached rates add some 150 names and aliases; a conversion none of
+// whose words could name a currency does without them.
+bool NeedsRates(const CliOptions& options) {
+    if (options.mode != CliMode::Convert) return true;
+    for (std::string_view operand : options.operands) {
+        while (!operand.empty()) {
+            const std::size_t blank = operand.find(' ');
+            if (MayNameCurrency(operand.substr(0, blank))) return true;
+            if (blank == std::string_view::npos) break;
+            operand.remove_prefix(blank + 1);
+        }
+    }
+    return false;
+}
+
+// A conversion into a currency says on stderr when its rates are more than
+// four days old; one that names a currency while there are no rates says how
+// to get them.
+int ConvertNotingRates(const NameIndex& index, const PartStyle& parts,
+                       const ConversionRequest& request, const CachedRatesRead& rates,
+                       FdWriter& out, FdWriter& err) {
+    const int status = RunConvert(index, parts, request, out, err);
+    if (status == 0 && index.UnitIn(CurrencyRow, request.to)) {
+        err.Write(StaleRatesNote(rates, std::time(nullptr)));
+    } else if (status != 0 && CurrencyUnitCount(index.Indexed()) == 1) {
+        for (const std::string_view name : {request.from, request.to}) {
+            if (!NamesKnownCurrency(UnitNameFromUtf8(name).value_or(""))) continue;
+            err.Write(
+                "mezura-convert: no exchange rates yet; mezura-convert --update-rates "
+                "downloads them\n");
+            break;
+        }
+    }
+    return status;
+}
+
 std::optional<std::string_view> CategoryOption(const CliOptions& options) {
     if (!options.category) return std::nullopt;
     return *options.category;
@@ -48,10 +100,16 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
             out.Write(VersionText());
             out.Put('\n');
             return ExitDone;
+        case CliMode::UpdateRates:
+            return RunUpdateRates(options.profilePath, std::time(nullptr), out, err);
         default:
             break;
     }
 
+    // The currencies are in the catalogue before the profile adds to it, so
+    // that a custom unit is checked against them too.
+    const CachedRatesRead rates =
+        NeedsRates(options) ? UseCachedRates(catalogue, RatesCachePath()) : CachedRatesRead{};
     const ResultStyle style{options.format, options.precision};
     // Mixed results and fractions add the --fraction denominator to it.
     const PartStyle parts{style, options.fraction};
@@ -90,12 +148,14 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
         }
         case CliMode::Names:
             return RunNames(index, out);
+        case CliMode::Rates:
+            return RunRates(rates, std::time(nullptr), out, err);
         default:
             break;
     }
     if (operands.size() == 3)
-        return RunConvert(index, parts, {operands[0], operands[1], operands[2], category}, out,
-                          err);
+        return ConvertNotingRates(index, parts, {operands[0], operands[1], operands[2], category},
+                                  rates, out, err);
     // A value with its units, then the target: "'5 ft 3 in' cm".
     if (operands.size() == 2) {
         if (!ReadQuantity(operands[0]))
@@ -104,7 +164,8 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
                         "got 2 arguments, and " +
                             Quoted(operands[0]) + " is no value with its unit",
                         ExitBadInput);
-        return RunConvert(index, parts, {operands[0], {}, operands[1], category}, out, err);
+        return ConvertNotingRates(index, parts, {operands[0], {}, operands[1], category}, rates,
+                                  out, err);
     }
     const auto text = SplitConversionPhrase(index, operands[0], category);
     if (!text)
@@ -113,7 +174,8 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
                         "\" as a conversion; write it as \"VALUE FROM to TO\", "
                         "for example \"5 km to mi\"",
                     ExitBadInput);
-    return RunConvert(index, parts, {text->value, text->from, text->to, category}, out, err);
+    return ConvertNotingRates(index, parts, {text->value, text->from, text->to, category}, rates,
+                              out, err);
 }
 
 }  // namespace

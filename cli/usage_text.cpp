@@ -15,6 +15,8 @@ std::string_view UsageText() {
   mezura-convert --list [CATEGORY]           the categories, or the units of one with their factors
   mezura-convert --names                     every unit as "CATEGORY<TAB>UNIT<TAB>ALIASES", aliases joined by ", "
   mezura-convert [OPTIONS] --batch           stdin lines VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY], one result a line
+  mezura-convert --rates                     the exchange rates in use: date, source, age, every rate
+  mezura-convert --update-rates              download the ECB's latest exchange rates and keep them
 
 Options:
   --category NAME   the category of FROM and TO, needed when several hold both
@@ -49,6 +51,15 @@ seconds beside degrees); a leading minus is the whole sum's. TO may list units
 largest first, joined by + or ;: ft+in, 'ft;in', st+lb, yd+ft+in, h+min+s,
 °+′+″; the result is then whole numbers of each unit but the last, which holds
 the rest: 5 ft 8.8976377952756 in.
+
+Currency converts with the European Central Bank's daily euro reference rates,
+cross rates through the euro. A currency is named by its code in any case
+(USD, usd), its name (US dollar) or a symbol that means only it: US$, €, £,
+¥ (the yen), ₹, ₩, zł. --update-rates downloads the rates from the
+profile's [Currency] RatesUrl, by default the ECB's eurofxref-daily.xml, into
+$XDG_CACHE_HOME/mezura/rates or ~/.cache/mezura/rates; conversions read them
+from there and never go online, and say so on stderr when the rates are more
+than 4 days old.
 
 In --batch, a line's CATEGORY (or else --category) names the category; an
 empty FROM means VALUE carries its units ("5 ft 3 in<TAB><TAB>cm"). A bad

@@ -39,10 +39,10 @@ protected:
     void TearDown() override { fs::remove_all(dir_); }
 
     ProgramRun Run(const std::vector<std::string>& arguments, const std::string& input = {}) {
-        return RunProgram(
-            MEZURA_CONVERT_PATH, arguments, input,
-            {"XDG_CONFIG_HOME=" + (dir_ / "config").string(), "HOME=" + dir_.string()},
-            dir_ / "scratch");
+        return RunProgram(MEZURA_CONVERT_PATH, arguments, input,
+                          {"XDG_CONFIG_HOME=" + (dir_ / "config").string(),
+                           "XDG_CACHE_HOME=" + (dir_ / "cache").string(), "HOME=" + dir_.string()},
+                          dir_ / "scratch");
     }
 
     // Lines joined with CRLF and written as they are: Windows-1252 bytes.
@@ -291,10 +291,11 @@ TEST_F(MezuraConvertTest, ListShowsCategoriesAndUnitsWithFactors) {
     ProgramRun run = Run({"--list"});
     EXPECT_EQ(run.status, 0);
     auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 33u);
+    ASSERT_EQ(lines.size(), 34u);
     EXPECT_EQ(lines.front(), "Acceleration");
-    EXPECT_EQ(lines[9], "Data rate");
-    EXPECT_EQ(lines[12], "Distance");
+    EXPECT_EQ(lines[8], "Currency");
+    EXPECT_EQ(lines[10], "Data rate");
+    EXPECT_EQ(lines[13], "Distance");
     EXPECT_EQ(lines.back(), "Volume (Dry)");
 
     run = Run({"--list", "Distance"});
@@ -464,7 +465,7 @@ TEST_F(MezuraConvertTest, ProfileCustomUnitsListAndConvert) {
     Check({"custom temperature unit", {}, "Not a number\n", {}, 0},
           Run({"--profile", profile, "10", "Gas mark", "Fahrenheit"}));
     lines = Lines(Run({"--profile", profile, "--list"}).out);
-    ASSERT_EQ(lines.size(), 34u);
+    ASSERT_EQ(lines.size(), 35u);
     EXPECT_EQ(lines.back(), "Money");
 
     // Read only: the file and its folder are left as they were.
@@ -731,7 +732,7 @@ TEST_F(MezuraConvertTest, NamesPrintsEveryUnitWithItsAliasesCustomOnesIncluded) 
     const ProgramRun run = Run({"--profile", profile, "--names"});
     EXPECT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 409u + 2u);  // two custom units; the empty category has no line
+    ASSERT_EQ(lines.size(), 410u + 2u);  // two custom units; the empty category has no line
     for (const auto& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 2) << line;
     const auto has = [&](const std::string& line) {
         return std::find(lines.begin(), lines.end(), line) != lines.end();

@@ -80,6 +80,7 @@ installed_layout() {
         echo share/man/man1/mezura-convert.1.gz
         if (($1)); then
             echo bin/mezura
+            echo libexec/mezura/mezura-fetch-rates
             echo share/applications/$app_id.desktop
             echo share/icons/hicolor/scalable/apps/$app_id.svg
             echo share/man/man1/mezura.1.gz

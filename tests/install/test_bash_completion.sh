@@ -60,7 +60,7 @@ expect_among() {
 
 # --- Options and their values -------------------------------------------
 expect_reply "every option" "$(lines --all --batch --category --format --fraction --help \
-    --list --names --precision --profile --version)" --
+    --list --names --precision --profile --rates --update-rates --version)" --
 expect_reply "option by prefix" --format --fo
 expect_reply "format values" "$(lines auto fixed scientific)" --format ''
 expect_reply "format value by prefix" scientific --format s
@@ -71,7 +71,7 @@ expect_reply "nothing past FROM with --all" "" --all 1 Kilometers ''
 expect_reply "nothing for VALUE" "" ''
 
 # --- Category names -----------------------------------------------------
-expect_eq "33 built-in categories" 33 "$(reply --list '' | wc -l)"
+expect_eq "34 built-in categories" 34 "$(reply --list '' | wc -l)"
 expect_reply "category with blank and parenthesis, escaped" \
     'Viscosity\ \(Dynamic\)' --list 'Viscosity\ \(D'
 expect_reply "categories after an opening single quote, as they are" \

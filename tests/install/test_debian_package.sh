@@ -53,7 +53,7 @@ done <<<"$listing"
 
 root=$scratch/root
 must dpkg-deb -x "$deb" "$root" || finish
-for program in "$root"/usr/bin/* "$root"/usr/libexec/*; do
+for program in "$root"/usr/bin/* "$root"/usr/libexec/mezura-* "$root"/usr/libexec/mezura/*; do
     expect_match "$(basename "$program") is stripped" ', stripped' "$(file -b "$program")"
 done
 check_programs "$root/usr/bin" "$with_window"

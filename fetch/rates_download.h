@@ -1,0 +1,44 @@
+#pragma once
+// One download of a rates file with Qt Network, never blocking: the answer
+// arrives as a signal. What a hostile or broken server could do is bounded:
+//  - a redirect is followed only to https:// (or, from a local http://
+//    address, to another local one), never away from HTTPS;
+//  - a body over 1 MiB is cut off and refused;
+//  - no complete answer within the time limit (10 s) is a failure;
+//  - any answer but 200 is a failure.
+// Each failure names its reason ("no answer within 10 s").
+#include <QByteArray>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+
+class QNetworkReply;
+
+class RatesDownload : public QObject {
+    Q_OBJECT
+public:
+    explicit RatesDownload(QObject* parent = nullptr, int timeoutMs = 10000);
+
+    // Starts the download; a download still running is abandoned.
+    void Start(const QUrl& url);
+    bool IsRunning() const { return !reply_.isNull(); }
+
+Q_SIGNALS:
+    void Finished(const QByteArray& body);
+    void Failed(const QString& reason);
+
+private:
+    void OnRedirected(const QUrl& target);
+    void OnReadyRead();
+    void OnFinished();
+    void Fail(const QString& reason);
+
+    QNetworkAccessManager network_;
+    QPointer<QNetworkReply> reply_;
+    QTimer timer_;
+    QUrl url_;
+    QByteArray body_;
+    int timeoutMs_;
+};

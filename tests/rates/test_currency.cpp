@@ -1,0 +1,205 @@
+// The Currency category filled from rates, its names, the cache and the
+// download settings. Expected values are worked out from the fixture's rates
+// (one euro buys `perEuro` of a currency), not from the code's factors.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "catalogue.h"
+#include "conversion.h"
+#include "currency_units.h"
+#include "ecb_fixture.h"
+#include "rates_cache.h"
+#include "rates_settings.h"
+#include "rates_update.h"
+#include "unit_lookup.h"
+
+namespace {
+
+class CurrencyTest : public testing::Test {
+protected:
+    void SetUp() override { rates_ = *ParseEcbRates(FixtureEcbFile("2026-12-07")).rates; }
+
+    double Convert(double value, std::string_view from, std::string_view to) {
+        const auto a = FindUnitIn(catalogue_, CurrencyRow, from),
+                   b = FindUnitIn(catalogue_, CurrencyRow, to);
+        EXPECT_TRUE(a && b) << from << " " << to;
+        return a && b ? ConvertValue(catalogue_, CurrencyRow, *a, *b, value) : 0;
+    }
+
+    Catalogue catalogue_;
+    EcbRates rates_;
+};
+
+TEST_F(CurrencyTest, HoldsOnlyTheEuroBeforeAnyRates) {
+    EXPECT_EQ(catalogue_.Name(CurrencyRow, 0), CurrencyName);
+    EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 1);
+    EXPECT_EQ(catalogue_.Name(CurrencyRow, 1), "Euro (EUR)");
+    EXPECT_FALSE(FindUnitIn(catalogue_, CurrencyRow, "USD"));
+}
+
+TEST_F(CurrencyTest, CrossRatesGoThroughTheEuro) {
+    SetCurrencyRates(catalogue_, rates_);
+    EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 1 + static_cast<int>(std::size(FixtureRates)));
+    EXPECT_DOUBLE_EQ(Convert(100, "USD", "EUR"), 100 / 1.0803);
+    EXPECT_DOUBLE_EQ(Convert(100, "USD", "JPY"), 100 * 162.15 / 1.0803);
+    EXPECT_DOUBLE_EQ(Convert(1, "EUR", "GBP"), 0.8421);
+    EXPECT_DOUBLE_EQ(Convert(5000, "KRW", "INR"), 5000 * 90.123 / 1523.45);
+}
+
+TEST_F(CurrencyTest, NamesCodesAndSymbolsInAnyCase) {
+    SetCurrencyRates(catalogue_, rates_);
+    const struct {
+        const char* typed;
+        const char* unit;
+    } names[] = {
+        {"US dollar (USD)", "US dollar (USD)"},
+        {"usd", "US dollar (USD)"},
+        {"US$", "US dollar (USD)"},
+        {"\x80", "Euro (EUR)"},
+        {"eur", "Euro (EUR)"},
+        {"\xA3", "Pound sterling (GBP)"},
+        {"\xA5", "Japanese yen (JPY)"},
+        {"Yen", "Japanese yen (JPY)"},
+        {"chf", "Swiss franc (CHF)"},
+        {"XAA", "XAA"},  // a code the table lacks
+    };
+    for (const auto& name : names) {
+        const auto position = FindUnitIn(catalogue_, CurrencyRow, name.typed);
+        ASSERT_TRUE(position) << name.typed;
+        EXPECT_EQ(catalogue_.Name(CurrencyRow, *position), name.unit) << name.typed;
+    }
+    EXPECT_EQ(UnitNameFromUtf8("\u20B9"), "INR");
+    EXPECT_EQ(UnitNameFromUtf8("\u20A9"), "KRW");
+    EXPECT_EQ(UnitNameFromUtf8("z\u0142"), "PLN");
+    EXPECT_EQ(UnitNameFromUtf8("\u20AC"), "\x80");  // the euro sign has its own byte
+    EXPECT_FALSE(UnitNameFromUtf8("\u4E00"));
+}
+
+TEST_F(CurrencyTest, NoCurrencyNameIsAlsoAnotherCategorysUnit) {
+    SetCurrencyRates(catalogue_, rates_);
+    for (const AliasPlace& alias : EveryAlias(catalogue_)) {
+        if (alias.place.row != CurrencyRow) continue;
+        for (const UnitPlace& place : FindUnits(catalogue_, alias.alias))
+            EXPECT_EQ(place.row, CurrencyRow) << alias.alias << " is also " << place.row;
+    }
+}
+
+TEST_F(CurrencyTest, CustomUnitsStayAfterNewRates) {
+    SetCurrencyRates(catalogue_, rates_);
+    ASSERT_TRUE(catalogue_.AppendUnit(CurrencyRow, "Bitcoin", 90000.0));
+    rates_.rates.resize(2);
+    SetCurrencyRates(catalogue_, rates_);
+    EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 4);
+    EXPECT_EQ(catalogue_.BuiltinUnitsOf(CurrencyRow), 3);
+    EXPECT_EQ(catalogue_.Name(CurrencyRow, 4), "Bitcoin");
+    EXPECT_DOUBLE_EQ(Convert(1, "Bitcoin", "USD"), 90000 * 1.0803);
+    ClearCurrencyRates(catalogue_);
+    EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 2);
+    EXPECT_EQ(catalogue_.Name(CurrencyRow, 2), "Bitcoin");
+}
+
+class RatesCacheTest : public testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/mezura-rates-XXXXXX";
+        folder_ = ::mkdtemp(pattern);
+        path_ = folder_ + "/sub/rates";
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::string Bytes() {
+        std::ifstream in(path_, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    Catalogue catalogue_;
+    std::string folder_, path_;
+};
+
+TEST_F(RatesCacheTest, KeepsAcceptedRatesAndReadsThemBackExactly) {
+    const RatesUpdate update = AcceptDownloadedRates(FixtureEcbFile("2026-12-07"),
+                                                     "http://127.0.0.1/r", 1800000000, path_);
+    ASSERT_TRUE(update.cached) << update.error;
+    const CachedRatesRead read = UseCachedRates(catalogue_, path_);
+    ASSERT_TRUE(read.cached) << read.error;
+    EXPECT_EQ(read.cached->source, "http://127.0.0.1/r");
+    EXPECT_EQ(read.cached->fetched, 1800000000);
+    EXPECT_EQ(read.cached->rates.date, "2026-12-07");
+    ASSERT_EQ(read.cached->rates.rates.size(), std::size(FixtureRates));
+    for (std::size_t i = 0; i < std::size(FixtureRates); ++i)
+        EXPECT_EQ(read.cached->rates.rates[i].perEuro, FixtureRates[i].perEuro);
+    EXPECT_TRUE(FindUnitIn(catalogue_, CurrencyRow, "JPY"));
+}
+
+TEST_F(RatesCacheTest, ARefusedDownloadLeavesTheCacheAsItWas) {
+    ASSERT_TRUE(AcceptDownloadedRates(FixtureEcbFile("2026-12-07"), "x", 1, path_).cached);
+    const std::string before = Bytes();
+    const RatesUpdate update =
+        AcceptDownloadedRates(EcbFile("2026-12-08", RateLine("USD", "-1")), "x", 2, path_);
+    EXPECT_FALSE(update.cached);
+    EXPECT_NE(update.error.find("not a positive number"), std::string::npos);
+    EXPECT_EQ(Bytes(), before);
+}
+
+TEST_F(RatesCacheTest, ADamagedCacheIsNotUsed) {
+    ASSERT_TRUE(AcceptDownloadedRates(FixtureEcbFile("2026-12-07"), "x", 1, path_).cached);
+    std::string text = Bytes();
+    for (const char* damage : {"USD 1.0803\n", "date 2026-12-07\n"}) {
+        std::string damaged = text;
+        damaged.replace(damaged.find(damage), std::string_view(damage).size(),
+                        std::string_view(damage).starts_with("USD") ? "USD -5\n" : "date x\n");
+        std::ofstream(path_, std::ios::binary) << damaged;
+        const CachedRatesRead read = UseCachedRates(catalogue_, path_);
+        EXPECT_FALSE(read.cached);
+        EXPECT_FALSE(read.error.empty());
+        EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 1);
+    }
+}
+
+TEST(RatesCachePath, FollowsXdgCacheHome) {
+    const char* saved = std::getenv("XDG_CACHE_HOME");
+    const std::string keep = saved ? saved : "";
+    ::setenv("XDG_CACHE_HOME", "/x/cache", 1);
+    EXPECT_EQ(RatesCachePath(), "/x/cache/mezura/rates");
+    ::setenv("XDG_CACHE_HOME", "relative", 1);
+    EXPECT_EQ(RatesCachePath(), std::string(std::getenv("HOME")) + "/.cache/mezura/rates");
+    if (saved)
+        ::setenv("XDG_CACHE_HOME", keep.c_str(), 1);
+    else
+        ::unsetenv("XDG_CACHE_HOME");
+}
+
+TEST(RatesDateLine, SaysTheAgeOnlyWhenOld) {
+    CachedRates cached;
+    cached.rates.date = "2026-12-07";
+    const std::int64_t day = 86400, dec7 = 1796601600;  // 2026-12-07 00:00 UTC
+    EXPECT_EQ(RatesDateLine(cached, dec7 + 4 * day + 100), "ECB reference rates of 2026-12-07");
+    EXPECT_EQ(RatesDateLine(cached, dec7 + 9 * day),
+              "ECB reference rates of 2026-12-07 (9 days old)");
+}
+
+TEST(RatesUrl, OnlyHttpsOrPlainHttpToThisMachine) {
+    EXPECT_EQ(RatesUrlProblem(EcbRatesUrl), "");
+    EXPECT_EQ(RatesUrlProblem("http://127.0.0.1:8080/r.xml"), "");
+    EXPECT_EQ(RatesUrlProblem("http://localhost/r.xml"), "");
+    for (const char* refused : {"http://example.com/r.xml", "http://127.0.0.1.evil.com/r",
+                                "ftp://127.0.0.1/r", "https://", "file:///etc/passwd", ""})
+        EXPECT_NE(RatesUrlProblem(refused), "") << refused;
+}
+
+TEST(RatesSettings, DownloadIsOnUntilTurnedOffAndTheAddressDefaultsToTheEcb) {
+    char pattern[] = "/tmp/mezura-profile-XXXXXX";
+    const std::string folder = ::mkdtemp(pattern);
+    ProfileStore store(folder + "/mezura.INI");
+    EXPECT_TRUE(IsRatesDownloadOn(store));
+    EXPECT_EQ(RatesUrl(store), EcbRatesUrl);
+    EXPECT_FALSE(WriteRatesDownload(store, false));
+    EXPECT_FALSE(IsRatesDownloadOn(store));
+    std::ifstream in(folder + "/mezura.INI");
+    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_EQ(text, "[Currency]\r\nDownloadRates=FALSE\r\n");
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace

@@ -1,0 +1,147 @@
+// mezura-convert against rates served on 127.0.0.1: --update-rates, then
+// conversions, --rates, the old-rates note, and every refusal leaving the
+// cache and the conversions as they were.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+
+#include "ecb_fixture.h"
+#include "fixture_server.h"
+#include "run_program.h"
+
+namespace {
+
+class RatesConvert : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server_.Running()) << "the fixture server did not start";
+        char pattern[] = "/tmp/mezura-rates-cli-XXXXXX";
+        folder_ = ::mkdtemp(pattern);
+        UseUrl(server_.Url("eurofxref-daily.xml"));
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    void UseUrl(const std::string& url) {
+        std::ofstream(folder_ / "mezura.INI") << "[Currency]\r\nRatesUrl=" << url << "\r\n";
+    }
+
+    ProgramRun Run(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), {"--profile", (folder_ / "mezura.INI").string()});
+        return RunProgram(MEZURA_CONVERT_PATH, arguments, "",
+                          {"XDG_CACHE_HOME=" + (folder_ / "cache").string()}, folder_);
+    }
+
+    std::string Cache() {
+        std::ifstream in(folder_ / "cache/mezura/rates", std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    void Update(const std::string& body) {
+        server_.Serve("eurofxref-daily.xml", body);
+        const ProgramRun run = Run({"--update-rates"});
+        ASSERT_EQ(run.status, 0) << run.err;
+    }
+
+    static double Number(const ProgramRun& run) { return std::stod(run.out); }
+
+    FixtureServer server_;
+    std::filesystem::path folder_;
+};
+
+TEST_F(RatesConvert, UpdateThenConvertThroughTheEuro) {
+    server_.Serve("eurofxref-daily.xml", FixtureEcbFile(Today()));
+    const ProgramRun update = Run({"--update-rates"});
+    ASSERT_EQ(update.status, 0) << update.err;
+    EXPECT_NE(update.out.find("ECB reference rates of " + Today()), std::string::npos);
+
+    const ProgramRun euros = Run({"100", "USD", "EUR"});
+    ASSERT_EQ(euros.status, 0) << euros.err;
+    EXPECT_NEAR(Number(euros), 100 / 1.0803, 1e-12 * 100 / 1.0803);
+    const ProgramRun yen = Run({"100 usd to \xC2\xA5"});  // "¥" is the yen
+    ASSERT_EQ(yen.status, 0) << yen.err;
+    EXPECT_NEAR(Number(yen), 100 * 162.15 / 1.0803, 1e-12 * 100 * 162.15 / 1.0803);
+    EXPECT_EQ(yen.err, "");  // rates of today are not old
+    const ProgramRun rupees = Run({"1", "\xE2\x82\xAC", "\xE2\x82\xB9"});  // € to ₹
+    ASSERT_EQ(rupees.status, 0) << rupees.err;
+    EXPECT_NEAR(Number(rupees), 90.123, 1e-12 * 90.123);
+}
+
+TEST_F(RatesConvert, RatesListsDateSourceAgeAndEveryRate) {
+    Update(FixtureEcbFile("2026-11-20"));
+    const ProgramRun rates = Run({"--rates"});
+    ASSERT_EQ(rates.status, 0) << rates.err;
+    EXPECT_TRUE(rates.out.starts_with("date\t2026-11-20\nsource\t" +
+                                      server_.Url("eurofxref-daily.xml") + "\nage\t"))
+        << rates.out;
+    for (const FixtureRate& rate : FixtureRates)
+        EXPECT_NE(rates.out.find(std::string(rate.code) + "\t"), std::string::npos) << rate.code;
+    EXPECT_NE(rates.out.find("USD\t1.0803\tUS dollar (USD)\n"), std::string::npos);
+}
+
+TEST_F(RatesConvert, OldRatesAreNamedOnStderr) {
+    Update(FixtureEcbFile("2026-11-20"));
+    const ProgramRun money = Run({"100", "USD", "EUR"});
+    EXPECT_EQ(money.status, 0);
+    EXPECT_NE(money.err.find("note: the exchange rates are of 2026-11-20"), std::string::npos)
+        << money.err;
+    const ProgramRun length = Run({"1", "km", "mi"});
+    EXPECT_EQ(length.err, "");
+}
+
+TEST_F(RatesConvert, ARefusedDownloadLeavesCacheAndConversionsAsTheyWere) {
+    Update(FixtureEcbFile(Today()));
+    const std::string cache = Cache();
+    const std::string before = Run({"100", "USD", "JPY"}).out;
+    const struct {
+        const char* what;
+        std::string body;
+        const char* reason;
+    } bad[] = {
+        {"html", "<html><body>maintenance</body></html>", "the root element is <html>"},
+        {"negative", EcbFile(Today(), RateLine("USD", "-1.2")), "not a positive number"},
+        {"twice", EcbFile(Today(), RateLine("USD", "1") + RateLine("USD", "2")), "twice"},
+        {"no date", "<gesmes:Envelope/>", "no date"},
+        {"too large", FixtureEcbFile(Today()) + std::string(1 << 20, ' '), "larger than 1 MiB"},
+    };
+    for (const auto& answer : bad) {
+        server_.Serve("eurofxref-daily.xml", answer.body);
+        const ProgramRun run = Run({"--update-rates"});
+        EXPECT_EQ(run.status, 1) << answer.what;
+        EXPECT_NE(run.err.find(answer.reason), std::string::npos) << answer.what << run.err;
+        EXPECT_EQ(Cache(), cache) << answer.what;
+        EXPECT_EQ(Run({"100", "USD", "JPY"}).out, before) << answer.what;
+    }
+}
+
+TEST_F(RatesConvert, RefusesPlainHttpElsewhereAndRedirectsAwayFromHttps) {
+    UseUrl("http://example.com/eurofxref-daily.xml");
+    ProgramRun run = Run({"--update-rates"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("only https://"), std::string::npos) << run.err;
+
+    UseUrl(server_.Url("redirect"));
+    run = Run({"--update-rates"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("redirected away from HTTPS"), std::string::npos) << run.err;
+    EXPECT_EQ(Cache(), "");
+
+    UseUrl(server_.Url("missing.xml"));
+    run = Run({"--update-rates"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("the server answered 404 Not Found"), std::string::npos) << run.err;
+}
+
+TEST_F(RatesConvert, WithoutRatesCurrencyHasOnlyTheEuro) {
+    const ProgramRun rates = Run({"--rates"});
+    EXPECT_EQ(rates.status, 1);
+    EXPECT_NE(rates.err.find("no exchange rates yet"), std::string::npos);
+    const ProgramRun money = Run({"100", "USD", "EUR"});
+    EXPECT_EQ(money.status, 2);
+    EXPECT_NE(money.err.find("no exchange rates yet"), std::string::npos) << money.err;
+    EXPECT_TRUE(server_.Requests().empty());  // a conversion never downloads
+}
+
+}  // namespace

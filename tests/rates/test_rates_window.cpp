@@ -1,0 +1,146 @@
+// The window against rates served on 127.0.0.1: it downloads only when
+// Currency is shown and its cache is behind the ECB, never with the switch
+// off, shows the rates' date, and a refused download changes nothing.
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+
+#include "catalogue_limits.h"
+#include "ecb_fixture.h"
+#include "fixture_server.h"
+#include "main_window_fixture.h"
+#include "rates_cache.h"
+#include "window_rates.h"
+
+namespace {
+
+class RatesWindow : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        ASSERT_TRUE(server_.Running());
+        savedCacheHome_ = qgetenv("XDG_CACHE_HOME");
+        qputenv("XDG_CACHE_HOME", folder_.filePath(QStringLiteral("cache")).toLocal8Bit());
+    }
+    void TearDown() override {
+        MainWindowTest::TearDown();
+        qputenv("XDG_CACHE_HOME", savedCacheHome_);
+    }
+
+    std::string Profile(bool download = true) const {
+        return "[Currency]\r\nRatesUrl=" + server_.Url("eurofxref-daily.xml") + "\r\n" +
+               (download ? "" : "DownloadRates=FALSE\r\n");
+    }
+    std::string Cache() const {
+        std::ifstream in(RatesCachePath(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    QLabel& DateLine() { return *Window().findChild<QLabel*>(QStringLiteral("ratesDateLine")); }
+
+    // Waits (at most 5 s) for the download the window started to end.
+    void WaitForDownload() { QTRY_VERIFY_WITH_TIMEOUT(!Window().Rates().IsDownloading(), 5000); }
+
+    // `value` `from` in `to`, as the window shows it.
+    double Shows(const char* value, const std::string& from, const std::string& to) {
+        ClickUnit(InputUnits(), from);
+        ClickUnit(OutputUnits(), to);
+        ClearInput();
+        TypeInput(QString::fromLatin1(value));
+        return OutputEdit().text().toDouble();
+    }
+
+    FixtureServer server_;
+    QByteArray savedCacheHome_;
+};
+
+TEST_F(RatesWindow, DownloadsWhenCurrencyIsShownAndConvertsThroughTheEuro) {
+    server_.Serve("eurofxref-daily.xml", FixtureEcbFile(Today()));
+    Start(Profile());
+    ClearInput();
+    TypeInput(QStringLiteral("100"));
+    EXPECT_TRUE(server_.Requests().empty()) << "no download at start";
+
+    // From showing Currency to a converted value, with an empty cache.
+    QElapsedTimer shown;
+    QEventLoop converted;
+    // The window converts on this signal before the loop hears it (the field
+    // itself is written without signals).
+    QObject::connect(&Window().Rates(), &WindowRates::RatesChanged, &converted, &QEventLoop::quit);
+    QTimer::singleShot(5000, &converted, &QEventLoop::quit);
+    shown.start();
+    PickCategory(std::string(CurrencyName));
+    if (OutputEdit().text() != QStringLiteral("108.03")) converted.exec();
+    const qint64 elapsed = shown.nsecsElapsed();
+    std::printf("showing Currency to a converted value, empty cache: %.1f ms\n",
+                static_cast<double>(elapsed) / 1e6);
+    RecordProperty("currency_first_value_us", static_cast<int>(elapsed / 1000));
+    EXPECT_EQ(OutputEdit().text(), QStringLiteral("108.03"));  // 100 EUR in US dollars
+    EXPECT_EQ(DateLine().text(), QString::fromStdString("ECB reference rates of " + Today()));
+    EXPECT_TRUE(DateLine().isVisible());
+
+    EXPECT_NEAR(Shows("100", "US dollar (USD)", "Euro (EUR)"), 100 / 1.0803, 1e-11);
+    EXPECT_NEAR(Shows("100", "US dollar (USD)", "Japanese yen (JPY)"), 100 * 162.15 / 1.0803, 1e-9);
+    EXPECT_EQ(server_.Requests().size(), 1u);
+
+    // Back and forth: the rates are now the latest, nothing more is asked.
+    PickCategory("Current");
+    EXPECT_FALSE(DateLine().isVisible());
+    PickCategory(std::string(CurrencyName));
+    WaitForDownload();
+    EXPECT_EQ(server_.Requests().size(), 1u);
+}
+
+TEST_F(RatesWindow, WithTheSwitchOffNoRequestIsEverMade) {
+    server_.Serve("eurofxref-daily.xml", FixtureEcbFile(Today()));
+    Start(Profile(false));
+    PickCategory(std::string(CurrencyName));
+    QTest::qWait(300);
+    EXPECT_EQ(DateLine().text(), QStringLiteral("No exchange rates yet"));
+    EXPECT_EQ(InputUnits().Count(), 1);  // the euro alone
+    EXPECT_FALSE(Window().Rates().IsDownloading());
+    EXPECT_TRUE(server_.Requests().empty());
+}
+
+TEST_F(RatesWindow, WithTheSwitchOffTheCacheIsStillUsed) {
+    CachedRates cached{"elsewhere", 0, *ParseEcbRates(FixtureEcbFile("2026-11-20")).rates};
+    ASSERT_FALSE(WriteRatesCache(RatesCachePath(), cached));
+    Start(Profile(false));
+    PickCategory(std::string(CurrencyName));
+    EXPECT_NEAR(Shows("100", "US dollar (USD)", "Euro (EUR)"), 100 / 1.0803, 1e-11);
+    EXPECT_TRUE(DateLine().text().startsWith(QStringLiteral("ECB reference rates of 2026-11-20")));
+    EXPECT_TRUE(server_.Requests().empty());
+}
+
+TEST_F(RatesWindow, ARefusedDownloadLeavesCacheAndConversionsAsTheyWere) {
+    // Old rates, fetched long ago: showing Currency asks for new ones.
+    CachedRates cached{"before", 0, *ParseEcbRates(FixtureEcbFile("2026-11-20")).rates};
+    ASSERT_FALSE(WriteRatesCache(RatesCachePath(), cached));
+    const std::string before = Cache();
+    server_.Serve("eurofxref-daily.xml", EcbFile(Today(), RateLine("USD", "-1")));
+    Start(Profile());
+    PickCategory(std::string(CurrencyName));
+    WaitForDownload();
+    EXPECT_EQ(server_.Requests().size(), 1u);
+    EXPECT_EQ(Cache(), before);
+    EXPECT_TRUE(DateLine().text().endsWith(QStringLiteral("(download failed)")));
+    EXPECT_NE(DateLine().toolTip().indexOf(QStringLiteral("not a positive number")), -1);
+    EXPECT_NEAR(Shows("100", "US dollar (USD)", "Japanese yen (JPY)"), 100 * 162.15 / 1.0803, 1e-9);
+}
+
+TEST(RatesDownloadTest, NoCompleteAnswerWithinTheLimitIsAFailure) {
+    FixtureServer server;
+    ASSERT_TRUE(server.Running());
+    RatesDownload download(nullptr, 300);
+    QSignalSpy failed(&download, &RatesDownload::Failed);
+    download.Start(QUrl(QString::fromStdString(server.Url("silent"))));
+    ASSERT_TRUE(failed.wait(5000));
+    EXPECT_EQ(failed.at(0).at(0).toString(), QStringLiteral("no answer within 0.3 s"));
+    EXPECT_FALSE(download.IsRunning());
+}
+
+}  // namespace
