@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "currency_units.h"
 #include "name_clear_button.h"
 #include "text_edge.h"
 
@@ -87,7 +88,10 @@ FindUnitPopup::FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent)
 
 void FindUnitPopup::ShowMatches(const QString& query) {
     m_matches->clear();
-    for (const std::size_t found : MatchFindableUnits(m_units, Cp1252FromQStringLossy(query))) {
+    // A currency symbol the code page lacks ("₹") is looked for by its code.
+    const std::string typed =
+        UnitNameFromUtf8(query.toStdString()).value_or(Cp1252FromQStringLossy(query));
+    for (const std::size_t found : MatchFindableUnits(m_units, typed)) {
         const FindableUnit& unit = m_units[found];
         auto* entry = new QListWidgetItem(Trimmed(unit.name) + QStringLiteral(" \u2014 ") +
                                           Trimmed(unit.category));

@@ -21,6 +21,7 @@
 #include "svg_icon.h"
 #include "template_layout.h"
 #include "text_edge.h"
+#include "window_rates.h"
 
 namespace {
 
@@ -74,6 +75,11 @@ SortedComboBox& MainWindow::CategoryCombo() { return *m_categoryCombo; }
 bool MainWindow::OnInitDialog() {
     ProfileStore& profile = app_.Profile();
 
+    // The currencies of the cached rates come first, so that the profile's
+    // own units are checked against them too. Nothing goes online here.
+    rates_ = new WindowRates(profile, catalogue_, *ratesDateLine_, this);
+    connect(rates_, &WindowRates::RatesChanged, this, &MainWindow::OnRatesChanged);
+    rates_->LoadCache();
     // Both fields show "0"; no conversion yet.
     LoadProfile(profile, catalogue_, resultStyle_);
     mixedUnits_ = LoadMixedUnitsSetting(profile);
@@ -103,6 +109,7 @@ bool MainWindow::OnInitDialog() {
     FillUnitLists(slot);
     SetUnitLabels(slot, 0, 0);
     m_nCategory = slot;
+    rates_->CategoryShown(slot);
 
     setWindowIcon(m_hIcon);
 

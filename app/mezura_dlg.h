@@ -56,6 +56,7 @@ class QPushButton;
 class DialogUnits;
 class SortedComboBox;
 class SortedListBox;
+class WindowRates;
 
 class MainWindow : public QDialog, public PreferencesListener {
     Q_OBJECT
@@ -100,6 +101,11 @@ public:
     void SetTopmost(bool topmost) override;
 
     SortedComboBox& CategoryCombo();
+    // The exchange rates of the Currency category (after OnInitDialog).
+    WindowRates& Rates() { return *rates_; }
+    // New rates arrived: when Currency is shown its lists are refilled, the
+    // selected currencies kept, and the value converted again.
+    void OnRatesChanged();
 
     // Options > Copy output (Alt+C): selects the whole output text and puts
     // it on the clipboard; the selection stays.
@@ -172,6 +178,8 @@ private:
     SortedListBox* m_outputUnits = nullptr;     // 1007
     SortedListBox* m_inputUnits = nullptr;      // 1006
     QPushButton* m_hiddenDefault = nullptr;     // 1029, never shown: takes Enter
+    QLabel* ratesDateLine_ = nullptr;           // shown with Currency only
+    WindowRates* rates_ = nullptr;
     QIcon m_hIcon;
 
     QAction* m_exitAction = nullptr;

@@ -11,6 +11,7 @@
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
 #include "text_edge.h"
+#include "window_rates.h"
 
 namespace {
 
@@ -78,4 +79,5 @@ void MainWindow::Convert() {
         ShowOutput(QStringFromCp1252(*text));
 
     SetUnitLabels(slot, inputIndex, outputIndex);
+    if (rates_) rates_->CategoryShown(slot);
 }

@@ -2,6 +2,7 @@
 
 #include "profile_keys.h"
 #include "profile_records.h"
+#include "rates_settings.h"
 #include "stays_on_top.h"
 
 GeneralPage::GeneralPage(ProfileStore& profile, PreferencesListener& listener)
@@ -9,11 +10,17 @@ GeneralPage::GeneralPage(ProfileStore& profile, PreferencesListener& listener)
       m_onTopCheck(tr("Always on top")),
       m_optionsFrame(tr("General Options  ")),
       m_rememberCategoryCheck(tr("Remember last used category on startup")),
+      downloadRatesCheck_(tr("Download exchange rates")),
       profile_(profile),
       listener_(listener) {
     Place(m_onTopCheck, 1088, "m_onTopCheck", 15, 22, 60, 10);
     Place(m_optionsFrame, -1, "m_optionsFrame", 7, 4, 235, 150);
     Place(m_rememberCategoryCheck, 1090, "m_rememberCategoryCheck", 15, 35, 143, 10);
+    Place(downloadRatesCheck_, -1, "downloadRatesCheck", 15, 48, 143, 10);
+    downloadRatesCheck_.setToolTip(
+        tr("While Currency is shown, the ECB's daily rates are downloaded when newer ones are "
+           "out. Off, Mezura never goes online and uses the rates it has."));
+    downloadRatesCheck_.setAccessibleDescription(downloadRatesCheck_.toolTip());
     m_optionsFrame.lower();  // a frame, drawn behind the boxes it surrounds
 
     if (!StaysOnTopSupported()) {
@@ -26,6 +33,7 @@ GeneralPage::GeneralPage(ProfileStore& profile, PreferencesListener& listener)
 
     connect(&m_onTopCheck, &QCheckBox::clicked, this, &GeneralPage::OnOnTop);
     connect(&m_rememberCategoryCheck, &QCheckBox::clicked, this, &GeneralPage::OnRememberCategory);
+    connect(&downloadRatesCheck_, &QCheckBox::clicked, this, &GeneralPage::OnDownloadRates);
 }
 
 bool GeneralPage::OnInitDialog() {
@@ -33,6 +41,7 @@ bool GeneralPage::OnInitDialog() {
     m_bOnTop = ReadSwitch(profile_, profile::OnTopKey) ? 1 : 0;
     m_bRememberCategory = ReadSwitch(profile_, profile::RememberCategoryKey) ? 1 : 0;
     UpdateData(false);
+    downloadRatesCheck_.setChecked(IsRatesDownloadOn(profile_));
     return true;
 }
 
@@ -57,4 +66,8 @@ void GeneralPage::OnOnTop() {
 void GeneralPage::OnRememberCategory() {
     UpdateData(true);
     WriteSwitch(profile_, profile::RememberCategoryKey, m_bRememberCategory == 1);
+}
+
+void GeneralPage::OnDownloadRates() {
+    WriteRatesDownload(profile_, downloadRatesCheck_.isChecked());
 }

@@ -6,6 +6,9 @@
 //   click it again          -> topmost state removed,       Settings/OnTop = "FALSE"
 //   click "Remember last used category on startup"
 //                           -> Settings/RememberCategory = "TRUE" (read at the next start)
+//   clear "Download exchange rates"
+//                           -> Currency/DownloadRates = "FALSE": the window opens no
+//                              connection; checked (the default) it may
 //
 // Where the windowing system cannot keep a window on top (Wayland), "Always
 // on top" shows its stored state but is disabled, with a tooltip saying why.
@@ -30,6 +33,7 @@ public:
     QCheckBox m_onTopCheck;             // 1088
     GroupFrame m_optionsFrame;          // "General Options  "
     QCheckBox m_rememberCategoryCheck;  // 1090
+    QCheckBox downloadRatesCheck_;
 
 protected:
     bool OnInitDialog() override;
@@ -38,6 +42,7 @@ protected:
 private:
     void OnOnTop();
     void OnRememberCategory();
+    void OnDownloadRates();
 
     ProfileStore& profile_;
     PreferencesListener& listener_;

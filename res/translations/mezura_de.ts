@@ -215,6 +215,14 @@ Sie können nur selbst hinzugefügte Einheiten entfernen.</translation>
         <source>Wayland does not let an application keep its window above other windows.</source>
         <translation>Wayland erlaubt einer Anwendung nicht, ihr Fenster über anderen Fenstern zu halten.</translation>
     </message>
+    <message>
+        <source>Download exchange rates</source>
+        <translation>Wechselkurse herunterladen</translation>
+    </message>
+    <message>
+        <source>While Currency is shown, the ECB&apos;s daily rates are downloaded when newer ones are out. Off, Mezura never goes online and uses the rates it has.</source>
+        <translation>Solange Währung angezeigt wird, werden die Tageskurse der EZB geladen, sobald neuere erschienen sind. Ausgeschaltet geht Mezura nie ins Netz und verwendet die vorhandenen Kurse.</translation>
+    </message>
 </context>
 <context>
     <name>MezuraApp</name>
@@ -501,6 +509,21 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
     <message>
         <source>Clear</source>
         <translation>Leeren</translation>
+    </message>
+</context>
+<context>
+    <name>WindowRates</name>
+    <message>
+        <source>Downloading the ECB&apos;s exchange rates…</source>
+        <translation>Die Wechselkurse der EZB werden geladen…</translation>
+    </message>
+    <message>
+        <source>No exchange rates yet</source>
+        <translation>Noch keine Wechselkurse</translation>
+    </message>
+    <message>
+        <source> (download failed)</source>
+        <translation> (Laden fehlgeschlagen)</translation>
     </message>
 </context>
 </TS>

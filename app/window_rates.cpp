@@ -1,0 +1,85 @@
+#include "window_rates.h"
+
+#include <QLabel>
+#include <QUrl>
+#include <ctime>
+
+#include "catalogue_limits.h"
+#include "rates_settings.h"
+#include "rates_update.h"
+#include "text_edge.h"
+
+WindowRates::WindowRates(ProfileStore& profile, Catalogue& catalogue, QLabel& dateLine,
+                         QObject* parent)
+    : QObject(parent),
+      now([] { return static_cast<std::int64_t>(std::time(nullptr)); }),
+      profile_(profile),
+      catalogue_(catalogue),
+      dateLine_(dateLine),
+      download_(this),
+      cachePath_(RatesCachePath()) {
+    connect(&download_, &RatesDownload::Finished, this, &WindowRates::OnDownloaded);
+    connect(&download_, &RatesDownload::Failed, this, &WindowRates::OnFailed);
+    dateLine_.hide();
+}
+
+void WindowRates::LoadCache() {
+    cachePath_ = RatesCachePath();
+    cache_ = UseCachedRates(catalogue_, cachePath_);
+}
+
+void WindowRates::CategoryShown(int row) {
+    // Called on every conversion: only a change of category does anything.
+    if (row == shownRow_) return;
+    shownRow_ = row;
+    if (row != CurrencyRow) {
+        dateLine_.hide();
+        return;
+    }
+    StartDownloadIfDue();
+    ShowDateLine();
+    dateLine_.show();
+}
+
+void WindowRates::StartDownloadIfDue() {
+    if (download_.IsRunning() || !IsRatesDownloadOn(profile_)) return;
+    if (cache_.cached && !IsBehindEcb(*cache_.cached, now())) return;
+    url_ = RatesUrl(profile_);
+    if (const std::string refused = RatesUrlProblem(url_); !refused.empty()) {
+        problem_ = QString::fromStdString(refused);
+        return;
+    }
+    problem_.clear();
+    download_.Start(QUrl(QString::fromStdString(url_)));
+}
+
+void WindowRates::OnDownloaded(const QByteArray& body) {
+    const RatesUpdate update = AcceptDownloadedRates(
+        std::string_view(body.constData(), static_cast<std::size_t>(body.size())), url_, now(),
+        cachePath_);
+    if (!update.cached) return OnFailed(QString::fromStdString(update.error));
+    // Read back as every later start will: custom units stay, the cache is
+    // the one truth.
+    cache_ = UseCachedRates(catalogue_, cachePath_);
+    ShowDateLine();
+    Q_EMIT RatesChanged();
+}
+
+void WindowRates::OnFailed(const QString& reason) {
+    problem_ = reason;
+    ShowDateLine();
+}
+
+void WindowRates::ShowDateLine() {
+    QString line;
+    if (cache_.cached)
+        line = QString::fromStdString(RatesDateLine(*cache_.cached, now()));
+    else if (download_.IsRunning())
+        line = tr("Downloading the ECB's exchange rates…");
+    else
+        line = tr("No exchange rates yet");
+    if (!problem_.isEmpty()) line += tr(" (download failed)");
+    dateLine_.setText(line);
+    dateLine_.setToolTip(problem_);
+    dateLine_.setAccessibleDescription(problem_);
+}
