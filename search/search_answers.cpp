@@ -9,6 +9,7 @@
 #include "conversion_phrase.h"
 #include "profile_records.h"
 #include "profile_store.h"
+#include "rates_update.h"
 #include "result_format.h"
 #include "suggested_targets.h"
 #include "text_1252.h"
@@ -38,20 +39,26 @@ std::optional<FileStamp> StampOfFile(const std::string& path) {
 
 }  // namespace
 
-SearchAnswers::SearchAnswers(std::string profilePath) : profilePath_(std::move(profilePath)) {}
+SearchAnswers::SearchAnswers(std::string profilePath, std::string ratesPath)
+    : profilePath_(std::move(profilePath)), ratesPath_(std::move(ratesPath)) {}
 
 void SearchAnswers::Refresh() {
     const auto stamp = StampOfFile(profilePath_);
+    const auto ratesStamp = StampOfFile(ratesPath_);
     // A file changed within the clock's last tick may change again into
     // the same stamp: it is read again until it has settled.
-    if (loaded_ && settled_ && stamp == stamp_) return;
+    if (loaded_ && settled_ && stamp == stamp_ && ratesStamp == ratesStamp_) return;
     // The index refers to the catalogue: it goes first and comes back last.
     index_.reset();
     catalogue_.emplace();
     style_ = ResultStyle{};
+    // The currencies first, as the window has them when it loads the profile.
+    if (ratesStamp) UseCachedRates(*catalogue_, ratesPath_);
     if (stamp) LoadProfile(ProfileStore(profilePath_), *catalogue_, style_);
     stamp_ = stamp;
-    settled_ = !stamp || IsSettled(*stamp, WallClockNs());
+    ratesStamp_ = ratesStamp;
+    const std::int64_t now = WallClockNs();
+    settled_ = (!stamp || IsSettled(*stamp, now)) && (!ratesStamp || IsSettled(*ratesStamp, now));
     loaded_ = true;
     index_.emplace(*catalogue_);
 }

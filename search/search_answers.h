@@ -1,8 +1,9 @@
 #pragma once
 // The search service's answers, without D-Bus: a launcher query in, the
 // conversions to show out, in the user's result format and with the user's
-// custom units. The profile is read again whenever it has changed, so a unit
-// added in the window is found by the next query.
+// custom units and the cached exchange rates. The profile and the rates are
+// read again whenever one of them has changed, so a unit added in the window
+// or rates downloaded by it are found by the next query.
 //
 //   "5 km to mi" -> one answer: "3.1068559611867" "Miles",
 //                   "5 Kilometers = 3.1068559611867 Miles"
@@ -19,6 +20,7 @@
 #include "catalogue.h"
 #include "file_stamp.h"
 #include "name_index.h"
+#include "rates_cache.h"
 #include "result_format.h"
 
 // Longer queries are not read at all: no conversion is that long.
@@ -35,7 +37,8 @@ struct SearchAnswer {
 
 class SearchAnswers {
 public:
-    explicit SearchAnswers(std::string profilePath);
+    // `ratesPath` is the exchange-rate cache; by default the user's.
+    explicit SearchAnswers(std::string profilePath, std::string ratesPath = RatesCachePath());
 
     // Best first; none for anything that is not a conversion.
     std::vector<SearchAnswer> Answer(std::string_view utf8Query);
@@ -47,7 +50,10 @@ private:
     SearchAnswer Make(double value, int row, int from, int to) const;
 
     std::string profilePath_;
-    std::optional<FileStamp> stamp_;  // of the profile as last read; nothing when absent
+    std::string ratesPath_;
+    // Of the profile and the rates as last read; nothing when absent.
+    std::optional<FileStamp> stamp_;
+    std::optional<FileStamp> ratesStamp_;
     bool loaded_ = false;
     bool settled_ = false;
     // The service's own catalogue and result style, as the profile sets them.

@@ -12,6 +12,7 @@
 #include "catalogue.h"
 #include "gnome_search_provider.h"
 #include "krunner_runner.h"
+#include "rates_cache.h"
 #include "result_format.h"
 #include "search_answers.h"
 #include "search_desktop.h"
@@ -31,6 +32,7 @@ protected:
     std::string Profile() const {
         return folder_.filePath(QStringLiteral("mezura.INI")).toStdString();
     }
+    std::string Rates() const { return folder_.filePath(QStringLiteral("rates")).toStdString(); }
     void WriteProfile(const std::string& text) {
         std::ofstream(Profile(), std::ios::binary) << text;
     }
@@ -43,7 +45,7 @@ protected:
     }
 
     QTemporaryDir folder_;
-    SearchAnswers answers_{Profile()};
+    SearchAnswers answers_{Profile(), Rates()};
 };
 
 // Each form a launcher hands over, against GNU units' value for it
@@ -126,6 +128,19 @@ TEST_F(SearchAnswersTest, TheProfileIsReadAgainWhenItChanges) {
     QFile::remove(QString::fromStdString(Profile()));
     WriteProfile("[Distance]\r\nCustomUnits=1\r\nCustomUnit_1=Rods\r\nCustomValue_1=1000\r\n");
     EXPECT_EQ(Shown("2 rods to m"), std::vector<std::string>{"20 Meters"});
+}
+
+// Money converts with the cached rates, cross rates through the euro, and
+// rates downloaded since (the cache replaced) answer the next query.
+TEST_F(SearchAnswersTest, MoneyConvertsWithTheCachedRatesAsTheyChange) {
+    EXPECT_TRUE(Shown("100 usd to eur").empty()) << "no rates yet";
+    CachedRates cached{"test", 0, {"2026-12-07", {{"USD", 1.25}, {"JPY", 160.0}}}};
+    ASSERT_FALSE(WriteRatesCache(Rates(), cached));
+    EXPECT_EQ(Shown("100 usd to eur"), std::vector<std::string>{"80 Euro (EUR)"});
+    EXPECT_EQ(Shown("100 USD JPY"), std::vector<std::string>{"12800 Japanese yen (JPY)"});
+    cached.rates.rates[0].perEuro = 2.0;
+    ASSERT_FALSE(WriteRatesCache(Rates(), cached));
+    EXPECT_EQ(Shown("100 usd to eur"), std::vector<std::string>{"50 Euro (EUR)"});
 }
 
 TEST_F(SearchAnswersTest, GnomeJoinsTheTermsCopiesTheValueAndLaunchesTheWindow) {
