@@ -85,7 +85,7 @@ void MainWindow::BuildControls(const DialogUnits& units, QWidget* client) {
         Text(client, QStringLiteral("static"), "m_outputUnitLabel", 1017, units, 137, 167, 91, 8);
 
     // Whose rates of which day, under the result while Currency is shown.
-    ratesDateLine_ = Text(client, QString(), "ratesDateLine", 0, units, 14, 183, 214, 8);
+    ratesDateLine_ = Text(client, QString(), "ratesDateLine", 0, units, 14, 182, 214, 8);
 
     auto* equalsIcon = PlaceAtTemplate(
         new SvgLabel(QStringLiteral(":/icons/equals.svg"), SvgLabel::Ink::Palette, client),

@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "catalogue_limits.h"
+#include "ecb_publication.h"
 #include "rates_settings.h"
 #include "rates_update.h"
 #include "text_edge.h"
@@ -72,9 +73,13 @@ void WindowRates::OnFailed(const QString& reason) {
 
 void WindowRates::ShowDateLine() {
     QString line;
-    if (cache_.cached)
-        line = QString::fromStdString(RatesDateLine(*cache_.cached, now()));
-    else if (download_.IsRunning())
+    if (cache_.cached) {
+        // As RatesDateLine words it, in the window's language.
+        const std::string& date = cache_.cached->rates.date;
+        line = tr("ECB reference rates of %1").arg(QString::fromStdString(date));
+        const std::int64_t age = DaysSince(date.c_str(), now());
+        if (age > StaleRatesDays) line += tr(" (%1 days old)").arg(age);
+    } else if (download_.IsRunning())
         line = tr("Downloading the ECB's exchange rates…");
     else
         line = tr("No exchange rates yet");

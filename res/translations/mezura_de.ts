@@ -514,6 +514,14 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
 <context>
     <name>WindowRates</name>
     <message>
+        <source>ECB reference rates of %1</source>
+        <translation>EZB-Referenzkurse vom %1</translation>
+    </message>
+    <message>
+        <source> (%1 days old)</source>
+        <translation> (%1 Tage alt)</translation>
+    </message>
+    <message>
         <source>Downloading the ECB&apos;s exchange rates…</source>
         <translation>Die Wechselkurse der EZB werden geladen…</translation>
     </message>
