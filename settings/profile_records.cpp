@@ -52,11 +52,30 @@ void LoadCustomCategoryNames(const ProfileStore& store, Catalogue& catalogue) {
     }
 }
 
+namespace {
+
+// True when a custom category in use keeps its units in the section of
+// built-in `row`: a profile written before that category was built in
+// ("Currency", "Frequency"). The records are the custom category's; read
+// into the built-in row too they would be the same units twice, with
+// factors in another reference unit.
+bool SectionTakenByCustomCategory(const Catalogue& catalogue, int row) {
+    for (int custom = FirstCustomRow; custom < CategoryRowCount; ++custom) {
+        if (!catalogue.IsCustomRowFree(custom) &&
+            ProfileNamesMatch(catalogue.CategoryName(custom), catalogue.CategoryName(row)))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 void LoadCustomUnits(const ProfileStore& store, Catalogue& catalogue) {
     for (int row = 0; row < CategoryRowCount; ++row) {
         // A free custom row must stay empty, so that a category added to it
         // later starts without units; the section "Custom" is nobody's.
         if (row >= FirstCustomRow && catalogue.IsCustomRowFree(row)) continue;
+        if (row < FirstCustomRow && SectionTakenByCustomCategory(catalogue, row)) continue;
         const std::string section = catalogue.CategoryName(row);
         const int wanted = store.GetProfileInt(section, CustomUnitsKey, DefaultCustomUnits);
         if (wanted < 0 || wanted > MaxCustomUnits) continue;

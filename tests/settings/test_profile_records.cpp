@@ -200,6 +200,18 @@ TEST_F(ProfileRecordsTest, CustomUnitsOutsideZeroToTenLoadNothing) {
     }
 }
 
+// A profile from before Currency was built in, whose own category
+// "Currency" keeps its units in that section: they stay its units alone.
+TEST_F(ProfileRecordsTest, ACustomCategoryKeepsItsSectionFromTheBuiltinOfItsName) {
+    WriteProfile({"[Settings]", "Custom_1=Currency", "[Currency]", "CustomUnits=2",
+                  "CustomUnit_1=Dollar", "CustomValue_1=1", "CustomUnit_2=Cent",
+                  "CustomValue_2=0.01"});
+    LoadProfile(ProfileStore(path_), *catalogue_, style_);
+    EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 2);
+    EXPECT_EQ(catalogue_->Name(FirstCustomRow, 2), "Cent");
+    EXPECT_EQ(catalogue_->UnitCount(CurrencyRow), catalogue_->BuiltinUnitsOf(CurrencyRow));
+}
+
 TEST_F(ProfileRecordsTest, FreedRecordIsSkippedAndOccupiedOneTaken) {
     WriteProfile({"[Distance]", "CustomUnits=1", "CustomUnit_1=Custom", "CustomUnit_2=Pace",
                   "CustomValue_2=22.86000000000000"});
