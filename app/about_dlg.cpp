@@ -54,12 +54,12 @@ AboutDialog::AboutDialog(QWidget* parent)
     Text(this, AuthorName(), "author", units, 64, 17, 119, 8);
     Text(this, tr("Mezura Version 4.0"), "version", units, 64, 30, 119, 8);
     Text(this, tr("Free software under the MIT License."), "notice", units, 64, 45, 119, 8);
-    m_emailLink = Text(this, EmailAddress(), "m_emailLink", units, 64, 60, 77, 8);
-    m_emailLink->setProperty("controlId", EmailControlId);
-    m_emailLink->setCursor(Qt::PointingHandCursor);
-    m_emailLink->installEventFilter(this);
-    m_emailLink->setAccessibleDescription(tr("Click to write a mail to the authors"));
-    OnCtlColor(m_emailLink);
+    emailLink_ = Text(this, EmailAddress(), "emailLink", units, 64, 60, 77, 8);
+    emailLink_->setProperty("controlId", EmailControlId);
+    emailLink_->setCursor(Qt::PointingHandCursor);
+    emailLink_->installEventFilter(this);
+    emailLink_->setAccessibleDescription(tr("Click to write a mail to the authors"));
+    OnCtlColor(emailLink_);
     auto* remarks = Text(this, QString(), "remarks", units, 7, 80, 232, 31);
     remarks->setWordWrap(true);
 
@@ -86,17 +86,17 @@ void AboutDialog::OnCtlColor(QLabel* control) {
 }
 
 void AboutDialog::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange && m_emailLink != nullptr) OnCtlColor(m_emailLink);
+    if (event->type() == QEvent::PaletteChange && emailLink_ != nullptr) OnCtlColor(emailLink_);
     QDialog::changeEvent(event);
 }
 
 bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_emailLink && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == emailLink_ && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         // A click is a press and a release over the address, as a static
         // control counts it.
         if (mouse->button() == Qt::LeftButton &&
-            m_emailLink->rect().contains(mouse->position().toPoint())) {
+            emailLink_->rect().contains(mouse->position().toPoint())) {
             OnEmailClick();
             return true;
         }

@@ -34,5 +34,5 @@ private:
     // lightened where that background is too dark for it.
     void OnCtlColor(QLabel* control);
 
-    QLabel* m_emailLink = nullptr;
+    QLabel* emailLink_ = nullptr;
 };

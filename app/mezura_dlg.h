@@ -26,8 +26,9 @@
 //   |  input unit 1018          output unit 1017      |
 //   +-------------------------------------------------+
 //
-// Each control's objectName is its member name ("m_inputEdit") and its
-// "controlId" property its template id (1010).
+// Each control's objectName is its member's name without the trailing
+// underscore ("inputEdit") and its "controlId" property its template id
+// (1010).
 //
 // Three ways out, all through Leave: the close box writes Format, Precision,
 // the Visibility flags and LastCategory; File > Exit writes all but
@@ -169,26 +170,26 @@ private:
     std::optional<std::string> MixedText(int slot, int inputPosition, int outputPosition,
                                          double value) const;
 
-    int m_nCategory = 0;
-    QLabel* m_outputUnitLabel = nullptr;        // 1017
-    QLabel* m_inputUnitLabel = nullptr;         // 1018
-    QLineEdit* m_outputEdit = nullptr;          // 1016
-    QLineEdit* m_inputEdit = nullptr;           // 1010
-    SortedComboBox* m_categoryCombo = nullptr;  // 1012
-    SortedListBox* m_outputUnits = nullptr;     // 1007
-    SortedListBox* m_inputUnits = nullptr;      // 1006
-    QPushButton* m_hiddenDefault = nullptr;     // 1029, never shown: takes Enter
-    QLabel* ratesDateLine_ = nullptr;           // shown with Currency only
+    int shownRow_ = 0;
+    QLabel* outputUnitLabel_ = nullptr;        // 1017
+    QLabel* inputUnitLabel_ = nullptr;         // 1018
+    QLineEdit* outputEdit_ = nullptr;          // 1016
+    QLineEdit* inputEdit_ = nullptr;           // 1010
+    SortedComboBox* categoryCombo_ = nullptr;  // 1012
+    SortedListBox* outputUnits_ = nullptr;     // 1007
+    SortedListBox* inputUnits_ = nullptr;      // 1006
+    QPushButton* hiddenDefault_ = nullptr;     // 1029, never shown: takes Enter
+    QLabel* ratesDateLine_ = nullptr;          // shown with Currency only
     WindowRates* rates_ = nullptr;
-    QIcon m_hIcon;
+    QIcon icon_;
 
-    QAction* m_exitAction = nullptr;
-    QAction* m_copyOutputAction = nullptr;
-    QAction* m_calculatorAction = nullptr;
-    QAction* m_preferencesAction = nullptr;
-    QAction* m_findUnitAction = nullptr;
-    QAction* m_swapUnitsAction = nullptr;
-    QAction* m_aboutAction = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* copyOutputAction_ = nullptr;
+    QAction* calculatorAction_ = nullptr;
+    QAction* preferencesAction_ = nullptr;
+    QAction* findUnitAction_ = nullptr;
+    QAction* swapUnitsAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
 
     MezuraApp& app_;
     Catalogue& catalogue_;
@@ -197,7 +198,7 @@ private:
     ResultStyle resultStyle_;
 
     // Set once the window is on its way out.
-    bool m_bEnding = false;
+    bool ending_ = false;
     // Feet and inches, pounds, hours and degrees as mixed units: read at
     // start, changed by the Result Format page.
     MixedUnitsSetting mixedUnits_;

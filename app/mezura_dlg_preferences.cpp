@@ -16,9 +16,9 @@ void MainWindow::OnPreferences() {
     if (sheet.DoModal() != QDialog::Accepted) return;
 
     // The page's copy is ours unchanged when its tab was not shown.
-    resultStyle_ = sheet.m_resultsPage.Style();
-    if (sheet.m_resultsPage.m_mixedUnits) mixedUnits_ = *sheet.m_resultsPage.m_mixedUnits;
-    if (const auto& checks = sheet.m_visiblePage.Checks()) {
+    resultStyle_ = sheet.resultsPage_.Style();
+    if (sheet.resultsPage_.mixedUnits_) mixedUnits_ = *sheet.resultsPage_.mixedUnits_;
+    if (const auto& checks = sheet.visiblePage_.Checks()) {
         for (int row = 0; row < BuiltinCategoryCount; ++row)
             catalogue_.SetVisibility(row, (*checks)[row]);
     }

@@ -38,28 +38,28 @@ class CustomPage : public PropertyPage {
 public:
     CustomPage(Catalogue& catalogue, ProfileStore& profile, PreferencesListener& listener);
 
-    QString m_strCategoryName;  // edit 1084
-    int m_nMode = -1;           // 0 "Add category", 1 "Existing category"
-    int m_nCategory = 0;        // catalogue row chosen in 1078
+    QString categoryName_;  // edit 1084
+    int mode_ = -1;         // 0 "Add category", 1 "Existing category"
+    int shownRow_ = 0;      // catalogue row chosen in 1078
 
-    GroupFrame m_categoryFrame;          // "Add new category    "
-    QRadioButton m_addCategoryRadio;     // 1079
-    QLineEdit m_categoryEdit;            // 1084
-    QPushButton m_addCategoryButton;     // 1082
-    GroupFrame m_unitFrame;              // "Add units in existing category    "
-    QRadioButton m_existingRadio;        // 1080
-    SortedComboBox m_categoryCombo;      // 1078
-    QPushButton m_removeCategoryButton;  // 1083
-    QLabel m_unitHeading;                // "UNIT" over 1087
-    QLabel m_factorHeading;              // "FACTOR" over 1086
-    QLabel m_existingUnitHeading;        // "UNIT" over 1085
-    QLabel m_oneLabel;                   // "1"
-    QLineEdit m_unitNameEdit;            // 1087
-    SvgLabel m_equalsIcon;               // icon 149
-    QLineEdit m_factorEdit;              // 1086
-    SortedComboBox m_unitCombo;          // 1085
-    QPushButton m_addUnitButton;         // 1054
-    QPushButton m_removeUnitButton;      // 1089
+    GroupFrame categoryFrame_;          // "Add new category    "
+    QRadioButton addCategoryRadio_;     // 1079
+    QLineEdit categoryEdit_;            // 1084
+    QPushButton addCategoryButton_;     // 1082
+    GroupFrame unitFrame_;              // "Add units in existing category    "
+    QRadioButton existingRadio_;        // 1080
+    SortedComboBox categoryCombo_;      // 1078
+    QPushButton removeCategoryButton_;  // 1083
+    QLabel unitHeading_;                // "UNIT" over 1087
+    QLabel factorHeading_;              // "FACTOR" over 1086
+    QLabel existingUnitHeading_;        // "UNIT" over 1085
+    QLabel oneLabel_;                   // "1"
+    QLineEdit unitNameEdit_;            // 1087
+    SvgLabel equalsIcon_;               // icon 149
+    QLineEdit factorEdit_;              // 1086
+    SortedComboBox unitCombo_;          // 1085
+    QPushButton addUnitButton_;         // 1054
+    QPushButton removeUnitButton_;      // 1089
 
     // Handlers, as the controls call them.
     void OnModeChanged(int id);
@@ -74,7 +74,7 @@ protected:
     void DoDataExchange(bool saveAndValidate) override;
 
 private:
-    // Refills 1085 with the units of m_nCategory and selects the first.
+    // Refills 1085 with the units of shownRow_ and selects the first.
     void FillUnitCombo();
     // 1085, 1086 and 1089 work only while the chosen category has units.
     void EnableUnitChoice(bool enable);

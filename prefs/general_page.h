@@ -27,12 +27,12 @@ class GeneralPage : public PropertyPage {
 public:
     GeneralPage(ProfileStore& profile, PreferencesListener& listener);
 
-    int m_bOnTop = 0;
-    int m_bRememberCategory = 0;
+    int onTop_ = 0;
+    int rememberCategory_ = 0;
 
-    QCheckBox m_onTopCheck;             // 1088
-    GroupFrame m_optionsFrame;          // "General Options  "
-    QCheckBox m_rememberCategoryCheck;  // 1090
+    QCheckBox onTopCheck_;             // 1088
+    GroupFrame optionsFrame_;          // "General Options  "
+    QCheckBox rememberCategoryCheck_;  // 1090
     QCheckBox downloadRatesCheck_;
 
 protected:

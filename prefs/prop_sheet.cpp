@@ -10,10 +10,10 @@ PreferencesSheet::PreferencesSheet(const QString& caption, QWidget* parent, int 
     : QDialog(parent),
       buttons_(QDialogButtonBox::Ok | QDialogButtonBox::Cancel),
       startPage_(startPage),
-      m_resultsPage(profile, style),
-      m_visiblePage(catalogue),
-      m_customPage(catalogue, profile, listener),
-      m_generalPage(profile, listener) {
+      resultsPage_(profile, style),
+      visiblePage_(catalogue),
+      customPage_(catalogue, profile, listener),
+      generalPage_(profile, listener) {
     setWindowTitle(caption);
     setObjectName(QStringLiteral("PreferencesSheet"));
     setFont(PropertyPage::PageFont());
@@ -38,10 +38,10 @@ PreferencesSheet::PreferencesSheet(const QString& caption, QWidget* parent, int 
     layout->addWidget(&buttons_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    AddPage(m_generalPage);
-    AddPage(m_resultsPage);
-    AddPage(m_visiblePage);
-    AddPage(m_customPage);
+    AddPage(generalPage_);
+    AddPage(resultsPage_);
+    AddPage(visiblePage_);
+    AddPage(customPage_);
 
     connect(&buttons_, &QDialogButtonBox::accepted, this, &PreferencesSheet::accept);
     connect(&buttons_, &QDialogButtonBox::rejected, this, &PreferencesSheet::reject);

@@ -9,7 +9,7 @@
 // DoModal returns; Cancel, Escape and the close box give none.
 //
 //   open, press OK at once      General's OnOK only; Result Format keeps
-//                               m_nFormat == m_nPrecisionIndex == -1
+//                               format_ == precisionIndex_ == -1
 //   open Result Format, OK      its OnOK stores Precision, then Format
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -53,8 +53,8 @@ private:
 
 public:
     // Declared in this order; the tabs follow the order they are added in.
-    ResultsPage m_resultsPage;
-    VisiblePage m_visiblePage;
-    CustomPage m_customPage;
-    GeneralPage m_generalPage;
+    ResultsPage resultsPage_;
+    VisiblePage visiblePage_;
+    CustomPage customPage_;
+    GeneralPage generalPage_;
 };

@@ -11,8 +11,9 @@
 //   UpdateData(true)    controls -> members   (before acting, on leaving the tab, on OK)
 //
 // Every control carries its template id in the dynamic property "controlId"
-// (-1 for labels and frames) and the name of its member as objectName, so a
-// test finds "m_factorEdit" or control 1086 the same way.
+// (-1 for labels and frames) and the name of its member, without the
+// trailing underscore, as objectName, so a test finds "factorEdit" or
+// control 1086 the same way.
 #include <QFont>
 #include <QString>
 #include <QWidget>

@@ -13,13 +13,13 @@
 // in range (0..2, 1..9), into that copy. Clicks change only the preview; OK
 // stores Precision, then Format, and takes the usable ones into the copy,
 // which the window takes back (Style()) after the sheet closes with OK.
-// m_nFormat and m_nPrecisionIndex stay -1 while the tab was never shown.
+// format_ and precisionIndex_ stay -1 while the tab was never shown.
 //
 // Below the precision, "Mixed units" (off unless the profile's MixedUnits is
 // "TRUE") and the inches' fraction, 1/2 to 1/64 (InchFraction, 1/16 unless
 // stored): with the box checked the preview adds the sample as feet and
 // inches and as hours. OK stores both keys when either changed, and
-// m_mixedUnits then holds them for the main window.
+// mixedUnits_ then holds them for the main window.
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,22 +59,22 @@ public:
     // the page took in.
     const ResultStyle& Style() const { return style_; }
 
-    std::unique_ptr<QFont> m_pPreviewFont;
-    int m_nPrecisionIndex = -1;
-    int m_nFormat = -1;
+    std::unique_ptr<QFont> previewFont_;
+    int precisionIndex_ = -1;
+    int format_ = -1;
 
-    GroupFrame m_formatFrame;        // "Select the format of the results     "
-    QRadioButton m_autoRadio;        // 1036
-    QRadioButton m_scientificRadio;  // 1037
-    QRadioButton m_fixedRadio;       // 1038
-    QLabel m_precisionLabel;         // "Set decimal precision "
-    QComboBox m_precisionCombo;      // 1049
-    GroupFrame m_previewFrame;       // " Preview "
-    QLabel m_preview;                // 1050
-    QCheckBox m_mixedUnitsCheck;     // "Mixed units: feet and inches, pounds, hours, degrees"
-    QLabel m_inchFractionLabel;      // "Inches to the nearest"
-    QComboBox m_inchFractionCombo;   // 1/2 .. 1/64
-    std::optional<MixedUnitsSetting> m_mixedUnits;  // set by OK
+    GroupFrame formatFrame_;        // "Select the format of the results     "
+    QRadioButton autoRadio_;        // 1036
+    QRadioButton scientificRadio_;  // 1037
+    QRadioButton fixedRadio_;       // 1038
+    QLabel precisionLabel_;         // "Set decimal precision "
+    QComboBox precisionCombo_;      // 1049
+    GroupFrame previewFrame_;       // " Preview "
+    QLabel preview_;                // 1050
+    QCheckBox mixedUnitsCheck_;     // "Mixed units: feet and inches, pounds, hours, degrees"
+    QLabel inchFractionLabel_;      // "Inches to the nearest"
+    QComboBox inchFractionCombo_;   // 1/2 .. 1/64
+    std::optional<MixedUnitsSetting> mixedUnits_;  // set by OK
 
 protected:
     bool OnInitDialog() override;

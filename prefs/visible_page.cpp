@@ -8,15 +8,15 @@
 
 VisiblePage::VisiblePage(Catalogue& catalogue)
     : PropertyPage(160, tr("Visible Categories"), 249, 162),
-      m_displayAllCheck(tr("Display all Categories")),
+      displayAllCheck_(tr("Display all Categories")),
       catalogue_(catalogue) {
-    Place(m_categoryList, 1073, "m_categoryList", 7, 7, 235, 135);
-    Place(m_displayAllCheck, 1074, "m_displayAllCheck", 7, 144, 83, 10);
-    m_categoryList.setSelectionMode(QAbstractItemView::SingleSelection);
-    m_categoryList.setAccessibleName(tr("Visible categories"));
-    m_categoryList.setAccessibleDescription(tr("Checked categories are listed in the main window"));
-    m_categoryList.installEventFilter(this);
-    connect(&m_displayAllCheck, &QCheckBox::clicked, this, &VisiblePage::OnDisplayAll);
+    Place(categoryList_, 1073, "categoryList", 7, 7, 235, 135);
+    Place(displayAllCheck_, 1074, "displayAllCheck", 7, 144, 83, 10);
+    categoryList_.setSelectionMode(QAbstractItemView::SingleSelection);
+    categoryList_.setAccessibleName(tr("Visible categories"));
+    categoryList_.setAccessibleDescription(tr("Checked categories are listed in the main window"));
+    categoryList_.installEventFilter(this);
+    connect(&displayAllCheck_, &QCheckBox::clicked, this, &VisiblePage::OnDisplayAll);
 }
 
 bool VisiblePage::OnInitDialog() {
@@ -25,7 +25,7 @@ bool VisiblePage::OnInitDialog() {
         auto* item = new QListWidgetItem(QStringFromCp1252(catalogue_.CategoryName(row)));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
-        m_categoryList.insertItem(row, item);
+        categoryList_.insertItem(row, item);
     }
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         if (catalogue_.Visibility(row) != 0) SetRowCheck(row, true);
@@ -35,23 +35,23 @@ bool VisiblePage::OnInitDialog() {
 
 void VisiblePage::DoDataExchange(bool saveAndValidate) {
     if (saveAndValidate)
-        m_bDisplayAll = m_displayAllCheck.isChecked() ? 1 : 0;
+        displayAll_ = displayAllCheck_.isChecked() ? 1 : 0;
     else
-        m_displayAllCheck.setChecked(m_bDisplayAll != 0);
+        displayAllCheck_.setChecked(displayAll_ != 0);
 }
 
 bool VisiblePage::eventFilter(QObject* watched, QEvent* event) {
     // Clicking the list gives it the focus before any row can change, and
     // the keyboard toggles rows only while it has the focus: the focus is
     // the one sign that the user may have edited the rows.
-    if (watched == &m_categoryList && event->type() == QEvent::FocusIn)
+    if (watched == &categoryList_ && event->type() == QEvent::FocusIn)
         catalogue_.MarkVisibilityEdited();
     return PropertyPage::eventFilter(watched, event);
 }
 
 void VisiblePage::OnDisplayAll() {
     UpdateData(true);
-    if (m_bDisplayAll != 1) return;  // clearing the box leaves every row as it is
+    if (displayAll_ != 1) return;  // clearing the box leaves every row as it is
     for (int row = 0; row < BuiltinCategoryCount; ++row) SetRowCheck(row, true);
     catalogue_.MarkVisibilityEdited();
 }
@@ -63,12 +63,12 @@ void VisiblePage::OnOK() {
 }
 
 int VisiblePage::RowCheck(int row) const {
-    const QListWidgetItem* item = m_categoryList.item(row);
+    const QListWidgetItem* item = categoryList_.item(row);
     if (item == nullptr) return 1;  // a row that is not there cannot hide its category
     return item->checkState() == Qt::Unchecked ? 0 : 1;
 }
 
 void VisiblePage::SetRowCheck(int row, bool checked) {
-    if (QListWidgetItem* item = m_categoryList.item(row))
+    if (QListWidgetItem* item = categoryList_.item(row))
         item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }

@@ -28,9 +28,9 @@ public:
 
     void OnOK() override;
 
-    QListWidget m_categoryList;  // 1073
-    int m_bDisplayAll = 0;
-    QCheckBox m_displayAllCheck;  // 1074
+    QListWidget categoryList_;  // 1073
+    int displayAll_ = 0;
+    QCheckBox displayAllCheck_;  // 1074
 
     // 1 when row c is checked, else 0.
     int RowCheck(int row) const;

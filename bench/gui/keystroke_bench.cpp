@@ -62,10 +62,10 @@ int main(int argc, char* argv[]) {
 
     SortedComboBox& categories = window.CategoryCombo();
     categories.setCurrentIndex(categories.FindExact("Distance"));  // as a user's pick: notifies
-    SelectUnit(*window.findChild<SortedListBox*>(QStringLiteral("m_inputUnits")), "Kilometers");
-    SelectUnit(*window.findChild<SortedListBox*>(QStringLiteral("m_outputUnits")), "Miles");
-    auto* input = window.findChild<QLineEdit*>(QStringLiteral("m_inputEdit"));
-    auto* output = window.findChild<QLineEdit*>(QStringLiteral("m_outputEdit"));
+    SelectUnit(*window.findChild<SortedListBox*>(QStringLiteral("inputUnits")), "Kilometers");
+    SelectUnit(*window.findChild<SortedListBox*>(QStringLiteral("outputUnits")), "Miles");
+    auto* input = window.findChild<QLineEdit*>(QStringLiteral("inputEdit"));
+    auto* output = window.findChild<QLineEdit*>(QStringLiteral("outputEdit"));
     input->setFocus();
     input->clear();
 

@@ -202,18 +202,18 @@ void PrintTo(const ControlCase& c, std::ostream* out) { *out << c.name; }
 TEST_F(MainWindowTest, ControlsSitAtTheirTemplatePlaces) {
     Start();
     const std::vector<ControlCase> controls = {
-        {"m_categoryCombo", 1012, "SortedComboBox", nullptr, 16, 14, 98, -1},
-        {"m_inputUnits", 1006, "SortedListBox", nullptr, 20, 50, 95, 75},
-        {"m_outputUnits", 1007, "SortedListBox", nullptr, 137, 50, 95, 75},
-        {"m_inputEdit", 1010, "QLineEdit", "0", 20, 147, 96, 14},
-        {"m_outputEdit", 1016, "QLineEdit", "0", 137, 147, 93, 14},
+        {"categoryCombo", 1012, "SortedComboBox", nullptr, 16, 14, 98, -1},
+        {"inputUnits", 1006, "SortedListBox", nullptr, 20, 50, 95, 75},
+        {"outputUnits", 1007, "SortedListBox", nullptr, 137, 50, 95, 75},
+        {"inputEdit", 1010, "QLineEdit", "0", 20, 147, 96, 14},
+        {"outputEdit", 1016, "QLineEdit", "0", 137, 147, 93, 14},
         {"inputCaption", 0, "QLabel", "INPUT", 57, 41, 23, 8},
         {"outputCaption", 0, "QLabel", "OUTPUT", 170, 42, 31, 8},
-        {"m_inputUnitLabel", 1018, "QLabel", nullptr, 20, 167, 90, 8},
-        {"m_outputUnitLabel", 1017, "QLabel", nullptr, 137, 167, 91, 8},
+        {"inputUnitLabel", 1018, "QLabel", nullptr, 20, 167, 90, 8},
+        {"outputUnitLabel", 1017, "QLabel", nullptr, 137, 167, 91, 8},
         {"equalsIcon", 0, "SvgLabel", nullptr, 115, 143, 20, 20},
         {"quantityCaption", 0, "QLabel", "(Select quantity)", 131, 15, 66, 8},
-        {"m_hiddenDefault", 1029, "QPushButton", "Button2", 230, 185, 6, 6},
+        {"hiddenDefault", 1029, "QPushButton", "Button2", 230, 185, 6, 6},
         {"unitsGroup", 0, "GroupFrame", nullptr, 10, 32, 230, 98},
         {"resultGroup", 0, "GroupFrame", nullptr, 11, 132, 229, 50},
     };
@@ -241,7 +241,7 @@ TEST_F(MainWindowTest, ControlsSitAtTheirTemplatePlaces) {
         }
     }
 
-    auto* button = Window().findChild<QPushButton*>(QStringLiteral("m_hiddenDefault"));
+    auto* button = Window().findChild<QPushButton*>(QStringLiteral("hiddenDefault"));
     EXPECT_TRUE(button->isDefault());
     EXPECT_FALSE(button->isEnabled());
     EXPECT_FALSE(button->isVisible());

@@ -105,7 +105,7 @@ SortedComboBox& PrefsTest::MainCategories() { return window_->CategoryCombo(); }
 std::vector<std::string> PrefsTest::MainCategoryNames() { return Entries(MainCategories()); }
 
 std::vector<std::string> PrefsTest::MainUnitNames() {
-    auto* units = window_->findChild<SortedListBox*>(QStringLiteral("m_inputUnits"));
+    auto* units = window_->findChild<SortedListBox*>(QStringLiteral("inputUnits"));
     std::vector<std::string> names;
     if (units == nullptr) {
         ADD_FAILURE() << "no input unit list";
@@ -116,11 +116,11 @@ std::vector<std::string> PrefsTest::MainUnitNames() {
 }
 
 QLineEdit& PrefsTest::MainInput() {
-    return *window_->findChild<QLineEdit*>(QStringLiteral("m_inputEdit"));
+    return *window_->findChild<QLineEdit*>(QStringLiteral("inputEdit"));
 }
 
 QLineEdit& PrefsTest::MainOutput() {
-    return *window_->findChild<QLineEdit*>(QStringLiteral("m_outputEdit"));
+    return *window_->findChild<QLineEdit*>(QStringLiteral("outputEdit"));
 }
 
 void PrefsTest::ChooseMainCategory(const std::string& name) {

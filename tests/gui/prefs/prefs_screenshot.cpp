@@ -53,12 +53,11 @@ int main(int argc, char* argv[]) {
     if (mixed) {
         window.CategoryCombo().Select(window.CategoryCombo().FindExact("Distance"));
         window.OnSelchangeCategory();
-        for (auto [list, unit] : {std::pair{"m_inputUnits", "Meters"}, {"m_outputUnits", "Feet"}}) {
+        for (auto [list, unit] : {std::pair{"inputUnits", "Meters"}, {"outputUnits", "Feet"}}) {
             auto* units = window.findChild<SortedListBox*>(QString::fromLatin1(list));
             units->Select(units->FindExact(unit));
         }
-        window.findChild<QLineEdit*>(QStringLiteral("m_inputEdit"))
-            ->setText(QStringLiteral("1.75"));
+        window.findChild<QLineEdit*>(QStringLiteral("inputEdit"))->setText(QStringLiteral("1.75"));
         window.Convert();
         window.move(20, 20);
     }
@@ -69,10 +68,10 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(800, &sheet, [&] {
         if (mixed) sheet.move(window.frameGeometry().right() + 20, 20);
         if (tab == 3) {
-            sheet.m_customPage.m_existingRadio.click();
-            sheet.m_customPage.m_categoryCombo.Select(
-                sheet.m_customPage.m_categoryCombo.FindExact("Beer"));
-            sheet.m_customPage.OnCategorySelected();
+            sheet.customPage_.existingRadio_.click();
+            sheet.customPage_.categoryCombo_.Select(
+                sheet.customPage_.categoryCombo_.FindExact("Beer"));
+            sheet.customPage_.OnCategorySelected();
         }
         QTimer::singleShot(400, &sheet, [&] {
             status = QProcess::execute(QStringLiteral("import"),

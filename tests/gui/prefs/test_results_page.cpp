@@ -54,9 +54,9 @@ const Opening OpeningCases[] = {
 };
 
 int CheckedFormat(const ResultsPage& page) {
-    if (page.m_autoRadio.isChecked()) return 0;
-    if (page.m_scientificRadio.isChecked()) return 1;
-    if (page.m_fixedRadio.isChecked()) return 2;
+    if (page.autoRadio_.isChecked()) return 0;
+    if (page.scientificRadio_.isChecked()) return 1;
+    if (page.fixedRadio_.isChecked()) return 2;
     return -1;
 }
 
@@ -69,13 +69,13 @@ TEST_F(ResultsPageTest, OpensFromTheStoredFormatAndPrecision) {
         StartWindow();
         RunPreferences([&](PreferencesSheet& sheet) {
             ShowTab(sheet, ResultFormatTab);
-            const ResultsPage& page = sheet.m_resultsPage;
+            const ResultsPage& page = sheet.resultsPage_;
             EXPECT_EQ(CheckedFormat(page), c.checkedFormat);
-            EXPECT_EQ(page.m_precisionCombo.currentIndex(), c.precisionRow);
-            EXPECT_EQ(page.m_precisionCombo.isEnabled(), c.comboEnabled);
-            EXPECT_EQ(page.m_preview.text(), c.preview);
+            EXPECT_EQ(page.precisionCombo_.currentIndex(), c.precisionRow);
+            EXPECT_EQ(page.precisionCombo_.isEnabled(), c.comboEnabled);
+            EXPECT_EQ(page.preview_.text(), c.preview);
             // The whole text shows, however long a stored precision makes it.
-            EXPECT_GE(page.m_preview.width(), page.m_preview.sizeHint().width());
+            EXPECT_GE(page.preview_.width(), page.preview_.sizeHint().width());
         });
         QuitWindow();
     }
@@ -85,18 +85,18 @@ TEST_F(ResultsPageTest, PreviewFollowsEveryModeAndPrecision) {
     StartWindow();
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        ResultsPage& page = sheet.m_resultsPage;
+        ResultsPage& page = sheet.resultsPage_;
         for (const PreviewRow& row : PreviewTable) {
             SCOPED_TRACE(row.precision);
-            Click(page.m_scientificRadio);
-            ChooseByKeys(page.m_precisionCombo, row.precision - 1);
-            EXPECT_EQ(page.m_preview.text(), row.scientific);
-            Click(page.m_fixedRadio);
-            EXPECT_EQ(page.m_preview.text(), row.fixed);
-            EXPECT_TRUE(page.m_precisionCombo.isEnabled());
-            Click(page.m_autoRadio);
-            EXPECT_EQ(page.m_preview.text(), "123.45678976898");
-            EXPECT_FALSE(page.m_precisionCombo.isEnabled());
+            Click(page.scientificRadio_);
+            ChooseByKeys(page.precisionCombo_, row.precision - 1);
+            EXPECT_EQ(page.preview_.text(), row.scientific);
+            Click(page.fixedRadio_);
+            EXPECT_EQ(page.preview_.text(), row.fixed);
+            EXPECT_TRUE(page.precisionCombo_.isEnabled());
+            Click(page.autoRadio_);
+            EXPECT_EQ(page.preview_.text(), "123.45678976898");
+            EXPECT_FALSE(page.precisionCombo_.isEnabled());
         }
     });
 }
@@ -106,11 +106,11 @@ TEST_F(ResultsPageTest, AHugeStoredPrecisionOpensWithABoundedPreview) {
     StartWindow();
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        const ResultsPage& page = sheet.m_resultsPage;
-        const QString preview = page.m_preview.text();
+        const ResultsPage& page = sheet.resultsPage_;
+        const QString preview = page.preview_.text();
         EXPECT_TRUE(preview.startsWith(QStringLiteral("123.45678976898340000")));
         EXPECT_EQ(preview.size(), 4 + 340);
-        EXPECT_EQ(page.m_precisionCombo.currentIndex(), -1);
+        EXPECT_EQ(page.precisionCombo_.currentIndex(), -1);
     });
 }
 
@@ -119,11 +119,11 @@ TEST_F(ResultsPageTest, ChoosingAPrecisionUpdatesThePreviewAtOnce) {
     StartWindow();
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        ResultsPage& page = sheet.m_resultsPage;
-        ChooseByKeys(page.m_precisionCombo, 1);
-        EXPECT_EQ(page.m_preview.text(), "1.23e+002");
-        EXPECT_EQ(page.m_nPrecisionIndex, 1);
-        EXPECT_EQ(page.m_nFormat, 1);
+        ResultsPage& page = sheet.resultsPage_;
+        ChooseByKeys(page.precisionCombo_, 1);
+        EXPECT_EQ(page.preview_.text(), "1.23e+002");
+        EXPECT_EQ(page.precisionIndex_, 1);
+        EXPECT_EQ(page.format_, 1);
     });
 }
 
@@ -132,10 +132,10 @@ TEST_F(ResultsPageTest, WithNoModeAPrecisionChoiceEmptiesThePreview) {
     StartWindow();
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        ResultsPage& page = sheet.m_resultsPage;
-        ChooseByKeys(page.m_precisionCombo, 5);
-        EXPECT_EQ(page.m_preview.text(), "");
-        EXPECT_EQ(page.m_nFormat, -1);
+        ResultsPage& page = sheet.resultsPage_;
+        ChooseByKeys(page.precisionCombo_, 5);
+        EXPECT_EQ(page.preview_.text(), "");
+        EXPECT_EQ(page.format_, -1);
         PressOk(sheet);
     });
     EXPECT_EQ(Stored("Settings", "Format"), "-1");
@@ -148,7 +148,7 @@ TEST_F(ResultsPageTest, StoredValuesOutOfRangeAreShownButNotTaken) {
     ChooseMainCategory("Distance");
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, 1);
-        EXPECT_EQ(sheet.m_resultsPage.m_nFormat, 7);
+        EXPECT_EQ(sheet.resultsPage_.format_, 7);
         PressOk(sheet);
     });
     EXPECT_EQ(Window().Style(), ResultStyle{});
@@ -163,13 +163,13 @@ TEST_F(ResultsPageTest, PreviewIsBoldArialTenPoints) {
     StartWindow();
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        const ResultsPage& page = sheet.m_resultsPage;
-        ASSERT_NE(page.m_pPreviewFont, nullptr);
-        EXPECT_EQ(page.m_pPreviewFont->family(), "Arial");
-        EXPECT_EQ(page.m_preview.font().pixelSize(),
+        const ResultsPage& page = sheet.resultsPage_;
+        ASSERT_NE(page.previewFont_, nullptr);
+        EXPECT_EQ(page.previewFont_->family(), "Arial");
+        EXPECT_EQ(page.preview_.font().pixelSize(),
                   -ResultsPage::PreviewFontHeight(page.logicalDpiY()));
-        EXPECT_TRUE(QFontInfo(page.m_preview.font()).bold());
-        EXPECT_NE(page.m_preview.text(), "Static");
+        EXPECT_TRUE(QFontInfo(page.preview_.font()).bold());
+        EXPECT_NE(page.preview_.text(), "Static");
     });
 }
 
@@ -177,8 +177,8 @@ TEST_F(ResultsPageTest, OkStoresPrecisionThenFormatAndCancelNothing) {
     StartWindow();
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        Click(sheet.m_resultsPage.m_fixedRadio);
-        ChooseByKeys(sheet.m_resultsPage.m_precisionCombo, 6);
+        Click(sheet.resultsPage_.fixedRadio_);
+        ChooseByKeys(sheet.resultsPage_.precisionCombo_, 6);
         PressCancel(sheet);
     });
     EXPECT_EQ(Stored("Settings", "Format"), "(absent)");
@@ -188,8 +188,8 @@ TEST_F(ResultsPageTest, OkStoresPrecisionThenFormatAndCancelNothing) {
     FileCalls written;
     RunPreferences([&](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        Click(sheet.m_resultsPage.m_fixedRadio);
-        ChooseByKeys(sheet.m_resultsPage.m_precisionCombo, 6);
+        Click(sheet.resultsPage_.fixedRadio_);
+        ChooseByKeys(sheet.resultsPage_.precisionCombo_, 6);
         const FileCalls before = FileCallsSoFar();
         PressOk(sheet);
         written = FileCallsSince(before);
@@ -209,21 +209,21 @@ TEST_F(ResultsPageTest, ControlsCarryTheirTemplateTexts) {
     StartWindow();
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        const ResultsPage& page = sheet.m_resultsPage;
-        EXPECT_EQ(page.m_formatFrame.Title(), "Select the format of the results     ");
-        EXPECT_EQ(page.m_autoRadio.text(), "AutoFormat");
-        EXPECT_EQ(page.m_scientificRadio.text(), "Scientific");
-        EXPECT_EQ(page.m_fixedRadio.text(), "Fixed");
-        EXPECT_EQ(page.m_precisionLabel.text(), "Set decimal precision ");
-        EXPECT_EQ(page.m_previewFrame.Title(), " Preview ");
-        ASSERT_EQ(page.m_precisionCombo.count(), 9);
+        const ResultsPage& page = sheet.resultsPage_;
+        EXPECT_EQ(page.formatFrame_.Title(), "Select the format of the results     ");
+        EXPECT_EQ(page.autoRadio_.text(), "AutoFormat");
+        EXPECT_EQ(page.scientificRadio_.text(), "Scientific");
+        EXPECT_EQ(page.fixedRadio_.text(), "Fixed");
+        EXPECT_EQ(page.precisionLabel_.text(), "Set decimal precision ");
+        EXPECT_EQ(page.previewFrame_.Title(), " Preview ");
+        ASSERT_EQ(page.precisionCombo_.count(), 9);
         for (int row = 0; row < 9; ++row)
-            EXPECT_EQ(page.m_precisionCombo.itemText(row), QString::number(row + 1));
-        const std::pair<const QWidget*, int> ids[] = {{&page.m_autoRadio, 1036},
-                                                      {&page.m_scientificRadio, 1037},
-                                                      {&page.m_fixedRadio, 1038},
-                                                      {&page.m_precisionCombo, 1049},
-                                                      {&page.m_preview, 1050}};
+            EXPECT_EQ(page.precisionCombo_.itemText(row), QString::number(row + 1));
+        const std::pair<const QWidget*, int> ids[] = {{&page.autoRadio_, 1036},
+                                                      {&page.scientificRadio_, 1037},
+                                                      {&page.fixedRadio_, 1038},
+                                                      {&page.precisionCombo_, 1049},
+                                                      {&page.preview_, 1050}};
         for (const auto& [widget, id] : ids)
             EXPECT_EQ(widget->property("controlId").toInt(), id)
                 << widget->objectName().toStdString();
@@ -236,22 +236,22 @@ TEST_F(ResultsPageTest, MixedUnitsOptionPreviewsStoresAndReachesTheWindow) {
     FileCalls written;
     RunPreferences([&](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        ResultsPage& page = sheet.m_resultsPage;
-        EXPECT_FALSE(page.m_mixedUnitsCheck.isChecked());
-        EXPECT_FALSE(page.m_inchFractionCombo.isEnabled());
-        EXPECT_EQ(page.m_inchFractionCombo.currentText(), "1/16");
-        EXPECT_EQ(page.m_preview.text(), "123.45678976898");
-        Click(page.m_mixedUnitsCheck);
-        EXPECT_TRUE(page.m_inchFractionCombo.isEnabled());
+        ResultsPage& page = sheet.resultsPage_;
+        EXPECT_FALSE(page.mixedUnitsCheck_.isChecked());
+        EXPECT_FALSE(page.inchFractionCombo_.isEnabled());
+        EXPECT_EQ(page.inchFractionCombo_.currentText(), "1/16");
+        EXPECT_EQ(page.preview_.text(), "123.45678976898");
+        Click(page.mixedUnitsCheck_);
+        EXPECT_TRUE(page.inchFractionCombo_.isEnabled());
         // 0.4567897689834 ft is 5.4814772278 in: 5 1/2 to the sixteenth,
         // 5 31/64 to the sixty-fourth; 0.4567897689834 h is 27 min 24.44316834 s.
-        EXPECT_EQ(page.m_preview.text(),
+        EXPECT_EQ(page.preview_.text(),
                   "123.45678976898\n123 ft 5 1/2 in   123 h 27 min 24.44316834 s");
-        ChooseByKeys(page.m_inchFractionCombo, 5);
-        EXPECT_TRUE(page.m_preview.text().contains("123 ft 5 31/64 in"));
-        Click(page.m_fixedRadio);
-        EXPECT_TRUE(page.m_preview.text().endsWith("123 h 27 min 24.44317 s"));
-        Click(page.m_autoRadio);
+        ChooseByKeys(page.inchFractionCombo_, 5);
+        EXPECT_TRUE(page.preview_.text().contains("123 ft 5 31/64 in"));
+        Click(page.fixedRadio_);
+        EXPECT_TRUE(page.preview_.text().endsWith("123 h 27 min 24.44317 s"));
+        Click(page.autoRadio_);
         const FileCalls before = FileCallsSoFar();
         PressOk(sheet);
         written = FileCallsSince(before);

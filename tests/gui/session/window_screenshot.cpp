@@ -64,9 +64,9 @@ int main(int argc, char* argv[]) {
     window.OnInitDialog();
     window.CategoryCombo().Select(window.CategoryCombo().FindExact("Distance"));
     window.OnSelchangeCategory();
-    Pick(*window.findChild<SortedListBox*>(QStringLiteral("m_inputUnits")), "Kilometers");
-    Pick(*window.findChild<SortedListBox*>(QStringLiteral("m_outputUnits")), "Miles");
-    window.findChild<QLineEdit*>(QStringLiteral("m_inputEdit"))->setText(QStringLiteral("1"));
+    Pick(*window.findChild<SortedListBox*>(QStringLiteral("inputUnits")), "Kilometers");
+    Pick(*window.findChild<SortedListBox*>(QStringLiteral("outputUnits")), "Miles");
+    window.findChild<QLineEdit*>(QStringLiteral("inputEdit"))->setText(QStringLiteral("1"));
     window.Convert();
     window.show();
     AboutDialog about(&window);
