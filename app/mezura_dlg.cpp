@@ -60,7 +60,7 @@ MainWindow::MainWindow(MezuraApp& app, Catalogue& catalogue, QWidget* parent)
     // A fixed frame: the window is exactly its template's size.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(categoryCombo_, &SortedComboBox::userSelected, this, &MainWindow::OnSelchangeCategory);
+    connect(categoryCombo_, &SortedComboBox::userSelected, this, &MainWindow::OnCategoryChosen);
     connect(inputUnits_, &SortedListBox::userSelected, this, &MainWindow::Convert);
     connect(outputUnits_, &SortedListBox::userSelected, this, &MainWindow::Convert);
     // textEdited comes for every change the user makes, typed or pasted,
@@ -72,7 +72,7 @@ MainWindow::~MainWindow() = default;
 
 SortedComboBox& MainWindow::CategoryCombo() { return *categoryCombo_; }
 
-bool MainWindow::OnInitDialog() {
+void MainWindow::Populate() {
     ProfileStore& profile = app_.Profile();
 
     // The currencies of the cached rates come first, so that the profile's
@@ -121,7 +121,6 @@ bool MainWindow::OnInitDialog() {
     // window nobody has moved when it is first shown.
 
     categoryCombo_->setFocus();
-    return true;
 }
 
 void MainWindow::FillCategoryList() {

@@ -44,18 +44,18 @@ void MainWindow::OnCatalogueChanged(const CatalogueNotice& notice) {
                 // takes over, or slot 0 when the list is left empty.
                 categoryCombo_->Select(0);
                 if (!catalogue_.CategoryByName(categoryCombo_->SelectedText())) shownRow_ = 0;
-                OnSelchangeCategory();
+                OnCategoryChosen();
             }
             break;
         }
         case CatalogueChange::UnitAdded:
             categoryCombo_->Select(categoryCombo_->SelectedPosition());
-            OnSelchangeCategory();
+            OnCategoryChosen();
             break;
         case CatalogueChange::UnitRemoved: {
             const int position = categoryCombo_->FindExact(name);
             if (position >= 0) categoryCombo_->Select(position);
-            OnSelchangeCategory();
+            OnCategoryChosen();
             break;
         }
     }

@@ -47,7 +47,7 @@ std::optional<std::string> MainWindow::MixedText(int slot, int inputPosition, in
                              mixedUnits_.inchFraction);
 }
 
-void MainWindow::OnSelchangeCategory() {
+void MainWindow::OnCategoryChosen() {
     // A text that names no category leaves the previous one in force.
     if (const std::optional<int> row = catalogue_.CategoryByName(categoryCombo_->SelectedText()))
         shownRow_ = *row;

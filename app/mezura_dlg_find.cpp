@@ -36,7 +36,7 @@ void MainWindow::PickUnit(int row, int position, UnitSide side) {
         const int entry = categoryCombo_->FindExact(category);
         if (entry < 0) return;
         categoryCombo_->Select(entry);
-        OnSelchangeCategory();
+        OnCategoryChosen();
     }
     SortedListBox* list = side == UnitSide::Input ? inputUnits_ : outputUnits_;
     const std::string& name = catalogue_.Name(row, position);

@@ -13,7 +13,7 @@
 void MainWindow::OnPreferences() {
     PreferencesSheet sheet(tr("Preferences"), this, 0, app_.Profile(), catalogue_, resultStyle_,
                            *this);
-    if (sheet.DoModal() != QDialog::Accepted) return;
+    if (sheet.Run() != QDialog::Accepted) return;
 
     // The page's copy is ours unchanged when its tab was not shown.
     resultStyle_ = sheet.resultsPage_.Style();
@@ -28,7 +28,7 @@ void MainWindow::OnPreferences() {
         categories.Empty();
         FillCategoryList();
         categories.Select(0);
-        OnSelchangeCategory();
+        OnCategoryChosen();
     }
     Convert();
 }

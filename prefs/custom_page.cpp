@@ -7,15 +7,8 @@
 #include "name_owner.h"
 #include "text_edge.h"
 
-namespace {
-
-constexpr int AddCategoryId = 1079;
-constexpr int ExistingCategoryId = 1080;
-
-}  // namespace
-
 CustomPage::CustomPage(Catalogue& catalogue, ProfileStore& profile, PreferencesListener& listener)
-    : PropertyPage(161, tr("Custom"), 249, 162),
+    : PropertyPage("customPage", tr("Custom"), 249, 162),
       categoryFrame_(tr("Add new category    ")),
       addCategoryRadio_(tr("Add category")),
       addCategoryButton_(tr("Add")),
@@ -32,24 +25,24 @@ CustomPage::CustomPage(Catalogue& catalogue, ProfileStore& profile, PreferencesL
       catalogue_(catalogue),
       custom_(catalogue, profile, listener) {
     // Template order, which is also the tab order.
-    Place(addCategoryRadio_, AddCategoryId, "addCategoryRadio", 12, 18, 58, 10);
-    Place(existingRadio_, ExistingCategoryId, "existingRadio", 11, 69, 69, 10);
-    PlaceDropDown(categoryCombo_, 1078, "categoryCombo", 83, 68, 92, 87);
-    Place(categoryEdit_, 1084, "categoryEdit", 81, 15, 82, 14);
-    Place(addCategoryButton_, 1082, "addCategoryButton", 202, 15, 35, 14);
-    Place(removeCategoryButton_, 1083, "removeCategoryButton", 202, 67, 35, 14);
-    Place(unitNameEdit_, 1087, "unitNameEdit", 27, 103, 45, 14);
-    Place(oneLabel_, -1, "oneLabel", 14, 105, 8, 8);
-    Place(equalsIcon_, -1, "equalsIcon", 74, 98, 21, 20);
-    Place(factorEdit_, 1086, "factorEdit", 97, 103, 48, 12);
-    PlaceDropDown(unitCombo_, 1085, "unitCombo", 149, 103, 88, 52);
-    Place(unitHeading_, -1, "unitHeading", 42, 91, 18, 8);
-    Place(factorHeading_, -1, "factorHeading", 107, 91, 30, 8);
-    Place(existingUnitHeading_, -1, "existingUnitHeading", 180, 91, 18, 8);
-    Place(addUnitButton_, 1054, "addUnitButton", 168, 135, 31, 14);
-    Place(removeUnitButton_, 1089, "removeUnitButton", 206, 135, 31, 14);
-    Place(categoryFrame_, -1, "categoryFrame", 7, 3, 235, 30);
-    Place(unitFrame_, -1, "unitFrame", 7, 54, 235, 101);
+    Place(addCategoryRadio_, "addCategoryRadio", 12, 18, 58, 10);
+    Place(existingRadio_, "existingRadio", 11, 69, 69, 10);
+    PlaceDropDown(categoryCombo_, "categoryCombo", 83, 68, 92, 87);
+    Place(categoryEdit_, "categoryEdit", 81, 15, 82, 14);
+    Place(addCategoryButton_, "addCategoryButton", 202, 15, 35, 14);
+    Place(removeCategoryButton_, "removeCategoryButton", 202, 67, 35, 14);
+    Place(unitNameEdit_, "unitNameEdit", 27, 103, 45, 14);
+    Place(oneLabel_, "oneLabel", 14, 105, 8, 8);
+    Place(equalsIcon_, "equalsIcon", 74, 98, 21, 20);
+    Place(factorEdit_, "factorEdit", 97, 103, 48, 12);
+    PlaceDropDown(unitCombo_, "unitCombo", 149, 103, 88, 52);
+    Place(unitHeading_, "unitHeading", 42, 91, 18, 8);
+    Place(factorHeading_, "factorHeading", 107, 91, 30, 8);
+    Place(existingUnitHeading_, "existingUnitHeading", 180, 91, 18, 8);
+    Place(addUnitButton_, "addUnitButton", 168, 135, 31, 14);
+    Place(removeUnitButton_, "removeUnitButton", 206, 135, 31, 14);
+    Place(categoryFrame_, "categoryFrame", 7, 3, 235, 30);
+    Place(unitFrame_, "unitFrame", 7, 54, 235, 101);
     categoryFrame_.lower();
     unitFrame_.lower();
 
@@ -84,8 +77,8 @@ CustomPage::CustomPage(Catalogue& catalogue, ProfileStore& profile, PreferencesL
          {&addCategoryButton_, &removeCategoryButton_, &addUnitButton_, &removeUnitButton_})
         button->setAutoDefault(false);
 
-    modeGroup_.addButton(&addCategoryRadio_, AddCategoryId);
-    modeGroup_.addButton(&existingRadio_, ExistingCategoryId);
+    modeGroup_.addButton(&addCategoryRadio_, AddCategoryMode);
+    modeGroup_.addButton(&existingRadio_, ExistingCategoryMode);
     factorEdit_.installEventFilter(&factorFilter_);
 
     connect(&modeGroup_, &QButtonGroup::idClicked, this, &CustomPage::OnModeChanged);
@@ -96,10 +89,9 @@ CustomPage::CustomPage(Catalogue& catalogue, ProfileStore& profile, PreferencesL
     connect(&removeUnitButton_, &QPushButton::clicked, this, &CustomPage::OnRemoveUnit);
 }
 
-bool CustomPage::OnInitDialog() {
-    PropertyPage::OnInitDialog();
-    mode_ = 0;
-    UpdateData(false);
+void CustomPage::Populate() {
+    mode_ = AddCategoryMode;
+    ShowFields();
 
     // Every built-in category, hidden ones too: hiding only keeps a category
     // out of the main window's list, and its units can still be edited here.
@@ -114,26 +106,24 @@ bool CustomPage::OnInitDialog() {
     if (const std::optional<int> row = catalogue_.CategoryByName(categoryCombo_.SelectedText()))
         shownRow_ = *row;
     FillUnitCombo();
-    OnModeChanged(AddCategoryId);
-    return true;
+    OnModeChanged(AddCategoryMode);
 }
 
-void CustomPage::DoDataExchange(bool saveAndValidate) {
-    if (saveAndValidate) {
-        categoryName_ = categoryEdit_.text();
-        const int checked = modeGroup_.checkedId();
-        mode_ = checked == -1 ? -1 : checked - AddCategoryId;
-        return;
-    }
+void CustomPage::ShowFields() {
     categoryEdit_.setText(categoryName_);
     modeGroup_.setExclusive(false);
-    addCategoryRadio_.setChecked(mode_ == 0);
-    existingRadio_.setChecked(mode_ == 1);
+    addCategoryRadio_.setChecked(mode_ == AddCategoryMode);
+    existingRadio_.setChecked(mode_ == ExistingCategoryMode);
     modeGroup_.setExclusive(true);
 }
 
-void CustomPage::OnModeChanged(int id) {
-    const bool existing = id == ExistingCategoryId;
+void CustomPage::ReadFields() {
+    categoryName_ = categoryEdit_.text();
+    mode_ = modeGroup_.checkedId();
+}
+
+void CustomPage::OnModeChanged(int mode) {
+    const bool existing = mode == ExistingCategoryMode;
     removeCategoryButton_.setEnabled(existing);
     categoryCombo_.setEnabled(existing);
     categoryEdit_.setEnabled(!existing);

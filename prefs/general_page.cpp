@@ -6,17 +6,17 @@
 #include "stays_on_top.h"
 
 GeneralPage::GeneralPage(ProfileStore& profile, PreferencesListener& listener)
-    : PropertyPage(162, tr("General"), 249, 162),
+    : PropertyPage("generalPage", tr("General"), 249, 162),
       onTopCheck_(tr("Always on top")),
       optionsFrame_(tr("General Options  ")),
       rememberCategoryCheck_(tr("Remember last used category on startup")),
       downloadRatesCheck_(tr("Download exchange rates")),
       profile_(profile),
       listener_(listener) {
-    Place(onTopCheck_, 1088, "onTopCheck", 15, 22, 60, 10);
-    Place(optionsFrame_, -1, "optionsFrame", 7, 4, 235, 150);
-    Place(rememberCategoryCheck_, 1090, "rememberCategoryCheck", 15, 35, 143, 10);
-    Place(downloadRatesCheck_, -1, "downloadRatesCheck", 15, 48, 143, 10);
+    Place(onTopCheck_, "onTopCheck", 15, 22, 60, 10);
+    Place(optionsFrame_, "optionsFrame", 7, 4, 235, 150);
+    Place(rememberCategoryCheck_, "rememberCategoryCheck", 15, 35, 143, 10);
+    Place(downloadRatesCheck_, "downloadRatesCheck", 15, 48, 143, 10);
     downloadRatesCheck_.setToolTip(
         tr("While Currency is shown, the ECB's daily rates are downloaded when newer ones are "
            "out. Off, Mezura never goes online and uses the rates it has."));
@@ -36,36 +36,34 @@ GeneralPage::GeneralPage(ProfileStore& profile, PreferencesListener& listener)
     connect(&downloadRatesCheck_, &QCheckBox::clicked, this, &GeneralPage::OnDownloadRates);
 }
 
-bool GeneralPage::OnInitDialog() {
-    PropertyPage::OnInitDialog();
-    onTop_ = ReadSwitch(profile_, profile::OnTopKey) ? 1 : 0;
-    rememberCategory_ = ReadSwitch(profile_, profile::RememberCategoryKey) ? 1 : 0;
-    UpdateData(false);
+void GeneralPage::Populate() {
+    onTop_ = ReadSwitch(profile_, profile::OnTopKey);
+    rememberCategory_ = ReadSwitch(profile_, profile::RememberCategoryKey);
+    ShowFields();
     downloadRatesCheck_.setChecked(IsRatesDownloadOn(profile_));
-    return true;
 }
 
-void GeneralPage::DoDataExchange(bool saveAndValidate) {
-    if (saveAndValidate) {
-        onTop_ = onTopCheck_.isChecked() ? 1 : 0;
-        rememberCategory_ = rememberCategoryCheck_.isChecked() ? 1 : 0;
-    } else {
-        onTopCheck_.setChecked(onTop_ != 0);
-        rememberCategoryCheck_.setChecked(rememberCategory_ != 0);
-    }
+void GeneralPage::ShowFields() {
+    onTopCheck_.setChecked(onTop_);
+    rememberCategoryCheck_.setChecked(rememberCategory_);
+}
+
+void GeneralPage::ReadFields() {
+    onTop_ = onTopCheck_.isChecked();
+    rememberCategory_ = rememberCategoryCheck_.isChecked();
 }
 
 void GeneralPage::OnOnTop() {
-    UpdateData(true);
+    ReadFields();
     // The window behind the sheet is the one that has to stay on top after
     // the sheet has gone.
-    listener_.SetTopmost(onTop_ == 1);
-    WriteSwitch(profile_, profile::OnTopKey, onTop_ == 1);
+    listener_.SetTopmost(onTop_);
+    WriteSwitch(profile_, profile::OnTopKey, onTop_);
 }
 
 void GeneralPage::OnRememberCategory() {
-    UpdateData(true);
-    WriteSwitch(profile_, profile::RememberCategoryKey, rememberCategory_ == 1);
+    ReadFields();
+    WriteSwitch(profile_, profile::RememberCategoryKey, rememberCategory_);
 }
 
 void GeneralPage::OnDownloadRates() {

@@ -27,17 +27,18 @@ class GeneralPage : public PropertyPage {
 public:
     GeneralPage(ProfileStore& profile, PreferencesListener& listener);
 
-    int onTop_ = 0;
-    int rememberCategory_ = 0;
+    bool onTop_ = false;
+    bool rememberCategory_ = false;
 
-    QCheckBox onTopCheck_;             // 1088
-    GroupFrame optionsFrame_;          // "General Options  "
-    QCheckBox rememberCategoryCheck_;  // 1090
+    QCheckBox onTopCheck_;
+    GroupFrame optionsFrame_;  // "General Options  "
+    QCheckBox rememberCategoryCheck_;
     QCheckBox downloadRatesCheck_;
 
 protected:
-    bool OnInitDialog() override;
-    void DoDataExchange(bool saveAndValidate) override;
+    void Populate() override;
+    void ShowFields() override;
+    void ReadFields() override;
 
 private:
     void OnOnTop();

@@ -63,7 +63,7 @@ PropertyPage& PreferencesSheet::Page(int index) {
     return *static_cast<PropertyPage*>(tabs_.widget(index));
 }
 
-int PreferencesSheet::DoModal() {
+int PreferencesSheet::Run() {
     {
         const QSignalBlocker quiet(tabs_);  // the start page is shown, not changed to
         tabs_.setCurrentIndex(startPage_);
@@ -74,13 +74,13 @@ int PreferencesSheet::DoModal() {
 }
 
 void PreferencesSheet::OnTabChanged(int index) {
-    if (activePage_ >= 0 && activePage_ < tabs_.count()) Page(activePage_).OnKillActive();
+    if (activePage_ >= 0 && activePage_ < tabs_.count()) Page(activePage_).Deactivate();
     activePage_ = index;
     if (index >= 0) Page(index).Activate();
 }
 
 void PreferencesSheet::accept() {
-    if (activePage_ >= 0) Page(activePage_).OnKillActive();
+    if (activePage_ >= 0) Page(activePage_).Deactivate();
     for (int index = 0; index < tabs_.count(); ++index) {
         if (Page(index).IsInitialised()) Page(index).OnOK();
     }

@@ -6,7 +6,7 @@
 // A page loads its state the first time its tab is shown (the start page
 // when the sheet opens); leaving a tab takes its controls into its members.
 // OK gives every page whose tab was shown its OnOK, in tab order, before
-// DoModal returns; Cancel, Escape and the close box give none.
+// Run returns; Cancel, Escape and the close box give none.
 //
 //   open, press OK at once      General's OnOK only; Result Format keeps
 //                               format_ == precisionIndex_ == -1
@@ -33,8 +33,8 @@ public:
                      Catalogue& catalogue, const ResultStyle& style, PreferencesListener& listener);
     ~PreferencesSheet() override;
 
-    // Runs the sheet modally; QDialog::Accepted (1, IDOK) when closed with OK.
-    int DoModal();
+    // Runs the sheet modally; QDialog::Accepted when closed with OK.
+    int Run();
 
     PropertyPage& Page(int index);
     QTabWidget& Tabs() { return tabs_; }

@@ -9,39 +9,34 @@
 
 namespace {
 
-constexpr int AutoFormatId = 1036;
-constexpr int ScientificId = 1037;
-constexpr int FixedId = 1038;
-
 // The fractions offered for inches, as the combo lists them.
 constexpr int InchFractions[] = {2, 4, 8, 16, 32, 64};
 
 }  // namespace
 
 ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style)
-    : PropertyPage(155, tr("Result Format"), 249, 162),
+    : PropertyPage("resultsPage", tr("Result Format"), 249, 162),
       formatFrame_(tr("Select the format of the results     ")),
       autoRadio_(tr("AutoFormat")),
       scientificRadio_(tr("Scientific")),
       fixedRadio_(tr("Fixed")),
       precisionLabel_(tr("Set decimal precision ")),
       previewFrame_(tr(" Preview ")),
-      preview_(QStringLiteral("Static")),
       mixedUnitsCheck_(tr("Mixed units: feet and inches, pounds, hours, degrees")),
       inchFractionLabel_(tr("Inches to the nearest")),
       profile_(profile),
       style_(style) {
-    Place(formatFrame_, -1, "formatFrame", 7, 7, 235, 148);
-    Place(autoRadio_, AutoFormatId, "autoRadio", 17, 28, 52, 10);
-    Place(scientificRadio_, ScientificId, "scientificRadio", 17, 42, 45, 10);
-    Place(fixedRadio_, FixedId, "fixedRadio", 17, 56, 33, 10);
-    Place(precisionLabel_, -1, "precisionLabel", 135, 57, 70, 8);
-    PlaceDropDown(precisionCombo_, 1049, "precisionCombo", 209, 55, 22, 91);
-    Place(mixedUnitsCheck_, -1, "mixedUnitsCheck", 17, 70, 213, 10);
-    Place(inchFractionLabel_, -1, "inchFractionLabel", 29, 85, 80, 8);
-    PlaceDropDown(inchFractionCombo_, -1, "inchFractionCombo", 111, 83, 34, 91);
-    Place(previewFrame_, -1, "previewFrame", 17, 98, 213, 49);
-    Place(preview_, 1050, "preview", 30, 118, 190, 8);
+    Place(formatFrame_, "formatFrame", 7, 7, 235, 148);
+    Place(autoRadio_, "autoRadio", 17, 28, 52, 10);
+    Place(scientificRadio_, "scientificRadio", 17, 42, 45, 10);
+    Place(fixedRadio_, "fixedRadio", 17, 56, 33, 10);
+    Place(precisionLabel_, "precisionLabel", 135, 57, 70, 8);
+    PlaceDropDown(precisionCombo_, "precisionCombo", 209, 55, 22, 91);
+    Place(mixedUnitsCheck_, "mixedUnitsCheck", 17, 70, 213, 10);
+    Place(inchFractionLabel_, "inchFractionLabel", 29, 85, 80, 8);
+    PlaceDropDown(inchFractionCombo_, "inchFractionCombo", 111, 83, 34, 91);
+    Place(previewFrame_, "previewFrame", 17, 98, 213, 49);
+    Place(preview_, "preview", 30, 118, 190, 8);
     formatFrame_.lower();
     previewFrame_.lower();
     previewPlace_ = preview_.geometry();
@@ -54,11 +49,12 @@ ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style)
     // The preview is named by nothing but the value it shows ("123.46"), as
     // a screen reader reads a label; the frame around it says what it is.
 
-    formatGroup_.addButton(&autoRadio_, AutoFormatId);
-    formatGroup_.addButton(&scientificRadio_, ScientificId);
-    formatGroup_.addButton(&fixedRadio_, FixedId);
+    // Each mode's id is its format.
+    formatGroup_.addButton(&autoRadio_, FormatAuto);
+    formatGroup_.addButton(&scientificRadio_, FormatScientific);
+    formatGroup_.addButton(&fixedRadio_, FormatFixed);
     connect(&formatGroup_, &QButtonGroup::idClicked, this, &ResultsPage::OnFormat);
-    connect(&precisionCombo_, &QComboBox::activated, this, &ResultsPage::OnSelchangePrecision);
+    connect(&precisionCombo_, &QComboBox::activated, this, &ResultsPage::OnPrecisionChosen);
     connect(&mixedUnitsCheck_, &QCheckBox::toggled, this, [this] {
         inchFractionCombo_.setEnabled(mixedUnitsCheck_.isChecked());
         UpdatePreview();
@@ -86,10 +82,7 @@ MixedUnitsSetting ResultsPage::ShownMixedUnits() const {
             index >= 0 ? InchFractions[index] : storedMixedUnits_.inchFraction};
 }
 
-void ResultsPage::UpdatePreview() {
-    const int checked = formatGroup_.checkedId();
-    OnFormat(checked == -1 ? AutoFormatId - 1 : checked);
-}
+void ResultsPage::UpdatePreview() { OnFormat(formatGroup_.checkedId()); }
 
 QString ResultsPage::PreviewText(int format, int precision) {
     if (format < FormatAuto || format > FormatFixed) return {};
@@ -110,9 +103,7 @@ void ResultsPage::SetPreview(const QString& text) {
 
 int ResultsPage::PreviewFontHeight(int dpiY) { return -(dpiY * 10 / 72); }
 
-bool ResultsPage::OnInitDialog() {
-    PropertyPage::OnInitDialog();
-
+void ResultsPage::Populate() {
     previewFont_ = std::make_unique<QFont>(QStringLiteral("Arial"));
     previewFont_->setStyleHint(QFont::SansSerif);  // the nearest face where Arial is missing
     previewFont_->setPixelSize(-PreviewFontHeight(logicalDpiY()));
@@ -146,30 +137,27 @@ bool ResultsPage::OnInitDialog() {
     SetPreview(PreviewWithMixedUnits(format_, precisionIndex_ + 1));
     if (format_ == FormatAuto) precisionCombo_.setEnabled(false);
 
-    UpdateData(false);
-    return true;
+    ShowFields();
 }
 
-void ResultsPage::DoDataExchange(bool saveAndValidate) {
-    if (saveAndValidate) {
-        precisionIndex_ = precisionCombo_.currentIndex();
-        const int checked = formatGroup_.checkedId();
-        format_ = checked == -1 ? -1 : checked - AutoFormatId;
-        return;
-    }
+void ResultsPage::ReadFields() {
+    precisionIndex_ = precisionCombo_.currentIndex();
+    format_ = formatGroup_.checkedId();
+}
+
+void ResultsPage::ShowFields() {
     precisionCombo_.setCurrentIndex(
         precisionIndex_ >= 0 && precisionIndex_ < precisionCombo_.count() ? precisionIndex_ : -1);
     // An exclusive group never lets its last checked button go: open it up
     // to leave no mode selected when the stored Format is out of range.
     formatGroup_.setExclusive(false);
     for (QAbstractButton* button : formatGroup_.buttons())
-        button->setChecked(formatGroup_.id(button) - AutoFormatId == format_);
+        button->setChecked(formatGroup_.id(button) == format_);
     formatGroup_.setExclusive(true);
 }
 
-void ResultsPage::OnFormat(int id) {
+void ResultsPage::OnFormat(int format) {
     const int precision = precisionCombo_.currentIndex() + 1;
-    const int format = id - AutoFormatId;
     if (format == FormatAuto)
         precisionCombo_.setEnabled(false);
     else if (format == FormatScientific || format == FormatFixed)
@@ -185,13 +173,13 @@ QString ResultsPage::PreviewWithMixedUnits(int format, int precision) const {
     return text;
 }
 
-void ResultsPage::OnSelchangePrecision() {
-    UpdateData(true);
-    OnFormat(AutoFormatId + format_);
+void ResultsPage::OnPrecisionChosen() {
+    ReadFields();
+    OnFormat(format_);
 }
 
 void ResultsPage::OnOK() {
-    UpdateData(true);
+    ReadFields();
     SaveResultSettings(profile_, format_, precisionIndex_ + 1);
     // Written only when changed: a profile that never used the option keeps
     // the bytes it had.

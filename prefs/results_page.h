@@ -63,33 +63,35 @@ public:
     int precisionIndex_ = -1;
     int format_ = -1;
 
-    GroupFrame formatFrame_;        // "Select the format of the results     "
-    QRadioButton autoRadio_;        // 1036
-    QRadioButton scientificRadio_;  // 1037
-    QRadioButton fixedRadio_;       // 1038
-    QLabel precisionLabel_;         // "Set decimal precision "
-    QComboBox precisionCombo_;      // 1049
-    GroupFrame previewFrame_;       // " Preview "
-    QLabel preview_;                // 1050
-    QCheckBox mixedUnitsCheck_;     // "Mixed units: feet and inches, pounds, hours, degrees"
-    QLabel inchFractionLabel_;      // "Inches to the nearest"
-    QComboBox inchFractionCombo_;   // 1/2 .. 1/64
+    GroupFrame formatFrame_;  // "Select the format of the results     "
+    QRadioButton autoRadio_;
+    QRadioButton scientificRadio_;
+    QRadioButton fixedRadio_;
+    QLabel precisionLabel_;     // "Set decimal precision "
+    QComboBox precisionCombo_;  // 1 .. 9
+    GroupFrame previewFrame_;   // " Preview "
+    QLabel preview_;
+    QCheckBox mixedUnitsCheck_;    // "Mixed units: feet and inches, pounds, hours, degrees"
+    QLabel inchFractionLabel_;     // "Inches to the nearest"
+    QComboBox inchFractionCombo_;  // 1/2 .. 1/64
     std::optional<MixedUnitsSetting> mixedUnits_;  // set by OK
 
 protected:
-    bool OnInitDialog() override;
-    void DoDataExchange(bool saveAndValidate) override;
+    void Populate() override;
+    void ShowFields() override;
+    void ReadFields() override;
 
 private:
-    void OnFormat(int id);
-    void OnSelchangePrecision();
+    // A mode was clicked (its id is the format, 0..2; -1 for none).
+    void OnFormat(int format);
+    void OnPrecisionChosen();
     void SetPreview(const QString& text);
     void UpdatePreview();
     QString PreviewWithMixedUnits(int format, int precision) const;
     MixedUnitsSetting ShownMixedUnits() const;
 
     QButtonGroup formatGroup_;
-    QRect previewPlace_;  // the template's rectangle of 1050, in pixels
+    QRect previewPlace_;  // the template's rectangle of the preview, in pixels
     MixedUnitsSetting storedMixedUnits_;
     ProfileStore& profile_;
     ResultStyle style_;

@@ -7,11 +7,11 @@
 #include "text_edge.h"
 
 VisiblePage::VisiblePage(Catalogue& catalogue)
-    : PropertyPage(160, tr("Visible Categories"), 249, 162),
+    : PropertyPage("visiblePage", tr("Visible Categories"), 249, 162),
       displayAllCheck_(tr("Display all Categories")),
       catalogue_(catalogue) {
-    Place(categoryList_, 1073, "categoryList", 7, 7, 235, 135);
-    Place(displayAllCheck_, 1074, "displayAllCheck", 7, 144, 83, 10);
+    Place(categoryList_, "categoryList", 7, 7, 235, 135);
+    Place(displayAllCheck_, "displayAllCheck", 7, 144, 83, 10);
     categoryList_.setSelectionMode(QAbstractItemView::SingleSelection);
     categoryList_.setAccessibleName(tr("Visible categories"));
     categoryList_.setAccessibleDescription(tr("Checked categories are listed in the main window"));
@@ -19,8 +19,8 @@ VisiblePage::VisiblePage(Catalogue& catalogue)
     connect(&displayAllCheck_, &QCheckBox::clicked, this, &VisiblePage::OnDisplayAll);
 }
 
-bool VisiblePage::OnInitDialog() {
-    PropertyPage::OnInitDialog();
+void VisiblePage::Populate() {
+    ShowFields();
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         auto* item = new QListWidgetItem(QStringFromCp1252(catalogue_.CategoryName(row)));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -30,15 +30,11 @@ bool VisiblePage::OnInitDialog() {
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         if (catalogue_.Visibility(row) != 0) SetRowCheck(row, true);
     }
-    return true;
 }
 
-void VisiblePage::DoDataExchange(bool saveAndValidate) {
-    if (saveAndValidate)
-        displayAll_ = displayAllCheck_.isChecked() ? 1 : 0;
-    else
-        displayAllCheck_.setChecked(displayAll_ != 0);
-}
+void VisiblePage::ShowFields() { displayAllCheck_.setChecked(displayAll_); }
+
+void VisiblePage::ReadFields() { displayAll_ = displayAllCheck_.isChecked(); }
 
 bool VisiblePage::eventFilter(QObject* watched, QEvent* event) {
     // Clicking the list gives it the focus before any row can change, and
@@ -50,8 +46,8 @@ bool VisiblePage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void VisiblePage::OnDisplayAll() {
-    UpdateData(true);
-    if (displayAll_ != 1) return;  // clearing the box leaves every row as it is
+    ReadFields();
+    if (!displayAll_) return;  // clearing the box leaves every row as it is
     for (int row = 0; row < BuiltinCategoryCount; ++row) SetRowCheck(row, true);
     catalogue_.MarkVisibilityEdited();
 }

@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
     Catalogue catalogue;
     MainWindow window(app, catalogue);
     app.SetMainWindow(&window);
-    window.OnInitDialog();
+    window.Populate();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::fprintf(stderr, "the window did not show\n");
@@ -98,6 +98,6 @@ int main(int argc, char* argv[]) {
         std::accumulate(sorted.begin(), sorted.end(), 0.0) / static_cast<double>(sorted.size());
     std::printf("keystroke to output: median %.1f us, p90 %.1f us, mean %.1f us over %d keys\n",
                 median, p90, mean, keys);
-    window.EndDialog();
+    window.Leave(MainWindow::Leaving::Escape);
     return 0;
 }

@@ -41,7 +41,7 @@ void MainWindowTest::StartAt(const std::string& path) {
     app_ = std::make_unique<MezuraApp>(path);
     window_ = std::make_unique<MainWindow>(*app_, *catalogue_);
     app_->SetMainWindow(window_.get());
-    window_->OnInitDialog();
+    window_->Populate();
     window_->show();
     window_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));

@@ -60,7 +60,7 @@ std::string PrefsTest::Stored(std::string_view section, std::string_view key,
 MainWindow& PrefsTest::StartWindow() {
     window_ = std::make_unique<MainWindow>(*app_, *catalogue_);
     app_->SetMainWindow(window_.get());
-    window_->OnInitDialog();
+    window_->Populate();
     window_->show();
     window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window_.get(); }));

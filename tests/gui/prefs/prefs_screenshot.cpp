@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "catalogue.h"
 #include "custom_page.h"
 #include "mezura_app.h"
 #include "mezura_dlg.h"
@@ -47,12 +48,13 @@ int main(int argc, char* argv[]) {
             "CustomUnit_2=Crate\r\nCustomValue_2=24.00000000000000\r\n");
     }
     MezuraApp app(profile);
-    MainWindow window;
+    Catalogue catalogue;
+    MainWindow window(app, catalogue);
     app.SetMainWindow(&window);
-    window.OnInitDialog();
+    window.Populate();
     if (mixed) {
         window.CategoryCombo().Select(window.CategoryCombo().FindExact("Distance"));
-        window.OnSelchangeCategory();
+        window.OnCategoryChosen();
         for (auto [list, unit] : {std::pair{"inputUnits", "Meters"}, {"outputUnits", "Feet"}}) {
             auto* units = window.findChild<SortedListBox*>(QString::fromLatin1(list));
             units->Select(units->FindExact(unit));
@@ -63,7 +65,8 @@ int main(int argc, char* argv[]) {
     }
     window.show();
 
-    PreferencesSheet sheet(QStringLiteral("Preferences"), &window, tab, app.Profile(), window);
+    PreferencesSheet sheet(QStringLiteral("Preferences"), &window, tab, app.Profile(), catalogue,
+                           window.Style(), window);
     int status = 1;
     QTimer::singleShot(800, &sheet, [&] {
         if (mixed) sheet.move(window.frameGeometry().right() + 20, 20);
@@ -79,6 +82,6 @@ int main(int argc, char* argv[]) {
             sheet.reject();
         });
     });
-    sheet.DoModal();
+    sheet.Run();
     return status;
 }

@@ -314,15 +314,5 @@ TEST_F(CustomCategoriesTest, ControlsCarryTheirTemplateTextsAndTabOrder) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             EXPECT_EQ(QApplication::focusWidget(), order[i]) << i;
         }
-        const std::pair<const QWidget*, int> ids[] = {
-            {&page.addCategoryRadio_, 1079},  {&page.existingRadio_, 1080},
-            {&page.categoryCombo_, 1078},     {&page.categoryEdit_, 1084},
-            {&page.addCategoryButton_, 1082}, {&page.removeCategoryButton_, 1083},
-            {&page.unitNameEdit_, 1087},      {&page.factorEdit_, 1086},
-            {&page.unitCombo_, 1085},         {&page.addUnitButton_, 1054},
-            {&page.removeUnitButton_, 1089}};
-        for (const auto& [widget, id] : ids)
-            EXPECT_EQ(widget->property("controlId").toInt(), id)
-                << widget->objectName().toStdString();
     });
 }

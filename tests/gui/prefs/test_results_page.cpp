@@ -169,7 +169,6 @@ TEST_F(ResultsPageTest, PreviewIsBoldArialTenPoints) {
         EXPECT_EQ(page.preview_.font().pixelSize(),
                   -ResultsPage::PreviewFontHeight(page.logicalDpiY()));
         EXPECT_TRUE(QFontInfo(page.preview_.font()).bold());
-        EXPECT_NE(page.preview_.text(), "Static");
     });
 }
 
@@ -219,14 +218,6 @@ TEST_F(ResultsPageTest, ControlsCarryTheirTemplateTexts) {
         ASSERT_EQ(page.precisionCombo_.count(), 9);
         for (int row = 0; row < 9; ++row)
             EXPECT_EQ(page.precisionCombo_.itemText(row), QString::number(row + 1));
-        const std::pair<const QWidget*, int> ids[] = {{&page.autoRadio_, 1036},
-                                                      {&page.scientificRadio_, 1037},
-                                                      {&page.fixedRadio_, 1038},
-                                                      {&page.precisionCombo_, 1049},
-                                                      {&page.preview_, 1050}};
-        for (const auto& [widget, id] : ids)
-            EXPECT_EQ(widget->property("controlId").toInt(), id)
-                << widget->objectName().toStdString();
     });
 }
 

@@ -33,7 +33,6 @@
 namespace {
 
 int failures = 0;
-constexpr int CopyOutputCommand = 32775;
 
 void Check(bool ok, const QString& what) {
     std::printf("%s: %s\n", ok ? "ok" : "FAILED", qPrintable(what));
@@ -79,8 +78,7 @@ void Drive(QDialog& window) {
     if (keysReady.isEmpty()) {
         // Without a seat no window is active, so no shortcut can fire: the
         // menu command is what runs.
-        for (QAction* action : window.findChildren<QAction*>())
-            if (action->property("commandId").toInt() == CopyOutputCommand) action->trigger();
+        Child<QAction>(window, "copyOutputAction").trigger();
     } else {
         // Wayland takes a clipboard offer only with the serial of a real
         // input event on a seat: the test presses Alt+C on the seat itself.
@@ -112,7 +110,7 @@ void Drive(QDialog& window) {
     Check(offered || !general.onTopCheck_.toolTip().isEmpty(),
           QStringLiteral("a disabled \"Always on top\" says why"));
 
-    dialog.EndDialog();
+    dialog.Leave(MainWindow::Leaving::Escape);
 }
 
 }  // namespace
