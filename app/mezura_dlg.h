@@ -144,6 +144,7 @@ public:
     void Leave(Leaving how);
 
     const ResultStyle& Style() const { return resultStyle_; }
+    const MixedUnitsSetting& MixedUnits() const { return mixedUnits_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -6,11 +6,12 @@
 
 PreferencesSheet::PreferencesSheet(const QString& caption, QWidget* parent, int startPage,
                                    ProfileStore& profile, Catalogue& catalogue,
-                                   const ResultStyle& style, PreferencesListener& listener)
+                                   const ResultStyle& style, const MixedUnitsSetting& mixedUnits,
+                                   PreferencesListener& listener)
     : QDialog(parent),
       buttons_(QDialogButtonBox::Ok | QDialogButtonBox::Cancel),
       startPage_(startPage),
-      resultsPage_(profile, style),
+      resultsPage_(profile, style, mixedUnits),
       visiblePage_(catalogue),
       customPage_(catalogue, profile, listener),
       generalPage_(profile, listener) {

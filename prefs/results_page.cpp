@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "mixed_format.h"
-#include "profile_keys.h"
 #include "profile_records.h"
 #include "result_format.h"
 
@@ -14,7 +13,8 @@ constexpr int InchFractions[] = {2, 4, 8, 16, 32, 64};
 
 }  // namespace
 
-ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style)
+ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style,
+                         const MixedUnitsSetting& mixedUnits)
     : PropertyPage("resultsPage", tr("Result Format"), 249, 162),
       formatFrame_(tr("Select the format of the results     ")),
       autoRadio_(tr("AutoFormat")),
@@ -25,7 +25,8 @@ ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style)
       mixedUnitsCheck_(tr("Mixed units: feet and inches, pounds, hours, degrees")),
       inchFractionLabel_(tr("Inches to the nearest")),
       profile_(profile),
-      style_(style) {
+      style_(style),
+      mixedUnits_(mixedUnits) {
     Place(formatFrame_, "formatFrame", 7, 7, 235, 148);
     Place(autoRadio_, "autoRadio", 17, 28, 52, 10);
     Place(scientificRadio_, "scientificRadio", 17, 42, 45, 10);
@@ -79,7 +80,7 @@ QString ResultsPage::MixedPreviewText(int format, int precision, int inchFractio
 MixedUnitsSetting ResultsPage::ShownMixedUnits() const {
     const int index = inchFractionCombo_.currentIndex();
     return {mixedUnitsCheck_.isChecked(),
-            index >= 0 ? InchFractions[index] : storedMixedUnits_.inchFraction};
+            index >= 0 ? InchFractions[index] : mixedUnits_.inchFraction};
 }
 
 void ResultsPage::UpdatePreview() { OnFormat(formatGroup_.checkedId()); }
@@ -92,9 +93,9 @@ QString ResultsPage::PreviewText(int format, int precision) {
 
 void ResultsPage::SetPreview(const QString& text) {
     preview_.setText(text);
-    // The bold face is taller than the template's line, and a precision read
-    // from a hand-edited profile can make the text far longer than the
-    // template's width: grow around the template's place, never cut.
+    // The bold face is taller than the template's line, and the mixed units'
+    // line longer than the template's width: grow around the template's
+    // place, never cut.
     const QSize needed = preview_.sizeHint();
     const int height = std::max(previewPlace_.height(), needed.height());
     preview_.setGeometry(previewPlace_.x(), previewPlace_.center().y() - height / 2,
@@ -113,26 +114,15 @@ void ResultsPage::Populate() {
         precisionCombo_.addItem(QString::number(precision));
     preview_.setFont(*previewFont_);
 
-    format_ = profile_.GetProfileInt(profile::SettingsSection, profile::FormatKey,
-                                     profile::DefaultFormat);
-    const int precision = profile_.GetProfileInt(profile::SettingsSection, profile::PrecisionKey,
-                                                 profile::DefaultPrecision);
-    // The page shows what is stored, whatever it is; its style takes only a
-    // usable value, as at start-up: a Format of 7 taken over would leave
-    // every later output stale, as no text can be made for it.
-    style_.TakeUsable(format_, precision);
-    // A hand-edited Precision can be any integer. Past 340 decimals the
-    // sample only gains zeros and every negative precision reads as 6, so the
-    // clamped value shows the same preview without building a text of
-    // gigabytes or overflowing the index.
-    precisionIndex_ = std::clamp(precision, -1, MaxPreviewPrecision) - 1;
+    // The window's own settings, not the profile's: the file may hold what
+    // the window did not take, or what another program wrote since.
+    format_ = style_.format;
+    precisionIndex_ = style_.precision - 1;
 
-    storedMixedUnits_ = LoadMixedUnitsSetting(profile_);
     for (int i = 0; i < static_cast<int>(std::size(InchFractions)); ++i)
-        if (InchFractions[i] == storedMixedUnits_.inchFraction)
-            inchFractionCombo_.setCurrentIndex(i);
-    mixedUnitsCheck_.setChecked(storedMixedUnits_.on);
-    inchFractionCombo_.setEnabled(storedMixedUnits_.on);
+        if (InchFractions[i] == mixedUnits_.inchFraction) inchFractionCombo_.setCurrentIndex(i);
+    mixedUnitsCheck_.setChecked(mixedUnits_.on);
+    inchFractionCombo_.setEnabled(mixedUnits_.on);
 
     SetPreview(PreviewWithMixedUnits(format_, precisionIndex_ + 1));
     if (format_ == FormatAuto) precisionCombo_.setEnabled(false);
@@ -140,20 +130,15 @@ void ResultsPage::Populate() {
     ShowFields();
 }
 
-void ResultsPage::ReadFields() {
-    precisionIndex_ = precisionCombo_.currentIndex();
-    format_ = formatGroup_.checkedId();
-}
-
 void ResultsPage::ShowFields() {
     precisionCombo_.setCurrentIndex(
         precisionIndex_ >= 0 && precisionIndex_ < precisionCombo_.count() ? precisionIndex_ : -1);
-    // An exclusive group never lets its last checked button go: open it up
-    // to leave no mode selected when the stored Format is out of range.
-    formatGroup_.setExclusive(false);
-    for (QAbstractButton* button : formatGroup_.buttons())
-        button->setChecked(formatGroup_.id(button) == format_);
-    formatGroup_.setExclusive(true);
+    if (QAbstractButton* mode = formatGroup_.button(format_)) mode->setChecked(true);
+}
+
+void ResultsPage::ReadFields() {
+    precisionIndex_ = precisionCombo_.currentIndex();
+    format_ = formatGroup_.checkedId();
 }
 
 void ResultsPage::OnFormat(int format) {
@@ -184,7 +169,7 @@ void ResultsPage::OnOK() {
     // Written only when changed: a profile that never used the option keeps
     // the bytes it had.
     const MixedUnitsSetting shown = ShownMixedUnits();
-    if (shown.on != storedMixedUnits_.on || shown.inchFraction != storedMixedUnits_.inchFraction)
+    if (shown.on != mixedUnits_.on || shown.inchFraction != mixedUnits_.inchFraction)
         SaveMixedUnitsSetting(profile_, shown);
     mixedUnits_ = shown;
     style_.TakeUsable(format_, precisionIndex_ + 1);

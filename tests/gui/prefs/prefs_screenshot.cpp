@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
     window.show();
 
     PreferencesSheet sheet(QStringLiteral("Preferences"), &window, tab, app.Profile(), catalogue,
-                           window.Style(), window);
+                           window.Style(), window.MixedUnits(), window);
     int status = 1;
     QTimer::singleShot(800, &sheet, [&] {
         if (mixed) sheet.move(window.frameGeometry().right() + 20, 20);

@@ -35,9 +35,9 @@ const PreviewRow PreviewTable[] = {
 
 struct Opening {
     const char* name;
-    const char* profile;
-    int checkedFormat;  // -1 none
-    int precisionRow;   // -1 none
+    const char* profile;  // as the window starts
+    int checkedFormat;    // -1 none
+    int precisionRow;     // -1 none
     bool comboEnabled;
     const char* preview;
 };
@@ -46,11 +46,11 @@ const Opening OpeningCases[] = {
     {"nothing stored", "", 0, 4, false, "123.45678976898"},
     {"Scientific 3", "[Settings]\r\nFormat=1\r\nPrecision=3\r\n", 1, 2, true, "1.235e+002"},
     {"Fixed 9", "[Settings]\r\nFormat=2\r\nPrecision=9\r\n", 2, 8, true, "123.456789769"},
-    {"Format out of range", "[Settings]\r\nFormat=3\r\nPrecision=4\r\n", -1, 3, true, ""},
-    {"Precision 0", "[Settings]\r\nFormat=2\r\nPrecision=0\r\n", 2, -1, true, "123"},
-    {"Precision 12", "[Settings]\r\nFormat=2\r\nPrecision=12\r\n", 2, -1, true, "123.456789768983"},
-    {"Precision far below", "[Settings]\r\nFormat=1\r\nPrecision=-2147483648\r\n", 1, -1, true,
-     "1.234568e+002"},
+    // What the window did not take, the page does not show either.
+    {"Format out of range", "[Settings]\r\nFormat=3\r\nPrecision=4\r\n", 0, 3, false,
+     "123.45678976898"},
+    {"Precision out of range", "[Settings]\r\nFormat=2\r\nPrecision=2147483647\r\n", 2, 4, true,
+     "123.45679"},
 };
 
 int CheckedFormat(const ResultsPage& page) {
@@ -62,7 +62,7 @@ int CheckedFormat(const ResultsPage& page) {
 
 }  // namespace
 
-TEST_F(ResultsPageTest, OpensFromTheStoredFormatAndPrecision) {
+TEST_F(ResultsPageTest, OpensOnTheWindowsFormatAndPrecision) {
     for (const Opening& c : OpeningCases) {
         SCOPED_TRACE(c.name);
         WriteProfile(c.profile);
@@ -74,7 +74,7 @@ TEST_F(ResultsPageTest, OpensFromTheStoredFormatAndPrecision) {
             EXPECT_EQ(page.precisionCombo_.currentIndex(), c.precisionRow);
             EXPECT_EQ(page.precisionCombo_.isEnabled(), c.comboEnabled);
             EXPECT_EQ(page.preview_.text(), c.preview);
-            // The whole text shows, however long a stored precision makes it.
+            // The whole text shows, in the bold face too.
             EXPECT_GE(page.preview_.width(), page.preview_.sizeHint().width());
         });
         QuitWindow();
@@ -101,19 +101,6 @@ TEST_F(ResultsPageTest, PreviewFollowsEveryModeAndPrecision) {
     });
 }
 
-TEST_F(ResultsPageTest, AHugeStoredPrecisionOpensWithABoundedPreview) {
-    WriteProfile("[Settings]\r\nFormat=2\r\nPrecision=2147483647\r\n");
-    StartWindow();
-    RunPreferences([](PreferencesSheet& sheet) {
-        ShowTab(sheet, ResultFormatTab);
-        const ResultsPage& page = sheet.resultsPage_;
-        const QString preview = page.preview_.text();
-        EXPECT_TRUE(preview.startsWith(QStringLiteral("123.45678976898340000")));
-        EXPECT_EQ(preview.size(), 4 + 340);
-        EXPECT_EQ(page.precisionCombo_.currentIndex(), -1);
-    });
-}
-
 TEST_F(ResultsPageTest, ChoosingAPrecisionUpdatesThePreviewAtOnce) {
     WriteProfile("[Settings]\r\nFormat=1\r\nPrecision=5\r\n");
     StartWindow();
@@ -127,33 +114,28 @@ TEST_F(ResultsPageTest, ChoosingAPrecisionUpdatesThePreviewAtOnce) {
     });
 }
 
-TEST_F(ResultsPageTest, WithNoModeAPrecisionChoiceEmptiesThePreview) {
-    WriteProfile("[Settings]\r\nFormat=7\r\nPrecision=3\r\n");
+TEST_F(ResultsPageTest, ShowsTheWindowsSettingsNotTheFilesAndShowingWritesNothing) {
+    WriteProfile("[Settings]\r\nFormat=1\r\nPrecision=3\r\nMixedUnits=TRUE\r\nInchFraction=64\r\n");
     StartWindow();
-    RunPreferences([](PreferencesSheet& sheet) {
+    // Another program rewrites the file while the window runs.
+    WriteProfile("[Settings]\r\nFormat=2\r\nPrecision=9\r\n");
+    const std::string stored = ProfileText();
+    FileCalls written;
+    RunPreferences([&](PreferencesSheet& sheet) {
+        const FileCalls before = FileCallsSoFar();
         ShowTab(sheet, ResultFormatTab);
-        ResultsPage& page = sheet.resultsPage_;
-        ChooseByKeys(page.precisionCombo_, 5);
-        EXPECT_EQ(page.preview_.text(), "");
-        EXPECT_EQ(page.format_, -1);
-        PressOk(sheet);
+        written = FileCallsSince(before);
+        const ResultsPage& page = sheet.resultsPage_;
+        EXPECT_EQ(CheckedFormat(page), FormatScientific);
+        EXPECT_EQ(page.precisionCombo_.currentIndex(), 2);
+        EXPECT_TRUE(page.mixedUnitsCheck_.isChecked());
+        EXPECT_EQ(page.inchFractionCombo_.currentText(), "1/64");
+        EXPECT_EQ(page.preview_.text(),
+                  "1.235e+002\n" + ResultsPage::MixedPreviewText(FormatScientific, 3, 64));
+        PressCancel(sheet);
     });
-    EXPECT_EQ(Stored("Settings", "Format"), "-1");
-    EXPECT_EQ(Stored("Settings", "Precision"), "6");
-}
-
-TEST_F(ResultsPageTest, StoredValuesOutOfRangeAreShownButNotTaken) {
-    WriteProfile("[Settings]\r\nFormat=7\r\nPrecision=12\r\n");
-    StartWindow();
-    ChooseMainCategory("Distance");
-    RunPreferences([](PreferencesSheet& sheet) {
-        ShowTab(sheet, 1);
-        EXPECT_EQ(sheet.resultsPage_.format_, 7);
-        PressOk(sheet);
-    });
-    EXPECT_EQ(Window().Style(), ResultStyle{});
-    TypeInto(MainInput(), "4");
-    EXPECT_EQ(MainOutput().text(), "4");  // the output still follows the input
+    EXPECT_EQ(written.renames, 0);
+    EXPECT_EQ(ProfileText(), stored);
 }
 
 TEST_F(ResultsPageTest, PreviewIsBoldArialTenPoints) {
