@@ -15,14 +15,12 @@
 
 namespace {
 
-constexpr int EmailControlId = 1027;
-
 QLabel* Text(QDialog* box, const QString& text, const char* name, const DialogUnits& units, int x,
              int y, int width, int height) {
     auto* label = new QLabel(text, box);
     label->setTextFormat(Qt::PlainText);  // "&" and "<" show as they are
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return PlaceAtTemplate(label, name, 0, units, x, y, width, height);
+    return PlaceAtTemplate(label, name, units, x, y, width, height);
 }
 
 }  // namespace
@@ -44,7 +42,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     const DialogUnits units(font());
 
     auto* icon = new SvgLabel(QStringLiteral(":/icons/mezura.svg"), SvgLabel::Ink::Drawing, this);
-    PlaceAtTemplate(icon, "appIcon", 149, units, 22, 33, 21, 20);
+    PlaceAtTemplate(icon, "appIcon", units, 22, 33, 21, 20);
     const int side = std::min({32, icon->width(), icon->height()});
     icon->SetPictureSize(QSize(side, side));
     icon->setAccessibleName(tr("Mezura icon"));
@@ -54,17 +52,16 @@ AboutDialog::AboutDialog(QWidget* parent)
     Text(this, AuthorName(), "author", units, 64, 17, 119, 8);
     Text(this, tr("Mezura Version 4.0"), "version", units, 64, 30, 119, 8);
     Text(this, tr("Free software under the MIT License."), "notice", units, 64, 45, 119, 8);
-    m_emailLink = Text(this, EmailAddress(), "m_emailLink", units, 64, 60, 77, 8);
-    m_emailLink->setProperty("controlId", EmailControlId);
-    m_emailLink->setCursor(Qt::PointingHandCursor);
-    m_emailLink->installEventFilter(this);
-    m_emailLink->setAccessibleDescription(tr("Click to write a mail to the authors"));
-    OnCtlColor(m_emailLink);
+    emailLink_ = Text(this, EmailAddress(), "emailLink", units, 64, 60, 77, 8);
+    emailLink_->setCursor(Qt::PointingHandCursor);
+    emailLink_->installEventFilter(this);
+    emailLink_->setAccessibleDescription(tr("Click to write a mail to the authors"));
+    ColourLink(*emailLink_);
     auto* remarks = Text(this, QString(), "remarks", units, 7, 80, 232, 31);
     remarks->setWordWrap(true);
 
     auto* ok = new QPushButton(tr("OK"), this);
-    PlaceAtTemplate(ok, "okButton", 1, units, 189, 7, 50, 14);
+    PlaceAtTemplate(ok, "okButton", units, 189, 7, 50, 14);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     ok->setFocus();
@@ -76,27 +73,27 @@ void AboutDialog::OnEmailClick() {
     CurrentDesktop().OpenUrl(QUrl(MailUrl()));
 }
 
-void AboutDialog::OnCtlColor(QLabel* control) {
+void AboutDialog::ColourLink(QLabel& link) {
     // Blue as on a light dialog; on a dark one a lighter blue, so the
     // address stays as legible as the text around it.
-    QPalette palette = control->palette();
+    QPalette palette = link.palette();
     palette.setColor(QPalette::WindowText,
                      ReadableColour(QColor(0, 0, 255), this->palette().color(QPalette::Window)));
-    control->setPalette(palette);
+    link.setPalette(palette);
 }
 
 void AboutDialog::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange && m_emailLink != nullptr) OnCtlColor(m_emailLink);
+    if (event->type() == QEvent::PaletteChange && emailLink_ != nullptr) ColourLink(*emailLink_);
     QDialog::changeEvent(event);
 }
 
 bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_emailLink && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == emailLink_ && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         // A click is a press and a release over the address, as a static
         // control counts it.
         if (mouse->button() == Qt::LeftButton &&
-            m_emailLink->rect().contains(mouse->position().toPoint())) {
+            emailLink_->rect().contains(mouse->position().toPoint())) {
             OnEmailClick();
             return true;
         }

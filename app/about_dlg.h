@@ -22,7 +22,7 @@ public:
     // "mailto:" + address + "?SUBJECT=Mezura v4.0"
     static QString MailUrl();
 
-    // A click on the address (control 1027).
+    // A click on the address.
     void OnEmailClick();
 
 protected:
@@ -32,7 +32,7 @@ protected:
 private:
     // The address's text colour: blue (0, 0, 255) on the box's background,
     // lightened where that background is too dark for it.
-    void OnCtlColor(QLabel* control);
+    void ColourLink(QLabel& link);
 
-    QLabel* m_emailLink = nullptr;
+    QLabel* emailLink_ = nullptr;
 };

@@ -31,90 +31,90 @@ bool MovesThroughList(int key) {
 }  // namespace
 
 FindUnitPopup::FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent)
-    : QDialog(parent), m_units(std::move(units)) {
+    : QDialog(parent), units_(std::move(units)) {
     setObjectName(QStringLiteral("findUnitPopup"));
     setWindowTitle(tr("Find unit"));
 
-    m_filter = new QLineEdit(this);
-    m_filter->setObjectName(QStringLiteral("filter"));
-    m_filter->setPlaceholderText(tr("Unit name or symbol"));
+    filter_ = new QLineEdit(this);
+    filter_->setObjectName(QStringLiteral("filter"));
+    filter_->setPlaceholderText(tr("Unit name or symbol"));
     // A placeholder is not a name: screen readers need one of their own.
-    m_filter->setAccessibleName(tr("Find unit"));
-    m_filter->setAccessibleDescription(tr("Unit name or symbol"));
-    m_filter->setClearButtonEnabled(true);
-    NameClearButton(*m_filter, tr("Clear"));
-    m_filter->installEventFilter(this);
+    filter_->setAccessibleName(tr("Find unit"));
+    filter_->setAccessibleDescription(tr("Unit name or symbol"));
+    filter_->setClearButtonEnabled(true);
+    NameClearButton(*filter_, tr("Clear"));
+    filter_->installEventFilter(this);
 
-    m_matches = new QListWidget(this);
-    m_matches->setObjectName(QStringLiteral("matches"));
-    m_matches->setAccessibleName(tr("Units found"));
-    m_matches->setUniformItemSizes(true);
-    m_matches->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    matches_ = new QListWidget(this);
+    matches_->setObjectName(QStringLiteral("matches"));
+    matches_->setAccessibleName(tr("Units found"));
+    matches_->setUniformItemSizes(true);
+    matches_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Typing stays in the field; the list is for looking and clicking.
-    m_matches->setFocusPolicy(Qt::NoFocus);
+    matches_->setFocusPolicy(Qt::NoFocus);
 
-    m_inputButton = new QPushButton(tr("&Input unit"), this);
-    m_inputButton->setObjectName(QStringLiteral("inputButton"));
-    m_inputButton->setToolTip(tr("Enter"));
-    m_outputButton = new QPushButton(tr("&Output unit"), this);
-    m_outputButton->setObjectName(QStringLiteral("outputButton"));
-    m_outputButton->setToolTip(tr("Shift+Enter"));
+    inputButton_ = new QPushButton(tr("&Input unit"), this);
+    inputButton_->setObjectName(QStringLiteral("inputButton"));
+    inputButton_->setToolTip(tr("Enter"));
+    outputButton_ = new QPushButton(tr("&Output unit"), this);
+    outputButton_->setObjectName(QStringLiteral("outputButton"));
+    outputButton_->setToolTip(tr("Shift+Enter"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(m_inputButton);
-    buttons->addWidget(m_outputButton);
+    buttons->addWidget(inputButton_);
+    buttons->addWidget(outputButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_filter);
-    layout->addWidget(m_matches);
+    layout->addWidget(filter_);
+    layout->addWidget(matches_);
     layout->addLayout(buttons);
 
-    connect(m_filter, &QLineEdit::textChanged, this, &FindUnitPopup::ShowMatches);
-    connect(m_matches, &QListWidget::itemDoubleClicked, this, [this] { Choose(UnitSide::Input); });
-    connect(m_inputButton, &QPushButton::clicked, this, [this] { Choose(UnitSide::Input); });
-    connect(m_outputButton, &QPushButton::clicked, this, [this] { Choose(UnitSide::Output); });
+    connect(filter_, &QLineEdit::textChanged, this, &FindUnitPopup::ShowMatches);
+    connect(matches_, &QListWidget::itemDoubleClicked, this, [this] { Choose(UnitSide::Input); });
+    connect(inputButton_, &QPushButton::clicked, this, [this] { Choose(UnitSide::Input); });
+    connect(outputButton_, &QPushButton::clicked, this, [this] { Choose(UnitSide::Output); });
 
     ShowMatches({});
     // Wide enough for the longest entry, so that no category is cut off.
     int widest = 0;
-    for (int i = 0; i < m_matches->count(); ++i)
-        widest = std::max(widest,
-                          m_matches->fontMetrics().horizontalAdvance(m_matches->item(i)->text()));
-    const int chrome = 2 * m_matches->frameWidth() +
+    for (int i = 0; i < matches_->count(); ++i)
+        widest =
+            std::max(widest, matches_->fontMetrics().horizontalAdvance(matches_->item(i)->text()));
+    const int chrome = 2 * matches_->frameWidth() +
                        style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4 * layout->spacing() +
                        layout->contentsMargins().left() + layout->contentsMargins().right();
     resize(widest + chrome, fontMetrics().height() * 20);
 }
 
 void FindUnitPopup::ShowMatches(const QString& query) {
-    m_matches->clear();
+    matches_->clear();
     // A currency symbol the code page lacks ("₹") is looked for by its code.
     const std::string typed =
         UnitNameFromUtf8(query.toStdString()).value_or(Cp1252FromQStringLossy(query));
-    for (const std::size_t found : MatchFindableUnits(m_units, typed)) {
-        const FindableUnit& unit = m_units[found];
+    for (const std::size_t found : MatchFindableUnits(units_, typed)) {
+        const FindableUnit& unit = units_[found];
         auto* entry = new QListWidgetItem(Trimmed(unit.name) + QStringLiteral(" \u2014 ") +
                                           Trimmed(unit.category));
         entry->setData(UnitIndexRole, static_cast<qulonglong>(found));
-        m_matches->addItem(entry);
+        matches_->addItem(entry);
     }
-    m_matches->setCurrentRow(m_matches->count() > 0 ? 0 : -1);
-    m_inputButton->setEnabled(m_matches->count() > 0);
-    m_outputButton->setEnabled(m_matches->count() > 0);
+    matches_->setCurrentRow(matches_->count() > 0 ? 0 : -1);
+    inputButton_->setEnabled(matches_->count() > 0);
+    outputButton_->setEnabled(matches_->count() > 0);
 }
 
 void FindUnitPopup::Choose(UnitSide side) {
-    const QListWidgetItem* entry = m_matches->currentItem();
+    const QListWidgetItem* entry = matches_->currentItem();
     if (entry == nullptr) return;
-    const FindableUnit& unit = m_units[entry->data(UnitIndexRole).toULongLong()];
+    const FindableUnit& unit = units_[entry->data(UnitIndexRole).toULongLong()];
     accept();
     Q_EMIT unitChosen(unit.row, unit.position, side);
 }
 
 bool FindUnitPopup::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_filter && event->type() == QEvent::KeyPress &&
+    if (watched == filter_ && event->type() == QEvent::KeyPress &&
         MovesThroughList(static_cast<QKeyEvent*>(event)->key())) {
-        QCoreApplication::sendEvent(m_matches, event);
+        QCoreApplication::sendEvent(matches_, event);
         return true;
     }
     return QDialog::eventFilter(watched, event);

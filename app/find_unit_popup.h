@@ -38,9 +38,9 @@ private:
     // Ends the popup with the current entry, if there is one.
     void Choose(UnitSide side);
 
-    std::vector<FindableUnit> m_units;
-    QLineEdit* m_filter = nullptr;
-    QListWidget* m_matches = nullptr;
-    QPushButton* m_inputButton = nullptr;
-    QPushButton* m_outputButton = nullptr;
+    std::vector<FindableUnit> units_;
+    QLineEdit* filter_ = nullptr;
+    QListWidget* matches_ = nullptr;
+    QPushButton* inputButton_ = nullptr;
+    QPushButton* outputButton_ = nullptr;
 };

@@ -21,10 +21,10 @@ MezuraApp::MezuraApp(std::string profilePath) : profile_(std::move(profilePath))
 
 MezuraApp::~MezuraApp() = default;
 
-int MezuraApp::InitInstance(Catalogue& catalogue, const std::function<void(QDialog&)>& beforeRun) {
+int MezuraApp::Run(Catalogue& catalogue, const std::function<void(QDialog&)>& beforeRun) {
     MainWindow dialog(*this, catalogue);
     SetMainWindow(&dialog);
-    dialog.OnInitDialog();
+    dialog.Populate();
     if (beforeRun) beforeRun(dialog);
     dialog.exec();
     SetMainWindow(nullptr);

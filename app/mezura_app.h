@@ -37,7 +37,7 @@ public:
     // Builds the main window over `catalogue` and runs it until it ends.
     // Returns the exit code. `beforeRun` sees the initialised window before
     // it runs.
-    int InitInstance(Catalogue& catalogue, const std::function<void(QDialog&)>& beforeRun = {});
+    int Run(Catalogue& catalogue, const std::function<void(QDialog&)>& beforeRun = {});
 
     // The save on leaving, in one write: Format, Precision, the
     // Visibility keys and, when given, LastCategory.

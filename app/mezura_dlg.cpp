@@ -38,7 +38,7 @@ MainWindow::MainWindow(MezuraApp& app, Catalogue& catalogue, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      m_hIcon(SvgIcon(QStringLiteral(":/icons/mezura.svg"))),
+      icon_(SvgIcon(QStringLiteral(":/icons/mezura.svg"))),
       app_(app),
       catalogue_(catalogue) {
     setObjectName(QStringLiteral("MainWindow"));
@@ -60,19 +60,19 @@ MainWindow::MainWindow(MezuraApp& app, Catalogue& catalogue, QWidget* parent)
     // A fixed frame: the window is exactly its template's size.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_categoryCombo, &SortedComboBox::userSelected, this, &MainWindow::OnSelchangeCategory);
-    connect(m_inputUnits, &SortedListBox::userSelected, this, &MainWindow::Convert);
-    connect(m_outputUnits, &SortedListBox::userSelected, this, &MainWindow::Convert);
+    connect(categoryCombo_, &SortedComboBox::userSelected, this, &MainWindow::OnCategoryChosen);
+    connect(inputUnits_, &SortedListBox::userSelected, this, &MainWindow::Convert);
+    connect(outputUnits_, &SortedListBox::userSelected, this, &MainWindow::Convert);
     // textEdited comes for every change the user makes, typed or pasted,
     // and never for the program's own setText.
-    connect(m_inputEdit, &QLineEdit::textEdited, this, &MainWindow::Convert);
+    connect(inputEdit_, &QLineEdit::textEdited, this, &MainWindow::Convert);
 }
 
 MainWindow::~MainWindow() = default;
 
-SortedComboBox& MainWindow::CategoryCombo() { return *m_categoryCombo; }
+SortedComboBox& MainWindow::CategoryCombo() { return *categoryCombo_; }
 
-bool MainWindow::OnInitDialog() {
+void MainWindow::Populate() {
     ProfileStore& profile = app_.Profile();
 
     // The currencies of the cached rates come first, so that the profile's
@@ -88,10 +88,10 @@ bool MainWindow::OnInitDialog() {
     QTimer::singleShot(0, this, [this] { app_.ReportUnreadableProfile(); });
 
     FillCategoryList();
-    m_categoryCombo->Select(0);
+    categoryCombo_->Select(0);
 
     std::string startName = StartCategoryName(profile);
-    if (startName == profile::NoCategory) startName = m_categoryCombo->SelectedText();
+    if (startName == profile::NoCategory) startName = categoryCombo_->SelectedText();
 
     // The last category of that name wins; a name that is no longer there
     // leaves slot 0 and entry 0. A remembered category that is hidden is not
@@ -99,19 +99,19 @@ bool MainWindow::OnInitDialog() {
     // units and the results all speak of the same one.
     int slot = 0;
     if (const std::optional<int> row = catalogue_.CategoryByName(startName)) {
-        const int position = m_categoryCombo->FindExact(startName);
-        m_categoryCombo->Select(position >= 0 ? position : 0);
+        const int position = categoryCombo_->FindExact(startName);
+        categoryCombo_->Select(position >= 0 ? position : 0);
         slot = position >= 0
                    ? *row
-                   : catalogue_.CategoryByName(m_categoryCombo->SelectedText()).value_or(0);
+                   : catalogue_.CategoryByName(categoryCombo_->SelectedText()).value_or(0);
     }
 
     FillUnitLists(slot);
     SetUnitLabels(slot, 0, 0);
-    m_nCategory = slot;
+    shownRow_ = slot;
     rates_->CategoryShown(slot);
 
-    setWindowIcon(m_hIcon);
+    setWindowIcon(icon_);
 
     if (IsOnTopStored(profile)) {
         SetTopmost(true);
@@ -120,54 +120,53 @@ bool MainWindow::OnInitDialog() {
     // Otherwise the window opens centred on the screen: QDialog centres a
     // window nobody has moved when it is first shown.
 
-    m_categoryCombo->setFocus();
-    return true;
+    categoryCombo_->setFocus();
 }
 
 void MainWindow::FillCategoryList() {
     for (int row = 0; row < BuiltinCategoryCount; ++row)
         if (catalogue_.Visibility(row) != 0)
-            m_categoryCombo->AddSorted(catalogue_.CategoryName(row));
+            categoryCombo_->AddSorted(catalogue_.CategoryName(row));
     for (int row = FirstCustomRow; row < CategoryRowCount; ++row)
         if (!catalogue_.IsCustomRowFree(row))
-            m_categoryCombo->AddSorted(catalogue_.CategoryName(row));
+            categoryCombo_->AddSorted(catalogue_.CategoryName(row));
 }
 
 void MainWindow::FillUnitLists(int slot) {
     // The two lists always hold the same entries.
-    const int count = m_inputUnits->Count();
+    const int count = inputUnits_->Count();
     for (int i = 0; i < count; ++i) {
-        m_inputUnits->DeleteAt(0);
-        m_outputUnits->DeleteAt(0);
+        inputUnits_->DeleteAt(0);
+        outputUnits_->DeleteAt(0);
     }
     for (int k = 1; k <= MaxUnitsPerRow && k <= catalogue_.Factor(slot, 0); ++k) {
-        m_inputUnits->AddSorted(catalogue_.Name(slot, k));
-        m_outputUnits->AddSorted(catalogue_.Name(slot, k));
+        inputUnits_->AddSorted(catalogue_.Name(slot, k));
+        outputUnits_->AddSorted(catalogue_.Name(slot, k));
     }
-    m_inputUnits->Select(0);
-    m_outputUnits->Select(0);
+    inputUnits_->Select(0);
+    outputUnits_->Select(0);
 }
 
 void MainWindow::SetUnitLabels(int slot, int inputIndex, int outputIndex) {
-    m_inputUnitLabel->setText(QStringFromCp1252(catalogue_.Name(slot, inputIndex + 1)));
-    m_outputUnitLabel->setText(QStringFromCp1252(catalogue_.Name(slot, outputIndex + 1)));
+    inputUnitLabel_->setText(QStringFromCp1252(catalogue_.Name(slot, inputIndex + 1)));
+    outputUnitLabel_->setText(QStringFromCp1252(catalogue_.Name(slot, outputIndex + 1)));
 }
 
 void MainWindow::ShowOutput(const QString& text) {
     // A field that already shows its text is left alone, so its selection
     // and caret stay put.
-    if (m_outputEdit->text() == text) return;
-    const QSignalBlocker silent(m_outputEdit);
-    m_outputEdit->setText(text);
+    if (outputEdit_->text() == text) return;
+    const QSignalBlocker silent(outputEdit_);
+    outputEdit_->setText(text);
 }
 
 void MainWindow::Leave(Leaving how) {
     // Only the first way out writes: the close event that ending the window
     // may bring, or QDialog's reject inside it, must not save again.
-    if (!m_bEnding) {
-        m_bEnding = true;
+    if (!ending_) {
+        ending_ = true;
         if (how == Leaving::CloseBox)
-            app_.SaveOnLeaving(catalogue_, resultStyle_, m_categoryCombo->SelectedText());
+            app_.SaveOnLeaving(catalogue_, resultStyle_, categoryCombo_->SelectedText());
         else if (how == Leaving::FileExit)
             app_.SaveOnLeaving(catalogue_, resultStyle_, std::nullopt);
     }

@@ -17,17 +17,17 @@
 // The controls sit where the window's template puts them, in dialog units
 // of its font (Verdana 8 or the nearest the machine has):
 //
-//   (Select quantity) [category list 1012]
+//   (Select quantity) [categoryCombo]
 //   +- Select Units ----------------------------------+
 //   |      INPUT                  OUTPUT              |
-//   |  [input units 1006]       [output units 1007]   |
+//   |  [inputUnits]             [outputUnits]         |
 //   +- Result ----------------------------------------+
-//   |  [input 1010]      =      [output 1016]         |
-//   |  input unit 1018          output unit 1017      |
+//   |  [inputEdit]       =      [outputEdit]          |
+//   |  inputUnitLabel           outputUnitLabel       |
 //   +-------------------------------------------------+
 //
-// Each control's objectName is its member name ("m_inputEdit") and its
-// "controlId" property its template id (1010).
+// Each control's objectName is its member's name without the trailing
+// underscore ("inputEdit"), each menu item's too ("copyOutputAction").
 //
 // Three ways out, all through Leave: the close box writes Format, Precision,
 // the Visibility flags and LastCategory; File > Exit writes all but
@@ -62,7 +62,7 @@ class MainWindow : public QDialog, public PreferencesListener {
     Q_OBJECT
 public:
     // Builds the controls and the menu; both fields hold "0". Nothing is read
-    // from the profile before OnInitDialog. `app` keeps the profile;
+    // from the profile before Populate. `app` keeps the profile;
     // `catalogue` is the run's, which the profile's custom entries and
     // visibility fill.
     MainWindow(MezuraApp& app, Catalogue& catalogue, QWidget* parent = nullptr);
@@ -74,15 +74,15 @@ public:
     // is "TRUE" and it exists, else entry 0), fills both unit lists with the
     // first entry selected, labels both sides with unit 1, and makes the
     // window topmost at (150, 150) when OnTop is "TRUE" (else it opens
-    // centred). Runs no conversion: both fields show "0". Returns true.
-    bool OnInitDialog();
+    // centred). Runs no conversion: both fields show "0".
+    void Populate();
 
     // Adds the visible built-in categories and the custom categories in use
     // to the category list; neither empties it first nor selects.
     void FillCategoryList();
     // The category list's selection changed: refill both unit lists, select
     // the first unit on both sides, convert.
-    void OnSelchangeCategory();
+    void OnCategoryChosen();
     // Recomputes the output and the two unit labels from the controls.
     void Convert();
     // The Custom page changed the catalogue; the window shows the change:
@@ -101,7 +101,7 @@ public:
     void SetTopmost(bool topmost) override;
 
     SortedComboBox& CategoryCombo();
-    // The exchange rates of the Currency category (after OnInitDialog).
+    // The exchange rates of the Currency category (after Populate).
     WindowRates& Rates() { return *rates_; }
     // New rates arrived: when Currency is shown its lists are refilled, the
     // selected currencies kept, and the value converted again.
@@ -142,10 +142,9 @@ public:
     // The one place the window ends: the first call writes what `how` says;
     // every call ends the window.
     void Leave(Leaving how);
-    // Ends the window without writing anything.
-    void EndDialog() { Leave(Leaving::Escape); }
 
     const ResultStyle& Style() const { return resultStyle_; }
+    const MixedUnitsSetting& MixedUnits() const { return mixedUnits_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -154,7 +153,7 @@ protected:
     void reject() override;
 
 private:
-    // mezura_dlg_layout.cpp: the controls of the template and menu 135.
+    // mezura_dlg_layout.cpp: the controls of the template and the menu.
     void BuildControls(const DialogUnits& units, QWidget* client);
     QMenuBar* BuildMenu();
 
@@ -169,26 +168,27 @@ private:
     std::optional<std::string> MixedText(int slot, int inputPosition, int outputPosition,
                                          double value) const;
 
-    int m_nCategory = 0;
-    QLabel* m_outputUnitLabel = nullptr;        // 1017
-    QLabel* m_inputUnitLabel = nullptr;         // 1018
-    QLineEdit* m_outputEdit = nullptr;          // 1016
-    QLineEdit* m_inputEdit = nullptr;           // 1010
-    SortedComboBox* m_categoryCombo = nullptr;  // 1012
-    SortedListBox* m_outputUnits = nullptr;     // 1007
-    SortedListBox* m_inputUnits = nullptr;      // 1006
-    QPushButton* m_hiddenDefault = nullptr;     // 1029, never shown: takes Enter
-    QLabel* ratesDateLine_ = nullptr;           // shown with Currency only
+    // The catalogue row whose units the lists hold.
+    int shownRow_ = 0;
+    QLabel* outputUnitLabel_ = nullptr;
+    QLabel* inputUnitLabel_ = nullptr;
+    QLineEdit* outputEdit_ = nullptr;
+    QLineEdit* inputEdit_ = nullptr;
+    SortedComboBox* categoryCombo_ = nullptr;
+    SortedListBox* outputUnits_ = nullptr;
+    SortedListBox* inputUnits_ = nullptr;
+    QPushButton* hiddenDefault_ = nullptr;  // never shown: takes Enter
+    QLabel* ratesDateLine_ = nullptr;       // shown with Currency only
     WindowRates* rates_ = nullptr;
-    QIcon m_hIcon;
+    QIcon icon_;
 
-    QAction* m_exitAction = nullptr;
-    QAction* m_copyOutputAction = nullptr;
-    QAction* m_calculatorAction = nullptr;
-    QAction* m_preferencesAction = nullptr;
-    QAction* m_findUnitAction = nullptr;
-    QAction* m_swapUnitsAction = nullptr;
-    QAction* m_aboutAction = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* copyOutputAction_ = nullptr;
+    QAction* calculatorAction_ = nullptr;
+    QAction* preferencesAction_ = nullptr;
+    QAction* findUnitAction_ = nullptr;
+    QAction* swapUnitsAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
 
     MezuraApp& app_;
     Catalogue& catalogue_;
@@ -197,7 +197,7 @@ private:
     ResultStyle resultStyle_;
 
     // Set once the window is on its way out.
-    bool m_bEnding = false;
+    bool ending_ = false;
     // Feet and inches, pounds, hours and degrees as mixed units: read at
     // start, changed by the Result Format page.
     MixedUnitsSetting mixedUnits_;

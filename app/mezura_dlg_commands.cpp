@@ -10,8 +10,8 @@
 #include "sorted_combo_box.h"
 
 void MainWindow::OnCopyOutput() {
-    m_outputEdit->selectAll();  // the caret ends at the end, scrolled into view
-    m_outputEdit->copy();
+    outputEdit_->selectAll();  // the caret ends at the end, scrolled into view
+    outputEdit_->copy();
 }
 
 void MainWindow::OnCalculator() {
@@ -32,30 +32,30 @@ void MainWindow::OnCatalogueChanged(const CatalogueNotice& notice) {
     const std::string& name = notice.category;
     switch (notice.change) {
         case CatalogueChange::CategoryAdded:
-            m_categoryCombo->AddSorted(name);
+            categoryCombo_->AddSorted(name);
             break;
         case CatalogueChange::CategoryRemoved: {
-            const int position = m_categoryCombo->FindExact(name);
-            const bool shown = m_nCategory == slot ||
-                               (position >= 0 && position == m_categoryCombo->SelectedPosition());
-            m_categoryCombo->DeleteAt(position);  // nothing when no entry matched
+            const int position = categoryCombo_->FindExact(name);
+            const bool shown = shownRow_ == slot ||
+                               (position >= 0 && position == categoryCombo_->SelectedPosition());
+            categoryCombo_->DeleteAt(position);  // nothing when no entry matched
             if (shown) {
                 // Its units must not stay on screen: the first listed category
                 // takes over, or slot 0 when the list is left empty.
-                m_categoryCombo->Select(0);
-                if (!catalogue_.CategoryByName(m_categoryCombo->SelectedText())) m_nCategory = 0;
-                OnSelchangeCategory();
+                categoryCombo_->Select(0);
+                if (!catalogue_.CategoryByName(categoryCombo_->SelectedText())) shownRow_ = 0;
+                OnCategoryChosen();
             }
             break;
         }
         case CatalogueChange::UnitAdded:
-            m_categoryCombo->Select(m_categoryCombo->SelectedPosition());
-            OnSelchangeCategory();
+            categoryCombo_->Select(categoryCombo_->SelectedPosition());
+            OnCategoryChosen();
             break;
         case CatalogueChange::UnitRemoved: {
-            const int position = m_categoryCombo->FindExact(name);
-            if (position >= 0) m_categoryCombo->Select(position);
-            OnSelchangeCategory();
+            const int position = categoryCombo_->FindExact(name);
+            if (position >= 0) categoryCombo_->Select(position);
+            OnCategoryChosen();
             break;
         }
     }

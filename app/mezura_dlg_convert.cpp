@@ -47,30 +47,30 @@ std::optional<std::string> MainWindow::MixedText(int slot, int inputPosition, in
                              mixedUnits_.inchFraction);
 }
 
-void MainWindow::OnSelchangeCategory() {
+void MainWindow::OnCategoryChosen() {
     // A text that names no category leaves the previous one in force.
-    if (const std::optional<int> row = catalogue_.CategoryByName(m_categoryCombo->SelectedText()))
-        m_nCategory = *row;
-    m_nCategory = ValidSlot(m_nCategory);
-    FillUnitLists(m_nCategory);
+    if (const std::optional<int> row = catalogue_.CategoryByName(categoryCombo_->SelectedText()))
+        shownRow_ = *row;
+    shownRow_ = ValidSlot(shownRow_);
+    FillUnitLists(shownRow_);
     Convert();
 }
 
 void MainWindow::Convert() {
-    m_nCategory = ValidSlot(m_nCategory);
-    const int slot = m_nCategory;
+    shownRow_ = ValidSlot(shownRow_);
+    const int slot = shownRow_;
     int inputIndex = 0;
     int outputIndex = 0;
     const int count = catalogue_.UnitCount(slot);
 
     if (count > 0) {
-        inputIndex = UnitIndexOf(catalogue_, slot,
-                                 m_inputUnits->TextAt(UsablePosition(*m_inputUnits, count)));
+        inputIndex =
+            UnitIndexOf(catalogue_, slot, inputUnits_->TextAt(UsablePosition(*inputUnits_, count)));
         outputIndex = UnitIndexOf(catalogue_, slot,
-                                  m_outputUnits->TextAt(UsablePosition(*m_outputUnits, count)));
+                                  outputUnits_->TextAt(UsablePosition(*outputUnits_, count)));
     }
 
-    const double value = ParseNumberPrefix(Cp1252FromQStringLossy(m_inputEdit->text()));
+    const double value = ParseNumberPrefix(Cp1252FromQStringLossy(inputEdit_->text()));
     const double result = ConvertValue(catalogue_, slot, inputIndex + 1, outputIndex + 1, value);
     // Outside the three formats FormatResult gives nothing: the field keeps its text.
     if (const auto mixed = MixedText(slot, inputIndex + 1, outputIndex + 1, value))

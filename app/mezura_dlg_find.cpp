@@ -32,13 +32,13 @@ void MainWindow::PickUnit(int row, int position, UnitSide side) {
     const std::string& category = catalogue_.CategoryName(row);
     // Only another category refills the lists, which puts the other side
     // back to its first unit, as picking that category would.
-    if (m_nCategory != row || m_categoryCombo->SelectedText() != category) {
-        const int entry = m_categoryCombo->FindExact(category);
+    if (shownRow_ != row || categoryCombo_->SelectedText() != category) {
+        const int entry = categoryCombo_->FindExact(category);
         if (entry < 0) return;
-        m_categoryCombo->Select(entry);
-        OnSelchangeCategory();
+        categoryCombo_->Select(entry);
+        OnCategoryChosen();
     }
-    SortedListBox* list = side == UnitSide::Input ? m_inputUnits : m_outputUnits;
+    SortedListBox* list = side == UnitSide::Input ? inputUnits_ : outputUnits_;
     const std::string& name = catalogue_.Name(row, position);
     for (int i = 0; i < list->Count(); ++i) {
         if (list->TextAt(i) == name) {
@@ -48,16 +48,16 @@ void MainWindow::PickUnit(int row, int position, UnitSide side) {
     }
     Convert();
     // Ready for the number: typing replaces what the field holds.
-    m_inputEdit->setFocus();
-    m_inputEdit->selectAll();
+    inputEdit_->setFocus();
+    inputEdit_->selectAll();
 }
 
 void MainWindow::OnSwapUnits() {
     // Both lists hold the same entries, so a position names the same unit in
     // either.
-    const int input = m_inputUnits->SelectedPosition();
-    const int output = m_outputUnits->SelectedPosition();
-    m_inputUnits->Select(output);
-    m_outputUnits->Select(input);
+    const int input = inputUnits_->SelectedPosition();
+    const int output = outputUnits_->SelectedPosition();
+    inputUnits_->Select(output);
+    outputUnits_->Select(input);
     Convert();
 }

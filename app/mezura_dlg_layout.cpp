@@ -20,26 +20,18 @@
 
 namespace {
 
-// Menu command ids, kept on the actions for anyone who looks them up.
-constexpr int CommandExit = 32771;
-constexpr int CommandAbout = 32774;
-constexpr int CommandCopyOutput = 32775;
-constexpr int CommandCalculator = 32776;
-constexpr int CommandPreferences = 32782;
-constexpr int CommandFindUnit = 32783;
-constexpr int CommandSwapUnits = 32784;
-
-QLabel* Text(QWidget* client, const QString& text, const char* name, int id,
-             const DialogUnits& units, int x, int y, int width, int height) {
+QLabel* Text(QWidget* client, const QString& text, const char* name, const DialogUnits& units,
+             int x, int y, int width, int height) {
     auto* label = new QLabel(text, client);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return PlaceAtTemplate(label, name, id, units, x, y, width, height);
+    return PlaceAtTemplate(label, name, units, x, y, width, height);
 }
 
-QAction* Command(QMenu* menu, const QString& text, int id) {
+// A menu item, named like the member that keeps it ("copyOutputAction").
+QAction* Command(QMenu* menu, const QString& text, const char* name) {
     QAction* action = menu->addAction(text);
-    action->setProperty("commandId", id);
+    action->setObjectName(QLatin1String(name));
     return action;
 }
 
@@ -48,125 +40,122 @@ QAction* Command(QMenu* menu, const QString& text, int id) {
 void MainWindow::BuildControls(const DialogUnits& units, QWidget* client) {
     // The group boxes come first so that everything else is drawn over them.
     auto* unitsGroup = new GroupFrame(tr("Select Units "), client);
-    PlaceAtTemplate(unitsGroup, "unitsGroup", 0, units, 10, 32, 230, 98);
+    PlaceAtTemplate(unitsGroup, "unitsGroup", units, 10, 32, 230, 98);
     auto* resultGroup = new GroupFrame(tr("Result "), client);
-    PlaceAtTemplate(resultGroup, "resultGroup", 0, units, 11, 132, 229, 50);
+    PlaceAtTemplate(resultGroup, "resultGroup", units, 11, 132, 229, 50);
 
     // The five controls that take the focus, created in tab order.
-    m_categoryCombo = PlaceAtTemplate(new SortedComboBox(client), "m_categoryCombo", 1012, units,
-                                      16, 14, 98, 124);
+    categoryCombo_ =
+        PlaceAtTemplate(new SortedComboBox(client), "categoryCombo", units, 16, 14, 98, 124);
     // The template's height holds the dropped-down list as well: the closed
     // box is as high as its text needs, the list shows what the rest holds.
-    const int closedHeight = m_categoryCombo->sizeHint().height();
-    m_categoryCombo->resize(m_categoryCombo->width(), closedHeight);
-    m_categoryCombo->setMaxVisibleItems(std::max(
+    const int closedHeight = categoryCombo_->sizeHint().height();
+    categoryCombo_->resize(categoryCombo_->width(), closedHeight);
+    categoryCombo_->setMaxVisibleItems(std::max(
         1,
-        (units.Y(124) - closedHeight) / std::max(1, m_categoryCombo->fontMetrics().height() + 2)));
+        (units.Y(124) - closedHeight) / std::max(1, categoryCombo_->fontMetrics().height() + 2)));
 
-    m_inputUnits =
-        PlaceAtTemplate(new SortedListBox(client), "m_inputUnits", 1006, units, 20, 50, 95, 75);
-    m_outputUnits =
-        PlaceAtTemplate(new SortedListBox(client), "m_outputUnits", 1007, units, 137, 50, 95, 75);
-    for (SortedListBox* list : {m_inputUnits, m_outputUnits})
+    inputUnits_ = PlaceAtTemplate(new SortedListBox(client), "inputUnits", units, 20, 50, 95, 75);
+    outputUnits_ =
+        PlaceAtTemplate(new SortedListBox(client), "outputUnits", units, 137, 50, 95, 75);
+    for (SortedListBox* list : {inputUnits_, outputUnits_})
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    m_inputEdit = PlaceAtTemplate(new QLineEdit(QStringLiteral("0"), client), "m_inputEdit", 1010,
-                                  units, 20, 147, 96, 14);
-    NumberInputFilter::Install(m_inputEdit);
-    m_outputEdit = PlaceAtTemplate(new QLineEdit(QStringLiteral("0"), client), "m_outputEdit", 1016,
-                                   units, 137, 147, 93, 14);
-    m_outputEdit->setReadOnly(true);
+    inputEdit_ = PlaceAtTemplate(new QLineEdit(QStringLiteral("0"), client), "inputEdit", units, 20,
+                                 147, 96, 14);
+    NumberInputFilter::Install(inputEdit_);
+    outputEdit_ = PlaceAtTemplate(new QLineEdit(QStringLiteral("0"), client), "outputEdit", units,
+                                  137, 147, 93, 14);
+    outputEdit_->setReadOnly(true);
 
-    Text(client, tr("INPUT"), "inputCaption", 0, units, 57, 41, 23, 8);
-    Text(client, tr("OUTPUT"), "outputCaption", 0, units, 170, 42, 31, 8);
-    m_inputUnitLabel =
-        Text(client, QStringLiteral("Static"), "m_inputUnitLabel", 1018, units, 20, 167, 90, 8);
-    m_outputUnitLabel =
-        Text(client, QStringLiteral("static"), "m_outputUnitLabel", 1017, units, 137, 167, 91, 8);
+    Text(client, tr("INPUT"), "inputCaption", units, 57, 41, 23, 8);
+    Text(client, tr("OUTPUT"), "outputCaption", units, 170, 42, 31, 8);
+    inputUnitLabel_ = Text(client, QString(), "inputUnitLabel", units, 20, 167, 90, 8);
+    outputUnitLabel_ = Text(client, QString(), "outputUnitLabel", units, 137, 167, 91, 8);
 
     // Whose rates of which day, under the result while Currency is shown.
-    ratesDateLine_ = Text(client, QString(), "ratesDateLine", 0, units, 14, 182, 214, 8);
+    ratesDateLine_ = Text(client, QString(), "ratesDateLine", units, 14, 182, 214, 8);
 
     auto* equalsIcon = PlaceAtTemplate(
         new SvgLabel(QStringLiteral(":/icons/equals.svg"), SvgLabel::Ink::Palette, client),
-        "equalsIcon", 0, units, 115, 143, 20, 20);
+        "equalsIcon", units, 115, 143, 20, 20);
     const int side = std::min({32, equalsIcon->width(), equalsIcon->height()});
     equalsIcon->SetPictureSize(QSize(side, side));
 
     QLabel* quantityCaption =
-        Text(client, tr("(Select quantity)"), "quantityCaption", 0, units, 131, 15, 66, 8);
+        Text(client, tr("(Select quantity)"), "quantityCaption", units, 131, 15, 66, 8);
 
     // Never shown, never enabled: as the default button it takes Enter,
     // which then does nothing.
-    m_hiddenDefault = PlaceAtTemplate(new QPushButton(QStringLiteral("Button2"), client),
-                                      "m_hiddenDefault", 1029, units, 230, 185, 6, 6);
-    m_hiddenDefault->setDefault(true);
-    m_hiddenDefault->setEnabled(false);
-    m_hiddenDefault->setFocusPolicy(Qt::NoFocus);
-    m_hiddenDefault->hide();
+    hiddenDefault_ =
+        PlaceAtTemplate(new QPushButton(client), "hiddenDefault", units, 230, 185, 6, 6);
+    hiddenDefault_->setDefault(true);
+    hiddenDefault_->setEnabled(false);
+    hiddenDefault_->setFocusPolicy(Qt::NoFocus);
+    hiddenDefault_->hide();
 
     // What a screen reader says for each control: the captions on the
     // window ("INPUT", "Result ") name groups, not the fields themselves.
     // On Linux a drop-down list's accessible name is its current entry; a
     // screen reader names it after the label it is the buddy of.
-    quantityCaption->setBuddy(m_categoryCombo);
+    quantityCaption->setBuddy(categoryCombo_);
     quantityCaption->setAccessibleName(tr("Quantity"));
-    m_categoryCombo->setAccessibleName(tr("Quantity"));
-    m_categoryCombo->setAccessibleDescription(tr("The quantity whose units are listed"));
-    m_inputUnits->setAccessibleName(tr("Input unit"));
-    m_inputUnits->setAccessibleDescription(tr("The unit of the value you type"));
-    m_outputUnits->setAccessibleName(tr("Output unit"));
-    m_outputUnits->setAccessibleDescription(tr("The unit of the result"));
-    m_inputEdit->setAccessibleName(tr("Input value"));
-    m_inputEdit->setAccessibleDescription(tr("The number to convert"));
-    m_outputEdit->setAccessibleName(tr("Result"));
-    m_outputEdit->setAccessibleDescription(tr("The converted value, in the output unit"));
+    categoryCombo_->setAccessibleName(tr("Quantity"));
+    categoryCombo_->setAccessibleDescription(tr("The quantity whose units are listed"));
+    inputUnits_->setAccessibleName(tr("Input unit"));
+    inputUnits_->setAccessibleDescription(tr("The unit of the value you type"));
+    outputUnits_->setAccessibleName(tr("Output unit"));
+    outputUnits_->setAccessibleDescription(tr("The unit of the result"));
+    inputEdit_->setAccessibleName(tr("Input value"));
+    inputEdit_->setAccessibleDescription(tr("The number to convert"));
+    outputEdit_->setAccessibleName(tr("Result"));
+    outputEdit_->setAccessibleDescription(tr("The converted value, in the output unit"));
     equalsIcon->setAccessibleName(tr("equals"));
 
-    setTabOrder(m_categoryCombo, m_inputUnits);
-    setTabOrder(m_inputUnits, m_outputUnits);
-    setTabOrder(m_outputUnits, m_inputEdit);
-    setTabOrder(m_inputEdit, m_outputEdit);
+    setTabOrder(categoryCombo_, inputUnits_);
+    setTabOrder(inputUnits_, outputUnits_);
+    setTabOrder(outputUnits_, inputEdit_);
+    setTabOrder(inputEdit_, outputEdit_);
 }
 
 QMenuBar* MainWindow::BuildMenu() {
     auto* menuBar = new QMenuBar(this);
-    menuBar->setObjectName(QStringLiteral("menu135"));
+    menuBar->setObjectName(QStringLiteral("menuBar"));
 
     QMenu* file = menuBar->addMenu(tr("&File"));
-    m_exitAction = Command(file, tr("&Exit"), CommandExit);
-    connect(m_exitAction, &QAction::triggered, this, [this] { Leave(Leaving::FileExit); });
+    exitAction_ = Command(file, tr("&Exit"), "exitAction");
+    connect(exitAction_, &QAction::triggered, this, [this] { Leave(Leaving::FileExit); });
 
     QMenu* options = menuBar->addMenu(tr("&Options"));
-    m_copyOutputAction = Command(options, tr("Copy output\tAlt+C"), CommandCopyOutput);
-    m_copyOutputAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_C));
-    connect(m_copyOutputAction, &QAction::triggered, this, &MainWindow::OnCopyOutput);
-    m_calculatorAction = Command(options, tr("Calculator\tAlt+L"), CommandCalculator);
-    m_calculatorAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_L));
-    connect(m_calculatorAction, &QAction::triggered, this, &MainWindow::OnCalculator);
+    copyOutputAction_ = Command(options, tr("Copy output\tAlt+C"), "copyOutputAction");
+    copyOutputAction_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_C));
+    connect(copyOutputAction_, &QAction::triggered, this, &MainWindow::OnCopyOutput);
+    calculatorAction_ = Command(options, tr("Calculator\tAlt+L"), "calculatorAction");
+    calculatorAction_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_L));
+    connect(calculatorAction_, &QAction::triggered, this, &MainWindow::OnCalculator);
     options->addSeparator();
-    m_preferencesAction = Command(options, tr("Preferences              "), CommandPreferences);
-    connect(m_preferencesAction, &QAction::triggered, this, &MainWindow::OnPreferences);
+    preferencesAction_ = Command(options, tr("Preferences              "), "preferencesAction");
+    connect(preferencesAction_, &QAction::triggered, this, &MainWindow::OnPreferences);
     // Later additions, after the template's items so that those keep their
     // places. Ctrl+F is no key of this window's fields or lists; Alt+S
     // follows Alt+C and Alt+L and is no menu's or control's mnemonic.
     options->addSeparator();
-    m_findUnitAction = Command(options, tr("&Find unit…"), CommandFindUnit);
-    m_findUnitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    connect(m_findUnitAction, &QAction::triggered, this, &MainWindow::OnFindUnit);
-    m_swapUnitsAction = Command(options, tr("&Swap units"), CommandSwapUnits);
-    m_swapUnitsAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
-    connect(m_swapUnitsAction, &QAction::triggered, this, &MainWindow::OnSwapUnits);
+    findUnitAction_ = Command(options, tr("&Find unit…"), "findUnitAction");
+    findUnitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(findUnitAction_, &QAction::triggered, this, &MainWindow::OnFindUnit);
+    swapUnitsAction_ = Command(options, tr("&Swap units"), "swapUnitsAction");
+    swapUnitsAction_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
+    connect(swapUnitsAction_, &QAction::triggered, this, &MainWindow::OnSwapUnits);
 
     QMenu* help = menuBar->addMenu(tr("&Help"));
-    m_aboutAction = Command(help, tr("&About"), CommandAbout);
-    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::OnAbout);
+    aboutAction_ = Command(help, tr("&About"), "aboutAction");
+    connect(aboutAction_, &QAction::triggered, this, &MainWindow::OnAbout);
 
     // The shortcuts act wherever the focus is in this window, menu open or
     // not.
-    addAction(m_copyOutputAction);
-    addAction(m_calculatorAction);
-    addAction(m_findUnitAction);
-    addAction(m_swapUnitsAction);
+    addAction(copyOutputAction_);
+    addAction(calculatorAction_);
+    addAction(findUnitAction_);
+    addAction(swapUnitsAction_);
     return menuBar;
 }

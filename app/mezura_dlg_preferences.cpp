@@ -1,7 +1,7 @@
 // Options > Preferences on the main window: runs the sheet and, after OK,
-// takes back the Result Format page's style and the Visible Categories
-// page's checks, rebuilds the category list when the visibility may have
-// changed, and converts again.
+// takes back the Result Format page's style and mixed-units setting and the
+// Visible Categories page's checks, rebuilds the category list when the
+// visibility may have changed, and converts again.
 #include "catalogue.h"
 #include "catalogue_limits.h"
 #include "mezura_app.h"
@@ -12,13 +12,13 @@
 
 void MainWindow::OnPreferences() {
     PreferencesSheet sheet(tr("Preferences"), this, 0, app_.Profile(), catalogue_, resultStyle_,
-                           *this);
-    if (sheet.DoModal() != QDialog::Accepted) return;
+                           mixedUnits_, *this);
+    if (sheet.Run() != QDialog::Accepted) return;
 
-    // The page's copy is ours unchanged when its tab was not shown.
-    resultStyle_ = sheet.m_resultsPage.Style();
-    if (sheet.m_resultsPage.m_mixedUnits) mixedUnits_ = *sheet.m_resultsPage.m_mixedUnits;
-    if (const auto& checks = sheet.m_visiblePage.Checks()) {
+    // The page's copies are ours unchanged when its tab was not shown.
+    resultStyle_ = sheet.resultsPage_.Style();
+    mixedUnits_ = sheet.resultsPage_.MixedUnits();
+    if (const auto& checks = sheet.visiblePage_.Checks()) {
         for (int row = 0; row < BuiltinCategoryCount; ++row)
             catalogue_.SetVisibility(row, (*checks)[row]);
     }
@@ -28,7 +28,7 @@ void MainWindow::OnPreferences() {
         categories.Empty();
         FillCategoryList();
         categories.Select(0);
-        OnSelchangeCategory();
+        OnCategoryChosen();
     }
     Convert();
 }

@@ -4,13 +4,13 @@
 #include "sorted_list_box.h"
 
 void MainWindow::OnRatesChanged() {
-    if (m_nCategory != CurrencyRow) return;
-    std::string input = m_inputUnits->TextAt(m_inputUnits->SelectedPosition());
-    std::string output = m_outputUnits->TextAt(m_outputUnits->SelectedPosition());
+    if (shownRow_ != CurrencyRow) return;
+    std::string input = inputUnits_->TextAt(inputUnits_->SelectedPosition());
+    std::string output = outputUnits_->TextAt(outputUnits_->SelectedPosition());
     // The first rates of all: euro to euro says nothing, so the dollar is offered.
     if (input == output) output = "US dollar (USD)";
     FillUnitLists(CurrencyRow);
-    for (auto [list, name] : {std::pair{m_inputUnits, &input}, std::pair{m_outputUnits, &output}}) {
+    for (auto [list, name] : {std::pair{inputUnits_, &input}, std::pair{outputUnits_, &output}}) {
         const int position = list->FindExact(*name);
         if (position >= 0) list->Select(position);
     }

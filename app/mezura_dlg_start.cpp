@@ -24,9 +24,9 @@ void MainWindow::StartOn(std::string_view utf8Query) {
     }
     // A search finds hidden categories too; the one asked for is listed.
     const std::string& category = catalogue_.CategoryName(row);
-    if (m_categoryCombo->FindExact(category) < 0) m_categoryCombo->AddSorted(category);
+    if (categoryCombo_->FindExact(category) < 0) categoryCombo_->AddSorted(category);
     PickUnit(row, meaning->from, UnitSide::Input);
     PickUnit(row, to, UnitSide::Output);
-    m_inputEdit->setText(QString::fromStdString(meaning->valueText));
+    inputEdit_->setText(QString::fromStdString(meaning->valueText));
     Convert();
 }

@@ -118,7 +118,7 @@ int MezuraMain(int argc, char* argv[], const std::function<void(QDialog&)>& befo
     // The run's catalogue: the built-in units, then what the profile adds.
     Catalogue catalogue;
     MezuraApp app(profile);
-    return app.InitInstance(catalogue, [&](QDialog& window) {
+    return app.Run(catalogue, [&](QDialog& window) {
         if (!query.empty()) static_cast<MainWindow&>(window).StartOn(query);
         if (beforeRun) beforeRun(window);
     });

@@ -32,9 +32,8 @@ bool Surrounds(const QRect& frame, const std::vector<Placed>& all) {
 
 }  // namespace
 
-void PlaceAtTemplate(QWidget& control, const char* name, int controlId, const QRect& rect) {
+void PlaceAtTemplate(QWidget& control, const char* name, const QRect& rect) {
     control.setObjectName(QLatin1String(name));
-    if (controlId != 0) control.setProperty("controlId", controlId);
     control.setGeometry(rect);
 }
 

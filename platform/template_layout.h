@@ -1,11 +1,10 @@
 #pragma once
 // Controls placed on a window template's grid, whose texts are never cut.
 //
-// PlaceAtTemplate puts a control at its template rectangle (dialog units),
-// names it and tags it with its template id. Once every control of a
-// surface is placed, FitTexts gives each caption (label, push button, check
-// box, radio button, frame title) the width its text needs, in whatever
-// language and font:
+// PlaceAtTemplate puts a control at its template rectangle (dialog units)
+// and names it. Once every control of a surface is placed, FitTexts gives
+// each caption (label, push button, check box, radio button, frame title)
+// the width its text needs, in whatever language and font:
 //
 //   "Add"  [Add ]          "Hinzufügen"  [Hinzufügen]
 //   (Existing category) [list v] [Remove]
@@ -22,12 +21,12 @@
 
 #include "dialog_units.h"
 
-void PlaceAtTemplate(QWidget& control, const char* name, int controlId, const QRect& rect);
+void PlaceAtTemplate(QWidget& control, const char* name, const QRect& rect);
 
 template <typename Control>
-Control* PlaceAtTemplate(Control* control, const char* name, int controlId,
-                         const DialogUnits& units, int x, int y, int width, int height) {
-    PlaceAtTemplate(*control, name, controlId, units.Rect(x, y, width, height));
+Control* PlaceAtTemplate(Control* control, const char* name, const DialogUnits& units, int x, int y,
+                         int width, int height) {
+    PlaceAtTemplate(*control, name, units.Rect(x, y, width, height));
     return control;
 }
 

@@ -8,19 +8,19 @@
 #include "text_edge.h"
 
 void CustomPage::OnAddCategory() {
-    const CustomResult result = custom_.AddCategory(Cp1252FromQString(m_categoryEdit.text()));
+    const CustomResult result = custom_.AddCategory(Cp1252FromQString(categoryEdit_.text()));
     if (!result.changed) {
         Tell(result.message);
         return;
     }
-    m_categoryCombo.AddSorted(catalogue_.CategoryName(result.row));
+    categoryCombo_.AddSorted(catalogue_.CategoryName(result.row));
     CurrentDesktop().PlayExclamation();
-    m_categoryEdit.clear();
-    m_categoryEdit.setFocus();
+    categoryEdit_.clear();
+    categoryEdit_.setFocus();
 }
 
 void CustomPage::OnRemoveCategory() {
-    const std::string name = m_categoryCombo.SelectedText();
+    const std::string name = categoryCombo_.SelectedText();
     if (const CustomMessage refusal = custom_.CheckCategoryRemoval(name);
         refusal != CustomMessage::None) {
         Tell(refusal, name);
@@ -30,8 +30,8 @@ void CustomPage::OnRemoveCategory() {
                     tr("\n\nAre you sure you want to remove the selected Category?"),
                 false) &&
         custom_.RemoveCategory(name).changed) {
-        m_categoryCombo.DeleteAt(m_categoryCombo.SelectedPosition());
-        m_categoryCombo.Select(0);
+        categoryCombo_.DeleteAt(categoryCombo_.SelectedPosition());
+        categoryCombo_.Select(0);
     }
     OnCategorySelected();
 }

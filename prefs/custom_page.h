@@ -5,8 +5,8 @@
 // Cancel undoes nothing.
 //
 // Two modes, chosen by the radio pair:
-//   "Add category"        only the category name (1084) and its "Add" (1082) work
-//   "Existing category"   the category list (1078) and its "Remove" (1083) work, and
+//   "Add category"        only the category name and its "Add" work
+//   "Existing category"   the category list and its "Remove" work, and
 //                         the unit row, which reads as an equation:
 //                            1 [new unit] = [factor] x [existing unit]
 //                         e.g. 1 "span" = 9 x "Inches" adds "Span" to "Distance"
@@ -38,31 +38,35 @@ class CustomPage : public PropertyPage {
 public:
     CustomPage(Catalogue& catalogue, ProfileStore& profile, PreferencesListener& listener);
 
-    QString m_strCategoryName;  // edit 1084
-    int m_nMode = -1;           // 0 "Add category", 1 "Existing category"
-    int m_nCategory = 0;        // catalogue row chosen in 1078
+    // The modes, as the radio pair's ids.
+    static constexpr int AddCategoryMode = 0;
+    static constexpr int ExistingCategoryMode = 1;
 
-    GroupFrame m_categoryFrame;          // "Add new category    "
-    QRadioButton m_addCategoryRadio;     // 1079
-    QLineEdit m_categoryEdit;            // 1084
-    QPushButton m_addCategoryButton;     // 1082
-    GroupFrame m_unitFrame;              // "Add units in existing category    "
-    QRadioButton m_existingRadio;        // 1080
-    SortedComboBox m_categoryCombo;      // 1078
-    QPushButton m_removeCategoryButton;  // 1083
-    QLabel m_unitHeading;                // "UNIT" over 1087
-    QLabel m_factorHeading;              // "FACTOR" over 1086
-    QLabel m_existingUnitHeading;        // "UNIT" over 1085
-    QLabel m_oneLabel;                   // "1"
-    QLineEdit m_unitNameEdit;            // 1087
-    SvgLabel m_equalsIcon;               // icon 149
-    QLineEdit m_factorEdit;              // 1086
-    SortedComboBox m_unitCombo;          // 1085
-    QPushButton m_addUnitButton;         // 1054
-    QPushButton m_removeUnitButton;      // 1089
+    QString categoryName_;  // categoryEdit_'s text as last read
+    int mode_ = -1;         // AddCategoryMode or ExistingCategoryMode; -1 before the tab shows
+    int shownRow_ = 0;      // the catalogue row chosen in categoryCombo_
+
+    GroupFrame categoryFrame_;  // "Add new category    "
+    QRadioButton addCategoryRadio_;
+    QLineEdit categoryEdit_;
+    QPushButton addCategoryButton_;
+    GroupFrame unitFrame_;  // "Add units in existing category    "
+    QRadioButton existingRadio_;
+    SortedComboBox categoryCombo_;
+    QPushButton removeCategoryButton_;
+    QLabel unitHeading_;          // "UNIT" over unitNameEdit_
+    QLabel factorHeading_;        // "FACTOR" over factorEdit_
+    QLabel existingUnitHeading_;  // "UNIT" over unitCombo_
+    QLabel oneLabel_;             // "1"
+    QLineEdit unitNameEdit_;
+    SvgLabel equalsIcon_;
+    QLineEdit factorEdit_;
+    SortedComboBox unitCombo_;
+    QPushButton addUnitButton_;
+    QPushButton removeUnitButton_;
 
     // Handlers, as the controls call them.
-    void OnModeChanged(int id);
+    void OnModeChanged(int mode);
     void OnCategorySelected();
     void OnAddCategory();
     void OnRemoveCategory();
@@ -70,13 +74,15 @@ public:
     void OnRemoveUnit();
 
 protected:
-    bool OnInitDialog() override;
-    void DoDataExchange(bool saveAndValidate) override;
+    void Populate() override;
+    void ShowFields() override;
+    void ReadFields() override;
 
 private:
-    // Refills 1085 with the units of m_nCategory and selects the first.
+    // Refills unitCombo_ with the units of shownRow_ and selects the first.
     void FillUnitCombo();
-    // 1085, 1086 and 1089 work only while the chosen category has units.
+    // unitCombo_, factorEdit_ and removeUnitButton_ work only while the
+    // chosen category has units.
     void EnableUnitChoice(bool enable);
     // The message box for a refusal; `name` fills the removal refusals.
     void Tell(CustomMessage message, const std::string& name = {});
@@ -85,7 +91,7 @@ private:
     // Yes when the user confirms with OK.
     bool Confirm(const QString& text, bool withIcon);
 
-    QLabel existingCategoryLabel_;  // names 1078 for screen readers
+    QLabel existingCategoryLabel_;  // names categoryCombo_ for screen readers
     QButtonGroup modeGroup_;
     FactorKeyFilter factorFilter_;
     Catalogue& catalogue_;

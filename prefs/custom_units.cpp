@@ -7,32 +7,32 @@
 #include "text_edge.h"
 
 void CustomPage::OnAddUnit() {
-    const int row = m_nCategory;
+    const int row = shownRow_;
     const bool firstUnit = catalogue_.UnitCount(row) == 0;
-    const std::string existing = m_unitCombo.Count() > 0 ? m_unitCombo.SelectedText() : "";
+    const std::string existing = unitCombo_.Count() > 0 ? unitCombo_.SelectedText() : "";
     const CustomResult result =
-        custom_.AddUnit(row, Cp1252FromQString(m_unitNameEdit.text()),
-                        Cp1252FromQStringLossy(m_factorEdit.text()), existing);
+        custom_.AddUnit(row, Cp1252FromQString(unitNameEdit_.text()),
+                        Cp1252FromQStringLossy(factorEdit_.text()), existing);
     if (!result.changed) {
-        Tell(result.message, Cp1252FromQStringLossy(m_unitNameEdit.text()));
+        Tell(result.message, Cp1252FromQStringLossy(unitNameEdit_.text()));
         return;
     }
     const std::string& name = catalogue_.Name(row, catalogue_.UnitCount(row));
     if (firstUnit) {
         // The reference unit: chosen at once, so the next unit can be stated against it.
-        m_unitCombo.Select(m_unitCombo.AddSorted(name));
+        unitCombo_.Select(unitCombo_.AddSorted(name));
         EnableUnitChoice(true);
     } else {
-        m_unitCombo.AddSorted(name);
+        unitCombo_.AddSorted(name);
     }
     CurrentDesktop().PlayExclamation();
-    m_unitNameEdit.clear();
-    m_factorEdit.clear();
+    unitNameEdit_.clear();
+    factorEdit_.clear();
 }
 
 void CustomPage::OnRemoveUnit() {
-    const int row = m_nCategory;
-    const std::string name = m_unitCombo.SelectedText();
+    const int row = shownRow_;
+    const std::string name = unitCombo_.SelectedText();
     if (name.empty()) return;
     if (const CustomMessage refusal = custom_.CheckUnitRemoval(row, name);
         refusal != CustomMessage::None) {
@@ -44,10 +44,10 @@ void CustomPage::OnRemoveUnit() {
                  true))
         return;
 
-    m_unitCombo.DeleteAt(m_unitCombo.SelectedPosition());
-    if (m_unitCombo.Count() == 0)
+    unitCombo_.DeleteAt(unitCombo_.SelectedPosition());
+    if (unitCombo_.Count() == 0)
         EnableUnitChoice(false);
     else
-        m_unitCombo.Select(0);
+        unitCombo_.Select(0);
     custom_.RemoveUnit(row, name);
 }

@@ -27,17 +27,18 @@ class GeneralPage : public PropertyPage {
 public:
     GeneralPage(ProfileStore& profile, PreferencesListener& listener);
 
-    int m_bOnTop = 0;
-    int m_bRememberCategory = 0;
+    bool onTop_ = false;
+    bool rememberCategory_ = false;
 
-    QCheckBox m_onTopCheck;             // 1088
-    GroupFrame m_optionsFrame;          // "General Options  "
-    QCheckBox m_rememberCategoryCheck;  // 1090
+    QCheckBox onTopCheck_;
+    GroupFrame optionsFrame_;  // "General Options  "
+    QCheckBox rememberCategoryCheck_;
     QCheckBox downloadRatesCheck_;
 
 protected:
-    bool OnInitDialog() override;
-    void DoDataExchange(bool saveAndValidate) override;
+    void Populate() override;
+    void ShowFields() override;
+    void ReadFields() override;
 
 private:
     void OnOnTop();

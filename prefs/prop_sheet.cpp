@@ -6,14 +6,15 @@
 
 PreferencesSheet::PreferencesSheet(const QString& caption, QWidget* parent, int startPage,
                                    ProfileStore& profile, Catalogue& catalogue,
-                                   const ResultStyle& style, PreferencesListener& listener)
+                                   const ResultStyle& style, const MixedUnitsSetting& mixedUnits,
+                                   PreferencesListener& listener)
     : QDialog(parent),
       buttons_(QDialogButtonBox::Ok | QDialogButtonBox::Cancel),
       startPage_(startPage),
-      m_resultsPage(profile, style),
-      m_visiblePage(catalogue),
-      m_customPage(catalogue, profile, listener),
-      m_generalPage(profile, listener) {
+      resultsPage_(profile, style, mixedUnits),
+      visiblePage_(catalogue),
+      customPage_(catalogue, profile, listener),
+      generalPage_(profile, listener) {
     setWindowTitle(caption);
     setObjectName(QStringLiteral("PreferencesSheet"));
     setFont(PropertyPage::PageFont());
@@ -38,10 +39,10 @@ PreferencesSheet::PreferencesSheet(const QString& caption, QWidget* parent, int 
     layout->addWidget(&buttons_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    AddPage(m_generalPage);
-    AddPage(m_resultsPage);
-    AddPage(m_visiblePage);
-    AddPage(m_customPage);
+    AddPage(generalPage_);
+    AddPage(resultsPage_);
+    AddPage(visiblePage_);
+    AddPage(customPage_);
 
     connect(&buttons_, &QDialogButtonBox::accepted, this, &PreferencesSheet::accept);
     connect(&buttons_, &QDialogButtonBox::rejected, this, &PreferencesSheet::reject);
@@ -63,7 +64,7 @@ PropertyPage& PreferencesSheet::Page(int index) {
     return *static_cast<PropertyPage*>(tabs_.widget(index));
 }
 
-int PreferencesSheet::DoModal() {
+int PreferencesSheet::Run() {
     {
         const QSignalBlocker quiet(tabs_);  // the start page is shown, not changed to
         tabs_.setCurrentIndex(startPage_);
@@ -74,13 +75,13 @@ int PreferencesSheet::DoModal() {
 }
 
 void PreferencesSheet::OnTabChanged(int index) {
-    if (activePage_ >= 0 && activePage_ < tabs_.count()) Page(activePage_).OnKillActive();
+    if (activePage_ >= 0 && activePage_ < tabs_.count()) Page(activePage_).Deactivate();
     activePage_ = index;
     if (index >= 0) Page(index).Activate();
 }
 
 void PreferencesSheet::accept() {
-    if (activePage_ >= 0) Page(activePage_).OnKillActive();
+    if (activePage_ >= 0) Page(activePage_).Deactivate();
     for (int index = 0; index < tabs_.count(); ++index) {
         if (Page(index).IsInitialised()) Page(index).OnOK();
     }

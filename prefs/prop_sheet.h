@@ -6,10 +6,10 @@
 // A page loads its state the first time its tab is shown (the start page
 // when the sheet opens); leaving a tab takes its controls into its members.
 // OK gives every page whose tab was shown its OnOK, in tab order, before
-// DoModal returns; Cancel, Escape and the close box give none.
+// Run returns; Cancel, Escape and the close box give none.
 //
 //   open, press OK at once      General's OnOK only; Result Format keeps
-//                               m_nFormat == m_nPrecisionIndex == -1
+//                               format_ == precisionIndex_ == -1
 //   open Result Format, OK      its OnOK stores Precision, then Format
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -27,14 +27,15 @@ public:
     // `startPage` is the tab shown first (0 is General).
     // The pages read and write `profile`; the Visible Categories and Custom
     // pages show `catalogue` (the Custom page changes it), the Result Format
-    // page a copy of `style`; the General and Custom pages tell `listener`
-    // what they change while the sheet is open.
+    // page a copy of `style` and `mixedUnits`; the General and Custom pages
+    // tell `listener` what they change while the sheet is open.
     PreferencesSheet(const QString& caption, QWidget* parent, int startPage, ProfileStore& profile,
-                     Catalogue& catalogue, const ResultStyle& style, PreferencesListener& listener);
+                     Catalogue& catalogue, const ResultStyle& style,
+                     const MixedUnitsSetting& mixedUnits, PreferencesListener& listener);
     ~PreferencesSheet() override;
 
-    // Runs the sheet modally; QDialog::Accepted (1, IDOK) when closed with OK.
-    int DoModal();
+    // Runs the sheet modally; QDialog::Accepted when closed with OK.
+    int Run();
 
     PropertyPage& Page(int index);
     QTabWidget& Tabs() { return tabs_; }
@@ -53,8 +54,8 @@ private:
 
 public:
     // Declared in this order; the tabs follow the order they are added in.
-    ResultsPage m_resultsPage;
-    VisiblePage m_visiblePage;
-    CustomPage m_customPage;
-    GeneralPage m_generalPage;
+    ResultsPage resultsPage_;
+    VisiblePage visiblePage_;
+    CustomPage customPage_;
+    GeneralPage generalPage_;
 };

@@ -5,10 +5,9 @@
 #include "dialog_units.h"
 #include "template_layout.h"
 
-PropertyPage::PropertyPage(int templateId, QString title, int widthDlu, int heightDlu)
-    : templateId_(templateId), title_(std::move(title)) {
-    setObjectName(QStringLiteral("page%1").arg(templateId));
-    setProperty("controlId", templateId);
+PropertyPage::PropertyPage(const char* name, QString title, int widthDlu, int heightDlu)
+    : title_(std::move(title)) {
+    setObjectName(QLatin1String(name));
     // Every page template is drawn in MS Sans Serif 8; its dialog units are
     // measured on the font the machine offers in its place.
     setFont(PageFont());
@@ -25,28 +24,22 @@ DialogUnits PropertyPage::Units() const { return DialogUnits(font()); }
 void PropertyPage::Activate() {
     if (initialised_) return;
     initialised_ = true;
-    OnInitDialog();
+    Populate();
 }
 
-void PropertyPage::OnKillActive() { UpdateData(true); }
+void PropertyPage::Deactivate() { ReadFields(); }
 
-bool PropertyPage::OnInitDialog() {
-    UpdateData(false);
-    return true;
-}
+void PropertyPage::Populate() { ShowFields(); }
 
-void PropertyPage::DoDataExchange(bool) {}
-
-void PropertyPage::Place(QWidget& control, int controlId, const char* name, int x, int y, int width,
-                         int height) {
+void PropertyPage::Place(QWidget& control, const char* name, int x, int y, int width, int height) {
     control.setParent(this);
-    PlaceAtTemplate(control, name, controlId, Units().Rect(x, y, width, height));
+    PlaceAtTemplate(control, name, Units().Rect(x, y, width, height));
 }
 
 void PropertyPage::FitTexts() { setMinimumWidth(minimumWidth() + ::FitTexts(*this)); }
 
-void PropertyPage::PlaceDropDown(QComboBox& control, int controlId, const char* name, int x, int y,
-                                 int width, int droppedHeight) {
-    Place(control, controlId, name, x, y, width, droppedHeight);
+void PropertyPage::PlaceDropDown(QComboBox& control, const char* name, int x, int y, int width,
+                                 int droppedHeight) {
+    Place(control, name, x, y, width, droppedHeight);
     control.resize(control.width(), control.sizeHint().height());
 }

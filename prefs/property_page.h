@@ -2,17 +2,16 @@
 // One tab of the Preferences sheet (PreferencesSheet).
 //
 // A page builds its controls when it is constructed, at their template
-// places, but loads nothing: its OnInitDialog runs the first time its tab is
+// places, but loads nothing: its Populate runs the first time its tab is
 // shown in a run of the sheet, so a tab the user never opens neither reads
 // nor writes a setting, and gets no OnOK.
 //
-// Data exchange binds members to controls, both ways:
-//   UpdateData(false)   members -> controls   (after loading)
-//   UpdateData(true)    controls -> members   (before acting, on leaving the tab, on OK)
+// Members hold what the controls show, copied both ways:
+//   ShowFields()   members -> controls   (after loading)
+//   ReadFields()   controls -> members   (before acting, on leaving the tab, on OK)
 //
-// Every control carries its template id in the dynamic property "controlId"
-// (-1 for labels and frames) and the name of its member as objectName, so a
-// test finds "m_factorEdit" or control 1086 the same way.
+// Every control is named after its member, without the trailing underscore
+// ("factorEdit"), so a test finds it by that name.
 #include <QFont>
 #include <QString>
 #include <QWidget>
@@ -24,49 +23,44 @@ class QComboBox;
 class PropertyPage : public QWidget {
     Q_OBJECT
 public:
-    // A page of `widthDlu` x `heightDlu` dialog units whose tab reads `title`.
-    PropertyPage(int templateId, QString title, int widthDlu, int heightDlu);
+    // A page named `name` of `widthDlu` x `heightDlu` dialog units whose tab
+    // reads `title`.
+    PropertyPage(const char* name, QString title, int widthDlu, int heightDlu);
 
     // The font of the page templates (MS Sans Serif 8, or the nearest face).
     static QFont PageFont();
 
-    int TemplateId() const { return templateId_; }
     const QString& Title() const { return title_; }
-    // True once OnInitDialog has run in this run of the sheet.
+    // True once Populate has run in this run of the sheet.
     bool IsInitialised() const { return initialised_; }
 
-    // The sheet calls these. Activate runs OnInitDialog on the first showing
-    // only; OnKillActive runs when the user leaves the tab or presses OK on
+    // The sheet calls these. Activate runs Populate on the first showing
+    // only; Deactivate runs when the user leaves the tab or presses OK on
     // it; OnOK runs on OK for every page whose tab was shown.
     void Activate();
-    virtual void OnKillActive();
+    virtual void Deactivate();
     virtual void OnOK() {}
 
-protected:
-    // Base: copies the members into the controls. Returns true when the
-    // sheet may place the input focus.
-    virtual bool OnInitDialog();
-    virtual void DoDataExchange(bool saveAndValidate);
-    void UpdateData(bool saveAndValidate) { DoDataExchange(saveAndValidate); }
-
-public:
     // Once every control is placed: captions longer than their template
     // places grow, moving what follows them and widening the page.
     void FitTexts();
 
 protected:
-    // Puts `control` on the page at its template rectangle (dialog units),
-    // names it and tags it with its id.
-    void Place(QWidget& control, int controlId, const char* name, int x, int y, int width,
-               int height);
+    // Loads what the page shows. Base: shows the members as they are.
+    virtual void Populate();
+    virtual void ShowFields() {}
+    virtual void ReadFields() {}
+
+    // Puts `control` on the page at its template rectangle (dialog units)
+    // and names it.
+    void Place(QWidget& control, const char* name, int x, int y, int width, int height);
     // A drop-down list: the template's height includes the opened list, so
     // the closed box keeps the height of one line.
     DialogUnits Units() const;
-    void PlaceDropDown(QComboBox& control, int controlId, const char* name, int x, int y, int width,
+    void PlaceDropDown(QComboBox& control, const char* name, int x, int y, int width,
                        int droppedHeight);
 
 private:
-    int templateId_;
     QString title_;
     bool initialised_ = false;
 };

@@ -6,20 +6,19 @@
 //   AutoFormat   (not used)     123.45678976898    precision list disabled
 //   Scientific   3              1.235e+002
 //   Fixed        3              123.457
-//   no mode      any            (empty)
 //
-// The page edits a copy of the window's result style. Showing the tab loads
-// Format and Precision from the profile into the controls and, when they are
-// in range (0..2, 1..9), into that copy. Clicks change only the preview; OK
-// stores Precision, then Format, and takes the usable ones into the copy,
-// which the window takes back (Style()) after the sheet closes with OK.
-// m_nFormat and m_nPrecisionIndex stay -1 while the tab was never shown.
+// The page edits copies of the window's result style and mixed-units
+// setting, handed to it through the sheet. Showing the tab shows those
+// copies; it reads nothing from the profile and writes nothing. Clicks
+// change only the preview; OK stores Precision, then Format, and takes the
+// usable ones into the style's copy, which the window takes back (Style())
+// after the sheet closes with OK. format_ and precisionIndex_ stay -1 while
+// the tab was never shown.
 //
-// Below the precision, "Mixed units" (off unless the profile's MixedUnits is
-// "TRUE") and the inches' fraction, 1/2 to 1/64 (InchFraction, 1/16 unless
-// stored): with the box checked the preview adds the sample as feet and
-// inches and as hours. OK stores both keys when either changed, and
-// m_mixedUnits then holds them for the main window.
+// Below the precision, "Mixed units" and the inches' fraction, 1/2 to 1/64:
+// with the box checked the preview adds the sample as feet and inches and
+// as hours. OK stores MixedUnits and InchFraction when either differs from
+// what the page was handed, and MixedUnits() then holds them for the window.
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,7 +26,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <memory>
-#include <optional>
 
 #include "group_frame.h"
 #include "mixed_units_setting.h"
@@ -39,9 +37,10 @@ class ResultsPage : public PropertyPage {
     Q_OBJECT
 public:
     static constexpr double PreviewSample = 123.4567897689834;
-    static constexpr int MaxPreviewPrecision = 340;
 
-    ResultsPage(ProfileStore& profile, const ResultStyle& style);
+    // Shows `style` and `mixedUnits` (the window's); OK writes to `profile`.
+    ResultsPage(ProfileStore& profile, const ResultStyle& style,
+                const MixedUnitsSetting& mixedUnits);
 
     // The preview for mode `format` (0..2, anything else gives "") and
     // precision `precision`.
@@ -58,39 +57,42 @@ public:
     // The style as the page leaves it: the window's, changed only by what
     // the page took in.
     const ResultStyle& Style() const { return style_; }
+    // The mixed-units setting as the page leaves it: the window's until OK.
+    const MixedUnitsSetting& MixedUnits() const { return mixedUnits_; }
 
-    std::unique_ptr<QFont> m_pPreviewFont;
-    int m_nPrecisionIndex = -1;
-    int m_nFormat = -1;
+    std::unique_ptr<QFont> previewFont_;
+    int precisionIndex_ = -1;
+    int format_ = -1;
 
-    GroupFrame m_formatFrame;        // "Select the format of the results     "
-    QRadioButton m_autoRadio;        // 1036
-    QRadioButton m_scientificRadio;  // 1037
-    QRadioButton m_fixedRadio;       // 1038
-    QLabel m_precisionLabel;         // "Set decimal precision "
-    QComboBox m_precisionCombo;      // 1049
-    GroupFrame m_previewFrame;       // " Preview "
-    QLabel m_preview;                // 1050
-    QCheckBox m_mixedUnitsCheck;     // "Mixed units: feet and inches, pounds, hours, degrees"
-    QLabel m_inchFractionLabel;      // "Inches to the nearest"
-    QComboBox m_inchFractionCombo;   // 1/2 .. 1/64
-    std::optional<MixedUnitsSetting> m_mixedUnits;  // set by OK
+    GroupFrame formatFrame_;  // "Select the format of the results     "
+    QRadioButton autoRadio_;
+    QRadioButton scientificRadio_;
+    QRadioButton fixedRadio_;
+    QLabel precisionLabel_;     // "Set decimal precision "
+    QComboBox precisionCombo_;  // 1 .. 9
+    GroupFrame previewFrame_;   // " Preview "
+    QLabel preview_;
+    QCheckBox mixedUnitsCheck_;    // "Mixed units: feet and inches, pounds, hours, degrees"
+    QLabel inchFractionLabel_;     // "Inches to the nearest"
+    QComboBox inchFractionCombo_;  // 1/2 .. 1/64
 
 protected:
-    bool OnInitDialog() override;
-    void DoDataExchange(bool saveAndValidate) override;
+    void Populate() override;
+    void ShowFields() override;
+    void ReadFields() override;
 
 private:
-    void OnFormat(int id);
-    void OnSelchangePrecision();
+    // A mode was clicked (its id is the format, 0..2; -1 for none).
+    void OnFormat(int format);
+    void OnPrecisionChosen();
     void SetPreview(const QString& text);
     void UpdatePreview();
     QString PreviewWithMixedUnits(int format, int precision) const;
     MixedUnitsSetting ShownMixedUnits() const;
 
     QButtonGroup formatGroup_;
-    QRect previewPlace_;  // the template's rectangle of 1050, in pixels
-    MixedUnitsSetting storedMixedUnits_;
+    QRect previewPlace_;  // the template's rectangle of the preview, in pixels
     ProfileStore& profile_;
     ResultStyle style_;
+    MixedUnitsSetting mixedUnits_;
 };

@@ -7,51 +7,47 @@
 #include "text_edge.h"
 
 VisiblePage::VisiblePage(Catalogue& catalogue)
-    : PropertyPage(160, tr("Visible Categories"), 249, 162),
-      m_displayAllCheck(tr("Display all Categories")),
+    : PropertyPage("visiblePage", tr("Visible Categories"), 249, 162),
+      displayAllCheck_(tr("Display all Categories")),
       catalogue_(catalogue) {
-    Place(m_categoryList, 1073, "m_categoryList", 7, 7, 235, 135);
-    Place(m_displayAllCheck, 1074, "m_displayAllCheck", 7, 144, 83, 10);
-    m_categoryList.setSelectionMode(QAbstractItemView::SingleSelection);
-    m_categoryList.setAccessibleName(tr("Visible categories"));
-    m_categoryList.setAccessibleDescription(tr("Checked categories are listed in the main window"));
-    m_categoryList.installEventFilter(this);
-    connect(&m_displayAllCheck, &QCheckBox::clicked, this, &VisiblePage::OnDisplayAll);
+    Place(categoryList_, "categoryList", 7, 7, 235, 135);
+    Place(displayAllCheck_, "displayAllCheck", 7, 144, 83, 10);
+    categoryList_.setSelectionMode(QAbstractItemView::SingleSelection);
+    categoryList_.setAccessibleName(tr("Visible categories"));
+    categoryList_.setAccessibleDescription(tr("Checked categories are listed in the main window"));
+    categoryList_.installEventFilter(this);
+    connect(&displayAllCheck_, &QCheckBox::clicked, this, &VisiblePage::OnDisplayAll);
 }
 
-bool VisiblePage::OnInitDialog() {
-    PropertyPage::OnInitDialog();
+void VisiblePage::Populate() {
+    ShowFields();
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         auto* item = new QListWidgetItem(QStringFromCp1252(catalogue_.CategoryName(row)));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
-        m_categoryList.insertItem(row, item);
+        categoryList_.insertItem(row, item);
     }
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         if (catalogue_.Visibility(row) != 0) SetRowCheck(row, true);
     }
-    return true;
 }
 
-void VisiblePage::DoDataExchange(bool saveAndValidate) {
-    if (saveAndValidate)
-        m_bDisplayAll = m_displayAllCheck.isChecked() ? 1 : 0;
-    else
-        m_displayAllCheck.setChecked(m_bDisplayAll != 0);
-}
+void VisiblePage::ShowFields() { displayAllCheck_.setChecked(displayAll_); }
+
+void VisiblePage::ReadFields() { displayAll_ = displayAllCheck_.isChecked(); }
 
 bool VisiblePage::eventFilter(QObject* watched, QEvent* event) {
     // Clicking the list gives it the focus before any row can change, and
     // the keyboard toggles rows only while it has the focus: the focus is
     // the one sign that the user may have edited the rows.
-    if (watched == &m_categoryList && event->type() == QEvent::FocusIn)
+    if (watched == &categoryList_ && event->type() == QEvent::FocusIn)
         catalogue_.MarkVisibilityEdited();
     return PropertyPage::eventFilter(watched, event);
 }
 
 void VisiblePage::OnDisplayAll() {
-    UpdateData(true);
-    if (m_bDisplayAll != 1) return;  // clearing the box leaves every row as it is
+    ReadFields();
+    if (!displayAll_) return;  // clearing the box leaves every row as it is
     for (int row = 0; row < BuiltinCategoryCount; ++row) SetRowCheck(row, true);
     catalogue_.MarkVisibilityEdited();
 }
@@ -63,12 +59,12 @@ void VisiblePage::OnOK() {
 }
 
 int VisiblePage::RowCheck(int row) const {
-    const QListWidgetItem* item = m_categoryList.item(row);
+    const QListWidgetItem* item = categoryList_.item(row);
     if (item == nullptr) return 1;  // a row that is not there cannot hide its category
     return item->checkState() == Qt::Unchecked ? 0 : 1;
 }
 
 void VisiblePage::SetRowCheck(int row, bool checked) {
-    if (QListWidgetItem* item = m_categoryList.item(row))
+    if (QListWidgetItem* item = categoryList_.item(row))
         item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }

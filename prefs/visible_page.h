@@ -28,9 +28,9 @@ public:
 
     void OnOK() override;
 
-    QListWidget m_categoryList;  // 1073
-    int m_bDisplayAll = 0;
-    QCheckBox m_displayAllCheck;  // 1074
+    QListWidget categoryList_;
+    bool displayAll_ = false;
+    QCheckBox displayAllCheck_;
 
     // 1 when row c is checked, else 0.
     int RowCheck(int row) const;
@@ -39,8 +39,9 @@ public:
     const std::optional<std::array<int, BuiltinCategoryCount>>& Checks() const { return checks_; }
 
 protected:
-    bool OnInitDialog() override;
-    void DoDataExchange(bool saveAndValidate) override;
+    void Populate() override;
+    void ShowFields() override;
+    void ReadFields() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

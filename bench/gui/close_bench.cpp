@@ -67,7 +67,7 @@ int Child(int argc, char* argv[], const char* kind, const char* profile) {
     if (std::strcmp(kind, "mezura") == 0) {
         MezuraApp app(profile);
         Catalogue catalogue;
-        return app.InitInstance(catalogue, [](QDialog& window) {
+        return app.Run(catalogue, [](QDialog& window) {
             window.show();
             CloseWhenExposed(window);
         });

@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
     Catalogue catalogue;
     MainWindow window(app, catalogue);
     app.SetMainWindow(&window);
-    window.OnInitDialog();
+    window.Populate();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::fprintf(stderr, "the window did not show\n");
@@ -62,10 +62,10 @@ int main(int argc, char* argv[]) {
 
     SortedComboBox& categories = window.CategoryCombo();
     categories.setCurrentIndex(categories.FindExact("Distance"));  // as a user's pick: notifies
-    SelectUnit(*window.findChild<SortedListBox*>(QStringLiteral("m_inputUnits")), "Kilometers");
-    SelectUnit(*window.findChild<SortedListBox*>(QStringLiteral("m_outputUnits")), "Miles");
-    auto* input = window.findChild<QLineEdit*>(QStringLiteral("m_inputEdit"));
-    auto* output = window.findChild<QLineEdit*>(QStringLiteral("m_outputEdit"));
+    SelectUnit(*window.findChild<SortedListBox*>(QStringLiteral("inputUnits")), "Kilometers");
+    SelectUnit(*window.findChild<SortedListBox*>(QStringLiteral("outputUnits")), "Miles");
+    auto* input = window.findChild<QLineEdit*>(QStringLiteral("inputEdit"));
+    auto* output = window.findChild<QLineEdit*>(QStringLiteral("outputEdit"));
     input->setFocus();
     input->clear();
 
@@ -98,6 +98,6 @@ int main(int argc, char* argv[]) {
         std::accumulate(sorted.begin(), sorted.end(), 0.0) / static_cast<double>(sorted.size());
     std::printf("keystroke to output: median %.1f us, p90 %.1f us, mean %.1f us over %d keys\n",
                 median, p90, mean, keys);
-    window.EndDialog();
+    window.Leave(MainWindow::Leaving::Escape);
     return 0;
 }

@@ -41,7 +41,7 @@ void MainWindowTest::StartAt(const std::string& path) {
     app_ = std::make_unique<MezuraApp>(path);
     window_ = std::make_unique<MainWindow>(*app_, *catalogue_);
     app_->SetMainWindow(window_.get());
-    window_->OnInitDialog();
+    window_->Populate();
     window_->show();
     window_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
@@ -83,31 +83,31 @@ ProfileKeys MainWindowTest::ReadProfileKeys() const {
 QString MainWindowTest::Shown(const std::string& cp1252) { return QStringFromCp1252(cp1252); }
 
 SortedComboBox& MainWindowTest::Categories() {
-    return *window_->findChild<SortedComboBox*>(QStringLiteral("m_categoryCombo"));
+    return *window_->findChild<SortedComboBox*>(QStringLiteral("categoryCombo"));
 }
 
 SortedListBox& MainWindowTest::InputUnits() {
-    return *window_->findChild<SortedListBox*>(QStringLiteral("m_inputUnits"));
+    return *window_->findChild<SortedListBox*>(QStringLiteral("inputUnits"));
 }
 
 SortedListBox& MainWindowTest::OutputUnits() {
-    return *window_->findChild<SortedListBox*>(QStringLiteral("m_outputUnits"));
+    return *window_->findChild<SortedListBox*>(QStringLiteral("outputUnits"));
 }
 
 QLineEdit& MainWindowTest::InputEdit() {
-    return *window_->findChild<QLineEdit*>(QStringLiteral("m_inputEdit"));
+    return *window_->findChild<QLineEdit*>(QStringLiteral("inputEdit"));
 }
 
 QLineEdit& MainWindowTest::OutputEdit() {
-    return *window_->findChild<QLineEdit*>(QStringLiteral("m_outputEdit"));
+    return *window_->findChild<QLineEdit*>(QStringLiteral("outputEdit"));
 }
 
 QLabel& MainWindowTest::InputUnitLabel() {
-    return *window_->findChild<QLabel*>(QStringLiteral("m_inputUnitLabel"));
+    return *window_->findChild<QLabel*>(QStringLiteral("inputUnitLabel"));
 }
 
 QLabel& MainWindowTest::OutputUnitLabel() {
-    return *window_->findChild<QLabel*>(QStringLiteral("m_outputUnitLabel"));
+    return *window_->findChild<QLabel*>(QStringLiteral("outputUnitLabel"));
 }
 
 void MainWindowTest::PickCategory(const std::string& name) {

@@ -28,7 +28,7 @@ protected:
     void TearDown() override;
 
     // Writes `profileText` (Windows-1252 INI text) as the profile, unless
-    // it is nothing, then builds the window, runs OnInitDialog and shows it.
+    // it is nothing, then builds the window, runs Populate and shows it.
     void Start(const std::optional<std::string>& profileText = std::nullopt);
     // Start on a profile at `path` (which may not be writable).
     void StartAt(const std::string& path);
@@ -45,7 +45,7 @@ protected:
     // What the user does, with real key and mouse events.
     void PickCategory(const std::string& name);  // keys on the drop-down list
     void ClickUnit(SortedListBox& list, const std::string& name);
-    void TypeInput(const QString& keys);  // typed at the caret of field 1010
+    void TypeInput(const QString& keys);  // typed at the caret of the input field
     void ClearInput();                    // End, then Backspace until empty
     // "Distance", "Kilometers" to "Miles", then `typed` into the emptied field.
     void TypeKilometersToMiles(const QString& typed);

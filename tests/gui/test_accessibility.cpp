@@ -55,7 +55,7 @@ TEST_F(AccessibilityTest, EveryFocusableControlHasAName) {
     Start();
     AboutDialog about(&Window());
     PreferencesSheet sheet(QStringLiteral("Preferences"), &Window(), 0, app_->Profile(),
-                           *catalogue_, Window().Style(), Window());
+                           *catalogue_, Window().Style(), Window().MixedUnits(), Window());
     FindUnitPopup find(ListFindableUnits(*catalogue_,
                                          [this](int row, int position) {
                                              return AliasesOf(*catalogue_, row, position);
@@ -69,7 +69,7 @@ TEST_F(AccessibilityTest, EveryFocusableControlHasAName) {
     }
     // The sheet's walk covered all four pages, shown or not.
     EXPECT_EQ(sheet.Tabs().count(), 4);
-    EXPECT_EQ(Said(&sheet.m_customPage.m_factorEdit, QAccessible::Name), QStringLiteral("Factor"));
+    EXPECT_EQ(Said(&sheet.customPage_.factorEdit_, QAccessible::Name), QStringLiteral("Factor"));
 }
 
 TEST_F(AccessibilityTest, MainControlsSayWhatTheyHold) {
@@ -103,16 +103,16 @@ TEST_F(AccessibilityTest, MainControlsSayWhatTheyHold) {
 TEST_F(AccessibilityTest, LabelsAndButtonsSayWhatTheyAre) {
     Start();
     PreferencesSheet sheet(QStringLiteral("Preferences"), &Window(), 0, app_->Profile(),
-                           *catalogue_, Window().Style(), Window());
+                           *catalogue_, Window().Style(), Window().MixedUnits(), Window());
     // The preview reads as the value it shows; its frame says it is a preview.
-    sheet.m_resultsPage.Activate();
-    const QString preview = sheet.m_resultsPage.m_preview.text();
+    sheet.resultsPage_.Activate();
+    const QString preview = sheet.resultsPage_.preview_.text();
     ASSERT_FALSE(preview.isEmpty());
-    EXPECT_EQ(Said(&sheet.m_resultsPage.m_preview, QAccessible::Name), preview);
+    EXPECT_EQ(Said(&sheet.resultsPage_.preview_, QAccessible::Name), preview);
 
     // Both drop-down lists of the Custom page are named by a label.
-    for (auto [combo, name] : {std::pair{&sheet.m_customPage.m_categoryCombo, "Existing category"},
-                               std::pair{&sheet.m_customPage.m_unitCombo, "Existing unit"}}) {
+    for (auto [combo, name] : {std::pair{&sheet.customPage_.categoryCombo_, "Existing category"},
+                               std::pair{&sheet.customPage_.unitCombo_, "Existing unit"}}) {
         SCOPED_TRACE(name);
         const auto labels =
             QAccessible::queryAccessibleInterface(combo)->relations(QAccessible::Label);

@@ -1,4 +1,4 @@
-// Converting as the user types and picks: real keys into field 1010, real
+// Converting as the user types and picks: real keys into the input field, real
 // clicks on the unit lists, keys on the category list.
 #include <QApplication>
 #include <QClipboard>

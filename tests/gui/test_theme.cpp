@@ -95,14 +95,14 @@ TEST_F(DarkThemeTest, EqualsSignsStandOutFromTheirBackground) {
     EXPECT_GE(mainContrast, 4.5);
 
     CustomPage page(*catalogue_, app_->Profile(), Window());
-    EXPECT_GE(LowestInkContrast(page.m_equalsIcon, page.palette().color(QPalette::Window)), 4.5);
+    EXPECT_GE(LowestInkContrast(page.equalsIcon_, page.palette().color(QPalette::Window)), 4.5);
     std::printf("[ measured ] \"=\" on the dark window: %.2f:1\n", mainContrast);
 }
 
 TEST_F(DarkThemeTest, AboutAddressStandsOutFromTheBox) {
     Start();
     AboutDialog about(&Window());
-    const auto* address = about.findChild<QLabel*>(QStringLiteral("m_emailLink"));
+    const auto* address = about.findChild<QLabel*>(QStringLiteral("emailLink"));
     const QColor ink = address->palette().color(QPalette::WindowText);
     const double contrast = Contrast(ink, about.palette().color(QPalette::Window));
     EXPECT_GE(contrast, 4.5);
@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, PicturesCarryTheScreensPixels) {
     CustomPage page(*catalogue_, app_->Profile(), Window());
     for (const QLabel* picture : {Window().findChild<const QLabel*>(QStringLiteral("equalsIcon")),
                                   about.findChild<const QLabel*>(QStringLiteral("appIcon")),
-                                  static_cast<const QLabel*>(&page.m_equalsIcon)}) {
+                                  static_cast<const QLabel*>(&page.equalsIcon_)}) {
         SCOPED_TRACE(picture->objectName().toStdString());
         const QPixmap pixmap = picture->pixmap();
         EXPECT_EQ(pixmap.devicePixelRatio(), 2.0);

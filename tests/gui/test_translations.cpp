@@ -31,7 +31,7 @@ protected:
     // The Custom page's answer to a one-letter category name.
     QString RefusalOfShortName() {
         CustomPage page(*catalogue_, app_->Profile(), Window());
-        page.m_categoryEdit.setText(QStringLiteral("x"));
+        page.categoryEdit_.setText(QStringLiteral("x"));
         page.OnAddCategory();
         return desktop_.messages.empty() ? QString() : desktop_.messages.back().text;
     }

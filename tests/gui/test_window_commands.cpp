@@ -113,9 +113,8 @@ TEST_F(MainWindowTest, AboutBoxShowsItsLinesAndMailsTheAuthor) {
             EXPECT_NE(std::find(texts.begin(), texts.end(), line), texts.end())
                 << line.toStdString();
 
-        auto* address = box->findChild<QLabel*>(QStringLiteral("m_emailLink"));
+        auto* address = box->findChild<QLabel*>(QStringLiteral("emailLink"));
         ASSERT_NE(address, nullptr);
-        EXPECT_EQ(address->property("controlId").toInt(), 1027);
         EXPECT_EQ(address->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         EXPECT_LE(address->fontMetrics().horizontalAdvance(address->text()), address->width())
             << "fits";

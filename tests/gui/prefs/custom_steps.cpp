@@ -8,36 +8,35 @@
 
 CustomPage& OpenCustomTab(PreferencesSheet& sheet) {
     ShowTab(sheet, CustomTab);
-    return sheet.m_customPage;
+    return sheet.customPage_;
 }
 
 void AddCategory(CustomPage& page, const QString& name) {
-    Click(page.m_addCategoryRadio);
-    TypeInto(page.m_categoryEdit, name);
-    Click(page.m_addCategoryButton);
+    Click(page.addCategoryRadio_);
+    TypeInto(page.categoryEdit_, name);
+    Click(page.addCategoryButton_);
 }
 
 void ChooseCategory(CustomPage& page, const std::string& category) {
-    Click(page.m_existingRadio);
-    if (page.m_categoryCombo.SelectedText() != category)
-        ChooseEntry(page.m_categoryCombo, category);
-    EXPECT_EQ(page.m_categoryCombo.SelectedText(), category);
+    Click(page.existingRadio_);
+    if (page.categoryCombo_.SelectedText() != category) ChooseEntry(page.categoryCombo_, category);
+    EXPECT_EQ(page.categoryCombo_.SelectedText(), category);
 }
 
 void AddUnit(CustomPage& page, const QString& name, const QString& factor,
              const std::string& existing) {
-    TypeInto(page.m_unitNameEdit, name);
-    if (page.m_factorEdit.isEnabled()) TypeInto(page.m_factorEdit, factor);
-    if (!existing.empty()) ChooseEntry(page.m_unitCombo, existing);
-    Click(page.m_addUnitButton);
+    TypeInto(page.unitNameEdit_, name);
+    if (page.factorEdit_.isEnabled()) TypeInto(page.factorEdit_, factor);
+    if (!existing.empty()) ChooseEntry(page.unitCombo_, existing);
+    Click(page.addUnitButton_);
 }
 
 void RemoveUnit(CustomPage& page, const std::string& unit) {
-    ChooseEntry(page.m_unitCombo, unit);
-    Click(page.m_removeUnitButton);
+    ChooseEntry(page.unitCombo_, unit);
+    Click(page.removeUnitButton_);
 }
 
 void RemoveCategory(CustomPage& page, const std::string& category) {
     ChooseCategory(page, category);
-    Click(page.m_removeCategoryButton);
+    Click(page.removeCategoryButton_);
 }

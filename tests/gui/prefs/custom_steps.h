@@ -10,15 +10,16 @@ inline constexpr int CustomTab = 3;
 
 // Shows the Custom tab and returns its page.
 CustomPage& OpenCustomTab(PreferencesSheet& sheet);
-// "Add category" mode, the name typed into 1084, then "Add".
+// "Add category" mode, the name typed into categoryEdit, then "Add".
 void AddCategory(CustomPage& page, const QString& name);
-// "Existing category" mode with `category` chosen in 1078.
+// "Existing category" mode with `category` chosen in categoryCombo.
 void ChooseCategory(CustomPage& page, const std::string& category);
-// In the chosen category: the name typed into 1087, the factor into 1086
-// (when it is enabled), `existing` chosen in 1085 (when given), then "Add".
+// In the chosen category: the name typed into unitNameEdit, the factor into
+// factorEdit (when it is enabled), `existing` chosen in unitCombo (when
+// given), then "Add".
 void AddUnit(CustomPage& page, const QString& name, const QString& factor,
              const std::string& existing = {});
-// `unit` chosen in 1085, then "Remove".
+// `unit` chosen in unitCombo, then "Remove".
 void RemoveUnit(CustomPage& page, const std::string& unit);
-// `category` chosen in 1078, then "Remove".
+// `category` chosen in categoryCombo, then "Remove".
 void RemoveCategory(CustomPage& page, const std::string& category);

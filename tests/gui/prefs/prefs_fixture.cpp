@@ -60,7 +60,7 @@ std::string PrefsTest::Stored(std::string_view section, std::string_view key,
 MainWindow& PrefsTest::StartWindow() {
     window_ = std::make_unique<MainWindow>(*app_, *catalogue_);
     app_->SetMainWindow(window_.get());
-    window_->OnInitDialog();
+    window_->Populate();
     window_->show();
     window_->activateWindow();
     EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == window_.get(); }));
@@ -105,7 +105,7 @@ SortedComboBox& PrefsTest::MainCategories() { return window_->CategoryCombo(); }
 std::vector<std::string> PrefsTest::MainCategoryNames() { return Entries(MainCategories()); }
 
 std::vector<std::string> PrefsTest::MainUnitNames() {
-    auto* units = window_->findChild<SortedListBox*>(QStringLiteral("m_inputUnits"));
+    auto* units = window_->findChild<SortedListBox*>(QStringLiteral("inputUnits"));
     std::vector<std::string> names;
     if (units == nullptr) {
         ADD_FAILURE() << "no input unit list";
@@ -116,11 +116,11 @@ std::vector<std::string> PrefsTest::MainUnitNames() {
 }
 
 QLineEdit& PrefsTest::MainInput() {
-    return *window_->findChild<QLineEdit*>(QStringLiteral("m_inputEdit"));
+    return *window_->findChild<QLineEdit*>(QStringLiteral("inputEdit"));
 }
 
 QLineEdit& PrefsTest::MainOutput() {
-    return *window_->findChild<QLineEdit*>(QStringLiteral("m_outputEdit"));
+    return *window_->findChild<QLineEdit*>(QStringLiteral("outputEdit"));
 }
 
 void PrefsTest::ChooseMainCategory(const std::string& name) {

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "catalogue.h"
 #include "custom_page.h"
 #include "mezura_app.h"
 #include "mezura_dlg.h"
@@ -47,32 +48,33 @@ int main(int argc, char* argv[]) {
             "CustomUnit_2=Crate\r\nCustomValue_2=24.00000000000000\r\n");
     }
     MezuraApp app(profile);
-    MainWindow window;
+    Catalogue catalogue;
+    MainWindow window(app, catalogue);
     app.SetMainWindow(&window);
-    window.OnInitDialog();
+    window.Populate();
     if (mixed) {
         window.CategoryCombo().Select(window.CategoryCombo().FindExact("Distance"));
-        window.OnSelchangeCategory();
-        for (auto [list, unit] : {std::pair{"m_inputUnits", "Meters"}, {"m_outputUnits", "Feet"}}) {
+        window.OnCategoryChosen();
+        for (auto [list, unit] : {std::pair{"inputUnits", "Meters"}, {"outputUnits", "Feet"}}) {
             auto* units = window.findChild<SortedListBox*>(QString::fromLatin1(list));
             units->Select(units->FindExact(unit));
         }
-        window.findChild<QLineEdit*>(QStringLiteral("m_inputEdit"))
-            ->setText(QStringLiteral("1.75"));
+        window.findChild<QLineEdit*>(QStringLiteral("inputEdit"))->setText(QStringLiteral("1.75"));
         window.Convert();
         window.move(20, 20);
     }
     window.show();
 
-    PreferencesSheet sheet(QStringLiteral("Preferences"), &window, tab, app.Profile(), window);
+    PreferencesSheet sheet(QStringLiteral("Preferences"), &window, tab, app.Profile(), catalogue,
+                           window.Style(), window.MixedUnits(), window);
     int status = 1;
     QTimer::singleShot(800, &sheet, [&] {
         if (mixed) sheet.move(window.frameGeometry().right() + 20, 20);
         if (tab == 3) {
-            sheet.m_customPage.m_existingRadio.click();
-            sheet.m_customPage.m_categoryCombo.Select(
-                sheet.m_customPage.m_categoryCombo.FindExact("Beer"));
-            sheet.m_customPage.OnCategorySelected();
+            sheet.customPage_.existingRadio_.click();
+            sheet.customPage_.categoryCombo_.Select(
+                sheet.customPage_.categoryCombo_.FindExact("Beer"));
+            sheet.customPage_.OnCategorySelected();
         }
         QTimer::singleShot(400, &sheet, [&] {
             status = QProcess::execute(QStringLiteral("import"),
@@ -80,6 +82,6 @@ int main(int argc, char* argv[]) {
             sheet.reject();
         });
     });
-    sheet.DoModal();
+    sheet.Run();
     return status;
 }

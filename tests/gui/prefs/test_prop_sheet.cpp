@@ -33,11 +33,7 @@ TEST_F(PropSheetTest, OpensOnGeneralWithFourTabsOkAndCancel) {
         EXPECT_TRUE(sheet.isModal());
         ASSERT_EQ(sheet.Tabs().count(), 4);
         const QStringList expected{"General", "Result Format", "Visible Categories", "Custom"};
-        const std::vector<int> templates{162, 155, 160, 161};
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(sheet.Tabs().tabText(i), expected[i]);
-            EXPECT_EQ(sheet.Page(i).TemplateId(), templates[i]);
-        }
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(sheet.Tabs().tabText(i), expected[i]);
         EXPECT_EQ(sheet.Tabs().currentIndex(), GeneralTab);
         EXPECT_TRUE(sheet.Page(GeneralTab).IsInitialised());
         for (int i : {ResultFormatTab, VisibleTab, CustomTab})
@@ -56,10 +52,10 @@ TEST_F(PropSheetTest, PageLoadsWhenItsTabIsFirstShown) {
     StartWindow();
     RunPreferences([](PreferencesSheet& sheet) {
         EXPECT_FALSE(sheet.Page(ResultFormatTab).IsInitialised());
-        EXPECT_EQ(sheet.m_resultsPage.m_nFormat, -1);
+        EXPECT_EQ(sheet.resultsPage_.format_, -1);
         ShowTab(sheet, ResultFormatTab);
         EXPECT_TRUE(sheet.Page(ResultFormatTab).IsInitialised());
-        EXPECT_EQ(sheet.m_resultsPage.m_nFormat, FormatFixed);
+        EXPECT_EQ(sheet.resultsPage_.format_, FormatFixed);
         EXPECT_FALSE(sheet.Page(CustomTab).IsInitialised());
     });
 }
@@ -86,8 +82,8 @@ TEST_F(PropSheetTest, ScientificWithPrecisionThreeShowsAtOnce) {
     TypeInto(MainInput(), "1234.6");
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        Click(sheet.m_resultsPage.m_scientificRadio);
-        ChooseByKeys(sheet.m_resultsPage.m_precisionCombo, 2);  // "3"
+        Click(sheet.resultsPage_.scientificRadio_);
+        ChooseByKeys(sheet.resultsPage_.precisionCombo_, 2);  // "3"
         PressOk(sheet);
     });
     EXPECT_EQ(Window().Style(), (ResultStyle{FormatScientific, 3}));
@@ -105,8 +101,8 @@ TEST_F(PropSheetTest, CancelAfterFormatChangeKeepsTheWindowsStyle) {
 
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        Click(sheet.m_resultsPage.m_fixedRadio);
-        ChooseByKeys(sheet.m_resultsPage.m_precisionCombo, 7);
+        Click(sheet.resultsPage_.fixedRadio_);
+        ChooseByKeys(sheet.resultsPage_.precisionCombo_, 7);
         PressCancel(sheet);
     });
 
@@ -120,10 +116,10 @@ TEST_F(PropSheetTest, LeavingATabTakesItsControlsIntoItsMembers) {
     StartWindow();
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        Click(sheet.m_resultsPage.m_fixedRadio);
-        EXPECT_EQ(sheet.m_resultsPage.m_nFormat, FormatAuto);  // the click alone does not
+        Click(sheet.resultsPage_.fixedRadio_);
+        EXPECT_EQ(sheet.resultsPage_.format_, FormatAuto);  // the click alone does not
         ShowTab(sheet, CustomTab);
-        EXPECT_EQ(sheet.m_resultsPage.m_nFormat, FormatFixed);
+        EXPECT_EQ(sheet.resultsPage_.format_, FormatFixed);
         PressOk(sheet);
     });
     EXPECT_EQ(Window().Style().format, FormatFixed);
@@ -134,7 +130,7 @@ TEST_F(PropSheetTest, VisibilityEditedRebuildsTheListOnEveryLaterOk) {
     // First run: the list gets the focus, then Cancel.
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
-        QListWidget& list = sheet.m_visiblePage.m_categoryList;
+        QListWidget& list = sheet.visiblePage_.categoryList_;
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                           list.visualItemRect(list.item(5)).center());
         PressCancel(sheet);
@@ -167,7 +163,7 @@ TEST_F(PropSheetTest, ClearingEveryVisibleCategoryEmptiesTheList) {
     StartWindow();
     RunPreferences([this](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
-        QListWidget& list = sheet.m_visiblePage.m_categoryList;
+        QListWidget& list = sheet.visiblePage_.categoryList_;
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                           list.visualItemRect(list.item(0)).center());
         for (int row = 0; row < list.count(); ++row) {

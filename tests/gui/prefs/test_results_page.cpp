@@ -35,9 +35,9 @@ const PreviewRow PreviewTable[] = {
 
 struct Opening {
     const char* name;
-    const char* profile;
-    int checkedFormat;  // -1 none
-    int precisionRow;   // -1 none
+    const char* profile;  // as the window starts
+    int checkedFormat;    // -1 none
+    int precisionRow;     // -1 none
     bool comboEnabled;
     const char* preview;
 };
@@ -46,36 +46,36 @@ const Opening OpeningCases[] = {
     {"nothing stored", "", 0, 4, false, "123.45678976898"},
     {"Scientific 3", "[Settings]\r\nFormat=1\r\nPrecision=3\r\n", 1, 2, true, "1.235e+002"},
     {"Fixed 9", "[Settings]\r\nFormat=2\r\nPrecision=9\r\n", 2, 8, true, "123.456789769"},
-    {"Format out of range", "[Settings]\r\nFormat=3\r\nPrecision=4\r\n", -1, 3, true, ""},
-    {"Precision 0", "[Settings]\r\nFormat=2\r\nPrecision=0\r\n", 2, -1, true, "123"},
-    {"Precision 12", "[Settings]\r\nFormat=2\r\nPrecision=12\r\n", 2, -1, true, "123.456789768983"},
-    {"Precision far below", "[Settings]\r\nFormat=1\r\nPrecision=-2147483648\r\n", 1, -1, true,
-     "1.234568e+002"},
+    // What the window did not take, the page does not show either.
+    {"Format out of range", "[Settings]\r\nFormat=3\r\nPrecision=4\r\n", 0, 3, false,
+     "123.45678976898"},
+    {"Precision out of range", "[Settings]\r\nFormat=2\r\nPrecision=2147483647\r\n", 2, 4, true,
+     "123.45679"},
 };
 
 int CheckedFormat(const ResultsPage& page) {
-    if (page.m_autoRadio.isChecked()) return 0;
-    if (page.m_scientificRadio.isChecked()) return 1;
-    if (page.m_fixedRadio.isChecked()) return 2;
+    if (page.autoRadio_.isChecked()) return 0;
+    if (page.scientificRadio_.isChecked()) return 1;
+    if (page.fixedRadio_.isChecked()) return 2;
     return -1;
 }
 
 }  // namespace
 
-TEST_F(ResultsPageTest, OpensFromTheStoredFormatAndPrecision) {
+TEST_F(ResultsPageTest, OpensOnTheWindowsFormatAndPrecision) {
     for (const Opening& c : OpeningCases) {
         SCOPED_TRACE(c.name);
         WriteProfile(c.profile);
         StartWindow();
         RunPreferences([&](PreferencesSheet& sheet) {
             ShowTab(sheet, ResultFormatTab);
-            const ResultsPage& page = sheet.m_resultsPage;
+            const ResultsPage& page = sheet.resultsPage_;
             EXPECT_EQ(CheckedFormat(page), c.checkedFormat);
-            EXPECT_EQ(page.m_precisionCombo.currentIndex(), c.precisionRow);
-            EXPECT_EQ(page.m_precisionCombo.isEnabled(), c.comboEnabled);
-            EXPECT_EQ(page.m_preview.text(), c.preview);
-            // The whole text shows, however long a stored precision makes it.
-            EXPECT_GE(page.m_preview.width(), page.m_preview.sizeHint().width());
+            EXPECT_EQ(page.precisionCombo_.currentIndex(), c.precisionRow);
+            EXPECT_EQ(page.precisionCombo_.isEnabled(), c.comboEnabled);
+            EXPECT_EQ(page.preview_.text(), c.preview);
+            // The whole text shows, in the bold face too.
+            EXPECT_GE(page.preview_.width(), page.preview_.sizeHint().width());
         });
         QuitWindow();
     }
@@ -85,32 +85,19 @@ TEST_F(ResultsPageTest, PreviewFollowsEveryModeAndPrecision) {
     StartWindow();
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        ResultsPage& page = sheet.m_resultsPage;
+        ResultsPage& page = sheet.resultsPage_;
         for (const PreviewRow& row : PreviewTable) {
             SCOPED_TRACE(row.precision);
-            Click(page.m_scientificRadio);
-            ChooseByKeys(page.m_precisionCombo, row.precision - 1);
-            EXPECT_EQ(page.m_preview.text(), row.scientific);
-            Click(page.m_fixedRadio);
-            EXPECT_EQ(page.m_preview.text(), row.fixed);
-            EXPECT_TRUE(page.m_precisionCombo.isEnabled());
-            Click(page.m_autoRadio);
-            EXPECT_EQ(page.m_preview.text(), "123.45678976898");
-            EXPECT_FALSE(page.m_precisionCombo.isEnabled());
+            Click(page.scientificRadio_);
+            ChooseByKeys(page.precisionCombo_, row.precision - 1);
+            EXPECT_EQ(page.preview_.text(), row.scientific);
+            Click(page.fixedRadio_);
+            EXPECT_EQ(page.preview_.text(), row.fixed);
+            EXPECT_TRUE(page.precisionCombo_.isEnabled());
+            Click(page.autoRadio_);
+            EXPECT_EQ(page.preview_.text(), "123.45678976898");
+            EXPECT_FALSE(page.precisionCombo_.isEnabled());
         }
-    });
-}
-
-TEST_F(ResultsPageTest, AHugeStoredPrecisionOpensWithABoundedPreview) {
-    WriteProfile("[Settings]\r\nFormat=2\r\nPrecision=2147483647\r\n");
-    StartWindow();
-    RunPreferences([](PreferencesSheet& sheet) {
-        ShowTab(sheet, ResultFormatTab);
-        const ResultsPage& page = sheet.m_resultsPage;
-        const QString preview = page.m_preview.text();
-        EXPECT_TRUE(preview.startsWith(QStringLiteral("123.45678976898340000")));
-        EXPECT_EQ(preview.size(), 4 + 340);
-        EXPECT_EQ(page.m_precisionCombo.currentIndex(), -1);
     });
 }
 
@@ -119,41 +106,36 @@ TEST_F(ResultsPageTest, ChoosingAPrecisionUpdatesThePreviewAtOnce) {
     StartWindow();
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        ResultsPage& page = sheet.m_resultsPage;
-        ChooseByKeys(page.m_precisionCombo, 1);
-        EXPECT_EQ(page.m_preview.text(), "1.23e+002");
-        EXPECT_EQ(page.m_nPrecisionIndex, 1);
-        EXPECT_EQ(page.m_nFormat, 1);
+        ResultsPage& page = sheet.resultsPage_;
+        ChooseByKeys(page.precisionCombo_, 1);
+        EXPECT_EQ(page.preview_.text(), "1.23e+002");
+        EXPECT_EQ(page.precisionIndex_, 1);
+        EXPECT_EQ(page.format_, 1);
     });
 }
 
-TEST_F(ResultsPageTest, WithNoModeAPrecisionChoiceEmptiesThePreview) {
-    WriteProfile("[Settings]\r\nFormat=7\r\nPrecision=3\r\n");
+TEST_F(ResultsPageTest, ShowsTheWindowsSettingsNotTheFilesAndShowingWritesNothing) {
+    WriteProfile("[Settings]\r\nFormat=1\r\nPrecision=3\r\nMixedUnits=TRUE\r\nInchFraction=64\r\n");
     StartWindow();
-    RunPreferences([](PreferencesSheet& sheet) {
+    // Another program rewrites the file while the window runs.
+    WriteProfile("[Settings]\r\nFormat=2\r\nPrecision=9\r\n");
+    const std::string stored = ProfileText();
+    FileCalls written;
+    RunPreferences([&](PreferencesSheet& sheet) {
+        const FileCalls before = FileCallsSoFar();
         ShowTab(sheet, ResultFormatTab);
-        ResultsPage& page = sheet.m_resultsPage;
-        ChooseByKeys(page.m_precisionCombo, 5);
-        EXPECT_EQ(page.m_preview.text(), "");
-        EXPECT_EQ(page.m_nFormat, -1);
-        PressOk(sheet);
+        written = FileCallsSince(before);
+        const ResultsPage& page = sheet.resultsPage_;
+        EXPECT_EQ(CheckedFormat(page), FormatScientific);
+        EXPECT_EQ(page.precisionCombo_.currentIndex(), 2);
+        EXPECT_TRUE(page.mixedUnitsCheck_.isChecked());
+        EXPECT_EQ(page.inchFractionCombo_.currentText(), "1/64");
+        EXPECT_EQ(page.preview_.text(),
+                  "1.235e+002\n" + ResultsPage::MixedPreviewText(FormatScientific, 3, 64));
+        PressCancel(sheet);
     });
-    EXPECT_EQ(Stored("Settings", "Format"), "-1");
-    EXPECT_EQ(Stored("Settings", "Precision"), "6");
-}
-
-TEST_F(ResultsPageTest, StoredValuesOutOfRangeAreShownButNotTaken) {
-    WriteProfile("[Settings]\r\nFormat=7\r\nPrecision=12\r\n");
-    StartWindow();
-    ChooseMainCategory("Distance");
-    RunPreferences([](PreferencesSheet& sheet) {
-        ShowTab(sheet, 1);
-        EXPECT_EQ(sheet.m_resultsPage.m_nFormat, 7);
-        PressOk(sheet);
-    });
-    EXPECT_EQ(Window().Style(), ResultStyle{});
-    TypeInto(MainInput(), "4");
-    EXPECT_EQ(MainOutput().text(), "4");  // the output still follows the input
+    EXPECT_EQ(written.renames, 0);
+    EXPECT_EQ(ProfileText(), stored);
 }
 
 TEST_F(ResultsPageTest, PreviewIsBoldArialTenPoints) {
@@ -163,13 +145,12 @@ TEST_F(ResultsPageTest, PreviewIsBoldArialTenPoints) {
     StartWindow();
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        const ResultsPage& page = sheet.m_resultsPage;
-        ASSERT_NE(page.m_pPreviewFont, nullptr);
-        EXPECT_EQ(page.m_pPreviewFont->family(), "Arial");
-        EXPECT_EQ(page.m_preview.font().pixelSize(),
+        const ResultsPage& page = sheet.resultsPage_;
+        ASSERT_NE(page.previewFont_, nullptr);
+        EXPECT_EQ(page.previewFont_->family(), "Arial");
+        EXPECT_EQ(page.preview_.font().pixelSize(),
                   -ResultsPage::PreviewFontHeight(page.logicalDpiY()));
-        EXPECT_TRUE(QFontInfo(page.m_preview.font()).bold());
-        EXPECT_NE(page.m_preview.text(), "Static");
+        EXPECT_TRUE(QFontInfo(page.preview_.font()).bold());
     });
 }
 
@@ -177,8 +158,8 @@ TEST_F(ResultsPageTest, OkStoresPrecisionThenFormatAndCancelNothing) {
     StartWindow();
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        Click(sheet.m_resultsPage.m_fixedRadio);
-        ChooseByKeys(sheet.m_resultsPage.m_precisionCombo, 6);
+        Click(sheet.resultsPage_.fixedRadio_);
+        ChooseByKeys(sheet.resultsPage_.precisionCombo_, 6);
         PressCancel(sheet);
     });
     EXPECT_EQ(Stored("Settings", "Format"), "(absent)");
@@ -188,8 +169,8 @@ TEST_F(ResultsPageTest, OkStoresPrecisionThenFormatAndCancelNothing) {
     FileCalls written;
     RunPreferences([&](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        Click(sheet.m_resultsPage.m_fixedRadio);
-        ChooseByKeys(sheet.m_resultsPage.m_precisionCombo, 6);
+        Click(sheet.resultsPage_.fixedRadio_);
+        ChooseByKeys(sheet.resultsPage_.precisionCombo_, 6);
         const FileCalls before = FileCallsSoFar();
         PressOk(sheet);
         written = FileCallsSince(before);
@@ -209,24 +190,16 @@ TEST_F(ResultsPageTest, ControlsCarryTheirTemplateTexts) {
     StartWindow();
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        const ResultsPage& page = sheet.m_resultsPage;
-        EXPECT_EQ(page.m_formatFrame.Title(), "Select the format of the results     ");
-        EXPECT_EQ(page.m_autoRadio.text(), "AutoFormat");
-        EXPECT_EQ(page.m_scientificRadio.text(), "Scientific");
-        EXPECT_EQ(page.m_fixedRadio.text(), "Fixed");
-        EXPECT_EQ(page.m_precisionLabel.text(), "Set decimal precision ");
-        EXPECT_EQ(page.m_previewFrame.Title(), " Preview ");
-        ASSERT_EQ(page.m_precisionCombo.count(), 9);
+        const ResultsPage& page = sheet.resultsPage_;
+        EXPECT_EQ(page.formatFrame_.Title(), "Select the format of the results     ");
+        EXPECT_EQ(page.autoRadio_.text(), "AutoFormat");
+        EXPECT_EQ(page.scientificRadio_.text(), "Scientific");
+        EXPECT_EQ(page.fixedRadio_.text(), "Fixed");
+        EXPECT_EQ(page.precisionLabel_.text(), "Set decimal precision ");
+        EXPECT_EQ(page.previewFrame_.Title(), " Preview ");
+        ASSERT_EQ(page.precisionCombo_.count(), 9);
         for (int row = 0; row < 9; ++row)
-            EXPECT_EQ(page.m_precisionCombo.itemText(row), QString::number(row + 1));
-        const std::pair<const QWidget*, int> ids[] = {{&page.m_autoRadio, 1036},
-                                                      {&page.m_scientificRadio, 1037},
-                                                      {&page.m_fixedRadio, 1038},
-                                                      {&page.m_precisionCombo, 1049},
-                                                      {&page.m_preview, 1050}};
-        for (const auto& [widget, id] : ids)
-            EXPECT_EQ(widget->property("controlId").toInt(), id)
-                << widget->objectName().toStdString();
+            EXPECT_EQ(page.precisionCombo_.itemText(row), QString::number(row + 1));
     });
 }
 
@@ -236,22 +209,22 @@ TEST_F(ResultsPageTest, MixedUnitsOptionPreviewsStoresAndReachesTheWindow) {
     FileCalls written;
     RunPreferences([&](PreferencesSheet& sheet) {
         ShowTab(sheet, ResultFormatTab);
-        ResultsPage& page = sheet.m_resultsPage;
-        EXPECT_FALSE(page.m_mixedUnitsCheck.isChecked());
-        EXPECT_FALSE(page.m_inchFractionCombo.isEnabled());
-        EXPECT_EQ(page.m_inchFractionCombo.currentText(), "1/16");
-        EXPECT_EQ(page.m_preview.text(), "123.45678976898");
-        Click(page.m_mixedUnitsCheck);
-        EXPECT_TRUE(page.m_inchFractionCombo.isEnabled());
+        ResultsPage& page = sheet.resultsPage_;
+        EXPECT_FALSE(page.mixedUnitsCheck_.isChecked());
+        EXPECT_FALSE(page.inchFractionCombo_.isEnabled());
+        EXPECT_EQ(page.inchFractionCombo_.currentText(), "1/16");
+        EXPECT_EQ(page.preview_.text(), "123.45678976898");
+        Click(page.mixedUnitsCheck_);
+        EXPECT_TRUE(page.inchFractionCombo_.isEnabled());
         // 0.4567897689834 ft is 5.4814772278 in: 5 1/2 to the sixteenth,
         // 5 31/64 to the sixty-fourth; 0.4567897689834 h is 27 min 24.44316834 s.
-        EXPECT_EQ(page.m_preview.text(),
+        EXPECT_EQ(page.preview_.text(),
                   "123.45678976898\n123 ft 5 1/2 in   123 h 27 min 24.44316834 s");
-        ChooseByKeys(page.m_inchFractionCombo, 5);
-        EXPECT_TRUE(page.m_preview.text().contains("123 ft 5 31/64 in"));
-        Click(page.m_fixedRadio);
-        EXPECT_TRUE(page.m_preview.text().endsWith("123 h 27 min 24.44317 s"));
-        Click(page.m_autoRadio);
+        ChooseByKeys(page.inchFractionCombo_, 5);
+        EXPECT_TRUE(page.preview_.text().contains("123 ft 5 31/64 in"));
+        Click(page.fixedRadio_);
+        EXPECT_TRUE(page.preview_.text().endsWith("123 h 27 min 24.44317 s"));
+        Click(page.autoRadio_);
         const FileCalls before = FileCallsSoFar();
         PressOk(sheet);
         written = FileCallsSince(before);

@@ -95,7 +95,7 @@ TEST_F(RoundTripTest, CustomCategoriesAndUnitsComeBackUnchanged) {
 
     // What the window shows for 3 of the first unit in the last one.
     ChooseMainCategory("Caf\xE9 cr\xE8me");
-    auto& output = *Window().findChild<SortedListBox*>(QStringLiteral("m_outputUnits"));
+    auto& output = *Window().findChild<SortedListBox*>(QStringLiteral("outputUnits"));
     QTest::keyClick(&output, Qt::Key_End);
     TypeInto(MainInput(), "3");
     const QString shown = MainOutput().text();
@@ -112,8 +112,7 @@ TEST_F(RoundTripTest, CustomCategoriesAndUnitsComeBackUnchanged) {
         EXPECT_EQ(after[row].factors, before[row].factors);
     }
     ChooseMainCategory("Caf\xE9 cr\xE8me");
-    QTest::keyClick(Window().findChild<SortedListBox*>(QStringLiteral("m_outputUnits")),
-                    Qt::Key_End);
+    QTest::keyClick(Window().findChild<SortedListBox*>(QStringLiteral("outputUnits")), Qt::Key_End);
     TypeInto(MainInput(), "3");
     EXPECT_EQ(MainOutput().text(), shown);
 
@@ -145,8 +144,8 @@ TEST_F(RoundTripTest, AThousandthOfASecondConvertsExactlyHereAndInTheConverter) 
     QuitWindow();
     StartWindow();
     ChooseMainCategory("Time");
-    auto& input = *Window().findChild<SortedListBox*>(QStringLiteral("m_inputUnits"));
-    auto& output = *Window().findChild<SortedListBox*>(QStringLiteral("m_outputUnits"));
+    auto& input = *Window().findChild<SortedListBox*>(QStringLiteral("inputUnits"));
+    auto& output = *Window().findChild<SortedListBox*>(QStringLiteral("outputUnits"));
     for (const auto& [unit, seconds] :
          {std::pair{"Blink", "0.001"}, std::pair{"Flash", "1e-006"}}) {
         SCOPED_TRACE(unit);

@@ -37,19 +37,19 @@ TEST_F(VisiblePageTest, ListsTheBuiltInCategoriesInCatalogueOrder) {
     StartWindow();
     RunPreferences([this](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
-        const VisiblePage& page = sheet.m_visiblePage;
-        ASSERT_EQ(page.m_categoryList.count(), BuiltinCategoryCount);  // no custom category
-        EXPECT_EQ(page.m_categoryList.item(0)->text(), "Acceleration");
-        EXPECT_EQ(page.m_categoryList.item(BuiltinCategoryCount - 1)->text(), "Volume (Dry)");
+        const VisiblePage& page = sheet.visiblePage_;
+        ASSERT_EQ(page.categoryList_.count(), BuiltinCategoryCount);  // no custom category
+        EXPECT_EQ(page.categoryList_.item(0)->text(), "Acceleration");
+        EXPECT_EQ(page.categoryList_.item(BuiltinCategoryCount - 1)->text(), "Volume (Dry)");
         for (int row = 0; row < BuiltinCategoryCount; ++row) {
-            EXPECT_EQ(page.m_categoryList.item(row)->text(),
+            EXPECT_EQ(page.categoryList_.item(row)->text(),
                       QStringFromCp1252(catalogue_->Name(row, 0)));
-            EXPECT_EQ(page.m_categoryList.item(row)->checkState(),
+            EXPECT_EQ(page.categoryList_.item(row)->checkState(),
                       row == TemperatureRow ? Qt::Unchecked : Qt::Checked)
                 << row;
         }
-        EXPECT_FALSE(page.m_displayAllCheck.isChecked());
-        EXPECT_EQ(page.m_displayAllCheck.text(), "Display all Categories");
+        EXPECT_FALSE(page.displayAllCheck_.isChecked());
+        EXPECT_EQ(page.displayAllCheck_.text(), "Display all Categories");
     });
 }
 
@@ -57,8 +57,8 @@ TEST_F(VisiblePageTest, ClearingTemperatureHidesItAfterOk) {
     StartWindow();
     RunPreferences([this](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
-        ClickRowCheck(sheet.m_visiblePage.m_categoryList, TemperatureRow);
-        EXPECT_EQ(sheet.m_visiblePage.m_categoryList.item(TemperatureRow)->checkState(),
+        ClickRowCheck(sheet.visiblePage_.categoryList_, TemperatureRow);
+        EXPECT_EQ(sheet.visiblePage_.categoryList_.item(TemperatureRow)->checkState(),
                   Qt::Unchecked);
         EXPECT_EQ(catalogue_->Visibility(TemperatureRow), 1);  // nothing before OK
         PressOk(sheet);
@@ -75,13 +75,13 @@ TEST_F(VisiblePageTest, DisplayAllChecksEveryRowWithoutTheListsFocus) {
     ASSERT_FALSE(Lists(MainCategoryNames(), "Angle"));
     RunPreferences([this](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
-        VisiblePage& page = sheet.m_visiblePage;
-        Click(page.m_displayAllCheck);
+        VisiblePage& page = sheet.visiblePage_;
+        Click(page.displayAllCheck_);
         EXPECT_TRUE(catalogue_->VisibilityEdited());
-        Click(page.m_displayAllCheck);  // clearing it again leaves the rows
+        Click(page.displayAllCheck_);  // clearing it again leaves the rows
         for (int row = 0; row < BuiltinCategoryCount; ++row)
-            EXPECT_EQ(page.m_categoryList.item(row)->checkState(), Qt::Checked) << row;
-        EXPECT_NE(QApplication::focusWidget(), &page.m_categoryList);
+            EXPECT_EQ(page.categoryList_.item(row)->checkState(), Qt::Checked) << row;
+        EXPECT_NE(QApplication::focusWidget(), &page.categoryList_);
         PressOk(sheet);
     });
     for (int row = 0; row < BuiltinCategoryCount; ++row)
@@ -97,9 +97,9 @@ TEST_F(VisiblePageTest, OpeningTheTabIsNoEdit) {
     RunPreferences([](PreferencesSheet& sheet) {
         // The focus sits in the General page when the tab is clicked, as it
         // does after the user ticks a box there.
-        sheet.m_generalPage.m_rememberCategoryCheck.setFocus();
+        sheet.generalPage_.rememberCategoryCheck_.setFocus();
         ShowTab(sheet, VisibleTab);
-        EXPECT_NE(QApplication::focusWidget(), &sheet.m_visiblePage.m_categoryList);
+        EXPECT_NE(QApplication::focusWidget(), &sheet.visiblePage_.categoryList_);
         PressOk(sheet);
     });
     EXPECT_FALSE(catalogue_->VisibilityEdited());
@@ -115,7 +115,7 @@ TEST_F(VisiblePageTest, CancelKeepsTheChecksButNotTheEditMark) {
     ChooseMainCategory("Distance");
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
-        ClickRowCheck(sheet.m_visiblePage.m_categoryList, TemperatureRow);
+        ClickRowCheck(sheet.visiblePage_.categoryList_, TemperatureRow);
         PressCancel(sheet);
     });
     EXPECT_EQ(catalogue_->Visibility(TemperatureRow), 1);
@@ -124,8 +124,7 @@ TEST_F(VisiblePageTest, CancelKeepsTheChecksButNotTheEditMark) {
 
     RunPreferences([](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);  // rows start afresh from CategoryVisible
-        EXPECT_EQ(sheet.m_visiblePage.m_categoryList.item(TemperatureRow)->checkState(),
-                  Qt::Checked);
+        EXPECT_EQ(sheet.visiblePage_.categoryList_.item(TemperatureRow)->checkState(), Qt::Checked);
         PressOk(sheet);
     });
     EXPECT_EQ(catalogue_->Visibility(TemperatureRow), 1);
@@ -136,7 +135,7 @@ TEST_F(VisiblePageTest, KeyboardTogglesOnlyWithTheFocus) {
     StartWindow();
     RunPreferences([this](PreferencesSheet& sheet) {
         ShowTab(sheet, VisibleTab);
-        QListWidget& list = sheet.m_visiblePage.m_categoryList;
+        QListWidget& list = sheet.visiblePage_.categoryList_;
         EXPECT_FALSE(catalogue_->VisibilityEdited());
         list.setFocus();  // Tab into the list
         EXPECT_TRUE(catalogue_->VisibilityEdited());

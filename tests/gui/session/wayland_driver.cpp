@@ -33,7 +33,6 @@
 namespace {
 
 int failures = 0;
-constexpr int CopyOutputCommand = 32775;
 
 void Check(bool ok, const QString& what) {
     std::printf("%s: %s\n", ok ? "ok" : "FAILED", qPrintable(what));
@@ -58,15 +57,15 @@ void Drive(QDialog& window) {
     std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
     Check(QTest::qWaitForWindowExposed(&window), QStringLiteral("the window is shown"));
 
-    auto& categories = Child<SortedComboBox>(window, "m_categoryCombo");
+    auto& categories = Child<SortedComboBox>(window, "categoryCombo");
     categories.setFocus();
     const int distance = categories.FindExact("Distance");
     while (categories.SelectedPosition() < distance) QTest::keyClick(&categories, Qt::Key_Down);
-    ClickUnit(Child<SortedListBox>(window, "m_inputUnits"), "Kilometers");
-    ClickUnit(Child<SortedListBox>(window, "m_outputUnits"), "Miles");
+    ClickUnit(Child<SortedListBox>(window, "inputUnits"), "Kilometers");
+    ClickUnit(Child<SortedListBox>(window, "outputUnits"), "Miles");
 
-    auto& input = Child<QLineEdit>(window, "m_inputEdit");
-    auto& output = Child<QLineEdit>(window, "m_outputEdit");
+    auto& input = Child<QLineEdit>(window, "inputEdit");
+    auto& output = Child<QLineEdit>(window, "outputEdit");
     input.setFocus();
     QTest::keyClick(&input, Qt::Key_Backspace);  // the "0" the window starts with
     QTest::keyClick(&input, '1');
@@ -79,8 +78,7 @@ void Drive(QDialog& window) {
     if (keysReady.isEmpty()) {
         // Without a seat no window is active, so no shortcut can fire: the
         // menu command is what runs.
-        for (QAction* action : window.findChildren<QAction*>())
-            if (action->property("commandId").toInt() == CopyOutputCommand) action->trigger();
+        Child<QAction>(window, "copyOutputAction").trigger();
     } else {
         // Wayland takes a clipboard offer only with the serial of a real
         // input event on a seat: the test presses Alt+C on the seat itself.
@@ -104,15 +102,15 @@ void Drive(QDialog& window) {
     // The page is only looked at: a profile nobody writes will do.
     ProfileStore unused(QDir::temp().filePath(QStringLiteral("mezura-unused.INI")).toStdString());
     GeneralPage general(unused, dialog);
-    const bool offered = general.m_onTopCheck.isEnabled();
+    const bool offered = general.onTopCheck_.isEnabled();
     Check(offered == StaysOnTopSupported(),
           QStringLiteral("\"Always on top\" is %1 (%2)")
               .arg(offered ? QStringLiteral("offered") : QStringLiteral("disabled"),
-                   general.m_onTopCheck.toolTip()));
-    Check(offered || !general.m_onTopCheck.toolTip().isEmpty(),
+                   general.onTopCheck_.toolTip()));
+    Check(offered || !general.onTopCheck_.toolTip().isEmpty(),
           QStringLiteral("a disabled \"Always on top\" says why"));
 
-    dialog.EndDialog();
+    dialog.Leave(MainWindow::Leaving::Escape);
 }
 
 }  // namespace

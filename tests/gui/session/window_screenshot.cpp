@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include "about_dlg.h"
+#include "catalogue.h"
 #include "mezura_app.h"
 #include "mezura_dlg.h"
 #include "sorted_combo_box.h"
@@ -59,14 +60,15 @@ int main(int argc, char* argv[]) {
 
     QTemporaryDir folder;
     MezuraApp app(folder.filePath(QStringLiteral("mezura.INI")).toStdString());
-    MainWindow window;
+    Catalogue catalogue;
+    MainWindow window(app, catalogue);
     app.SetMainWindow(&window);
-    window.OnInitDialog();
+    window.Populate();
     window.CategoryCombo().Select(window.CategoryCombo().FindExact("Distance"));
-    window.OnSelchangeCategory();
-    Pick(*window.findChild<SortedListBox*>(QStringLiteral("m_inputUnits")), "Kilometers");
-    Pick(*window.findChild<SortedListBox*>(QStringLiteral("m_outputUnits")), "Miles");
-    window.findChild<QLineEdit*>(QStringLiteral("m_inputEdit"))->setText(QStringLiteral("1"));
+    window.OnCategoryChosen();
+    Pick(*window.findChild<SortedListBox*>(QStringLiteral("inputUnits")), "Kilometers");
+    Pick(*window.findChild<SortedListBox*>(QStringLiteral("outputUnits")), "Miles");
+    window.findChild<QLineEdit*>(QStringLiteral("inputEdit"))->setText(QStringLiteral("1"));
     window.Convert();
     window.show();
     AboutDialog about(&window);
