@@ -19,7 +19,7 @@ class TextMemo {
 public:
     std::optional<std::string_view> Find(std::string_view key) const;
     // Keeps `text` for `key`, which must not be kept already, and gives the
-    // kept copy.
+    // kept copy. Past 4 GiB of keys and texts, the memo starts afresh.
     std::string_view Add(std::string_view key, std::string_view text);
 
     std::size_t size() const { return count_; }
@@ -29,16 +29,19 @@ public:
     // Texts handed out stay valid until the next Add or clear.
 
 private:
+    // Eight bytes a slot, so that the table of a large memo stays in the
+    // cache: part of the key's hash, and where the key is kept.
     struct Slot {
-        std::size_t hash = 0;  // 0: empty
-        std::size_t at = 0;    // where the key starts in held_, its text right after
-        std::uint32_t keySize = 0;
-        std::uint32_t textSize = 0;
+        std::uint32_t check = 0;  // 0: empty
+        std::uint32_t at = 0;     // in held_: the key's size, the text's, the key, the text
     };
-    static std::size_t HashOf(std::string_view key);
+    static constexpr std::size_t Header = 2 * sizeof(std::uint32_t);
     // The place of the slot that holds `key`, or of the empty one where it
     // would go.
     std::size_t SlotFor(std::string_view key, std::size_t hash) const;
+    std::uint32_t SizeAt(std::size_t at) const;
+    std::string_view KeyAt(std::uint32_t at) const;
+    std::string_view TextAt(std::uint32_t at) const;
 
     std::vector<Slot> slots_;  // a power of two of them, at most half in use
     std::string held_;
