@@ -163,19 +163,17 @@ void NameCandidates::MakeLetterIndex() const {
         lengthStart_[names_[byLength_[i]].lowered.size()] = i;
     for (std::size_t length = longest; length-- > 0;)
         lengthStart_[length] = std::min(lengthStart_[length], lengthStart_[length + 1]);
-    words_ = (names_.size() + WordBits - 1) / WordBits;
-    holders_.assign(BinCount * words_, 0);
+    holders_.assign(BinCount * ((names_.size() + WordBits - 1) / WordBits), 0);
     usedByLength_.resize(names_.size());
     for (std::size_t i = 0; i < byLength_.size(); ++i) {
         const LetterBins& letters = letters_[byLength_[i]];
         usedByLength_[i] = Bits(letters.once) + Bits(letters.twice);
         const std::uint64_t bit = std::uint64_t{1} << (i % WordBits);
+        std::uint64_t* const column = holders_.data() + i / WordBits * BinCount;
         for (std::uint64_t once = letters.once; once != 0; once &= once - 1)
-            holders_[static_cast<std::size_t>(std::countr_zero(once)) * words_ + i / WordBits] |=
-                bit;
+            column[std::countr_zero(once)] |= bit;
         for (std::uint64_t twice = letters.twice; twice != 0; twice &= twice - 1)
-            holders_[static_cast<std::size_t>(64 + std::countr_zero(twice)) * words_ +
-                     i / WordBits] |= bit;
+            column[64 + std::countr_zero(twice)] |= bit;
     }
 }
 
@@ -186,24 +184,38 @@ namespace {
 // The counts are kept bit-sliced, one bit of each per word of names:
 // `Digits` bits, enough for `most`, and beyond them whether it overflowed.
 template <int Digits, typename Found>
-void CountLacking(const std::uint64_t* holders, std::size_t words, const int* bins, int binCount,
-                  int most, std::size_t begin, std::size_t end, Found found) {
+void CountLacking(const std::uint64_t* holders, const int* bins, int binCount, int most,
+                  std::size_t begin, std::size_t end, Found found) {
     for (std::size_t word = begin / WordBits; word <= (end - 1) / WordBits; ++word) {
         std::uint64_t inRange = ~std::uint64_t{0};
         if (word == begin / WordBits) inRange &= ~std::uint64_t{0} << (begin % WordBits);
         if (word == (end - 1) / WordBits && end % WordBits != 0)
             inRange &= ~std::uint64_t{0} >> (WordBits - end % WordBits);
+        const std::uint64_t* column = holders + word * BinCount;
         std::uint64_t count[Digits + 1] = {};
         std::uint64_t over = 0;
-        for (int k = 0; k < binCount; ++k) {
-            std::uint64_t carry = ~holders[static_cast<std::size_t>(bins[k]) * words + word];
-            for (int d = 0; d < Digits; ++d) {
+        const auto carryUp = [&](std::uint64_t carry, int from) {
+            for (int d = from; d < Digits; ++d) {
                 const std::uint64_t next = count[d] & carry;
                 count[d] ^= carry;
                 carry = next;
             }
             over |= carry;
+        };
+        int k = 0;
+        if constexpr (Digits > 0) {
+            // Two bins at a time: both and the lowest bit of the count in
+            // one full adder, its carry on up.
+            for (; k + 1 < binCount; k += 2) {
+                const std::uint64_t a = ~column[bins[k]];
+                const std::uint64_t b = ~column[bins[k + 1]];
+                const std::uint64_t either = a ^ b;
+                const std::uint64_t carry = (a & b) | (either & count[0]);
+                count[0] ^= either;
+                carryUp(carry, 1);
+            }
         }
+        for (; k < binCount; ++k) carryUp(~column[bins[k]], 0);
         // Compare each count with `most` from the highest bit down.
         std::uint64_t greater = over;
         std::uint64_t equal = ~over;
@@ -254,32 +266,23 @@ void NameCandidates::CloseInLetters(const LetterBins& query, int most, std::size
     const std::uint64_t* holders = holders_.data();
     switch (std::bit_width(static_cast<unsigned>(lackedMost))) {
         case 0:
-            return CountLacking<0>(holders, words_, bins, binCount, lackedMost, begin, end,
-                                   onlyFound);
+            return CountLacking<0>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
         case 1:
-            return CountLacking<1>(holders, words_, bins, binCount, lackedMost, begin, end,
-                                   onlyFound);
+            return CountLacking<1>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
         case 2:
-            return CountLacking<2>(holders, words_, bins, binCount, lackedMost, begin, end,
-                                   onlyFound);
+            return CountLacking<2>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
         case 3:
-            return CountLacking<3>(holders, words_, bins, binCount, lackedMost, begin, end,
-                                   onlyFound);
+            return CountLacking<3>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
         case 4:
-            return CountLacking<4>(holders, words_, bins, binCount, lackedMost, begin, end,
-                                   onlyFound);
+            return CountLacking<4>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
         case 5:
-            return CountLacking<5>(holders, words_, bins, binCount, lackedMost, begin, end,
-                                   onlyFound);
+            return CountLacking<5>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
         case 6:
-            return CountLacking<6>(holders, words_, bins, binCount, lackedMost, begin, end,
-                                   onlyFound);
+            return CountLacking<6>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
         case 7:
-            return CountLacking<7>(holders, words_, bins, binCount, lackedMost, begin, end,
-                                   onlyFound);
+            return CountLacking<7>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
         default:
-            return CountLacking<8>(holders, words_, bins, binCount, lackedMost, begin, end,
-                                   onlyFound);
+            return CountLacking<8>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
     }
 }
 
@@ -302,7 +305,9 @@ void ClosestOffers(std::string_view query, const NameCandidates& candidates,
     const std::string_view lowerQuery(lowered, length);
     const LetterBins queryLetters = LettersOf(lowerQuery);
     static_assert(MaxSuggestedLength <= QueryDistance::MaxLength);
-    const QueryDistance measure(lowerQuery);
+    // Kept from call to call, like the lists below.
+    thread_local QueryDistance measure;
+    measure.Reset(lowerQuery);
     struct Near {
         int distance;
         std::size_t order;

@@ -83,14 +83,13 @@ private:
     mutable std::vector<std::size_t> sorted_;          // places in the order of their names
     mutable std::vector<std::size_t> firstByteStart_;  // in sorted_, by first byte, and the end
     // The letter index: places in order of length (then of place), where
-    // each length begins in that order (one entry past the longest), per
-    // bin, once then twice, the bits of the names that use it, and how many
-    // bins each name uses.
+    // each length begins in that order (one entry past the longest), for
+    // each word of 64 names the bits of those that use each bin (once, then
+    // twice), and how many bins each name uses.
     mutable std::vector<std::size_t> byLength_;
     mutable std::vector<std::size_t> lengthStart_;
     mutable std::vector<std::uint64_t> holders_;
     mutable std::vector<int> usedByLength_;  // the bins each name uses, in the same order
-    mutable std::size_t words_ = 0;          // words of one bin's bits
 };
 
 NameCandidates CandidatesOf(const std::vector<std::string>& names);

@@ -102,10 +102,13 @@ TEST(QueryDistance, AgreesWithTheFullTable) {
         for (char& c : s) c = static_cast<char>('a' + letter(random));
         return s;
     };
+    QueryDistance reused;  // as a search keeps it, from one query to the next
     for (int n = 0; n < 5000; ++n) {
         // Short texts too, where the word holds few rows.
         const std::string x = text(n % 2 ? 64 : 6), y = text(n % 3 ? 70 : 6);
         ASSERT_EQ(QueryDistance(x).To(y), FullDistance(x, y)) << x << " / " << y;
+        reused.Reset(x);
+        ASSERT_EQ(reused.To(y), FullDistance(x, y)) << "reused: " << x << " / " << y;
     }
 }
 
