@@ -110,9 +110,14 @@ bool NamesKnownCurrency(std::string_view name) {
     return false;
 }
 
-std::optional<std::string> UnitNameFromUtf8(std::string_view utf8) {
+std::optional<std::string_view> CurrencyCodeOfSymbol(std::string_view utf8) {
     for (const Utf8Symbol& entry : Utf8Symbols) {
-        if (entry.symbol == utf8) return std::string(entry.code);
+        if (entry.symbol == utf8) return entry.code;
     }
+    return std::nullopt;
+}
+
+std::optional<std::string> UnitNameFromUtf8(std::string_view utf8) {
+    if (const auto code = CurrencyCodeOfSymbol(utf8)) return std::string(*code);
     return Cp1252FromUtf8(utf8);
 }

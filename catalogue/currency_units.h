@@ -40,6 +40,9 @@ int CurrencyUnitCount(const Catalogue& catalogue);
 // whether or not the loaded rates hold it: "usd", "\xA3".
 bool NamesKnownCurrency(std::string_view name);
 
+// The code of a currency symbol that Windows-1252 cannot hold: "₹" -> "INR".
+std::optional<std::string_view> CurrencyCodeOfSymbol(std::string_view utf8);
+
 // A name typed in UTF-8 as the core reads it: a currency symbol that
 // Windows-1252 cannot hold ("₹", "₩", "zł") becomes its code, any other text
 // its Windows-1252 bytes; nothing when the text is neither.

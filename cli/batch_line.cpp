@@ -22,9 +22,11 @@ std::string FieldCountProblem(std::size_t count, std::string_view first) {
 // A carriage return inside a line is invisible in most editors and turns a
 // good name into an unknown one; the quoted name shows it as \r, and this
 // says where it came from.
+constexpr std::string_view StrayReturnNote =
+    " (the line holds a stray carriage return, shown as \\r)";
+
 std::string WithStrayReturn(std::string problem, std::string_view line) {
-    if (line.find('\r') != std::string_view::npos)
-        problem += " (the line holds a stray carriage return, shown as \\r)";
+    if (line.find('\r') != std::string_view::npos) problem += StrayReturnNote;
     return problem;
 }
 
@@ -70,11 +72,13 @@ bool ConvertBatchLine(const NameIndex& index, const PartStyle& style,
     std::optional<std::string_view> category = defaultCategory;
     if (count == 4 && !fields[3].empty()) category = fields[3];
     // One text for every line of the run: long results (AutoFormat reaches
-    // 21 characters) would otherwise allocate line after line.
+    // 21 characters) and the problems of bad lines would otherwise allocate
+    // line after line.
     thread_local std::string text;
-    if (auto problem = ConvertRequest(index, {fields[0], fields[1], fields[2], category}, style,
-                                      text, "in a fourth field or with --category")) {
-        RefuseBatchLine(lineNumber, WithStrayReturn(std::move(*problem), whole), out, err);
+    if (!ConvertRequest(index, {fields[0], fields[1], fields[2], category}, style, text,
+                        "in a fourth field or with --category")) {
+        if (whole.find('\r') != std::string_view::npos) text += StrayReturnNote;
+        RefuseBatchLine(lineNumber, text, out, err);
         return false;
     }
     out.Write(text);

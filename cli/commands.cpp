@@ -50,8 +50,7 @@ void WriteFactor(FdWriter& out, double factor) {
 int RunConvert(const NameIndex& index, const PartStyle& style, const ConversionRequest& request,
                FdWriter& out, FdWriter& err) {
     std::string text;
-    if (auto problem = ConvertRequest(index, request, style, text, CategoryHint))
-        return Fail(err, *problem);
+    if (!ConvertRequest(index, request, style, text, CategoryHint)) return Fail(err, text);
     out.Write(text);
     out.Put('\n');
     return ExitDone;

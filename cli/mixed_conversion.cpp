@@ -64,33 +64,45 @@ void ForEachSharedRow(const std::array<std::span<const UnitPlace>, MaxNames>& pl
     }
 }
 
-// The one category that holds every name, with each name's position.
-std::optional<std::string> Resolve(const NameIndex& index, Names& names,
-                                   std::optional<std::string_view> category,
-                                   std::string_view categoryHint) {
+// A problem for the user, over the text the result would have taken.
+bool Refuse(std::string& text, std::string problem) {
+    text = std::move(problem);
+    return false;
+}
+
+// The one category that holds every name, with each name's position; false
+// with the problem in `text` when there is none.
+bool Resolve(const NameIndex& index, Names& names, std::optional<std::string_view> category,
+             std::string_view categoryHint, std::string& text) {
     index.Forget();
     if (category) {
         const auto row = index.Category(*category);
-        if (!row)
-            return DescribeProblem(index, Resolution{ResolveProblem::UnknownCategory}, {}, {},
-                                   category, categoryHint);
+        if (!row) {
+            DescribeProblemInto(text, index, Resolution{ResolveProblem::UnknownCategory}, {}, {},
+                                category, categoryHint);
+            return false;
+        }
         for (int i = 0; i < names.count; ++i) {
             const auto position = index.UnitIn(*row, names.names[i]);
-            if (!position)
-                return DescribeProblem(index, {ResolveProblem::FromNotInCategory, *row},
-                                       names.names[i], {}, category, categoryHint);
+            if (!position) {
+                DescribeProblemInto(text, index, {ResolveProblem::FromNotInCategory, *row},
+                                    names.names[i], {}, category, categoryHint);
+                return false;
+            }
             names.positions[i] = *position;
         }
         names.row = *row;
-        return std::nullopt;
+        return true;
     }
     // Each name looked up once; the spans stay valid until the next Forget().
     std::array<std::span<const UnitPlace>, MaxNames> places;
     for (int i = 0; i < names.count; ++i) {
         places[i] = index.Units(names.names[i]);
-        if (places[i].empty())
-            return DescribeProblem(index, {ResolveProblem::UnknownFrom}, names.names[i], {},
-                                   category, categoryHint);
+        if (places[i].empty()) {
+            DescribeProblemInto(text, index, {ResolveProblem::UnknownFrom}, names.names[i], {},
+                                category, categoryHint);
+            return false;
+        }
     }
     int found = 0;
     ForEachSharedRow(places, names.count, [&](int row) {
@@ -102,8 +114,8 @@ std::optional<std::string> Resolve(const NameIndex& index, Names& names,
             if (!rows.empty()) rows += ", ";
             rows += Quoted(index.Utf8Name(row, 0));
         });
-        return Listed(names) + " fit several categories (" + rows + "); name one " +
-               std::string(categoryHint);
+        return Refuse(text, Listed(names) + " fit several categories (" + rows + "); name one " +
+                                std::string(categoryHint));
     }
     if (found == 0) {
         // Name the first two that share no category.
@@ -112,22 +124,23 @@ std::optional<std::string> Resolve(const NameIndex& index, Names& names,
                 bool shared = false;
                 for (const UnitPlace& place : places[i])
                     shared = shared || PositionIn(places[j], place.row).has_value();
-                if (!shared)
-                    return DescribeProblem(index, {ResolveProblem::NoCommonCategory},
-                                           names.names[i], names.names[j], category, categoryHint);
+                if (!shared) {
+                    DescribeProblemInto(text, index, {ResolveProblem::NoCommonCategory},
+                                        names.names[i], names.names[j], category, categoryHint);
+                    return false;
+                }
             }
         }
-        return Listed(names) + " are not units of one category";
+        return Refuse(text, Listed(names) + " are not units of one category");
     }
     for (int i = 0; i < names.count; ++i) names.positions[i] = *PositionIn(places[i], names.row);
-    return std::nullopt;
+    return true;
 }
 
 }  // namespace
 
-std::optional<std::string> ConvertRequest(const NameIndex& index, const ConversionRequest& request,
-                                          const PartStyle& style, std::string& text,
-                                          std::string_view categoryHint) {
+bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
+                    const PartStyle& style, std::string& text, std::string_view categoryHint) {
     const Catalogue& catalogue = index.Indexed();
     const std::optional<UnitList> targets =
         ListSeparator(request.to) != std::string_view::npos && index.Units(request.to).empty()
@@ -137,21 +150,23 @@ std::optional<std::string> ConvertRequest(const NameIndex& index, const Conversi
     if (!request.from.empty() && !targets) {
         const Resolution found =
             ResolveConversion(index, request.from, request.to, request.category);
-        if (found.problem != ResolveProblem::None)
-            return DescribeProblem(index, found, request.from, request.to, request.category,
-                                   categoryHint);
+        if (found.problem != ResolveProblem::None) {
+            DescribeProblemInto(text, index, found, request.from, request.to, request.category,
+                                categoryHint);
+            return false;
+        }
         WriteAmountInto(
             text, ConvertValue(catalogue, found.row, found.from, found.to, AmountOf(request.value)),
             style);
-        return std::nullopt;
+        return true;
     }
 
     Quantity source;
     if (request.from.empty()) {
         const auto quantity = ReadQuantity(request.value);
         if (!quantity)
-            return "cannot read " + Quoted(request.value) +
-                   " as a value with its units, such as \"5 ft 3 in\"";
+            return Refuse(text, "cannot read " + Quoted(request.value) +
+                                    " as a value with its units, such as \"5 ft 3 in\"");
         source = *quantity;
     } else {
         source.count = 1;
@@ -165,12 +180,13 @@ std::optional<std::string> ConvertRequest(const NameIndex& index, const Conversi
     } else {
         names.names[names.count++] = request.to;
     }
-    if (auto problem = Resolve(index, names, request.category, categoryHint)) return problem;
+    if (!Resolve(index, names, request.category, categoryHint, text)) return false;
 
     const int row = names.row;
     if (catalogue.CategoryName(row) == TemperatureName && (source.count > 1 || targets)) {
-        if (source.count > 1) return "temperatures cannot be added: convert one at a time";
-        return "a temperature cannot be split into several units";
+        if (source.count > 1)
+            return Refuse(text, "temperatures cannot be added: convert one at a time");
+        return Refuse(text, "a temperature cannot be split into several units");
     }
     if (source.count == 1 && !targets) {
         // One unit each way, whatever way it was written.
@@ -178,7 +194,7 @@ std::optional<std::string> ConvertRequest(const NameIndex& index, const Conversi
         WriteAmountInto(
             text, ConvertValue(catalogue, row, names.positions[0], names.positions[1], amount),
             style);
-        return std::nullopt;
+        return true;
     }
     double total = 0;
     for (int i = 0; i < source.count; ++i)
@@ -186,16 +202,16 @@ std::optional<std::string> ConvertRequest(const NameIndex& index, const Conversi
     if (source.negative) total = -total;
     if (!targets) {
         WriteAmountInto(text, total / catalogue.Factor(row, names.positions[firstTarget]), style);
-        return std::nullopt;
+        return true;
     }
     std::array<double, MaxMixedParts> sizes{};
     for (int i = 0; i < targets->count; ++i)
         sizes[i] = catalogue.Factor(row, names.positions[firstTarget + i]);
     const auto count = static_cast<std::size_t>(targets->count);
     if (!IsLargestFirst(std::span(sizes.data(), count)))
-        return "the units of " + Quoted(request.to) +
-               " must go from the largest to the smallest, as in \"ft+in\"";
+        return Refuse(text, "the units of " + Quoted(request.to) +
+                                " must go from the largest to the smallest, as in \"ft+in\"");
     WriteMixedInto(text, total, std::span(sizes.data(), count),
                    std::span(targets->labels.data(), count), style);
-    return std::nullopt;
+    return true;
 }

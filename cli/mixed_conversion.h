@@ -27,8 +27,9 @@ struct ConversionRequest {
     std::optional<std::string_view> category;
 };
 
-// Writes the result over `text` and gives nothing, or gives the problem in
-// one line for the user; `categoryHint` says how to name a category.
-std::optional<std::string> ConvertRequest(const NameIndex& index, const ConversionRequest& request,
-                                          const PartStyle& style, std::string& text,
-                                          std::string_view categoryHint);
+// Writes the result over `text` and gives true, or writes the problem over
+// it, in one line for the user, and gives false; `categoryHint` says how to
+// name a category. A batch keeps one text for every line, so neither a
+// result nor the message of a slip met before allocates.
+bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
+                    const PartStyle& style, std::string& text, std::string_view categoryHint);

@@ -6,23 +6,44 @@
 #include "catalogue.h"
 #include "currency_units.h"
 #include "text_1252.h"
+#include "unit_aliases.h"
 
 namespace {
 
-// Far more distinct names than any real input holds.
+// Far more distinct names than any real input holds, and more text than
+// their messages take (lines of 64 KiB could make a message as long).
 constexpr std::size_t MaxRemembered = 1 << 16;
+constexpr std::size_t MaxRememberedBytes = 64 << 20;
 
 // Distinct names looked up by searching the catalogue before the set of
 // every name is made: one conversion needs two, a batch soon more.
 constexpr std::size_t FewLookups = 8;
 
+// Cp1252FromUtf8 into a text kept for reuse: false, with the text
+// unfinished, when the name is not Windows-1252 text.
+bool Cp1252Into(std::string& text, std::string_view utf8) {
+    // Most names are ASCII, the same in both.
+    const auto ascii = std::find_if(utf8.begin(), utf8.end(),
+                                    [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    text.assign(utf8.begin(), ascii);
+    for (std::size_t i = text.size(); i < utf8.size();) {
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+            text += utf8[i++];
+            continue;
+        }
+        const auto codePoint = NextUtf8CodePoint(utf8, i);
+        if (!codePoint) return false;
+        const auto byte = Cp1252OfCodePoint(*codePoint);
+        if (!byte) return false;
+        text += *byte;
+    }
+    return true;
+}
+
 }  // namespace
 
 NameIndex::NameIndex(const Catalogue& catalogue)
-    : catalogue_(catalogue),
-      utf8Names_(CategoryRowCount),
-      rowCandidates_(CategoryRowCount),
-      rowSuggestions_(CategoryRowCount) {
+    : catalogue_(catalogue), utf8Names_(CategoryRowCount), rowCandidates_(CategoryRowCount) {
     for (int row = 0; row < CategoryRowCount; ++row) {
         if (IsCategoryInUse(catalogue, row)) categoryRows_.push_back(row);
     }
@@ -50,6 +71,8 @@ bool NameIndex::HasNameSet() const {
         longestName_ = std::max(longestName_, 3 * alias.alias.size());
         loweredUnitNames_.insert(LowerCp1252(alias.alias));
     }
+    for (const AmbiguousName& entry : AmbiguousNames)
+        loweredAmbiguousNames_.insert(LowerCp1252(entry.name));
     return true;
 }
 
@@ -98,19 +121,42 @@ std::span<const UnitPlace> NameIndex::Units(std::string_view utf8Name) const {
     if (found == units_.end()) {
         ++lookups_;
         // Currency symbols without a Windows-1252 byte ("₹") stand for their codes.
-        const auto name = UnitNameFromUtf8(utf8Name);
-        found = units_
-                    .emplace(utf8Name, name && MayNameUnit(*name) ? FindUnits(catalogue_, *name)
-                                                                  : std::vector<UnitPlace>{})
-                    .first;
+        const std::string_view lookup = CurrencyCodeOfSymbol(utf8Name).value_or(utf8Name);
+        if (!MayNameUnit(lookup)) return {};
+        const auto name = Cp1252FromUtf8(lookup);
+        found =
+            units_.emplace(utf8Name, name ? FindUnits(catalogue_, *name) : std::vector<UnitPlace>{})
+                .first;
     }
     return found->second;
 }
 
-bool NameIndex::MayNameUnit(std::string_view name1252) const {
+std::vector<UnitPlace> NameIndex::Ambiguous(std::string_view utf8Name) const {
+    // Only a name of the table of ambiguous names, or one that a built-in
+    // and a custom unit answer to alike, and so a unit's name, can be.
+    if (HasNameSet() && !utf8Name.empty()) {
+        if (!Lowered(utf8Name)) return {};
+        if (!loweredUnitNames_.contains(std::string_view(lowered_)) &&
+            !loweredAmbiguousNames_.contains(std::string_view(lowered_)))
+            return {};
+    }
+    const auto name = Cp1252FromUtf8(utf8Name);
+    if (!name) return {};
+    return AmbiguousCandidates(catalogue_, *name);
+}
+
+bool NameIndex::Lowered(std::string_view utf8Name) const {
+    if (!Cp1252Into(lowered_, utf8Name)) return false;
+    for (char& c : lowered_) c = LowerCp1252(c);
+    return true;
+}
+
+bool NameIndex::MayNameUnit(std::string_view utf8Name) const {
     // An empty name is left to the catalogue, whatever its alias lists hold;
     // before the set is made, every name is.
-    return !HasNameSet() || name1252.empty() || loweredUnitNames_.contains(LowerCp1252(name1252));
+    if (!HasNameSet() || utf8Name.empty()) return true;
+    // Text the code page cannot hold names nothing.
+    return Lowered(utf8Name) && loweredUnitNames_.contains(std::string_view(lowered_));
 }
 
 std::optional<int> NameIndex::UnitIn(int row, std::string_view utf8Name) const {
@@ -120,17 +166,15 @@ std::optional<int> NameIndex::UnitIn(int row, std::string_view utf8Name) const {
     return std::nullopt;
 }
 
-const std::vector<std::string>& NameIndex::Remembered(Map<std::vector<std::string>>& memo,
-                                                      const NameCandidates& candidates,
-                                                      std::string_view utf8Name) const {
-    static const std::vector<std::string> none;
+std::span<const std::string_view> NameIndex::Offers(const NameCandidates& candidates,
+                                                    std::string_view utf8Name) const {
+    offers_.clear();
     // Each character takes at most three bytes in UTF-8.
-    if (utf8Name.size() > 3 * MaxSuggestedLength) return none;
-    auto found = memo.find(utf8Name);
-    if (found != memo.end()) return found->second;
+    if (utf8Name.size() > 3 * MaxSuggestedLength) return {};
     // A name that is not Windows-1252 text can still be near one that is.
-    const std::string typed = Cp1252FromUtf8(utf8Name).value_or(std::string(utf8Name));
-    return memo.emplace(utf8Name, ClosestNames(typed, candidates)).first->second;
+    if (!Cp1252Into(typed_, utf8Name)) typed_.assign(utf8Name);
+    ClosestOffers(typed_, candidates, offers_);
+    return offers_;
 }
 
 const NameCandidates& NameIndex::CandidatesIn(int row) const {
@@ -146,26 +190,21 @@ const NameCandidates& NameIndex::CandidatesIn(int row) const {
     return candidates;
 }
 
-const std::vector<std::string>& NameIndex::Suggestions(Among among,
-                                                       std::string_view utf8Name) const {
-    if (among == Among::Categories)
-        return Remembered(categorySuggestions_, CategoryCandidates(), utf8Name);
-    return Remembered(unitSuggestions_, UnitCandidates(), utf8Name);
+std::span<const std::string_view> NameIndex::Suggestions(Among among,
+                                                         std::string_view utf8Name) const {
+    return Offers(among == Among::Categories ? CategoryCandidates() : UnitCandidates(), utf8Name);
 }
 
-const std::vector<std::string>& NameIndex::SuggestionsIn(int row, std::string_view utf8Name) const {
-    return Remembered(rowSuggestions_[static_cast<std::size_t>(row)], CandidatesIn(row), utf8Name);
+std::span<const std::string_view> NameIndex::SuggestionsIn(int row,
+                                                           std::string_view utf8Name) const {
+    return Offers(CandidatesIn(row), utf8Name);
 }
 
 void NameIndex::Forget() const {
-    std::size_t held = categories_.size() + units_.size() + categorySuggestions_.size() +
-                       unitSuggestions_.size() + messages_.size();
-    for (const auto& memo : rowSuggestions_) held += memo.size();
-    if (held < MaxRemembered) return;
+    if (categories_.size() + units_.size() + messages_.size() < MaxRemembered &&
+        messages_.bytes() < MaxRememberedBytes)
+        return;
     categories_.clear();
     units_.clear();
-    categorySuggestions_.clear();
-    unitSuggestions_.clear();
     messages_.clear();
-    for (auto& memo : rowSuggestions_) memo.clear();
 }

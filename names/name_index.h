@@ -18,9 +18,10 @@
 //
 // Nothing is built before it is asked for: one conversion looks up two
 // names and converts two rows' names to UTF-8. The set of every name and
-// alias, which turns a batch's unknown names away without a search, is made
-// once a run has looked up more than a few distinct names; the "did you
-// mean" candidates when a name is not found.
+// alias, which turns a batch's unknown names away without a search (and
+// without remembering them: a stream of misspellings would only fill the
+// maps), is made once a run has looked up more than a few distinct names;
+// the "did you mean" candidates when a name is not found.
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -32,6 +33,7 @@
 
 #include "catalogue.h"
 #include "name_suggestions.h"
+#include "text_memo.h"
 #include "unit_lookup.h"
 
 class NameIndex {
@@ -51,6 +53,9 @@ public:
     // the next Forget().
     std::span<const UnitPlace> Units(std::string_view utf8Name) const;
     std::optional<int> UnitIn(int row, std::string_view utf8Name) const;
+    // AmbiguousCandidates for a name in UTF-8: empty at once for a name that
+    // is neither a unit's (in any case) nor left ambiguous on purpose.
+    std::vector<UnitPlace> Ambiguous(std::string_view utf8Name) const;
 
     // Position 0 is the category's name.
     const std::string& Utf8Name(int row, int position) const {
@@ -59,20 +64,22 @@ public:
 
     // "Did you mean" offers (UTF-8) for a name that matched nothing: among
     // the category names, among every unit name and alias, or among those of
-    // one row. Remembered per name. Valid until the next Forget().
+    // one row. Valid until the next call of either.
     enum class Among { Categories, Units };
-    const std::vector<std::string>& Suggestions(Among among, std::string_view utf8Name) const;
-    const std::vector<std::string>& SuggestionsIn(int row, std::string_view utf8Name) const;
+    std::span<const std::string_view> Suggestions(Among among, std::string_view utf8Name) const;
+    std::span<const std::string_view> SuggestionsIn(int row, std::string_view utf8Name) const;
 
     // The message for a problem met before with the same names, else the
-    // one `make` writes, kept: a batch repeats the same slips, and each
-    // message is worth writing only once. `key` tells the problems apart.
-    // Valid until the next Forget().
+    // one `make` appends to the empty text it is given, kept: a batch
+    // repeats the same slips, and each message is worth writing only once.
+    // `key` tells the problems apart. Valid until the next Message() or
+    // Forget().
     template <typename Make>
-    const std::string& Message(std::string_view key, Make make) const {
-        auto found = messages_.find(key);
-        if (found == messages_.end()) found = messages_.emplace(key, make()).first;
-        return found->second;
+    std::string_view Message(std::string_view key, Make make) const {
+        if (const auto found = messages_.Find(key)) return *found;
+        draft_.clear();
+        make(draft_);
+        return messages_.Add(key, draft_);
     }
 
     // Lets go of the remembered answers once there are very many of them, so
@@ -92,16 +99,20 @@ private:
     template <typename T>
     using Map = std::unordered_map<std::string, T, Hash, std::equal_to<>>;
 
-    const std::vector<std::string>& Remembered(Map<std::vector<std::string>>& memo,
-                                               const NameCandidates& candidates,
-                                               std::string_view utf8Name) const;
+    std::span<const std::string_view> Offers(const NameCandidates& candidates,
+                                             std::string_view utf8Name) const;
     const std::vector<std::string>& Utf8NamesOf(int row) const;
     const NameCandidates& CandidatesIn(int row) const;
     const NameCandidates& CategoryCandidates() const;
     const NameCandidates& UnitCandidates() const;
     // True once the set of every name is made; makes it after a few lookups.
     bool HasNameSet() const;
-    bool MayNameUnit(std::string_view name1252) const;
+    // Whether a name in UTF-8 may be a unit's: a name not among every unit
+    // name and alias is not, and is neither searched for nor remembered.
+    bool MayNameUnit(std::string_view utf8Name) const;
+    // The name in Windows-1252 and lower case into lowered_; false when the
+    // code page cannot hold it.
+    bool Lowered(std::string_view utf8Name) const;
 
     std::vector<int> categoryRows_;
     mutable std::size_t lookups_ = 0;  // distinct names looked up so far
@@ -110,14 +121,17 @@ private:
     mutable std::vector<std::vector<std::string>> utf8Names_;  // empty: not yet converted
     // Every unit name and alias, lower-cased: a name not among them names
     // no unit in any case, and needs no search of the catalogue.
-    mutable std::unordered_set<std::string> loweredUnitNames_;
+    mutable std::unordered_set<std::string, Hash, std::equal_to<>> loweredUnitNames_;
+    // The names left ambiguous on purpose, lower-cased.
+    mutable std::unordered_set<std::string, Hash, std::equal_to<>> loweredAmbiguousNames_;
     mutable NameCandidates categoryCandidates_;
     mutable NameCandidates unitCandidates_;
     mutable std::vector<NameCandidates> rowCandidates_;
     mutable Map<std::optional<int>> categories_;
     mutable Map<std::vector<UnitPlace>> units_;
-    mutable Map<std::vector<std::string>> categorySuggestions_;
-    mutable Map<std::vector<std::string>> unitSuggestions_;
-    mutable std::vector<Map<std::vector<std::string>>> rowSuggestions_;
-    mutable Map<std::string> messages_;
+    mutable std::vector<std::string_view> offers_;  // the latest suggestions
+    mutable std::string lowered_;                   // a name being looked up
+    mutable std::string typed_;                     // a name being suggested for
+    mutable TextMemo messages_;
+    mutable std::string draft_;  // the message being made
 };

@@ -1,6 +1,7 @@
 #include "name_suggestions.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 
 #include "query_distance.h"
@@ -107,9 +108,9 @@ NameCandidates::NameCandidates(const std::vector<NameCandidate>& candidates) {
 }
 
 void NameCandidates::Add(std::string lowered, std::string offer) {
-    if (byLength_.size() <= lowered.size()) byLength_.resize(lowered.size() + 1);
-    byLength_[lowered.size()].push_back({LettersOf(lowered), names_.size()});
+    letters_.push_back(LettersOf(lowered));
     names_.push_back({std::move(lowered), std::move(offer)});
+    byLength_.clear();
 }
 
 std::span<const std::size_t> NameCandidates::StartingWith(std::string_view lowered) const {
@@ -119,14 +120,170 @@ std::span<const std::size_t> NameCandidates::StartingWith(std::string_view lower
         std::sort(sorted_.begin(), sorted_.end(), [&](std::size_t a, std::size_t b) {
             return names_[a].lowered < names_[b].lowered;
         });
+        // Where each first byte begins: the search looks only among the
+        // names that start as the query does.
+        firstByteStart_.assign(257, names_.size());
+        for (std::size_t i = names_.size(); i-- > 0;) {
+            const std::string& name = names_[sorted_[i]].lowered;
+            if (!name.empty()) firstByteStart_[static_cast<unsigned char>(name[0])] = i;
+        }
+        for (std::size_t byte = 256; byte-- > 0;)
+            firstByteStart_[byte] = std::min(firstByteStart_[byte], firstByteStart_[byte + 1]);
     }
-    const auto first = std::partition_point(sorted_.begin(), sorted_.end(), [&](std::size_t place) {
-        return names_[place].lowered < lowered;
-    });
-    const auto last = std::partition_point(first, sorted_.end(), [&](std::size_t place) {
-        return names_[place].lowered.starts_with(lowered);
-    });
+    auto from = sorted_.begin();
+    auto to = sorted_.end();
+    if (!lowered.empty()) {
+        const auto byte = static_cast<unsigned char>(lowered[0]);
+        from = sorted_.begin() + static_cast<std::ptrdiff_t>(firstByteStart_[byte]);
+        to = sorted_.begin() + static_cast<std::ptrdiff_t>(firstByteStart_[byte + 1]);
+    }
+    const auto first = std::partition_point(
+        from, to, [&](std::size_t place) { return names_[place].lowered < lowered; });
+    const auto last = std::partition_point(
+        first, to, [&](std::size_t place) { return names_[place].lowered.starts_with(lowered); });
     return {first, last};
+}
+
+namespace {
+
+constexpr int BinCount = 128;  // 64 bins used once, then 64 used twice
+constexpr std::size_t WordBits = 64;
+
+}  // namespace
+
+void NameCandidates::MakeLetterIndex() const {
+    byLength_.resize(names_.size());
+    for (std::size_t place = 0; place < names_.size(); ++place) byLength_[place] = place;
+    std::stable_sort(byLength_.begin(), byLength_.end(), [&](std::size_t a, std::size_t b) {
+        return names_[a].lowered.size() < names_[b].lowered.size();
+    });
+    const std::size_t longest = names_[byLength_.back()].lowered.size();
+    lengthStart_.assign(longest + 2, names_.size());
+    for (std::size_t i = names_.size(); i-- > 0;)
+        lengthStart_[names_[byLength_[i]].lowered.size()] = i;
+    for (std::size_t length = longest; length-- > 0;)
+        lengthStart_[length] = std::min(lengthStart_[length], lengthStart_[length + 1]);
+    holders_.assign(BinCount * ((names_.size() + WordBits - 1) / WordBits), 0);
+    usedByLength_.resize(names_.size());
+    for (std::size_t i = 0; i < byLength_.size(); ++i) {
+        const LetterBins& letters = letters_[byLength_[i]];
+        usedByLength_[i] = Bits(letters.once) + Bits(letters.twice);
+        const std::uint64_t bit = std::uint64_t{1} << (i % WordBits);
+        std::uint64_t* const column = holders_.data() + i / WordBits * BinCount;
+        for (std::uint64_t once = letters.once; once != 0; once &= once - 1)
+            column[std::countr_zero(once)] |= bit;
+        for (std::uint64_t twice = letters.twice; twice != 0; twice &= twice - 1)
+            column[64 + std::countr_zero(twice)] |= bit;
+    }
+}
+
+namespace {
+
+// Calls found(i, lacked) for each name i (its index in order of length) of
+// [begin, end) that lacks at most `most` of `bins`, with the count it lacks.
+// The counts are kept bit-sliced, one bit of each per word of names:
+// `Digits` bits, enough for `most`, and beyond them whether it overflowed.
+template <int Digits, typename Found>
+void CountLacking(const std::uint64_t* holders, const int* bins, int binCount, int most,
+                  std::size_t begin, std::size_t end, Found found) {
+    for (std::size_t word = begin / WordBits; word <= (end - 1) / WordBits; ++word) {
+        std::uint64_t inRange = ~std::uint64_t{0};
+        if (word == begin / WordBits) inRange &= ~std::uint64_t{0} << (begin % WordBits);
+        if (word == (end - 1) / WordBits && end % WordBits != 0)
+            inRange &= ~std::uint64_t{0} >> (WordBits - end % WordBits);
+        const std::uint64_t* column = holders + word * BinCount;
+        std::uint64_t count[Digits + 1] = {};
+        std::uint64_t over = 0;
+        const auto carryUp = [&](std::uint64_t carry, int from) {
+            for (int d = from; d < Digits; ++d) {
+                const std::uint64_t next = count[d] & carry;
+                count[d] ^= carry;
+                carry = next;
+            }
+            over |= carry;
+        };
+        int k = 0;
+        if constexpr (Digits > 0) {
+            // Two bins at a time: both and the lowest bit of the count in
+            // one full adder, its carry on up.
+            for (; k + 1 < binCount; k += 2) {
+                const std::uint64_t a = ~column[bins[k]];
+                const std::uint64_t b = ~column[bins[k + 1]];
+                const std::uint64_t either = a ^ b;
+                const std::uint64_t carry = (a & b) | (either & count[0]);
+                count[0] ^= either;
+                carryUp(carry, 1);
+            }
+        }
+        for (; k < binCount; ++k) carryUp(~column[bins[k]], 0);
+        // Compare each count with `most` from the highest bit down.
+        std::uint64_t greater = over;
+        std::uint64_t equal = ~over;
+        for (int d = Digits; d-- > 0;) {
+            if ((most >> d) & 1) {
+                equal &= count[d];
+            } else {
+                greater |= equal & count[d];
+                equal &= ~count[d];
+            }
+        }
+        for (std::uint64_t near = inRange & ~greater; near != 0; near &= near - 1) {
+            const int bit = std::countr_zero(near);
+            int lacked = 0;
+            for (int d = 0; d < Digits; ++d) lacked |= static_cast<int>((count[d] >> bit) & 1) << d;
+            found(word * WordBits + static_cast<std::size_t>(bit), lacked);
+        }
+    }
+}
+
+}  // namespace
+
+void NameCandidates::CloseInLetters(const LetterBins& query, int most, std::size_t shortest,
+                                    std::size_t longest, std::vector<LetterMatch>& found) const {
+    found.clear();
+    if (names_.empty() || most < 0) return;
+    if (byLength_.empty()) MakeLetterIndex();
+    longest = std::min(longest, lengthStart_.size() - 2);
+    if (shortest > longest) return;
+    const std::size_t begin = lengthStart_[shortest];
+    const std::size_t end = lengthStart_[longest + 1];
+    if (begin == end) return;
+
+    int bins[BinCount];
+    int binCount = 0;
+    for (std::uint64_t once = query.once; once != 0; once &= once - 1)
+        bins[binCount++] = std::countr_zero(once);
+    for (std::uint64_t twice = query.twice; twice != 0; twice &= twice - 1)
+        bins[binCount++] = 64 + std::countr_zero(twice);
+    // No name lacks more than the query has.
+    const int lackedMost = std::min(most, binCount);
+    // A name's bins beyond the query's: each one the query uses and it
+    // lacks leaves room for one more of its own.
+    const auto onlyFound = [&](std::size_t i, int lacked) {
+        const int extra = usedByLength_[i] - binCount + lacked;
+        if (extra <= most) found.push_back({byLength_[i], lacked, extra});
+    };
+    const std::uint64_t* holders = holders_.data();
+    switch (std::bit_width(static_cast<unsigned>(lackedMost))) {
+        case 0:
+            return CountLacking<0>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
+        case 1:
+            return CountLacking<1>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
+        case 2:
+            return CountLacking<2>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
+        case 3:
+            return CountLacking<3>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
+        case 4:
+            return CountLacking<4>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
+        case 5:
+            return CountLacking<5>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
+        case 6:
+            return CountLacking<6>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
+        case 7:
+            return CountLacking<7>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
+        default:
+            return CountLacking<8>(holders, bins, binCount, lackedMost, begin, end, onlyFound);
+    }
 }
 
 NameCandidates CandidatesOf(const std::vector<std::string>& names) {
@@ -135,9 +292,10 @@ NameCandidates CandidatesOf(const std::vector<std::string>& names) {
     return candidates;
 }
 
-std::vector<std::string> ClosestNames(std::string_view query, const NameCandidates& candidates,
-                                      std::size_t limit) {
-    if (query.size() > MaxSuggestedLength || candidates.empty()) return {};
+void ClosestOffers(std::string_view query, const NameCandidates& candidates,
+                   std::vector<std::string_view>& closest, std::size_t limit) {
+    closest.clear();
+    if (query.size() > MaxSuggestedLength || candidates.empty()) return;
     const std::size_t length = query.size();
     const int nearEnough = std::max(1, static_cast<int>(length / 3));
     // Rewriting the whole query is no slip of the keyboard: "x" is not near "C".
@@ -147,13 +305,16 @@ std::vector<std::string> ClosestNames(std::string_view query, const NameCandidat
     const std::string_view lowerQuery(lowered, length);
     const LetterBins queryLetters = LettersOf(lowerQuery);
     static_assert(MaxSuggestedLength <= QueryDistance::MaxLength);
-    const QueryDistance measure(lowerQuery);
+    // Kept from call to call, like the lists below.
+    thread_local QueryDistance measure;
+    measure.Reset(lowerQuery);
     struct Near {
         int distance;
         std::size_t order;
     };
     // Kept from call to call: a batch may ask about a million different names.
     thread_local std::vector<Near> near;
+    thread_local std::vector<NameCandidates::LetterMatch> matches;
     near.clear();
     // Shorter names can neither start with the query nor be `within` of it;
     // longer ones than `within` allows can only start with it.
@@ -168,48 +329,50 @@ std::vector<std::string> ClosestNames(std::string_view query, const NameCandidat
             if (size > longest) near.push_back({static_cast<int>(size - length), place});
         }
     }
-    for (std::size_t size = shortest; size <= std::min(longest, candidates.LongestLength());
-         ++size) {
-        const bool measured = within >= 0;
-        for (const NameCandidates::Sketch& sketch : candidates.OfLength(size)) {
-            // Count the bytes of the query that the name lacks, bin by bin
-            // and up to two of each: a delete or a replace, turning the query
-            // into the name, makes up for at most one of them, and a swap of
-            // neighbours for none. Likewise the bytes that only the name
-            // has, each made up for by an insert or a replace. So a name with
-            // more than `within` of either is more than `within` edits away,
-            // and one that starts with the query lacks none.
-            const LetterBins& letters = sketch.letters;
-            const std::uint64_t lackedOnce = queryLetters.once & ~letters.once;
-            const std::uint64_t lackedTwice = queryLetters.twice & ~letters.twice;
-            const std::string& text = candidates[sketch.place].lowered;
-            if (length >= 3 && size >= length && (lackedOnce | lackedTwice) == 0 &&
-                text.starts_with(lowerQuery)) {
-                // Only additions at the end: the distance is the length added.
-                near.push_back({static_cast<int>(size - length), sketch.place});
-            } else if (measured && Bits(lackedOnce) + Bits(lackedTwice) <= within &&
-                       Bits(letters.once & ~queryLetters.once) +
-                               Bits(letters.twice & ~queryLetters.twice) <=
-                           within) {
-                const int distance = measure.To(text);
-                if (distance <= within) near.push_back({distance, sketch.place});
-            }
+    // Count the bytes of the query that a name lacks, bin by bin and up to
+    // two of each: a delete or a replace, turning the query into the name,
+    // makes up for at most one of them, and a swap of neighbours for none.
+    // Likewise the bytes that only the name has, each made up for by an
+    // insert or a replace. So a name with more than `within` of either is
+    // more than `within` edits away, and one that starts with the query
+    // lacks none. The index gives the names with few enough of both.
+    candidates.CloseInLetters(queryLetters, within, shortest, longest, matches);
+    for (const NameCandidates::LetterMatch& match : matches) {
+        const std::string& text = candidates[match.place].lowered;
+        const std::size_t size = text.size();
+        if (length >= 3 && size >= length && match.lacked == 0 && text.starts_with(lowerQuery)) {
+            // Only additions at the end: the distance is the length added.
+            near.push_back({static_cast<int>(size - length), match.place});
+            continue;
         }
+        // The difference in length takes inserts (or deletes) that make up
+        // only for bytes the name has (or lacks): a longer name needs at
+        // least those and one edit more for each byte of the query it
+        // lacks, a shorter one likewise for each byte only it has.
+        const int longer = static_cast<int>(size) - static_cast<int>(length);
+        if ((longer >= 0 ? match.lacked + longer : match.extra - longer) > within) continue;
+        if (const int distance = measure.To(text); distance <= within)
+            near.push_back({distance, match.place});
     }
     // Nearest first, and equally near ones in the order the names were given.
     std::sort(near.begin(), near.end(), [](const Near& l, const Near& r) {
         return l.distance != r.distance ? l.distance < r.distance : l.order < r.order;
     });
-    std::vector<std::string> closest;
     for (const Near& n : near) {
         if (closest.size() == limit) break;
         // The same name may stand in several categories or under several
         // aliases; offer it once.
-        const std::string& offer = candidates[n.order].offer;
+        const std::string_view offer = candidates[n.order].offer;
         if (std::find(closest.begin(), closest.end(), offer) == closest.end())
             closest.push_back(offer);
     }
-    return closest;
+}
+
+std::vector<std::string> ClosestNames(std::string_view query, const NameCandidates& candidates,
+                                      std::size_t limit) {
+    thread_local std::vector<std::string_view> offers;
+    ClosestOffers(query, candidates, offers, limit);
+    return {offers.begin(), offers.end()};
 }
 
 std::vector<std::string> ClosestNames(std::string_view query, const std::vector<std::string>& names,

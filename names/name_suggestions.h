@@ -43,11 +43,12 @@ struct LetterBins {
 };
 LetterBins LettersOf(std::string_view lowered);
 
-// The names a query is compared with. Beside them, small flat arrays, one
-// per length, hold each name's letter bins and place: enough to pass over
-// most names without reading them, and names of a length too far from the
-// query's without looking at them at all. A search looks at the names for
-// each new query.
+// The names a query is compared with. Each name's letter bins are kept
+// beside it; on the first search after an Add, an index is made of which
+// names use each bin, one bit per name, the names in order of length. A
+// search counts, a machine word of names at a time, the query's bins each
+// name lacks: a name lacking more than the edits allowed cannot be near,
+// and most names are passed over without being read.
 class NameCandidates {
 public:
     NameCandidates() = default;
@@ -58,22 +59,37 @@ public:
     std::size_t size() const { return names_.size(); }
     const NameCandidate& operator[](std::size_t i) const { return names_[i]; }
 
-    struct Sketch {
-        LetterBins letters;
-        std::size_t place;  // in the order added
-    };
-    // The names of one length, in the order added; none beyond LongestLength().
-    const std::vector<Sketch>& OfLength(std::size_t length) const { return byLength_[length]; }
-    std::size_t LongestLength() const { return byLength_.empty() ? 0 : byLength_.size() - 1; }
-
     // The places of the names that start with `lowered`, found by binary
     // search in the names sorted once, on the first call after an Add.
     std::span<const std::size_t> StartingWith(std::string_view lowered) const;
 
+    // Into `found` (cleared first), in no useful order: the names from
+    // `shortest` to `longest` bytes long that lack at most `most` of the bins
+    // `query` uses, a bin used twice counting twice (LetterBins.twice), and
+    // use at most `most` bins that `query` does not; each with both counts.
+    struct LetterMatch {
+        std::size_t place;
+        int lacked;  // bins of the query the name lacks
+        int extra;   // bins of the name the query lacks
+    };
+    void CloseInLetters(const LetterBins& query, int most, std::size_t shortest,
+                        std::size_t longest, std::vector<LetterMatch>& found) const;
+
 private:
+    void MakeLetterIndex() const;
+
     std::vector<NameCandidate> names_;
-    std::vector<std::vector<Sketch>> byLength_;
-    mutable std::vector<std::size_t> sorted_;  // places in the order of their names
+    std::vector<LetterBins> letters_;                  // by place
+    mutable std::vector<std::size_t> sorted_;          // places in the order of their names
+    mutable std::vector<std::size_t> firstByteStart_;  // in sorted_, by first byte, and the end
+    // The letter index: places in order of length (then of place), where
+    // each length begins in that order (one entry past the longest), for
+    // each word of 64 names the bits of those that use each bin (once, then
+    // twice), and how many bins each name uses.
+    mutable std::vector<std::size_t> byLength_;
+    mutable std::vector<std::size_t> lengthStart_;
+    mutable std::vector<std::uint64_t> holders_;
+    mutable std::vector<int> usedByLength_;  // the bins each name uses, in the same order
 };
 
 NameCandidates CandidatesOf(const std::vector<std::string>& names);
@@ -85,5 +101,9 @@ NameCandidates CandidatesOf(const std::vector<std::string>& names);
 // (of three characters or more) ignoring case.
 std::vector<std::string> ClosestNames(std::string_view query, const NameCandidates& candidates,
                                       std::size_t limit = 3);
+// The same into `closest` (cleared first), without copying the offers:
+// they stay valid while the candidates do.
+void ClosestOffers(std::string_view query, const NameCandidates& candidates,
+                   std::vector<std::string_view>& closest, std::size_t limit = 3);
 std::vector<std::string> ClosestNames(std::string_view query, const std::vector<std::string>& names,
                                       std::size_t limit = 3);

@@ -5,20 +5,33 @@
 // horizontal steps (+1 or -1 from the cell above, or to the left) are kept
 // as bit sets instead of the cells themselves.
 
-QueryDistance::QueryDistance(std::string_view loweredQuery)
-    : length_(static_cast<int>(loweredQuery.size())) {
-    for (std::size_t i = 0; i < loweredQuery.size(); ++i)
-        positions_[static_cast<unsigned char>(loweredQuery[i])] |= std::uint64_t{1} << i;
+void QueryDistance::Reset(std::string_view loweredQuery) {
+    for (int i = 0; i < length_; ++i) positions_[query_[static_cast<std::size_t>(i)]] = 0;
+    length_ = static_cast<int>(loweredQuery.size());
+    for (std::size_t i = 0; i < loweredQuery.size(); ++i) {
+        query_[i] = static_cast<unsigned char>(loweredQuery[i]);
+        positions_[query_[i]] |= std::uint64_t{1} << i;
+    }
 }
+
+namespace {
+
+// Set bits, counted in place (a library count may be a call).
+int Bits(std::uint64_t x) {
+    x -= (x >> 1) & 0x5555555555555555u;
+    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return static_cast<int>((x * 0x0101010101010101u) >> 56);
+}
+
+}  // namespace
 
 int QueryDistance::To(std::string_view lowered) const {
     if (length_ == 0) return static_cast<int>(lowered.size());
-    const std::uint64_t last = std::uint64_t{1} << (length_ - 1);
     std::uint64_t up = ~std::uint64_t{0};  // rows one more than the row above
     std::uint64_t down = 0;                // rows one less than the row above
     std::uint64_t diagonalZero = 0;        // rows whose diagonal step cost nothing
     std::uint64_t previousMatch = 0;
-    int distance = length_;
     for (const char c : lowered) {
         const std::uint64_t match = positions_[static_cast<unsigned char>(c)];
         // A swap of neighbours: this letter matches the row below where the
@@ -27,8 +40,6 @@ int QueryDistance::To(std::string_view lowered) const {
         diagonalZero = (((match & up) + up) ^ up) | match | down | swap;
         std::uint64_t right = down | ~(diagonalZero | up);  // steps of +1 across
         std::uint64_t left = diagonalZero & up;             // steps of -1 across
-        if (right & last) ++distance;
-        if (left & last) --distance;
         // The top row counts the name's letters: +1 each step.
         right = (right << 1) | 1;
         left <<= 1;
@@ -36,5 +47,8 @@ int QueryDistance::To(std::string_view lowered) const {
         down = right & diagonalZero;
         previousMatch = match;
     }
-    return distance;
+    // The last column, from its top (the name's length) down the steps of
+    // the query's rows.
+    const std::uint64_t rows = ~std::uint64_t{0} >> (64 - length_);
+    return static_cast<int>(lowered.size()) + Bits(up & rows) - Bits(down & rows);
 }

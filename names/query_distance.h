@@ -16,11 +16,16 @@ class QueryDistance {
 public:
     // Queries of at most 64 bytes, already lower-cased.
     static constexpr std::size_t MaxLength = 64;
-    explicit QueryDistance(std::string_view loweredQuery);
+    QueryDistance() = default;
+    explicit QueryDistance(std::string_view loweredQuery) { Reset(loweredQuery); }
+    // Another query, clearing only the bytes of the last one: a batch
+    // measures from a new query for each new slip.
+    void Reset(std::string_view loweredQuery);
 
     int To(std::string_view lowered) const;
 
 private:
     std::array<std::uint64_t, 256> positions_{};  // per byte, the query's places that hold it
-    int length_;
+    std::array<unsigned char, MaxLength> query_{};
+    int length_ = 0;
 };

@@ -1,7 +1,6 @@
 #include "unit_resolver.h"
 
 #include "catalogue.h"
-#include "text_1252.h"
 #include "visible_text.h"
 
 Resolution ResolveConversion(const NameIndex& index, std::string_view from, std::string_view to,
@@ -43,122 +42,174 @@ Resolution ResolveConversion(const NameIndex& index, std::string_view from, std:
 
 namespace {
 
-std::string QuotedList(const std::vector<std::string>& utf8Names, std::string_view lastJoin) {
-    std::string text;
+void AppendQuotedList(std::string& text, std::span<const std::string_view> utf8Names,
+                      std::string_view lastJoin) {
     for (std::size_t i = 0; i < utf8Names.size(); ++i) {
         if (i > 0) text += i + 1 == utf8Names.size() ? lastJoin : ", ";
-        text += Quoted(utf8Names[i]);
+        AppendQuoted(text, utf8Names[i]);
     }
-    return text;
 }
 
 // "; did you mean "A", "B" or "C"?" or, with nothing close, `otherwise`.
-std::string Suggestion(const std::vector<std::string>& closest, std::string_view otherwise) {
-    if (closest.empty()) return std::string(otherwise);
-    return "; did you mean " + QuotedList(closest, " or ") + "?";
+void AppendSuggestion(std::string& text, std::span<const std::string_view> closest,
+                      std::string_view otherwise) {
+    if (closest.empty()) {
+        text += otherwise;
+        return;
+    }
+    text += "; did you mean ";
+    AppendQuotedList(text, closest, " or ");
+    text += '?';
 }
 
 // For a name left ambiguous on purpose: ""ton" could mean "Tons" (Mass), ...".
-std::optional<std::string> OnPurposeAmbiguous(const NameIndex& index, std::string_view unit) {
-    const auto name = Cp1252FromUtf8(unit);
-    if (!name) return std::nullopt;
-    const auto candidates = AmbiguousCandidates(index.Indexed(), *name);
-    if (candidates.empty()) return std::nullopt;
-    std::vector<std::string> units;
-    for (const UnitPlace& place : candidates)
-        units.push_back(index.Utf8Name(place.row, place.position));
-    std::string text = Quoted(unit) + " could mean ";
+bool AppendOnPurposeAmbiguous(std::string& text, const NameIndex& index, std::string_view unit) {
+    const auto candidates = index.Ambiguous(unit);
+    if (candidates.empty()) return false;
+    AppendQuoted(text, unit);
+    text += " could mean ";
     for (std::size_t i = 0; i < candidates.size(); ++i) {
         if (i > 0) text += i + 1 == candidates.size() ? " or " : ", ";
-        text += Quoted(units[i]) + " (" + index.Utf8Name(candidates[i].row, 0) + ")";
+        AppendQuoted(text, index.Utf8Name(candidates[i].row, candidates[i].position));
+        text += " (";
+        text += index.Utf8Name(candidates[i].row, 0);
+        text += ')';
     }
-    return text + "; write the unit's name";
+    text += "; write the unit's name";
+    return true;
 }
 
-std::vector<std::string> CategoriesHolding(const NameIndex& index, std::string_view unit) {
-    std::vector<std::string> names;
-    for (const UnitPlace& place : index.Units(unit)) names.push_back(index.Utf8Name(place.row, 0));
-    return names;
+// The categories of these places, quoted: ""Mass", "Volume"".
+void AppendCategoriesOf(std::string& text, const NameIndex& index,
+                        std::span<const UnitPlace> places) {
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (i > 0) text += ", ";
+        AppendQuoted(text, index.Utf8Name(places[i].row, 0));
+    }
 }
 
-std::string NotInCategory(const NameIndex& index, int row, std::string_view unit) {
-    if (auto ambiguous = OnPurposeAmbiguous(index, unit)) return *ambiguous;
-    std::string text = Quoted(unit) + " is not a unit of " + Quoted(index.Utf8Name(row, 0));
-    const auto elsewhere = CategoriesHolding(index, unit);
-    if (!elsewhere.empty()) text += " (it is in " + QuotedList(elsewhere, ", ") + ")";
-    return text + Suggestion(index.SuggestionsIn(row, unit), "");
+void AppendNotInCategory(std::string& text, const NameIndex& index, int row,
+                         std::string_view unit) {
+    if (AppendOnPurposeAmbiguous(text, index, unit)) return;
+    AppendQuoted(text, unit);
+    text += " is not a unit of ";
+    AppendQuoted(text, index.Utf8Name(row, 0));
+    if (const auto elsewhere = index.Units(unit); !elsewhere.empty()) {
+        text += " (it is in ";
+        AppendCategoriesOf(text, index, elsewhere);
+        text += ')';
+    }
+    AppendSuggestion(text, index.SuggestionsIn(row, unit), "");
 }
 
 // What a remembered message is found by: the kind of problem, the row and
 // the name, in one buffer kept from line to line.
-std::string_view MessageKey(char kind, int row, std::string_view unit) {
+std::string_view MessageKey(char kind, int row, std::string_view name) {
     thread_local std::string key;
     key.assign(1, kind);
     key += static_cast<char>(row);
-    key += unit;
+    key += name;
     return key;
 }
 
-std::string Pair(std::string_view from, std::string_view to) {
-    return from == to ? Quoted(from) : Quoted(from) + " and " + Quoted(to);
+void AppendPair(std::string& text, std::string_view from, std::string_view to) {
+    AppendQuoted(text, from);
+    if (from == to) return;
+    text += " and ";
+    AppendQuoted(text, to);
 }
 
 // One category a pair fits: ""Mass"" when both were typed as the units are
 // named, else with the units they stand for: ""Minutes" in "Angle"".
-std::string Candidate(const NameIndex& index, int row, std::string_view from, std::string_view to) {
+void AppendCandidate(std::string& text, const NameIndex& index, int row, std::string_view from,
+                     std::string_view to) {
     const std::string& category = index.Utf8Name(row, 0);
     const std::string& fromUnit = index.Utf8Name(row, *index.UnitIn(row, from));
     const std::string& toUnit = index.Utf8Name(row, *index.UnitIn(row, to));
-    if (fromUnit == from && toUnit == to) return Quoted(category);
-    return Pair(fromUnit, from == to ? fromUnit : toUnit) + " in " + Quoted(category);
+    if (fromUnit != from || toUnit != to) {
+        AppendPair(text, fromUnit, from == to ? fromUnit : toUnit);
+        text += " in ";
+    }
+    AppendQuoted(text, category);
 }
 
 }  // namespace
 
-std::string DescribeProblem(const NameIndex& index, const Resolution& resolution,
-                            std::string_view from, std::string_view to,
-                            std::optional<std::string_view> category,
-                            std::string_view categoryHint) {
+void DescribeProblemInto(std::string& text, const NameIndex& index, const Resolution& resolution,
+                         std::string_view from, std::string_view to,
+                         std::optional<std::string_view> category, std::string_view categoryHint) {
+    text.clear();
     switch (resolution.problem) {
         case ResolveProblem::None:
-            return {};
-        case ResolveProblem::UnknownCategory:
-            return "unknown category " + Quoted(category.value_or("")) +
-                   Suggestion(
-                       index.Suggestions(NameIndex::Among::Categories, category.value_or("")),
-                       "; mezura-convert --list shows the categories");
+            return;
+        case ResolveProblem::UnknownCategory: {
+            const std::string_view name = category.value_or("");
+            text.assign(index.Message(MessageKey('c', 0, name), [&](std::string& message) {
+                message += "unknown category ";
+                AppendQuoted(message, name);
+                AppendSuggestion(message, index.Suggestions(NameIndex::Among::Categories, name),
+                                 "; mezura-convert --list shows the categories");
+            }));
+            return;
+        }
         case ResolveProblem::UnknownFrom:
         case ResolveProblem::UnknownTo: {
             const std::string_view unit =
                 resolution.problem == ResolveProblem::UnknownFrom ? from : to;
-            return index.Message(MessageKey('?', 0, unit), [&] {
-                if (auto ambiguous = OnPurposeAmbiguous(index, unit)) return *ambiguous;
-                return "unknown unit " + Quoted(unit) +
-                       Suggestion(index.Suggestions(NameIndex::Among::Units, unit),
-                                  "; mezura-convert --list CATEGORY shows the units of a category");
-            });
+            text.assign(index.Message(MessageKey('?', 0, unit), [&](std::string& message) {
+                if (AppendOnPurposeAmbiguous(message, index, unit)) return;
+                message += "unknown unit ";
+                AppendQuoted(message, unit);
+                AppendSuggestion(message, index.Suggestions(NameIndex::Among::Units, unit),
+                                 "; mezura-convert --list CATEGORY shows the units of a category");
+            }));
+            return;
         }
         case ResolveProblem::FromNotInCategory:
         case ResolveProblem::ToNotInCategory: {
             const std::string_view unit =
                 resolution.problem == ResolveProblem::FromNotInCategory ? from : to;
-            return index.Message(MessageKey('!', resolution.row, unit),
-                                 [&] { return NotInCategory(index, resolution.row, unit); });
+            text.assign(
+                index.Message(MessageKey('!', resolution.row, unit), [&](std::string& message) {
+                    AppendNotInCategory(message, index, resolution.row, unit);
+                }));
+            return;
         }
         case ResolveProblem::NoCommonCategory:
-            return Pair(from, to) + " are not units of one category (" + Quoted(from) + " is in " +
-                   QuotedList(CategoriesHolding(index, from), ", ") + ", " + Quoted(to) + " in " +
-                   QuotedList(CategoriesHolding(index, to), ", ") + ")";
+            AppendPair(text, from, to);
+            text += " are not units of one category (";
+            AppendQuoted(text, from);
+            text += " is in ";
+            AppendCategoriesOf(text, index, index.Units(from));
+            text += ", ";
+            AppendQuoted(text, to);
+            text += " in ";
+            AppendCategoriesOf(text, index, index.Units(to));
+            text += ')';
+            return;
         case ResolveProblem::Ambiguous: {
-            std::string shared;
+            AppendPair(text, from, to);
+            text += from == to ? " fits" : " fit";
+            text += " several categories (";
+            bool first = true;
             for (const UnitPlace& place : index.Units(from)) {
                 if (!index.UnitIn(place.row, to)) continue;
-                if (!shared.empty()) shared += ", ";
-                shared += Candidate(index, place.row, from, to);
+                if (!first) text += ", ";
+                first = false;
+                AppendCandidate(text, index, place.row, from, to);
             }
-            return Pair(from, to) + (from == to ? " fits" : " fit") + " several categories (" +
-                   shared + "); name one " + std::string(categoryHint);
+            text += "); name one ";
+            text += categoryHint;
+            return;
         }
     }
-    return {};
+}
+
+std::string DescribeProblem(const NameIndex& index, const Resolution& resolution,
+                            std::string_view from, std::string_view to,
+                            std::optional<std::string_view> category,
+                            std::string_view categoryHint) {
+    std::string text;
+    DescribeProblemInto(text, index, resolution, from, to, category, categoryHint);
+    return text;
 }

@@ -48,3 +48,8 @@ std::string DescribeProblem(const NameIndex& index, const Resolution& resolution
                             std::string_view from, std::string_view to,
                             std::optional<std::string_view> category,
                             std::string_view categoryHint);
+// The same into `text`, replacing what it held: a batch keeps one text for
+// every bad line, and the messages of slips met before are only copied.
+void DescribeProblemInto(std::string& text, const NameIndex& index, const Resolution& resolution,
+                         std::string_view from, std::string_view to,
+                         std::optional<std::string_view> category, std::string_view categoryHint);

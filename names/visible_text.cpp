@@ -47,8 +47,22 @@ std::size_t Utf8Sequence(std::string_view text, std::size_t i, std::uint32_t& co
     return length;
 }
 
+// Printable ASCII but for the two bytes that are escaped: as it is.
+bool Plain(unsigned char c, bool quoteEscaped) {
+    return c >= 0x20 && c < 0x7F && c != '\\' && (c != '"' || !quoteEscaped);
+}
+
 void AppendVisible(std::string& shown, std::string_view text, bool quoteEscaped) {
     for (std::size_t i = 0; i < text.size();) {
+        // Names are mostly plain: copied a run at a time.
+        std::size_t run = i;
+        while (run < text.size() && Plain(static_cast<unsigned char>(text[run]), quoteEscaped))
+            ++run;
+        if (run > i) {
+            shown.append(text, i, run - i);
+            i = run;
+            continue;
+        }
         const auto c = static_cast<unsigned char>(text[i]);
         const char escape = ShortEscape(text[i]);
         if (escape && (quoteEscaped || escape != '"')) {
@@ -83,10 +97,14 @@ void AppendVisible(std::string& shown, std::string_view text, bool quoteEscaped)
 std::string Quoted(std::string_view text) {
     std::string shown;
     shown.reserve(text.size() + 2);
+    AppendQuoted(shown, text);
+    return shown;
+}
+
+void AppendQuoted(std::string& shown, std::string_view text) {
     shown += '"';
     AppendVisible(shown, text, true);
     shown += '"';
-    return shown;
 }
 
 std::string Visible(std::string_view text) {

@@ -16,6 +16,8 @@
 #include <string_view>
 
 std::string Quoted(std::string_view text);
+// The same appended to `shown`, for messages built in one text.
+void AppendQuoted(std::string& shown, std::string_view text);
 
 // The same without the quotes, for names in listings, where a name ends at
 // its TAB or line end: every escape as above but a double quote's.

@@ -764,6 +764,49 @@ TEST_F(MezuraConvertTest, BatchTakesAliasesAndRemembersSuggestions) {
                                  "\"Kilometers²\" or \"Kilobytes\"?");
 }
 
+// A batch turns unknown names away by the set of every name once it has
+// looked up a few; its messages must still be those of one conversion.
+TEST_F(MezuraConvertTest, BatchRefusesLinesAsOneConversionDoes) {
+    const std::string profile = WriteProfile(
+        dir_ / "tie.ini",
+        {"[Distance]", "CustomUnits=1", "CustomUnit_1=Km", "CustomValue_1=1.00000000000000"});
+    const std::vector<std::vector<std::string>> bad = {
+        {"1", "ton", "kg"},                       // ambiguous on purpose
+        {"1", "TON", "kg", "Mass"},               // the same within a category
+        {"1", "KM", "Meters"},                    // a built-in and a custom unit alike
+        {"1", "Kilomters", "Miles"},              // a slip among every unit
+        {"1", "Kilomters", "Miles", "Distance"},  // a slip within a category
+        {"1", "Cups", "Grams", "Mass"},           // a unit of another category
+        {"1", "Kilo\xE2\x98\x83ters", "Miles"},   // beyond the code page
+        {"1", "Km", "Miles", "Distanse"},         // a slip in the category
+        {"1", "km", "kg"},                        // no category in common
+    };
+    // More distinct good names first than are looked up one by one.
+    std::string input;
+    for (const char* unit : {"Meters", "Feet", "Inches", "Yards", "Miles", "Kilometers",
+                             "Centimeters", "Millimeters", "Furlongs", "Parsecs"})
+        input += std::string("1\t") + unit + "\tMeters\n";
+    for (const auto& fields : bad) {
+        for (std::size_t i = 0; i < fields.size(); ++i) input += (i ? "\t" : "") + fields[i];
+        input += '\n';
+    }
+    const ProgramRun batch = Run({"--profile", profile, "--batch"}, input);
+    std::vector<std::string> refused;
+    for (const std::string& line : Lines(batch.err)) {
+        if (line.starts_with("mezura-convert: line ")) refused.push_back(line);
+    }
+    ASSERT_EQ(refused.size(), bad.size()) << batch.err;
+    for (std::size_t i = 0; i < bad.size(); ++i) {
+        std::vector<std::string> arguments{"--profile", profile};
+        if (bad[i].size() == 4) arguments.insert(arguments.end(), {"--category", bad[i][3]});
+        arguments.insert(arguments.end(), bad[i].begin(), bad[i].begin() + 3);
+        const auto single = Lines(Run(arguments).err);
+        ASSERT_FALSE(single.empty());
+        EXPECT_EQ(refused[i], "mezura-convert: line " + std::to_string(11 + i) + ": " +
+                                  single.back().substr(std::string("mezura-convert: ").size()));
+    }
+}
+
 }  // namespace
 
 TEST_F(MezuraConvertTest, ReadsAndWritesMixedValues) {

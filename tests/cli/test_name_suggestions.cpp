@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -101,10 +102,13 @@ TEST(QueryDistance, AgreesWithTheFullTable) {
         for (char& c : s) c = static_cast<char>('a' + letter(random));
         return s;
     };
+    QueryDistance reused;  // as a search keeps it, from one query to the next
     for (int n = 0; n < 5000; ++n) {
         // Short texts too, where the word holds few rows.
         const std::string x = text(n % 2 ? 64 : 6), y = text(n % 3 ? 70 : 6);
         ASSERT_EQ(QueryDistance(x).To(y), FullDistance(x, y)) << x << " / " << y;
+        reused.Reset(x);
+        ASSERT_EQ(reused.To(y), FullDistance(x, y)) << "reused: " << x << " / " << y;
     }
 }
 
@@ -194,6 +198,88 @@ TEST(ClosestNames, OffersWhatTheFullTableOffersForSlipsOfEveryKind) {
         if (below(8) == 0) query.resize(below(query.size() + 1));  // a start of a name
         ASSERT_EQ(ClosestNames(query, candidates), PlainClosestNames(query, every)) << query;
     }
+}
+
+// The rule again, every candidate measured, with no index and no bound
+// but the length: fast enough to ask it about thousands of slips.
+std::vector<std::string> MeasuredClosestNames(const std::string& query,
+                                              const std::vector<NameCandidate>& candidates) {
+    if (query.size() > MaxSuggestedLength) return {};
+    const std::string lowered = LowerCp1252(query);
+    const int within = std::min(std::max(1, static_cast<int>(query.size() / 3)),
+                                static_cast<int>(query.size()) - 1);
+    const QueryDistance measure(lowered);
+    std::vector<std::pair<int, std::size_t>> near;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const std::string& text = candidates[i].lowered;
+        const int longer = static_cast<int>(text.size()) - static_cast<int>(lowered.size());
+        if (query.size() >= 3 && text.starts_with(lowered))
+            near.emplace_back(longer, i);
+        else if (std::abs(longer) <= within && measure.To(text) <= within)
+            near.emplace_back(measure.To(text), i);
+    }
+    std::stable_sort(near.begin(), near.end(),
+                     [](const auto& l, const auto& r) { return l.first < r.first; });
+    std::vector<std::string> closest;
+    for (const auto& [distance, i] : near) {
+        const std::string& offer = candidates[i].offer;
+        if (closest.size() < 3 && std::find(closest.begin(), closest.end(), offer) == closest.end())
+            closest.push_back(offer);
+    }
+    return closest;
+}
+
+TEST(ClosestNames, OffersWhatMeasuringEveryNameOffersForSlipsOfEachName) {
+    // The candidates of a search among every unit: names, then aliases.
+    const Catalogue catalogue;
+    std::vector<NameCandidate> every;
+    for (int row = 0; row < BuiltinCategoryCount; ++row) {
+        for (int position = 1; position <= catalogue.UnitCount(row); ++position)
+            every.push_back(
+                {LowerCp1252(catalogue.Name(row, position)), catalogue.Name(row, position)});
+    }
+    for (const AliasPlace& alias : EveryAlias(catalogue))
+        every.push_back(
+            {LowerCp1252(alias.alias), catalogue.Name(alias.place.row, alias.place.position)});
+    const NameCandidates candidates(every);
+
+    // Of each name: one byte taken out, one put in, one replaced, two
+    // neighbours swapped, and two pairs swapped ("abcdef" -> "acbedf": two
+    // edits, yet not one pair of neighbouring letters left in common).
+    std::mt19937 random(5);
+    auto below = [&](std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+    };
+    auto letter = [&] { return static_cast<char>('a' + below(26)); };
+    int compared = 0;
+    for (const NameCandidate& name : every) {
+        const std::string& text = name.offer;
+        std::vector<std::string> slips;
+        if (text.size() >= 2) {
+            slips.push_back(std::string(text).erase(below(text.size()), 1));
+            std::string swapped = text;
+            const std::size_t at = below(text.size() - 1);
+            std::swap(swapped[at], swapped[at + 1]);
+            slips.push_back(swapped);
+        }
+        slips.push_back(std::string(text).insert(below(text.size() + 1), 1, letter()));
+        std::string replaced = text;
+        replaced[below(text.size())] = letter();
+        slips.push_back(replaced);
+        if (text.size() >= 5) {
+            std::string twice = text;
+            const std::size_t at = below(text.size() - 4);
+            std::swap(twice[at + 1], twice[at + 2]);
+            std::swap(twice[at + 3], twice[at + 4]);
+            slips.push_back(twice);
+        }
+        for (const std::string& slip : slips) {
+            ASSERT_EQ(ClosestNames(slip, candidates), MeasuredClosestNames(slip, every))
+                << name.offer << " as " << slip;
+            ++compared;
+        }
+    }
+    EXPECT_GT(compared, 4000);
 }
 
 }  // namespace

@@ -28,9 +28,9 @@ protected:
         std::ofstream(folder_ / "mezura.INI") << "[Currency]\r\nRatesUrl=" << url << "\r\n";
     }
 
-    ProgramRun Run(std::vector<std::string> arguments) {
+    ProgramRun Run(std::vector<std::string> arguments, const std::string& input = {}) {
         arguments.insert(arguments.begin(), {"--profile", (folder_ / "mezura.INI").string()});
-        return RunProgram(MEZURA_CONVERT_PATH, arguments, "",
+        return RunProgram(MEZURA_CONVERT_PATH, arguments, input,
                           {"XDG_CACHE_HOME=" + (folder_ / "cache").string()}, folder_);
     }
 
@@ -67,6 +67,14 @@ TEST_F(RatesConvert, UpdateThenConvertThroughTheEuro) {
     const ProgramRun rupees = Run({"1", "\xE2\x82\xAC", "\xE2\x82\xB9"});  // € to ₹
     ASSERT_EQ(rupees.status, 0) << rupees.err;
     EXPECT_NEAR(Number(rupees), 90.123, 1e-12 * 90.123);
+    // A batch that has looked up many names by then (and so turns unknown
+    // ones away by a set of every name) still reads the symbol.
+    std::string lines;
+    for (const char* code : {"USD", "usd", "US$", "JPY", "yen", "GBP", "INR", "KRW", "PLN", "CHF"})
+        lines += std::string("1\tEUR\t") + code + "\n";
+    const ProgramRun batch = Run({"--batch"}, lines + "1\t\xE2\x82\xAC\t\xE2\x82\xB9\n");
+    ASSERT_EQ(batch.status, 0) << batch.err;
+    EXPECT_TRUE(batch.out.ends_with("\n90.123\n")) << batch.out;
 }
 
 TEST_F(RatesConvert, RatesListsDateSourceAgeAndEveryRate) {
