@@ -17,10 +17,7 @@ WindowRates::WindowRates(ProfileStore& profile, Catalogue& catalogue, QLabel& da
       profile_(profile),
       catalogue_(catalogue),
       dateLine_(dateLine),
-      download_(this),
       cachePath_(RatesCachePath()) {
-    connect(&download_, &RatesDownload::Finished, this, &WindowRates::OnDownloaded);
-    connect(&download_, &RatesDownload::Failed, this, &WindowRates::OnFailed);
     dateLine_.hide();
 }
 
@@ -43,7 +40,7 @@ void WindowRates::CategoryShown(int row) {
 }
 
 void WindowRates::StartDownloadIfDue() {
-    if (download_.IsRunning() || !IsRatesDownloadOn(profile_)) return;
+    if (IsDownloading() || !IsRatesDownloadOn(profile_)) return;
     if (cache_.cached && !IsBehindEcb(*cache_.cached, now())) return;
     url_ = RatesUrl(profile_);
     if (const std::string refused = RatesUrlProblem(url_); !refused.empty()) {
@@ -51,7 +48,14 @@ void WindowRates::StartDownloadIfDue() {
         return;
     }
     problem_.clear();
-    download_.Start(QUrl(QString::fromStdString(url_)));
+    // Made on the first download only: most runs never show Currency, and
+    // the network stack costs start-up time and memory.
+    if (!download_) {
+        download_ = new RatesDownload(this);
+        connect(download_, &RatesDownload::Finished, this, &WindowRates::OnDownloaded);
+        connect(download_, &RatesDownload::Failed, this, &WindowRates::OnFailed);
+    }
+    download_->Start(QUrl(QString::fromStdString(url_)));
 }
 
 void WindowRates::OnDownloaded(const QByteArray& body) {
@@ -79,7 +83,7 @@ void WindowRates::ShowDateLine() {
         line = tr("ECB reference rates of %1").arg(QString::fromStdString(date));
         const std::int64_t age = DaysSince(date.c_str(), now());
         if (age > StaleRatesDays) line += tr(" (%1 days old)").arg(age);
-    } else if (download_.IsRunning())
+    } else if (IsDownloading())
         line = tr("Downloading the ECB's exchange rates…");
     else
         line = tr("No exchange rates yet");

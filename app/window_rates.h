@@ -32,7 +32,7 @@ public:
     // coming to Currency a download may start.
     void CategoryShown(int row);
 
-    bool IsDownloading() const { return download_.IsRunning(); }
+    bool IsDownloading() const { return download_ && download_->IsRunning(); }
     std::function<std::int64_t()> now;
 
 Q_SIGNALS:
@@ -48,7 +48,7 @@ private:
     ProfileStore& profile_;
     Catalogue& catalogue_;
     QLabel& dateLine_;
-    RatesDownload download_;
+    RatesDownload* download_ = nullptr;  // a child, made on the first download
     std::string cachePath_;
     CachedRatesRead cache_;
     std::string url_;
