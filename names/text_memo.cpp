@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
 #include <limits>
 
+#include "name_hash.h"
+
 namespace {
+
+std::size_t HashOf(std::string_view key) { return static_cast<std::size_t>(NameHash(key)); }
 
 // The slot comes from the low bits of the hash, the check from the high
 // ones, never 0.
@@ -40,7 +43,7 @@ std::size_t TextMemo::SlotFor(std::string_view key, std::size_t hash) const {
 
 std::optional<std::string_view> TextMemo::Find(std::string_view key) const {
     if (count_ == 0) return std::nullopt;
-    const Slot& slot = slots_[SlotFor(key, std::hash<std::string_view>{}(key))];
+    const Slot& slot = slots_[SlotFor(key, HashOf(key))];
     if (slot.check == 0) return std::nullopt;
     return TextAt(slot.at);
 }
@@ -55,12 +58,12 @@ std::string_view TextMemo::Add(std::string_view key, std::string_view text) {
         for (std::size_t at = 0; at < held_.size();) {
             const auto place = static_cast<std::uint32_t>(at);
             const std::string_view kept = KeyAt(place);
-            const std::size_t hash = std::hash<std::string_view>{}(kept);
+            const std::size_t hash = HashOf(kept);
             slots_[SlotFor(kept, hash)] = {CheckOf(hash), place};
             at += Header + kept.size() + TextAt(place).size();
         }
     }
-    const std::size_t hash = std::hash<std::string_view>{}(key);
+    const std::size_t hash = HashOf(key);
     Slot& slot = slots_[SlotFor(key, hash)];
     slot = {CheckOf(hash), static_cast<std::uint32_t>(held_.size())};
     const std::uint32_t sizes[2] = {static_cast<std::uint32_t>(key.size()),
