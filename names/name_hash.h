@@ -4,6 +4,7 @@
 // longer way for texts of any length.
 //
 //   NameHash("Kilometers") != NameHash("kilometers")
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
