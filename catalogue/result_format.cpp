@@ -1,8 +1,12 @@
 #include "result_format.h"
 
+#include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
+#include <limits>
 
 #include "decimal_digits.h"
 
@@ -48,16 +52,37 @@ char* WritePlain(char* out, const DecimalDigits& number, int decimals) {
     return out;
 }
 
-// "%1.14g" from the 17 digits: rounded half up on the fifteenth digit alone
-// (as RoundToDigits does), trailing zeros dropped. Worked on a buffer of its
-// own rather than through DecimalDigits: this is the keystroke's format, and
-// every copy shows next to the conversion itself.
-void AutoText(std::string& text, double magnitude, bool negative) {
-    // Room for a whole 14-digit copy from any kept place; past the 17 digits
-    // nothing is read that ends up in the text.
-    char digits[32] = {};
-    int exponent = WriteDecimalDigits(magnitude, digits);
-    if (digits[AutoSignificantDigits] >= '5') {
+// The last of the first `AutoSignificantDigits` digits that is not '0'
+// (at least the first), eight digits at a time where the bytes allow.
+int SignificantDigits(const char* digits) {
+    static_assert(AutoSignificantDigits == 14);
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t Zeros = 0x3030303030303030u;
+        std::uint64_t eight;
+        std::memcpy(&eight, digits + 6, sizeof eight);  // digits 6..13
+        if ((eight ^= Zeros) != 0) return 6 + (63 - std::countl_zero(eight)) / 8 + 1;
+        std::memcpy(&eight, digits, sizeof eight);  // digits 0..7, of which 6 and 7 are '0'
+        if ((eight ^= Zeros) != 0) return (63 - std::countl_zero(eight)) / 8 + 1;
+        return 1;
+    } else {
+        int significant = AutoSignificantDigits;
+        while (significant > 1 && digits[significant - 1] == '0') --significant;
+        return significant;
+    }
+}
+
+// The power of ten after the 'e' at `e` (a sign and two or three digits,
+// up to `end`).
+int ExponentAt(const char* e, const char* end) {
+    int exponent = 0;
+    for (const char* p = e + 2; p < end; ++p) exponent = exponent * 10 + (*p - '0');
+    return e[1] == '-' ? -exponent : exponent;
+}
+
+// Rounds digits[0..14) up by one in the last place when `up`, carrying
+// through 9s; gives the exponent, one more when the carry runs out.
+int RoundedUp(char* digits, int exponent, bool up) {
+    if (up) {
         int i = AutoSignificantDigits - 1;
         while (i >= 0 && digits[i] == '9') digits[i--] = '0';
         if (i >= 0) {
@@ -67,10 +92,67 @@ void AutoText(std::string& text, double magnitude, bool negative) {
             ++exponent;
         }
     }
+    return exponent;
+}
+
+// How far the 15th to 17th of the shortest digits may lie from the 17
+// digits', in units of the 17th: at most 17 (see AutoDigits).
+constexpr int ShortestSlack = 20;
+
+// The 14 digits AutoFormat shows, rounded, into digits[0..14) (of 32), and
+// the power of ten of the first.
+//
+// They are the 17 digits of the exact value rounded half up on the
+// fifteenth. std::to_chars gives the shortest digits that read back as the
+// same double at a good deal less than the 17: for a normal double those
+// lie within half a binary place of the value, less than 11.2 units of the
+// 17th digit, and the 17 digits within half a unit of it (five units when
+// rounding takes them to the next power of ten), so the two are less than
+// 17 units apart. Unless the shortest digits' 15th to 17th lie that close
+// to 500, they round the same way; only then, and for the tiny doubles
+// below the normal ones (whose binary places are coarse), are the 17
+// digits written.
+int AutoDigits(double magnitude, char* digits) {
+    char written[32];
+    std::memset(digits, '0', 32);
+    if (magnitude == 0 || magnitude >= std::numeric_limits<double>::min()) {
+        // "d.ddde+dd", or "de+dd" for one digit; three exponent digits from
+        // 1e100 up. Copied whole, zeros behind, and the exponent written
+        // over with zeros: no copy of a length known only now.
+        std::memset(written, '0', sizeof written);
+        const char* end = std::to_chars(written, written + sizeof written, magnitude,
+                                        std::chars_format::scientific)
+                              .ptr;
+        const char* e = end[-4] == 'e' ? end - 4 : end - 5;
+        const std::ptrdiff_t count = e - written > 1 ? e - written - 1 : 1;
+        digits[0] = written[0];
+        std::memcpy(digits + 1, written + 2, DecimalDigits::MaxDigits - 1);
+        std::memcpy(digits + count, "00000", 5);
+        const int beyond = (digits[14] - '0') * 100 + (digits[15] - '0') * 10 + (digits[16] - '0');
+        if (beyond < 500 - ShortestSlack || beyond > 500 + ShortestSlack)
+            return RoundedUp(digits, ExponentAt(e, end), beyond > 500);
+    }
+    // "d.dddddddddddddddde+dd", as WriteDecimalDigits reads it.
+    const char* end = std::to_chars(written, written + sizeof written, magnitude,
+                                    std::chars_format::scientific, DecimalDigits::MaxDigits - 1)
+                          .ptr;
+    digits[0] = written[0];
+    std::memcpy(digits + 1, written + 2, DecimalDigits::MaxDigits - 1);
+    return RoundedUp(digits, ExponentAt(written + 18, end), digits[AutoSignificantDigits] >= '5');
+}
+
+// "%1.14g" from the 17 digits: rounded half up on the fifteenth digit alone
+// (as RoundToDigits does), trailing zeros dropped. Worked on a buffer of its
+// own rather than through DecimalDigits: this is the keystroke's format, and
+// every copy shows next to the conversion itself.
+void AutoText(std::string& text, double magnitude, bool negative) {
+    // Room for a whole 14-digit copy from any kept place; past the 14 digits
+    // nothing is read that ends up in the text.
+    char digits[32];
+    const int exponent = AutoDigits(magnitude, digits);
     // "%g" drops trailing zeros, and the point when nothing follows it: only
     // the digits up to the last one that is not 0 are written (at least one).
-    int significant = AutoSignificantDigits;
-    while (significant > 1 && digits[significant - 1] == '0') --significant;
+    const int significant = SignificantDigits(digits);
 
     // Sign, "0.0000" and 14 digits, or sign, 14 digits, point and exponent.
     // The kept digits past `significant` are all '0', and each run of digits
@@ -174,10 +256,6 @@ bool FormatResultInto(std::string& text, double value, int format, int precision
     else
         FixedText(text, number, negative, precision);
     return true;
-}
-
-bool FormatResultInto(std::string& text, double value, const ResultStyle& style) {
-    return FormatResultInto(text, value, style.format, style.precision);
 }
 
 std::optional<std::string> FormatResultAs(double value, int format, int precision) {

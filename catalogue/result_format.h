@@ -71,8 +71,10 @@ std::optional<std::string> FormatResultAs(double value, int format, int precisio
 // formatting many results into one string allocates only for the first
 // (AutoFormat texts reach 21 characters, past what a string holds inline).
 // False, and `text` unchanged, when the format is outside 0..2.
-bool FormatResultInto(std::string& text, double value, const ResultStyle& style);
 bool FormatResultInto(std::string& text, double value, int format, int precision);
+inline bool FormatResultInto(std::string& text, double value, const ResultStyle& style) {
+    return FormatResultInto(text, value, style.format, style.precision);
+}
 
 // "%1.*f" by the rules above (older versions wrote custom unit factors with "%1.14f").
 std::string FormatFixedText(double value, int precision);

@@ -34,11 +34,13 @@ std::string WithStrayReturn(std::string problem, std::string_view line) {
 
 void RefuseBatchLine(std::uint64_t lineNumber, std::string_view problem, FdWriter& out,
                      FdWriter& err) {
-    char number[24];
-    const auto written = std::to_chars(number, number + sizeof number, lineNumber);
-    err.Write("mezura-convert: line ");
-    err.Write(std::string_view(number, static_cast<std::size_t>(written.ptr - number)));
-    err.Write(": ");
+    constexpr std::string_view Start = "mezura-convert: line ";
+    char head[64];
+    std::memcpy(head, Start.data(), Start.size());
+    char* end = std::to_chars(head + Start.size(), head + sizeof head - 2, lineNumber).ptr;
+    *end++ = ':';
+    *end++ = ' ';
+    err.Write(std::string_view(head, static_cast<std::size_t>(end - head)));
     err.Write(problem);
     err.Put('\n');
     out.Put('\n');

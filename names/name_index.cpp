@@ -19,6 +19,11 @@ constexpr std::size_t MaxRememberedBytes = 64 << 20;
 // every name is made: one conversion needs two, a batch soon more.
 constexpr std::size_t FewLookups = 8;
 
+// What the set of names keeps for a unit's name or alias, and for a name
+// left ambiguous on purpose that is none.
+constexpr std::string_view UnitNameMark = "unit";
+constexpr std::string_view AmbiguousNameMark = "ambiguous";
+
 // Cp1252FromUtf8 into a text kept for reuse: false, with the text
 // unfinished, when the name is not Windows-1252 text.
 bool Cp1252Into(std::string& text, std::string_view utf8) {
@@ -61,18 +66,21 @@ const std::vector<std::string>& NameIndex::Utf8NamesOf(int row) const {
 bool NameIndex::HasNameSet() const {
     if (nameSetMade_ || lookups_ <= FewLookups) return nameSetMade_;
     nameSetMade_ = true;
+    const auto keep = [&](std::string_view name, std::string_view kind) {
+        const std::string lowered = LowerCp1252(name);
+        if (!loweredNames_.Find(lowered)) loweredNames_.Add(lowered, kind);
+    };
     for (int row : categoryRows_) {
         for (const std::string& name : Utf8NamesOf(row))
             longestName_ = std::max(longestName_, name.size());
         for (int position = 1; position <= catalogue_.UnitCount(row); ++position)
-            loweredUnitNames_.insert(LowerCp1252(catalogue_.Name(row, position)));
+            keep(catalogue_.Name(row, position), UnitNameMark);
     }
     for (const AliasPlace& alias : EveryAlias(catalogue_)) {
         longestName_ = std::max(longestName_, 3 * alias.alias.size());
-        loweredUnitNames_.insert(LowerCp1252(alias.alias));
+        keep(alias.alias, UnitNameMark);
     }
-    for (const AmbiguousName& entry : AmbiguousNames)
-        loweredAmbiguousNames_.insert(LowerCp1252(entry.name));
+    for (const AmbiguousName& entry : AmbiguousNames) keep(entry.name, AmbiguousNameMark);
     return true;
 }
 
@@ -135,20 +143,34 @@ std::vector<UnitPlace> NameIndex::Ambiguous(std::string_view utf8Name) const {
     // Only a name of the table of ambiguous names, or one that a built-in
     // and a custom unit answer to alike, and so a unit's name, can be.
     if (HasNameSet() && !utf8Name.empty()) {
-        if (!Lowered(utf8Name)) return {};
-        if (!loweredUnitNames_.contains(std::string_view(lowered_)) &&
-            !loweredAmbiguousNames_.contains(std::string_view(lowered_)))
-            return {};
+        const auto lowered = Lowered(utf8Name);
+        if (!lowered || !loweredNames_.Find(*lowered)) return {};
     }
     const auto name = Cp1252FromUtf8(utf8Name);
     if (!name) return {};
     return AmbiguousCandidates(catalogue_, *name);
 }
 
-bool NameIndex::Lowered(std::string_view utf8Name) const {
-    if (!Cp1252Into(lowered_, utf8Name)) return false;
-    for (char& c : lowered_) c = LowerCp1252(c);
-    return true;
+std::optional<std::string_view> NameIndex::Lowered(std::string_view utf8Name) const {
+    // No more bytes out than in, into a text that only grows: no resizing
+    // line after line. ASCII is lowered here, as the code page lowers it.
+    if (lowered_.size() < utf8Name.size()) lowered_.resize(utf8Name.size());
+    char* const start = lowered_.data();
+    char* out = start;
+    for (std::size_t i = 0; i < utf8Name.size();) {
+        const auto c = static_cast<unsigned char>(utf8Name[i]);
+        if (c < 0x80) {
+            *out++ = static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+            ++i;
+            continue;
+        }
+        const auto codePoint = NextUtf8CodePoint(utf8Name, i);
+        if (!codePoint) return std::nullopt;
+        const auto byte = Cp1252OfCodePoint(*codePoint);
+        if (!byte) return std::nullopt;
+        *out++ = LowerCp1252(*byte);
+    }
+    return std::string_view(start, static_cast<std::size_t>(out - start));
 }
 
 bool NameIndex::MayNameUnit(std::string_view utf8Name) const {
@@ -156,7 +178,10 @@ bool NameIndex::MayNameUnit(std::string_view utf8Name) const {
     // before the set is made, every name is.
     if (!HasNameSet() || utf8Name.empty()) return true;
     // Text the code page cannot hold names nothing.
-    return Lowered(utf8Name) && loweredUnitNames_.contains(std::string_view(lowered_));
+    const auto lowered = Lowered(utf8Name);
+    if (!lowered) return false;
+    const auto kind = loweredNames_.Find(*lowered);
+    return kind && *kind == UnitNameMark;
 }
 
 std::optional<int> NameIndex::UnitIn(int row, std::string_view utf8Name) const {

@@ -28,10 +28,10 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "catalogue.h"
+#include "name_hash.h"
 #include "name_suggestions.h"
 #include "text_memo.h"
 #include "unit_lookup.h"
@@ -93,7 +93,7 @@ private:
     struct Hash {
         using is_transparent = void;
         std::size_t operator()(std::string_view s) const {
-            return std::hash<std::string_view>{}(s);
+            return static_cast<std::size_t>(NameHash(s));
         }
     };
     template <typename T>
@@ -110,9 +110,9 @@ private:
     // Whether a name in UTF-8 may be a unit's: a name not among every unit
     // name and alias is not, and is neither searched for nor remembered.
     bool MayNameUnit(std::string_view utf8Name) const;
-    // The name in Windows-1252 and lower case into lowered_; false when the
-    // code page cannot hold it.
-    bool Lowered(std::string_view utf8Name) const;
+    // The name in Windows-1252 and lower case, valid until the next call;
+    // nothing when the code page cannot hold it.
+    std::optional<std::string_view> Lowered(std::string_view utf8Name) const;
 
     std::vector<int> categoryRows_;
     mutable std::size_t lookups_ = 0;  // distinct names looked up so far
@@ -120,17 +120,17 @@ private:
     mutable std::size_t longestName_ = 0;  // bytes of the longest UTF-8 name or alias
     mutable std::vector<std::vector<std::string>> utf8Names_;  // empty: not yet converted
     // Every unit name and alias, lower-cased: a name not among them names
-    // no unit in any case, and needs no search of the catalogue.
-    mutable std::unordered_set<std::string, Hash, std::equal_to<>> loweredUnitNames_;
-    // The names left ambiguous on purpose, lower-cased.
-    mutable std::unordered_set<std::string, Hash, std::equal_to<>> loweredAmbiguousNames_;
+    // no unit in any case, and needs no search of the catalogue. Beside
+    // them, marked apart, the names left ambiguous on purpose. Flat, as the
+    // remembered messages are: a batch asks about each bad line's name.
+    mutable TextMemo loweredNames_;
     mutable NameCandidates categoryCandidates_;
     mutable NameCandidates unitCandidates_;
     mutable std::vector<NameCandidates> rowCandidates_;
     mutable Map<std::optional<int>> categories_;
     mutable Map<std::vector<UnitPlace>> units_;
     mutable std::vector<std::string_view> offers_;  // the latest suggestions
-    mutable std::string lowered_;                   // a name being looked up
+    mutable std::string lowered_;                   // room for a name being looked up
     mutable std::string typed_;                     // a name being suggested for
     mutable TextMemo messages_;
     mutable std::string draft_;  // the message being made

@@ -301,7 +301,13 @@ void ClosestOffers(std::string_view query, const NameCandidates& candidates,
     // Rewriting the whole query is no slip of the keyboard: "x" is not near "C".
     const int within = std::min(nearEnough, static_cast<int>(length) - 1);
     char lowered[MaxSuggestedLength];
-    for (std::size_t i = 0; i < length; ++i) lowered[i] = LowerCp1252(query[i]);
+    for (std::size_t i = 0; i < length; ++i) {
+        // ASCII, most of every name, lowered here; the code page's other
+        // letters by its table.
+        const auto c = static_cast<unsigned char>(query[i]);
+        lowered[i] = c < 0x80 ? static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c)
+                              : LowerCp1252(query[i]);
+    }
     const std::string_view lowerQuery(lowered, length);
     const LetterBins queryLetters = LettersOf(lowerQuery);
     static_assert(MaxSuggestedLength <= QueryDistance::MaxLength);

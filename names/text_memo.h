@@ -29,12 +29,10 @@ public:
     // Texts handed out stay valid until the next Add or clear.
 
 private:
-    // Eight bytes a slot, so that the table of a large memo stays in the
-    // cache: part of the key's hash, and where the key is kept.
-    struct Slot {
-        std::uint32_t check = 0;  // 0: empty
-        std::uint32_t at = 0;     // in held_: the key's size, the text's, the key, the text
-    };
+    // A byte a slot beside where each key is kept: seven bits of the key's
+    // hash, with the top bit set (0 is an empty slot). A slip met for the
+    // first time is told apart from every kept one in this small table,
+    // which stays in the cache, without reading the places or the keys.
     static constexpr std::size_t Header = 2 * sizeof(std::uint32_t);
     // The place of the slot that holds `key`, or of the empty one where it
     // would go.
@@ -43,7 +41,8 @@ private:
     std::string_view KeyAt(std::uint32_t at) const;
     std::string_view TextAt(std::uint32_t at) const;
 
-    std::vector<Slot> slots_;  // a power of two of them, at most half in use
+    std::vector<std::uint8_t> tags_;  // a power of two of them, at most half in use
+    std::vector<std::uint32_t> at_;   // in held_: the key's size, the text's, the key, the text
     std::string held_;
     std::size_t count_ = 0;
 };

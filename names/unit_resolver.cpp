@@ -1,5 +1,7 @@
 #include "unit_resolver.h"
 
+#include <cstring>
+
 #include "catalogue.h"
 #include "visible_text.h"
 
@@ -103,13 +105,14 @@ void AppendNotInCategory(std::string& text, const NameIndex& index, int row,
 }
 
 // What a remembered message is found by: the kind of problem, the row and
-// the name, in one buffer kept from line to line.
+// the name, in one buffer kept from line to line (grown, never shrunk).
 std::string_view MessageKey(char kind, int row, std::string_view name) {
     thread_local std::string key;
-    key.assign(1, kind);
-    key += static_cast<char>(row);
-    key += name;
-    return key;
+    if (key.size() < name.size() + 2) key.resize(name.size() + 2);
+    key[0] = kind;
+    key[1] = static_cast<char>(row);
+    std::memcpy(key.data() + 2, name.data(), name.size());
+    return std::string_view(key).substr(0, name.size() + 2);
 }
 
 void AppendPair(std::string& text, std::string_view from, std::string_view to) {

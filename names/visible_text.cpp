@@ -1,5 +1,6 @@
 #include "visible_text.h"
 
+#include <array>
 #include <cstdint>
 
 namespace {
@@ -47,16 +48,21 @@ std::size_t Utf8Sequence(std::string_view text, std::size_t i, std::uint32_t& co
     return length;
 }
 
-// Printable ASCII but for the two bytes that are escaped: as it is.
-bool Plain(unsigned char c, bool quoteEscaped) {
-    return c >= 0x20 && c < 0x7F && c != '\\' && (c != '"' || !quoteEscaped);
-}
+// The bytes shown as they are: printable ASCII but a backslash, within
+// quotes (bit 1) also but a double quote (bit 0 clear).
+constexpr std::array<unsigned char, 256> PlainBytes = [] {
+    std::array<unsigned char, 256> plain{};
+    for (int c = 0x20; c < 0x7F; ++c) plain[static_cast<std::size_t>(c)] = c == '"' ? 2 : 3;
+    plain['\\'] = 0;
+    return plain;
+}();
 
 void AppendVisible(std::string& shown, std::string_view text, bool quoteEscaped) {
+    const unsigned char plainBit = quoteEscaped ? 1 : 2;
     for (std::size_t i = 0; i < text.size();) {
         // Names are mostly plain: copied a run at a time.
         std::size_t run = i;
-        while (run < text.size() && Plain(static_cast<unsigned char>(text[run]), quoteEscaped))
+        while (run < text.size() && (PlainBytes[static_cast<unsigned char>(text[run])] & plainBit))
             ++run;
         if (run > i) {
             shown.append(text, i, run - i);

@@ -37,4 +37,9 @@ TEST(Quoted, ShowsControlsAndStrayBytesKeepsUtf8) {
     for (const Row& row : rows) EXPECT_EQ(Quoted(row.text), row.shown) << row.shown;
 }
 
+TEST(Visible, EscapesAsQuotedDoesButTheQuote) {
+    EXPECT_EQ(Visible("a\"b\\c\td\xB2"), "a\"b\\\\c\\td\\xB2");
+    EXPECT_EQ(Visible("Miles/hour"), "Miles/hour");
+}
+
 }  // namespace
