@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdlib>
 
+#include "bit_count.h"
 #include "query_distance.h"
 #include "text_1252.h"
 
@@ -82,15 +83,6 @@ constexpr int LetterBin(unsigned char c) {
     return 36 + c % 28;
 }
 
-// Set bits, counted in place: without a hardware count in the target, the
-// library's count is a call, and this runs for most names of each search.
-int Bits(std::uint64_t x) {
-    x -= (x >> 1) & 0x5555555555555555u;
-    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
-    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
-    return static_cast<int>((x * 0x0101010101010101u) >> 56);
-}
-
 }  // namespace
 
 LetterBins LettersOf(std::string_view lowered) {
@@ -167,7 +159,7 @@ void NameCandidates::MakeLetterIndex() const {
     usedByLength_.resize(names_.size());
     for (std::size_t i = 0; i < byLength_.size(); ++i) {
         const LetterBins& letters = letters_[byLength_[i]];
-        usedByLength_[i] = Bits(letters.once) + Bits(letters.twice);
+        usedByLength_[i] = CountBits(letters.once) + CountBits(letters.twice);
         const std::uint64_t bit = std::uint64_t{1} << (i % WordBits);
         std::uint64_t* const column = holders_.data() + i / WordBits * BinCount;
         for (std::uint64_t once = letters.once; once != 0; once &= once - 1)

@@ -1,5 +1,7 @@
 #include "query_distance.h"
 
+#include "bit_count.h"
+
 // Hyyrö's bit-vector form of the optimal-string-alignment table: bit i of
 // each word stands for row i of the current column, and the vertical and
 // horizontal steps (+1 or -1 from the cell above, or to the left) are kept
@@ -13,18 +15,6 @@ void QueryDistance::Reset(std::string_view loweredQuery) {
         positions_[query_[i]] |= std::uint64_t{1} << i;
     }
 }
-
-namespace {
-
-// Set bits, counted in place (a library count may be a call).
-int Bits(std::uint64_t x) {
-    x -= (x >> 1) & 0x5555555555555555u;
-    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
-    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
-    return static_cast<int>((x * 0x0101010101010101u) >> 56);
-}
-
-}  // namespace
 
 int QueryDistance::To(std::string_view lowered) const {
     if (length_ == 0) return static_cast<int>(lowered.size());
@@ -50,5 +40,5 @@ int QueryDistance::To(std::string_view lowered) const {
     // The last column, from its top (the name's length) down the steps of
     // the query's rows.
     const std::uint64_t rows = ~std::uint64_t{0} >> (64 - length_);
-    return static_cast<int>(lowered.size()) + Bits(up & rows) - Bits(down & rows);
+    return static_cast<int>(lowered.size()) + CountBits(up & rows) - CountBits(down & rows);
 }
