@@ -5,6 +5,7 @@
 #include "currency_units.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "catalogue.h"
@@ -14,7 +15,7 @@ namespace {
 
 constexpr const char* C = "Currency";
 
-constinit const UnitAliases CurrencyTable[] = {
+constexpr UnitAliases CurrencyTable[] = {
     {C, "Euro (EUR)", "EUR|euro|euros", "\x80"},
     {C, "Australian dollar (AUD)", "AUD|Australian dollar|A$", ""},
     {C, "Brazilian real (BRL)", "BRL|Brazilian real|R$", ""},
@@ -61,6 +62,45 @@ constexpr Utf8Symbol Utf8Symbols[] = {
     {"\u20BD", "RUB"}, {"K\u010D", "CZK"}, {"\u043B\u0432", "BGN"},
 };
 
+// Every name, alias and symbol of the table, split apart at compile time:
+// mezura-convert asks of each word of a conversion whether it could name a
+// currency before it reads the rates, and that must cost next to nothing.
+struct KnownName {
+    std::string_view text;
+    bool anyCase;
+};
+
+template <typename Take>
+constexpr void ForEachPart(std::string_view list, Take take) {
+    while (!list.empty()) {
+        const std::size_t bar = list.find('|');
+        take(list.substr(0, bar));
+        if (bar == std::string_view::npos) break;
+        list.remove_prefix(bar + 1);
+    }
+}
+
+constexpr std::size_t KnownNameCount = [] {
+    std::size_t count = 0;
+    for (const UnitAliases& entry : CurrencyTable) {
+        ++count;
+        for (const std::string_view list : {entry.anyCase, entry.exactCase})
+            ForEachPart(list, [&](std::string_view) { ++count; });
+    }
+    return count;
+}();
+
+constexpr std::array<KnownName, KnownNameCount> KnownNames = [] {
+    std::array<KnownName, KnownNameCount> names{};
+    std::size_t k = 0;
+    for (const UnitAliases& entry : CurrencyTable) {
+        names[k++] = {entry.unit, true};
+        ForEachPart(entry.anyCase, [&](std::string_view part) { names[k++] = {part, true}; });
+        ForEachPart(entry.exactCase, [&](std::string_view part) { names[k++] = {part, false}; });
+    }
+    return names;
+}();
+
 }  // namespace
 
 constinit const std::span<const UnitAliases> CurrencyAliases = CurrencyTable;
@@ -70,7 +110,7 @@ std::string CurrencyUnitName(std::string_view code) {
     suffix += code;
     suffix += ')';
     for (const UnitAliases& entry : CurrencyTable) {
-        if (std::string_view(entry.unit).ends_with(suffix)) return entry.unit;
+        if (entry.unit.ends_with(suffix)) return std::string(entry.unit);
     }
     return std::string(code);
 }
@@ -81,31 +121,21 @@ void SetCurrencyRates(Catalogue& catalogue, const EcbRates& rates) {
         currencies.emplace_back(CurrencyUnitName(rate.code), 1.0 / rate.perEuro);
     std::sort(currencies.begin(), currencies.end(),
               [](const auto& a, const auto& b) { return CollateNoCase(a.first, b.first) < 0; });
-    currencies.insert(currencies.begin(), {CurrencyTable[0].unit, 1.0});
+    currencies.insert(currencies.begin(), {std::string(CurrencyTable[0].unit), 1.0});
     catalogue.ReplaceBuiltinUnits(CurrencyRow, currencies);
 }
 
 void ClearCurrencyRates(Catalogue& catalogue) {
-    const NamedFactor euro{CurrencyTable[0].unit, 1.0};
+    const NamedFactor euro{std::string(CurrencyTable[0].unit), 1.0};
     catalogue.ReplaceBuiltinUnits(CurrencyRow, {&euro, 1});
 }
 
 int CurrencyUnitCount(const Catalogue& catalogue) { return catalogue.BuiltinUnitsOf(CurrencyRow); }
 
 bool NamesKnownCurrency(std::string_view name) {
-    const auto anyOf = [&](std::string_view list, bool anyCase) {
-        while (true) {
-            const std::size_t bar = list.find('|');
-            const std::string_view part = list.substr(0, bar);
-            if (anyCase ? EqualsNoCase(part, name) : part == name) return true;
-            if (bar == std::string_view::npos) return false;
-            list.remove_prefix(bar + 1);
-        }
-    };
-    for (const UnitAliases& entry : CurrencyTable) {
-        if (EqualsNoCase(entry.unit, name) || anyOf(entry.anyCase, true) ||
-            (*entry.exactCase && anyOf(entry.exactCase, false)))
-            return true;
+    for (const KnownName& known : KnownNames) {
+        if (known.text.size() != name.size()) continue;
+        if (known.anyCase ? EqualsNoCase(known.text, name) : known.text == name) return true;
     }
     return false;
 }

@@ -11,12 +11,15 @@
 // A few names stand for several units of one category and are no alias:
 // they are refused with the candidates listed (AmbiguousNames).
 #include <span>
+#include <string_view>
 
+// Views of literals: their lengths are known when the program is built, so
+// a lookup that walks the lists measures nothing.
 struct UnitAliases {
-    const char* category;
-    const char* unit;
-    const char* anyCase;    // "" when none
-    const char* exactCase;  // "" when none
+    std::string_view category;
+    std::string_view unit;
+    std::string_view anyCase;    // "" when none
+    std::string_view exactCase;  // "" when none
 };
 
 struct AmbiguousName {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 #include "builtin_units.h"
 #include "catalogue.h"
@@ -40,11 +39,18 @@ const std::array<std::span<const UnitAliases>, BuiltinCategoryCount>& AliasesByR
         std::array<std::span<const UnitAliases>, BuiltinCategoryCount> rows{};
         const std::span<const UnitAliases> table = BuiltinAliases;
         std::size_t start = 0;
+        // The runs come in row order: each row is looked for from the last
+        // one found, so the search is one comparison a run.
+        int row = 0;
         for (std::size_t i = 1; i <= table.size(); ++i) {
-            if (i < table.size() && std::strcmp(table[i].category, table[start].category) == 0)
-                continue;
-            if (const auto row = BuiltinRow(table[start].category))
-                rows[static_cast<std::size_t>(*row)] = table.subspan(start, i - start);
+            if (i < table.size() && table[i].category == table[start].category) continue;
+            for (int tried = 0; tried < BuiltinCategoryCount; ++tried) {
+                if (table[start].category == BuiltinCategories[row].name) {
+                    rows[static_cast<std::size_t>(row)] = table.subspan(start, i - start);
+                    break;
+                }
+                row = (row + 1) % BuiltinCategoryCount;
+            }
             start = i;
         }
         // The currencies keep their names and symbols in a table of their own.
@@ -172,7 +178,7 @@ std::vector<std::string_view> AliasesOf(const Catalogue& catalogue, int row, int
     std::vector<std::string_view> aliases;
     for (const UnitAliases& entry : AliasEntriesOf(row)) {
         if (BuiltinUnitByName(catalogue, row, entry.unit) != position) continue;
-        for (const char* list : {entry.anyCase, entry.exactCase}) {
+        for (const std::string_view list : {entry.anyCase, entry.exactCase}) {
             AnyPart(list, [&](std::string_view alias) {
                 if (!alias.empty()) aliases.push_back(alias);
                 return false;

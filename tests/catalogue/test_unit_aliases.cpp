@@ -33,7 +33,7 @@ TEST_F(UnitAliasesTest, EveryAliasNamesOneBuiltinUnitAndShadowsNoName) {
     // Per category: the any-case aliases lower-cased, the case-sensitive ones as written.
     std::set<std::pair<std::string, std::string>> anyCase, exactCase;
     for (const UnitAliases& entry : BuiltinAliases) {
-        SCOPED_TRACE(std::string(entry.category) + " / " + entry.unit);
+        SCOPED_TRACE(std::string(entry.category) + " / " + std::string(entry.unit));
         const auto row = catalogue_.CategoryByName(entry.category);
         ASSERT_TRUE(row && *row < BuiltinCategoryCount);
         EXPECT_TRUE(catalogue_.UnitByName(*row, entry.unit));
@@ -58,18 +58,20 @@ TEST_F(UnitAliasesTest, EveryAliasNamesOneBuiltinUnitAndShadowsNoName) {
     // ("mS", "MS") may differ in case alone.
     for (const UnitAliases& entry : BuiltinAliases) {
         for (const std::string& alias : Split(entry.anyCase))
-            EXPECT_TRUE(anyCase.insert({entry.category, LowerCp1252(alias)}).second) << alias;
+            EXPECT_TRUE(anyCase.insert({std::string(entry.category), LowerCp1252(alias)}).second)
+                << alias;
     }
     for (const UnitAliases& entry : BuiltinAliases) {
         for (const std::string& alias : Split(entry.exactCase)) {
-            EXPECT_TRUE(exactCase.insert({entry.category, alias}).second) << alias;
-            EXPECT_FALSE(anyCase.contains({entry.category, LowerCp1252(alias)})) << alias;
+            EXPECT_TRUE(exactCase.insert({std::string(entry.category), alias}).second) << alias;
+            EXPECT_FALSE(anyCase.contains({std::string(entry.category), LowerCp1252(alias)}))
+                << alias;
         }
     }
     // Each category's entries stand together: the lookup takes them as one run.
     std::set<std::string> finished;
     for (std::size_t i = 0; i < BuiltinAliases.size(); ++i) {
-        const std::string category = BuiltinAliases[i].category;
+        const std::string category(BuiltinAliases[i].category);
         EXPECT_FALSE(finished.contains(category)) << category << " is split";
         if (i + 1 == BuiltinAliases.size() || category != BuiltinAliases[i + 1].category)
             finished.insert(category);
