@@ -121,10 +121,15 @@ TEST(ClosestNames, OffersUnitsForNearAliasesAndNothingForHugeQueries) {
     EXPECT_TRUE(ClosestNames("Miles", NameCandidates()).empty());  // a row with no units
 }
 
-// The rule as first written: every candidate through the full table, no
-// shortcut. Whatever the fast search passes over must be what this drops.
-std::vector<std::string> PlainClosestNames(const std::string& query,
-                                           const std::vector<NameCandidate>& candidates) {
+// The rule as first written, every candidate looked at: a name the query
+// starts (three letters or more) by its extra length, any other within the
+// allowed distance by that distance; the first three distinct offers of the
+// nearest. `distance(lowered, text, within)` gives the distance, or any
+// value past `within` for a name farther than that.
+template <typename Distance>
+std::vector<std::string> ReferenceClosestNames(const std::string& query,
+                                               const std::vector<NameCandidate>& candidates,
+                                               Distance distance) {
     if (query.size() > MaxSuggestedLength) return {};
     const std::string lowered = LowerCp1252(query);
     const int within = std::min(std::max(1, static_cast<int>(query.size() / 3)),
@@ -134,18 +139,28 @@ std::vector<std::string> PlainClosestNames(const std::string& query,
         const std::string& text = candidates[i].lowered;
         if (query.size() >= 3 && text.starts_with(lowered))
             near.emplace_back(static_cast<int>(text.size() - lowered.size()), i);
-        else if (const int distance = FullDistance(lowered, text); distance <= within)
-            near.emplace_back(distance, i);
+        else if (const int apart = distance(lowered, text, within); apart <= within)
+            near.emplace_back(apart, i);
     }
     std::stable_sort(near.begin(), near.end(),
                      [](const auto& l, const auto& r) { return l.first < r.first; });
     std::vector<std::string> closest;
-    for (const auto& [distance, i] : near) {
+    for (const auto& [apart, i] : near) {
         const std::string& offer = candidates[i].offer;
         if (closest.size() < 3 && std::find(closest.begin(), closest.end(), offer) == closest.end())
             closest.push_back(offer);
     }
     return closest;
+}
+
+// Every candidate through the full table, no shortcut. Whatever the fast
+// search passes over must be what this drops.
+std::vector<std::string> PlainClosestNames(const std::string& query,
+                                           const std::vector<NameCandidate>& candidates) {
+    return ReferenceClosestNames(query, candidates,
+                                 [](const std::string& lowered, const std::string& text, int) {
+                                     return FullDistance(lowered, text);
+                                 });
 }
 
 TEST(ClosestNames, OffersWhatTheFullTableOffersForSlipsOfEveryKind) {
@@ -200,33 +215,18 @@ TEST(ClosestNames, OffersWhatTheFullTableOffersForSlipsOfEveryKind) {
     }
 }
 
-// The rule again, every candidate measured, with no index and no bound
-// but the length: fast enough to ask it about thousands of slips.
+// Every candidate measured, with no index and no bound but the length:
+// fast enough to ask it about thousands of slips.
 std::vector<std::string> MeasuredClosestNames(const std::string& query,
                                               const std::vector<NameCandidate>& candidates) {
-    if (query.size() > MaxSuggestedLength) return {};
-    const std::string lowered = LowerCp1252(query);
-    const int within = std::min(std::max(1, static_cast<int>(query.size() / 3)),
-                                static_cast<int>(query.size()) - 1);
-    const QueryDistance measure(lowered);
-    std::vector<std::pair<int, std::size_t>> near;
-    for (std::size_t i = 0; i < candidates.size(); ++i) {
-        const std::string& text = candidates[i].lowered;
-        const int longer = static_cast<int>(text.size()) - static_cast<int>(lowered.size());
-        if (query.size() >= 3 && text.starts_with(lowered))
-            near.emplace_back(longer, i);
-        else if (std::abs(longer) <= within && measure.To(text) <= within)
-            near.emplace_back(measure.To(text), i);
-    }
-    std::stable_sort(near.begin(), near.end(),
-                     [](const auto& l, const auto& r) { return l.first < r.first; });
-    std::vector<std::string> closest;
-    for (const auto& [distance, i] : near) {
-        const std::string& offer = candidates[i].offer;
-        if (closest.size() < 3 && std::find(closest.begin(), closest.end(), offer) == closest.end())
-            closest.push_back(offer);
-    }
-    return closest;
+    if (query.size() > MaxSuggestedLength) return {};  // too long to measure
+    const QueryDistance measure(LowerCp1252(query));
+    return ReferenceClosestNames(
+        query, candidates, [&](const std::string& lowered, const std::string& text, int within) {
+            const int longer =
+                std::abs(static_cast<int>(text.size()) - static_cast<int>(lowered.size()));
+            return longer > within ? longer : measure.To(text);
+        });
 }
 
 TEST(ClosestNames, OffersWhatMeasuringEveryNameOffersForSlipsOfEachName) {
