@@ -163,18 +163,26 @@ std::vector<std::string> PlainClosestNames(const std::string& query,
                                  });
 }
 
-TEST(ClosestNames, OffersWhatTheFullTableOffersForSlipsOfEveryKind) {
+// The candidates of a search among the built-in units: (the category names,)
+// the unit names, then the aliases.
+std::vector<NameCandidate> BuiltinCandidates(bool withCategories) {
     const Catalogue catalogue;
     std::vector<NameCandidate> every;
+    const auto add = [&](std::string_view typed, int row, int position) {
+        every.push_back({LowerCp1252(typed), catalogue.Name(row, position)});
+    };
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        every.push_back({LowerCp1252(catalogue.Name(row, 0)), catalogue.Name(row, 0)});
+        if (withCategories) add(catalogue.Name(row, 0), row, 0);
         for (int position = 1; position <= catalogue.UnitCount(row); ++position)
-            every.push_back(
-                {LowerCp1252(catalogue.Name(row, position)), catalogue.Name(row, position)});
+            add(catalogue.Name(row, position), row, position);
     }
     for (const AliasPlace& alias : EveryAlias(catalogue))
-        every.push_back(
-            {LowerCp1252(alias.alias), catalogue.Name(alias.place.row, alias.place.position)});
+        add(alias.alias, alias.place.row, alias.place.position);
+    return every;
+}
+
+TEST(ClosestNames, OffersWhatTheFullTableOffersForSlipsOfEveryKind) {
+    const std::vector<NameCandidate> every = BuiltinCandidates(true);
     const NameCandidates candidates(every);
 
     // Names with up to four slips: bytes put in, taken out, replaced (from
@@ -230,17 +238,7 @@ std::vector<std::string> MeasuredClosestNames(const std::string& query,
 }
 
 TEST(ClosestNames, OffersWhatMeasuringEveryNameOffersForSlipsOfEachName) {
-    // The candidates of a search among every unit: names, then aliases.
-    const Catalogue catalogue;
-    std::vector<NameCandidate> every;
-    for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        for (int position = 1; position <= catalogue.UnitCount(row); ++position)
-            every.push_back(
-                {LowerCp1252(catalogue.Name(row, position)), catalogue.Name(row, position)});
-    }
-    for (const AliasPlace& alias : EveryAlias(catalogue))
-        every.push_back(
-            {LowerCp1252(alias.alias), catalogue.Name(alias.place.row, alias.place.position)});
+    const std::vector<NameCandidate> every = BuiltinCandidates(false);
     const NameCandidates candidates(every);
 
     // Of each name: one byte taken out, one put in, one replaced, two
