@@ -4,7 +4,7 @@
 
 #include "desktop.h"
 #include "leftover_copies.h"
-#include "mezura_dlg.h"
+#include "main_window.h"
 #include "profile_records.h"
 
 MezuraApp::MezuraApp(std::string profilePath) : profile_(std::move(profilePath)) {

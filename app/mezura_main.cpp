@@ -11,8 +11,8 @@
 #include <string>
 
 #include "catalogue.h"
+#include "main_window.h"
 #include "mezura_app.h"
-#include "mezura_dlg.h"
 #include "profile_store.h"
 #include "qt_options.h"
 #include "translations.h"

@@ -25,8 +25,8 @@
 
 #include "catalogue.h"
 #include "file_call_counter.h"
+#include "main_window.h"
 #include "mezura_app.h"
-#include "mezura_dlg.h"
 
 namespace {
 

@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "main_window.h"
 #include "mezura_app.h"
-#include "mezura_dlg.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
 

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "catalogue.h"
+#include "main_window.h"
 #include "mezura_app.h"
-#include "mezura_dlg.h"
 #include "recording_desktop.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"

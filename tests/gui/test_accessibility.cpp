@@ -9,11 +9,11 @@
 #include <QToolButton>
 #include <QWidget>
 
-#include "about_dlg.h"
+#include "about_dialog.h"
 #include "find_unit_popup.h"
 #include "main_window_fixture.h"
+#include "preferences_sheet.h"
 #include "profile_records.h"
-#include "prop_sheet.h"
 #include "unit_lookup.h"
 #include "unit_search.h"
 

@@ -11,7 +11,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "about_dlg.h"
+#include "about_dialog.h"
 #include "custom_page.h"
 #include "main_window_fixture.h"
 

@@ -12,7 +12,7 @@
 #include <functional>
 #include <ostream>
 
-#include "about_dlg.h"
+#include "about_dialog.h"
 #include "catalogue.h"
 #include "main_window_fixture.h"
 

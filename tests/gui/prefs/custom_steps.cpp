@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "custom_page.h"
+#include "preferences_sheet.h"
 #include "prefs_fixture.h"
-#include "prop_sheet.h"
 
 CustomPage& OpenCustomTab(PreferencesSheet& sheet) {
     ShowTab(sheet, CustomTab);

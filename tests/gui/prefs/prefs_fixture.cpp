@@ -14,11 +14,11 @@
 #include <algorithm>
 
 #include "catalogue.h"
+#include "main_window.h"
 #include "mezura_app.h"
-#include "mezura_dlg.h"
+#include "preferences_sheet.h"
 #include "profile_records.h"
 #include "profile_store.h"
-#include "prop_sheet.h"
 #include "result_format.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"

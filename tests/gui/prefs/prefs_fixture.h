@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "main_window.h"
 #include "mezura_app.h"
-#include "mezura_dlg.h"
 #include "recording_desktop.h"
 
 class PreferencesSheet;

@@ -16,9 +16,9 @@
 
 #include "catalogue.h"
 #include "custom_page.h"
+#include "main_window.h"
 #include "mezura_app.h"
-#include "mezura_dlg.h"
-#include "prop_sheet.h"
+#include "preferences_sheet.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
 #include "translations.h"

@@ -5,8 +5,8 @@
 #include "catalogue.h"
 #include "custom_page.h"
 #include "custom_steps.h"
+#include "preferences_sheet.h"
 #include "prefs_fixture.h"
-#include "prop_sheet.h"
 #include "sorted_combo_box.h"
 #include "text_edge.h"
 

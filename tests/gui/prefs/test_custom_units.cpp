@@ -9,9 +9,9 @@
 #include "custom_page.h"
 #include "custom_steps.h"
 #include "number_text.h"
+#include "preferences_sheet.h"
 #include "prefs_fixture.h"
 #include "profile_keys.h"
-#include "prop_sheet.h"
 #include "sorted_combo_box.h"
 
 using CustomUnitsTest = PrefsTest;

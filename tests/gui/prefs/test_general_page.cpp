@@ -3,9 +3,9 @@
 #include <QTest>
 
 #include "general_page.h"
-#include "mezura_dlg.h"
+#include "main_window.h"
+#include "preferences_sheet.h"
 #include "prefs_fixture.h"
-#include "prop_sheet.h"
 
 using GeneralPageTest = PrefsTest;
 

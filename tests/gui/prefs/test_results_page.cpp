@@ -3,9 +3,9 @@
 #include <QTest>
 
 #include "file_call_counter.h"
+#include "preferences_sheet.h"
 #include "prefs_fixture.h"
 #include "profile_store.h"
-#include "prop_sheet.h"
 #include "result_format.h"
 #include "results_page.h"
 

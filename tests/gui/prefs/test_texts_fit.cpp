@@ -9,9 +9,9 @@
 #include <QStyleOption>
 #include <memory>
 
-#include "about_dlg.h"
+#include "about_dialog.h"
+#include "preferences_sheet.h"
 #include "prefs_fixture.h"
-#include "prop_sheet.h"
 #include "translations.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <QTest>
 
 #include "catalogue.h"
+#include "preferences_sheet.h"
 #include "prefs_fixture.h"
 #include "profile_records.h"
-#include "prop_sheet.h"
 #include "text_edge.h"
 #include "visible_page.h"
 

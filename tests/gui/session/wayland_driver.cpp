@@ -22,8 +22,8 @@
 #include <cstdio>
 
 #include "general_page.h"
+#include "main_window.h"
 #include "mezura_app.h"
-#include "mezura_dlg.h"
 #include "mezura_main.h"
 #include "profile_store.h"
 #include "sorted_combo_box.h"

@@ -13,10 +13,10 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "about_dlg.h"
+#include "about_dialog.h"
 #include "catalogue.h"
+#include "main_window.h"
 #include "mezura_app.h"
-#include "mezura_dlg.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
 #include "translations.h"

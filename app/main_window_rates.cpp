@@ -1,6 +1,6 @@
 // New exchange rates while the window is open.
 #include "catalogue.h"
-#include "mezura_dlg.h"
+#include "main_window.h"
 #include "sorted_list_box.h"
 
 void MainWindow::OnRatesChanged() {

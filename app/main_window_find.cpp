@@ -5,7 +5,7 @@
 
 #include "catalogue.h"
 #include "find_unit_popup.h"
-#include "mezura_dlg.h"
+#include "main_window.h"
 #include "profile_records.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"

@@ -5,7 +5,7 @@
 #include "catalogue.h"
 #include "conversion.h"
 #include "everyday_mixed.h"
-#include "mezura_dlg.h"
+#include "main_window.h"
 #include "number_text.h"
 #include "result_format.h"
 #include "sorted_combo_box.h"

@@ -1,5 +1,5 @@
 // The main window: building it, the start-up population, and the ways out.
-#include "mezura_dlg.h"
+#include "main_window.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -8,10 +8,10 @@
 #include <QTest>
 
 #include "catalogue.h"
-#include "mezura_dlg.h"
+#include "main_window.h"
+#include "preferences_sheet.h"
 #include "prefs_fixture.h"
 #include "profile_records.h"
-#include "prop_sheet.h"
 #include "result_format.h"
 #include "sorted_combo_box.h"
 

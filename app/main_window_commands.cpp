@@ -2,11 +2,11 @@
 #include <QLineEdit>
 #include <QWindow>
 
-#include "about_dlg.h"
+#include "about_dialog.h"
 #include "calculator.h"
 #include "catalogue.h"
 #include "desktop.h"
-#include "mezura_dlg.h"
+#include "main_window.h"
 #include "sorted_combo_box.h"
 
 void MainWindow::OnCopyOutput() {

@@ -122,7 +122,7 @@ public:
     // another one is shown), then the unit in that side's list; converts.
     // A row no longer listed changes nothing.
     void PickUnit(int row, int position, UnitSide side);
-    // `mezura QUERY` (mezura_dlg_start.cpp): shows the conversion a launcher
+    // `mezura QUERY` (main_window_start.cpp): shows the conversion a launcher
     // query names ("5 km to mi"; "5 km" alone picks the first suggested
     // target), in a hidden category too, which then joins the list for this
     // run. The profile is written only as the window is left, as ever.
@@ -153,7 +153,7 @@ protected:
     void reject() override;
 
 private:
-    // mezura_dlg_layout.cpp: the controls of the template and the menu.
+    // main_window_layout.cpp: the controls of the template and the menu.
     void BuildControls(const DialogUnits& units, QWidget* client);
     QMenuBar* BuildMenu();
 

@@ -1,4 +1,4 @@
-#include "about_dlg.h"
+#include "about_dialog.h"
 
 #include <QLabel>
 #include <QMouseEvent>

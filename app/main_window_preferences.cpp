@@ -4,9 +4,9 @@
 // visibility may have changed, and converts again.
 #include "catalogue.h"
 #include "catalogue_limits.h"
+#include "main_window.h"
 #include "mezura_app.h"
-#include "mezura_dlg.h"
-#include "prop_sheet.h"
+#include "preferences_sheet.h"
 #include "result_format.h"
 #include "sorted_combo_box.h"
 

@@ -5,7 +5,7 @@
 #include "catalogue.h"
 #include "conversion_phrase.h"
 #include "find_unit_popup.h"
-#include "mezura_dlg.h"
+#include "main_window.h"
 #include "name_index.h"
 #include "sorted_combo_box.h"
 #include "suggested_targets.h"

@@ -1,4 +1,4 @@
-#include "prop_sheet.h"
+#include "preferences_sheet.h"
 
 #include <QPushButton>
 #include <QTabBar>
