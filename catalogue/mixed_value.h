@@ -20,6 +20,7 @@
 //   ReadUnitList("°;′;″")  -> names {"deg", "arcmin", "arcsec"}, labels as typed
 //   ReadUnitList("km")     -> nothing (one unit is no list)
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -42,7 +43,11 @@ struct Quantity {
 };
 
 // Nothing when the text is not one or more amounts each followed by a unit.
-std::optional<Quantity> ReadQuantity(std::string_view text);
+// Then `stop`, when given, is where the reading gave up (an offset into
+// `text`): the text cut short at a blank is refused as well while it still
+// reaches past that offset, so a caller trying ever shorter cuts need not
+// read those again.
+std::optional<Quantity> ReadQuantity(std::string_view text, std::size_t* stop = nullptr);
 
 struct UnitList {
     int count = 0;

@@ -37,13 +37,17 @@ std::size_t NumberLength(std::string_view text) {
 }
 
 // The value and target around " WORD " at `at`, when the left reads as a
-// value with its units and the right is not empty.
-std::optional<ConversionText> SplitAt(std::string_view text, std::size_t at,
-                                      std::string_view word) {
+// value with its units and the right is not empty. A left side that does
+// not read leaves in `readable` how far the shorter ones may reach and
+// still read.
+std::optional<ConversionText> SplitAt(std::string_view text, std::size_t at, std::string_view word,
+                                      std::size_t& readable) {
     const std::string_view left = Trimmed(text.substr(0, at));
+    if (left.size() > readable) return std::nullopt;
     const std::string_view to = Trimmed(text.substr(at + word.size()));
-    const auto quantity = ReadQuantity(left);
-    if (!quantity || to.empty()) return std::nullopt;
+    if (to.empty()) return std::nullopt;
+    const auto quantity = ReadQuantity(left, &readable);
+    if (!quantity) return std::nullopt;
     if (quantity->count > 1) return ConversionText{std::string(left), {}, std::string(to)};
     // One unit: the amount is the text before it, the unit the name to look up.
     const MixedPart& part = quantity->parts[0];
@@ -53,13 +57,17 @@ std::optional<ConversionText> SplitAt(std::string_view text, std::size_t at,
 }
 
 // The last " WORD " (blanks being spaces or tabs) that splits `text` well.
+// Each left side is the one before it cut shorter, so where one stopped
+// reading rules out every later one still reaching past that point: a text
+// full of " to " is read a few times at most, not once for every " to ".
 std::optional<ConversionText> SplitAtLast(std::string_view text, std::string_view word) {
+    std::size_t readable = text.size();
     for (std::size_t at = text.size(); at-- > 1;) {
         const std::size_t after = at + word.size();
         if (text.substr(at, word.size()) != word || !IsBlank(text[at - 1]) ||
             after >= text.size() || !IsBlank(text[after]))
             continue;
-        if (auto split = SplitAt(text, at, word)) return split;
+        if (auto split = SplitAt(text, at, word, readable)) return split;
     }
     return std::nullopt;
 }

@@ -82,6 +82,7 @@ TEST(ReadQuantity, ReadsSumsOfUnitsAsPeopleWriteThem) {
         {"ft", false, {}},
         {"", false, {}},
         {"1 a 2 b 3 c 4 d 5 e 6 f 7 g", false, {}},  // more parts than any list needs
+        {"2 fl \t  oz 3 in", false, {{2, "fl \t  oz", "fl \t  oz"}, {3, "in", "in"}}},
     };
     for (const QuantityCase& c : cases) {
         const auto quantity = ReadQuantity(c.text);
