@@ -875,6 +875,12 @@ TEST_F(MezuraConvertTest, ReadsAndWritesMixedValues) {
          "",
          {"temperatures cannot be added"},
          2},
+        // The digits of 1e300 m in feet are noise: the result format.
+        {"huge whole part",
+         {"--format", "scientific", "1e300 m", "ft+in"},
+         "3.28084e+300 ft 0.00000e+000 in\n",
+         {},
+         0},
         {"several categories fit",
          {"3 min 2 sec", "sec"},
          "",
