@@ -183,10 +183,16 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
     if (!Resolve(index, names, request.category, categoryHint, text)) return false;
 
     const int row = names.row;
-    if (catalogue.CategoryName(row) == TemperatureName && (source.count > 1 || targets)) {
+    // Temperatures and fuel economies convert by formula, not in proportion
+    // to a size: a sum of them or a split into parts means nothing.
+    if (!ConvertsByFactors(catalogue, row) && (source.count > 1 || targets)) {
+        const bool temperature = catalogue.CategoryName(row) == TemperatureName;
         if (source.count > 1)
-            return Refuse(text, "temperatures cannot be added: convert one at a time");
-        return Refuse(text, "a temperature cannot be split into several units");
+            return Refuse(text, temperature
+                                    ? "temperatures cannot be added: convert one at a time"
+                                    : "fuel economies cannot be added: convert one at a time");
+        return Refuse(text, temperature ? "a temperature cannot be split into several units"
+                                        : "a fuel economy cannot be split into several units");
     }
     if (source.count == 1 && !targets) {
         // One unit each way, whatever way it was written.

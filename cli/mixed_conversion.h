@@ -9,6 +9,7 @@
 //   "5 ft 3 in"  ""     "cm"     "160.02"
 //   "1.75"       "m"    "ft+in"  "5 ft 8.8976377952756 in"
 //   "5 ft 3 lb"  ""     "cm"     refused: "ft" and "lb" are not units of one category (...)
+//   "1 mpg 2 mpg" ""    "mpg"    refused: fuel economies cannot be added (...)
 //
 // All the units of one conversion must be in one category: the one named,
 // or else the only one that holds them all. A good conversion allocates

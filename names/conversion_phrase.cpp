@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "catalogue.h"
-#include "catalogue_limits.h"
+#include "conversion.h"
 #include "mixed_value.h"
 #include "number_text.h"
 #include "unit_resolver.h"
@@ -57,7 +57,8 @@ std::string ShortestText(double value) {
 
 // A sum such as "5 ft 3 in" toward `to`: every part in the category of the
 // first part and the target, the total counted in the last part's unit, so
-// "5 ft 3 in to cm" means 63 inches to centimeters. Temperatures do not add.
+// "5 ft 3 in to cm" means 63 inches to centimeters. Temperatures and fuel
+// economies do not add.
 std::optional<PhraseMeaning> ReadSum(const NameIndex& index, const ConversionText& split) {
     const auto quantity = ReadQuantity(split.value);
     if (!quantity || quantity->count < 2) return std::nullopt;
@@ -65,7 +66,7 @@ std::optional<PhraseMeaning> ReadSum(const NameIndex& index, const ConversionTex
         ResolveConversion(index, quantity->parts[0].name, split.to, std::nullopt);
     if (found.problem != ResolveProblem::None) return std::nullopt;
     const Catalogue& catalogue = index.Indexed();
-    if (catalogue.CategoryName(found.row) == TemperatureName) return std::nullopt;
+    if (!ConvertsByFactors(catalogue, found.row)) return std::nullopt;
     int last = found.from;
     double total = 0;
     for (int i = 0; i < quantity->count; ++i) {
