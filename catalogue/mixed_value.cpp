@@ -166,6 +166,18 @@ std::optional<double> ReadAmount(std::string_view text) {
     return negative ? -*amount : *amount;
 }
 
+std::optional<double> ReadValue(std::string_view text) {
+    if (text.find('/') == std::string_view::npos) return ParseNumberPrefix(text);
+    return ReadAmount(text);
+}
+
+std::size_t AmountLength(std::string_view text) {
+    Reader reader(text);
+    if (!reader.Take('-')) reader.Take('+');
+    if (!reader.Amount()) return 0;
+    return text.size() - reader.Rest().size();
+}
+
 std::optional<Quantity> ReadQuantity(std::string_view text, std::size_t* stop) {
     Reader reader(Trimmed(text));
     // Where the reading gave up, for the caller that tries ever shorter texts.

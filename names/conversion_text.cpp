@@ -12,30 +12,6 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Length of the number at the start: sign, digits, fraction, and an exponent
-// only when digits follow it, so "5e" leaves "e" and "5d" leaves "d" (days).
-std::size_t NumberLength(std::string_view text) {
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-    std::size_t digits = 0;
-    for (; i < text.size() && IsDigit(text[i]); ++i) ++digits;
-    if (i < text.size() && text[i] == '.') {
-        for (++i; i < text.size() && IsDigit(text[i]); ++i) ++digits;
-    }
-    if (digits == 0) return 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < text.size() && (text[j] == '-' || text[j] == '+')) ++j;
-        if (j < text.size() && IsDigit(text[j])) {
-            while (j < text.size() && IsDigit(text[j])) ++j;
-            i = j;
-        }
-    }
-    return i;
-}
-
 // The value and target around " WORD " at `at`, when the left reads as a
 // value with its units and the right is not empty. A left side that does
 // not read leaves in `readable` how far the shorter ones may reach and
@@ -76,7 +52,7 @@ std::optional<ConversionText> SplitAtLast(std::string_view text, std::string_vie
 
 std::optional<ValueAndRest> SplitLeadingValue(std::string_view text) {
     text = Trimmed(text);
-    const std::size_t length = NumberLength(text);
+    const std::size_t length = AmountLength(text);
     if (length == 0) return std::nullopt;
     return ValueAndRest{text.substr(0, length), Trimmed(text.substr(length))};
 }
