@@ -14,6 +14,11 @@ namespace {
 // Counting in 1/N stays exact up to here.
 constexpr double MaxCount = 9007199254740992.0;  // 2^53
 
+// A whole part is written digit by digit up to here; past it the digits
+// are more than a double holds of the value (1e300 m is not 301 digits of
+// feet), and the part is written in the result format.
+constexpr double MaxWholeDigits = 1e15;
+
 void AppendNumber(std::string& text, long long number) {
     char digits[24];
     const auto written = std::to_chars(digits, digits + sizeof digits, number);
@@ -145,10 +150,10 @@ void WriteMixedInto(std::string& text, double value, std::span<const double> siz
     if (value < 0 && !zero) text += '-';
     thread_local std::string wholeText;
     for (std::size_t i = 0; i < last; ++i) {
-        if (wholes[i] < MaxCount) {
+        if (wholes[i] <= MaxWholeDigits) {
             AppendNumber(text, static_cast<long long>(wholes[i]));
         } else {
-            FormatResultInto(wholeText, wholes[i], FormatFixed, 0);
+            FormatResultInto(wholeText, wholes[i], style.result);
             text += wholeText;
         }
         AppendLabel(text, labels[i]);

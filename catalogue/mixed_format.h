@@ -9,6 +9,10 @@
 //   1.8288 m, ft+in                -> "6 ft 0 in"  (rounding carries: never "5 ft 12 in")
 //   -30.2528°, °+′+″               -> "-30° 15′ 10.08″"
 //
+// A whole part past 1e15 is written in the result format too
+// ("3.28084e+300 ft 0.00000e+000 in" in Scientific), not in 16 digits or
+// more that the value does not hold.
+//
 // The last part is written in the result format and precision, or, with a
 // fraction denominator N (2..64), rounded to the nearest 1/N and reduced:
 // "8 7/8", "3 1/2", "12". A value too large for counting in 1/N keeps the

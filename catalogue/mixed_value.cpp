@@ -133,15 +133,20 @@ std::string_view UnitText(Reader& reader) {
     if (!rest.empty() && (IsDigit(rest.front()) || rest.front() == '.')) return {};
     std::size_t end = 0;
     while (end < rest.size() && rest[end] != '+') {
-        if (IsBlank(rest[end])) {
-            std::size_t next = end;
-            while (next < rest.size() && IsBlank(rest[next])) ++next;
-            // A number, or a sign before one (refused later: only the
-            // whole sum takes a sign).
-            if (next < rest.size() && (rest[next] == '-' || rest[next] == '.')) ++next;
-            if (next < rest.size() && IsDigit(rest[next])) break;
+        if (!IsBlank(rest[end])) {
+            ++end;
+            continue;
         }
-        ++end;
+        // A run of blanks is looked at once, as a whole: either a number
+        // follows it, or it belongs to the name ("fl oz").
+        std::size_t next = end;
+        while (next < rest.size() && IsBlank(rest[next])) ++next;
+        // A number, or a sign before one (refused later: only the whole sum
+        // takes a sign).
+        std::size_t digit = next;
+        if (digit < rest.size() && (rest[digit] == '-' || rest[digit] == '.')) ++digit;
+        if (digit < rest.size() && IsDigit(rest[digit])) break;
+        end = next;
     }
     const std::string_view unit = Trimmed(rest.substr(0, end));
     reader.Take(rest.substr(0, end));
@@ -161,27 +166,44 @@ std::optional<double> ReadAmount(std::string_view text) {
     return negative ? -*amount : *amount;
 }
 
-std::optional<Quantity> ReadQuantity(std::string_view text) {
+std::optional<double> ReadValue(std::string_view text) {
+    if (text.find('/') == std::string_view::npos) return ParseNumberPrefix(text);
+    return ReadAmount(text);
+}
+
+std::size_t AmountLength(std::string_view text) {
+    Reader reader(text);
+    if (!reader.Take('-')) reader.Take('+');
+    if (!reader.Amount()) return 0;
+    return text.size() - reader.Rest().size();
+}
+
+std::optional<Quantity> ReadQuantity(std::string_view text, std::size_t* stop) {
     Reader reader(Trimmed(text));
+    // Where the reading gave up, for the caller that tries ever shorter texts.
+    const auto refuse = [&]() -> std::optional<Quantity> {
+        if (stop) *stop = static_cast<std::size_t>(reader.Rest().data() - text.data());
+        return std::nullopt;
+    };
     Quantity quantity;
     quantity.negative = reader.Take('-');
     if (!quantity.negative) reader.Take('+');
     bool angle = false;
     while (!reader.AtEnd()) {
-        if (quantity.count == MaxMixedParts) return std::nullopt;
+        if (quantity.count == MaxMixedParts) return refuse();
         const auto amount = reader.Amount();
-        if (!amount) return std::nullopt;
+        if (!amount) return refuse();
         const std::string_view unit = UnitText(reader);
-        if (unit.empty()) return std::nullopt;
+        if (unit.empty()) return refuse();
         quantity.parts[quantity.count++] = {*amount, unit, unit};
         angle = angle || unit == Degree;
         reader.SkipBlanks();
         if (reader.Take('+')) {
             reader.SkipBlanks();
-            if (reader.AtEnd()) return std::nullopt;
+            if (reader.AtEnd()) return refuse();
         }
     }
-    if (quantity.count == 0) return std::nullopt;
+    if (quantity.count == 0) return refuse();
     for (int i = 0; i < quantity.count; ++i) {
         MixedPart& part = quantity.parts[i];
         part.name = LookupName(part.label, angle);

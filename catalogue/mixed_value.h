@@ -20,6 +20,7 @@
 //   ReadUnitList("°;′;″")  -> names {"deg", "arcmin", "arcsec"}, labels as typed
 //   ReadUnitList("km")     -> nothing (one unit is no list)
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -28,6 +29,20 @@ inline constexpr int MaxMixedParts = 6;
 // A number, "N/D" or "W N/D" (W, N and D whole numbers), the whole text;
 // blanks around it are allowed. A leading sign is the value's.
 std::optional<double> ReadAmount(std::string_view text);
+
+// A typed value, as every entry point reads one (mezura-convert's VALUE, a
+// phrase's number, the search, `mezura QUERY`): with a "/" in it, a fraction
+// or mixed number and nothing else; without, the leading number by the atof
+// rule (number_text.h), as plain values have always been read.
+//
+//   "3/4" -> 0.75    "1 1/2" -> 1.5    "-2.5e3" -> -2500    "5x" -> 5
+//   "1/0", "0/0", "1/2/3", "1 -1/2", "1/1e5", "3/4x" -> nothing
+std::optional<double> ReadValue(std::string_view text);
+
+// The bytes of the amount at the start of `text`: a sign, then a number,
+// "N/D" or "W N/D"; 0 when no number starts it. "1 1/2 ft" -> 5,
+// "5km" -> 1, "1/0 ft" -> 1 (a bad fraction is no amount).
+std::size_t AmountLength(std::string_view text);
 
 struct MixedPart {
     double amount = 0;
@@ -42,7 +57,11 @@ struct Quantity {
 };
 
 // Nothing when the text is not one or more amounts each followed by a unit.
-std::optional<Quantity> ReadQuantity(std::string_view text);
+// Then `stop`, when given, is where the reading gave up (an offset into
+// `text`): the text cut short at a blank is refused as well while it still
+// reaches past that offset, so a caller trying ever shorter cuts need not
+// read those again.
+std::optional<Quantity> ReadQuantity(std::string_view text, std::size_t* stop = nullptr);
 
 struct UnitList {
     int count = 0;

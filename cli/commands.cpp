@@ -6,7 +6,8 @@
 #include "catalogue.h"
 #include "catalogue_limits.h"
 #include "conversion.h"
-#include "number_text.h"
+#include "mixed_conversion.h"
+#include "mixed_value.h"
 #include "result_format.h"
 #include "text_1252.h"
 #include "unit_resolver.h"
@@ -62,7 +63,9 @@ int RunAll(const NameIndex& index, const ResultStyle& style, std::string_view va
     const Resolution found = ResolveConversion(index, from, from, category);
     if (found.problem != ResolveProblem::None)
         return Fail(err, DescribeProblem(index, found, from, from, category, CategoryHint));
-    const double x = ParseNumberPrefix(value);
+    const auto read = ReadValue(value);
+    if (!read) return Fail(err, ValueProblem(value));
+    const double x = *read;
     const Catalogue& catalogue = index.Indexed();
     for (int position = 1; position <= catalogue.UnitCount(found.row); ++position) {
         out.Write(Visible(index.Utf8Name(found.row, position)));

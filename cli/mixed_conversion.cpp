@@ -8,7 +8,6 @@
 #include "catalogue_limits.h"
 #include "conversion.h"
 #include "mixed_value.h"
-#include "number_text.h"
 #include "unit_resolver.h"
 #include "visible_text.h"
 
@@ -23,15 +22,6 @@ struct Names {
     std::array<int, MaxNames> positions{};
     int row = 0;
 };
-
-// A typed amount: a fraction or mixed number when it reads as one, else
-// the leading number, as plain values have always been read.
-double AmountOf(std::string_view text) {
-    if (text.find('/') != std::string_view::npos) {
-        if (const auto amount = ReadAmount(text)) return *amount;
-    }
-    return ParseNumberPrefix(text);
-}
 
 std::string Listed(const Names& names) {
     std::string text;
@@ -139,6 +129,12 @@ bool Resolve(const NameIndex& index, Names& names, std::optional<std::string_vie
 
 }  // namespace
 
+std::string ValueProblem(std::string_view value) {
+    return "cannot read " + Quoted(value) +
+           " as a value; write a number, a fraction such as \"3/4\" or a mixed number such as "
+           "\"1 1/2\"";
+}
+
 bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
                     const PartStyle& style, std::string& text, std::string_view categoryHint) {
     const Catalogue& catalogue = index.Indexed();
@@ -146,8 +142,14 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
         ListSeparator(request.to) != std::string_view::npos && index.Units(request.to).empty()
             ? ReadUnitList(request.to)
             : std::nullopt;
+    // The value first: a bad one is the problem whatever the names.
+    std::optional<double> value;
+    if (!request.from.empty()) {
+        value = ReadValue(request.value);
+        if (!value) return Refuse(text, ValueProblem(request.value));
+    }
     // The plain conversion, as it has always been.
-    if (!request.from.empty() && !targets) {
+    if (value && !targets) {
         const Resolution found =
             ResolveConversion(index, request.from, request.to, request.category);
         if (found.problem != ResolveProblem::None) {
@@ -155,9 +157,8 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
                                 categoryHint);
             return false;
         }
-        WriteAmountInto(
-            text, ConvertValue(catalogue, found.row, found.from, found.to, AmountOf(request.value)),
-            style);
+        WriteAmountInto(text, ConvertValue(catalogue, found.row, found.from, found.to, *value),
+                        style);
         return true;
     }
 
@@ -170,7 +171,7 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
         source = *quantity;
     } else {
         source.count = 1;
-        source.parts[0] = {AmountOf(request.value), request.from, request.from};
+        source.parts[0] = {*value, request.from, request.from};
     }
     Names names;
     for (int i = 0; i < source.count; ++i) names.names[names.count++] = source.parts[i].name;
@@ -183,10 +184,16 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
     if (!Resolve(index, names, request.category, categoryHint, text)) return false;
 
     const int row = names.row;
-    if (catalogue.CategoryName(row) == TemperatureName && (source.count > 1 || targets)) {
+    // Temperatures and fuel economies convert by formula, not in proportion
+    // to a size: a sum of them or a split into parts means nothing.
+    if (!ConvertsByFactors(catalogue, row) && (source.count > 1 || targets)) {
+        const bool temperature = catalogue.CategoryName(row) == TemperatureName;
         if (source.count > 1)
-            return Refuse(text, "temperatures cannot be added: convert one at a time");
-        return Refuse(text, "a temperature cannot be split into several units");
+            return Refuse(text, temperature
+                                    ? "temperatures cannot be added: convert one at a time"
+                                    : "fuel economies cannot be added: convert one at a time");
+        return Refuse(text, temperature ? "a temperature cannot be split into several units"
+                                        : "a fuel economy cannot be split into several units");
     }
     if (source.count == 1 && !targets) {
         // One unit each way, whatever way it was written.

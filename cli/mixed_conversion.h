@@ -9,6 +9,8 @@
 //   "5 ft 3 in"  ""     "cm"     "160.02"
 //   "1.75"       "m"    "ft+in"  "5 ft 8.8976377952756 in"
 //   "5 ft 3 lb"  ""     "cm"     refused: "ft" and "lb" are not units of one category (...)
+//   "1/0"        "ft"   "in"     refused: cannot read "1/0" as a value (...)
+//   "1 mpg 2 mpg" ""    "mpg"    refused: fuel economies cannot be added (...)
 //
 // All the units of one conversion must be in one category: the one named,
 // or else the only one that holds them all. A good conversion allocates
@@ -31,5 +33,9 @@ struct ConversionRequest {
 // it, in one line for the user, and gives false; `categoryHint` says how to
 // name a category. A batch keeps one text for every line, so neither a
 // result nor the message of a slip met before allocates.
+// Why a VALUE does not read (ReadValue): a fraction gone wrong is refused,
+// never taken for its leading number.
+std::string ValueProblem(std::string_view value);
+
 bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
                     const PartStyle& style, std::string& text, std::string_view categoryHint);

@@ -44,13 +44,15 @@ the options. Units of "Temperature" and "Fuel economy" convert by formula and
 are listed without factors; a factor is the size of one unit in the
 category's reference unit.
 
-VALUE may be a fraction (3/4) or a mixed number (1 1/2). A value may carry its
-units as a sum of one category: 5 ft 3 in, 5 ft + 3 in, 5' 3", 5 ft 3 1/2 in,
-3 lb 4 oz, 12 st 4 lb, 2 h 30 min, 30° 15′ 10″ (' and " are minutes and
-seconds beside degrees); a leading minus is the whole sum's. TO may list units
-largest first, joined by + or ;: ft+in, 'ft;in', st+lb, yd+ft+in, h+min+s,
-°+′+″; the result is then whole numbers of each unit but the last, which holds
-the rest: 5 ft 8.8976377952756 in.
+VALUE may be a fraction (3/4) or a mixed number (1 1/2); a text with a / that
+is neither (1/0, 1/2/3) is refused. A value may carry its units as a sum of
+one category: 5 ft 3 in, 5 ft + 3 in, 5' 3", 5 ft 3 1/2 in, 3 lb 4 oz,
+12 st 4 lb, 2 h 30 min, 30° 15′ 10″ (' and " are minutes and seconds beside
+degrees); a leading minus is the whole sum's, and temperatures and fuel
+economies do not add. TO may list units largest first, joined by + or ;:
+ft+in, 'ft;in', st+lb, yd+ft+in, h+min+s, °+′+″; the result is then whole
+numbers of each unit but the last, which holds the rest:
+5 ft 8.8976377952756 in.
 
 Currency converts with the European Central Bank's daily euro reference rates,
 cross rates through the euro. A currency is named by its code in any case

@@ -4,9 +4,8 @@
 #include <vector>
 
 #include "catalogue.h"
-#include "catalogue_limits.h"
+#include "conversion.h"
 #include "mixed_value.h"
-#include "number_text.h"
 #include "unit_resolver.h"
 
 namespace {
@@ -55,9 +54,22 @@ std::string ShortestText(double value) {
     return std::string(text, written.ptr);
 }
 
+// The meaning of a value typed as `typed`, read as mezura-convert reads its
+// VALUE. The window's field reads its text by the atof rule, so a fraction
+// goes there as the number it stands for.
+std::optional<PhraseMeaning> Meaning(std::string_view typed, int row, int from,
+                                     std::optional<int> to) {
+    const auto value = ReadValue(typed);
+    if (!value) return std::nullopt;
+    std::string valueText =
+        typed.find('/') == std::string_view::npos ? std::string(typed) : ShortestText(*value);
+    return PhraseMeaning{std::move(valueText), *value, row, from, to};
+}
+
 // A sum such as "5 ft 3 in" toward `to`: every part in the category of the
 // first part and the target, the total counted in the last part's unit, so
-// "5 ft 3 in to cm" means 63 inches to centimeters. Temperatures do not add.
+// "5 ft 3 in to cm" means 63 inches to centimeters. Temperatures and fuel
+// economies do not add.
 std::optional<PhraseMeaning> ReadSum(const NameIndex& index, const ConversionText& split) {
     const auto quantity = ReadQuantity(split.value);
     if (!quantity || quantity->count < 2) return std::nullopt;
@@ -65,7 +77,7 @@ std::optional<PhraseMeaning> ReadSum(const NameIndex& index, const ConversionTex
         ResolveConversion(index, quantity->parts[0].name, split.to, std::nullopt);
     if (found.problem != ResolveProblem::None) return std::nullopt;
     const Catalogue& catalogue = index.Indexed();
-    if (catalogue.CategoryName(found.row) == TemperatureName) return std::nullopt;
+    if (!ConvertsByFactors(catalogue, found.row)) return std::nullopt;
     int last = found.from;
     double total = 0;
     for (int i = 0; i < quantity->count; ++i) {
@@ -93,7 +105,6 @@ std::optional<ConversionText> SplitConversionPhrase(const NameIndex& index, std:
 std::optional<PhraseMeaning> ReadConversionPhrase(const NameIndex& index, std::string_view text) {
     const auto parts = SplitLeadingValue(text);
     if (!parts || parts->rest.empty()) return std::nullopt;
-    const double value = ParseNumberPrefix(parts->value);
     // "5 in" alone is inches, not a split with nothing on either side.
     auto split = SplitConversionText(text);
     if (split && split->from.empty()) return ReadSum(index, *split);
@@ -103,11 +114,10 @@ std::optional<PhraseMeaning> ReadConversionPhrase(const NameIndex& index, std::s
     if (!split) split = SplitAtBlank(index, *parts, std::nullopt);
     if (split) {
         const Resolution found = ResolveConversion(index, split->from, split->to, std::nullopt);
-        return PhraseMeaning{std::string(parts->value), value, found.row, found.from, found.to};
+        return Meaning(split->value, found.row, found.from, found.to);
     }
     index.Forget();
     const auto places = index.Units(parts->rest);
     if (places.empty()) return std::nullopt;
-    return PhraseMeaning{std::string(parts->value), value, places.front().row,
-                         places.front().position, std::nullopt};
+    return Meaning(parts->value, places.front().row, places.front().position, std::nullopt);
 }

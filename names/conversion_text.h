@@ -25,8 +25,10 @@ struct ConversionText {
 
 std::optional<ConversionText> SplitConversionText(std::string_view text);
 
-// The number at the start and the text after it, both without the blanks
-// around them: "5km mi" -> {"5", "km mi"}; nothing when no number starts it.
+// The amount at the start (a number, fraction or mixed number, as
+// AmountLength reads it) and the text after it, both without the blanks
+// around them: "5km mi" -> {"5", "km mi"}, "1 1/2 ft in" -> {"1 1/2", "ft in"};
+// nothing when no number starts it.
 struct ValueAndRest {
     std::string_view value;
     std::string_view rest;

@@ -33,6 +33,36 @@ TEST(ReadAmount, ReadsNumbersFractionsAndMixedNumbers) {
     for (const AmountCase& c : cases) EXPECT_EQ(ReadAmount(c.text), c.amount) << c.text;
 }
 
+// The one reading of a typed value: fractions whole or not at all, plain
+// numbers by the atof rule.
+TEST(ReadValue, ReadsFractionsWholeAndPlainNumbersByTheirPrefix) {
+    const AmountCase cases[] = {
+        {"3/4", 0.75},
+        {"1 1/2", 1.5},
+        {"-1 1/2", -1.5},
+        {"5", 5.0},
+        {"-2.5e3", -2500.0},
+        {"5x", 5.0},
+        {"abc", 0.0},
+        {"1/0", std::nullopt},
+        {"5/0", std::nullopt},
+        {"0/0", std::nullopt},
+        {"1/2/3", std::nullopt},
+        {"1 -1/2", std::nullopt},
+        {"1/1e5", std::nullopt},
+        {"3/4x", std::nullopt},
+    };
+    for (const AmountCase& c : cases) EXPECT_EQ(ReadValue(c.text), c.amount) << c.text;
+}
+
+TEST(AmountLength, MeasuresTheAmountAtTheStart) {
+    const std::pair<const char*, std::size_t> cases[] = {
+        {"1 1/2 ft", 5}, {"3/4mi", 3}, {"-2.5e3 m", 6}, {"5km", 1}, {"5e m", 1},
+        {"1/0 ft", 1},   {"1 2/0", 1}, {"km", 0},       {"-", 0},   {".5 in", 2},
+    };
+    for (const auto& [text, length] : cases) EXPECT_EQ(AmountLength(text), length) << text;
+}
+
 struct Part {
     double amount;
     std::string name;
@@ -82,6 +112,7 @@ TEST(ReadQuantity, ReadsSumsOfUnitsAsPeopleWriteThem) {
         {"ft", false, {}},
         {"", false, {}},
         {"1 a 2 b 3 c 4 d 5 e 6 f 7 g", false, {}},  // more parts than any list needs
+        {"2 fl \t  oz 3 in", false, {{2, "fl \t  oz", "fl \t  oz"}, {3, "in", "in"}}},
     };
     for (const QuantityCase& c : cases) {
         const auto quantity = ReadQuantity(c.text);

@@ -875,6 +875,23 @@ TEST_F(MezuraConvertTest, ReadsAndWritesMixedValues) {
          "",
          {"temperatures cannot be added"},
          2},
+        {"fuel economies are not summed",
+         {"1 mpg 2 mpg", "mpg"},
+         "",
+         {"fuel economies cannot be added"},
+         2},
+        {"fuel economies are not summed in km/L",
+         {"10 km/L 5 km/L", "km/L"},
+         "",
+         {"fuel economies cannot be added"},
+         2},
+        {"a fuel economy is not split", {"30", "mpg", "mpg+km/L"}, "", {"cannot be split"}, 2},
+        // The digits of 1e300 m in feet are noise: the result format.
+        {"huge whole part",
+         {"--format", "scientific", "1e300 m", "ft+in"},
+         "3.28084e+300 ft 0.00000e+000 in\n",
+         {},
+         0},
         {"several categories fit",
          {"3 min 2 sec", "sec"},
          "",
@@ -883,6 +900,34 @@ TEST_F(MezuraConvertTest, ReadsAndWritesMixedValues) {
         {"bad fraction", {"--fraction", "10", "1", "m", "in"}, "", {"--fraction takes 2, 4"}, 2},
     };
     for (const Case& c : cases) Check(c, Run(c.arguments));
+}
+
+// A fraction gone wrong is refused as VALUE, on a --batch line and by --all
+// as the one-argument phrase refuses it, never read as its leading number.
+TEST_F(MezuraConvertTest, BadFractionsAreRefusedWhereverAValueIsRead) {
+    const std::vector<std::string> bad = {"1/0", "5/0", "0/0", "1/2/3", "1 -1/2", "1/1e5", "3/4x"};
+    std::string input;
+    for (const std::string& value : bad) {
+        const ProgramRun run = Run({value, "ft", "in"});
+        EXPECT_EQ(run.status, 2) << value;
+        EXPECT_EQ(run.out, "") << value;
+        EXPECT_EQ(run.err, "mezura-convert: cannot read \"" + value +
+                               "\" as a value; write a number, a fraction such as \"3/4\" or a "
+                               "mixed number such as \"1 1/2\"\n");
+        EXPECT_EQ(Run({value + " ft to in"}).status, 2) << value;
+        EXPECT_EQ(Run({"--all", value, "ft"}).status, 2) << value;
+        input += value + "\tft\tin\n";
+    }
+    input += "3/4\tft\tin\n1 mpg 2 mpg\t\tmpg\n";
+    const ProgramRun batch = Run({"--batch"}, input);
+    EXPECT_EQ(batch.status, 1);
+    EXPECT_EQ(batch.out, std::string(bad.size(), '\n') + "9\n\n");
+    EXPECT_NE(batch.err.find("line 4: cannot read \"1/2/3\" as a value"), std::string::npos)
+        << batch.err;
+    EXPECT_NE(batch.err.find("line 9: fuel economies cannot be added"), std::string::npos)
+        << batch.err;
+    const ProgramRun all = Run({"--all", "3/4", "mi"});
+    EXPECT_NE(all.out.find("Kilometers\t1.207008\n"), std::string::npos) << all.out;
 }
 
 TEST_F(MezuraConvertTest, BatchLinesTakeMixedValues) {
