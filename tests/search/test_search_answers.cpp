@@ -182,6 +182,19 @@ TEST_F(SearchAnswersTest, GnomeJoinsTheTermsCopiesTheValueAndLaunchesTheWindow) 
     EXPECT_EQ(desktop.opened, QStringList{QStringLiteral("5 km to mi")});
 }
 
+// However many ids one request holds, only the first MostResultMetas are
+// answered, in their order; one that names nothing still counts.
+TEST_F(SearchAnswersTest, GnomeAnswersTheMetasOfABoundedNumberOfIds) {
+    RecordingSearchDesktop desktop;
+    GnomeSearchProvider gnome(answers_, desktop, nullptr);
+    QStringList ids{QStringLiteral("forged")};
+    for (int i = 1; i < 5000; ++i) ids << QStringLiteral("13:10:14:%1").arg(i);
+    const QList<QVariantMap> metas = gnome.GetResultMetas(ids);
+    ASSERT_EQ(metas.size(), MostResultMetas - 1);
+    for (qsizetype i = 0; i < metas.size(); ++i)
+        EXPECT_EQ(metas[i][QStringLiteral("id")].toString(), ids[i + 1]);
+}
+
 TEST_F(SearchAnswersTest, KRunnerCopiesByDefaultAndOpensTheWindowOnItsSecondAction) {
     RecordingSearchDesktop desktop;
     KRunnerRunner runner(answers_, desktop, nullptr);
