@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "catalogue.h"
@@ -33,6 +34,16 @@ QStringList Arguments(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
+}
+
+// The arguments before a "--". Qt's application object reads its options
+// (-stylesheet, -platform, -display) anywhere on the line, "--" or not, so
+// the query that follows one must never reach it: the desktop search hands
+// over whatever was typed.
+int CountBeforeEndOfOptions(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--") == 0) return i;
+    return argc;
 }
 
 // The first thing Qt says while it looks for a display: the cause, where
@@ -79,8 +90,9 @@ int MezuraMain(int argc, char* argv[], const std::function<void(QDialog&)>& befo
     parser.addOption(version);
     parser.addPositionalArgument(
         QStringLiteral("conversion"),
-        QStringLiteral("A conversion to start on, as the desktop search hands it: \"5 km to mi\""),
-        QStringLiteral("[conversion]"));
+        QStringLiteral("A conversion to start on, as the desktop search hands it: "
+                       "\"5 km to mi\"; after \"--\" it may begin with \"-\""),
+        QStringLiteral("[--] [conversion]"));
 
     // Read before any display is opened, without Qt's own options (-style,
     // -platform), which QApplication takes itself. The usage names the
@@ -107,14 +119,18 @@ int MezuraMain(int argc, char* argv[], const std::function<void(QDialog&)>& befo
         parser.process(arguments);
     }
 
+    // Qt keeps the count it was given for as long as the application lives.
+    int qtArgc = CountBeforeEndOfOptions(argc, argv);
     const QtMessageHandler previous = qInstallMessageHandler(QuietPlatformMessages);
-    QApplication application(argc, argv);
+    QApplication application(qtArgc, argv);
     qInstallMessageHandler(previous);
     QApplication::setApplicationName(QStringLiteral("Mezura"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Mezura"));
     const Translations translations;  // the user's language, where we have it
 
-    const std::string query = parser.positionalArguments().value(0).toStdString();
+    // `mezura -- -5 km to mi`: everything after "--" is the query, as one
+    // argument or as words.
+    const std::string query = parser.positionalArguments().join(QLatin1Char(' ')).toStdString();
     // The run's catalogue: the built-in units, then what the profile adds.
     Catalogue catalogue;
     MezuraApp app(profile);

@@ -4,11 +4,18 @@
 // again with one blank, so "5 km to mi" reads as typed.
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 #include <QVariantMap>
 
 class SearchActivity;
 class SearchAnswers;
 class SearchDesktop;
+
+// GNOME Shell asks for the metas of the results it shows, a screenful of
+// about ten; no desktop asks for more at once. Any number past this is
+// answered for the first ones only, so one request costs a bounded time and
+// reply, whoever sends it, and no other client waits on it.
+inline constexpr qsizetype MostResultMetas = 32;
 
 class GnomeSearchProvider : public QObject {
     Q_OBJECT
@@ -20,7 +27,8 @@ public:
 public Q_SLOTS:
     QStringList GetInitialResultSet(const QStringList& terms);
     QStringList GetSubsearchResultSet(const QStringList& previousResults, const QStringList& terms);
-    // id, name (value and unit), description, gicon and clipboardText (the value).
+    // id, name (value and unit), description, gicon and clipboardText (the
+    // value), for the first MostResultMetas ids; those beyond get nothing.
     QList<QVariantMap> GetResultMetas(const QStringList& identifiers);
     // The value onto the clipboard.
     void ActivateResult(const QString& identifier, const QStringList& terms, uint timestamp);
@@ -28,7 +36,10 @@ public Q_SLOTS:
     void LaunchSearch(const QStringList& terms, uint timestamp);
 
 private:
+    void ReleaseAfterLargeRequest(qsizetype ids);
+
     SearchAnswers& answers_;
     SearchDesktop& desktop_;
     SearchActivity* activity_;
+    QTimer release_;
 };

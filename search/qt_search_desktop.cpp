@@ -22,5 +22,7 @@ void QtSearchDesktop::OpenWindow(const QString& query) {
             break;
         }
     }
-    QProcess::startDetached(program, {query});
+    QProcess::startDetached(program, WindowArguments(query));
 }
+
+QStringList WindowArguments(const QString& query) { return {QStringLiteral("--"), query}; }

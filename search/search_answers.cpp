@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <charconv>
+#include <cmath>
 
 #include "catalogue.h"
 #include "conversion.h"
@@ -108,11 +109,14 @@ std::optional<SearchAnswer> SearchAnswers::AnswerFor(std::string_view id) {
     }
     double value = 0;
     const auto read = std::from_chars(at, end, value);
-    if (read.ec != std::errc() || read.ptr != end) return std::nullopt;
+    // from_chars reads "nan" and "infinity" too; no answer is made of them.
+    if (read.ec != std::errc() || read.ptr != end || !std::isfinite(value)) return std::nullopt;
     const auto [row, from, to] = parts;
     if (row < 0 || row >= CategoryRowCount || !IsCategoryInUse(*catalogue_, row))
         return std::nullopt;
     const int count = catalogue_->UnitCount(row);
     if (from < 1 || from > count || to < 1 || to > count) return std::nullopt;
+    // A value past the range of doubles in the target unit is no result either.
+    if (!std::isfinite(ConvertValue(*catalogue_, row, from, to, value))) return std::nullopt;
     return Make(value, row, from, to);
 }

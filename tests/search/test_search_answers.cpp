@@ -118,6 +118,26 @@ TEST_F(SearchAnswersTest, NothingButAConversionIsAnswered) {
         EXPECT_FALSE(answers_.AnswerFor(id)) << id;
 }
 
+// An id is only ever made from a finite value; one that is not, or one whose
+// conversion is not (1e308 km in Angstrom), names no conversion anybody was
+// shown.
+TEST_F(SearchAnswersTest, AnIdOfNoFiniteValueAnswersNothing) {
+    ASSERT_TRUE(answers_.AnswerFor("13:10:14:5"));
+    for (const char* id :
+         {"13:10:14:nan", "13:10:14:NaN", "13:10:14:-nan", "13:10:14:inf", "13:10:14:infinity",
+          "13:10:14:-Infinity", "13:10:14:1e999", "13:10:1:1e308"})
+        EXPECT_FALSE(answers_.AnswerFor(id)) << id;
+    RecordingSearchDesktop desktop;
+    GnomeSearchProvider gnome(answers_, desktop, nullptr);
+    EXPECT_TRUE(gnome.GetResultMetas({QStringLiteral("13:10:14:nan")}).isEmpty());
+    gnome.ActivateResult(QStringLiteral("13:10:14:infinity"), {}, 0);
+    KRunnerRunner runner(answers_, desktop, nullptr);
+    runner.Run(QStringLiteral("13:10:14:nan"), QString());
+    runner.Run(QStringLiteral("13:10:14:nan"), QString::fromLatin1(OpenActionId));
+    EXPECT_TRUE(desktop.copied.isEmpty());
+    EXPECT_TRUE(desktop.opened.isEmpty());
+}
+
 TEST_F(SearchAnswersTest, TheProfileIsReadAgainWhenItChanges) {
     WriteProfile(
         "[Settings]\r\nFormat=2\r\nPrecision=2\r\n[Distance]\r\nVisibility=0\r\n"
@@ -160,6 +180,19 @@ TEST_F(SearchAnswersTest, GnomeJoinsTheTermsCopiesTheValueAndLaunchesTheWindow) 
     gnome.LaunchSearch(terms, 0);
     EXPECT_EQ(desktop.copied, QStringList{QStringLiteral("3.1068559611867")});
     EXPECT_EQ(desktop.opened, QStringList{QStringLiteral("5 km to mi")});
+}
+
+// However many ids one request holds, only the first MostResultMetas are
+// answered, in their order; one that names nothing still counts.
+TEST_F(SearchAnswersTest, GnomeAnswersTheMetasOfABoundedNumberOfIds) {
+    RecordingSearchDesktop desktop;
+    GnomeSearchProvider gnome(answers_, desktop, nullptr);
+    QStringList ids{QStringLiteral("forged")};
+    for (int i = 1; i < 5000; ++i) ids << QStringLiteral("13:10:14:%1").arg(i);
+    const QList<QVariantMap> metas = gnome.GetResultMetas(ids);
+    ASSERT_EQ(metas.size(), MostResultMetas - 1);
+    for (qsizetype i = 0; i < metas.size(); ++i)
+        EXPECT_EQ(metas[i][QStringLiteral("id")].toString(), ids[i + 1]);
 }
 
 TEST_F(SearchAnswersTest, KRunnerCopiesByDefaultAndOpensTheWindowOnItsSecondAction) {

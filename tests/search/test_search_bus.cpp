@@ -16,6 +16,7 @@
 #include <QThread>
 #include <memory>
 
+#include "gnome_search_provider.h"
 #include "krunner_types.h"
 #include "search_service.h"
 
@@ -165,6 +166,18 @@ TEST(SearchBus, HostileQueriesGetNothingAndTheServiceStaysUp) {
         EXPECT_TRUE(InitialResults(query.split(QLatin1Char(' '))).isEmpty());
     }
     EXPECT_EQ(ServicePid(), pid);
+}
+
+// A request for 300,000 metas (4 MB) once made a reply too large for the
+// bus, and the service fell off it.
+TEST(SearchBus, AHugeRequestForMetasLeavesTheServiceUp) {
+    ASSERT_FALSE(Match(QStringLiteral("1 m to cm")).isEmpty());
+    const uint pid = ServicePid();
+    QStringList ids;
+    for (int i = 0; i < 300'000; ++i) ids << QStringLiteral("13:10:14:%1").arg(i);
+    EXPECT_EQ(Metas(ids).size(), MostResultMetas);
+    EXPECT_EQ(ServicePid(), pid);
+    EXPECT_FALSE(Match(QStringLiteral("1 m to cm")).isEmpty());
 }
 
 TEST(SearchBus, ASecondCopyLeavesTheBusToTheRunningOne) {
