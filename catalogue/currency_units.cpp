@@ -4,9 +4,7 @@
 // also units elsewhere ("Ft" the foot, "kn" the knot) are left out.
 #include "currency_units.h"
 
-#include <algorithm>
 #include <array>
-#include <vector>
 
 #include "catalogue.h"
 #include "text_1252.h"
@@ -113,21 +111,6 @@ std::string CurrencyUnitName(std::string_view code) {
         if (entry.unit.ends_with(suffix)) return std::string(entry.unit);
     }
     return std::string(code);
-}
-
-void SetCurrencyRates(Catalogue& catalogue, const EcbRates& rates) {
-    std::vector<NamedFactor> currencies;
-    for (const CurrencyRate& rate : rates.rates)
-        currencies.emplace_back(CurrencyUnitName(rate.code), 1.0 / rate.perEuro);
-    std::sort(currencies.begin(), currencies.end(),
-              [](const auto& a, const auto& b) { return CollateNoCase(a.first, b.first) < 0; });
-    currencies.insert(currencies.begin(), {std::string(CurrencyTable[0].unit), 1.0});
-    catalogue.ReplaceBuiltinUnits(CurrencyRow, currencies);
-}
-
-void ClearCurrencyRates(Catalogue& catalogue) {
-    const NamedFactor euro{std::string(CurrencyTable[0].unit), 1.0};
-    catalogue.ReplaceBuiltinUnits(CurrencyRow, {&euro, 1});
 }
 
 int CurrencyUnitCount(const Catalogue& catalogue) { return catalogue.BuiltinUnitsOf(CurrencyRow); }

@@ -1,18 +1,13 @@
 #pragma once
 // The Currency category: the euro, its reference unit, and one unit for every
 // currency of the loaded ECB rates, named like "US dollar (USD)". Which
-// currencies it holds follows the rates, so its built-in unit count does too;
-// custom units (stored in euros) stay after them whatever the rates hold.
-//
-//   SetCurrencyRates(catalogue, {"2026-12-07", {{"USD", 1.08}, {"JPY", 162.1}}})
-//     row "Currency": Euro (EUR) 1, Japanese yen (JPY) 1/162.1,
-//                     US dollar (USD) 1/1.08, then the custom units
+// currencies it holds follows the rates (rates/currency_rates.h puts them
+// in), so its built-in unit count does too.
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "ecb_rates.h"
 #include "unit_aliases.h"
 
 class Catalogue;
@@ -25,13 +20,6 @@ extern const std::span<const UnitAliases> CurrencyAliases;
 // The unit name of a currency code: "US dollar (USD)", or the code itself
 // for a currency the table does not know.
 std::string CurrencyUnitName(std::string_view code);
-
-// Puts the currencies of `rates` in the Currency row, sorted by name after
-// the euro, and keeps its custom units after them.
-void SetCurrencyRates(Catalogue& catalogue, const EcbRates& rates);
-
-// The euro alone, and the custom units.
-void ClearCurrencyRates(Catalogue& catalogue);
 
 // The number of currencies the Currency row holds, the euro included.
 int CurrencyUnitCount(const Catalogue& catalogue);

@@ -9,6 +9,7 @@
 
 #include "catalogue.h"
 #include "conversion.h"
+#include "currency_rates.h"
 #include "currency_units.h"
 #include "ecb_fixture.h"
 #include "rates_cache.h"

@@ -1,6 +1,6 @@
 #include "rates_update.h"
 
-#include "currency_units.h"
+#include "currency_rates.h"
 
 RatesUpdate AcceptDownloadedRates(std::string_view body, std::string_view source,
                                   std::int64_t nowUtc, const std::string& cachePath) {
