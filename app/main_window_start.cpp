@@ -18,7 +18,8 @@ void MainWindow::StartOn(std::string_view utf8Query) {
     int to = meaning->from;
     if (meaning->to) {
         to = *meaning->to;
-    } else if (const auto targets = SuggestedTargets(catalogue_, row, meaning->from);
+    } else if (const auto targets =
+                   SuggestedTargets(catalogue_, row, meaning->from, meaning->value);
                !targets.empty()) {
         to = targets.front();
     }

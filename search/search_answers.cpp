@@ -15,6 +15,7 @@
 #include "suggested_targets.h"
 #include "text_1252.h"
 #include "unit_lookup.h"
+#include "unit_symbol.h"
 
 namespace {
 
@@ -73,8 +74,9 @@ SearchAnswer SearchAnswers::Make(double value, int row, int from, int to) const 
     answer.value = FormatResult(result, style_).value_or(ExactText(result));
     answer.unit = ShownName(catalogue, row, to);
     const std::string typed = FormatResultAs(value, FormatAuto, 0).value_or(ExactText(value));
-    answer.description =
-        typed + ' ' + ShownName(catalogue, row, from) + " = " + answer.value + ' ' + answer.unit;
+    // The line under the result, in symbols as one writes it: "1 mi = 1.609344 km".
+    answer.description = typed + ' ' + Utf8FromCp1252(UnitSymbol(catalogue, row, from)) + " = " +
+                         answer.value + ' ' + Utf8FromCp1252(UnitSymbol(catalogue, row, to));
     answer.windowQuery =
         ExactText(value) + ' ' + ShownName(catalogue, row, from) + " to " + answer.unit;
     return answer;
@@ -91,7 +93,7 @@ std::vector<SearchAnswer> SearchAnswers::Answer(std::string_view utf8Query) {
         return {answer};
     }
     std::vector<SearchAnswer> answers;
-    for (int to : SuggestedTargets(*catalogue_, meaning->row, meaning->from))
+    for (int to : SuggestedTargets(*catalogue_, meaning->row, meaning->from, meaning->value))
         answers.push_back(Make(meaning->value, meaning->row, meaning->from, to));
     return answers;
 }

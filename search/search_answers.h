@@ -6,8 +6,8 @@
 // or rates downloaded by it are found by the next query.
 //
 //   "5 km to mi" -> one answer: "3.1068559611867" "Miles",
-//                   "5 Kilometers = 3.1068559611867 Miles"
-//   "5 km"       -> Miles, Feet, Inches, Yards, Meters (SuggestedTargets)
+//                   "5 km = 3.1068559611867 mi"
+//   "5 km"       -> Miles, Yards, Meters (SuggestedTargets)
 //   "hello"      -> none
 //
 // Every answer has an id that carries the conversion itself, so an answer
@@ -30,7 +30,7 @@ struct SearchAnswer {
     std::string id;
     std::string value;         // the result as the window would show it
     std::string unit;          // the target unit's name, UTF-8
-    std::string description;   // "5 Kilometers = 3.1068559611867 Miles"
+    std::string description;   // "5 km = 3.1068559611867 mi"
     std::string windowQuery;   // "5 Kilometers to Miles", for `mezura QUERY`
     bool typedTarget = false;  // the query named the target unit
 };

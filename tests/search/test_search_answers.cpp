@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <cmath>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -64,7 +65,7 @@ TEST_F(SearchAnswersTest, EveryQueryFormAnswersTheConversion) {
     for (const auto& [query, expected] : rows)
         EXPECT_EQ(Shown(query), std::vector<std::string>{expected}) << query;
     const SearchAnswer answer = answers_.Answer("5 km to mi").at(0);
-    EXPECT_EQ(answer.description, "5 Kilometers = 3.1068559611867 Miles");
+    EXPECT_EQ(answer.description, "5 km = 3.1068559611867 mi");
     EXPECT_EQ(answer.windowQuery, "5 Kilometers to Miles");
 }
 
@@ -95,15 +96,53 @@ TEST_F(SearchAnswersTest, ASumOfUnitsAnswersInItsLastUnit) {
 }
 
 TEST_F(SearchAnswersTest, AValueAloneAnswersTheOtherSystemFirst) {
-    EXPECT_EQ(Shown("5 km"),
-              (std::vector<std::string>{"3.1068559611867 Miles", "16404.199475066 Feet",
-                                        "196850.39370079 Inches", "5468.0664916885 Yards",
-                                        "5000 Meters"}));
-    const auto fromMiles = Shown("1 mi");
-    ASSERT_GE(fromMiles.size(), 3u);
-    EXPECT_EQ(fromMiles[0], "1.609344 Kilometers");
+    EXPECT_EQ(Shown("5 km"), (std::vector<std::string>{"3.1068559611867 Miles",
+                                                       "5468.0664916885 Yards", "5000 Meters"}));
+    EXPECT_EQ(Shown("1 mi"), (std::vector<std::string>{"1.609344 Kilometers", "1609.344 Meters",
+                                                       "5280 Feet", "1760 Yards"}));
     EXPECT_EQ(Shown("100 °F").at(0), "37.777777777778 Celsius");
     EXPECT_GE(Shown("2 h").size(), 3u);
+}
+
+// No suggestion is a run of zeros or of digits ("1 mi" once offered
+// 160934.4 Centimeters and 1609344 Millimeters): each reads between 0.1 and
+// 10,000 where the category has such units, and there are still three when
+// it has none (0 km).
+TEST_F(SearchAnswersTest, ASuggestionReadsBetweenATenthAndTenThousand) {
+    for (const char* query :
+         {"1 mi", "5 km", "0.2 in", "100 \u00b0F", "3 kg", "250 ml", "1 acre", "1 m/s"}) {
+        const auto answers = answers_.Answer(query);
+        EXPECT_GE(answers.size(), 3u) << query;
+        for (const SearchAnswer& answer : answers) {
+            const double value = std::fabs(std::stod(answer.value));
+            EXPECT_TRUE(value >= 0.1 && value <= 10'000)
+                << query << ": " << answer.value << ' ' << answer.unit;
+        }
+    }
+    EXPECT_EQ(Shown("0 km").size(), 3u);
+    // Time has two units that 2 hours read well in; the third is the nearest.
+    EXPECT_EQ(Shown("2 h"),
+              (std::vector<std::string>{"7200 Seconds", "120 Minutes", "0.083333333333333 Days"}));
+}
+
+// The line under a result is written as one writes it, with symbols; a unit
+// with none keeps its name.
+TEST_F(SearchAnswersTest, DescriptionsUseTheUnitsSymbols) {
+    WriteProfile("[Distance]\r\nCustomUnits=1\r\nCustomUnit_1=Rods\r\nCustomValue_1=502.92\r\n");
+    const std::pair<const char*, const char*> rows[] = {
+        {"1 mi to km", "1 mi = 1.609344 km"},
+        {"100 \u00b0F to \u00b0C", "100 \u00b0F = 37.777777777778 \u00b0C"},
+        {"300 kelvin to celsius", "300 K = 26.85 \u00b0C"},
+        {"2 h to min", "2 h = 120 min"},
+        {"5 mm to m", "5 mm = 0.005 m"},
+        {"2 decades to years", "2 Decades = 20 yr"},
+        {"2 rods to m", "2 Rods = 10.0584 m"},
+    };
+    for (const auto& [query, expected] : rows) {
+        const auto answers = answers_.Answer(query);
+        ASSERT_EQ(answers.size(), 1u) << query;
+        EXPECT_EQ(answers[0].description, expected) << query;
+    }
 }
 
 TEST_F(SearchAnswersTest, NothingButAConversionIsAnswered) {
@@ -158,6 +197,7 @@ TEST_F(SearchAnswersTest, MoneyConvertsWithTheCachedRatesAsTheyChange) {
     ASSERT_FALSE(WriteRatesCache(Rates(), cached));
     EXPECT_EQ(Shown("100 usd to eur"), std::vector<std::string>{"80 Euro (EUR)"});
     EXPECT_EQ(Shown("100 USD JPY"), std::vector<std::string>{"12800 Japanese yen (JPY)"});
+    EXPECT_EQ(answers_.Answer("100 \u20ac to usd").at(0).description, "100 EUR = 125 USD");
     cached.rates.rates[0].perEuro = 2.0;
     ASSERT_FALSE(WriteRatesCache(Rates(), cached));
     EXPECT_EQ(Shown("100 usd to eur"), std::vector<std::string>{"50 Euro (EUR)"});
@@ -175,7 +215,7 @@ TEST_F(SearchAnswersTest, GnomeJoinsTheTermsCopiesTheValueAndLaunchesTheWindow) 
     EXPECT_EQ(metas[0][QStringLiteral("clipboardText")].toString(),
               QStringLiteral("3.1068559611867"));
     EXPECT_EQ(metas[0][QStringLiteral("description")].toString(),
-              QStringLiteral("5 Kilometers = 3.1068559611867 Miles"));
+              QStringLiteral("5 km = 3.1068559611867 mi"));
     gnome.ActivateResult(ids[0], terms, 0);
     gnome.LaunchSearch(terms, 0);
     EXPECT_EQ(desktop.copied, QStringList{QStringLiteral("3.1068559611867")});
