@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <numeric>
 
-#include "mixed_value.h"
 #include "number_text.h"
 
 namespace {
@@ -80,12 +79,20 @@ double WholeRatio(double ratio) {
     return std::fabs(ratio - whole) <= 1e-9 * ratio ? whole : 0;
 }
 
+constexpr std::string_view Degree = "\xC2\xB0";         // °
+constexpr std::string_view Prime = "\xE2\x80\xB2";      // ′
+constexpr std::string_view TwoPrimes = "\xE2\x80\xB3";  // ″
+
 void AppendLabel(std::string& text, std::string_view label) {
     if (!IsSymbolUnit(label)) text += ' ';
     text += label;
 }
 
 }  // namespace
+
+bool IsSymbolUnit(std::string_view label) {
+    return label == Degree || label == Prime || label == TwoPrimes || label == "'" || label == "\"";
+}
 
 void WriteAmountInto(std::string& text, double value, const PartStyle& style) {
     const double magnitude = std::fabs(value);

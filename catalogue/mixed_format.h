@@ -24,6 +24,12 @@
 
 #include "result_format.h"
 
+// The most parts a mixed value or a list of units has.
+inline constexpr int MaxMixedParts = 6;
+
+// Written right after its number, without a blank: ° ′ ″ ' ".
+bool IsSymbolUnit(std::string_view label);
+
 // The result style of the last part, and its fraction denominator.
 struct PartStyle {
     ResultStyle result;

@@ -94,10 +94,6 @@ private:
     std::string_view text_;
 };
 
-bool IsSymbol(std::string_view label) {
-    return label == Degree || label == Prime || label == TwoPrimes || label == "'" || label == "\"";
-}
-
 // ' and ′ are feet, " and ″ inches, unless the value has degrees: then they
 // are minutes and seconds of arc.
 std::string_view LookupName(std::string_view label, bool angle) {
@@ -154,8 +150,6 @@ std::string_view UnitText(Reader& reader) {
 }
 
 }  // namespace
-
-bool IsSymbolUnit(std::string_view label) { return IsSymbol(label); }
 
 std::optional<double> ReadAmount(std::string_view text) {
     Reader reader(Trimmed(text));

@@ -24,7 +24,7 @@
 #include <optional>
 #include <string_view>
 
-inline constexpr int MaxMixedParts = 6;
+#include "mixed_format.h"  // MaxMixedParts, IsSymbolUnit
 
 // A number, "N/D" or "W N/D" (W, N and D whole numbers), the whole text;
 // blanks around it are allowed. A leading sign is the value's.
@@ -74,6 +74,3 @@ std::size_t ListSeparator(std::string_view text);
 
 // Units joined by "+" or ";", at least two; nothing for anything else.
 std::optional<UnitList> ReadUnitList(std::string_view text);
-
-// Written right after its number, without a blank: ° ′ ″ ' ".
-bool IsSymbolUnit(std::string_view label);
