@@ -30,8 +30,8 @@ bool MovesThroughList(int key) {
 
 }  // namespace
 
-FindUnitPopup::FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent)
-    : QDialog(parent), units_(std::move(units)) {
+FindUnitPopup::FindUnitPopup(std::vector<FindableUnit> units, bool ratesLoaded, QWidget* parent)
+    : QDialog(parent), units_(std::move(units)), ratesLoaded_(ratesLoaded) {
     setObjectName(QStringLiteral("findUnitPopup"));
     setWindowTitle(tr("Find unit"));
 
@@ -98,14 +98,24 @@ void FindUnitPopup::ShowMatches(const QString& query) {
         entry->setData(UnitIndexRole, static_cast<qulonglong>(found));
         matches_->addItem(entry);
     }
-    matches_->setCurrentRow(matches_->count() > 0 ? 0 : -1);
-    inputButton_->setEnabled(matches_->count() > 0);
-    outputButton_->setEnabled(matches_->count() > 0);
+    const bool found = matches_->count() > 0;
+    if (!found) {
+        // A blank list reads as a fault; say why it is empty. A currency
+        // before any rates were downloaded is not a typing slip.
+        const bool waitingForRates = !ratesLoaded_ && NamesKnownCurrency(typed);
+        auto* note = new QListWidgetItem(waitingForRates ? tr("No exchange rates yet")
+                                                         : tr("No unit matches"));
+        note->setFlags(Qt::NoItemFlags);
+        matches_->addItem(note);
+    }
+    matches_->setCurrentRow(found ? 0 : -1);
+    inputButton_->setEnabled(found);
+    outputButton_->setEnabled(found);
 }
 
 void FindUnitPopup::Choose(UnitSide side) {
     const QListWidgetItem* entry = matches_->currentItem();
-    if (entry == nullptr) return;
+    if (entry == nullptr || !entry->data(UnitIndexRole).isValid()) return;
     const FindableUnit& unit = units_[entry->data(UnitIndexRole).toULongLong()];
     accept();
     Q_EMIT unitChosen(unit.row, unit.position, side);

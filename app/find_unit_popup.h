@@ -7,6 +7,8 @@
 //   Enter, "Input unit"         the current unit becomes the input unit
 //   Shift+Enter, "Output unit"  it becomes the output unit
 //   Esc                         closes; nothing changes
+//   nothing matches             the list says "No unit matches", or, for a
+//                               currency before any rates, "No exchange rates yet"
 //
 // The popup only offers; the main window puts the choice into its lists.
 #include <QDialog>
@@ -23,7 +25,8 @@ enum class UnitSide { Input, Output };
 class FindUnitPopup : public QDialog {
     Q_OBJECT
 public:
-    FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent);
+    // `ratesLoaded`: the Currency category holds downloaded rates.
+    FindUnitPopup(std::vector<FindableUnit> units, bool ratesLoaded, QWidget* parent);
 
 Q_SIGNALS:
     // The user chose the unit at `position` of catalogue row `row`.
@@ -39,6 +42,7 @@ private:
     void Choose(UnitSide side);
 
     std::vector<FindableUnit> units_;
+    bool ratesLoaded_ = true;
     QLineEdit* filter_ = nullptr;
     QListWidget* matches_ = nullptr;
     QPushButton* inputButton_ = nullptr;
