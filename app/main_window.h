@@ -198,6 +198,8 @@ private:
     void ShowPair(const UnitPair& pair);
     // The Favourites menu and the Add/Remove item follow the favourites.
     void RebuildFavouritesMenu();
+    // "Distance: Kilometers → Miles"
+    static QString FavouriteTitle(const UnitPair& pair);
     void UpdateFavouriteAction();
     // After a custom unit or category went: its favourites go too.
     void DropMissingFavourites();

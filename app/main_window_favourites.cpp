@@ -14,12 +14,12 @@ QString Trimmed(const std::string& cp1252) {
     return QStringFromCp1252(cp1252.substr(0, cp1252.find_last_not_of(' ') + 1));
 }
 
-QString FavouriteTitle(const UnitPair& pair) {
-    return MainWindow::tr("%1: %2 \u2192 %3")
+}  // namespace
+
+QString MainWindow::FavouriteTitle(const UnitPair& pair) {
+    return tr("%1: %2 \u2192 %3")
         .arg(Trimmed(pair.category), Trimmed(pair.input), Trimmed(pair.output));
 }
-
-}  // namespace
 
 void MainWindow::OnToggleFavourite() {
     const std::optional<UnitPair> pair = ShownPair();

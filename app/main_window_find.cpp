@@ -14,11 +14,15 @@
 #include "unit_search.h"
 
 void MainWindow::OnFindUnit() {
+    QStringList favourites;
+    for (const UnitPair& pair : favourites_.Pairs()) favourites.append(FavouriteTitle(pair));
     auto* popup = new FindUnitPopup(
         ListFindableUnits(
             catalogue_,
             [this](int row, int position) { return AliasesOf(catalogue_, row, position); }),
-        CurrencyUnitCount(catalogue_) > 1, this);
+        CurrencyUnitCount(catalogue_) > 1, this, favourites);
+    connect(popup, &FindUnitPopup::favouriteChosen, this,
+            [this](int index) { ShowFavourite(static_cast<std::size_t>(index)); });
     popup->setAttribute(Qt::WA_DeleteOnClose);
     connect(popup, &FindUnitPopup::unitChosen, this, [this](int row, int position, UnitSide side) {
         ChangeSelection([&] { PickUnit(row, position, side); });

@@ -15,6 +15,7 @@
 #include "custom_catalogue.h"
 #include "favourites.h"
 #include "file_call_counter.h"
+#include "find_unit_popup.h"
 #include "history_file.h"
 #include "history_popup.h"
 #include "main_window_fixture.h"
@@ -307,4 +308,26 @@ TEST_F(HistoryTest, ARemovedCustomUnitLeavesItsHistoryUnrestorableAndItsFavourit
     EXPECT_FALSE(popup->findChild<QPushButton*>(QStringLiteral("restoreButton"))->isEnabled());
     QTest::keyClick(&Filter(*popup), Qt::Key_Escape);
     EXPECT_EQ(ShownPair(), before);
+}
+
+TEST_F(HistoryTest, FindUnitListsTheFavouritePairsFirstBeforeAnythingIsTyped) {
+    Start();
+    TypeKilometersToMiles("3");
+    QTest::keyClick(&InputEdit(), Qt::Key_D, Qt::ControlModifier);
+    PickCategory("Mass");
+
+    InputEdit().setFocus();
+    QTest::keyClick(&InputEdit(), Qt::Key_F, Qt::ControlModifier);
+    FindUnitPopup* popup = nullptr;
+    for (auto* shown : Window().findChildren<FindUnitPopup*>())
+        if (shown->isVisible()) popup = shown;
+    ASSERT_NE(popup, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([popup] { return popup->isActiveWindow(); }));
+    auto* matches = popup->findChild<QListWidget*>(QStringLiteral("matches"));
+    EXPECT_EQ(matches->item(0)->text(), QString::fromUtf8("★ Distance: Kilometers → Miles"));
+    EXPECT_EQ(matches->currentRow(), 0);
+    QTest::keyClick(popup->findChild<QLineEdit*>(QStringLiteral("filter")), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(ShownPair(), (std::vector<std::string>{"Distance", "Kilometers", "Miles"}));
+    EXPECT_EQ(OutputEdit().text(), "1.864113576712");
 }
