@@ -73,7 +73,7 @@ HistoryPopup::HistoryPopup(QWidget* parent) : QDialog(parent) {
     connect(deleteButton_, &QPushButton::clicked, this, &HistoryPopup::Delete);
     connect(clearButton_, &QPushButton::clicked, this, &HistoryPopup::clearChosen);
 
-    resize(fontMetrics().averageCharWidth() * 60, fontMetrics().height() * 20);
+    resize(fontMetrics().averageCharWidth() * 72, fontMetrics().height() * 20);
 }
 
 void HistoryPopup::SetEntries(std::vector<Entry> entries) {
