@@ -31,7 +31,7 @@ bool MovesThroughList(int key) {
 
 }  // namespace
 
-FindUnitPopup::FindUnitPopup(std::vector<FindableUnit> units, bool ratesLoaded, QWidget* parent,
+FindUnitPopup::FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent, bool ratesLoaded,
                              QStringList favourites)
     : QDialog(parent),
       units_(std::move(units)),

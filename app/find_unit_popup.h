@@ -30,7 +30,7 @@ class FindUnitPopup : public QDialog {
 public:
     // `ratesLoaded`: the Currency category holds downloaded rates.
     // `favourites`: the titles of the favourite pairs, in their order.
-    FindUnitPopup(std::vector<FindableUnit> units, bool ratesLoaded, QWidget* parent,
+    FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent, bool ratesLoaded = true,
                   QStringList favourites = {});
 
 Q_SIGNALS:

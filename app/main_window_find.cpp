@@ -20,7 +20,7 @@ void MainWindow::OnFindUnit() {
         ListFindableUnits(
             catalogue_,
             [this](int row, int position) { return AliasesOf(catalogue_, row, position); }),
-        CurrencyUnitCount(catalogue_) > 1, this, favourites);
+        this, CurrencyUnitCount(catalogue_) > 1, favourites);
     connect(popup, &FindUnitPopup::favouriteChosen, this,
             [this](int index) { ShowFavourite(static_cast<std::size_t>(index)); });
     popup->setAttribute(Qt::WA_DeleteOnClose);

@@ -4,6 +4,8 @@
 
 bool History::Add(HistoryEntry entry) {
     if (entry.value.size() > MaxTextBytes || entry.result.size() > MaxTextBytes) return false;
+    // An emptied field is no conversion anyone wants back.
+    if (entry.value.find_first_of("0123456789") == std::string::npos) return false;
     if (!entries_.empty() && entries_.front().pair == entry.pair &&
         entries_.front().value == entry.value)
         return false;

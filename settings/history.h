@@ -1,7 +1,7 @@
 #pragma once
 // The conversions the user settled on, newest first, at most MaxEntries (the
 // oldest go first). An entry equal to the newest one in pair and value is
-// not added again.
+// not added again, nor one whose value holds no digit (an emptied field).
 #include <cstddef>
 #include <deque>
 #include <string>

@@ -53,6 +53,8 @@ TEST(History, NewestFirstNoRepeatAndTheOldestGoFirst) {
     EXPECT_EQ(history.Entries().size(), History::MaxEntries);
     EXPECT_EQ(history.Entries().back().value, "100") << "the oldest went";
     EXPECT_FALSE(history.Add({pair, std::string(History::MaxTextBytes + 1, '1'), "x"}));
+    EXPECT_FALSE(history.Add({pair, "", "0"})) << "an emptied field";
+    EXPECT_FALSE(history.Add({pair, "-.", "0"}));
 }
 
 TEST(History, FilterWantsEveryWordIgnoringCase) {
