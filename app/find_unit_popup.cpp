@@ -17,6 +17,7 @@
 namespace {
 
 constexpr int UnitIndexRole = Qt::UserRole;
+constexpr int FavouriteRole = Qt::UserRole + 1;
 
 // Names may end in blanks ("Centimeters/sec² "); the list shows them without.
 QString Trimmed(const std::string& cp1252) {
@@ -30,8 +31,12 @@ bool MovesThroughList(int key) {
 
 }  // namespace
 
-FindUnitPopup::FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent)
-    : QDialog(parent), units_(std::move(units)) {
+FindUnitPopup::FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent, bool ratesLoaded,
+                             QStringList favourites)
+    : QDialog(parent),
+      units_(std::move(units)),
+      ratesLoaded_(ratesLoaded),
+      favourites_(std::move(favourites)) {
     setObjectName(QStringLiteral("findUnitPopup"));
     setWindowTitle(tr("Find unit"));
 
@@ -88,6 +93,15 @@ FindUnitPopup::FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent)
 
 void FindUnitPopup::ShowMatches(const QString& query) {
     matches_->clear();
+    // Before anything is typed, the pairs the user pinned are the likeliest.
+    if (query.isEmpty()) {
+        for (int i = 0; i < favourites_.size(); ++i) {
+            auto* entry = new QListWidgetItem(QStringLiteral("\u2605 ") + favourites_[i]);
+            entry->setData(FavouriteRole, i);
+            entry->setData(Qt::AccessibleTextRole, tr("Favourite %1").arg(favourites_[i]));
+            matches_->addItem(entry);
+        }
+    }
     // A currency symbol the code page lacks ("₹") is looked for by its code.
     const std::string typed =
         UnitNameFromUtf8(query.toStdString()).value_or(Cp1252FromQStringLossy(query));
@@ -98,14 +112,30 @@ void FindUnitPopup::ShowMatches(const QString& query) {
         entry->setData(UnitIndexRole, static_cast<qulonglong>(found));
         matches_->addItem(entry);
     }
-    matches_->setCurrentRow(matches_->count() > 0 ? 0 : -1);
-    inputButton_->setEnabled(matches_->count() > 0);
-    outputButton_->setEnabled(matches_->count() > 0);
+    const bool found = matches_->count() > 0;
+    if (!found) {
+        // A blank list reads as a fault; say why it is empty. A currency
+        // before any rates were downloaded is not a typing slip.
+        const bool waitingForRates = !ratesLoaded_ && NamesKnownCurrency(typed);
+        auto* note = new QListWidgetItem(waitingForRates ? tr("No exchange rates yet")
+                                                         : tr("No unit matches"));
+        note->setFlags(Qt::NoItemFlags);
+        matches_->addItem(note);
+    }
+    matches_->setCurrentRow(found ? 0 : -1);
+    inputButton_->setEnabled(found);
+    outputButton_->setEnabled(found);
 }
 
 void FindUnitPopup::Choose(UnitSide side) {
     const QListWidgetItem* entry = matches_->currentItem();
-    if (entry == nullptr) return;
+    if (entry != nullptr && entry->data(FavouriteRole).isValid()) {
+        const int favourite = entry->data(FavouriteRole).toInt();
+        accept();
+        Q_EMIT favouriteChosen(favourite);
+        return;
+    }
+    if (entry == nullptr || !entry->data(UnitIndexRole).isValid()) return;
     const FindableUnit& unit = units_[entry->data(UnitIndexRole).toULongLong()];
     accept();
     Q_EMIT unitChosen(unit.row, unit.position, side);

@@ -7,9 +7,14 @@
 //   Enter, "Input unit"         the current unit becomes the input unit
 //   Shift+Enter, "Output unit"  it becomes the output unit
 //   Esc                         closes; nothing changes
+//   empty filter                the favourite pairs come first ("Distance:
+//                               Kilometers → Miles"); Enter shows the pair
+//   nothing matches             the list says "No unit matches", or, for a
+//                               currency before any rates, "No exchange rates yet"
 //
 // The popup only offers; the main window puts the choice into its lists.
 #include <QDialog>
+#include <QStringList>
 #include <vector>
 
 #include "unit_search.h"
@@ -23,11 +28,16 @@ enum class UnitSide { Input, Output };
 class FindUnitPopup : public QDialog {
     Q_OBJECT
 public:
-    FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent);
+    // `ratesLoaded`: the Currency category holds downloaded rates.
+    // `favourites`: the titles of the favourite pairs, in their order.
+    FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent, bool ratesLoaded = true,
+                  QStringList favourites = {});
 
 Q_SIGNALS:
     // The user chose the unit at `position` of catalogue row `row`.
     void unitChosen(int row, int position, UnitSide side);
+    // The user chose favourite `index`.
+    void favouriteChosen(int index);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,6 +49,8 @@ private:
     void Choose(UnitSide side);
 
     std::vector<FindableUnit> units_;
+    bool ratesLoaded_ = true;
+    QStringList favourites_;
     QLineEdit* filter_ = nullptr;
     QListWidget* matches_ = nullptr;
     QPushButton* inputButton_ = nullptr;

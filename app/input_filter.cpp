@@ -4,6 +4,15 @@
 
 #include "number_text.h"
 
+namespace {
+
+constexpr QKeySequence::StandardKey EditingKeys[] = {
+    QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut,
+    QKeySequence::Paste,     QKeySequence::Undo, QKeySequence::Redo,
+};
+
+}  // namespace
+
 void NumberInputFilter::Install(QObject* field) {
     field->installEventFilter(new NumberInputFilter(field));
 }
@@ -21,6 +30,10 @@ bool NumberInputFilter::LetsThrough(const QKeyEvent& event) {
         default:
             break;
     }
+    // The editing shortcuts do what they do in any field; what they paste is
+    // read by the conversion's own rule, like text pasted from the menu.
+    for (const QKeySequence::StandardKey editing : EditingKeys)
+        if (event.matches(editing)) return true;
     const QString text = event.text();
     if (text.isEmpty())
         return true;  // a key that types nothing: caret movement, Delete, Shift+Insert

@@ -1,13 +1,15 @@
 #pragma once
 // What may be typed into the input field: the characters "+-0123456789Ee."
 // and backspace. Everything else the user types is dropped before the field
-// sees it; text pasted from the field's context menu is not looked at (the
-// conversion reads whatever text there is).
+// sees it; pasted text, from the context menu or Ctrl+V, is not looked at
+// (the conversion reads whatever text there is).
 //
 //   "7", "e", "E", "+", "-", ".", Backspace   reach the field
 //   "a", ",", " ", "%"                        are dropped
-//   Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z            are dropped: typed with Ctrl a
-//                                             letter is a control character
+//   Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z,   reach the field: select, copy,
+//   Ctrl+Shift+Z, Ctrl+Y                       paste, cut, undo, redo
+//   Ctrl+E, Alt+E, Ctrl+Backspace              are dropped: with Ctrl or Alt a
+//                                             letter is a control or menu key
 //   Tab, Shift+Tab, Esc, Enter                go on to the window (moving the
 //                                             focus, leaving, nothing)
 //   arrows, Home, End, Delete, Shift+Insert   reach the field: they type nothing

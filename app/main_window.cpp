@@ -13,6 +13,7 @@
 
 #include "catalogue.h"
 #include "dialog_units.h"
+#include "history_file.h"
 #include "mezura_app.h"
 #include "profile_keys.h"
 #include "profile_records.h"
@@ -40,7 +41,8 @@ MainWindow::MainWindow(MezuraApp& app, Catalogue& catalogue, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       icon_(SvgIcon(QStringLiteral(":/icons/mezura.svg"))),
       app_(app),
-      catalogue_(catalogue) {
+      catalogue_(catalogue),
+      history_(HistoryFilePath()) {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(tr("Mezura"));
     setFont(TemplateFont(QStringLiteral("Verdana"), 8));
@@ -60,12 +62,18 @@ MainWindow::MainWindow(MezuraApp& app, Catalogue& catalogue, QWidget* parent)
     // A fixed frame: the window is exactly its template's size.
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(categoryCombo_, &SortedComboBox::userSelected, this, &MainWindow::OnCategoryChosen);
-    connect(inputUnits_, &SortedListBox::userSelected, this, &MainWindow::Convert);
-    connect(outputUnits_, &SortedListBox::userSelected, this, &MainWindow::Convert);
+    connect(categoryCombo_, &SortedComboBox::userSelected, this, &MainWindow::OnUserCategoryChosen);
+    connect(inputUnits_, &SortedListBox::userSelected, this, &MainWindow::OnUnitChosen);
+    connect(outputUnits_, &SortedListBox::userSelected, this, &MainWindow::OnUnitChosen);
     // textEdited comes for every change the user makes, typed or pasted,
     // and never for the program's own setText.
-    connect(inputEdit_, &QLineEdit::textEdited, this, &MainWindow::Convert);
+    connect(inputEdit_, &QLineEdit::textEdited, this, &MainWindow::OnValueEdited);
+
+    settleTimer_ = new QTimer(this);
+    settleTimer_->setObjectName(QStringLiteral("settleTimer"));
+    settleTimer_->setSingleShot(true);
+    settleTimer_->setInterval(SettleMilliseconds);
+    connect(settleTimer_, &QTimer::timeout, this, [this] { history_.Settle(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -83,9 +91,14 @@ void MainWindow::Populate() {
     // Both fields show "0"; no conversion yet.
     LoadProfile(profile, catalogue_, resultStyle_);
     mixedUnits_ = LoadMixedUnitsSetting(profile);
+    favourites_ = Favourites::Load(profile);
+    const std::optional<std::string> historyProblem = history_.SetKept(IsHistoryKept(profile));
     // Said over the window once it is on the screen: a box whose parent is
     // not shown yet opens at the screen's corner.
-    QTimer::singleShot(0, this, [this] { app_.ReportUnreadableProfile(); });
+    QTimer::singleShot(0, this, [this, historyProblem] {
+        app_.ReportUnreadableProfile();
+        if (historyProblem) ReportRefusedHistory(*historyProblem);
+    });
 
     FillCategoryList();
     categoryCombo_->Select(0);
@@ -110,6 +123,8 @@ void MainWindow::Populate() {
     SetUnitLabels(slot, 0, 0);
     shownRow_ = slot;
     rates_->CategoryShown(slot);
+    RebuildFavouritesMenu();
+    UpdateFavouriteAction();
 
     setWindowIcon(icon_);
 
@@ -165,6 +180,9 @@ void MainWindow::Leave(Leaving how) {
     // may bring, or QDialog's reject inside it, must not save again.
     if (!ending_) {
         ending_ = true;
+        settleTimer_->stop();
+        // Esc leaves the shown conversion unrecorded; the other ways settle it.
+        if (how != Leaving::Escape) history_.Settle();
         if (how == Leaving::CloseBox)
             app_.SaveOnLeaving(catalogue_, resultStyle_, categoryCombo_->SelectedText());
         else if (how == Leaving::FileExit)

@@ -35,11 +35,14 @@
 #include <QDialog>
 #include <QIcon>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "favourites.h"
 #include "find_unit_popup.h"
+#include "history_recorder.h"
 #include "mixed_units_setting.h"
 #include "preferences_listener.h"
 #include "result_format.h"
@@ -51,7 +54,9 @@ class QCloseEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QMenuBar;
+class QTimer;
 class QPushButton;
 class DialogUnits;
 class SortedComboBox;
@@ -111,7 +116,8 @@ public:
     // it on the clipboard; the selection stays.
     void OnCopyOutput();
     // Options > Calculator (Alt+L): starts the first calculator found on
-    // PATH, detached; nothing happens when there is none.
+    // PATH, detached; when there is none, or it cannot start, a message says
+    // so (naming the programs looked for).
     void OnCalculator();
     // Help > About: the About box, modal.
     void OnAbout();
@@ -143,6 +149,26 @@ public:
     // every call ends the window.
     void Leave(Leaving how);
 
+    // main_window_history.cpp. Options > History (Ctrl+H): the History list.
+    void OnHistory();
+    // Puts history entry `index` back: its category, units and value. An
+    // entry naming something that is gone changes nothing.
+    void RestoreHistoryEntry(std::size_t index);
+    // The General page's "Keep a history of conversions" and "Clear history".
+    void SetHistoryKept(bool kept) override;
+    void ClearHistory() override;
+    const HistoryRecorder& Recorder() const { return history_; }
+    // How long the shown conversion must stay unchanged to be recorded.
+    static constexpr int SettleMilliseconds = 2000;
+
+    // main_window_favourites.cpp. Options > Add to favourites (Ctrl+D): pins
+    // the shown pair, or unpins it when it is pinned.
+    void OnToggleFavourite();
+    // Options > Favourites, Ctrl+1 ... Ctrl+9: shows favourite `index`'s
+    // category and units, keeping the typed value.
+    void ShowFavourite(std::size_t index);
+    const Favourites& Favourite() const { return favourites_; }
+
     const ResultStyle& Style() const { return resultStyle_; }
     const MixedUnitsSetting& MixedUnits() const { return mixedUnits_; }
 
@@ -156,6 +182,27 @@ private:
     // main_window_layout.cpp: the controls of the template and the menu.
     void BuildControls(const DialogUnits& units, QWidget* client);
     QMenuBar* BuildMenu();
+
+    // The user's own changes, as the history hears of them: a typed value
+    // waits to be settled; a category or unit change settles what was shown
+    // first.
+    void OnValueEdited();
+    void OnUnitChosen();
+    void OnUserCategoryChosen();
+    void ChangeSelection(const std::function<void()>& change);
+    void RestartSettleTimer();
+    // The history file could not be read: one message, a new history.
+    void ReportRefusedHistory(const std::string& problem);
+    // The shown pair by name; nothing while the lists hold no unit.
+    std::optional<UnitPair> ShownPair() const;
+    void ShowPair(const UnitPair& pair);
+    // The Favourites menu and the Add/Remove item follow the favourites.
+    void RebuildFavouritesMenu();
+    // "Distance: Kilometers → Miles"
+    static QString FavouriteTitle(const UnitPair& pair);
+    void UpdateFavouriteAction();
+    // After a custom unit or category went: its favourites go too.
+    void DropMissingFavourites();
 
     // Writes the output field without notifying, and only when its text
     // changes.
@@ -189,6 +236,11 @@ private:
     QAction* findUnitAction_ = nullptr;
     QAction* swapUnitsAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
+    QAction* historyAction_ = nullptr;
+    QAction* favouriteAction_ = nullptr;
+    QMenu* favouritesMenu_ = nullptr;
+
+    QTimer* settleTimer_ = nullptr;
 
     MezuraApp& app_;
     Catalogue& catalogue_;
@@ -201,4 +253,7 @@ private:
     // Feet and inches, pounds, hours and degrees as mixed units: read at
     // start, changed by the Result Format page.
     MixedUnitsSetting mixedUnits_;
+    // The conversions settled on, and the pinned pairs (read at start).
+    HistoryRecorder history_;
+    Favourites favourites_;
 };

@@ -1,5 +1,6 @@
 // The main window's commands and the Custom page's change notices.
 #include <QLineEdit>
+#include <QTimer>
 #include <QWindow>
 
 #include "about_dialog.h"
@@ -12,13 +13,26 @@
 void MainWindow::OnCopyOutput() {
     outputEdit_->selectAll();  // the caret ends at the end, scrolled into view
     outputEdit_->copy();
+    // Copying a result is settling on it.
+    history_.Settle();
+    settleTimer_->stop();
 }
 
 void MainWindow::OnCalculator() {
-    // Started and forgotten: a calculator that is missing or fails to start
-    // changes nothing here.
+    // Started and forgotten, but never silently missing: a command that does
+    // nothing would look like one that worked.
     const QString calculator = FindCalculator();
-    if (!calculator.isEmpty()) CurrentDesktop().StartDetached(calculator, {});
+    if (calculator.isEmpty()) {
+        CurrentDesktop().ShowMessage(this, tr("Mezura"),
+                                     tr("No calculator is installed. Mezura looked for %1.")
+                                         .arg(CalculatorPrograms().join(QStringLiteral(", "))),
+                                     Desktop::Icon::Information, Desktop::Buttons::Ok);
+        return;
+    }
+    if (!CurrentDesktop().StartDetached(calculator, {}))
+        CurrentDesktop().ShowMessage(this, tr("Mezura"),
+                                     tr("The calculator %1 could not be started.").arg(calculator),
+                                     Desktop::Icon::Information, Desktop::Buttons::Ok);
 }
 
 void MainWindow::OnAbout() {
@@ -46,6 +60,7 @@ void MainWindow::OnCatalogueChanged(const CatalogueNotice& notice) {
                 if (!catalogue_.CategoryByName(categoryCombo_->SelectedText())) shownRow_ = 0;
                 OnCategoryChosen();
             }
+            DropMissingFavourites();
             break;
         }
         case CatalogueChange::UnitAdded:
@@ -56,6 +71,7 @@ void MainWindow::OnCatalogueChanged(const CatalogueNotice& notice) {
             const int position = categoryCombo_->FindExact(name);
             if (position >= 0) categoryCombo_->Select(position);
             OnCategoryChosen();
+            DropMissingFavourites();
             break;
         }
     }

@@ -80,4 +80,11 @@ void MainWindow::Convert() {
 
     SetUnitLabels(slot, inputIndex, outputIndex);
     if (rates_) rates_->CategoryShown(slot);
+
+    if (count > 0)
+        history_.Shown({{catalogue_.CategoryName(slot), catalogue_.Name(slot, inputIndex + 1),
+                         catalogue_.Name(slot, outputIndex + 1)},
+                        inputEdit_->text().toStdString(),
+                        outputEdit_->text().toStdString()});
+    UpdateFavouriteAction();
 }

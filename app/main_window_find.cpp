@@ -4,6 +4,7 @@
 #include <span>
 
 #include "catalogue.h"
+#include "currency_units.h"
 #include "find_unit_popup.h"
 #include "main_window.h"
 #include "profile_records.h"
@@ -13,13 +14,19 @@
 #include "unit_search.h"
 
 void MainWindow::OnFindUnit() {
+    QStringList favourites;
+    for (const UnitPair& pair : favourites_.Pairs()) favourites.append(FavouriteTitle(pair));
     auto* popup = new FindUnitPopup(
         ListFindableUnits(
             catalogue_,
             [this](int row, int position) { return AliasesOf(catalogue_, row, position); }),
-        this);
+        this, CurrencyUnitCount(catalogue_) > 1, favourites);
+    connect(popup, &FindUnitPopup::favouriteChosen, this,
+            [this](int index) { ShowFavourite(static_cast<std::size_t>(index)); });
     popup->setAttribute(Qt::WA_DeleteOnClose);
-    connect(popup, &FindUnitPopup::unitChosen, this, &MainWindow::PickUnit);
+    connect(popup, &FindUnitPopup::unitChosen, this, [this](int row, int position, UnitSide side) {
+        ChangeSelection([&] { PickUnit(row, position, side); });
+    });
     // Not every window manager hands the keyboard back and forth by itself.
     connect(popup, &QDialog::finished, this, [this] { activateWindow(); });
     popup->open();
@@ -57,7 +64,9 @@ void MainWindow::OnSwapUnits() {
     // either.
     const int input = inputUnits_->SelectedPosition();
     const int output = outputUnits_->SelectedPosition();
-    inputUnits_->Select(output);
-    outputUnits_->Select(input);
-    Convert();
+    ChangeSelection([&] {
+        inputUnits_->Select(output);
+        outputUnits_->Select(input);
+        Convert();
+    });
 }

@@ -58,8 +58,11 @@ void MainWindow::BuildControls(const DialogUnits& units, QWidget* client) {
     inputUnits_ = PlaceAtTemplate(new SortedListBox(client), "inputUnits", units, 20, 50, 95, 75);
     outputUnits_ =
         PlaceAtTemplate(new SortedListBox(client), "outputUnits", units, 137, 50, 95, 75);
-    for (SortedListBox* list : {inputUnits_, outputUnits_})
+    for (SortedListBox* list : {inputUnits_, outputUnits_}) {
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Whole rows only: a half-cut last row reads as a cut name.
+        list->resize(list->width(), list->WholeRowsHeight(list->height()));
+    }
 
     inputEdit_ = PlaceAtTemplate(new QLineEdit(QStringLiteral("0"), client), "inputEdit", units, 20,
                                  147, 96, 14);
@@ -146,6 +149,16 @@ QMenuBar* MainWindow::BuildMenu() {
     swapUnitsAction_ = Command(options, tr("&Swap units"), "swapUnitsAction");
     swapUnitsAction_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
     connect(swapUnitsAction_, &QAction::triggered, this, &MainWindow::OnSwapUnits);
+    // Ctrl+H and Ctrl+D as in the browsers: history and bookmarks.
+    options->addSeparator();
+    historyAction_ = Command(options, tr("&History…"), "historyAction");
+    historyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(historyAction_, &QAction::triggered, this, &MainWindow::OnHistory);
+    favouriteAction_ = Command(options, tr("&Add to favourites"), "favouriteAction");
+    favouriteAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(favouriteAction_, &QAction::triggered, this, &MainWindow::OnToggleFavourite);
+    favouritesMenu_ = options->addMenu(tr("Fa&vourites"));
+    favouritesMenu_->setObjectName(QStringLiteral("favouritesMenu"));
 
     QMenu* help = menuBar->addMenu(tr("&Help"));
     aboutAction_ = Command(help, tr("&About"), "aboutAction");
@@ -157,5 +170,7 @@ QMenuBar* MainWindow::BuildMenu() {
     addAction(calculatorAction_);
     addAction(findUnitAction_);
     addAction(swapUnitsAction_);
+    addAction(historyAction_);
+    addAction(favouriteAction_);
     return menuBar;
 }

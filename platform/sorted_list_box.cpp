@@ -1,6 +1,8 @@
 #include "sorted_list_box.h"
 
 #include <QSignalBlocker>
+#include <QStyle>
+#include <algorithm>
 
 #include "sorted_position.h"
 #include "text_1252.h"
@@ -22,6 +24,11 @@ int SortedListBox::AddSorted(std::string_view text) {
     const QSignalBlocker silent(this);
     const int position = SortedInsertPosition(Count(), text, [this](int i) { return TextAt(i); });
     auto* entry = new QListWidgetItem(QStringFromCp1252(text));
+    // The width the text has, less the frame, a scroll bar and the item's margins.
+    const int room = width() - 2 * frameWidth() -
+                     style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) -
+                     2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    if (fontMetrics().horizontalAdvance(entry->text()) > room) entry->setToolTip(entry->text());
     entry->setData(BytesRole, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     insertItem(position, entry);
     return position;
@@ -70,6 +77,16 @@ int SortedListBox::FindExact(std::string_view text) const {
 }
 
 int SortedListBox::Count() const { return count(); }
+
+int SortedListBox::WholeRowsHeight(int height) const {
+    // Rows are as high as an entry's size hint; a probe entry measures one.
+    QListWidget probe;
+    probe.setFont(font());
+    probe.addItem(QStringLiteral("Xg"));
+    const int row = std::max(1, probe.sizeHintForRow(0));
+    const int frame = 2 * frameWidth();
+    return frame + std::max(1, (height - frame) / row) * row;
+}
 
 QItemSelectionModel::SelectionFlags SortedListBox::selectionCommand(const QModelIndex& index,
                                                                     const QEvent* event) const {

@@ -14,6 +14,9 @@
 // (click, arrow keys, Home/End, typing a first letter) emits
 // userSelected() exactly once. A click on the selected entry, with or
 // without Ctrl, keeps it selected: the user cannot empty the selection.
+//
+// An entry too long for the box's width has itself as its tooltip, so a
+// cut name can still be read whole.
 #include <QListWidget>
 #include <string>
 #include <string_view>
@@ -38,6 +41,8 @@ public:
     // First entry equal to `text` ignoring case (EqualsNoCase), or -1.
     int FindExact(std::string_view text) const;
     int Count() const;
+    // The largest height up to `height` that shows whole rows only.
+    int WholeRowsHeight(int height) const;
 
 Q_SIGNALS:
     // The user selected another entry.

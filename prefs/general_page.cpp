@@ -11,6 +11,8 @@ GeneralPage::GeneralPage(ProfileStore& profile, PreferencesListener& listener)
       optionsFrame_(tr("General Options  ")),
       rememberCategoryCheck_(tr("Remember last used category on startup")),
       downloadRatesCheck_(tr("Download exchange rates")),
+      keepHistoryCheck_(tr("Keep a history of conversions")),
+      clearHistoryButton_(tr("Clear &history")),
       profile_(profile),
       listener_(listener) {
     Place(onTopCheck_, "onTopCheck", 15, 22, 60, 10);
@@ -21,6 +23,13 @@ GeneralPage::GeneralPage(ProfileStore& profile, PreferencesListener& listener)
         tr("While Currency is shown, the ECB's daily rates are downloaded when newer ones are "
            "out. Off, Mezura never goes online and uses the rates it has."));
     downloadRatesCheck_.setAccessibleDescription(downloadRatesCheck_.toolTip());
+    Place(keepHistoryCheck_, "keepHistoryCheck", 15, 61, 143, 10);
+    Place(clearHistoryButton_, "clearHistoryButton", 15, 76, 70, 14);
+    keepHistoryCheck_.setToolTip(
+        tr("Conversions you settle on are listed under Options > History (Ctrl+H)."));
+    keepHistoryCheck_.setAccessibleDescription(keepHistoryCheck_.toolTip());
+    clearHistoryButton_.setAccessibleName(tr("Clear history"));
+    clearHistoryButton_.setAutoDefault(false);
     optionsFrame_.lower();  // a frame, drawn behind the boxes it surrounds
 
     if (!StaysOnTopSupported()) {
@@ -34,6 +43,9 @@ GeneralPage::GeneralPage(ProfileStore& profile, PreferencesListener& listener)
     connect(&onTopCheck_, &QCheckBox::clicked, this, &GeneralPage::OnOnTop);
     connect(&rememberCategoryCheck_, &QCheckBox::clicked, this, &GeneralPage::OnRememberCategory);
     connect(&downloadRatesCheck_, &QCheckBox::clicked, this, &GeneralPage::OnDownloadRates);
+    connect(&keepHistoryCheck_, &QCheckBox::clicked, this, &GeneralPage::OnKeepHistory);
+    connect(&clearHistoryButton_, &QPushButton::clicked, this,
+            [this] { listener_.ClearHistory(); });
 }
 
 void GeneralPage::Populate() {
@@ -41,6 +53,7 @@ void GeneralPage::Populate() {
     rememberCategory_ = ReadSwitch(profile_, profile::RememberCategoryKey);
     ShowFields();
     downloadRatesCheck_.setChecked(IsRatesDownloadOn(profile_));
+    keepHistoryCheck_.setChecked(IsHistoryKept(profile_));
 }
 
 void GeneralPage::ShowFields() {
@@ -68,4 +81,10 @@ void GeneralPage::OnRememberCategory() {
 
 void GeneralPage::OnDownloadRates() {
     WriteRatesDownload(profile_, downloadRatesCheck_.isChecked());
+}
+
+void GeneralPage::OnKeepHistory() {
+    const bool kept = keepHistoryCheck_.isChecked();
+    WriteSwitch(profile_, profile::KeepHistoryKey, kept);
+    listener_.SetHistoryKept(kept);
 }

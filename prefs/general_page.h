@@ -6,6 +6,10 @@
 //   click it again          -> topmost state removed,       Settings/OnTop = "FALSE"
 //   click "Remember last used category on startup"
 //                           -> Settings/RememberCategory = "TRUE" (read at the next start)
+//   clear "Keep a history of conversions"
+//                           -> Settings/KeepHistory = "FALSE": nothing is recorded
+//                              or read; checked (the default) conversions are kept
+//   "Clear history"         -> the history is emptied at once (on or off)
 //   clear "Download exchange rates"
 //                           -> Currency/DownloadRates = "FALSE": the window opens no
 //                              connection; checked (the default) it may
@@ -16,6 +20,7 @@
 // Both boxes open from the profile: only the exact text "TRUE" checks them
 // ("true", "1" or a missing key leave them clear).
 #include <QCheckBox>
+#include <QPushButton>
 
 #include "group_frame.h"
 #include "preferences_listener.h"
@@ -34,6 +39,8 @@ public:
     GroupFrame optionsFrame_;  // "General Options  "
     QCheckBox rememberCategoryCheck_;
     QCheckBox downloadRatesCheck_;
+    QCheckBox keepHistoryCheck_;
+    QPushButton clearHistoryButton_;
 
 protected:
     void Populate() override;
@@ -44,6 +51,7 @@ private:
     void OnOnTop();
     void OnRememberCategory();
     void OnDownloadRates();
+    void OnKeepHistory();
 
     ProfileStore& profile_;
     PreferencesListener& listener_;

@@ -9,6 +9,10 @@ class PreferencesListener : public CatalogueListener {
 public:
     // "Always on top" was switched on or off.
     virtual void SetTopmost(bool topmost) = 0;
+    // "Keep a history of conversions" was switched on or off.
+    virtual void SetHistoryKept(bool /*kept*/) {}
+    // "Clear history" was pressed.
+    virtual void ClearHistory() {}
 
 protected:
     ~PreferencesListener() = default;

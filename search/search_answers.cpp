@@ -2,12 +2,15 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
 #include "catalogue.h"
 #include "conversion.h"
 #include "conversion_phrase.h"
+#include "history_file.h"
+#include "learned_targets.h"
 #include "profile_records.h"
 #include "profile_store.h"
 #include "rates_update.h"
@@ -41,26 +44,44 @@ std::optional<FileStamp> StampOfFile(const std::string& path) {
 
 }  // namespace
 
-SearchAnswers::SearchAnswers(std::string profilePath, std::string ratesPath)
-    : profilePath_(std::move(profilePath)), ratesPath_(std::move(ratesPath)) {}
+SearchAnswers::SearchAnswers(std::string profilePath, std::string ratesPath,
+                             std::string historyPath)
+    : profilePath_(std::move(profilePath)),
+      ratesPath_(std::move(ratesPath)),
+      historyPath_(std::move(historyPath)) {}
 
 void SearchAnswers::Refresh() {
     const auto stamp = StampOfFile(profilePath_);
     const auto ratesStamp = StampOfFile(ratesPath_);
+    const auto historyStamp = StampOfFile(historyPath_);
     // A file changed within the clock's last tick may change again into
     // the same stamp: it is read again until it has settled.
-    if (loaded_ && settled_ && stamp == stamp_ && ratesStamp == ratesStamp_) return;
+    if (loaded_ && settled_ && stamp == stamp_ && ratesStamp == ratesStamp_ &&
+        historyStamp == historyStamp_)
+        return;
     // The index refers to the catalogue: it goes first and comes back last.
     index_.reset();
     catalogue_.emplace();
     style_ = ResultStyle{};
     // The currencies first, as the window has them when it loads the profile.
     if (ratesStamp) UseCachedRates(*catalogue_, ratesPath_);
-    if (stamp) LoadProfile(ProfileStore(profilePath_), *catalogue_, style_);
+    favourites_ = Favourites{};
+    history_.Clear();
+    if (stamp) {
+        const ProfileStore profile(profilePath_);
+        LoadProfile(profile, *catalogue_, style_);
+        favourites_ = Favourites::Load(profile);
+        // The user's switch holds here too: off, the history is not read.
+        if (IsHistoryKept(profile)) history_.Assign(ReadHistoryFile(historyPath_).entries);
+    } else {
+        history_.Assign(ReadHistoryFile(historyPath_).entries);
+    }
     stamp_ = stamp;
     ratesStamp_ = ratesStamp;
+    historyStamp_ = historyStamp;
     const std::int64_t now = WallClockNs();
-    settled_ = (!stamp || IsSettled(*stamp, now)) && (!ratesStamp || IsSettled(*ratesStamp, now));
+    settled_ = (!stamp || IsSettled(*stamp, now)) && (!ratesStamp || IsSettled(*ratesStamp, now)) &&
+               (!historyStamp || IsSettled(*historyStamp, now));
     loaded_ = true;
     index_.emplace(*catalogue_);
 }
@@ -92,8 +113,13 @@ std::vector<SearchAnswer> SearchAnswers::Answer(std::string_view utf8Query) {
         answer.typedTarget = true;
         return {answer};
     }
+    // What the user pinned and converted before comes ahead of the
+    // suggestions, in as many answers as the suggestions alone would give.
+    const std::vector<int> suggested =
+        SuggestedTargets(*catalogue_, meaning->row, meaning->from, meaning->value);
     std::vector<SearchAnswer> answers;
-    for (int to : SuggestedTargets(*catalogue_, meaning->row, meaning->from, meaning->value))
+    for (int to : LearnedTargets(*catalogue_, meaning->row, meaning->from, favourites_, history_,
+                                 suggested, std::max<std::size_t>(suggested.size(), 5)))
         answers.push_back(Make(meaning->value, meaning->row, meaning->from, to));
     return answers;
 }

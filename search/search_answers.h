@@ -7,7 +7,9 @@
 //
 //   "5 km to mi" -> one answer: "3.1068559611867" "Miles",
 //                   "5 km = 3.1068559611867 mi"
-//   "5 km"       -> Miles, Yards, Meters (SuggestedTargets)
+//   "5 km"       -> Miles, Yards, Meters (SuggestedTargets), after the
+//                   favourite targets of Kilometers and those of its
+//                   history (LearnedTargets)
 //   "hello"      -> none
 //
 // Every answer has an id that carries the conversion itself, so an answer
@@ -18,7 +20,10 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "favourites.h"
 #include "file_stamp.h"
+#include "history.h"
+#include "history_file.h"
 #include "name_index.h"
 #include "rates_cache.h"
 #include "result_format.h"
@@ -37,8 +42,10 @@ struct SearchAnswer {
 
 class SearchAnswers {
 public:
-    // `ratesPath` is the exchange-rate cache; by default the user's.
-    explicit SearchAnswers(std::string profilePath, std::string ratesPath = RatesCachePath());
+    // `ratesPath` is the exchange-rate cache, `historyPath` the window's
+    // history; by default the user's.
+    explicit SearchAnswers(std::string profilePath, std::string ratesPath = RatesCachePath(),
+                           std::string historyPath = HistoryFilePath());
 
     // Best first; none for anything that is not a conversion.
     std::vector<SearchAnswer> Answer(std::string_view utf8Query);
@@ -51,13 +58,18 @@ private:
 
     std::string profilePath_;
     std::string ratesPath_;
+    std::string historyPath_;
     // Of the profile and the rates as last read; nothing when absent.
     std::optional<FileStamp> stamp_;
     std::optional<FileStamp> ratesStamp_;
+    std::optional<FileStamp> historyStamp_;
     bool loaded_ = false;
     bool settled_ = false;
     // The service's own catalogue and result style, as the profile sets them.
     std::optional<Catalogue> catalogue_;
     ResultStyle style_;
     std::optional<NameIndex> index_;
+    // The user's favourites and history, as the files last read hold them.
+    Favourites favourites_;
+    History history_;
 };

@@ -14,6 +14,7 @@ inline constexpr std::string_view LastCategoryKey = "LastCategory";          // 
 inline constexpr std::string_view OnTopKey = "OnTop";                        // "TRUE"/"FALSE"
 inline constexpr std::string_view MixedUnitsKey = "MixedUnits";      // "TRUE"/"FALSE", default off
 inline constexpr std::string_view InchFractionKey = "InchFraction";  // 2..64, default 16
+inline constexpr std::string_view KeepHistoryKey = "KeepHistory";    // "TRUE"/"FALSE", default on
 
 // In each category's own section.
 inline constexpr std::string_view VisibilityKey = "Visibility";    // int, default 1

@@ -112,6 +112,10 @@ bool ReadSwitch(const ProfileStore& store, std::string_view key) {
     return IsSwitchOn(store.GetProfileString(SettingsSection, key, False));
 }
 
+bool IsHistoryKept(const ProfileStore& store) {
+    return IsSwitchOn(store.GetProfileString(SettingsSection, KeepHistoryKey, True));
+}
+
 ProfileWriteResult WriteSwitch(ProfileStore& store, std::string_view key, bool on) {
     return store.WriteProfileString(SettingsSection, key, SwitchText(on));
 }

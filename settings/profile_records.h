@@ -55,6 +55,9 @@ void LoadProfile(const ProfileStore& store, Catalogue& catalogue, ResultStyle& s
 // exactly "TRUE": "true" and "True" are off.
 bool ReadSwitch(const ProfileStore& store, std::string_view key);
 ProfileWriteResult WriteSwitch(ProfileStore& store, std::string_view key, bool on);
+// KeepHistory is the one switch that is on until the user turns it off: a
+// missing key reads as on, any text other than "TRUE" as off.
+bool IsHistoryKept(const ProfileStore& store);
 
 // The stored LastCategory when RememberCategory is on, otherwise "NONE".
 std::string StartCategoryName(const ProfileStore& store);

@@ -2,13 +2,16 @@
 // real main window: "Distance", Kilometers to Miles, typing 1 and erasing it
 // in turn, so every keystroke converts and changes the output.
 //
-//   bench_gui_keystroke [--keys N]     (default 2000; offscreen unless
+//   bench_gui_keystroke [--keys N] [--history on|off]
+//                                      (default 2000 keys, history on as a
+//                                       fresh profile has it; offscreen unless
 //                                       QT_QPA_PLATFORM says otherwise)
 //
 // Prints the median, the 90th percentile and the mean in microseconds. The
 // key press is timed up to the moment the output field holds the new text;
 // the release is sent outside the timing.
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,6 +37,12 @@ int KeysFromArguments(int argc, char* argv[]) {
     return 2000;
 }
 
+bool HistoryFromArguments(int argc, char* argv[]) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--history") == 0) return std::strcmp(argv[i + 1], "off") != 0;
+    return true;
+}
+
 void SelectUnit(SortedListBox& list, const char* name) {
     const int position = list.FindExact(name);
     list.scrollToItem(list.item(position));
@@ -47,8 +56,16 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const int keys = KeysFromArguments(argc, argv);
-    QApplication application(argc, argv);
+    const bool history = HistoryFromArguments(argc, argv);
     QTemporaryDir profileFolder;
+    // Never the user's own history.
+    qputenv("XDG_STATE_HOME", profileFolder.path().toLocal8Bit());
+    if (!history) {
+        QFile profile(profileFolder.filePath(QStringLiteral("mezura.INI")));
+        if (!profile.open(QIODevice::WriteOnly)) return 1;
+        profile.write("[Settings]\r\nKeepHistory=FALSE\r\n");
+    }
+    QApplication application(argc, argv);
     MezuraApp app(profileFolder.filePath(QStringLiteral("mezura.INI")).toStdString());
     Catalogue catalogue;
     MainWindow window(app, catalogue);
@@ -96,8 +113,10 @@ int main(int argc, char* argv[]) {
     const double p90 = sorted[sorted.size() * 9 / 10];
     const double mean =
         std::accumulate(sorted.begin(), sorted.end(), 0.0) / static_cast<double>(sorted.size());
-    std::printf("keystroke to output: median %.1f us, p90 %.1f us, mean %.1f us over %d keys\n",
-                median, p90, mean, keys);
+    std::printf(
+        "keystroke to output (history %s): median %.1f us, p90 %.1f us, mean %.1f us over %d "
+        "keys\n",
+        history ? "on" : "off", median, p90, mean, keys);
     window.Leave(MainWindow::Leaving::Escape);
     return 0;
 }

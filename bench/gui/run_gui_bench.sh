@@ -10,7 +10,8 @@
 #   - peak memory: the maximum resident set size of those runs, by
 #     /usr/bin/time -v, for both, and the ratio (target: at most 1.1);
 #   - keystroke to new output text: bench_gui_keystroke types into the real
-#     window (target: under 1 ms).
+#     window (target: under 1 ms), with the history on and off (target: on
+#     within 5 % of off).
 #
 # Usage: bench/gui/run_gui_bench.sh [build-dir] [runs]   (default: build 21)
 # Needs xvfb-run and /usr/bin/time (scripts/setup installs both). When
@@ -56,7 +57,13 @@ for ((i = 0; i < $runs; i++)); do
     /usr/bin/time -v "\$program" 2>&1 >/dev/null | sed -n 's/^\tMaximum resident set size (kbytes): //p' >>"$work/rss-\$side.txt"
   done
 done
-"$keystroke" --keys 4000 >"$work/keys.txt"
+# History on (a fresh profile's default) and off, in turn, to see what
+# keeping it costs a keystroke (target: within 5 %).
+for ((i = 0; i < 3; i++)); do
+  for history in on off; do
+    "$keystroke" --keys 4000 --history \$history >>"$work/keys.txt"
+  done
+done
 INSIDE
 session=()
 if command -v dbus-run-session >/dev/null; then

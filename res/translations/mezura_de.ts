@@ -194,6 +194,64 @@ Sie können nur selbst hinzugefügte Einheiten entfernen.</translation>
     </message>
 </context>
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>FindUnitPopup</name>
+    <message>
+        <source>Find unit</source>
+        <translation>Einheit suchen</translation>
+    </message>
+    <message>
+        <source>Unit name or symbol</source>
+        <translation>Name oder Zeichen der Einheit</translation>
+    </message>
+    <message>
+        <source>Units found</source>
+        <translation>Gefundene Einheiten</translation>
+    </message>
+    <message>
+        <source>&amp;Input unit</source>
+        <translation>&amp;Eingabeeinheit</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabetaste</translation>
+    </message>
+    <message>
+        <source>&amp;Output unit</source>
+        <translation>&amp;Ausgabeeinheit</translation>
+    </message>
+    <message>
+        <source>Shift+Enter</source>
+        <translation>Umschalt+Eingabetaste</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Favourite %1</source>
+        <translation>Favorit %1</translation>
+    </message>
+    <message>
+        <source>No exchange rates yet</source>
+        <translation>Noch keine Wechselkurse</translation>
+    </message>
+    <message>
+        <source>No unit matches</source>
+        <translation>Keine Einheit passt</translation>
+    </message>
+</context>
+<context>
     <name>GeneralPage</name>
     <message>
         <source>General</source>
@@ -223,54 +281,72 @@ Sie können nur selbst hinzugefügte Einheiten entfernen.</translation>
         <source>While Currency is shown, the ECB&apos;s daily rates are downloaded when newer ones are out. Off, Mezura never goes online and uses the rates it has.</source>
         <translation>Solange Währung angezeigt wird, werden die Tageskurse der EZB geladen, sobald neuere erschienen sind. Ausgeschaltet geht Mezura nie ins Netz und verwendet die vorhandenen Kurse.</translation>
     </message>
+    <message>
+        <source>Keep a history of conversions</source>
+        <translation>Verlauf der Umrechnungen führen</translation>
+    </message>
+    <message>
+        <source>Clear &amp;history</source>
+        <translation>&amp;Verlauf löschen</translation>
+    </message>
+    <message>
+        <source>Conversions you settle on are listed under Options &gt; History (Ctrl+H).</source>
+        <translation>Umrechnungen, bei denen Sie bleiben, stehen unter Optionen &gt; Verlauf (Strg+H).</translation>
+    </message>
+    <message>
+        <source>Clear history</source>
+        <translation>Verlauf löschen</translation>
+    </message>
 </context>
 <context>
-    <name>MezuraApp</name>
+    <name>HistoryPopup</name>
     <message>
-        <source>Mezura could not save its settings to
-%1
-
-%2
-
-The settings stay in effect until Mezura is closed.</source>
-        <translation>Mezura konnte seine Einstellungen nicht speichern in
-%1
-
-%2
-
-Die Einstellungen gelten weiter, bis Mezura geschlossen wird.</translation>
+        <source>History</source>
+        <translation>Verlauf</translation>
     </message>
     <message>
-        <source>Mezura</source>
-        <translation>Mezura</translation>
+        <source>Filter</source>
+        <translation>Filter</translation>
     </message>
     <message>
-        <source>Mezura could not save its settings to
-%1
-
-%2
-
-The changes made since the last save are lost.</source>
-        <translation>Mezura konnte seine Einstellungen nicht speichern in
-%1
-
-%2
-
-Die Änderungen seit dem letzten Speichern sind verloren.</translation>
+        <source>Filter the history</source>
+        <translation>Verlauf filtern</translation>
     </message>
     <message>
-        <source>Mezura could not read its settings from
-%1
-
-%2
-
-Mezura starts with its default settings and leaves the file as it is.</source>
-        <translation>Mezura konnte seine Einstellungen nicht lesen aus
-%1
-
-%2
-
-Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.</translation>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Conversions, newest first</source>
+        <translation>Umrechnungen, neueste zuerst</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabetaste</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>&amp;Clear history</source>
+        <translation>Verlauf &amp;löschen</translation>
+    </message>
+    <message>
+        <source>No conversions yet</source>
+        <translation>Noch keine Umrechnungen</translation>
+    </message>
+    <message>
+        <source>No conversion matches</source>
+        <translation>Keine Umrechnung passt</translation>
     </message>
 </context>
 <context>
@@ -387,6 +463,103 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
         <source>&amp;Swap units</source>
         <translation>Einheiten &amp;tauschen</translation>
     </message>
+    <message>
+        <source>No calculator is installed. Mezura looked for %1.</source>
+        <translation>Es ist kein Taschenrechner installiert. Mezura hat nach %1 gesucht.</translation>
+    </message>
+    <message>
+        <source>The calculator %1 could not be started.</source>
+        <translation>Der Taschenrechner %1 konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>&amp;Remove from favourites</source>
+        <translation>Aus Favoriten &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Add to favourites</source>
+        <translation>Zu Favoriten &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>No favourites yet</source>
+        <translation>Noch keine Favoriten</translation>
+    </message>
+    <message>
+        <source>The history in %1 could not be read (%2). Mezura starts a new history.</source>
+        <translation>Der Verlauf in %1 konnte nicht gelesen werden (%2). Mezura beginnt einen neuen Verlauf.</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 %4 (%5)</source>
+        <translation>%1 %2 = %3 %4 (%5)</translation>
+    </message>
+    <message>
+        <source>%1 no longer exists.</source>
+        <translation>%1 gibt es nicht mehr.</translation>
+    </message>
+    <message>
+        <source>%1 is not listed.</source>
+        <translation>%1 ist nicht aufgeführt.</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>&amp;Verlauf…</translation>
+    </message>
+    <message>
+        <source>Fa&amp;vourites</source>
+        <translation>&amp;Favoriten</translation>
+    </message>
+</context>
+<context>
+    <name>MezuraApp</name>
+    <message>
+        <source>Mezura could not save its settings to
+%1
+
+%2
+
+The settings stay in effect until Mezura is closed.</source>
+        <translation>Mezura konnte seine Einstellungen nicht speichern in
+%1
+
+%2
+
+Die Einstellungen gelten weiter, bis Mezura geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Mezura</source>
+        <translation>Mezura</translation>
+    </message>
+    <message>
+        <source>Mezura could not save its settings to
+%1
+
+%2
+
+The changes made since the last save are lost.</source>
+        <translation>Mezura konnte seine Einstellungen nicht speichern in
+%1
+
+%2
+
+Die Änderungen seit dem letzten Speichern sind verloren.</translation>
+    </message>
+    <message>
+        <source>Mezura could not read its settings from
+%1
+
+%2
+
+Mezura starts with its default settings and leaves the file as it is.</source>
+        <translation>Mezura konnte seine Einstellungen nicht lesen aus
+%1
+
+%2
+
+Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesSheet</name>
@@ -463,52 +636,6 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
     <message>
         <source>Checked categories are listed in the main window</source>
         <translation>Angekreuzte Kategorien erscheinen im Hauptfenster</translation>
-    </message>
-</context>
-<context>
-    <name>Desktop</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>FindUnitPopup</name>
-    <message>
-        <source>Find unit</source>
-        <translation>Einheit suchen</translation>
-    </message>
-    <message>
-        <source>Unit name or symbol</source>
-        <translation>Name oder Zeichen der Einheit</translation>
-    </message>
-    <message>
-        <source>Units found</source>
-        <translation>Gefundene Einheiten</translation>
-    </message>
-    <message>
-        <source>&amp;Input unit</source>
-        <translation>&amp;Eingabeeinheit</translation>
-    </message>
-    <message>
-        <source>Enter</source>
-        <translation>Eingabetaste</translation>
-    </message>
-    <message>
-        <source>&amp;Output unit</source>
-        <translation>&amp;Ausgabeeinheit</translation>
-    </message>
-    <message>
-        <source>Shift+Enter</source>
-        <translation>Umschalt+Eingabetaste</translation>
-    </message>
-    <message>
-        <source>Clear</source>
-        <translation>Leeren</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,8 @@ void MainWindowTest::SetUp() {
     hadConfigHome_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
     savedConfigHome_ = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", folder_.path().toLocal8Bit());
+    // Each test keeps its history in its own folder.
+    qputenv("XDG_STATE_HOME", folder_.filePath(QStringLiteral("state")).toLocal8Bit());
     SetDesktop(&desktop_);
 }
 

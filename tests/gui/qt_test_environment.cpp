@@ -21,6 +21,8 @@ public:
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         qputenv("XDG_CACHE_HOME", cache_.path().toLocal8Bit());
+        // Never the user's own history.
+        qputenv("XDG_STATE_HOME", state_.path().toLocal8Bit());
         const CachedRates fresh{"test", std::time(nullptr), {"2026-12-07", {{"USD", 1.25}}}};
         if (WriteRatesCache(RatesCachePath(), fresh)) std::abort();
         application_ = std::make_unique<QApplication>(argc_, argv_);
@@ -33,6 +35,7 @@ private:
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> application_;
     QTemporaryDir cache_;
+    QTemporaryDir state_;
 };
 
 [[maybe_unused]] const auto* const environment =

@@ -111,6 +111,34 @@ TEST_F(FindAndSwapTest, FindOffersTheListedUnitsByNameOrSymbolAndEscChangesNothi
     EXPECT_TRUE(Window().isVisible()) << "Esc in the popup does not end the window";
 }
 
+TEST_F(FindAndSwapTest, FindSaysWhyItsListIsEmpty) {
+    // No rates cached: Currency holds the euro alone.
+    const QByteArray cache = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", folder_.filePath(QStringLiteral("no-cache")).toLocal8Bit());
+    Start();
+    qputenv("XDG_CACHE_HOME", cache);
+    const std::vector<std::string> before = Shown();
+    QPointer<FindUnitPopup> popup = OpenFind();
+    ASSERT_TRUE(popup);
+    auto* matches = popup->findChild<QListWidget*>(QStringLiteral("matches"));
+    const std::vector<std::pair<const char*, const char*>> cases = {
+        {"zzqx", "No unit matches"},
+        {"usd", "No exchange rates yet"},
+    };
+    for (const auto& [typed, note] : cases) {
+        Filter(*popup).clear();
+        QTest::keyClicks(&Filter(*popup), typed);
+        ASSERT_EQ(matches->count(), 1) << typed;
+        EXPECT_EQ(matches->item(0)->text(), note) << typed;
+        EXPECT_EQ(Current(*popup), "") << "the note cannot be chosen";
+        QTest::keyClick(&Filter(*popup), Qt::Key_Return);
+        EXPECT_TRUE(popup->isVisible()) << "Enter on the note chooses nothing";
+    }
+    QTest::keyClick(&Filter(*popup), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(Shown(), before);
+}
+
 TEST_F(FindAndSwapTest, AltSSwapsTheUnitsAndConverts) {
     Start();
     TypeKilometersToMiles("1");

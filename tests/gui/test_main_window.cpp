@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 #include <chrono>
 #include <fstream>
 #include <ostream>
@@ -202,8 +203,8 @@ TEST_F(MainWindowTest, ControlsSitAtTheirTemplatePlaces) {
     Start();
     const std::vector<ControlCase> controls = {
         {"categoryCombo", "SortedComboBox", nullptr, 16, 14, 98, -1},
-        {"inputUnits", "SortedListBox", nullptr, 20, 50, 95, 75},
-        {"outputUnits", "SortedListBox", nullptr, 137, 50, 95, 75},
+        {"inputUnits", "SortedListBox", nullptr, 20, 50, 95, -1},  // whole rows: below
+        {"outputUnits", "SortedListBox", nullptr, 137, 50, 95, -1},
         {"inputEdit", "QLineEdit", "0", 20, 147, 96, 14},
         {"outputEdit", "QLineEdit", "0", 137, 147, 93, 14},
         {"inputCaption", "QLabel", "INPUT", 57, 41, 23, 8},
@@ -237,6 +238,12 @@ TEST_F(MainWindowTest, ControlsSitAtTheirTemplatePlaces) {
         }
     }
 
+    // The lists take the template's height less the part of a row.
+    for (SortedListBox* list : {&InputUnits(), &OutputUnits()}) {
+        EXPECT_LE(list->height(), units.Y(75));
+        EXPECT_GT(list->height(), units.Y(75) - list->sizeHintForRow(0));
+    }
+
     auto* button = Window().findChild<QPushButton*>(QStringLiteral("hiddenDefault"));
     EXPECT_TRUE(button->isDefault());
     EXPECT_FALSE(button->isEnabled());
@@ -254,6 +261,35 @@ TEST_F(MainWindowTest, WindowHasAFixedFrameWithoutMaximiseBox) {
     EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    // What the window system is told, not only the widget's own flags.
+    QWindow* native = Window().windowHandle();
+    ASSERT_NE(native, nullptr);
+    EXPECT_FALSE(native->flags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(native->minimumSize(), native->maximumSize());
+    EXPECT_EQ(native->minimumSize(), Window().size());
+}
+
+TEST_F(MainWindowTest, UnitListsShowWholeRowsAndTooltipsForLongNames) {
+    Start(
+        "[Distance]\r\nCustomUnits=1\r\nCustomUnit_1=Chinese yuan renminbi furlongs\r\n"
+        "CustomValue_1=1.0\r\n");
+    PickCategory("Distance");
+    for (SortedListBox* list : {&InputUnits(), &OutputUnits()}) {
+        const int row = list->sizeHintForRow(0);
+        ASSERT_GT(row, 0);
+        EXPECT_EQ(list->viewport()->height() % row, 0) << "no half-cut last row";
+        bool longSeen = false;
+        for (int i = 0; i < list->Count(); ++i) {
+            QListWidgetItem* item = list->item(i);
+            const bool cut =
+                list->fontMetrics().horizontalAdvance(item->text()) > list->viewport()->width();
+            if (cut) {
+                longSeen = true;
+                EXPECT_EQ(item->toolTip(), item->text()) << item->text().toStdString();
+            }
+        }
+        EXPECT_TRUE(longSeen) << "the custom unit's name is longer than the list";
+    }
 }
 
 TEST_F(MainWindowTest, TabVisitsTheFiveControlsInTemplateOrder) {
@@ -289,6 +325,10 @@ TEST_F(MainWindowTest, MenuHoldsTheTemplateTextsAndShortcuts) {
                                            "--",
                                            QString::fromUtf8("  &Find unit…"),
                                            "  &Swap units",
+                                           "--",
+                                           QString::fromUtf8("  &History…"),
+                                           "  &Add to favourites",
+                                           "  Fa&vourites",
                                            "&Help",
                                            "  &About"};
     EXPECT_EQ(seen, expected);

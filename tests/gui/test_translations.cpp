@@ -1,6 +1,7 @@
 // The window speaks the user's language where a catalogue ships (German),
 // and English otherwise, byte for byte as written in the code. Category and
 // unit names are data and stay as stored.
+#include <QAction>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -73,6 +74,12 @@ TEST_F(TranslationTest, GermanLocaleGetsGermanTexts) {
               QStringLiteral("Mezura konnte seine Einstellungen nicht speichern in\n"
                              "/ro/mezura.INI\n\nPermission denied\n\nDie Einstellungen gelten "
                              "weiter, bis Mezura geschlossen wird."));
+    // The history and favourites items are German too.
+    auto* history = Window().findChild<QAction*>(QStringLiteral("historyAction"));
+    auto* favourite = Window().findChild<QAction*>(QStringLiteral("favouriteAction"));
+    ASSERT_TRUE(history && favourite);
+    EXPECT_EQ(history->text(), QString::fromUtf8("&Verlauf…"));
+    EXPECT_EQ(favourite->text(), QString::fromUtf8("Zu Favoriten &hinzufügen"));
     // Names from the catalogue are data, not texts of the program.
     EXPECT_EQ(Categories().SelectedText(), "Acceleration");
     // Qt's own texts come from Qt's catalogue (scripts/setup installs it).

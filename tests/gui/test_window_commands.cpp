@@ -13,6 +13,7 @@
 #include <ostream>
 
 #include "about_dialog.h"
+#include "calculator.h"
 #include "catalogue.h"
 #include "main_window_fixture.h"
 
@@ -85,14 +86,19 @@ TEST_F(MainWindowTest, AltLStartsTheFirstCalculatorOnPath) {
     EXPECT_EQ(desktop_.starts.size(), 2u);
 }
 
-TEST_F(MainWindowTest, NoCalculatorMeansNothingHappens) {
+TEST_F(MainWindowTest, NoCalculatorSaysSoAndWhichProgramsItLookedFor) {
     const QString empty = folder_.filePath(QStringLiteral("empty"));
     ASSERT_TRUE(QDir().mkpath(empty));
     ScopedPath path(empty);
     Start();
     QTest::keyClick(&InputEdit(), Qt::Key_L, Qt::AltModifier);
     EXPECT_TRUE(desktop_.starts.empty());
-    EXPECT_TRUE(desktop_.messages.empty());
+    ASSERT_EQ(desktop_.messages.size(), 1u);
+    EXPECT_EQ(desktop_.messages[0].caption, "Mezura");
+    EXPECT_EQ(desktop_.messages[0].icon, Desktop::Icon::Information);
+    EXPECT_TRUE(desktop_.messages[0].text.startsWith("No calculator is installed."));
+    for (const QString& program : CalculatorPrograms())
+        EXPECT_TRUE(desktop_.messages[0].text.contains(program)) << program.toStdString();
     EXPECT_TRUE(Window().isVisible());
 }
 

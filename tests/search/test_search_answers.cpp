@@ -34,6 +34,9 @@ protected:
         return folder_.filePath(QStringLiteral("mezura.INI")).toStdString();
     }
     std::string Rates() const { return folder_.filePath(QStringLiteral("rates")).toStdString(); }
+    std::string History() const {
+        return folder_.filePath(QStringLiteral("history")).toStdString();
+    }
     void WriteProfile(const std::string& text) {
         std::ofstream(Profile(), std::ios::binary) << text;
     }
@@ -46,7 +49,7 @@ protected:
     }
 
     QTemporaryDir folder_;
-    SearchAnswers answers_{Profile(), Rates()};
+    SearchAnswers answers_{Profile(), Rates(), History()};
 };
 
 // Each form a launcher hands over, against GNU units' value for it
@@ -143,6 +146,24 @@ TEST_F(SearchAnswersTest, DescriptionsUseTheUnitsSymbols) {
         ASSERT_EQ(answers.size(), 1u) << query;
         EXPECT_EQ(answers[0].description, expected) << query;
     }
+}
+
+TEST_F(SearchAnswersTest, AValueAloneAnswersTheFavouritesThenTheHistoryThenTheSuggestions) {
+    WriteProfile(
+        "[Settings]\r\nFavourite_1=Distance/Kilometers/Nautical%20miles\r\n"
+        "Favourite_2=Distance/Miles/Furlongs\r\n");
+    std::ofstream(History(), std::ios::binary) << "Mezura history 1\n"
+                                                  "Distance\tKilometers\tFurlongs\t2\t9.9\n"
+                                                  "Distance\tKilometers\tMiles\t1\t0.62\n"
+                                                  "Mass\tGrams\tOunces\t1\t0.035\n";
+    EXPECT_EQ(Shown("5 km"), (std::vector<std::string>{
+                                 "2.6997840172786 Nautical miles", "24.854847689493 Furlongs",
+                                 "3.1068559611867 Miles", "5468.0664916885 Yards", "5000 Meters"}));
+
+    // Switched off in the window, the history is not read here either.
+    QFile::remove(QString::fromStdString(Profile()));
+    WriteProfile("[Settings]\r\nKeepHistory=FALSE\r\n");
+    EXPECT_EQ(Shown("5 km").at(0), "3.1068559611867 Miles");
 }
 
 TEST_F(SearchAnswersTest, NothingButAConversionIsAnswered) {

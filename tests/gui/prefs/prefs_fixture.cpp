@@ -25,6 +25,8 @@
 
 void PrefsTest::SetUp() {
     ASSERT_TRUE(folder_.isValid());
+    // Each test keeps its history in its own folder.
+    qputenv("XDG_STATE_HOME", folder_.filePath(QStringLiteral("state")).toLocal8Bit());
     SetDesktop(&desktop_);
     app_ = std::make_unique<MezuraApp>(ProfilePath());
 }

@@ -81,6 +81,33 @@ TEST_F(GeneralPageTest, RememberCategoryOnlyStoresTheChoice) {
     EXPECT_EQ(Stored("Settings", "OnTop"), "(absent)");
 }
 
+TEST_F(GeneralPageTest, KeepHistoryIsOnByDefaultAndActsAtOnceAndClearAlwaysWorks) {
+    MainWindow& window = StartWindow();
+    MainInput().setFocus();
+    QTest::keyClicks(&MainInput(), "5");
+    QTest::keyClick(&MainInput(), Qt::Key_C, Qt::AltModifier);  // settles: one entry
+    ASSERT_EQ(window.Recorder().Entries().Entries().size(), 1u);
+
+    RunPreferences([&](PreferencesSheet& sheet) {
+        EXPECT_TRUE(sheet.generalPage_.keepHistoryCheck_.isChecked()) << "on with no key";
+        Click(sheet.generalPage_.keepHistoryCheck_);
+        EXPECT_EQ(Stored("Settings", "KeepHistory"), "FALSE");
+        EXPECT_FALSE(window.Recorder().Kept());
+        EXPECT_TRUE(sheet.generalPage_.clearHistoryButton_.isEnabled());
+        Click(sheet.generalPage_.clearHistoryButton_);
+        PressCancel(sheet);
+    });
+    // Back on: the file, emptied while off, is read again.
+    RunPreferences([&](PreferencesSheet& sheet) {
+        EXPECT_FALSE(sheet.generalPage_.keepHistoryCheck_.isChecked());
+        Click(sheet.generalPage_.keepHistoryCheck_);
+        EXPECT_EQ(Stored("Settings", "KeepHistory"), "TRUE");
+        PressOk(sheet);
+    });
+    EXPECT_TRUE(window.Recorder().Kept());
+    EXPECT_TRUE(window.Recorder().Entries().Entries().empty());
+}
+
 TEST_F(GeneralPageTest, ControlsSitInTemplateOrder) {
     StartWindow();
     RunPreferences([&](PreferencesSheet& sheet) {

@@ -14,6 +14,7 @@
 #include "profile_records.h"
 #include "result_format.h"
 #include "sorted_combo_box.h"
+#include "sorted_list_box.h"
 
 namespace {
 
@@ -125,7 +126,7 @@ TEST_F(PropSheetTest, LeavingATabTakesItsControlsIntoItsMembers) {
     EXPECT_EQ(Window().Style().format, FormatFixed);
 }
 
-TEST_F(PropSheetTest, VisibilityEditedRebuildsTheListOnEveryLaterOk) {
+TEST_F(PropSheetTest, VisibilityEditedRebuildsTheListOnEveryLaterOkKeepingWhatIsShown) {
     StartWindow();
     // First run: the list gets the focus, then Cancel.
     RunPreferences([](PreferencesSheet& sheet) {
@@ -137,15 +138,37 @@ TEST_F(PropSheetTest, VisibilityEditedRebuildsTheListOnEveryLaterOk) {
     });
     EXPECT_TRUE(catalogue_->VisibilityEdited());
     ChooseMainCategory("Distance");
+    auto* input = Window().findChild<SortedListBox*>(QStringLiteral("inputUnits"));
+    auto* output = Window().findChild<SortedListBox*>(QStringLiteral("outputUnits"));
+    ASSERT_TRUE(input && output);
+    input->Select(input->FindExact("Kilometers"));
+    output->Select(output->FindExact("Miles"));
+    MainInput().setText(QStringLiteral("1"));
+    Window().Convert();
 
     // Second run: OK at once, the Visible tab never shown.
     RunPreferences([](PreferencesSheet& sheet) { PressOk(sheet); });
-    EXPECT_EQ(MainCategories().SelectedPosition(), 0);
-    EXPECT_EQ(MainCategories().SelectedText(), "Acceleration");
     EXPECT_EQ(MainCategories().Count(), BuiltinCategoryCount);
-    std::vector<std::string> units = MainUnitNames();
-    ASSERT_FALSE(units.empty());
-    EXPECT_TRUE(std::find(units.begin(), units.end(), catalogue_->Name(0, 1)) != units.end());
+    EXPECT_EQ(MainCategories().SelectedText(), "Distance");
+    EXPECT_EQ(input->TextAt(input->SelectedPosition()), "Kilometers");
+    EXPECT_EQ(output->TextAt(output->SelectedPosition()), "Miles");
+    EXPECT_EQ(MainOutput().text(), "0.62137119223733");
+}
+
+TEST_F(PropSheetTest, OkFallsBackToTheFirstCategoryWhenTheShownOneIsHidden) {
+    StartWindow();
+    ChooseMainCategory("Acceleration");
+    RunPreferences([](PreferencesSheet& sheet) {
+        ShowTab(sheet, VisibleTab);
+        QListWidget& list = sheet.visiblePage_.categoryList_;
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          list.visualItemRect(list.item(0)).center());
+        QTest::keyClick(&list, Qt::Key_Space);  // Acceleration off
+        PressOk(sheet);
+    });
+    EXPECT_EQ(MainCategories().Count(), BuiltinCategoryCount - 1);
+    EXPECT_EQ(MainCategories().SelectedPosition(), 0);
+    EXPECT_NE(MainCategories().SelectedText(), "Acceleration");
 }
 
 TEST_F(PropSheetTest, RebuiltListLeavesFreeSlotsOutAndListsTwoLetterNames) {

@@ -128,7 +128,9 @@ TEST_F(VisiblePageTest, CancelKeepsTheChecksButNotTheEditMark) {
         PressOk(sheet);
     });
     EXPECT_EQ(catalogue_->Visibility(TemperatureRow), 1);
-    EXPECT_EQ(MainCategories().SelectedText(), "Acceleration");  // rebuilt, first entry
+    // Rebuilt, and the category shown stays shown.
+    EXPECT_EQ(MainCategories().Count(), BuiltinCategoryCount);
+    EXPECT_EQ(MainCategories().SelectedText(), "Distance");
 }
 
 TEST_F(VisiblePageTest, KeyboardTogglesOnlyWithTheFocus) {
