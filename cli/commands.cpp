@@ -8,6 +8,7 @@
 #include "conversion.h"
 #include "mixed_conversion.h"
 #include "mixed_value.h"
+#include "problem_hint.h"
 #include "result_format.h"
 #include "text_1252.h"
 #include "unit_resolver.h"
@@ -62,7 +63,7 @@ int RunAll(const NameIndex& index, const ResultStyle& style, std::string_view va
            FdWriter& err) {
     const Resolution found = ResolveConversion(index, from, from, category);
     if (found.problem != ResolveProblem::None)
-        return Fail(err, DescribeProblem(index, found, from, from, category, CategoryHint));
+        return Fail(err, CliProblem(index, found, from, from, category, CategoryHint));
     const auto read = ReadValue(value);
     if (!read) return Fail(err, ValueProblem(value));
     const double x = *read;
@@ -87,7 +88,7 @@ int RunList(const NameIndex& index, std::optional<std::string_view> category, Fd
     const auto row = index.Category(*category);
     if (!row) {
         const Resolution unknown{ResolveProblem::UnknownCategory};
-        return Fail(err, DescribeProblem(index, unknown, {}, {}, category, CategoryHint));
+        return Fail(err, CliProblem(index, unknown, {}, {}, category, CategoryHint));
     }
     // Temperature and fuel economy convert by formula; their factors mean nothing.
     const Catalogue& catalogue = index.Indexed();

@@ -19,6 +19,7 @@
 #include "fd_writer.h"
 #include "mixed_value.h"
 #include "name_index.h"
+#include "problem_hint.h"
 #include "rates_commands.h"
 #include "rates_update.h"
 #include "result_format.h"
@@ -135,8 +136,7 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
             // An unknown --category would fail every line: say so once, up front.
             if (category && !index.Category(*category)) {
                 const Resolution unknown{ResolveProblem::UnknownCategory};
-                return Fail(err, DescribeProblem(index, unknown, {}, {}, category, {}),
-                            ExitBadInput);
+                return Fail(err, CliProblem(index, unknown, {}, {}, category, {}), ExitBadInput);
             }
             const BatchSummary summary = RunBatch(index, parts, category, 0, out, err);
             if (summary.readError != 0)

@@ -1,11 +1,11 @@
 #include "conversion_phrase.h"
 
-#include <charconv>
 #include <vector>
 
 #include "catalogue.h"
 #include "conversion.h"
 #include "mixed_value.h"
+#include "number_text.h"
 #include "unit_resolver.h"
 
 namespace {
@@ -47,14 +47,7 @@ std::optional<ConversionText> SplitAtBlank(const NameIndex& index, const ValueAn
     return std::nullopt;
 }
 
-// The shortest text that reads back as the same double.
-std::string ShortestText(double value) {
-    char text[64];
-    const auto written = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, written.ptr);
-}
-
-// The meaning of a value typed as `typed`, read as mezura-convert reads its
+// The meaning of a value typed as `typed`, read as the command line reads its
 // VALUE. The window's field reads its text by the atof rule, so a fraction
 // goes there as the number it stands for.
 std::optional<PhraseMeaning> Meaning(std::string_view typed, int row, int from,

@@ -1,5 +1,5 @@
 #pragma once
-// The one-argument phrase as both mezura-convert and the desktop search read
+// The one-argument phrase as both the command line and the desktop search read
 // it. After the number comes either "FROM to TO" / "FROM in TO" (the last
 // such word splits), or the two names side by side, split at the blank
 // where both sides name units of one category:
@@ -28,7 +28,7 @@ std::optional<ConversionText> SplitConversionPhrase(const NameIndex& index, std:
 // A lone unit that stands in several categories ("5 min") is taken in the
 // first of them in catalogue order. A sum of units with its target
 // ("5 ft 3 in to cm") is counted in its last unit: 63 Inches to Centimeters.
-// The value reads as mezura-convert's VALUE does (ReadValue): "3/4 mi to
+// The value reads as the command line's VALUE does (ReadValue): "3/4 mi to
 // km" is 0.75 Miles, and a bad fraction ("1/0 ft to in") means nothing.
 struct PhraseMeaning {
     std::string valueText;  // the number as typed; a fraction as the number it is ("0.75")

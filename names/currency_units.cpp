@@ -61,7 +61,7 @@ constexpr Utf8Symbol Utf8Symbols[] = {
 };
 
 // Every name, alias and symbol of the table, split apart at compile time:
-// mezura-convert asks of each word of a conversion whether it could name a
+// the command line asks of each word of a conversion whether it could name a
 // currency before it reads the rates, and that must cost next to nothing.
 struct KnownName {
     std::string_view text;

@@ -32,26 +32,12 @@ public:
         return true;
     }
     // Digits with at most one point, then an exponent only when digits
-    // follow it ("5e" leaves the "e" to a unit). No sign.
+    // follow it ("5e" leaves the "e" to a unit). No sign; a 'd' is a unit's.
     std::optional<double> Number(bool& whole) {
-        std::size_t i = 0;
-        std::size_t digits = 0;
-        for (; i < text_.size() && IsDigit(text_[i]); ++i) ++digits;
-        whole = true;
-        if (i < text_.size() && text_[i] == '.') {
-            whole = false;
-            for (++i; i < text_.size() && IsDigit(text_[i]); ++i) ++digits;
-        }
-        if (digits == 0) return std::nullopt;
-        if (i < text_.size() && (text_[i] == 'e' || text_[i] == 'E')) {
-            std::size_t j = i + 1;
-            if (j < text_.size() && (text_[j] == '-' || text_[j] == '+')) ++j;
-            if (j < text_.size() && IsDigit(text_[j])) {
-                while (j < text_.size() && IsDigit(text_[j])) ++j;
-                i = j;
-                whole = false;
-            }
-        }
+        const NumberScan scan = ScanNumber(text_, false);
+        whole = scan.whole;
+        if (scan.end == 0) return std::nullopt;
+        const std::size_t i = scan.end;
         // Whole numbers, most amounts, are read here: exact up to 15 digits
         // and far cheaper than the general reading.
         double value = 0;

@@ -30,7 +30,7 @@
 // blanks around it are allowed. A leading sign is the value's.
 std::optional<double> ReadAmount(std::string_view text);
 
-// A typed value, as every entry point reads one (mezura-convert's VALUE, a
+// A typed value, as every entry point reads one (the command line's VALUE, a
 // phrase's number, the search, `mezura QUERY`): with a "/" in it, a fraction
 // or mixed number and nothing else; without, the leading number by the atof
 // rule (number_text.h), as plain values have always been read.

@@ -1,45 +1,97 @@
 #include "unit_resolver.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "catalogue.h"
 #include "visible_text.h"
 
-Resolution ResolveConversion(const NameIndex& index, std::string_view from, std::string_view to,
+namespace {
+
+std::optional<int> PositionIn(std::span<const UnitPlace> places, int row) {
+    for (const UnitPlace& place : places)
+        if (place.row == row) return place.position;
+    return std::nullopt;
+}
+
+bool ShareARow(std::span<const UnitPlace> a, std::span<const UnitPlace> b) {
+    for (const UnitPlace& place : a)
+        if (PositionIn(b, place.row)) return true;
+    return false;
+}
+
+// The rows that hold every name, in row order, each once.
+template <typename Visit>
+void ForEachSharedRow(std::span<const std::span<const UnitPlace>> places, Visit visit) {
+    for (const UnitPlace& place : places[0]) {
+        bool everywhere = true;
+        for (std::size_t i = 1; i < places.size() && everywhere; ++i)
+            everywhere = PositionIn(places[i], place.row).has_value();
+        if (everywhere) visit(place.row);
+    }
+}
+
+UnitsResolution Problem(ResolveProblem problem, int row = 0, int name = 0, int other = 0) {
+    UnitsResolution found;
+    found.problem = problem;
+    found.row = row;
+    found.name = name;
+    found.other = other;
+    return found;
+}
+
+}  // namespace
+
+UnitsResolution ResolveUnits(const NameIndex& index, std::span<const std::string_view> names,
                              std::optional<std::string_view> category) {
     // The answers of the previous line are no longer in use.
     index.Forget();
+    const int count = static_cast<int>(names.size());
+    UnitsResolution found;
     if (category) {
         const auto row = index.Category(*category);
-        if (!row) return {ResolveProblem::UnknownCategory};
-        const auto p = index.UnitIn(*row, from);
-        if (!p) return {ResolveProblem::FromNotInCategory, *row};
-        const auto q = index.UnitIn(*row, to);
-        if (!q) return {ResolveProblem::ToNotInCategory, *row};
-        return {ResolveProblem::None, *row, *p, *q};
-    }
-    const auto fromPlaces = index.Units(from);
-    if (fromPlaces.empty()) return {ResolveProblem::UnknownFrom};
-    const auto toPlaces = index.Units(to);
-    if (toPlaces.empty()) return {ResolveProblem::UnknownTo};
-
-    // Both lists are in row order: walk them together for the shared rows.
-    Resolution found{ResolveProblem::NoCommonCategory};
-    auto f = fromPlaces.begin();
-    auto t = toPlaces.begin();
-    while (f != fromPlaces.end() && t != toPlaces.end()) {
-        if (f->row < t->row) {
-            ++f;
-        } else if (t->row < f->row) {
-            ++t;
-        } else {
-            if (found.problem == ResolveProblem::None) return {ResolveProblem::Ambiguous};
-            found = {ResolveProblem::None, f->row, f->position, t->position};
-            ++f;
-            ++t;
+        if (!row) return Problem(ResolveProblem::UnknownCategory);
+        for (int i = 0; i < count; ++i) {
+            const auto position = index.UnitIn(*row, names[i]);
+            if (!position)
+                return Problem(
+                    i == 0 ? ResolveProblem::FromNotInCategory : ResolveProblem::ToNotInCategory,
+                    *row, i);
+            found.positions[i] = *position;
         }
+        found.row = *row;
+        return found;
     }
+    // Each name looked up once; the spans stay valid until the next Forget().
+    std::array<std::span<const UnitPlace>, MostResolvedNames> places;
+    for (int i = 0; i < count; ++i) {
+        places[i] = index.Units(names[i]);
+        if (places[i].empty())
+            return Problem(i == 0 ? ResolveProblem::UnknownFrom : ResolveProblem::UnknownTo, 0, i);
+    }
+    const auto all = std::span(places.data(), names.size());
+    int shared = 0;
+    ForEachSharedRow(all, [&](int row) {
+        if (shared++ == 0) found.row = row;
+    });
+    if (shared > 1) return Problem(ResolveProblem::Ambiguous);
+    if (shared == 0) {
+        // Name the first two that share no category.
+        for (int i = 0; i < count; ++i)
+            for (int j = i + 1; j < count; ++j)
+                if (!ShareARow(places[i], places[j]))
+                    return Problem(ResolveProblem::NoCommonCategory, 0, i, j);
+        return Problem(ResolveProblem::NotInOneCategory);
+    }
+    for (int i = 0; i < count; ++i) found.positions[i] = *PositionIn(places[i], found.row);
     return found;
+}
+
+Resolution ResolveConversion(const NameIndex& index, std::string_view from, std::string_view to,
+                             std::optional<std::string_view> category) {
+    const std::array<std::string_view, 2> names{from, to};
+    const UnitsResolution found = ResolveUnits(index, names, category);
+    return {found.problem, found.row, found.positions[0], found.positions[1]};
 }
 
 namespace {
@@ -52,16 +104,14 @@ void AppendQuotedList(std::string& text, std::span<const std::string_view> utf8N
     }
 }
 
-// "; did you mean "A", "B" or "C"?" or, with nothing close, `otherwise`.
-void AppendSuggestion(std::string& text, std::span<const std::string_view> closest,
-                      std::string_view otherwise) {
-    if (closest.empty()) {
-        text += otherwise;
-        return;
-    }
+// "; did you mean "A", "B" or "C"?"; false, with nothing written, when
+// nothing comes close.
+bool AppendSuggestion(std::string& text, std::span<const std::string_view> closest) {
+    if (closest.empty()) return false;
     text += "; did you mean ";
     AppendQuotedList(text, closest, " or ");
     text += '?';
+    return true;
 }
 
 // For a name left ambiguous on purpose: ""ton" could mean "Tons" (Mass), ...".
@@ -101,7 +151,7 @@ void AppendNotInCategory(std::string& text, const NameIndex& index, int row,
         AppendCategoriesOf(text, index, elsewhere);
         text += ')';
     }
-    AppendSuggestion(text, index.SuggestionsIn(row, unit), "");
+    AppendSuggestion(text, index.SuggestionsIn(row, unit));
 }
 
 // What a remembered message is found by: the kind of problem, the row and
@@ -136,47 +186,74 @@ void AppendCandidate(std::string& text, const NameIndex& index, int row, std::st
     AppendQuoted(text, category);
 }
 
+// A remembered message starts with the hint it leaves, as one byte, so that
+// a slip met again is only copied, hint and all.
+ProblemHint Remembered(std::string& text, std::string_view message) {
+    text.assign(message.substr(1));
+    return static_cast<ProblemHint>(message[0]);
+}
+
+// The hint's byte, to be set once the words are written.
+void LeaveRoomForHint(std::string& message) { message += static_cast<char>(ProblemHint::None); }
+void SetHint(std::string& message, ProblemHint hint) { message[0] = static_cast<char>(hint); }
+
+// Every name once, in the order given: ""ft", "in" and "lb"".
+void AppendListed(std::string& text, std::span<const std::string_view> names) {
+    std::array<std::string_view, MostResolvedNames> distinct;
+    std::size_t count = 0;
+    for (std::string_view name : names)
+        if (std::find(distinct.begin(), distinct.begin() + count, name) == distinct.begin() + count)
+            distinct[count++] = name;
+    AppendQuotedList(text, std::span(distinct.data(), count), " and ");
+}
+
 }  // namespace
 
-void DescribeProblemInto(std::string& text, const NameIndex& index, const Resolution& resolution,
-                         std::string_view from, std::string_view to,
-                         std::optional<std::string_view> category, std::string_view categoryHint) {
+ProblemHint DescribeProblemInto(std::string& text, const NameIndex& index,
+                                const Resolution& resolution, std::string_view from,
+                                std::string_view to, std::optional<std::string_view> category) {
     text.clear();
     switch (resolution.problem) {
         case ResolveProblem::None:
-            return;
+        case ResolveProblem::NotInOneCategory:  // never of two names
+            return ProblemHint::None;
         case ResolveProblem::UnknownCategory: {
             const std::string_view name = category.value_or("");
-            text.assign(index.Message(MessageKey('c', 0, name), [&](std::string& message) {
-                message += "unknown category ";
-                AppendQuoted(message, name);
-                AppendSuggestion(message, index.Suggestions(NameIndex::Among::Categories, name),
-                                 "; mezura-convert --list shows the categories");
-            }));
-            return;
+            return Remembered(
+                text, index.Message(MessageKey('c', 0, name), [&](std::string& message) {
+                    LeaveRoomForHint(message);
+                    message += "unknown category ";
+                    AppendQuoted(message, name);
+                    if (!AppendSuggestion(message,
+                                          index.Suggestions(NameIndex::Among::Categories, name)))
+                        SetHint(message, ProblemHint::ListCategories);
+                }));
         }
         case ResolveProblem::UnknownFrom:
         case ResolveProblem::UnknownTo: {
             const std::string_view unit =
                 resolution.problem == ResolveProblem::UnknownFrom ? from : to;
-            text.assign(index.Message(MessageKey('?', 0, unit), [&](std::string& message) {
-                if (AppendOnPurposeAmbiguous(message, index, unit)) return;
-                message += "unknown unit ";
-                AppendQuoted(message, unit);
-                AppendSuggestion(message, index.Suggestions(NameIndex::Among::Units, unit),
-                                 "; mezura-convert --list CATEGORY shows the units of a category");
-            }));
-            return;
+            return Remembered(
+                text, index.Message(MessageKey('?', 0, unit), [&](std::string& message) {
+                    LeaveRoomForHint(message);
+                    if (AppendOnPurposeAmbiguous(message, index, unit)) return;
+                    message += "unknown unit ";
+                    AppendQuoted(message, unit);
+                    if (!AppendSuggestion(message,
+                                          index.Suggestions(NameIndex::Among::Units, unit)))
+                        SetHint(message, ProblemHint::ListUnits);
+                }));
         }
         case ResolveProblem::FromNotInCategory:
         case ResolveProblem::ToNotInCategory: {
             const std::string_view unit =
                 resolution.problem == ResolveProblem::FromNotInCategory ? from : to;
-            text.assign(
+            return Remembered(
+                text,
                 index.Message(MessageKey('!', resolution.row, unit), [&](std::string& message) {
+                    LeaveRoomForHint(message);
                     AppendNotInCategory(message, index, resolution.row, unit);
                 }));
-            return;
         }
         case ResolveProblem::NoCommonCategory:
             AppendPair(text, from, to);
@@ -189,7 +266,7 @@ void DescribeProblemInto(std::string& text, const NameIndex& index, const Resolu
             text += " in ";
             AppendCategoriesOf(text, index, index.Units(to));
             text += ')';
-            return;
+            return ProblemHint::None;
         case ResolveProblem::Ambiguous: {
             AppendPair(text, from, to);
             text += from == to ? " fits" : " fit";
@@ -201,18 +278,62 @@ void DescribeProblemInto(std::string& text, const NameIndex& index, const Resolu
                 first = false;
                 AppendCandidate(text, index, place.row, from, to);
             }
-            text += "); name one ";
-            text += categoryHint;
-            return;
+            text += ')';
+            return ProblemHint::NameCategory;
         }
+    }
+    return ProblemHint::None;
+}
+
+ProblemHint DescribeProblemInto(std::string& text, const NameIndex& index,
+                                const UnitsResolution& resolution,
+                                std::span<const std::string_view> names,
+                                std::optional<std::string_view> category) {
+    const auto at = [&](int i) {
+        return static_cast<std::size_t>(i) < names.size() ? names[i] : std::string_view();
+    };
+    switch (resolution.problem) {
+        case ResolveProblem::Ambiguous: {
+            text.clear();
+            AppendListed(text, names);
+            text += " fit several categories (";
+            std::array<std::span<const UnitPlace>, MostResolvedNames> places;
+            for (std::size_t i = 0; i < names.size(); ++i) places[i] = index.Units(names[i]);
+            bool first = true;
+            ForEachSharedRow(std::span(places.data(), names.size()), [&](int row) {
+                if (!first) text += ", ";
+                first = false;
+                AppendQuoted(text, index.Utf8Name(row, 0));
+            });
+            text += ')';
+            return ProblemHint::NameCategory;
+        }
+        case ResolveProblem::NotInOneCategory:
+            text.clear();
+            AppendListed(text, names);
+            text += " are not units of one category";
+            return ProblemHint::None;
+        case ResolveProblem::NoCommonCategory:
+            return DescribeProblemInto(text, index, Resolution{resolution.problem},
+                                       at(resolution.name), at(resolution.other), category);
+        default:
+            // One name is the problem: told as of a FROM.
+            return DescribeProblemInto(
+                text, index,
+                Resolution{resolution.problem == ResolveProblem::UnknownTo
+                               ? ResolveProblem::UnknownFrom
+                           : resolution.problem == ResolveProblem::ToNotInCategory
+                               ? ResolveProblem::FromNotInCategory
+                               : resolution.problem,
+                           resolution.row},
+                at(resolution.name), {}, category);
     }
 }
 
 std::string DescribeProblem(const NameIndex& index, const Resolution& resolution,
                             std::string_view from, std::string_view to,
-                            std::optional<std::string_view> category,
-                            std::string_view categoryHint) {
+                            std::optional<std::string_view> category, ProblemHint& hint) {
     std::string text;
-    DescribeProblemInto(text, index, resolution, from, to, category, categoryHint);
+    hint = DescribeProblemInto(text, index, resolution, from, to, category);
     return text;
 }

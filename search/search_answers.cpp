@@ -11,6 +11,7 @@
 #include "conversion_phrase.h"
 #include "history_file.h"
 #include "learned_targets.h"
+#include "number_text.h"
 #include "profile_records.h"
 #include "profile_store.h"
 #include "rates_update.h"
@@ -27,13 +28,6 @@ std::string ShownName(const Catalogue& catalogue, int row, int position) {
     std::string name = Utf8FromCp1252(catalogue.Name(row, position));
     while (!name.empty() && name.back() == ' ') name.pop_back();
     return name;
-}
-
-// The shortest text that reads back as the same double.
-std::string ExactText(double value) {
-    char text[64];
-    const auto written = std::to_chars(text, text + sizeof text, value);
-    return std::string(text, written.ptr);
 }
 
 std::optional<FileStamp> StampOfFile(const std::string& path) {
@@ -91,15 +85,15 @@ SearchAnswer SearchAnswers::Make(double value, int row, int from, int to) const 
     const double result = ConvertValue(catalogue, row, from, to, value);
     SearchAnswer answer;
     answer.id = std::to_string(row) + ':' + std::to_string(from) + ':' + std::to_string(to) + ':' +
-                ExactText(value);
-    answer.value = FormatResult(result, style_).value_or(ExactText(result));
+                ShortestText(value);
+    answer.value = FormatResult(result, style_).value_or(ShortestText(result));
     answer.unit = ShownName(catalogue, row, to);
-    const std::string typed = FormatResultAs(value, FormatAuto, 0).value_or(ExactText(value));
+    const std::string typed = FormatResultAs(value, FormatAuto, 0).value_or(ShortestText(value));
     // The line under the result, in symbols as one writes it: "1 mi = 1.609344 km".
     answer.description = typed + ' ' + Utf8FromCp1252(UnitSymbol(catalogue, row, from)) + " = " +
                          answer.value + ' ' + Utf8FromCp1252(UnitSymbol(catalogue, row, to));
     answer.windowQuery =
-        ExactText(value) + ' ' + ShownName(catalogue, row, from) + " to " + answer.unit;
+        ShortestText(value) + ' ' + ShownName(catalogue, row, from) + " to " + answer.unit;
     return answer;
 }
 

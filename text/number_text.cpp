@@ -17,8 +17,6 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // The white space of the C locale, which is what atof skips.
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-bool IsExponentLetter(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
-
 size_t SkipDigits(std::string_view text, size_t i) {
     while (i < text.size() && IsDigit(text[i])) ++i;
     return i;
@@ -29,7 +27,6 @@ struct NumberPrefix {
     size_t start = 0;  // at the '-' sign or the mantissa; a '+' is left out
     size_t end = 0;
     size_t exponentLetter = std::string_view::npos;
-    bool negative = false;
 };
 
 // Nothing (start == end) when the text does not start with a number.
@@ -38,34 +35,20 @@ NumberPrefix FindNumberPrefix(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && IsSpace(text[i])) ++i;
 
+    bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        found.negative = text[i] == '-';
-        if (!found.negative) ++i;
+        negative = text[i] == '-';
+        if (!negative) ++i;
     }
     found.start = i;
-    if (found.negative) ++i;
+    if (negative) ++i;
 
-    const size_t integerStart = i;
-    i = SkipDigits(text, i);
-    size_t digits = i - integerStart;
-    if (i < text.size() && text[i] == '.') {
-        const size_t fractionStart = ++i;
-        i = SkipDigits(text, i);
-        digits += i - fractionStart;
-    }
-    if (digits == 0) return NumberPrefix{};
-
-    // An exponent letter belongs to the number only with digits after it:
-    // "1e" and "1e+" read as 1.
-    if (i < text.size() && IsExponentLetter(text[i])) {
-        size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
-        if (j < text.size() && IsDigit(text[j])) {
-            found.exponentLetter = i;
-            i = SkipDigits(text, j);
-        }
-    }
-    found.end = i;
+    // "1e" and "1e+" read as 1: the letter is the number's only with digits.
+    const NumberScan scan = ScanNumber(text.substr(i), true);
+    if (scan.end == 0) return NumberPrefix{};
+    if (scan.exponentLetter != std::string_view::npos)
+        found.exponentLetter = i + scan.exponentLetter;
+    found.end = i + scan.end;
     return found;
 }
 
@@ -135,4 +118,10 @@ double ParseNumberPrefix(std::string_view text) {
     number.copy(copy, number.size());
     copy[letter - prefix.start] = 'e';
     return FromChars(std::string_view(copy, number.size()));
+}
+
+std::string ShortestText(double value) {
+    char text[64];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, written.ptr);
 }

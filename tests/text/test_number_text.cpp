@@ -108,4 +108,27 @@ TEST(ParseNumberPrefix, OutOfRangeGoesToInfinityOrZero) {
     ExpectReads(cases);
 }
 
+// The one scan of a number's shape, as atof reads it and as typed amounts
+// do: only the atof reading lets 'd' start an exponent.
+TEST(ScanNumber, FindsTheDigitsPointAndExponentAtTheStart) {
+    EXPECT_EQ(ScanNumber("12.5 km", false).end, 4U);
+    EXPECT_FALSE(ScanNumber("12.5", false).whole);
+    EXPECT_TRUE(ScanNumber("12 km", false).whole);
+    EXPECT_EQ(ScanNumber("5e3m", false).end, 3U);
+    EXPECT_EQ(ScanNumber("5e3m", false).exponentLetter, 1U);
+    EXPECT_EQ(ScanNumber("5em", false).end, 1U);  // "em" is a unit's
+    EXPECT_EQ(ScanNumber("1d3", false).end, 1U);
+    EXPECT_EQ(ScanNumber("1d3", true).end, 3U);
+    EXPECT_EQ(ScanNumber(".5", false).end, 2U);
+    EXPECT_EQ(ScanNumber(".", true).end, 0U);
+    EXPECT_EQ(ScanNumber("-5", true).end, 0U);  // the sign is the caller's
+}
+
+TEST(ShortestText, ReadsBackAsTheSameDouble) {
+    EXPECT_EQ(ShortestText(0.75), "0.75");
+    EXPECT_EQ(ShortestText(63), "63");
+    EXPECT_EQ(ShortestText(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(ShortestText(1e300), "1e+300");
+}
+
 }  // namespace
