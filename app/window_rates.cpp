@@ -23,7 +23,7 @@ WindowRates::WindowRates(ProfileStore& profile, Catalogue& catalogue, QLabel& da
 
 void WindowRates::LoadCache() {
     cachePath_ = RatesCachePath();
-    cache_ = UseCachedRates(catalogue_, cachePath_);
+    cache_ = UseCachedRates(catalogue_, cachePath_, now());
 }
 
 void WindowRates::CategoryShown(int row) {
@@ -65,7 +65,7 @@ void WindowRates::OnDownloaded(const QByteArray& body) {
     if (!update.cached) return OnFailed(QString::fromStdString(update.error));
     // Read back as every later start will: custom units stay, the cache is
     // the one truth.
-    cache_ = UseCachedRates(catalogue_, cachePath_);
+    cache_ = UseCachedRates(catalogue_, cachePath_, now());
     ShowDateLine();
     Q_EMIT RatesChanged();
 }

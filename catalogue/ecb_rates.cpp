@@ -10,6 +10,8 @@
 #include <cmath>
 #include <vector>
 
+#include "rates_check.h"
+
 namespace {
 
 constexpr std::string_view RootName = "gesmes:Envelope";
@@ -40,7 +42,7 @@ std::optional<std::string_view> AttributeOf(const Tag& tag, std::string_view nam
 
 class Reader {
 public:
-    explicit Reader(std::string_view text) : text_(text) {}
+    Reader(std::string_view text, std::int64_t nowUtc) : text_(text), check_(nowUtc) {}
 
     EcbRatesParse Read() {
         if (text_.size() > MaxRatesFileBytes) return Refuse("the file is larger than 1 MiB");
@@ -186,8 +188,8 @@ private:
             if (rootSeen_) return Fail("a second root element");
             rootSeen_ = true;
             if (tag.name != RootName)
-                return Refused("the root element is <" + std::string(tag.name) + ">, not <" +
-                               std::string(RootName) + ">");
+                return Refused("the root element is <" + std::string(tag.name.substr(0, 40)) +
+                               ">, not <" + std::string(RootName) + ">");
         }
         if (tag.name == "Cube" && !TakeCube(tag)) return false;
         if (!tag.selfClosing) open_.push_back(tag.name);
@@ -197,9 +199,8 @@ private:
     bool TakeCube(const Tag& tag) {
         if (const auto time = AttributeOf(tag, "time")) {
             if (!rates_.date.empty()) return Refused("the file gives more than one date");
-            if (!IsIsoDate(*time))
-                return Refused("the date is not a day written YYYY-MM-DD: \"" + std::string(*time) +
-                               "\"");
+            if (std::string problem = check_.Date(*time); !problem.empty())
+                return Refused(std::move(problem));
             rates_.date = *time;
             datedDepth_ = open_.size() + 1;
             return true;
@@ -210,14 +211,14 @@ private:
         if (!currency || !rate) return Refused("a rate without its currency, or the reverse");
         if (datedDepth_ == 0 || open_.size() != datedDepth_)
             return Refused("a rate outside the dated <Cube>");
-        if (!IsCurrencyCode(*currency) || *currency == "EUR")
-            return Refused("\"" + std::string(*currency) + "\" is not a currency code");
-        for (const CurrencyRate& seen : rates_.rates)
-            if (seen.code == *currency) return Refused(std::string(*currency) + " appears twice");
+        if (std::string problem = check_.Code(*currency); !problem.empty())
+            return Refused(std::move(problem));
         const auto perEuro = ParseRate(*rate);
         if (!perEuro)
             return Refused("the rate of " + std::string(*currency) +
-                           " is not a positive number: \"" + std::string(*rate) + "\"");
+                           " is not a positive number: " + QuotedExcerpt(*rate));
+        if (std::string problem = RatesCheck::Value(*currency, *perEuro); !problem.empty())
+            return Refused(std::move(problem));
         rates_.rates.push_back({std::string(*currency), *perEuro});
         return true;
     }
@@ -227,6 +228,7 @@ private:
     std::vector<std::string_view> open_;
     std::size_t datedDepth_ = 0;  // depth of the open dated Cube, 0 when none
     bool rootSeen_ = false;
+    RatesCheck check_;
     EcbRates rates_;
     std::string error_;
 };
@@ -252,7 +254,9 @@ int Number(std::string_view digits) {
 
 }  // namespace
 
-EcbRatesParse ParseEcbRates(std::string_view xml) { return Reader(xml).Read(); }
+EcbRatesParse ParseEcbRates(std::string_view xml, std::int64_t nowUtc) {
+    return Reader(xml, nowUtc).Read();
+}
 
 bool IsIsoDate(std::string_view text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;

@@ -109,7 +109,8 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
     // The currencies are in the catalogue before the profile adds to it, so
     // that a custom unit is checked against them too.
     const CachedRatesRead rates =
-        NeedsRates(options) ? UseCachedRates(catalogue, RatesCachePath()) : CachedRatesRead{};
+        NeedsRates(options) ? UseCachedRates(catalogue, RatesCachePath(), std::time(nullptr))
+                            : CachedRatesRead{};
     const ResultStyle style{options.format, options.precision};
     // Mixed results and fractions add the --fraction denominator to it.
     const PartStyle parts{style, options.fraction};

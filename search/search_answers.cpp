@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <charconv>
+#include <ctime>
 
 #include "catalogue.h"
 #include "conversion.h"
@@ -53,7 +54,7 @@ void SearchAnswers::Refresh() {
     catalogue_.emplace();
     style_ = ResultStyle{};
     // The currencies first, as the window has them when it loads the profile.
-    if (ratesStamp) UseCachedRates(*catalogue_, ratesPath_);
+    if (ratesStamp) UseCachedRates(*catalogue_, ratesPath_, std::time(nullptr));
     if (stamp) LoadProfile(ProfileStore(profilePath_), *catalogue_, style_);
     stamp_ = stamp;
     ratesStamp_ = ratesStamp;

@@ -113,6 +113,12 @@ TEST_F(RatesConvert, ARefusedDownloadLeavesCacheAndConversionsAsTheyWere) {
         {"twice", EcbFile(Today(), RateLine("USD", "1") + RateLine("USD", "2")), "twice"},
         {"no date", "<gesmes:Envelope/>", "no date"},
         {"too large", FixtureEcbFile(Today()) + std::string(1 << 20, ' '), "larger than 1 MiB"},
+        // Taken, these gave a cache the next run refused, or conversions
+        // into Infinity and 0.
+        {"huge", EcbFile(Today(), RateLine("USD", "1" + std::string(301, '0'))),
+         "outside the range"},
+        {"tiny", EcbFile(Today(), RateLine("USD", "0." + std::string(309, '0') + "1")),
+         "outside the range"},
     };
     for (const auto& answer : bad) {
         server_.Serve("eurofxref-daily.xml", answer.body);

@@ -107,7 +107,8 @@ TEST_F(RatesWindow, WithTheSwitchOffNoRequestIsEverMade) {
 }
 
 TEST_F(RatesWindow, WithTheSwitchOffTheCacheIsStillUsed) {
-    CachedRates cached{"elsewhere", 0, *ParseEcbRates(FixtureEcbFile("2026-11-20")).rates};
+    CachedRates cached{"elsewhere", 0,
+                       *ParseEcbRates(FixtureEcbFile("2026-11-20"), FixtureNow).rates};
     ASSERT_FALSE(WriteRatesCache(RatesCachePath(), cached));
     Start(Profile(false));
     PickCategory(std::string(CurrencyName));
@@ -118,7 +119,7 @@ TEST_F(RatesWindow, WithTheSwitchOffTheCacheIsStillUsed) {
 
 TEST_F(RatesWindow, ARefusedDownloadLeavesCacheAndConversionsAsTheyWere) {
     // Old rates, fetched long ago: showing Currency asks for new ones.
-    CachedRates cached{"before", 0, *ParseEcbRates(FixtureEcbFile("2026-11-20")).rates};
+    CachedRates cached{"before", 0, *ParseEcbRates(FixtureEcbFile("2026-11-20"), FixtureNow).rates};
     ASSERT_FALSE(WriteRatesCache(RatesCachePath(), cached));
     const std::string before = Cache();
     server_.Serve("eurofxref-daily.xml", EcbFile(Today(), RateLine("USD", "-1")));
@@ -128,7 +129,8 @@ TEST_F(RatesWindow, ARefusedDownloadLeavesCacheAndConversionsAsTheyWere) {
     EXPECT_EQ(server_.Requests().size(), 1u);
     EXPECT_EQ(Cache(), before);
     EXPECT_TRUE(DateLine().text().endsWith(QStringLiteral("(download failed)")));
-    EXPECT_NE(DateLine().toolTip().indexOf(QStringLiteral("not a positive number")), -1);
+    EXPECT_NE(DateLine().toolTip().indexOf(QStringLiteral("not a positive number")), -1)
+        << DateLine().toolTip().toStdString();
     EXPECT_NEAR(Shows("100", "US dollar (USD)", "Japanese yen (JPY)"), 100 * 162.15 / 1.0803, 1e-9);
 }
 
