@@ -41,6 +41,16 @@ inline std::string FixtureEcbFile(std::string_view date) {
     return EcbFile(date, lines);
 }
 
+// The rate lines of `count` currencies: USD at 1.25, then codes from AAX in
+// order at 2, 3, 4 ...
+inline std::string ManyRateLines(int count) {
+    std::string lines = RateLine("USD", "1.25");
+    for (int k = 0; k + 1 < count; ++k)
+        lines += RateLine(std::string{char('A' + k / 26 % 26), char('A' + k % 26), 'X'},
+                          std::to_string(2 + k));
+    return lines;
+}
+
 // 2026-12-09 12:00 UTC: the time the reader is told it is, after every
 // fixed date of the tests.
 inline constexpr std::int64_t FixtureNow = 1796817600;

@@ -10,6 +10,7 @@
 #include "catalogue.h"
 #include "conversion.h"
 #include "currency_units.h"
+#include "custom_catalogue.h"
 #include "ecb_fixture.h"
 #include "rates_cache.h"
 #include "rates_settings.h"
@@ -101,6 +102,58 @@ TEST_F(CurrencyTest, CustomUnitsStayAfterNewRates) {
     ClearCurrencyRates(catalogue_);
     EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 2);
     EXPECT_EQ(catalogue_.Name(CurrencyRow, 2), "Bitcoin");
+}
+
+// Rates of `count` currencies, in code order from AAA, with USD among them.
+EcbRates ManyRates(int count) {
+    EcbRates rates{"2026-12-07", {{"USD", 1.25}}};
+    for (int k = 0; static_cast<int>(rates.rates.size()) < count; ++k) {
+        const std::string code{char('A' + k / 26 % 26), char('A' + k % 26), 'X'};
+        rates.rates.push_back({code, 2.0 + k});
+    }
+    return rates;
+}
+
+TEST_F(CurrencyTest, HoldsEveryCurrencyOfTheRatesAndTheCustomUnitsWhateverTheirNumber) {
+    SetCurrencyRates(catalogue_, ManyRates(150));
+    EXPECT_EQ(catalogue_.BuiltinUnitsOf(CurrencyRow), 151);
+    // As the profile adds them after the rates: every one of them fits.
+    for (int k = 0; k < MaxCustomUnits; ++k)
+        ASSERT_TRUE(catalogue_.AppendUnit(CurrencyRow, "Token " + std::to_string(k), 2.0 + k));
+    EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 151 + MaxCustomUnits);
+    EXPECT_DOUBLE_EQ(Convert(100, "USD", "EUR"), 100 / 1.25);
+    EXPECT_DOUBLE_EQ(Convert(1, "FSX", "BAX"), 28.0 / 150);  // FSX is the last currency
+    EXPECT_DOUBLE_EQ(Convert(1, "Token 9", "USD"), 11 * 1.25);
+
+    // Fewer rates, then as many again: the custom units stay after them.
+    SetCurrencyRates(catalogue_, rates_);
+    EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 9 + MaxCustomUnits);
+    SetCurrencyRates(catalogue_, ManyRates(150));
+    EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 151 + MaxCustomUnits);
+    EXPECT_EQ(catalogue_.UnitByName(CurrencyRow, "Token 0"), 152);
+    EXPECT_DOUBLE_EQ(Convert(1, "Token 9", "USD"), 11 * 1.25);
+}
+
+struct SilentListener : CatalogueListener {
+    void OnCatalogueChanged(const CatalogueNotice&) override {}
+};
+
+TEST_F(CurrencyTest, TheCustomPageKeepsItsLimitsBesideManyCurrencies) {
+    char pattern[] = "/tmp/mezura-profile-XXXXXX";
+    const std::string folder = ::mkdtemp(pattern);
+    ProfileStore profile(folder + "/mezura.INI");
+    SilentListener window;
+    CustomCatalogue custom(catalogue_, profile, window);
+    SetCurrencyRates(catalogue_, ManyRates(150));
+    for (int k = 0; k < MaxCustomUnits; ++k) {
+        const CustomResult added =
+            custom.AddUnit(CurrencyRow, "Token" + std::string(1, char('a' + k)), "2", "Euro (EUR)");
+        EXPECT_TRUE(added.changed) << k << " " << static_cast<int>(added.message);
+    }
+    EXPECT_EQ(custom.AddUnit(CurrencyRow, std::string("Tokenz"), "2", "Euro (EUR)").message,
+              CustomMessage::UnitLimit);
+    EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 151 + MaxCustomUnits);
+    std::filesystem::remove_all(folder);
 }
 
 class RatesCacheTest : public testing::Test {

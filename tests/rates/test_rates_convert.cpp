@@ -77,6 +77,19 @@ TEST_F(RatesConvert, UpdateThenConvertThroughTheEuro) {
     EXPECT_TRUE(batch.out.ends_with("\n90.123\n")) << batch.out;
 }
 
+TEST_F(RatesConvert, EveryCurrencyAndTheCustomMoneyUnitsAreThere) {
+    server_.Serve("eurofxref-daily.xml", EcbFile(Today(), ManyRateLines(150)));
+    std::ofstream(folder_ / "mezura.INI")
+        << "[Currency]\r\nRatesUrl=" << server_.Url("eurofxref-daily.xml")
+        << "\r\nCustomUnits=1\r\nCustomUnit_1=Bitcoin\r\nCustomValue_1=90000\r\n";
+    const ProgramRun update = Run({"--update-rates"});
+    ASSERT_EQ(update.status, 0) << update.err;
+    EXPECT_NE(update.out.find(", 150 currencies, "), std::string::npos) << update.out;
+    EXPECT_EQ(Run({"100", "USD", "EUR"}).out, "80\n");
+    EXPECT_EQ(Run({"1", "EUR", "FSX"}).out, "150\n");  // the last by name
+    EXPECT_EQ(Run({"1", "Bitcoin", "USD"}).out, "112500\n");
+}
+
 TEST_F(RatesConvert, RatesListsDateSourceAgeAndEveryRate) {
     Update(FixtureEcbFile("2026-11-20"));
     const ProgramRun rates = Run({"--rates"});

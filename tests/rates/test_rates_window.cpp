@@ -117,6 +117,18 @@ TEST_F(RatesWindow, WithTheSwitchOffTheCacheIsStillUsed) {
     EXPECT_TRUE(server_.Requests().empty());
 }
 
+TEST_F(RatesWindow, ListsEveryCurrencyAndTheCustomMoneyUnits) {
+    CachedRates cached{"x", 0,
+                       *ParseEcbRates(EcbFile("2026-11-20", ManyRateLines(150)), FixtureNow).rates};
+    ASSERT_FALSE(WriteRatesCache(RatesCachePath(), cached));
+    Start(Profile(false) + "CustomUnits=1\r\nCustomUnit_1=Bitcoin\r\nCustomValue_1=90000\r\n");
+    PickCategory(std::string(CurrencyName));
+    EXPECT_EQ(InputUnits().Count(), 152);
+    EXPECT_EQ(OutputUnits().Count(), 152);
+    EXPECT_EQ(Shows("1", "Bitcoin", "US dollar (USD)"), 112500);
+    EXPECT_EQ(Shows("1", "Euro (EUR)", "FSX"), 150);
+}
+
 TEST_F(RatesWindow, ARefusedDownloadLeavesCacheAndConversionsAsTheyWere) {
     // Old rates, fetched long ago: showing Currency asks for new ones.
     CachedRates cached{"before", 0, *ParseEcbRates(FixtureEcbFile("2026-11-20"), FixtureNow).rates};
