@@ -66,8 +66,8 @@ bool NeedsRates(const CliOptions& options) {
 }
 
 // A conversion into a currency says on stderr when its rates are more than
-// four days old; one that names a currency while there are no rates says how
-// to get them.
+// four days old; one that names a currency while there are no rates says why,
+// as --rates does.
 int ConvertNotingRates(const NameIndex& index, const PartStyle& parts,
                        const ConversionRequest& request, const CachedRatesRead& rates,
                        FdWriter& out, FdWriter& err) {
@@ -77,9 +77,7 @@ int ConvertNotingRates(const NameIndex& index, const PartStyle& parts,
     } else if (status != 0 && CurrencyUnitCount(index.Indexed()) == 1) {
         for (const std::string_view name : {request.from, request.to}) {
             if (!NamesKnownCurrency(UnitNameFromUtf8(name).value_or(""))) continue;
-            err.Write(
-                "mezura-convert: no exchange rates yet; mezura-convert --update-rates "
-                "downloads them\n");
+            Fail(err, NoRatesMessage(rates), 0);
             break;
         }
     }

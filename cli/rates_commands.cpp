@@ -30,12 +30,14 @@ int Fail(FdWriter& err, const std::string& message, int status) {
 
 }  // namespace
 
-int RunRates(const CachedRatesRead& cache, std::int64_t nowUtc, FdWriter& out, FdWriter& err) {
+std::string NoRatesMessage(const CachedRatesRead& cache) {
     if (!cache.error.empty())
-        return Fail(err, "cannot use the cached rates in " + RatesCachePath() + ": " + cache.error,
-                    1);
-    if (!cache.cached)
-        return Fail(err, "no exchange rates yet; mezura-convert --update-rates downloads them", 1);
+        return "cannot use the cached rates in " + RatesCachePath() + ": " + cache.error;
+    return "no exchange rates yet; mezura-convert --update-rates downloads them";
+}
+
+int RunRates(const CachedRatesRead& cache, std::int64_t nowUtc, FdWriter& out, FdWriter& err) {
+    if (!cache.cached) return Fail(err, NoRatesMessage(cache), 1);
     const CachedRates& cached = *cache.cached;
     Line(out, "date", cached.rates.date);
     Line(out, "source", cached.source);

@@ -143,6 +143,22 @@ TEST_F(RatesConvert, ARefusedDownloadLeavesCacheAndConversionsAsTheyWere) {
     }
 }
 
+TEST_F(RatesConvert, ARefusedCacheIsNamedAlikeByRatesAndByAConversion) {
+    Update(FixtureEcbFile("2026-11-20"));
+    std::string text = Cache();
+    text.replace(text.find("USD 1.0803\n"), 11, "USD 1.0\n");  // cut short by hand
+    std::ofstream(folder_ / "cache/mezura/rates", std::ios::binary) << text;
+    const std::string why = "cannot use the cached rates in " +
+                            (folder_ / "cache/mezura/rates").string() +
+                            ": line 5: the rate of USD is not as Mezura wrote it: \"1.0\"\n";
+    const ProgramRun rates = Run({"--rates"});
+    EXPECT_EQ(rates.status, 1);
+    EXPECT_EQ(rates.err, "mezura-convert: " + why);
+    const ProgramRun money = Run({"100", "USD", "EUR"});
+    EXPECT_EQ(money.status, 2);
+    EXPECT_TRUE(money.err.ends_with("\nmezura-convert: " + why)) << money.err;
+}
+
 TEST_F(RatesConvert, RefusesPlainHttpElsewhereAndRedirectsAwayFromHttps) {
     UseUrl("http://example.com/eurofxref-daily.xml");
     ProgramRun run = Run({"--update-rates"});
@@ -159,6 +175,22 @@ TEST_F(RatesConvert, RefusesPlainHttpElsewhereAndRedirectsAwayFromHttps) {
     run = Run({"--update-rates"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("the server answered 404 Not Found"), std::string::npos) << run.err;
+}
+
+TEST_F(RatesConvert, EachFailedDownloadNamesItsOwnCause) {
+    UseUrl(server_.Url("loop"));
+    ProgramRun run = Run({"--update-rates"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.ends_with(": redirected more than 5 times, the last time to " +
+                                  server_.Url("loop") + "\n"))
+        << run.err;
+    // Allowed (it goes to https), then no TLS where it leads: not the 302.
+    UseUrl(server_.Url("tls"));
+    run = Run({"--update-rates"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(": the TLS handshake with 127.0.0.1:"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("302"), std::string::npos) << run.err;
+    EXPECT_EQ(Cache(), "");
 }
 
 TEST_F(RatesConvert, WithoutRatesCurrencyHasOnlyTheEuro) {
