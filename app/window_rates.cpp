@@ -1,6 +1,7 @@
 #include "window_rates.h"
 
 #include <QLabel>
+#include <QTextDocument>
 #include <QUrl>
 #include <ctime>
 
@@ -9,6 +10,7 @@
 #include "rates_settings.h"
 #include "rates_update.h"
 #include "text_edge.h"
+#include "visible_text.h"
 
 WindowRates::WindowRates(ProfileStore& profile, Catalogue& catalogue, QLabel& dateLine,
                          QObject* parent)
@@ -44,7 +46,7 @@ void WindowRates::StartDownloadIfDue() {
     if (cache_.cached && !IsBehindEcb(*cache_.cached, now())) return;
     url_ = RatesUrl(profile_);
     if (const std::string refused = RatesUrlProblem(url_); !refused.empty()) {
-        problem_ = QString::fromStdString(refused);
+        Failed(refused);
         return;
     }
     problem_.clear();
@@ -62,7 +64,7 @@ void WindowRates::OnDownloaded(const QByteArray& body) {
     const RatesUpdate update = AcceptDownloadedRates(
         std::string_view(body.constData(), static_cast<std::size_t>(body.size())), url_, now(),
         cachePath_);
-    if (!update.cached) return OnFailed(QString::fromStdString(update.error));
+    if (!update.cached) return Failed(update.error);
     // Read back as every later start will: custom units stay, the cache is
     // the one truth.
     cache_ = UseCachedRates(catalogue_, cachePath_, now());
@@ -70,8 +72,12 @@ void WindowRates::OnDownloaded(const QByteArray& body) {
     Q_EMIT RatesChanged();
 }
 
-void WindowRates::OnFailed(const QString& reason) {
-    problem_ = reason;
+void WindowRates::OnFailed(const QString& reason) { Failed(reason.toStdString()); }
+
+void WindowRates::Failed(std::string_view reason) {
+    // The reason may hold what a server or a file said: escaped, as the
+    // command line writes it.
+    problem_ = QString::fromStdString(Visible(reason));
     ShowDateLine();
 }
 
@@ -89,6 +95,9 @@ void WindowRates::ShowDateLine() {
         line = tr("No exchange rates yet");
     if (!problem_.isEmpty()) line += tr(" (download failed)");
     dateLine_.setText(line);
-    dateLine_.setToolTip(problem_);
+    // As plain text, whatever it holds: a tool tip that looks like HTML would
+    // be read as HTML.
+    dateLine_.setToolTip(
+        problem_.isEmpty() ? problem_ : Qt::convertFromPlainText(problem_, Qt::WhiteSpaceNormal));
     dateLine_.setAccessibleDescription(problem_);
 }

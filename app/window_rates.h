@@ -5,12 +5,14 @@
 // (Preferences, General) and the cache is older than the ECB's latest
 // publication. While Currency is shown a line beside the result says whose
 // rates of which day are in use ("ECB reference rates of 2026-12-07"), or
-// that there are none yet.
+// that there are none yet; its tool tip says why the last download failed,
+// escaped as the command line shows it.
 #include <QObject>
 #include <QString>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "profile_store.h"
 #include "rates_cache.h"
@@ -43,6 +45,7 @@ private:
     void StartDownloadIfDue();
     void OnDownloaded(const QByteArray& body);
     void OnFailed(const QString& reason);
+    void Failed(std::string_view reason);
     void ShowDateLine();
 
     ProfileStore& profile_;
@@ -52,6 +55,6 @@ private:
     std::string cachePath_;
     CachedRatesRead cache_;
     std::string url_;
-    QString problem_;  // why the last download failed; empty when it did not
+    QString problem_;  // why the last download failed, escaped; empty when it did not
     int shownRow_ = -1;
 };

@@ -77,7 +77,7 @@ int ConvertNotingRates(const NameIndex& index, const PartStyle& parts,
     } else if (status != 0 && CurrencyUnitCount(index.Indexed()) == 1) {
         for (const std::string_view name : {request.from, request.to}) {
             if (!NamesKnownCurrency(UnitNameFromUtf8(name).value_or(""))) continue;
-            Fail(err, NoRatesMessage(rates), 0);
+            Fail(err, Visible(NoRatesMessage(rates)), 0);
             break;
         }
     }

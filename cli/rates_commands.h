@@ -14,7 +14,7 @@
 
 // Why a command that needs rates has none, as --rates and a conversion both
 // say it: "cannot use the cached rates in PATH: line 5: ..." for a cache
-// refused, "no exchange rates yet; ..." for none.
+// refused, "no exchange rates yet; ..." for none. Not yet escaped.
 std::string NoRatesMessage(const CachedRatesRead& cache);
 
 // Status 0 done, 1 no usable rates.

@@ -6,7 +6,8 @@ serves until stopped. Every request's path is appended to LOG, so a test can
 tell whether anything was asked. Some names are special: /redirect answers
 302 to a plain-http address elsewhere, /loop redirects to itself, /tls
 redirects to https:// on this server's own port (which speaks no TLS),
-/escapes answers 500 with terminal escapes in its reason phrase, /silent
+/escapes answers 500 with terminal escapes and HTML in its reason phrase,
+/silent
 never answers.
 """
 import http.server
@@ -39,7 +40,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.end_headers()
             return
         if name == "escapes":
-            self.send_response(500, "\x1b]0;TITLE\x07\x1b[31m")
+            self.send_response(500, "\x1b]0;TITLE\x07\x1b[31m<b>red</b>")
             self.end_headers()
             return
         if name == "silent":

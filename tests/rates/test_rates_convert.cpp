@@ -193,6 +193,43 @@ TEST_F(RatesConvert, EachFailedDownloadNamesItsOwnCause) {
     EXPECT_EQ(Cache(), "");
 }
 
+TEST_F(RatesConvert, WhatAServerOrTheCacheSaysIsShownEscaped) {
+    UseUrl(server_.Url("escapes"));
+    ProgramRun run = Run({"--update-rates"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("the server answered 500 \\e]0;TITLE\\a\\e[31m<b>red</b>\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
+
+    UseUrl(server_.Url("eurofxref-daily.xml"));
+    const struct {
+        std::string file;
+        const char* shown;
+    } files[] = {
+        {EcbFile(Today(), RateLine("USD", "1\x1b[31m")), "number: \"1\\e[31m\""},
+        {EcbFile(Today(), RateLine("\x1b[3", "1")), "\"\\e[3\" is not a currency code"},
+        {EcbFile("\x1b]0;T\a", RateLine("USD", "1")), "YYYY-MM-DD: \"\\e]0;T\\a\""},
+        // A C1 control in UTF-8, and a byte that is not UTF-8.
+        {EcbFile(Today(), RateLine("USD", "\xC2\x9B\xFF")), "\"\\u009B\\xFF\""},
+    };
+    for (const auto& file : files) {
+        server_.Serve("eurofxref-daily.xml", file.file);
+        run = Run({"--update-rates"});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find(file.shown), std::string::npos) << run.err;
+        for (const char c : run.err) EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F)) << run.err;
+    }
+
+    Update(FixtureEcbFile(Today()));
+    std::string text = Cache();
+    text.replace(text.find("source "), 7, "source \x1b]0;TITLE\a");
+    std::ofstream(folder_ / "cache/mezura/rates", std::ios::binary) << text;
+    run = Run({"--rates"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\nsource\t\\e]0;TITLE\\a"), std::string::npos) << run.out;
+}
+
 TEST_F(RatesConvert, WithoutRatesCurrencyHasOnlyTheEuro) {
     const ProgramRun rates = Run({"--rates"});
     EXPECT_EQ(rates.status, 1);

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <cstdio>
 #include <ctime>
@@ -144,6 +145,16 @@ TEST_F(RatesWindow, ARefusedDownloadLeavesCacheAndConversionsAsTheyWere) {
     EXPECT_NE(DateLine().toolTip().indexOf(QStringLiteral("not a positive number")), -1)
         << DateLine().toolTip().toStdString();
     EXPECT_NEAR(Shows("100", "US dollar (USD)", "Japanese yen (JPY)"), 100 * 162.15 / 1.0803, 1e-9);
+}
+
+TEST_F(RatesWindow, WhatAServerSaysIsShownEscapedAndAsPlainText) {
+    Start("[Currency]\r\nRatesUrl=" + server_.Url("escapes") + "\r\n");
+    PickCategory(std::string(CurrencyName));
+    WaitForDownload();
+    const QString shown = QStringLiteral("the server answered 500 \\e]0;TITLE\\a\\e[31m<b>red</b>");
+    EXPECT_EQ(DateLine().accessibleDescription(), shown);
+    EXPECT_EQ(DateLine().toolTip(), Qt::convertFromPlainText(shown, Qt::WhiteSpaceNormal));
+    EXPECT_NE(DateLine().toolTip().indexOf(QStringLiteral("&lt;b&gt;red")), -1);
 }
 
 TEST(RatesDownloadTest, NoCompleteAnswerWithinTheLimitIsAFailure) {
