@@ -12,7 +12,7 @@
 // with. Refused, for example: "the root element is <html>, not
 // <gesmes:Envelope>", "the file gives no date", "the rate of USD is not a
 // positive number: \"-1\"", "USD appears twice", "the file is larger than
-// 1 MiB".
+// 1 MiB". The time taken grows in step with the length of the text.
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -27,6 +27,36 @@ TEST(EcbRates, TakesRatesAtTheEdgesOfTheRangeAndTheDayItIs) {
     EXPECT_EQ(parse.rates->rates.at(1).perEuro, 1e12);
 }
 
+// A root element with many attributes, named "a0", "a1" ...; `repeat` adds
+// one more named as attribute `of` is, after the one numbered `after`.
+std::string ManyAttributes(int count, int repeat = -1, int after = -1) {
+    std::string root = "<gesmes:Envelope";
+    for (int k = 0; k < count; ++k) {
+        root += " a" + std::to_string(k) + "='x'";
+        if (k == after) root += " a" + std::to_string(repeat) + "='y'";
+    }
+    return root + "><Cube><Cube time='2026-12-07'>" + RateLine("USD", "1.08") +
+           "</Cube></Cube></gesmes:Envelope>";
+}
+
+TEST(EcbRates, FindsTheFirstRepeatedAttributeAmongMany) {
+    EXPECT_TRUE(ParseEcbRates(ManyAttributes(20000), FixtureNow).rates);
+    for (const auto& [repeat, after] :
+         {std::pair{12, 15000}, std::pair{19999, 19999}, std::pair{0, 1}, std::pair{3, 5}}) {
+        const std::string text = ManyAttributes(20000, repeat, after);
+        const std::string name = " a" + std::to_string(repeat) + "='y'";
+        const std::size_t end = text.find(name) + name.size() - 4;  // after the repeated name
+        const EcbRatesParse parse = ParseEcbRates(text, FixtureNow);
+        EXPECT_EQ(parse.error, "not well-formed XML at byte " + std::to_string(end) +
+                                   ": the attribute a" + std::to_string(repeat) + " twice");
+    }
+    // Two names repeated: the one that comes first is told.
+    std::string two = ManyAttributes(100, 7, 95);
+    two.insert(two.find(" a40="), " a90='z'");
+    EXPECT_NE(ParseEcbRates(two, FixtureNow).error.find("the attribute a90 twice"),
+              std::string::npos);
+}
+
 TEST(EcbRates, TakesDoubleQuotesCommentsAndABom) {
     const std::string text = "\xEF\xBB\xBF<!-- mirror -->" +
                              EcbFile("2024-02-29", "<Cube currency=\"USD\" rate=\"1.5\" ></Cube>");
