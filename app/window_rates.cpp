@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QTextDocument>
+#include <QThread>
 #include <QUrl>
 #include <ctime>
 
@@ -12,6 +13,13 @@
 #include "text_edge.h"
 #include "visible_text.h"
 
+// What the worker hands back: the download's fate, and the cache as read
+// back when it was kept.
+struct WindowRates::Checked {
+    RatesUpdate update;
+    CachedRatesRead cache;
+};
+
 WindowRates::WindowRates(ProfileStore& profile, Catalogue& catalogue, QLabel& dateLine,
                          QObject* parent)
     : QObject(parent),
@@ -21,6 +29,10 @@ WindowRates::WindowRates(ProfileStore& profile, Catalogue& catalogue, QLabel& da
       dateLine_(dateLine),
       cachePath_(RatesCachePath()) {
     dateLine_.hide();
+}
+
+WindowRates::~WindowRates() {
+    if (worker_) worker_->wait();
 }
 
 void WindowRates::LoadCache() {
@@ -61,13 +73,31 @@ void WindowRates::StartDownloadIfDue() {
 }
 
 void WindowRates::OnDownloaded(const QByteArray& body) {
-    const RatesUpdate update = AcceptDownloadedRates(
-        std::string_view(body.constData(), static_cast<std::size_t>(body.size())), url_, now(),
-        cachePath_);
-    if (!update.cached) return Failed(update.error);
-    // Read back as every later start will: custom units stay, the cache is
-    // the one truth.
-    cache_ = UseCachedRates(catalogue_, cachePath_, now());
+    // Only the worker touches these copies, and only the window's thread the
+    // result, after the worker has ended.
+    auto checked = std::make_shared<Checked>();
+    worker_ = QThread::create(
+        [checked, body, check = accept, url = url_, path = cachePath_, time = now()] {
+            const std::string_view text(body.constData(), static_cast<std::size_t>(body.size()));
+            checked->update = check(text, url, time, path);
+            // Read back as every later start will: the cache is the one truth.
+            if (checked->update.cached) checked->cache = ReadRatesCache(path, time);
+        });
+    worker_->setParent(this);
+    connect(worker_, &QThread::finished, this, [this, checked] {
+        worker_->wait();  // ended already, or all but
+        worker_->deleteLater();
+        worker_ = nullptr;
+        OnChecked(*checked);
+    });
+    worker_->start();
+}
+
+void WindowRates::OnChecked(const Checked& checked) {
+    if (!checked.update.cached) return Failed(checked.update.error);
+    cache_ = checked.cache;
+    // Custom units stay after the new currencies.
+    UseRates(catalogue_, cache_);
     ShowDateLine();
     Q_EMIT RatesChanged();
 }

@@ -6,16 +6,21 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextDocument>
+#include <QThread>
 #include <QTimer>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
+#include <thread>
 
 #include "catalogue_limits.h"
 #include "ecb_fixture.h"
 #include "fixture_server.h"
 #include "main_window_fixture.h"
 #include "rates_cache.h"
+#include "rates_update.h"
 #include "window_rates.h"
 
 namespace {
@@ -93,6 +98,33 @@ TEST_F(RatesWindow, DownloadsWhenCurrencyIsShownAndConvertsThroughTheEuro) {
     EXPECT_FALSE(DateLine().isVisible());
     PickCategory(std::string(CurrencyName));
     WaitForDownload();
+    EXPECT_EQ(server_.Requests().size(), 1u);
+}
+
+TEST_F(RatesWindow, ADownloadIsCheckedOffTheWindowsThreadWhileItGoesOnConverting) {
+    server_.Serve("eurofxref-daily.xml", FixtureEcbFile(Today()));
+    Start(Profile());
+    std::atomic<bool> checking = false, onWindowThread = true, release = false;
+    Window().Rates().accept = [&](std::string_view body, std::string_view source, std::int64_t now,
+                                  const std::string& path) {
+        onWindowThread = QThread::currentThread() == qApp->thread();
+        checking = true;
+        // Held until the window has converted a keystroke, which it never
+        // could while it waited here itself (then the test fails at 5 s).
+        for (int k = 0; k < 500 && !release; ++k)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return AcceptDownloadedRates(body, source, now, path);
+    };
+    PickCategory(std::string(CurrencyName));
+    QTRY_VERIFY_WITH_TIMEOUT(checking, 5000);
+    EXPECT_FALSE(onWindowThread);
+    EXPECT_TRUE(Window().Rates().IsDownloading());
+    ClearInput();
+    TypeInput(QStringLiteral("7"));
+    EXPECT_EQ(OutputEdit().text(), QStringLiteral("7"));  // euro to euro, meanwhile
+    release = true;
+    WaitForDownload();
+    EXPECT_EQ(OutputEdit().text(), QStringLiteral("7.5621"));  // in US dollars, once they are in
     EXPECT_EQ(server_.Requests().size(), 1u);
 }
 
