@@ -154,7 +154,7 @@ void MainWindow::FillUnitLists(int slot) {
         inputUnits_->DeleteAt(0);
         outputUnits_->DeleteAt(0);
     }
-    for (int k = 1; k <= MaxUnitsPerRow && k <= catalogue_.Factor(slot, 0); ++k) {
+    for (int k = 1; k <= catalogue_.UnitCount(slot); ++k) {
         inputUnits_->AddSorted(catalogue_.Name(slot, k));
         outputUnits_->AddSorted(catalogue_.Name(slot, k));
     }

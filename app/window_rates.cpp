@@ -1,6 +1,8 @@
 #include "window_rates.h"
 
 #include <QLabel>
+#include <QTextDocument>
+#include <QThread>
 #include <QUrl>
 #include <ctime>
 
@@ -9,6 +11,14 @@
 #include "rates_settings.h"
 #include "rates_update.h"
 #include "text_edge.h"
+#include "visible_text.h"
+
+// What the worker hands back: the download's fate, and the cache as read
+// back when it was kept.
+struct WindowRates::Checked {
+    RatesUpdate update;
+    CachedRatesRead cache;
+};
 
 WindowRates::WindowRates(ProfileStore& profile, Catalogue& catalogue, QLabel& dateLine,
                          QObject* parent)
@@ -21,9 +31,13 @@ WindowRates::WindowRates(ProfileStore& profile, Catalogue& catalogue, QLabel& da
     dateLine_.hide();
 }
 
+WindowRates::~WindowRates() {
+    if (worker_) worker_->wait();
+}
+
 void WindowRates::LoadCache() {
     cachePath_ = RatesCachePath();
-    cache_ = UseCachedRates(catalogue_, cachePath_);
+    cache_ = UseCachedRates(catalogue_, cachePath_, now());
 }
 
 void WindowRates::CategoryShown(int row) {
@@ -44,7 +58,7 @@ void WindowRates::StartDownloadIfDue() {
     if (cache_.cached && !IsBehindEcb(*cache_.cached, now())) return;
     url_ = RatesUrl(profile_);
     if (const std::string refused = RatesUrlProblem(url_); !refused.empty()) {
-        problem_ = QString::fromStdString(refused);
+        Failed(refused);
         return;
     }
     problem_.clear();
@@ -59,19 +73,41 @@ void WindowRates::StartDownloadIfDue() {
 }
 
 void WindowRates::OnDownloaded(const QByteArray& body) {
-    const RatesUpdate update = AcceptDownloadedRates(
-        std::string_view(body.constData(), static_cast<std::size_t>(body.size())), url_, now(),
-        cachePath_);
-    if (!update.cached) return OnFailed(QString::fromStdString(update.error));
-    // Read back as every later start will: custom units stay, the cache is
-    // the one truth.
-    cache_ = UseCachedRates(catalogue_, cachePath_);
+    // Only the worker touches these copies, and only the window's thread the
+    // result, after the worker has ended.
+    auto checked = std::make_shared<Checked>();
+    worker_ = QThread::create(
+        [checked, body, check = accept, url = url_, path = cachePath_, time = now()] {
+            const std::string_view text(body.constData(), static_cast<std::size_t>(body.size()));
+            checked->update = check(text, url, time, path);
+            // Read back as every later start will: the cache is the one truth.
+            if (checked->update.cached) checked->cache = ReadRatesCache(path, time);
+        });
+    worker_->setParent(this);
+    connect(worker_, &QThread::finished, this, [this, checked] {
+        worker_->wait();  // ended already, or all but
+        worker_->deleteLater();
+        worker_ = nullptr;
+        OnChecked(*checked);
+    });
+    worker_->start();
+}
+
+void WindowRates::OnChecked(const Checked& checked) {
+    if (!checked.update.cached) return Failed(checked.update.error);
+    cache_ = checked.cache;
+    // Custom units stay after the new currencies.
+    UseRates(catalogue_, cache_);
     ShowDateLine();
     Q_EMIT RatesChanged();
 }
 
-void WindowRates::OnFailed(const QString& reason) {
-    problem_ = reason;
+void WindowRates::OnFailed(const QString& reason) { Failed(reason.toStdString()); }
+
+void WindowRates::Failed(std::string_view reason) {
+    // The reason may hold what a server or a file said: escaped, as the
+    // command line writes it.
+    problem_ = QString::fromStdString(Visible(reason));
     ShowDateLine();
 }
 
@@ -89,6 +125,9 @@ void WindowRates::ShowDateLine() {
         line = tr("No exchange rates yet");
     if (!problem_.isEmpty()) line += tr(" (download failed)");
     dateLine_.setText(line);
-    dateLine_.setToolTip(problem_);
+    // As plain text, whatever it holds: a tool tip that looks like HTML would
+    // be read as HTML.
+    dateLine_.setToolTip(
+        problem_.isEmpty() ? problem_ : Qt::convertFromPlainText(problem_, Qt::WhiteSpaceNormal));
     dateLine_.setAccessibleDescription(problem_);
 }

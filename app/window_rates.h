@@ -5,19 +5,28 @@
 // (Preferences, General) and the cache is older than the ECB's latest
 // publication. While Currency is shown a line beside the result says whose
 // rates of which day are in use ("ECB reference rates of 2026-12-07"), or
-// that there are none yet.
+// that there are none yet; its tool tip says why the last download failed,
+// escaped as the command line shows it.
+//
+// A downloaded file is checked and kept on a worker thread, so the window
+// goes on converting while it is read; the catalogue changes on the window's
+// thread only, once the worker is done.
 #include <QObject>
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "profile_store.h"
 #include "rates_cache.h"
 #include "rates_download.h"
+#include "rates_update.h"
 
 class Catalogue;
 class QLabel;
+class QThread;
 
 class WindowRates : public QObject {
     Q_OBJECT
@@ -25,6 +34,8 @@ public:
     // `now` gives the time in seconds since the epoch (tests set it).
     WindowRates(ProfileStore& profile, Catalogue& catalogue, QLabel& dateLine,
                 QObject* parent = nullptr);
+    // Waits for a worker still checking a download (a few milliseconds).
+    ~WindowRates() override;
 
     // Fills the Currency category from the cache. Never goes online.
     void LoadCache();
@@ -32,8 +43,14 @@ public:
     // coming to Currency a download may start.
     void CategoryShown(int row);
 
-    bool IsDownloading() const { return download_ && download_->IsRunning(); }
+    // True from the start of a download until its file is checked and kept.
+    bool IsDownloading() const { return (download_ && download_->IsRunning()) || worker_; }
     std::function<std::int64_t()> now;
+    // Checks and keeps a downloaded file; called on the worker thread (tests
+    // set it to watch that thread).
+    std::function<RatesUpdate(std::string_view body, std::string_view source, std::int64_t nowUtc,
+                              const std::string& cachePath)>
+        accept = AcceptDownloadedRates;
 
 Q_SIGNALS:
     // The Currency category holds new rates.
@@ -41,17 +58,21 @@ Q_SIGNALS:
 
 private:
     void StartDownloadIfDue();
+    struct Checked;
     void OnDownloaded(const QByteArray& body);
+    void OnChecked(const Checked& checked);
     void OnFailed(const QString& reason);
+    void Failed(std::string_view reason);
     void ShowDateLine();
 
     ProfileStore& profile_;
     Catalogue& catalogue_;
     QLabel& dateLine_;
     RatesDownload* download_ = nullptr;  // a child, made on the first download
+    QThread* worker_ = nullptr;          // checking a download; a child
     std::string cachePath_;
     CachedRatesRead cache_;
     std::string url_;
-    QString problem_;  // why the last download failed; empty when it did not
+    QString problem_;  // why the last download failed, escaped; empty when it did not
     int shownRow_ = -1;
 };

@@ -5,6 +5,7 @@
 // change a category the caller did not mean.
 #include "catalogue.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -19,6 +20,10 @@ int RowOrFirst(int row) { return IsRow(row) ? row : 0; }
 }  // namespace
 
 Catalogue::Catalogue() {
+    for (int row = 0; row < CategoryRowCount; ++row) {
+        names_[row].resize(RowEntryCount);
+        factors_[row].resize(RowEntryCount);
+    }
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         const BuiltinCategory& category = BuiltinCategories[row];
         const int count = category.UnitCount();
@@ -64,7 +69,8 @@ int Catalogue::UnitCount(int row) const {
     const double count = factors_[RowOrFirst(row)][0];
     // Written as "not at least 1" so that a not-a-number count means no units.
     if (!(count >= 1.0)) return 0;
-    if (count >= MaxUnitsPerRow) return MaxUnitsPerRow;
+    const int room = UnitRoom(row);
+    if (count >= room) return room;
     return static_cast<int>(count);
 }
 
@@ -90,7 +96,7 @@ void Catalogue::ClearCustomUnits(int row) {
     if (!IsCustomRow(row)) return;
     factors_[row][0] = 0.0;
     // The factors stay: they lie beyond the count and belong to no unit.
-    for (int k = 1; k <= MaxUnitsPerRow; ++k) names_[row][k].clear();
+    for (int k = 1; k <= UnitRoom(row); ++k) names_[row][k].clear();
 }
 
 void Catalogue::ClearCustomRow(int row) {
@@ -102,7 +108,7 @@ void Catalogue::ClearCustomRow(int row) {
 bool Catalogue::AppendUnit(int row, std::string_view name, double factor) {
     if (!IsRow(row)) return false;
     const int count = UnitCount(row);
-    if (count >= MaxUnitsPerRow) return false;
+    if (count >= UnitRoom(row)) return false;
     names_[row][count + 1] = name;
     factors_[row][count + 1] = factor;
     factors_[row][0] = count + 1;
@@ -128,10 +134,14 @@ void Catalogue::ReplaceBuiltinUnits(int row, std::span<const NamedFactor> units)
     std::vector<NamedFactor> added;
     for (int k = builtinCounts_[row] + 1; k <= UnitCount(row); ++k)
         added.emplace_back(std::move(names_[row][k]), factors_[row][k]);
-    for (int k = 1; k < RowEntryCount; ++k) {
-        names_[row][k].clear();
-        factors_[row][k] = 0.0;
-    }
+    // Room for the units the row held too, however many: none is ever lost.
+    const std::size_t customRoom = std::max<std::size_t>(MaxCustomUnits, added.size());
+    const std::size_t entries =
+        1 + std::max<std::size_t>(MaxUnitsPerRow, units.size() + customRoom);
+    names_[row].resize(1);
+    factors_[row].resize(1);
+    names_[row].resize(entries);
+    factors_[row].resize(entries);
     factors_[row][0] = 0.0;
     for (const auto& [name, factor] : units) AppendUnit(row, name, factor);
     builtinCounts_[row] = UnitCount(row);

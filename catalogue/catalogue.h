@@ -4,8 +4,12 @@
 // by reference to everything that reads or changes it.
 //
 //   Name(row, 0)    category name          Factor(row, 0)  unit count, as a double
-//   Name(row, k)    name of unit k (1..59) Factor(row, k)  size of unit k in the
-//                                                          category's reference unit
+//   Name(row, k)    name of unit k         Factor(row, k)  size of unit k in the
+//                   (1..UnitRoom(row))                     category's reference unit
+//
+// A row has room for 59 units, except the Currency row, whose built-in units
+// follow the exchange rates: it has room for every currency of the rates and
+// the custom units after them, whatever the number of currencies.
 //
 // The built-in categories come first, in alphabetical order; the five rows
 // after them are custom slots, free while named "Custom". All names are Windows-1252
@@ -17,13 +21,14 @@
 // (Visible, as the profile stores it) and whether the user may have changed
 // that during this run (VisibilityEdited).
 //
-// It is large (two tables of 60 entries a row) and never copied: pass it by
-// reference.
+// It is large (two tables of at least 60 entries a row) and never copied:
+// pass it by reference.
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "catalogue_limits.h"
 
@@ -56,8 +61,15 @@ public:
     // Highest position 1..count of `row` whose unit name equals `name` exactly.
     std::optional<int> UnitByName(int row, std::string_view name) const;
 
-    // Factor(row, 0) truncated toward zero, 0..59.
+    // Factor(row, 0) truncated toward zero, 0..UnitRoom(row).
     int UnitCount(int row) const;
+
+    // The most units `row` can hold: 59, or for a row whose built-in units
+    // were replaced by more than that leaves room for, those units and
+    // MaxCustomUnits custom ones.
+    int UnitRoom(int row) const {
+        return static_cast<int>(names_[row >= 0 && row < CategoryRowCount ? row : 0].size()) - 1;
+    }
 
     // The built-in units of a built-in row (counted from the built-in data), 0
     // for the custom rows.
@@ -76,11 +88,12 @@ public:
     void ClearCustomRow(int row);
 
     // Puts a unit at position count + 1 and raises the count. False, and nothing
-    // changed, when the row already holds 59 units.
+    // changed, when the row is full (UnitRoom).
     bool AppendUnit(int row, std::string_view name, double factor);
 
-    // Puts `units` in place of the built-in units of built-in `row` and keeps
-    // the units the profile added after them, as far as the row has room.
+    // Puts `units` in place of the built-in units of built-in `row`, all of
+    // them, and keeps the units the profile added after them: the row's room
+    // grows to hold every unit and MaxCustomUnits more when 59 would not.
     // The Currency row's built-in units follow the loaded exchange rates.
     void ReplaceBuiltinUnits(int row, std::span<const NamedFactor> units);
 
@@ -104,8 +117,9 @@ public:
     void MarkVisibilityEdited() { visibilityEdited_ = true; }
 
 private:
-    std::string names_[CategoryRowCount][RowEntryCount];
-    double factors_[CategoryRowCount][RowEntryCount] = {};
+    // Entries 0..UnitRoom(row) of each row.
+    std::vector<std::string> names_[CategoryRowCount];
+    std::vector<double> factors_[CategoryRowCount];
     int builtinCounts_[BuiltinCategoryCount] = {};
     int visible_[BuiltinCategoryCount] = {};
     bool visibilityEdited_ = false;

@@ -15,8 +15,8 @@ bool IsScale(int code) { return code >= 0 && code < ScaleCount; }
 
 // Positions a caller could not resolve fall back to the first unit, and no
 // position ever reads outside the row.
-int PositionOrFirst(int position) {
-    return position >= 1 && position <= MaxUnitsPerRow ? position : 1;
+int PositionOrFirst(const Catalogue& catalogue, int row, int position) {
+    return position >= 1 && position <= catalogue.UnitRoom(row) ? position : 1;
 }
 
 // The way rests on the category's name. Built-in names never change, so a
@@ -113,8 +113,8 @@ double ConvertValue(const Catalogue& catalogue, int row, int inputPosition, int 
     if (row < 0 || row >= CategoryRowCount) row = 0;
     // A row without units converts with position 1 on both sides.
     const bool hasUnits = catalogue.Factor(row, 0) >= 1.0;  // UnitCount(row) > 0, without the call
-    const int p = hasUnits ? PositionOrFirst(inputPosition) : 1;
-    const int q = hasUnits ? PositionOrFirst(outputPosition) : 1;
+    const int p = hasUnits ? PositionOrFirst(catalogue, row, inputPosition) : 1;
+    const int q = hasUnits ? PositionOrFirst(catalogue, row, outputPosition) : 1;
 
     const int from = p - 1;
     const int to = q - 1;

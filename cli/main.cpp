@@ -67,8 +67,8 @@ bool NeedsRates(const CliOptions& options) {
 }
 
 // A conversion into a currency says on stderr when its rates are more than
-// four days old; one that names a currency while there are no rates says how
-// to get them.
+// four days old; one that names a currency while there are no rates says why,
+// as --rates does.
 int ConvertNotingRates(const NameIndex& index, const PartStyle& parts,
                        const ConversionRequest& request, const CachedRatesRead& rates,
                        FdWriter& out, FdWriter& err) {
@@ -78,9 +78,7 @@ int ConvertNotingRates(const NameIndex& index, const PartStyle& parts,
     } else if (status != 0 && CurrencyUnitCount(index.Indexed()) == 1) {
         for (const std::string_view name : {request.from, request.to}) {
             if (!NamesKnownCurrency(UnitNameFromUtf8(name).value_or(""))) continue;
-            err.Write(
-                "mezura-convert: no exchange rates yet; mezura-convert --update-rates "
-                "downloads them\n");
+            Fail(err, Visible(NoRatesMessage(rates)), 0);
             break;
         }
     }
@@ -110,7 +108,8 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
     // The currencies are in the catalogue before the profile adds to it, so
     // that a custom unit is checked against them too.
     const CachedRatesRead rates =
-        NeedsRates(options) ? UseCachedRates(catalogue, RatesCachePath()) : CachedRatesRead{};
+        NeedsRates(options) ? UseCachedRates(catalogue, RatesCachePath(), std::time(nullptr))
+                            : CachedRatesRead{};
     const ResultStyle style{options.format, options.precision};
     // Mixed results and fractions add the --fraction denominator to it.
     const PartStyle parts{style, options.fraction};

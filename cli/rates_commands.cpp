@@ -9,6 +9,7 @@
 #include "rates_settings.h"
 #include "rates_update.h"
 #include "text_1252.h"
+#include "visible_text.h"
 
 namespace {
 
@@ -23,22 +24,26 @@ std::string DaysText(std::int64_t days) {
     return std::to_string(days) + (days == 1 ? " day" : " days");
 }
 
+// The messages hold what a server, the helper or the cache said, byte for
+// byte: they are written escaped, so none of it can act on the terminal.
 int Fail(FdWriter& err, const std::string& message, int status) {
-    err.Write("mezura-convert: " + message + "\n");
+    err.Write("mezura-convert: " + Visible(message) + "\n");
     return status;
 }
 
 }  // namespace
 
-int RunRates(const CachedRatesRead& cache, std::int64_t nowUtc, FdWriter& out, FdWriter& err) {
+std::string NoRatesMessage(const CachedRatesRead& cache) {
     if (!cache.error.empty())
-        return Fail(err, "cannot use the cached rates in " + RatesCachePath() + ": " + cache.error,
-                    1);
-    if (!cache.cached)
-        return Fail(err, "no exchange rates yet; mezura-convert --update-rates downloads them", 1);
+        return "cannot use the cached rates in " + RatesCachePath() + ": " + cache.error;
+    return "no exchange rates yet; mezura-convert --update-rates downloads them";
+}
+
+int RunRates(const CachedRatesRead& cache, std::int64_t nowUtc, FdWriter& out, FdWriter& err) {
+    if (!cache.cached) return Fail(err, NoRatesMessage(cache), 1);
     const CachedRates& cached = *cache.cached;
     Line(out, "date", cached.rates.date);
-    Line(out, "source", cached.source);
+    Line(out, "source", Visible(cached.source));
     Line(out, "age", DaysText(DaysSince(cached.rates.date.c_str(), nowUtc)));
     for (const CurrencyRate& rate : cached.rates.rates) {
         char number[32];
@@ -65,8 +70,8 @@ int RunUpdateRates(const std::optional<std::string>& profilePath, std::int64_t n
     const RatesUpdate update = AcceptDownloadedRates(run.output, url, nowUtc, RatesCachePath());
     if (!update.cached) return Fail(err, update.error + " (from " + url + ")", 1);
     out.Write(RatesDateLine(*update.cached, nowUtc) + ", " +
-              std::to_string(update.cached->rates.rates.size()) + " currencies, from " + url +
-              "\n");
+              std::to_string(update.cached->rates.rates.size()) + " currencies, from " +
+              Visible(url) + "\n");
     return 0;
 }
 

@@ -12,6 +12,11 @@
 #include "fd_writer.h"
 #include "rates_cache.h"
 
+// Why a command that needs rates has none, as --rates and a conversion both
+// say it: "cannot use the cached rates in PATH: line 5: ..." for a cache
+// refused, "no exchange rates yet; ..." for none. Not yet escaped.
+std::string NoRatesMessage(const CachedRatesRead& cache);
+
 // Status 0 done, 1 no usable rates.
 int RunRates(const CachedRatesRead& cache, std::int64_t nowUtc, FdWriter& out, FdWriter& err);
 

@@ -4,13 +4,16 @@
 // the reason, so that nothing half-read ever replaces good rates.
 //
 //   <gesmes:Envelope ...>            the root, and no other
-//     <Cube><Cube time='2026-12-07'> one date, a real calendar day
+//     <Cube><Cube time='2026-12-07'> one date, a real calendar day, not ahead
 //       <Cube currency='USD' rate='1.0803'/>   each code once, each rate a
-//       ...                                    positive finite decimal
+//       ...                                    positive decimal
 //
-// Refused, for example: "the root element is <html>, not <gesmes:Envelope>",
-// "the file gives no date", "the rate of USD is not a positive number: \"-1\"",
-// "USD appears twice", "the file is larger than 1 MiB".
+// The date, the codes and the rates pass the RatesCheck the cache is read
+// with. Refused, for example: "the root element is <html>, not
+// <gesmes:Envelope>", "the file gives no date", "the rate of USD is not a
+// positive number: \"-1\"", "USD appears twice", "the file is larger than
+// 1 MiB". The time taken grows in step with the length of the text.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,7 +24,7 @@ inline constexpr std::size_t MaxRatesFileBytes = 1024 * 1024;
 
 struct CurrencyRate {
     std::string code;  // three capital letters, never "EUR"
-    double perEuro;    // units of the currency one euro buys
+    double perEuro;    // units of the currency one euro buys, within RatesCheck's range
 };
 
 struct EcbRates {
@@ -34,7 +37,8 @@ struct EcbRatesParse {
     std::string error;  // why the text was refused; empty when it was read
 };
 
-EcbRatesParse ParseEcbRates(std::string_view xml);
+// `nowUtc` (seconds since the epoch) is the time dates may not be after.
+EcbRatesParse ParseEcbRates(std::string_view xml, std::int64_t nowUtc);
 
 // "YYYY-MM-DD" naming a real day of the Gregorian calendar.
 bool IsIsoDate(std::string_view text);

@@ -7,64 +7,113 @@
 #include "ecb_publication.h"
 #include "file_path.h"
 #include "file_read.h"
+#include "rates_check.h"
 
 namespace {
 
 constexpr std::string_view Header = "Mezura exchange rates 1";
+
+// The shortest text that reads back as the same double.
+std::string RateText(double perEuro) {
+    char number[32];
+    const auto end = std::to_chars(number, number + sizeof number, perEuro).ptr;
+    return std::string(number, end);
+}
 
 std::string_view Variable(const char* name) {
     const char* value = std::getenv(name);
     return value ? std::string_view(value) : std::string_view();
 }
 
-// The next line, without its end; the text moves past it.
-std::string_view NextLine(std::string_view& text) {
-    const std::size_t end = text.find('\n');
-    const std::string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    return line;
-}
+// Reads the cache's text line by line, each refusal naming its line.
+class CacheReader {
+public:
+    CacheReader(std::string_view text, std::int64_t nowUtc) : text_(text), check_(nowUtc) {}
 
-// "key value" with exactly that key.
-std::optional<std::string_view> Field(std::string_view line, std::string_view key) {
-    if (!line.starts_with(key) || line.size() <= key.size() || line[key.size()] != ' ')
-        return std::nullopt;
-    return line.substr(key.size() + 1);
-}
-
-std::optional<CachedRates> Parse(std::string_view text) {
-    if (NextLine(text) != Header) return std::nullopt;
-    CachedRates cached;
-    const auto source = Field(NextLine(text), "source");
-    const auto fetched = Field(NextLine(text), "fetched");
-    const auto date = Field(NextLine(text), "date");
-    if (!source || !fetched || !date || !IsIsoDate(*date)) return std::nullopt;
-    cached.source = *source;
-    const auto [end, error] =
-        std::from_chars(fetched->data(), fetched->data() + fetched->size(), cached.fetched);
-    if (error != std::errc() || end != fetched->data() + fetched->size()) return std::nullopt;
-    cached.rates.date = *date;
-    while (!text.empty()) {
-        const std::string_view line = NextLine(text);
-        const std::size_t blank = line.find(' ');
-        if (blank == std::string_view::npos) return std::nullopt;
-        const auto code = line.substr(0, blank);
-        // Written by us with the shortest exact text, which may use an exponent.
-        double perEuro = 0;
-        const auto value = line.substr(blank + 1);
-        const auto [valueEnd, valueError] =
-            std::from_chars(value.data(), value.data() + value.size(), perEuro);
-        if (!IsCurrencyCode(code) || valueError != std::errc() ||
-            valueEnd != value.data() + value.size() || !(perEuro > 0) ||
-            perEuro > 1e300)  // finite, and its inverse not zero
-            return std::nullopt;
-        for (const CurrencyRate& seen : cached.rates.rates)
-            if (seen.code == code) return std::nullopt;
-        cached.rates.rates.push_back({std::string(code), perEuro});
+    CachedRatesRead Read() {
+        CachedRates cached;
+        if (!Next() || line_ != Header) return Refuse("not a rates file Mezura wrote");
+        const auto source = Next() ? Field("source") : std::nullopt;
+        if (!source) return Refuse("\"source ...\" was expected");
+        cached.source = *source;
+        const auto fetched = Next() ? Field("fetched") : std::nullopt;
+        if (!fetched || !WholeNumber(*fetched, cached.fetched))
+            return Refuse("\"fetched\" and a whole number of seconds were expected");
+        const auto date = Next() ? Field("date") : std::nullopt;
+        if (!date) return Refuse("\"date ...\" was expected");
+        if (std::string problem = check_.Date(*date); !problem.empty())
+            return Refuse(std::move(problem));
+        cached.rates.date = *date;
+        while (Next()) {
+            const std::size_t blank = line_.find(' ');
+            const auto code = line_.substr(0, blank);
+            if (std::string problem = check_.Code(code); !problem.empty())
+                return Refuse(std::move(problem));
+            const auto value =
+                blank == std::string_view::npos ? std::string_view() : line_.substr(blank + 1);
+            double perEuro = 0;
+            // Written with the shortest text that reads back exactly, and so
+            // only ever in that one way: "1.0", a line cut short from
+            // "1.0523", was never written by Mezura.
+            if (!WrittenRate(value, perEuro))
+                return Refuse("the rate of " + std::string(code) +
+                              " is not as Mezura wrote it: " + QuotedExcerpt(value));
+            if (std::string problem = RatesCheck::Value(code, perEuro); !problem.empty())
+                return Refuse(std::move(problem));
+            cached.rates.rates.push_back({std::string(code), perEuro});
+        }
+        if (!error_.empty()) return {std::nullopt, error_};
+        if (cached.rates.rates.empty()) return {std::nullopt, "the file gives no rates"};
+        return {std::move(cached), {}};
     }
-    if (cached.rates.rates.empty()) return std::nullopt;
-    return cached;
-}
+
+private:
+    // The next line, without its end; false at the end of the text, or when
+    // the text ends inside the line (every line Mezura writes is ended).
+    bool Next() {
+        if (!error_.empty()) return false;
+        ++number_;
+        if (text_.empty()) return false;
+        const std::size_t end = text_.find('\n');
+        if (end == std::string_view::npos) {
+            error_ = "line " + std::to_string(number_) + " is cut off: " + QuotedExcerpt(text_);
+            return false;
+        }
+        line_ = text_.substr(0, end);
+        text_.remove_prefix(end + 1);
+        return true;
+    }
+
+    // "key value" with exactly that key.
+    std::optional<std::string_view> Field(std::string_view key) const {
+        if (!line_.starts_with(key) || line_.size() <= key.size() || line_[key.size()] != ' ')
+            return std::nullopt;
+        return line_.substr(key.size() + 1);
+    }
+
+    static bool WholeNumber(std::string_view text, std::int64_t& value) {
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        return error == std::errc() && end == text.data() + text.size();
+    }
+
+    static bool WrittenRate(std::string_view text, double& value) {
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (error != std::errc() || end != text.data() + text.size()) return false;
+        return RateText(value) == text;
+    }
+
+    // The error of the line read last, unless the text ended inside it.
+    CachedRatesRead Refuse(std::string reason) {
+        if (error_.empty()) error_ = "line " + std::to_string(number_) + ": " + std::move(reason);
+        return {std::nullopt, error_};
+    }
+
+    std::string_view text_;
+    RatesCheck check_;
+    std::string_view line_;
+    int number_ = 0;
+    std::string error_;
+};
 
 }  // namespace
 
@@ -76,26 +125,25 @@ std::string RatesCachePath() {
     return std::string(home) + "/.cache/mezura/rates";
 }
 
-CachedRatesRead ReadRatesCache(const std::string& path) {
+CachedRatesRead ReadRatesCache(const std::string& path, std::int64_t nowUtc) {
     if (path.empty()) return {};
     const FileRead read = ReadProfileFile(path);
     if (read.error) return {std::nullopt, ReadFailureReason(read.error)};
     if (!read.exists) return {};
     if (read.text.size() > 2 * MaxRatesFileBytes) return {std::nullopt, "File too large"};
-    auto cached = Parse(read.text);
-    if (!cached) return {std::nullopt, "not a rates file Mezura wrote"};
-    return {std::move(cached), {}};
+    return ReadRatesCacheText(read.text, nowUtc);
+}
+
+CachedRatesRead ReadRatesCacheText(std::string_view text, std::int64_t nowUtc) {
+    return CacheReader(text, nowUtc).Read();
 }
 
 std::string RatesCacheText(const CachedRates& cached) {
     std::string text(Header);
     text += "\nsource " + cached.source + "\nfetched " + std::to_string(cached.fetched) +
             "\ndate " + cached.rates.date + "\n";
-    for (const CurrencyRate& rate : cached.rates.rates) {
-        char number[32];
-        const auto end = std::to_chars(number, number + sizeof number, rate.perEuro).ptr;
-        text += rate.code + " " + std::string(number, end) + "\n";
-    }
+    for (const CurrencyRate& rate : cached.rates.rates)
+        text += rate.code + " " + RateText(rate.perEuro) + "\n";
     return text;
 }
 

@@ -31,7 +31,13 @@ struct CachedRatesRead {
 // Empty when there is no home folder to put it in.
 std::string RatesCachePath();
 
-CachedRatesRead ReadRatesCache(const std::string& path);
+// The cache is refused whole, with the number of the first line in fault,
+// when anything in it is not as Mezura writes it or fails the RatesCheck a
+// download passed (a date after `nowUtc`, a rate for EUR, a rate out of range):
+//   "line 9: the rate of USD is not as Mezura wrote it: \"1.0\""
+CachedRatesRead ReadRatesCache(const std::string& path, std::int64_t nowUtc);
+// The same of the text of a cache.
+CachedRatesRead ReadRatesCacheText(std::string_view text, std::int64_t nowUtc);
 
 std::string RatesCacheText(const CachedRates& cached);
 

@@ -22,4 +22,8 @@ RatesUpdate AcceptDownloadedRates(std::string_view body, std::string_view source
 
 // Reads the cache and fills the Currency category from it; the category
 // keeps the euro alone when there is nothing usable.
-CachedRatesRead UseCachedRates(Catalogue& catalogue, const std::string& cachePath);
+CachedRatesRead UseCachedRates(Catalogue& catalogue, const std::string& cachePath,
+                               std::int64_t nowUtc);
+
+// The same from rates already read.
+void UseRates(Catalogue& catalogue, const CachedRatesRead& read);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <ctime>
 
 #include "catalogue.h"
 #include "conversion.h"
@@ -58,7 +59,7 @@ void SearchAnswers::Refresh() {
     catalogue_.emplace();
     style_ = ResultStyle{};
     // The currencies first, as the window has them when it loads the profile.
-    if (ratesStamp) UseCachedRates(*catalogue_, ratesPath_);
+    if (ratesStamp) UseCachedRates(*catalogue_, ratesPath_, std::time(nullptr));
     favourites_ = Favourites{};
     history_.Clear();
     if (stamp) {

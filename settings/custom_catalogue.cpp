@@ -119,7 +119,7 @@ CustomResult CustomCatalogue::AddUnit(int row, const std::optional<std::string>&
     // A negative factor would load as 0 at the next start, and one that is
     // not finite has no text to read back.
     if (!std::isfinite(factor) || factor <= 0.0) return Refused(CustomMessage::UnitFactorInvalid);
-    if (count >= MaxUnitsPerRow) return Refused(CustomMessage::RowFull);
+    if (count >= catalogue_.UnitRoom(row)) return Refused(CustomMessage::RowFull);
     if (!HasFreeUnitRecord(profile_, section)) return Refused(CustomMessage::NoRoomForUnit);
 
     catalogue_.AppendUnit(row, name, factor);

@@ -1,6 +1,7 @@
 // Arbitrary bytes as a downloaded rates file. Whatever the reader accepts
 // must be what the rest of the program relies on: a real date, codes of three
-// capitals given once, rates positive and finite. And it must read the same
+// capitals given once, rates within the range whose inverses are finite and
+// not zero. And it must read the same
 // rates again from a file written from them. Anything else aborts.
 #include <charconv>
 #include <cmath>
@@ -11,8 +12,12 @@
 #include <string_view>
 
 #include "ecb_rates.h"
+#include "rates_check.h"
 
 namespace {
+
+// 9999-12-31 23:59:59 UTC: every date a file can write is behind it.
+constexpr std::int64_t LastSecond = 253402300799;
 
 void Check(bool holds) {
     if (!holds) std::abort();
@@ -34,17 +39,19 @@ std::string Rewritten(const EcbRates& rates) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const EcbRatesParse parse = ParseEcbRates(text);
+    const EcbRatesParse parse = ParseEcbRates(text, LastSecond);
     Check(parse.rates.has_value() == parse.error.empty());
     if (!parse.rates) return 0;
     const EcbRates& rates = *parse.rates;
     Check(IsIsoDate(rates.date) && !rates.rates.empty());
     for (std::size_t i = 0; i < rates.rates.size(); ++i) {
         Check(IsCurrencyCode(rates.rates[i].code) && rates.rates[i].code != "EUR");
-        Check(std::isfinite(rates.rates[i].perEuro) && rates.rates[i].perEuro > 0);
+        Check(rates.rates[i].perEuro >= SmallestRatePerEuro &&
+              rates.rates[i].perEuro <= LargestRatePerEuro);
+        Check(std::isfinite(1 / rates.rates[i].perEuro) && 1 / rates.rates[i].perEuro > 0);
         for (std::size_t j = 0; j < i; ++j) Check(rates.rates[j].code != rates.rates[i].code);
     }
-    const EcbRatesParse again = ParseEcbRates(Rewritten(rates));
+    const EcbRatesParse again = ParseEcbRates(Rewritten(rates), LastSecond);
     Check(again.rates && again.rates->date == rates.date &&
           again.rates->rates.size() == rates.rates.size());
     for (std::size_t i = 0; i < rates.rates.size(); ++i) {

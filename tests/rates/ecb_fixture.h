@@ -2,6 +2,7 @@
 // A rates file in the ECB's own layout, written here from a few chosen rates
 // (not read back from the code), for the parser, the cache and the fixture
 // server.
+#include <cstdint>
 #include <ctime>
 #include <string>
 #include <string_view>
@@ -39,6 +40,20 @@ inline std::string FixtureEcbFile(std::string_view date) {
     for (const FixtureRate& rate : FixtureRates) lines += RateLine(rate.code, rate.text);
     return EcbFile(date, lines);
 }
+
+// The rate lines of `count` currencies: USD at 1.25, then codes from AAX in
+// order at 2, 3, 4 ...
+inline std::string ManyRateLines(int count) {
+    std::string lines = RateLine("USD", "1.25");
+    for (int k = 0; k + 1 < count; ++k)
+        lines += RateLine(std::string{char('A' + k / 26 % 26), char('A' + k % 26), 'X'},
+                          std::to_string(2 + k));
+    return lines;
+}
+
+// 2026-12-09 12:00 UTC: the time the reader is told it is, after every
+// fixed date of the tests.
+inline constexpr std::int64_t FixtureNow = 1796817600;
 
 // Today's date in UTC, as the ECB would write it.
 inline std::string Today() {

@@ -3,8 +3,12 @@
 
 Usage: fixture_server.py FOLDER LOG. Prints the port it listens on, then
 serves until stopped. Every request's path is appended to LOG, so a test can
-tell whether anything was asked. Two names are special: /redirect answers
-302 to a plain-http address elsewhere, /silent never answers.
+tell whether anything was asked. Some names are special: /redirect answers
+302 to a plain-http address elsewhere, /loop redirects to itself, /tls
+redirects to https:// on this server's own port (which speaks no TLS),
+/escapes answers 500 with terminal escapes and HTML in its reason phrase,
+/silent
+never answers.
 """
 import http.server
 import os
@@ -22,6 +26,21 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if name == "redirect":
             self.send_response(302)
             self.send_header("Location", "http://example.invalid/eurofxref-daily.xml")
+            self.end_headers()
+            return
+        if name == "loop":
+            self.send_response(302)
+            self.send_header("Location", "/loop")
+            self.end_headers()
+            return
+        if name == "tls":
+            port = self.server.server_address[1]
+            self.send_response(302)
+            self.send_header("Location", "https://127.0.0.1:%d/eurofxref-daily.xml" % port)
+            self.end_headers()
+            return
+        if name == "escapes":
+            self.send_response(500, "\x1b]0;TITLE\x07\x1b[31m<b>red</b>")
             self.end_headers()
             return
         if name == "silent":

@@ -11,6 +11,7 @@
 #include "conversion.h"
 #include "currency_rates.h"
 #include "currency_units.h"
+#include "custom_catalogue.h"
 #include "ecb_fixture.h"
 #include "rates_cache.h"
 #include "rates_settings.h"
@@ -21,7 +22,9 @@ namespace {
 
 class CurrencyTest : public testing::Test {
 protected:
-    void SetUp() override { rates_ = *ParseEcbRates(FixtureEcbFile("2026-12-07")).rates; }
+    void SetUp() override {
+        rates_ = *ParseEcbRates(FixtureEcbFile("2026-12-07"), FixtureNow).rates;
+    }
 
     double Convert(double value, std::string_view from, std::string_view to) {
         const auto a = FindUnitIn(catalogue_, CurrencyRow, from),
@@ -102,6 +105,58 @@ TEST_F(CurrencyTest, CustomUnitsStayAfterNewRates) {
     EXPECT_EQ(catalogue_.Name(CurrencyRow, 2), "Bitcoin");
 }
 
+// Rates of `count` currencies, in code order from AAA, with USD among them.
+EcbRates ManyRates(int count) {
+    EcbRates rates{"2026-12-07", {{"USD", 1.25}}};
+    for (int k = 0; static_cast<int>(rates.rates.size()) < count; ++k) {
+        const std::string code{char('A' + k / 26 % 26), char('A' + k % 26), 'X'};
+        rates.rates.push_back({code, 2.0 + k});
+    }
+    return rates;
+}
+
+TEST_F(CurrencyTest, HoldsEveryCurrencyOfTheRatesAndTheCustomUnitsWhateverTheirNumber) {
+    SetCurrencyRates(catalogue_, ManyRates(150));
+    EXPECT_EQ(catalogue_.BuiltinUnitsOf(CurrencyRow), 151);
+    // As the profile adds them after the rates: every one of them fits.
+    for (int k = 0; k < MaxCustomUnits; ++k)
+        ASSERT_TRUE(catalogue_.AppendUnit(CurrencyRow, "Token " + std::to_string(k), 2.0 + k));
+    EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 151 + MaxCustomUnits);
+    EXPECT_DOUBLE_EQ(Convert(100, "USD", "EUR"), 100 / 1.25);
+    EXPECT_DOUBLE_EQ(Convert(1, "FSX", "BAX"), 28.0 / 150);  // FSX is the last currency
+    EXPECT_DOUBLE_EQ(Convert(1, "Token 9", "USD"), 11 * 1.25);
+
+    // Fewer rates, then as many again: the custom units stay after them.
+    SetCurrencyRates(catalogue_, rates_);
+    EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 9 + MaxCustomUnits);
+    SetCurrencyRates(catalogue_, ManyRates(150));
+    EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 151 + MaxCustomUnits);
+    EXPECT_EQ(catalogue_.UnitByName(CurrencyRow, "Token 0"), 152);
+    EXPECT_DOUBLE_EQ(Convert(1, "Token 9", "USD"), 11 * 1.25);
+}
+
+struct SilentListener : CatalogueListener {
+    void OnCatalogueChanged(const CatalogueNotice&) override {}
+};
+
+TEST_F(CurrencyTest, TheCustomPageKeepsItsLimitsBesideManyCurrencies) {
+    char pattern[] = "/tmp/mezura-profile-XXXXXX";
+    const std::string folder = ::mkdtemp(pattern);
+    ProfileStore profile(folder + "/mezura.INI");
+    SilentListener window;
+    CustomCatalogue custom(catalogue_, profile, window);
+    SetCurrencyRates(catalogue_, ManyRates(150));
+    for (int k = 0; k < MaxCustomUnits; ++k) {
+        const CustomResult added =
+            custom.AddUnit(CurrencyRow, "Token" + std::string(1, char('a' + k)), "2", "Euro (EUR)");
+        EXPECT_TRUE(added.changed) << k << " " << static_cast<int>(added.message);
+    }
+    EXPECT_EQ(custom.AddUnit(CurrencyRow, std::string("Tokenz"), "2", "Euro (EUR)").message,
+              CustomMessage::UnitLimit);
+    EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 151 + MaxCustomUnits);
+    std::filesystem::remove_all(folder);
+}
+
 class RatesCacheTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -120,12 +175,12 @@ protected:
 
 TEST_F(RatesCacheTest, KeepsAcceptedRatesAndReadsThemBackExactly) {
     const RatesUpdate update = AcceptDownloadedRates(FixtureEcbFile("2026-12-07"),
-                                                     "http://127.0.0.1/r", 1800000000, path_);
+                                                     "http://127.0.0.1/r", FixtureNow, path_);
     ASSERT_TRUE(update.cached) << update.error;
-    const CachedRatesRead read = UseCachedRates(catalogue_, path_);
+    const CachedRatesRead read = UseCachedRates(catalogue_, path_, FixtureNow);
     ASSERT_TRUE(read.cached) << read.error;
     EXPECT_EQ(read.cached->source, "http://127.0.0.1/r");
-    EXPECT_EQ(read.cached->fetched, 1800000000);
+    EXPECT_EQ(read.cached->fetched, FixtureNow);
     EXPECT_EQ(read.cached->rates.date, "2026-12-07");
     ASSERT_EQ(read.cached->rates.rates.size(), std::size(FixtureRates));
     for (std::size_t i = 0; i < std::size(FixtureRates); ++i)
@@ -134,27 +189,71 @@ TEST_F(RatesCacheTest, KeepsAcceptedRatesAndReadsThemBackExactly) {
 }
 
 TEST_F(RatesCacheTest, ARefusedDownloadLeavesTheCacheAsItWas) {
-    ASSERT_TRUE(AcceptDownloadedRates(FixtureEcbFile("2026-12-07"), "x", 1, path_).cached);
+    ASSERT_TRUE(AcceptDownloadedRates(FixtureEcbFile("2026-12-07"), "x", FixtureNow, path_).cached);
     const std::string before = Bytes();
-    const RatesUpdate update =
-        AcceptDownloadedRates(EcbFile("2026-12-08", RateLine("USD", "-1")), "x", 2, path_);
-    EXPECT_FALSE(update.cached);
-    EXPECT_NE(update.error.find("not a positive number"), std::string::npos);
+    const struct {
+        std::string body;
+        const char* reason;
+    } refused[] = {
+        {EcbFile("2026-12-08", RateLine("USD", "-1")), "not a positive number"},
+        {EcbFile("2026-12-08", RateLine("USD", "1" + std::string(301, '0'))), "outside the range"},
+        {EcbFile("2026-12-08", RateLine("USD", "0." + std::string(309, '0') + "1")),
+         "outside the range"},
+        {EcbFile("2026-12-10", RateLine("USD", "1.1")), "in the future"},
+    };
+    for (const auto& download : refused) {
+        const RatesUpdate update = AcceptDownloadedRates(download.body, "x", FixtureNow, path_);
+        EXPECT_FALSE(update.cached);
+        EXPECT_NE(update.error.find(download.reason), std::string::npos) << update.error;
+        EXPECT_EQ(Bytes(), before);
+    }
+    // An address the cache could not hold on its one line is refused as well.
+    EXPECT_FALSE(
+        AcceptDownloadedRates(FixtureEcbFile("2026-12-08"), "x\ny", FixtureNow, path_).cached);
     EXPECT_EQ(Bytes(), before);
 }
 
-TEST_F(RatesCacheTest, ADamagedCacheIsNotUsed) {
-    ASSERT_TRUE(AcceptDownloadedRates(FixtureEcbFile("2026-12-07"), "x", 1, path_).cached);
-    std::string text = Bytes();
-    for (const char* damage : {"USD 1.0803\n", "date 2026-12-07\n"}) {
-        std::string damaged = text;
-        damaged.replace(damaged.find(damage), std::string_view(damage).size(),
-                        std::string_view(damage).starts_with("USD") ? "USD -5\n" : "date x\n");
-        std::ofstream(path_, std::ios::binary) << damaged;
-        const CachedRatesRead read = UseCachedRates(catalogue_, path_);
-        EXPECT_FALSE(read.cached);
-        EXPECT_FALSE(read.error.empty());
-        EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 1);
+TEST_F(RatesCacheTest, WhatADownloadTakesTheCacheTakesBack) {
+    // The edges of the range, and the day it is.
+    const std::string body =
+        EcbFile("2026-12-09", RateLine("AAA", "0.000000000001") + RateLine("BBB", "1000000000000") +
+                                  RateLine("CCC", "0.30000000000000004") + RateLine("DDD", "7"));
+    ASSERT_TRUE(AcceptDownloadedRates(body, "x", FixtureNow, path_).cached);
+    const CachedRatesRead read = UseCachedRates(catalogue_, path_, FixtureNow);
+    ASSERT_TRUE(read.cached) << read.error;
+    EXPECT_EQ(read.cached->rates.rates.at(2).perEuro, 0.30000000000000004);
+    EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 5);
+}
+
+TEST_F(RatesCacheTest, AHandEditedCacheIsRefusedWithTheLineInFault) {
+    ASSERT_TRUE(AcceptDownloadedRates(FixtureEcbFile("2026-12-07"), "x", FixtureNow, path_).cached);
+    const std::string text = Bytes();
+    ASSERT_TRUE(text.ends_with("CHF 0.9387\nXAA 2.5\n")) << text;  // lines 11 and 12
+    const struct {
+        const char* line;
+        const char* edited;
+        const char* error;
+    } edits[] = {
+        {"USD 1.0803\n", "USD 1.0\n", "line 5: the rate of USD is not as Mezura wrote it: \"1.0\""},
+        {"USD 1.0803\n", "USD -5\n", "line 5: the rate of USD, -5, is outside the range"},
+        {"USD 1.0803\n", "USD 1e+301\n", "line 5: the rate of USD, 1e+301, is outside the range"},
+        {"USD 1.0803\n", "USD 1e-310\n", "line 5: the rate of USD, 1e-310, is outside the range"},
+        {"JPY 162.15\n", "EUR 1\n", "line 6: a rate for EUR, the euro itself"},
+        {"GBP 0.8421\n", "USD 2\n", "line 7: USD appears twice"},
+        {"date 2026-12-07\n", "date 2026-12-10\n", "line 4: the date 2026-12-10 is in the future"},
+        {"date 2026-12-07\n", "date x\n", "line 4: the date is not a day written YYYY-MM-DD"},
+        {"XAA 2.5\n", "XAA 2", "line 12 is cut off: \"XAA 2\""},
+        {"Mezura exchange rates 1\n", "Mezura exchange rates 2\n",
+         "line 1: not a rates file Mezura wrote"},
+    };
+    for (const auto& edit : edits) {
+        std::string edited = text;
+        edited.replace(edited.find(edit.line), std::string_view(edit.line).size(), edit.edited);
+        std::ofstream(path_, std::ios::binary) << edited;
+        const CachedRatesRead read = UseCachedRates(catalogue_, path_, FixtureNow);
+        EXPECT_FALSE(read.cached) << edit.edited;
+        EXPECT_NE(read.error.find(edit.error), std::string::npos) << read.error;
+        EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 1) << edit.edited;
     }
 }
 

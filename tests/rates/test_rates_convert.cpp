@@ -77,6 +77,19 @@ TEST_F(RatesConvert, UpdateThenConvertThroughTheEuro) {
     EXPECT_TRUE(batch.out.ends_with("\n90.123\n")) << batch.out;
 }
 
+TEST_F(RatesConvert, EveryCurrencyAndTheCustomMoneyUnitsAreThere) {
+    server_.Serve("eurofxref-daily.xml", EcbFile(Today(), ManyRateLines(150)));
+    std::ofstream(folder_ / "mezura.INI")
+        << "[Currency]\r\nRatesUrl=" << server_.Url("eurofxref-daily.xml")
+        << "\r\nCustomUnits=1\r\nCustomUnit_1=Bitcoin\r\nCustomValue_1=90000\r\n";
+    const ProgramRun update = Run({"--update-rates"});
+    ASSERT_EQ(update.status, 0) << update.err;
+    EXPECT_NE(update.out.find(", 150 currencies, "), std::string::npos) << update.out;
+    EXPECT_EQ(Run({"100", "USD", "EUR"}).out, "80\n");
+    EXPECT_EQ(Run({"1", "EUR", "FSX"}).out, "150\n");  // the last by name
+    EXPECT_EQ(Run({"1", "Bitcoin", "USD"}).out, "112500\n");
+}
+
 TEST_F(RatesConvert, RatesListsDateSourceAgeAndEveryRate) {
     Update(FixtureEcbFile("2026-11-20"));
     const ProgramRun rates = Run({"--rates"});
@@ -113,6 +126,12 @@ TEST_F(RatesConvert, ARefusedDownloadLeavesCacheAndConversionsAsTheyWere) {
         {"twice", EcbFile(Today(), RateLine("USD", "1") + RateLine("USD", "2")), "twice"},
         {"no date", "<gesmes:Envelope/>", "no date"},
         {"too large", FixtureEcbFile(Today()) + std::string(1 << 20, ' '), "larger than 1 MiB"},
+        // Taken, these gave a cache the next run refused, or conversions
+        // into Infinity and 0.
+        {"huge", EcbFile(Today(), RateLine("USD", "1" + std::string(301, '0'))),
+         "outside the range"},
+        {"tiny", EcbFile(Today(), RateLine("USD", "0." + std::string(309, '0') + "1")),
+         "outside the range"},
     };
     for (const auto& answer : bad) {
         server_.Serve("eurofxref-daily.xml", answer.body);
@@ -122,6 +141,22 @@ TEST_F(RatesConvert, ARefusedDownloadLeavesCacheAndConversionsAsTheyWere) {
         EXPECT_EQ(Cache(), cache) << answer.what;
         EXPECT_EQ(Run({"100", "USD", "JPY"}).out, before) << answer.what;
     }
+}
+
+TEST_F(RatesConvert, ARefusedCacheIsNamedAlikeByRatesAndByAConversion) {
+    Update(FixtureEcbFile("2026-11-20"));
+    std::string text = Cache();
+    text.replace(text.find("USD 1.0803\n"), 11, "USD 1.0\n");  // cut short by hand
+    std::ofstream(folder_ / "cache/mezura/rates", std::ios::binary) << text;
+    const std::string why = "cannot use the cached rates in " +
+                            (folder_ / "cache/mezura/rates").string() +
+                            ": line 5: the rate of USD is not as Mezura wrote it: \"1.0\"\n";
+    const ProgramRun rates = Run({"--rates"});
+    EXPECT_EQ(rates.status, 1);
+    EXPECT_EQ(rates.err, "mezura-convert: " + why);
+    const ProgramRun money = Run({"100", "USD", "EUR"});
+    EXPECT_EQ(money.status, 2);
+    EXPECT_TRUE(money.err.ends_with("\nmezura-convert: " + why)) << money.err;
 }
 
 TEST_F(RatesConvert, RefusesPlainHttpElsewhereAndRedirectsAwayFromHttps) {
@@ -140,6 +175,59 @@ TEST_F(RatesConvert, RefusesPlainHttpElsewhereAndRedirectsAwayFromHttps) {
     run = Run({"--update-rates"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("the server answered 404 Not Found"), std::string::npos) << run.err;
+}
+
+TEST_F(RatesConvert, EachFailedDownloadNamesItsOwnCause) {
+    UseUrl(server_.Url("loop"));
+    ProgramRun run = Run({"--update-rates"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.ends_with(": redirected more than 5 times, the last time to " +
+                                  server_.Url("loop") + "\n"))
+        << run.err;
+    // Allowed (it goes to https), then no TLS where it leads: not the 302.
+    UseUrl(server_.Url("tls"));
+    run = Run({"--update-rates"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(": the TLS handshake with 127.0.0.1:"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("302"), std::string::npos) << run.err;
+    EXPECT_EQ(Cache(), "");
+}
+
+TEST_F(RatesConvert, WhatAServerOrTheCacheSaysIsShownEscaped) {
+    UseUrl(server_.Url("escapes"));
+    ProgramRun run = Run({"--update-rates"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("the server answered 500 \\e]0;TITLE\\a\\e[31m<b>red</b>\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
+
+    UseUrl(server_.Url("eurofxref-daily.xml"));
+    const struct {
+        std::string file;
+        const char* shown;
+    } files[] = {
+        {EcbFile(Today(), RateLine("USD", "1\x1b[31m")), "number: \"1\\e[31m\""},
+        {EcbFile(Today(), RateLine("\x1b[3", "1")), "\"\\e[3\" is not a currency code"},
+        {EcbFile("\x1b]0;T\a", RateLine("USD", "1")), "YYYY-MM-DD: \"\\e]0;T\\a\""},
+        // A C1 control in UTF-8, and a byte that is not UTF-8.
+        {EcbFile(Today(), RateLine("USD", "\xC2\x9B\xFF")), "\"\\u009B\\xFF\""},
+    };
+    for (const auto& file : files) {
+        server_.Serve("eurofxref-daily.xml", file.file);
+        run = Run({"--update-rates"});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find(file.shown), std::string::npos) << run.err;
+        for (const char c : run.err) EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F)) << run.err;
+    }
+
+    Update(FixtureEcbFile(Today()));
+    std::string text = Cache();
+    text.replace(text.find("source "), 7, "source \x1b]0;TITLE\a");
+    std::ofstream(folder_ / "cache/mezura/rates", std::ios::binary) << text;
+    run = Run({"--rates"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\nsource\t\\e]0;TITLE\\a"), std::string::npos) << run.out;
 }
 
 TEST_F(RatesConvert, WithoutRatesCurrencyHasOnlyTheEuro) {

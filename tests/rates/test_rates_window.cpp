@@ -5,16 +5,22 @@
 #include <QEventLoop>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
+#include <QThread>
 #include <QTimer>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
+#include <thread>
 
 #include "catalogue_limits.h"
 #include "ecb_fixture.h"
 #include "fixture_server.h"
 #include "main_window_fixture.h"
 #include "rates_cache.h"
+#include "rates_update.h"
 #include "window_rates.h"
 
 namespace {
@@ -95,6 +101,33 @@ TEST_F(RatesWindow, DownloadsWhenCurrencyIsShownAndConvertsThroughTheEuro) {
     EXPECT_EQ(server_.Requests().size(), 1u);
 }
 
+TEST_F(RatesWindow, ADownloadIsCheckedOffTheWindowsThreadWhileItGoesOnConverting) {
+    server_.Serve("eurofxref-daily.xml", FixtureEcbFile(Today()));
+    Start(Profile());
+    std::atomic<bool> checking = false, onWindowThread = true, release = false;
+    Window().Rates().accept = [&](std::string_view body, std::string_view source, std::int64_t now,
+                                  const std::string& path) {
+        onWindowThread = QThread::currentThread() == qApp->thread();
+        checking = true;
+        // Held until the window has converted a keystroke, which it never
+        // could while it waited here itself (then the test fails at 5 s).
+        for (int k = 0; k < 500 && !release; ++k)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return AcceptDownloadedRates(body, source, now, path);
+    };
+    PickCategory(std::string(CurrencyName));
+    QTRY_VERIFY_WITH_TIMEOUT(checking, 5000);
+    EXPECT_FALSE(onWindowThread);
+    EXPECT_TRUE(Window().Rates().IsDownloading());
+    ClearInput();
+    TypeInput(QStringLiteral("7"));
+    EXPECT_EQ(OutputEdit().text(), QStringLiteral("7"));  // euro to euro, meanwhile
+    release = true;
+    WaitForDownload();
+    EXPECT_EQ(OutputEdit().text(), QStringLiteral("7.5621"));  // in US dollars, once they are in
+    EXPECT_EQ(server_.Requests().size(), 1u);
+}
+
 TEST_F(RatesWindow, WithTheSwitchOffNoRequestIsEverMade) {
     server_.Serve("eurofxref-daily.xml", FixtureEcbFile(Today()));
     Start(Profile(false));
@@ -107,7 +140,8 @@ TEST_F(RatesWindow, WithTheSwitchOffNoRequestIsEverMade) {
 }
 
 TEST_F(RatesWindow, WithTheSwitchOffTheCacheIsStillUsed) {
-    CachedRates cached{"elsewhere", 0, *ParseEcbRates(FixtureEcbFile("2026-11-20")).rates};
+    CachedRates cached{"elsewhere", 0,
+                       *ParseEcbRates(FixtureEcbFile("2026-11-20"), FixtureNow).rates};
     ASSERT_FALSE(WriteRatesCache(RatesCachePath(), cached));
     Start(Profile(false));
     PickCategory(std::string(CurrencyName));
@@ -116,9 +150,21 @@ TEST_F(RatesWindow, WithTheSwitchOffTheCacheIsStillUsed) {
     EXPECT_TRUE(server_.Requests().empty());
 }
 
+TEST_F(RatesWindow, ListsEveryCurrencyAndTheCustomMoneyUnits) {
+    CachedRates cached{"x", 0,
+                       *ParseEcbRates(EcbFile("2026-11-20", ManyRateLines(150)), FixtureNow).rates};
+    ASSERT_FALSE(WriteRatesCache(RatesCachePath(), cached));
+    Start(Profile(false) + "CustomUnits=1\r\nCustomUnit_1=Bitcoin\r\nCustomValue_1=90000\r\n");
+    PickCategory(std::string(CurrencyName));
+    EXPECT_EQ(InputUnits().Count(), 152);
+    EXPECT_EQ(OutputUnits().Count(), 152);
+    EXPECT_EQ(Shows("1", "Bitcoin", "US dollar (USD)"), 112500);
+    EXPECT_EQ(Shows("1", "Euro (EUR)", "FSX"), 150);
+}
+
 TEST_F(RatesWindow, ARefusedDownloadLeavesCacheAndConversionsAsTheyWere) {
     // Old rates, fetched long ago: showing Currency asks for new ones.
-    CachedRates cached{"before", 0, *ParseEcbRates(FixtureEcbFile("2026-11-20")).rates};
+    CachedRates cached{"before", 0, *ParseEcbRates(FixtureEcbFile("2026-11-20"), FixtureNow).rates};
     ASSERT_FALSE(WriteRatesCache(RatesCachePath(), cached));
     const std::string before = Cache();
     server_.Serve("eurofxref-daily.xml", EcbFile(Today(), RateLine("USD", "-1")));
@@ -128,8 +174,19 @@ TEST_F(RatesWindow, ARefusedDownloadLeavesCacheAndConversionsAsTheyWere) {
     EXPECT_EQ(server_.Requests().size(), 1u);
     EXPECT_EQ(Cache(), before);
     EXPECT_TRUE(DateLine().text().endsWith(QStringLiteral("(download failed)")));
-    EXPECT_NE(DateLine().toolTip().indexOf(QStringLiteral("not a positive number")), -1);
+    EXPECT_NE(DateLine().toolTip().indexOf(QStringLiteral("not a positive number")), -1)
+        << DateLine().toolTip().toStdString();
     EXPECT_NEAR(Shows("100", "US dollar (USD)", "Japanese yen (JPY)"), 100 * 162.15 / 1.0803, 1e-9);
+}
+
+TEST_F(RatesWindow, WhatAServerSaysIsShownEscapedAndAsPlainText) {
+    Start("[Currency]\r\nRatesUrl=" + server_.Url("escapes") + "\r\n");
+    PickCategory(std::string(CurrencyName));
+    WaitForDownload();
+    const QString shown = QStringLiteral("the server answered 500 \\e]0;TITLE\\a\\e[31m<b>red</b>");
+    EXPECT_EQ(DateLine().accessibleDescription(), shown);
+    EXPECT_EQ(DateLine().toolTip(), Qt::convertFromPlainText(shown, Qt::WhiteSpaceNormal));
+    EXPECT_NE(DateLine().toolTip().indexOf(QStringLiteral("&lt;b&gt;red")), -1);
 }
 
 TEST(RatesDownloadTest, NoCompleteAnswerWithinTheLimitIsAFailure) {
