@@ -43,6 +43,7 @@
 #include "mixed_units_setting.h"
 #include "preferences_listener.h"
 #include "result_format.h"
+#include "session_language.h"
 
 class Catalogue;
 class MezuraApp;
@@ -170,6 +171,9 @@ private:
 
     // The catalogue row whose units the lists hold.
     int shownRow_ = 0;
+    // The language the names are shown in; the lists read back the
+    // catalogue's own names.
+    const NameLanguage names_ = SessionNameLanguage();
     QLabel* outputUnitLabel_ = nullptr;
     QLabel* inputUnitLabel_ = nullptr;
     QLineEdit* outputEdit_ = nullptr;

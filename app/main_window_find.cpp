@@ -7,17 +7,26 @@
 #include "find_unit_popup.h"
 #include "main_window.h"
 #include "profile_records.h"
+#include "shown_names.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
 #include "unit_lookup.h"
 #include "unit_search.h"
 
 void MainWindow::OnFindUnit() {
-    auto* popup = new FindUnitPopup(
-        ListFindableUnits(
-            catalogue_,
-            [this](int row, int position) { return AliasesOf(catalogue_, row, position); }),
-        this);
+    std::vector<FindableUnit> units = ListFindableUnits(
+        catalogue_, [this](int row, int position) { return AliasesOf(catalogue_, row, position); });
+    // The popup lists the names the window shows; the catalogue's own name
+    // still finds its unit.
+    for (FindableUnit& unit : units) {
+        const std::string_view shown = ShownUnitName(catalogue_, unit.row, unit.position, names_);
+        if (shown != unit.name) {
+            unit.aliases.push_back(unit.name);
+            unit.name = shown;
+        }
+        unit.category = ShownCategoryName(catalogue_, unit.row, names_);
+    }
+    auto* popup = new FindUnitPopup(std::move(units), this);
     popup->setAttribute(Qt::WA_DeleteOnClose);
     connect(popup, &FindUnitPopup::unitChosen, this, &MainWindow::PickUnit);
     // Not every window manager hands the keyboard back and forth by itself.

@@ -17,9 +17,10 @@
 
 namespace {
 
-// A unit's name as shown: some built-in names end in a blank.
-std::string ShownName(const Catalogue& catalogue, int row, int position) {
-    std::string name = Utf8FromCp1252(catalogue.Name(row, position));
+// A unit's name as shown, in UTF-8: some built-in names end in a blank.
+std::string ShownName(const Catalogue& catalogue, int row, int position,
+                      NameLanguage language = NameLanguage::English) {
+    std::string name = Utf8FromCp1252(ShownUnitName(catalogue, row, position, language));
     while (!name.empty() && name.back() == ' ') name.pop_back();
     return name;
 }
@@ -70,12 +71,12 @@ SearchAnswer SearchAnswers::Make(double value, int row, int from, int to) const 
     answer.id = std::to_string(row) + ':' + std::to_string(from) + ':' + std::to_string(to) + ':' +
                 ExactText(value);
     answer.value = FormatResult(result, style_).value_or(ExactText(result));
-    answer.unit = ShownName(catalogue, row, to);
+    answer.unit = ShownName(catalogue, row, to, language_);
     const std::string typed = FormatResultAs(value, FormatAuto, 0).value_or(ExactText(value));
-    answer.description =
-        typed + ' ' + ShownName(catalogue, row, from) + " = " + answer.value + ' ' + answer.unit;
-    answer.windowQuery =
-        ExactText(value) + ' ' + ShownName(catalogue, row, from) + " to " + answer.unit;
+    answer.description = typed + ' ' + ShownName(catalogue, row, from, language_) + " = " +
+                         answer.value + ' ' + answer.unit;
+    answer.windowQuery = ExactText(value) + ' ' + ShownName(catalogue, row, from) + " to " +
+                         ShownName(catalogue, row, to);
     return answer;
 }
 

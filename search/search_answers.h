@@ -22,6 +22,7 @@
 #include "name_index.h"
 #include "rates_cache.h"
 #include "result_format.h"
+#include "shown_names.h"
 
 // Longer queries are not read at all: no conversion is that long.
 inline constexpr std::size_t MaxQueryBytes = 1024;
@@ -40,6 +41,10 @@ public:
     // `ratesPath` is the exchange-rate cache; by default the user's.
     explicit SearchAnswers(std::string profilePath, std::string ratesPath = RatesCachePath());
 
+    // The language of the names in the answers (English until set); what
+    // the answers hand the window keeps the catalogue's own names.
+    void SetNameLanguage(NameLanguage language) { language_ = language; }
+
     // Best first; none for anything that is not a conversion.
     std::vector<SearchAnswer> Answer(std::string_view utf8Query);
     // The answer an id of Answer's stands for; nothing for any other text.
@@ -51,6 +56,7 @@ private:
 
     std::string profilePath_;
     std::string ratesPath_;
+    NameLanguage language_ = NameLanguage::English;
     // Of the profile and the rates as last read; nothing when absent.
     std::optional<FileStamp> stamp_;
     std::optional<FileStamp> ratesStamp_;

@@ -534,4 +534,12 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
         <translation> (Laden fehlgeschlagen)</translation>
     </message>
 </context>
+<context>
+    <name>SessionLanguage</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language of the unit and category names: &quot;de&quot; shows the German ones.</extracomment>
+        <translation>de</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,9 @@
+#include "session_language.h"
+
+#include <QCoreApplication>
+
+NameLanguage SessionNameLanguage() {
+    //: The language of the unit and category names: "de" shows the German ones.
+    const QString marker = QCoreApplication::translate("SessionLanguage", "en");
+    return marker == QLatin1String("de") ? NameLanguage::German : NameLanguage::English;
+}

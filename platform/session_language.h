@@ -1,0 +1,8 @@
+#pragma once
+// The language the window's unit and category names are shown in: German
+// while Mezura's German catalogue is installed (Translations), English
+// otherwise. The catalogue says so itself, by translating the marker "en",
+// so the names always follow the menus and pages.
+#include "shown_names.h"
+
+NameLanguage SessionNameLanguage();
