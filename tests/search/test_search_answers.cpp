@@ -48,6 +48,19 @@ protected:
     SearchAnswers answers_{Profile(), Rates()};
 };
 
+// German spellings are read in any session; a German one answers with the
+// German names, while what it hands the window keeps the catalogue's.
+TEST_F(SearchAnswersTest, GermanSessionsAnswerWithGermanNames) {
+    EXPECT_EQ(Shown("10 Zoll in cm"), std::vector<std::string>{"25.4 Centimeters"});
+    answers_.SetNameLanguage(NameLanguage::German);
+    const std::vector<SearchAnswer> answers = answers_.Answer("10 Zoll nach cm");
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(answers[0].unit, "Zentimeter");
+    EXPECT_EQ(answers[0].description, "10 Zoll = 25.4 Zentimeter");
+    EXPECT_EQ(answers[0].windowQuery, "10 Inches to Centimeters");
+    EXPECT_EQ(Shown("1 Meile in km"), std::vector<std::string>{"1.609344 Kilometer"});
+}
+
 // Each form a launcher hands over, against GNU units' value for it
 // (`units -t '5 km' mi`, `units -t 'tempF(100)' tempC`, `units -t '3.2 lbf' N`).
 TEST_F(SearchAnswersTest, EveryQueryFormAnswersTheConversion) {
