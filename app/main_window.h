@@ -174,6 +174,8 @@ private:
     // The language the names are shown in; the lists read back the
     // catalogue's own names.
     const NameLanguage names_ = SessionNameLanguage();
+    // Results written, and input read, with a decimal comma.
+    const bool decimalComma_ = SessionDecimalComma();
     QLabel* outputUnitLabel_ = nullptr;
     QLabel* inputUnitLabel_ = nullptr;
     QLineEdit* outputEdit_ = nullptr;

@@ -6,3 +6,8 @@
 #include "shown_names.h"
 
 NameLanguage SessionNameLanguage();
+
+// True when numbers are written with a decimal comma: in a German session
+// whose locale writes one (de_DE, de_AT; not de_CH). English sessions keep
+// the point whatever the locale.
+bool SessionDecimalComma();

@@ -54,6 +54,8 @@ int main(int argc, char* argv[]) {
 
     SearchAnswers answers(ProfilePathForProgram("mezura"));
     answers.SetNameLanguage(AnswerLanguage());
+    answers.SetDecimalComma(AnswerLanguage() == NameLanguage::German &&
+                            QLocale::system().decimalPoint() == QStringLiteral(","));
     QtSearchDesktop desktop;
     SearchActivity activity;
     GnomeSearchProvider gnome(answers, desktop, &activity);

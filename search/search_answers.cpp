@@ -7,6 +7,7 @@
 #include "catalogue.h"
 #include "conversion.h"
 #include "conversion_phrase.h"
+#include "decimal_comma.h"
 #include "profile_records.h"
 #include "profile_store.h"
 #include "rates_update.h"
@@ -72,7 +73,11 @@ SearchAnswer SearchAnswers::Make(double value, int row, int from, int to) const 
                 ExactText(value);
     answer.value = FormatResult(result, style_).value_or(ExactText(result));
     answer.unit = ShownName(catalogue, row, to, language_);
-    const std::string typed = FormatResultAs(value, FormatAuto, 0).value_or(ExactText(value));
+    std::string typed = FormatResultAs(value, FormatAuto, 0).value_or(ExactText(value));
+    if (decimalComma_) {
+        answer.value = WithDecimalComma(answer.value);
+        typed = WithDecimalComma(typed);
+    }
     answer.description = typed + ' ' + ShownName(catalogue, row, from, language_) + " = " +
                          answer.value + ' ' + answer.unit;
     answer.windowQuery = ExactText(value) + ' ' + ShownName(catalogue, row, from) + " to " +
@@ -83,6 +88,14 @@ SearchAnswer SearchAnswers::Make(double value, int row, int from, int to) const 
 std::vector<SearchAnswer> SearchAnswers::Answer(std::string_view utf8Query) {
     if (utf8Query.size() > MaxQueryBytes) return {};
     Refresh();
+    // "1,5 km" is read as "1.5 km"; only the value's comma changes.
+    std::string pointed;
+    if (const std::size_t start = utf8Query.find_first_not_of(" \t");
+        decimalComma_ && start != std::string_view::npos && DecimalCommaAt(utf8Query, start)) {
+        pointed = std::string(utf8Query);
+        pointed[pointed.find(',', start)] = '.';
+        utf8Query = pointed;
+    }
     const auto meaning = ReadConversionPhrase(*index_, utf8Query);
     if (!meaning) return {};
     if (meaning->to) {

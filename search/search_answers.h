@@ -44,6 +44,10 @@ public:
     // The language of the names in the answers (English until set); what
     // the answers hand the window keeps the catalogue's own names.
     void SetNameLanguage(NameLanguage language) { language_ = language; }
+    // In a decimal comma language the query's value may be written "1,5"
+    // (or "1.5": a point is never a thousands separator), and the answers'
+    // numbers are written with the comma.
+    void SetDecimalComma(bool comma) { decimalComma_ = comma; }
 
     // Best first; none for anything that is not a conversion.
     std::vector<SearchAnswer> Answer(std::string_view utf8Query);
@@ -57,6 +61,7 @@ private:
     std::string profilePath_;
     std::string ratesPath_;
     NameLanguage language_ = NameLanguage::English;
+    bool decimalComma_ = false;
     // Of the profile and the rates as last read; nothing when absent.
     std::optional<FileStamp> stamp_;
     std::optional<FileStamp> ratesStamp_;

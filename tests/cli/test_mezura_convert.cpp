@@ -776,6 +776,17 @@ TEST_F(MezuraConvertTest, GermanNamesConvertInAnyLanguage) {
     }
 }
 
+// The point in and out, for scripts, whatever the language: a decimal comma
+// is refused with the value as it must be written, not read as 1.
+TEST_F(MezuraConvertTest, ADecimalCommaIsRefusedWithThePointToWrite) {
+    const std::string advice = "\"1,5\" has a decimal comma: write it as \"1.5\"";
+    Check({"three arguments", {}, "", {advice}, 2}, Run({"1,5", "km", "m"}));
+    Check({"one phrase", {}, "", {advice}, 2}, Run({"1,5 km to m"}));
+    Check({"the point", {}, "1500\n", {}, 0}, Run({"1.5", "km", "m"}));
+    const ProgramRun batch = Run({"--batch"}, "1,5\tkm\tm\n");
+    EXPECT_NE(batch.err.find(advice), std::string::npos) << batch.err;
+}
+
 TEST_F(MezuraConvertTest, BatchTakesAliasesAndRemembersSuggestions) {
     std::string input = "1\tkm\tmi\n1\tKilometers\tMiles\n1\tmin\tsec\tTime\n";
     for (int i = 0; i < 3; ++i) input += "1\tKilomters\tMiles\n";

@@ -8,6 +8,8 @@
 #include "catalogue.h"
 #include "find_unit_popup.h"
 #include "main_window_fixture.h"
+#include "result_format.h"
+#include "results_page.h"
 #include "text_1252.h"
 #include "translations.h"
 
@@ -117,6 +119,32 @@ TEST_F(GermanSessionTest, FindUnitShowsGermanNamesAndTakesEnglishOnes) {
     ASSERT_GT(list->count(), 0);
     EXPECT_TRUE(list->item(0)->text().startsWith(QStringLiteral("Zoll")));
     popup->close();
+}
+
+// A German session in a comma locale reads and writes the decimal comma;
+// an English one drops the comma as it always has.
+TEST_F(GermanSessionTest, ACommaLocaleReadsAndWritesTheDecimalComma) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    {
+        const Translations german(QLocale(QStringLiteral("de_DE")));
+        Start();
+        TypeKilometersToMiles(QStringLiteral("1,5"));
+        EXPECT_EQ(InputEdit().text(), QStringLiteral("1,5"));
+        EXPECT_EQ(OutputEdit().text(), QStringLiteral("0,932056788356"));
+        ClearInput();
+        TypeInput(QStringLiteral("1.5"));  // a point is never a thousands separator
+        EXPECT_EQ(OutputEdit().text(), QStringLiteral("0,932056788356"));
+        EXPECT_EQ(ResultsPage::PreviewText(FormatFixed, 2), QStringLiteral("123,46"));
+        window_.reset();
+        app_.reset();
+        catalogue_.emplace();
+    }
+    Start();  // English, in the same locale
+    TypeKilometersToMiles(QStringLiteral("1,5"));
+    EXPECT_EQ(InputEdit().text(), QStringLiteral("15"));
+    EXPECT_EQ(ResultsPage::PreviewText(FormatFixed, 2), QStringLiteral("123.46"));
+    QLocale::setDefault(before);
 }
 
 }  // namespace

@@ -61,6 +61,20 @@ TEST_F(SearchAnswersTest, GermanSessionsAnswerWithGermanNames) {
     EXPECT_EQ(Shown("1 Meile in km"), std::vector<std::string>{"1.609344 Kilometer"});
 }
 
+TEST_F(SearchAnswersTest, ADecimalCommaLanguageReadsAndWritesTheComma) {
+    answers_.SetNameLanguage(NameLanguage::German);
+    answers_.SetDecimalComma(true);
+    std::vector<SearchAnswer> answers = answers_.Answer("1,5 km in m");
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(answers[0].value, "1500");
+    EXPECT_EQ(answers[0].description, "1,5 Kilometer = 1500 Meter");
+    EXPECT_EQ(answers[0].windowQuery, "1.5 Kilometers to Meters");
+    EXPECT_EQ(Shown("1.5 m in km"), std::vector<std::string>{"0,0015 Kilometer"});
+    // Without the comma language, "1,5" is no number to convert.
+    answers_.SetDecimalComma(false);
+    EXPECT_TRUE(answers_.Answer("1,5 km in m").empty());
+}
+
 // Each form a launcher hands over, against GNU units' value for it
 // (`units -t '5 km' mi`, `units -t 'tempF(100)' tempC`, `units -t '3.2 lbf' N`).
 TEST_F(SearchAnswersTest, EveryQueryFormAnswersTheConversion) {
