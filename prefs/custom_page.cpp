@@ -7,6 +7,7 @@
 #include "name_owner.h"
 #include "session_language.h"
 #include "shown_names.h"
+#include "storable_text.h"
 #include "text_edge.h"
 
 CustomPage::CustomPage(Catalogue& catalogue, ProfileStore& profile, PreferencesListener& listener)
@@ -160,6 +161,15 @@ void CustomPage::EnableUnitChoice(bool enable) {
     unitCombo_.setEnabled(enable);
     factorEdit_.setEnabled(enable);
     removeUnitButton_.setEnabled(enable);
+}
+
+bool CustomPage::RefuseUnstorable(const QString& name) {
+    const QString character = FirstCharacterOutsideCp1252(name);
+    if (character.isEmpty()) return false;
+    Inform(tr("The settings file cannot hold the character \"%1\": please choose a name "
+              "without it.")
+               .arg(character));
+    return true;
 }
 
 void CustomPage::Tell(CustomMessage message, const std::string& name) {

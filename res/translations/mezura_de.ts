@@ -39,6 +39,10 @@
         <translation>Dieser Kategoriename ist bereits vorhanden.</translation>
     </message>
     <message>
+        <source>The settings file cannot hold the character &quot;%1&quot;: please choose a name without it.</source>
+        <translation>Die Einstellungsdatei kann das Zeichen „%1“ nicht speichern: Bitte einen Namen ohne dieses Zeichen wählen.</translation>
+    </message>
+    <message>
         <source>Please Enter a valid name for the Category</source>
         <translation>Bitte geben Sie einen gültigen Namen für die Kategorie ein</translation>
     </message>

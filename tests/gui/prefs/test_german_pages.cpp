@@ -67,3 +67,24 @@ TEST_F(GermanPagesTest, TheCustomPageShowsGermanNamesAndAddsUnderTheCatalogueNam
         EXPECT_EQ(categories.ShownAt(distance), "L\xE4nge");
     });
 }
+
+// The profile is Windows-1252: a name it cannot hold is refused with the
+// character that stands in the way, and nothing is added.
+TEST_F(GermanPagesTest, ANameTheProfileCannotHoldNamesTheCharacter) {
+    const Translations german(QLocale(QStringLiteral("de_DE")));
+    StartWindow();
+    RunPreferences([this](PreferencesSheet& sheet) {
+        ShowTab(sheet, CustomTab);
+        sheet.customPage_.categoryEdit_.setText(QStringLiteral("\u0141\u00F3d\u017A"));
+        sheet.customPage_.OnAddCategory();
+        ASSERT_FALSE(desktop_.messages.empty());
+        EXPECT_TRUE(desktop_.messages.back().text.contains(QStringLiteral("\u201E\u0141\u201C")))
+            << desktop_.messages.back().text.toStdString();
+        // "Köln" has its bytes and is added.
+        const std::size_t before = desktop_.messages.size();
+        sheet.customPage_.categoryEdit_.setText(QStringLiteral("K\u00F6ln"));
+        sheet.customPage_.OnAddCategory();
+        EXPECT_EQ(desktop_.messages.size(), before);
+    });
+    EXPECT_EQ(Stored("Settings", "Custom_1"), "K\xF6ln");
+}
