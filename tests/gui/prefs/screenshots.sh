@@ -27,6 +27,8 @@ for scale in 1 2; do
   for tab in 0 1 2 3; do
     LANGUAGE=de LANG=de_DE.UTF-8 QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 2048x1536x24" \
       "$build/tests/gui/prefs/prefs_screenshot" "$tab" "$root/docs/prefs-${names[$tab]}$suffix.png"
+    convert "$root/docs/prefs-${names[$tab]}$suffix.png" -trim +repage \
+      "$root/docs/prefs-${names[$tab]}$suffix.png"
   done
   LANGUAGE=de LANG=de_DE.UTF-8 QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 2048x1536x24" \
     "$build/tests/gui/session/window_screenshot" plain "$root/docs/window$suffix.png"
