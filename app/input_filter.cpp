@@ -13,11 +13,11 @@ constexpr QKeySequence::StandardKey EditingKeys[] = {
 
 }  // namespace
 
-void NumberInputFilter::Install(QObject* field) {
-    field->installEventFilter(new NumberInputFilter(field));
+void NumberInputFilter::Install(QObject* field, bool decimalComma) {
+    field->installEventFilter(new NumberInputFilter(field, decimalComma));
 }
 
-bool NumberInputFilter::LetsThrough(const QKeyEvent& event) {
+bool NumberInputFilter::LetsThrough(const QKeyEvent& event, bool decimalComma) {
     switch (event.key()) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
@@ -44,12 +44,14 @@ bool NumberInputFilter::LetsThrough(const QKeyEvent& event) {
     if (event.key() == Qt::Key_Backspace) return true;
     if (text.size() != 1) return false;
     const char16_t character = text.front().unicode();
+    if (decimalComma && character == u',') return true;
     return character < 0x80 &&
            NumberInputChars.find(static_cast<char>(character)) != std::string_view::npos;
 }
 
 bool NumberInputFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && !LetsThrough(*static_cast<QKeyEvent*>(event)))
+    if (event->type() == QEvent::KeyPress &&
+        !LetsThrough(*static_cast<QKeyEvent*>(event), decimalComma_))
         return true;  // dropped
     return QObject::eventFilter(watched, event);
 }

@@ -21,14 +21,17 @@ class QKeyEvent;
 class NumberInputFilter : public QObject {
 public:
     // Filters the key presses of `field`; the filter belongs to the field.
-    static void Install(QObject* field);
+    // With `decimalComma` the field also takes "," (a decimal comma language).
+    static void Install(QObject* field, bool decimalComma = false);
 
     // True when the key press may reach the field.
-    static bool LetsThrough(const QKeyEvent& event);
+    static bool LetsThrough(const QKeyEvent& event, bool decimalComma = false);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    using QObject::QObject;
+    NumberInputFilter(QObject* parent, bool decimalComma)
+        : QObject(parent), decimalComma_(decimalComma) {}
+    bool decimalComma_;
 };

@@ -17,6 +17,7 @@
 #include "mezura_app.h"
 #include "profile_keys.h"
 #include "profile_records.h"
+#include "shown_names.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
 #include "svg_icon.h"
@@ -141,7 +142,8 @@ void MainWindow::Populate() {
 void MainWindow::FillCategoryList() {
     for (int row = 0; row < BuiltinCategoryCount; ++row)
         if (catalogue_.Visibility(row) != 0)
-            categoryCombo_->AddSorted(catalogue_.CategoryName(row));
+            categoryCombo_->AddSorted(catalogue_.CategoryName(row),
+                                      ShownCategoryName(catalogue_, row, names_));
     for (int row = FirstCustomRow; row < CategoryRowCount; ++row)
         if (!catalogue_.IsCustomRowFree(row))
             categoryCombo_->AddSorted(catalogue_.CategoryName(row));
@@ -155,16 +157,19 @@ void MainWindow::FillUnitLists(int slot) {
         outputUnits_->DeleteAt(0);
     }
     for (int k = 1; k <= catalogue_.UnitCount(slot); ++k) {
-        inputUnits_->AddSorted(catalogue_.Name(slot, k));
-        outputUnits_->AddSorted(catalogue_.Name(slot, k));
+        const std::string_view shown = ShownUnitName(catalogue_, slot, k, names_);
+        inputUnits_->AddSorted(catalogue_.Name(slot, k), shown);
+        outputUnits_->AddSorted(catalogue_.Name(slot, k), shown);
     }
     inputUnits_->Select(0);
     outputUnits_->Select(0);
 }
 
 void MainWindow::SetUnitLabels(int slot, int inputIndex, int outputIndex) {
-    inputUnitLabel_->setText(QStringFromCp1252(catalogue_.Name(slot, inputIndex + 1)));
-    outputUnitLabel_->setText(QStringFromCp1252(catalogue_.Name(slot, outputIndex + 1)));
+    inputUnitLabel_->setText(
+        QStringFromCp1252(ShownUnitName(catalogue_, slot, inputIndex + 1, names_)));
+    outputUnitLabel_->setText(
+        QStringFromCp1252(ShownUnitName(catalogue_, slot, outputIndex + 1, names_)));
 }
 
 void MainWindow::ShowOutput(const QString& text) {

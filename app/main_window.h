@@ -46,6 +46,7 @@
 #include "mixed_units_setting.h"
 #include "preferences_listener.h"
 #include "result_format.h"
+#include "session_language.h"
 
 class Catalogue;
 class MezuraApp;
@@ -217,6 +218,11 @@ private:
 
     // The catalogue row whose units the lists hold.
     int shownRow_ = 0;
+    // The language the names are shown in; the lists read back the
+    // catalogue's own names.
+    const NameLanguage names_ = SessionNameLanguage();
+    // Results written, and input read, with a decimal comma.
+    const bool decimalComma_ = SessionDecimalComma();
     QLabel* outputUnitLabel_ = nullptr;
     QLabel* inputUnitLabel_ = nullptr;
     QLineEdit* outputEdit_ = nullptr;

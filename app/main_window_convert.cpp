@@ -4,6 +4,7 @@
 
 #include "catalogue.h"
 #include "conversion.h"
+#include "decimal_comma.h"
 #include "everyday_mixed.h"
 #include "main_window.h"
 #include "number_text.h"
@@ -70,13 +71,15 @@ void MainWindow::Convert() {
                                   outputUnits_->TextAt(UsablePosition(*outputUnits_, count)));
     }
 
-    const double value = ParseNumberPrefix(Cp1252FromQStringLossy(inputEdit_->text()));
+    // In a decimal comma language "1,5" is 1.5, and so is "1.5".
+    const std::string typed = Cp1252FromQStringLossy(inputEdit_->text());
+    const double value = ParseNumberPrefix(decimalComma_ ? WithDecimalPoint(typed) : typed);
     const double result = ConvertValue(catalogue_, slot, inputIndex + 1, outputIndex + 1, value);
     // Outside the three formats FormatResult gives nothing: the field keeps its text.
     if (const auto mixed = MixedText(slot, inputIndex + 1, outputIndex + 1, value))
-        ShowOutput(QString::fromStdString(*mixed));
+        ShowOutput(QString::fromStdString(decimalComma_ ? WithDecimalComma(*mixed) : *mixed));
     else if (const auto text = FormatResult(result, resultStyle_))
-        ShowOutput(QStringFromCp1252(*text));
+        ShowOutput(QStringFromCp1252(decimalComma_ ? WithDecimalComma(*text) : *text));
 
     SetUnitLabels(slot, inputIndex, outputIndex);
     if (rates_) rates_->CategoryShown(slot);

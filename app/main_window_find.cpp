@@ -8,6 +8,7 @@
 #include "find_unit_popup.h"
 #include "main_window.h"
 #include "profile_records.h"
+#include "shown_names.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
 #include "unit_lookup.h"
@@ -16,11 +17,20 @@
 void MainWindow::OnFindUnit() {
     QStringList favourites;
     for (const UnitPair& pair : favourites_.Pairs()) favourites.append(FavouriteTitle(pair));
-    auto* popup = new FindUnitPopup(
-        ListFindableUnits(
-            catalogue_,
-            [this](int row, int position) { return AliasesOf(catalogue_, row, position); }),
-        this, CurrencyUnitCount(catalogue_) > 1, favourites);
+    std::vector<FindableUnit> units = ListFindableUnits(
+        catalogue_, [this](int row, int position) { return AliasesOf(catalogue_, row, position); });
+    // The popup lists the names the window shows; the catalogue's own name
+    // still finds its unit.
+    for (FindableUnit& unit : units) {
+        const std::string_view shown = ShownUnitName(catalogue_, unit.row, unit.position, names_);
+        if (shown != unit.name) {
+            unit.aliases.push_back(unit.name);
+            unit.name = shown;
+        }
+        unit.category = ShownCategoryName(catalogue_, unit.row, names_);
+    }
+    auto* popup =
+        new FindUnitPopup(std::move(units), this, CurrencyUnitCount(catalogue_) > 1, favourites);
     connect(popup, &FindUnitPopup::favouriteChosen, this,
             [this](int index) { ShowFavourite(static_cast<std::size_t>(index)); });
     popup->setAttribute(Qt::WA_DeleteOnClose);

@@ -7,6 +7,7 @@
 #include "find_unit_popup.h"
 #include "main_window.h"
 #include "name_index.h"
+#include "shown_names.h"
 #include "sorted_combo_box.h"
 #include "suggested_targets.h"
 
@@ -25,7 +26,8 @@ void MainWindow::StartOn(std::string_view utf8Query) {
     }
     // A search finds hidden categories too; the one asked for is listed.
     const std::string& category = catalogue_.CategoryName(row);
-    if (categoryCombo_->FindExact(category) < 0) categoryCombo_->AddSorted(category);
+    if (categoryCombo_->FindExact(category) < 0)
+        categoryCombo_->AddSorted(category, ShownCategoryName(catalogue_, row, names_));
     PickUnit(row, meaning->from, UnitSide::Input);
     PickUnit(row, to, UnitSide::Output);
     inputEdit_->setText(QString::fromStdString(meaning->valueText));

@@ -372,6 +372,10 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Tons", ShortTon},
          {"Tons(long)", 2240 * Pound},
          {"Tons(metric)", 1000 * Kilogram},
+         // The German Zentner and Doppelzentner (quintal), after the others
+         // so that no unit of the row moves.
+         {"Zentner", 50 * Kilogram},
+         {"Doppelzentner", 100 * Kilogram},
      }},
     // The catalogue's BTU here is the thermochemical one: its calorie per
     // second has always been 4.184 W.
@@ -388,6 +392,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Pound-feet/min", Foot* PoundForce / Minute},
          {"Pound-feet/sec", Foot* PoundForce / Second},
          {"Watts", Watt},
+         {"Metric horsepower", MetricHorsepower},
      }},
     {"Pressure",
      Atmosphere,

@@ -116,6 +116,9 @@ inline constexpr long double ThermUS = 105480400.0L;               // SP 811
 inline constexpr long double TonOfTnt = 4.184e9L;                  // SP 811, by convention
 inline constexpr long double Watt = 1.0L;
 inline constexpr long double Horsepower = 550 * Foot * PoundForce;  // mechanical
+// The metric horsepower (PS, ch, cv): 75 kilogram-force metres a second,
+// 735.49875 W exactly.
+inline constexpr long double MetricHorsepower = 75 * KilogramForce;
 inline constexpr long double Pascal = 1.0L;
 inline constexpr long double Atmosphere = 101325.0L;  // standard
 inline constexpr long double Bar = 1e5L;

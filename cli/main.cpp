@@ -16,6 +16,8 @@
 #include "commands.h"
 #include "conversion_phrase.h"
 #include "currency_units.h"
+#include "decimal_comma.h"
+#include "decimal_comma_advice.h"
 #include "fd_writer.h"
 #include "mixed_value.h"
 #include "name_index.h"
@@ -166,6 +168,11 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
         return ConvertNotingRates(index, parts, {operands[0], {}, operands[1], category}, rates,
                                   out, err);
     }
+    const std::string_view phrase = operands[0];
+    if (const std::size_t start = phrase.find_first_not_of(" \t");
+        start != std::string_view::npos && DecimalCommaAt(phrase, start))
+        return Fail(err, DecimalCommaAdvice(phrase.substr(start, phrase.find(' ', start) - start)),
+                    ExitBadInput);
     const auto text = SplitConversionPhrase(index, operands[0], category);
     if (!text)
         return Fail(err,

@@ -5,6 +5,8 @@
 #include "catalogue.h"
 #include "catalogue_limits.h"
 #include "conversion.h"
+#include "decimal_comma.h"
+#include "decimal_comma_advice.h"
 #include "mixed_value.h"
 #include "problem_hint.h"
 #include "unit_resolver.h"
@@ -28,6 +30,8 @@ std::string ValueProblem(std::string_view value) {
 
 bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
                     const PartStyle& style, std::string& text, std::string_view categoryHint) {
+    // Scripts write the decimal point whatever the language: "1,5" would read as 1.
+    if (DecimalCommaAt(request.value, 0)) return Refuse(text, DecimalCommaAdvice(request.value));
     const Catalogue& catalogue = index.Indexed();
     const std::optional<UnitList> targets =
         ListSeparator(request.to) != std::string_view::npos && index.Units(request.to).empty()

@@ -60,5 +60,7 @@ std::optional<ValueAndRest> SplitLeadingValue(std::string_view text) {
 std::optional<ConversionText> SplitConversionText(std::string_view text) {
     text = Trimmed(text);
     if (auto split = SplitAtLast(text, "to")) return split;
-    return SplitAtLast(text, "in");
+    if (auto split = SplitAtLast(text, "in")) return split;
+    // German reads "10 Zoll nach cm" as well as "10 Zoll in cm".
+    return SplitAtLast(text, "nach");
 }

@@ -1,6 +1,6 @@
 #pragma once
 // One conversion written as one argument, the way people type it into a
-// launcher: a value with its unit or units, "to" or "in", the target.
+// launcher: a value with its unit or units, "to", "in" or "nach", the target.
 //
 //   "5 km to mi"          -> {"5", "km", "mi"}
 //   "5km in mi"           -> {"5", "km", "mi"}
@@ -9,10 +9,11 @@
 //   "3/4 in to cm"        -> {"3/4", "in", "cm"}
 //   "5 ft 3 in in cm"     -> {"5 ft 3 in", "", "cm"}  (a sum keeps its units: no FROM)
 //   "1.75 m to ft+in"     -> {"1.75", "m", "ft+in"}
+//   "10 Zoll nach cm"     -> {"10", "Zoll", "cm"}
 //   "km to mi"            -> nothing (no number)
 //
 // The split is the last " to " whose left side reads as a value with its
-// units (mixed_value.h), else the last such " in ".
+// units (mixed_value.h), else the last such " in ", else " nach ".
 #include <optional>
 #include <string>
 #include <string_view>

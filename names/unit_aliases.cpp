@@ -11,7 +11,8 @@
 // change of temperature is "delta °C" or "Celsius degrees".
 // "min", "sec" and "second" mean the minute and second of time and of angle,
 // as the names "Minutes" and "Seconds" do: the other unit or --category
-// decides. "C" is taken by the speed of light, so Celsius is "°C".
+// decides. "C" is taken by the speed of light, so Celsius is "°C". "hp" is
+// the mechanical horsepower and "PS" only ever the metric one.
 #include "unit_aliases.h"
 
 namespace {
@@ -251,6 +252,8 @@ constinit const UnitAliases AliasTable[] = {
     {"Mass", "Tons", "tn|short ton|short tons|US ton|US tons", ""},
     {"Mass", "Tons(long)", "long ton|long tons|UK ton|UK tons", ""},
     {"Mass", "Tons(metric)", "t|tonne|tonnes|metric ton|metric tons", "Mg"},
+    {"Mass", "Zentner", "centner|centners|metric centner", ""},
+    {"Mass", "Doppelzentner", "quintal|quintals", ""},
     {"Power", "BTU/hour", "BTU/h|BTU/hr", ""},
     {"Power", "BTU/min", "BTU per minute", ""},
     {"Power", "BTU/sec", "BTU/s", ""},
@@ -261,6 +264,7 @@ constinit const UnitAliases AliasTable[] = {
     {"Power", "Pound-feet/min", "ft\xB7lbf/min|ft lbf/min", ""},
     {"Power", "Pound-feet/sec", "ft\xB7lbf/s|ft lbf/s", ""},
     {"Power", "Watts", "W|watt", ""},
+    {"Power", "Metric horsepower", "metric hp|hp(M)|metric horsepowers", "PS"},
     {"Pressure", "Atmospheres", "atm|atmosphere", ""},
     {"Pressure", "Bars", "bar", ""},
     {"Pressure", "Centimeters of Mercury", "cmHg", ""},

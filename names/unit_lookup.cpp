@@ -6,6 +6,7 @@
 #include "builtin_units.h"
 #include "catalogue.h"
 #include "currency_units.h"
+#include "german_names.h"
 #include "text_1252.h"
 #include "unit_aliases.h"
 #include "unit_choice.h"
@@ -74,10 +75,20 @@ std::optional<int> BuiltinUnitByName(const Catalogue& catalogue, int row, std::s
     return std::nullopt;
 }
 
+// The German spellings of an entry that match in any case: its shown name
+// (unless it is one to write as written, "PS") and its other spellings.
+template <typename Take>
+bool AnyGermanPart(const GermanUnitName& entry, Take take) {
+    const bool nameExact =
+        AnyPart(entry.exactCase, [&](std::string_view exact) { return exact == entry.name; });
+    return (!nameExact && take(entry.name)) || AnyPart(entry.aliases, take);
+}
+
 // What `name` means among the built-in units of `row`: the exact name, else
 // the name in any case, else the unit of an alias (case-sensitive aliases
-// first). Exact when the name is written as some unit's name or alias is;
-// that is only worked out when `ranked` (a custom unit answers too).
+// first, the English ones before the German in each kind). Exact when the
+// name is written as some unit's name or alias is; that is only worked out
+// when `ranked` (a custom unit answers too).
 UnitMatch BuiltinMatch(const Catalogue& catalogue, int row, std::string_view name,
                        bool ranked = true) {
     std::optional<int> anyCase;
@@ -87,20 +98,32 @@ UnitMatch BuiltinMatch(const Catalogue& catalogue, int row, std::string_view nam
         if (EqualsNoCase(catalogue.Name(row, position), name)) anyCase = position;
     }
     const auto entries = AliasEntriesOf(row);
+    const auto german = GermanUnitsOfRow(row);
+    const auto same = [&](std::string_view alias) { return alias == name; };
+    const auto sameNoCase = [&](std::string_view alias) { return EqualsNoCase(alias, name); };
     bool exactAlias = false;
     if (ranked) {
-        const auto same = [&](std::string_view alias) { return alias == name; };
         for (const UnitAliases& entry : entries)
             exactAlias =
                 exactAlias || AnyPart(entry.exactCase, same) || AnyPart(entry.anyCase, same);
+        for (const GermanUnitName& entry : german)
+            exactAlias = exactAlias || AnyPart(entry.exactCase, same) || AnyGermanPart(entry, same);
     }
     if (anyCase) return {anyCase, exactAlias};
     for (const UnitAliases& entry : entries) {
-        if (AnyPart(entry.exactCase, [&](std::string_view a) { return a == name; }))
+        if (AnyPart(entry.exactCase, same))
+            return {BuiltinUnitByName(catalogue, row, entry.unit), true};
+    }
+    for (const GermanUnitName& entry : german) {
+        if (AnyPart(entry.exactCase, same))
             return {BuiltinUnitByName(catalogue, row, entry.unit), true};
     }
     for (const UnitAliases& entry : entries) {
-        if (AnyPart(entry.anyCase, [&](std::string_view a) { return EqualsNoCase(a, name); }))
+        if (AnyPart(entry.anyCase, sameNoCase))
+            return {BuiltinUnitByName(catalogue, row, entry.unit), exactAlias};
+    }
+    for (const GermanUnitName& entry : german) {
+        if (AnyGermanPart(entry, sameNoCase))
             return {BuiltinUnitByName(catalogue, row, entry.unit), exactAlias};
     }
     return {};
@@ -132,7 +155,16 @@ std::optional<int> FindCategory(const Catalogue& catalogue, std::string_view nam
         if (catalogue.CategoryName(row) == name) exact = row;
         if (EqualsNoCase(catalogue.CategoryName(row), name)) anyCase = row;
     }
-    return exact ? exact : anyCase;
+    if (exact || anyCase) return exact ? exact : anyCase;
+    // The German names of the built-in categories, in any language.
+    for (int row = 0; row < BuiltinCategoryCount; ++row) {
+        const GermanCategoryName* german = GermanCategoryOfRow(row);
+        if (german && (EqualsNoCase(german->name, name) ||
+                       AnyPart(german->aliases,
+                               [&](std::string_view alias) { return EqualsNoCase(alias, name); })))
+            return row;
+    }
+    return std::nullopt;
 }
 
 std::optional<int> FindUnitIn(const Catalogue& catalogue, int row, std::string_view name) {
@@ -184,6 +216,20 @@ std::vector<std::string_view> AliasesOf(const Catalogue& catalogue, int row, int
                 return false;
             });
         }
+    }
+    // The German spellings after the English ones, each once: "Gon" is the
+    // unit's own name, "Bit" an English alias already.
+    const auto add = [&](std::string_view alias) {
+        if (alias.empty() || EqualsNoCase(alias, catalogue.Name(row, position))) return false;
+        for (std::string_view known : aliases)
+            if (EqualsNoCase(known, alias)) return false;
+        aliases.push_back(alias);
+        return false;
+    };
+    for (const GermanUnitName& entry : GermanUnitsOfRow(row)) {
+        if (BuiltinUnitByName(catalogue, row, entry.unit) != position) continue;
+        AnyPart(entry.exactCase, add);
+        AnyGermanPart(entry, add);
     }
     return aliases;
 }

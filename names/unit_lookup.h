@@ -1,7 +1,8 @@
 #pragma once
 // Units and categories by the names people type: the exact catalogue name,
-// the name in any case, or an alias (unit_aliases.h). Shared by the command
-// line and the window. Names are Windows-1252.
+// the name in any case, or an alias (unit_aliases.h), English or German
+// (german_names.h) whatever the session's language. Shared by the command
+// line, the search service and the window. Names are Windows-1252.
 //
 // Exact names keep their meaning: in each category the exact name wins over
 // the same name in other case, and a name over an alias. Only categories in
@@ -15,6 +16,8 @@
 //   FindUnits("ton")     -> {}  (AmbiguousCandidates names the three tons)
 //   FindUnitIn(10, "KM") -> 10
 //   FindCategory("distance") -> 10
+//   FindUnits("Zoll")    -> {Distance, "Inches"}
+//   FindCategory("Entfernung") -> Distance
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,7 +34,7 @@ struct UnitPlace {
 bool IsCategoryInUse(const Catalogue& catalogue, int row);
 
 // The highest row in use named exactly `name`, else the highest named so
-// ignoring case.
+// ignoring case, else the built-in row with that German name or alias.
 std::optional<int> FindCategory(const Catalogue& catalogue, std::string_view name);
 
 // The unit of `row` that `name` stands for. Among the built-in units: the
@@ -49,7 +52,8 @@ std::vector<UnitPlace> FindUnits(const Catalogue& catalogue, std::string_view na
 // it could mean; empty for any other name.
 std::vector<UnitPlace> AmbiguousCandidates(const Catalogue& catalogue, std::string_view name);
 
-// The aliases of the unit at `row`, `position`, in table order; none for
+// The aliases of the unit at `row`, `position`, in table order, the German
+// spellings after the English ones; none for
 // custom units.
 std::vector<std::string_view> AliasesOf(const Catalogue& catalogue, int row, int position);
 

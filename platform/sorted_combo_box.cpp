@@ -14,12 +14,20 @@ SortedComboBox::SortedComboBox(QWidget* parent) : QComboBox(parent) {
     connect(this, &QComboBox::currentIndexChanged, this, &SortedComboBox::userSelected);
 }
 
-int SortedComboBox::AddSorted(std::string_view text) {
+namespace {
+constexpr int ShownRole = Qt::UserRole + 1;  // the shown name's bytes, which the order follows
+}
+
+int SortedComboBox::AddSorted(std::string_view text) { return AddSorted(text, text); }
+
+int SortedComboBox::AddSorted(std::string_view text, std::string_view shown) {
     const QSignalBlocker silent(this);
     const bool hadSelection = currentIndex() >= 0;
-    const int position = SortedInsertPosition(Count(), text, [this](int i) { return TextAt(i); });
-    insertItem(position, QStringFromCp1252(text),
+    const int position = SortedInsertPosition(Count(), shown, [this](int i) { return ShownAt(i); });
+    insertItem(position, QStringFromCp1252(shown),
                QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    setItemData(position, QByteArray(shown.data(), static_cast<qsizetype>(shown.size())),
+                ShownRole);
     // QComboBox selects the first entry put into an empty list; the list we
     // stand in for never selects by itself.
     if (!hadSelection) setCurrentIndex(-1);
@@ -49,6 +57,12 @@ int SortedComboBox::SelectedPosition() const { return currentIndex(); }
 std::string SortedComboBox::TextAt(int position) const {
     if (position < 0 || position >= Count()) return {};
     const QByteArray bytes = itemData(position).toByteArray();
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+std::string SortedComboBox::ShownAt(int position) const {
+    if (position < 0 || position >= Count()) return {};
+    const QByteArray bytes = itemData(position, ShownRole).toByteArray();
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 

@@ -26,6 +26,9 @@ public:
     // Inserts at the sorted place (after equal entries); returns the
     // position. The selection stays on the entry it was on, or stays empty.
     int AddSorted(std::string_view text);
+    // The same for an entry shown (and sorted) as `shown`, read back as `text`:
+    // a German name standing for the catalogue's own.
+    int AddSorted(std::string_view text, std::string_view shown);
     // Removes the entry; when it was the selected one nothing is selected.
     void DeleteAt(int position);
     // Removes every entry.
@@ -36,6 +39,8 @@ public:
     int SelectedPosition() const;
     // The entry's text; empty when there is no such entry.
     std::string TextAt(int position) const;
+    // The text the entry shows.
+    std::string ShownAt(int position) const;
     // The selected entry's text; empty when nothing is selected.
     std::string SelectedText() const;
     // First entry equal to `text` ignoring case (EqualsNoCase), or -1.

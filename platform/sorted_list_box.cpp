@@ -10,7 +10,8 @@
 
 namespace {
 constexpr int BytesRole = Qt::UserRole;
-}
+constexpr int ShownRole = Qt::UserRole + 1;  // the shown name's bytes, which the order follows
+}  // namespace
 
 SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -20,16 +21,19 @@ SortedListBox::SortedListBox(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::itemSelectionChanged, this, &SortedListBox::userSelected);
 }
 
-int SortedListBox::AddSorted(std::string_view text) {
+int SortedListBox::AddSorted(std::string_view text) { return AddSorted(text, text); }
+
+int SortedListBox::AddSorted(std::string_view text, std::string_view shown) {
     const QSignalBlocker silent(this);
-    const int position = SortedInsertPosition(Count(), text, [this](int i) { return TextAt(i); });
-    auto* entry = new QListWidgetItem(QStringFromCp1252(text));
+    const int position = SortedInsertPosition(Count(), shown, [this](int i) { return ShownAt(i); });
+    auto* entry = new QListWidgetItem(QStringFromCp1252(shown));
     // The width the text has, less the frame, a scroll bar and the item's margins.
     const int room = width() - 2 * frameWidth() -
                      style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) -
                      2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
     if (fontMetrics().horizontalAdvance(entry->text()) > room) entry->setToolTip(entry->text());
     entry->setData(BytesRole, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    entry->setData(ShownRole, QByteArray(shown.data(), static_cast<qsizetype>(shown.size())));
     insertItem(position, entry);
     return position;
 }
@@ -67,6 +71,13 @@ std::string SortedListBox::TextAt(int position) const {
     const QListWidgetItem* entry = item(position);
     if (entry == nullptr) return {};
     const QByteArray bytes = entry->data(BytesRole).toByteArray();
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+std::string SortedListBox::ShownAt(int position) const {
+    const QListWidgetItem* entry = item(position);
+    if (entry == nullptr) return {};
+    const QByteArray bytes = entry->data(ShownRole).toByteArray();
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 

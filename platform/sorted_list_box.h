@@ -28,6 +28,9 @@ public:
 
     // Inserts at the sorted place (after equal entries); returns the position.
     int AddSorted(std::string_view text);
+    // The same for an entry shown (and sorted) as `shown`, read back as `text`:
+    // a German name standing for the catalogue's own.
+    int AddSorted(std::string_view text, std::string_view shown);
     // Removes the entry; when it was the selected one nothing is selected.
     void DeleteAt(int position);
     // Removes every entry.
@@ -38,6 +41,8 @@ public:
     int SelectedPosition() const;
     // The entry's text; empty when there is no such entry.
     std::string TextAt(int position) const;
+    // The text the entry shows.
+    std::string ShownAt(int position) const;
     // First entry equal to `text` ignoring case (EqualsNoCase), or -1.
     int FindExact(std::string_view text) const;
     int Count() const;

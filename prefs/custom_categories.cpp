@@ -8,6 +8,7 @@
 #include "text_edge.h"
 
 void CustomPage::OnAddCategory() {
+    if (RefuseUnstorable(categoryEdit_.text())) return;
     const CustomResult result = custom_.AddCategory(Cp1252FromQString(categoryEdit_.text()));
     if (!result.changed) {
         Tell(result.message);

@@ -5,6 +5,9 @@
 #include "catalogue.h"
 #include "desktop.h"
 #include "name_owner.h"
+#include "session_language.h"
+#include "shown_names.h"
+#include "storable_text.h"
 #include "text_edge.h"
 
 CustomPage::CustomPage(Catalogue& catalogue, ProfileStore& profile, PreferencesListener& listener)
@@ -95,8 +98,10 @@ void CustomPage::Populate() {
 
     // Every built-in category, hidden ones too: hiding only keeps a category
     // out of the main window's list, and its units can still be edited here.
+    const NameLanguage language = SessionNameLanguage();
     for (int row = 0; row < BuiltinCategoryCount; ++row)
-        categoryCombo_.AddSorted(catalogue_.CategoryName(row));
+        categoryCombo_.AddSorted(catalogue_.CategoryName(row),
+                                 ShownCategoryName(catalogue_, row, language));
     for (int row = FirstCustomRow; row < CategoryRowCount; ++row) {
         if (!catalogue_.IsCustomRowFree(row))
             categoryCombo_.AddSorted(catalogue_.CategoryName(row));
@@ -147,7 +152,8 @@ void CustomPage::OnCategorySelected() {
 void CustomPage::FillUnitCombo() {
     unitCombo_.Empty();
     for (int position = 1; position <= catalogue_.UnitCount(shownRow_); ++position)
-        unitCombo_.AddSorted(catalogue_.Name(shownRow_, position));
+        unitCombo_.AddSorted(catalogue_.Name(shownRow_, position),
+                             ShownUnitName(catalogue_, shownRow_, position, SessionNameLanguage()));
     unitCombo_.Select(0);
 }
 
@@ -155,6 +161,15 @@ void CustomPage::EnableUnitChoice(bool enable) {
     unitCombo_.setEnabled(enable);
     factorEdit_.setEnabled(enable);
     removeUnitButton_.setEnabled(enable);
+}
+
+bool CustomPage::RefuseUnstorable(const QString& name) {
+    const QString character = FirstCharacterOutsideCp1252(name);
+    if (character.isEmpty()) return false;
+    Inform(tr("The settings file cannot hold the character \"%1\": please choose a name "
+              "without it.")
+               .arg(character));
+    return true;
 }
 
 void CustomPage::Tell(CustomMessage message, const std::string& name) {

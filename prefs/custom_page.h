@@ -86,6 +86,9 @@ private:
     void EnableUnitChoice(bool enable);
     // The message box for a refusal; `name` fills the removal refusals.
     void Tell(CustomMessage message, const std::string& name = {});
+    // Refuses a name with a character the profile cannot hold, naming it;
+    // false when every character can be stored.
+    bool RefuseUnstorable(const QString& name);
     // An information box captioned "Mezura" (or `caption`).
     void Inform(const QString& text, const QString& caption = {});
     // Yes when the user confirms with OK.

@@ -9,6 +9,7 @@
 void CustomPage::OnAddUnit() {
     const int row = shownRow_;
     const bool firstUnit = catalogue_.UnitCount(row) == 0;
+    if (RefuseUnstorable(unitNameEdit_.text())) return;
     const std::string existing = unitCombo_.Count() > 0 ? unitCombo_.SelectedText() : "";
     const CustomResult result =
         custom_.AddUnit(row, Cp1252FromQString(unitNameEdit_.text()),

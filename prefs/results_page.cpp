@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "decimal_comma.h"
 #include "mixed_format.h"
 #include "profile_records.h"
 #include "result_format.h"
+#include "session_language.h"
 
 namespace {
 
@@ -74,7 +76,9 @@ QString ResultsPage::MixedPreviewText(int format, int precision, int inchFractio
         WriteMixed(PreviewSample * 12, feet, feetLabels, {{format, precision}, inchFraction});
     const std::string time =
         WriteMixed(PreviewSample * 3600, hours, hourLabels, {{format, precision}, 0});
-    return QString::fromStdString(length + "   " + time);
+    // Written as the main window writes its results.
+    const std::string both = length + "   " + time;
+    return QString::fromStdString(SessionDecimalComma() ? WithDecimalComma(both) : both);
 }
 
 MixedUnitsSetting ResultsPage::ShownMixedUnits() const {
@@ -88,7 +92,8 @@ void ResultsPage::UpdatePreview() { OnFormat(formatGroup_.checkedId()); }
 QString ResultsPage::PreviewText(int format, int precision) {
     if (format < FormatAuto || format > FormatFixed) return {};
     const std::optional<std::string> text = FormatResultAs(PreviewSample, format, precision);
-    return text ? QString::fromStdString(*text) : QString();
+    if (!text) return {};
+    return QString::fromStdString(SessionDecimalComma() ? WithDecimalComma(*text) : *text);
 }
 
 void ResultsPage::SetPreview(const QString& text) {

@@ -1,10 +1,19 @@
 #include "visible_page.h"
 
 #include <QEvent>
+#include <algorithm>
+#include <vector>
 
 #include "catalogue.h"
 #include "profile_records.h"
+#include "session_language.h"
+#include "shown_names.h"
+#include "text_1252.h"
 #include "text_edge.h"
+
+namespace {
+constexpr int RowRole = Qt::UserRole;  // the catalogue row of an entry
+}
 
 VisiblePage::VisiblePage(Catalogue& catalogue)
     : PropertyPage("visiblePage", tr("Visible Categories"), 249, 162),
@@ -21,11 +30,21 @@ VisiblePage::VisiblePage(Catalogue& catalogue)
 
 void VisiblePage::Populate() {
     ShowFields();
-    for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        auto* item = new QListWidgetItem(QStringFromCp1252(catalogue_.CategoryName(row)));
+    // Sorted by the names shown: in English that is row order, in German not.
+    const NameLanguage language = SessionNameLanguage();
+    std::vector<int> rows;
+    for (int row = 0; row < BuiltinCategoryCount; ++row) rows.push_back(row);
+    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
+        return CollateNoCase(ShownCategoryName(catalogue_, a, language),
+                             ShownCategoryName(catalogue_, b, language)) < 0;
+    });
+    for (int row : rows) {
+        auto* item =
+            new QListWidgetItem(QStringFromCp1252(ShownCategoryName(catalogue_, row, language)));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
-        categoryList_.insertItem(row, item);
+        item->setData(RowRole, row);
+        categoryList_.addItem(item);
     }
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
         if (catalogue_.Visibility(row) != 0) SetRowCheck(row, true);
@@ -58,13 +77,20 @@ void VisiblePage::OnOK() {
     for (int row = 0; row < BuiltinCategoryCount; ++row) (*checks_)[row] = RowCheck(row);
 }
 
+QListWidgetItem* VisiblePage::ItemOfRow(int row) const {
+    for (int i = 0; i < categoryList_.count(); ++i) {
+        if (categoryList_.item(i)->data(RowRole).toInt() == row) return categoryList_.item(i);
+    }
+    return nullptr;
+}
+
 int VisiblePage::RowCheck(int row) const {
-    const QListWidgetItem* item = categoryList_.item(row);
+    const QListWidgetItem* item = ItemOfRow(row);
     if (item == nullptr) return 1;  // a row that is not there cannot hide its category
     return item->checkState() == Qt::Unchecked ? 0 : 1;
 }
 
 void VisiblePage::SetRowCheck(int row, bool checked) {
-    if (QListWidgetItem* item = categoryList_.item(row))
+    if (QListWidgetItem* item = ItemOfRow(row))
         item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }

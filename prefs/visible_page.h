@@ -47,6 +47,8 @@ protected:
 private:
     void OnDisplayAll();
     void SetRowCheck(int row, bool checked);
+    // The entry of built-in `row`: the list is sorted by the names shown.
+    QListWidgetItem* ItemOfRow(int row) const;
 
     Catalogue& catalogue_;
     std::optional<std::array<int, BuiltinCategoryCount>> checks_;

@@ -3,6 +3,7 @@
 // first query; it ends by itself when no query has come for a minute.
 #include <QDBusConnection>
 #include <QGuiApplication>
+#include <QLocale>
 
 #include "gnome_search_provider.h"
 #include "krunner_runner.h"
@@ -30,6 +31,17 @@ void ChoosePlatform() {
             qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb;offscreen");
 }
 
+// The answers name units as the window does: in German when German comes
+// before English among the user's languages (the window's German catalogue
+// is the only one it has).
+NameLanguage AnswerLanguage() {
+    for (const QString& language : QLocale::system().uiLanguages()) {
+        if (language.startsWith(QLatin1String("de"))) return NameLanguage::German;
+        if (language.startsWith(QLatin1String("en")) || language == QLatin1String("C")) break;
+    }
+    return NameLanguage::English;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -41,6 +53,9 @@ int main(int argc, char* argv[]) {
     RegisterSearchDBusTypes();
 
     SearchAnswers answers(ProfilePathForProgram("mezura"));
+    answers.SetNameLanguage(AnswerLanguage());
+    answers.SetDecimalComma(AnswerLanguage() == NameLanguage::German &&
+                            QLocale::system().decimalPoint() == QStringLiteral(","));
     QtSearchDesktop desktop;
     SearchActivity activity;
     GnomeSearchProvider gnome(answers, desktop, &activity);

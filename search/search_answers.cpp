@@ -10,6 +10,7 @@
 #include "catalogue.h"
 #include "conversion.h"
 #include "conversion_phrase.h"
+#include "decimal_comma.h"
 #include "history_file.h"
 #include "learned_targets.h"
 #include "number_text.h"
@@ -24,9 +25,10 @@
 
 namespace {
 
-// A unit's name as shown: some built-in names end in a blank.
-std::string ShownName(const Catalogue& catalogue, int row, int position) {
-    std::string name = Utf8FromCp1252(catalogue.Name(row, position));
+// A unit's name as shown, in UTF-8: some built-in names end in a blank.
+std::string ShownName(const Catalogue& catalogue, int row, int position,
+                      NameLanguage language = NameLanguage::English) {
+    std::string name = Utf8FromCp1252(ShownUnitName(catalogue, row, position, language));
     while (!name.empty() && name.back() == ' ') name.pop_back();
     return name;
 }
@@ -88,19 +90,37 @@ SearchAnswer SearchAnswers::Make(double value, int row, int from, int to) const 
     answer.id = std::to_string(row) + ':' + std::to_string(from) + ':' + std::to_string(to) + ':' +
                 ShortestText(value);
     answer.value = FormatResult(result, style_).value_or(ShortestText(result));
-    answer.unit = ShownName(catalogue, row, to);
-    const std::string typed = FormatResultAs(value, FormatAuto, 0).value_or(ShortestText(value));
-    // The line under the result, in symbols as one writes it: "1 mi = 1.609344 km".
-    answer.description = typed + ' ' + Utf8FromCp1252(UnitSymbol(catalogue, row, from)) + " = " +
-                         answer.value + ' ' + Utf8FromCp1252(UnitSymbol(catalogue, row, to));
-    answer.windowQuery =
-        ShortestText(value) + ' ' + ShownName(catalogue, row, from) + " to " + answer.unit;
+    answer.unit = ShownName(catalogue, row, to, language_);
+    std::string typed = FormatResultAs(value, FormatAuto, 0).value_or(ShortestText(value));
+    if (decimalComma_) {
+        answer.value = WithDecimalComma(answer.value);
+        typed = WithDecimalComma(typed);
+    }
+    // The line under the result, in symbols as one writes it: "1 mi = 1.609344 km";
+    // a unit without a symbol by the name the session shows.
+    const auto symbol = [&](int position) {
+        const std::string written = Utf8FromCp1252(UnitSymbol(catalogue, row, position));
+        return written == ShownName(catalogue, row, position)
+                   ? ShownName(catalogue, row, position, language_)
+                   : written;
+    };
+    answer.description = typed + ' ' + symbol(from) + " = " + answer.value + ' ' + symbol(to);
+    answer.windowQuery = ShortestText(value) + ' ' + ShownName(catalogue, row, from) + " to " +
+                         ShownName(catalogue, row, to);
     return answer;
 }
 
 std::vector<SearchAnswer> SearchAnswers::Answer(std::string_view utf8Query) {
     if (utf8Query.size() > MaxQueryBytes) return {};
     Refresh();
+    // "1,5 km" is read as "1.5 km"; only the value's comma changes.
+    std::string pointed;
+    if (const std::size_t start = utf8Query.find_first_not_of(" \t");
+        decimalComma_ && start != std::string_view::npos && DecimalCommaAt(utf8Query, start)) {
+        pointed = std::string(utf8Query);
+        pointed[pointed.find(',', start)] = '.';
+        utf8Query = pointed;
+    }
     const auto meaning = ReadConversionPhrase(*index_, utf8Query);
     if (!meaning) return {};
     if (meaning->to) {

@@ -27,6 +27,7 @@
 #include "name_index.h"
 #include "rates_cache.h"
 #include "result_format.h"
+#include "shown_names.h"
 
 // Longer queries are not read at all: no conversion is that long.
 inline constexpr std::size_t MaxQueryBytes = 1024;
@@ -47,6 +48,14 @@ public:
     explicit SearchAnswers(std::string profilePath, std::string ratesPath = RatesCachePath(),
                            std::string historyPath = HistoryFilePath());
 
+    // The language of the names in the answers (English until set); what
+    // the answers hand the window keeps the catalogue's own names.
+    void SetNameLanguage(NameLanguage language) { language_ = language; }
+    // In a decimal comma language the query's value may be written "1,5"
+    // (or "1.5": a point is never a thousands separator), and the answers'
+    // numbers are written with the comma.
+    void SetDecimalComma(bool comma) { decimalComma_ = comma; }
+
     // Best first; none for anything that is not a conversion.
     std::vector<SearchAnswer> Answer(std::string_view utf8Query);
     // The answer an id of Answer's stands for; nothing for any other text.
@@ -59,6 +68,8 @@ private:
     std::string profilePath_;
     std::string ratesPath_;
     std::string historyPath_;
+    NameLanguage language_ = NameLanguage::English;
+    bool decimalComma_ = false;
     // Of the profile and the rates as last read; nothing when absent.
     std::optional<FileStamp> stamp_;
     std::optional<FileStamp> ratesStamp_;

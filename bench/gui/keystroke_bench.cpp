@@ -26,8 +26,10 @@
 #include "catalogue.h"
 #include "main_window.h"
 #include "mezura_app.h"
+#include "session_language.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
+#include "translations.h"
 
 namespace {
 
@@ -66,6 +68,9 @@ int main(int argc, char* argv[]) {
         profile.write("[Settings]\r\nKeepHistory=FALSE\r\n");
     }
     QApplication application(argc, argv);
+    // The user's language, as the program has it: German names and commas
+    // under LANGUAGE=de LANG=de_DE.UTF-8.
+    const Translations translations;
     MezuraApp app(profileFolder.filePath(QStringLiteral("mezura.INI")).toStdString());
     Catalogue catalogue;
     MainWindow window(app, catalogue);
@@ -86,12 +91,14 @@ int main(int argc, char* argv[]) {
     input->setFocus();
     input->clear();
 
+    const bool comma = SessionDecimalComma();
     std::vector<double> microseconds;
     microseconds.reserve(static_cast<size_t>(keys));
     for (int i = 0; i < keys; ++i) {
         const bool typing = i % 2 == 0;
         const Qt::Key key = typing ? Qt::Key_1 : Qt::Key_Backspace;
-        const char* expected = typing ? "0.62137119223733" : "0";
+        // A decimal comma language writes the comma.
+        const char* expected = !typing ? "0" : comma ? "0,62137119223733" : "0.62137119223733";
         const auto start = std::chrono::steady_clock::now();
         QTest::keyPress(input, key);
         const bool changed = output->text() == QLatin1String(expected);

@@ -39,6 +39,10 @@
         <translation>Dieser Kategoriename ist bereits vorhanden.</translation>
     </message>
     <message>
+        <source>The settings file cannot hold the character &quot;%1&quot;: please choose a name without it.</source>
+        <translation>Die Einstellungsdatei kann das Zeichen „%1“ nicht speichern: Bitte einen Namen ohne dieses Zeichen wählen.</translation>
+    </message>
+    <message>
         <source>Please Enter a valid name for the Category</source>
         <translation>Bitte geben Sie einen gültigen Namen für die Kategorie ein</translation>
     </message>
@@ -659,6 +663,14 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
     <message>
         <source> (download failed)</source>
         <translation> (Laden fehlgeschlagen)</translation>
+    </message>
+</context>
+<context>
+    <name>SessionLanguage</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language of the unit and category names: &quot;de&quot; shows the German ones.</extracomment>
+        <translation>de</translation>
     </message>
 </context>
 </TS>

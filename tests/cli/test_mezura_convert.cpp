@@ -283,7 +283,7 @@ TEST_F(MezuraConvertTest, AllListsEveryUnitOfTheCategoryInCatalogueOrder) {
     Check({"ambiguous FROM", {}, "", {"\"Ounces\" fits several categories"}, 2},
           Run({"--all", "1", "Ounces"}));
     run = Run({"--category", "Mass", "--all", "1", "Ounces"});
-    EXPECT_EQ(Lines(run.out).size(), 15u);
+    EXPECT_EQ(Lines(run.out).size(), 17u);
     EXPECT_EQ(Lines(run.out)[2], "Grams\t28.349523125");
 }
 
@@ -732,19 +732,59 @@ TEST_F(MezuraConvertTest, NamesPrintsEveryUnitWithItsAliasesCustomOnesIncluded) 
     const ProgramRun run = Run({"--profile", profile, "--names"});
     EXPECT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 410u + 2u);  // two custom units; the empty category has no line
+    ASSERT_EQ(lines.size(), 413u + 2u);  // two custom units; the empty category has no line
     for (const auto& line : lines) EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 2) << line;
     const auto has = [&](const std::string& line) {
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     };
-    EXPECT_TRUE(has("Distance\tMiles\tmi, mile"));
-    EXPECT_TRUE(has("Temperature\tCelsius\t°C, degC, deg C, centigrade"));
+    // The German spellings follow the English ones, each once.
+    EXPECT_TRUE(has("Distance\tMiles\tmi, mile, Meilen, Meile, Landmeile, Landmeilen"));
+    EXPECT_TRUE(has("Temperature\tCelsius\t°C, degC, deg C, centigrade, Grad Celsius"));
+    EXPECT_TRUE(
+        has("Power\tMetric horsepower\tmetric hp, hp(M), metric horsepowers, PS, "
+            "Pferdestärke, Pferdestärken"));
     EXPECT_TRUE(has("Distance\tSmoot\t"));
     EXPECT_TRUE(has("Money\tDollar\t"));
     for (const auto& line : lines) EXPECT_FALSE(line.starts_with("Empty")) << line;
     // Custom units match in any case too.
     Check({"custom unit in any case", {}, "170.18\n", {}, 0},
           Run({"--profile", profile, "1", "SMOOT", "cm"}));
+}
+
+// German spellings are names like any other, whatever the language of the
+// session; "in" and "nach" read like "to".
+TEST_F(MezuraConvertTest, GermanNamesConvertInAnyLanguage) {
+    for (const char* language : {"LANGUAGE=de:en", "LANGUAGE=en"}) {
+        SCOPED_TRACE(language);
+        const auto run = [&](const std::vector<std::string>& arguments,
+                             const std::string& input = {}) {
+            return RunProgram(MEZURA_CONVERT_PATH, arguments, input,
+                              {"XDG_CONFIG_HOME=" + (dir_ / "config").string(),
+                               "XDG_CACHE_HOME=" + (dir_ / "cache").string(),
+                               "HOME=" + dir_.string(), language, "LC_ALL=de_DE.UTF-8"},
+                              dir_ / "scratch");
+        };
+        Check({"Zoll", {}, "25.4\n", {}, 0}, run({"10 Zoll in Zentimeter"}));
+        Check({"PS", {}, "735.49875\n", {}, 0}, run({"1 PS in W"}));
+        Check({"Grad Celsius", {}, "68\n", {}, 0}, run({"20 Grad Celsius in Fahrenheit"}));
+        Check({"nach", {}, "3.048\n", {}, 0}, run({"10 Fuß nach m"}));
+        Check({"three arguments", {}, "50\n", {}, 0}, run({"1", "Zentner", "kg"}));
+        Check({"batch", {}, "1.852\n180\n1000\n", {}, 0},
+              run({"--batch"}, "1\tSeemeile\tkm\n3\tStunden\tMinuten\n1\tKubikmeter\tLiter\n"));
+        Check({"German category", {}, "1.609344\n", {}, 0},
+              run({"--category", "Entfernung", "1", "Meile", "km"}));
+    }
+}
+
+// The point in and out, for scripts, whatever the language: a decimal comma
+// is refused with the value as it must be written, not read as 1.
+TEST_F(MezuraConvertTest, ADecimalCommaIsRefusedWithThePointToWrite) {
+    const std::string advice = "\"1,5\" has a decimal comma: write it as \"1.5\"";
+    Check({"three arguments", {}, "", {advice}, 2}, Run({"1,5", "km", "m"}));
+    Check({"one phrase", {}, "", {advice}, 2}, Run({"1,5 km to m"}));
+    Check({"the point", {}, "1500\n", {}, 0}, Run({"1.5", "km", "m"}));
+    const ProgramRun batch = Run({"--batch"}, "1,5\tkm\tm\n");
+    EXPECT_NE(batch.err.find(advice), std::string::npos) << batch.err;
 }
 
 TEST_F(MezuraConvertTest, BatchTakesAliasesAndRemembersSuggestions) {

@@ -52,6 +52,34 @@ protected:
     SearchAnswers answers_{Profile(), Rates(), History()};
 };
 
+// German spellings are read in any session; a German one answers with the
+// German names, while what it hands the window keeps the catalogue's.
+TEST_F(SearchAnswersTest, GermanSessionsAnswerWithGermanNames) {
+    EXPECT_EQ(Shown("10 Zoll in cm"), std::vector<std::string>{"25.4 Centimeters"});
+    answers_.SetNameLanguage(NameLanguage::German);
+    const std::vector<SearchAnswer> answers = answers_.Answer("10 Zoll nach cm");
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(answers[0].unit, "Zentimeter");
+    // The line under it is written in symbols, in any language.
+    EXPECT_EQ(answers[0].description, "10 in = 25.4 cm");
+    EXPECT_EQ(answers[0].windowQuery, "10 Inches to Centimeters");
+    EXPECT_EQ(Shown("1 Meile in km"), std::vector<std::string>{"1.609344 Kilometer"});
+}
+
+TEST_F(SearchAnswersTest, ADecimalCommaLanguageReadsAndWritesTheComma) {
+    answers_.SetNameLanguage(NameLanguage::German);
+    answers_.SetDecimalComma(true);
+    std::vector<SearchAnswer> answers = answers_.Answer("1,5 km in m");
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(answers[0].value, "1500");
+    EXPECT_EQ(answers[0].description, "1,5 km = 1500 m");
+    EXPECT_EQ(answers[0].windowQuery, "1.5 Kilometers to Meters");
+    EXPECT_EQ(Shown("1.5 m in km"), std::vector<std::string>{"0,0015 Kilometer"});
+    // Without the comma language, "1,5" is no number to convert.
+    answers_.SetDecimalComma(false);
+    EXPECT_TRUE(answers_.Answer("1,5 km in m").empty());
+}
+
 // Each form a launcher hands over, against GNU units' value for it
 // (`units -t '5 km' mi`, `units -t 'tempF(100)' tempC`, `units -t '3.2 lbf' N`).
 TEST_F(SearchAnswersTest, EveryQueryFormAnswersTheConversion) {

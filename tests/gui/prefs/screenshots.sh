@@ -19,3 +19,17 @@ for language in en de; do
     "$build/tests/gui/prefs/prefs_screenshot" mixed "$root/docs/mixed-units$suffix.png"
   convert "$root/docs/mixed-units$suffix.png" -trim +repage "$root/docs/mixed-units$suffix.png"
 done
+# The four tabs and the main window in German, at 1x and 2x, for the README's
+# German section (docs/*-de.png, docs/*-de-2x.png).
+cmake --build "$build" --target window_screenshot >/dev/null
+for scale in 1 2; do
+  suffix=$([ "$scale" = 1 ] && echo "-de" || echo "-de-2x")
+  for tab in 0 1 2 3; do
+    LANGUAGE=de LANG=de_DE.UTF-8 QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 2048x1536x24" \
+      "$build/tests/gui/prefs/prefs_screenshot" "$tab" "$root/docs/prefs-${names[$tab]}$suffix.png"
+    convert "$root/docs/prefs-${names[$tab]}$suffix.png" -trim +repage \
+      "$root/docs/prefs-${names[$tab]}$suffix.png"
+  done
+  LANGUAGE=de LANG=de_DE.UTF-8 QT_SCALE_FACTOR=$scale xvfb-run -a -s "-screen 0 2048x1536x24" \
+    "$build/tests/gui/session/window_screenshot" plain "$root/docs/window$suffix.png"
+done

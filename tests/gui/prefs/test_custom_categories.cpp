@@ -63,7 +63,9 @@ TEST_F(CustomCategoriesTest, RefusedNamesChangeNothing) {
         {"custom while a row is free", "cUSTOM", Exists},
         {"blanks around a built-in", "  Distance ", Exists},
         {"closing bracket", "Rates]", Invalid},
-        {"outside the code page", QStringLiteral("\u03C0 rates"), Invalid},
+        {"outside the code page", QStringLiteral("\u03C0 rates"),
+         QStringLiteral("The settings file cannot hold the character \"\u03C0\": please choose a "
+                        "name without it.")},
         {"only blanks", "    ", Invalid},
         {"empty", "", Invalid},
     };

@@ -115,7 +115,8 @@ TEST_F(CustomUnitsTest, RefusedUnitsChangeNothing) {
         {"product not finite", "Distance", "Light years", "vast", "1e300", BadFactor},
         {"no number", "Distance", "Feet", "dots", "..", BadFactor},
         {"outside the code page", "Distance", "Feet", QStringLiteral("\u2126 ohm"), "2",
-         InvalidName},
+         QStringLiteral("The settings file cannot hold the character \"\u2126\": please choose "
+                        "a name without it.")},
     };
     StartWindow();
     RunPreferences([&](PreferencesSheet& sheet) {

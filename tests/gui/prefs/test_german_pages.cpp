@@ -1,0 +1,90 @@
+// The Preferences pages of a German session show the German names, sorted
+// as shown, and still act on the catalogue's rows and names.
+#include <QListWidget>
+
+#include "catalogue.h"
+#include "preferences_sheet.h"
+#include "prefs_fixture.h"
+#include "sorted_combo_box.h"
+#include "text_1252.h"
+#include "text_edge.h"
+#include "translations.h"
+
+using GermanPagesTest = PrefsTest;
+
+namespace {
+
+constexpr int VisibleTab = 2;
+constexpr int CustomTab = 3;
+
+bool SortedAsShown(const std::vector<std::string>& shown) {
+    for (std::size_t i = 1; i < shown.size(); ++i)
+        if (CollateNoCase(shown[i - 1], shown[i]) > 0) return false;
+    return true;
+}
+
+}  // namespace
+
+TEST_F(GermanPagesTest, VisibleCategoriesAreSortedByGermanNamesAndMapToTheirRows) {
+    const Translations german(QLocale(QStringLiteral("de_DE")));
+    StartWindow();
+    RunPreferences([this](PreferencesSheet& sheet) {
+        ShowTab(sheet, VisibleTab);
+        QListWidget& list = sheet.visiblePage_.categoryList_;
+        ASSERT_EQ(list.count(), BuiltinCategoryCount);
+        std::vector<std::string> shown;
+        for (int i = 0; i < list.count(); ++i)
+            shown.push_back(Cp1252FromQStringLossy(list.item(i)->text()));
+        EXPECT_TRUE(SortedAsShown(shown));
+        EXPECT_NE(std::find(shown.begin(), shown.end(), "L\xE4nge"), shown.end());
+        // Unchecking "Länge" hides Distance, wherever it stands in the list.
+        catalogue_->MarkVisibilityEdited();
+        for (int i = 0; i < list.count(); ++i)
+            if (list.item(i)->text() == QStringLiteral("L\u00E4nge"))
+                list.item(i)->setCheckState(Qt::Unchecked);
+        PressOk(sheet);
+    });
+    EXPECT_EQ(Stored("Distance", "Visibility", "1"), "1");  // written on leaving
+    const std::vector<std::string> listed = MainCategoryNames();
+    EXPECT_EQ(std::find(listed.begin(), listed.end(), "Distance"), listed.end());
+    EXPECT_NE(std::find(listed.begin(), listed.end(), "Time"), listed.end());
+    QuitWindow();
+    EXPECT_EQ(Stored("Distance", "Visibility"), "0");
+    EXPECT_EQ(Stored("L\xE4nge", "Visibility"), "(absent)");
+}
+
+TEST_F(GermanPagesTest, TheCustomPageShowsGermanNamesAndAddsUnderTheCatalogueName) {
+    const Translations german(QLocale(QStringLiteral("de_DE")));
+    StartWindow();
+    RunPreferences([](PreferencesSheet& sheet) {
+        ShowTab(sheet, CustomTab);
+        SortedComboBox& categories = sheet.customPage_.categoryCombo_;
+        std::vector<std::string> shown;
+        for (int i = 0; i < categories.Count(); ++i) shown.push_back(categories.ShownAt(i));
+        EXPECT_TRUE(SortedAsShown(shown));
+        const int distance = categories.FindExact("Distance");
+        ASSERT_GE(distance, 0);
+        EXPECT_EQ(categories.ShownAt(distance), "L\xE4nge");
+    });
+}
+
+// The profile is Windows-1252: a name it cannot hold is refused with the
+// character that stands in the way, and nothing is added.
+TEST_F(GermanPagesTest, ANameTheProfileCannotHoldNamesTheCharacter) {
+    const Translations german(QLocale(QStringLiteral("de_DE")));
+    StartWindow();
+    RunPreferences([this](PreferencesSheet& sheet) {
+        ShowTab(sheet, CustomTab);
+        sheet.customPage_.categoryEdit_.setText(QStringLiteral("\u0141\u00F3d\u017A"));
+        sheet.customPage_.OnAddCategory();
+        ASSERT_FALSE(desktop_.messages.empty());
+        EXPECT_TRUE(desktop_.messages.back().text.contains(QStringLiteral("\u201E\u0141\u201C")))
+            << desktop_.messages.back().text.toStdString();
+        // "Köln" has its bytes and is added.
+        const std::size_t before = desktop_.messages.size();
+        sheet.customPage_.categoryEdit_.setText(QStringLiteral("K\u00F6ln"));
+        sheet.customPage_.OnAddCategory();
+        EXPECT_EQ(desktop_.messages.size(), before);
+    });
+    EXPECT_EQ(Stored("Settings", "Custom_1"), "K\xF6ln");
+}
