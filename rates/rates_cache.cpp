@@ -20,11 +20,6 @@ std::string RateText(double perEuro) {
     return std::string(number, end);
 }
 
-std::string_view Variable(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? std::string_view(value) : std::string_view();
-}
-
 // Reads the cache's text line by line, each refusal naming its line.
 class CacheReader {
 public:
@@ -117,13 +112,7 @@ private:
 
 }  // namespace
 
-std::string RatesCachePath() {
-    const std::string_view xdg = Variable("XDG_CACHE_HOME");
-    if (xdg.starts_with('/')) return std::string(xdg) + "/mezura/rates";
-    const std::string_view home = Variable("HOME");
-    if (home.empty()) return {};
-    return std::string(home) + "/.cache/mezura/rates";
-}
+std::string RatesCachePath() { return XdgFilePath("XDG_CACHE_HOME", ".cache", "mezura/rates"); }
 
 CachedRatesRead ReadRatesCache(const std::string& path, std::int64_t nowUtc) {
     if (path.empty()) return {};

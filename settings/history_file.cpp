@@ -16,11 +16,6 @@ namespace {
 constexpr std::string_view Header = "Mezura history 1";
 constexpr int FieldCount = 5;
 
-std::string_view Variable(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? std::string_view(value) : std::string_view();
-}
-
 std::optional<HistoryEntry> ReadLine(std::string_view line) {
     std::array<std::string, FieldCount> fields;
     std::size_t at = 0;
@@ -42,11 +37,7 @@ std::optional<HistoryEntry> ReadLine(std::string_view line) {
 }  // namespace
 
 std::string HistoryFilePath() {
-    const std::string_view xdg = Variable("XDG_STATE_HOME");
-    if (xdg.starts_with('/')) return std::string(xdg) + "/mezura/history";
-    const std::string_view home = Variable("HOME");
-    if (home.empty()) return {};
-    return std::string(home) + "/.local/state/mezura/history";
+    return XdgFilePath("XDG_STATE_HOME", ".local/state", "mezura/history");
 }
 
 HistoryRead ReadHistoryFile(const std::string& path) {

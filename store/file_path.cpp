@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 
 namespace {
 
@@ -54,4 +55,12 @@ std::error_code MakeFolders(const std::string& folder) {
     }
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return LastError();
     return {};
+}
+
+std::string XdgFilePath(const char* variable, std::string_view homeFolder, std::string_view leaf) {
+    const char* xdg = std::getenv(variable);
+    if (xdg && xdg[0] == '/') return std::string(xdg) + '/' + std::string(leaf);
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) return {};
+    return std::string(home) + '/' + std::string(homeFolder) + '/' + std::string(leaf);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Paths of the profile file: its folder, where a symbolic link leads, and
-// creating the folders of a first write.
+// creating the folders of a first write; where the program's other files go.
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -17,3 +17,10 @@ std::string FollowSymlinks(const std::string& path, std::error_code& error);
 // Creates the folder and any missing parents (mode 0700, as for a user's
 // configuration). "Not a directory" when a plain file stands on the way.
 std::error_code MakeFolders(const std::string& folder);
+
+// A file under an XDG base folder: $variable/leaf when the variable holds an
+// absolute path (a relative one is ignored, as the XDG rules ask: it would
+// move the file with the working folder), else $HOME/homeFolder/leaf; empty
+// with neither.
+//   XdgFilePath("XDG_CACHE_HOME", ".cache", "mezura/rates") -> "/home/u/.cache/mezura/rates"
+std::string XdgFilePath(const char* variable, std::string_view homeFolder, std::string_view leaf);
