@@ -69,11 +69,32 @@ UnitsResolution ResolveUnits(const NameIndex& index, std::span<const std::string
         if (places[i].empty())
             return Problem(i == 0 ? ResolveProblem::UnknownFrom : ResolveProblem::UnknownTo, 0, i);
     }
-    const auto all = std::span(places.data(), names.size());
     int shared = 0;
-    ForEachSharedRow(all, [&](int row) {
-        if (shared++ == 0) found.row = row;
-    });
+    if (count == 2) {
+        // The common case, a name and its target: both lists are in row
+        // order, so one walk finds the shared rows and the positions in them.
+        auto f = places[0].begin();
+        auto t = places[1].begin();
+        while (f != places[0].end() && t != places[1].end()) {
+            if (f->row < t->row) {
+                ++f;
+            } else if (t->row < f->row) {
+                ++t;
+            } else {
+                if (shared++ == 0) {
+                    found.row = f->row;
+                    found.positions[0] = f->position;
+                    found.positions[1] = t->position;
+                }
+                ++f;
+            }
+        }
+        if (shared == 1) return found;
+    } else {
+        ForEachSharedRow(std::span(places.data(), names.size()), [&](int row) {
+            if (shared++ == 0) found.row = row;
+        });
+    }
     if (shared > 1) return Problem(ResolveProblem::Ambiguous);
     if (shared == 0) {
         // Name the first two that share no category.
