@@ -7,18 +7,12 @@
 #include "ecb_publication.h"
 #include "file_path.h"
 #include "file_read.h"
+#include "number_text.h"
 #include "rates_check.h"
 
 namespace {
 
 constexpr std::string_view Header = "Mezura exchange rates 1";
-
-// The shortest text that reads back as the same double.
-std::string RateText(double perEuro) {
-    char number[32];
-    const auto end = std::to_chars(number, number + sizeof number, perEuro).ptr;
-    return std::string(number, end);
-}
 
 // Reads the cache's text line by line, each refusal naming its line.
 class CacheReader {
@@ -94,7 +88,7 @@ private:
     static bool WrittenRate(std::string_view text, double& value) {
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (error != std::errc() || end != text.data() + text.size()) return false;
-        return RateText(value) == text;
+        return ShortestText(value) == text;
     }
 
     // The error of the line read last, unless the text ended inside it.
@@ -132,7 +126,7 @@ std::string RatesCacheText(const CachedRates& cached) {
     text += "\nsource " + cached.source + "\nfetched " + std::to_string(cached.fetched) +
             "\ndate " + cached.rates.date + "\n";
     for (const CurrencyRate& rate : cached.rates.rates)
-        text += rate.code + " " + RateText(rate.perEuro) + "\n";
+        text += rate.code + " " + ShortestText(rate.perEuro) + "\n";
     return text;
 }
 
