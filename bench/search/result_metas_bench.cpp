@@ -25,6 +25,7 @@
 #include <mutex>
 #include <thread>
 
+#include "bus_bench_support.h"
 #include "krunner_types.h"
 #include "search_service.h"
 
@@ -33,15 +34,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::duration span) { return std::chrono::duration<double, std::milli>(span).count(); }
-
-QDBusMessage Method(const char* path, const char* interface, const char* method,
-                    const QVariantList& arguments) {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QString::fromLatin1(SearchBusName), QString::fromLatin1(path),
-        QString::fromLatin1(interface), QString::fromLatin1(method));
-    call.setArguments(arguments);
-    return call;
-}
 
 // User and system time the process has used, from /proc/PID/stat.
 double CpuMs(qint64 pid) {
@@ -52,14 +44,6 @@ double CpuMs(qint64 pid) {
     const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
     const double ticks = fields.at(11).toDouble() + fields.at(12).toDouble();
     return ticks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
-
-long RssKiB(qint64 pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').at(0).toLong();
-    return -1;
 }
 
 // The second client: Match calls back to back on a connection of its own,
@@ -125,10 +109,7 @@ int main(int argc, char* argv[]) {
     RegisterSearchDBusTypes();
 
     QProcess service;
-    service.start(QString::fromLocal8Bit(argv[1]), {});
-    auto* bus = QDBusConnection::sessionBus().interface();
-    for (int i = 0; i < 200 && !bus->isServiceRegistered(QString::fromLatin1(SearchBusName)); ++i)
-        QThread::msleep(25);
+    StartService(service, argv[1]);
     const QDBusMessage warm =
         Method(KRunnerPath, "org.kde.krunner1", "Match", {QStringLiteral("5 km to mi")});
     QDBusConnection::sessionBus().call(warm);

@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bus_bench_support.h"
 #include "krunner_types.h"
 #include "search_service.h"
 
@@ -42,23 +43,6 @@ double TimedCallUs(const QDBusMessage& call) {
     return us;
 }
 
-QDBusMessage Method(const char* path, const char* interface, const char* method,
-                    const QVariantList& arguments) {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QString::fromLatin1(SearchBusName), QString::fromLatin1(path),
-        QString::fromLatin1(interface), QString::fromLatin1(method));
-    call.setArguments(arguments);
-    return call;
-}
-
-long RssKiB(qint64 pid) {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').at(0).toLong();
-    return -1;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -71,10 +55,7 @@ int main(int argc, char* argv[]) {
     RegisterSearchDBusTypes();
 
     QProcess service;
-    service.start(QString::fromLocal8Bit(argv[1]), {});
-    auto* bus = QDBusConnection::sessionBus().interface();
-    for (int i = 0; i < 200 && !bus->isServiceRegistered(QString::fromLatin1(SearchBusName)); ++i)
-        QThread::msleep(25);
+    StartService(service, argv[1]);
 
     const QDBusMessage ping = Method(KRunnerPath, "org.freedesktop.DBus.Peer", "Ping", {});
     const QDBusMessage match =
