@@ -1,11 +1,14 @@
 #include "window_rates.h"
 
 #include <QLabel>
+#include <QStringList>
 #include <QTextDocument>
 #include <QThread>
 #include <QUrl>
+#include <algorithm>
 #include <ctime>
 
+#include "catalogue.h"
 #include "catalogue_limits.h"
 #include "ecb_publication.h"
 #include "rates_settings.h"
@@ -18,6 +21,7 @@
 struct WindowRates::Checked {
     RatesUpdate update;
     CachedRatesRead cache;
+    RatesSource table;
 };
 
 WindowRates::WindowRates(ProfileStore& profile, Catalogue& catalogue, QLabel& dateLine,
@@ -40,49 +44,67 @@ void WindowRates::LoadCache() {
     cache_ = UseCachedRates(catalogue_, cachePath_, now());
 }
 
-void WindowRates::CategoryShown(int row) {
-    // Called on every conversion: only a change of category does anything.
-    if (row == shownRow_) return;
+void WindowRates::CategoryShown(int row, int from, int to) {
+    // Called on every conversion: only a change of category or of the units
+    // shown does anything.
+    if (row == shownRow_ && from == shownFrom_ && to == shownTo_) return;
+    const bool cameToCurrency = row != shownRow_ && row == CurrencyRow;
     shownRow_ = row;
+    shownFrom_ = from;
+    shownTo_ = to;
     if (row != CurrencyRow) {
         dateLine_.hide();
         return;
     }
-    StartDownloadIfDue();
+    if (cameToCurrency) StartDownloadIfDue();
     ShowDateLine();
     dateLine_.show();
 }
 
 void WindowRates::StartDownloadIfDue() {
     if (IsDownloading() || !IsRatesDownloadOn(profile_)) return;
-    if (cache_.cached && !IsBehindEcb(*cache_.cached, now())) return;
-    url_ = RatesUrl(profile_);
-    if (const std::string refused = RatesUrlProblem(url_); !refused.empty()) {
-        Failed(refused);
-        return;
+    due_.clear();
+    for (const RatesSource source : RatesSources) {
+        const auto& cached = cache_.Of(source).cached;
+        if (!cached || IsBehindSource(*cached, now())) due_.push_back(source);
     }
     problem_.clear();
-    // Made on the first download only: most runs never show Currency, and
-    // the network stack costs start-up time and memory.
-    if (!download_) {
-        download_ = new RatesDownload(this);
-        connect(download_, &RatesDownload::Finished, this, &WindowRates::OnDownloaded);
-        connect(download_, &RatesDownload::Failed, this, &WindowRates::OnFailed);
+    StartNextDownload();
+}
+
+void WindowRates::StartNextDownload() {
+    while (!due_.empty()) {
+        downloading_ = due_.front();
+        due_.erase(due_.begin());
+        url_ = SourceUrl(profile_, downloading_);
+        if (const std::string refused = RatesUrlProblem(url_); !refused.empty()) {
+            Failed(refused);
+            continue;
+        }
+        // Made on the first download only: most runs never show Currency,
+        // and the network stack costs start-up time and memory.
+        if (!download_) {
+            download_ = new RatesDownload(this);
+            connect(download_, &RatesDownload::Finished, this, &WindowRates::OnDownloaded);
+            connect(download_, &RatesDownload::Failed, this, &WindowRates::OnFailed);
+        }
+        download_->Start(QUrl(QString::fromStdString(url_)));
+        return;
     }
-    download_->Start(QUrl(QString::fromStdString(url_)));
 }
 
 void WindowRates::OnDownloaded(const QByteArray& body) {
     // Only the worker touches these copies, and only the window's thread the
     // result, after the worker has ended.
     auto checked = std::make_shared<Checked>();
-    worker_ = QThread::create(
-        [checked, body, check = accept, url = url_, path = cachePath_, time = now()] {
-            const std::string_view text(body.constData(), static_cast<std::size_t>(body.size()));
-            checked->update = check(text, url, time, path);
-            // Read back as every later start will: the cache is the one truth.
-            if (checked->update.cached) checked->cache = ReadRatesCache(path, time);
-        });
+    checked->table = downloading_;
+    worker_ = QThread::create([checked, body, check = accept, url = url_,
+                               path = SourceCachePath(cachePath_, downloading_), time = now()] {
+        const std::string_view text(body.constData(), static_cast<std::size_t>(body.size()));
+        checked->update = check(text, url, time, path, checked->table);
+        // Read back as every later start will: the cache is the one truth.
+        if (checked->update.cached) checked->cache = ReadRatesCache(path, time, checked->table);
+    });
     worker_->setParent(this);
     connect(worker_, &QThread::finished, this, [this, checked] {
         worker_->wait();  // ended already, or all but
@@ -94,33 +116,100 @@ void WindowRates::OnDownloaded(const QByteArray& body) {
 }
 
 void WindowRates::OnChecked(const Checked& checked) {
-    if (!checked.update.cached) return Failed(checked.update.error);
-    cache_ = checked.cache;
-    // Custom units stay after the new currencies.
-    UseRates(catalogue_, cache_);
-    ShowDateLine();
-    Q_EMIT RatesChanged();
+    if (!checked.update.cached) {
+        Failed(checked.update.error);
+    } else {
+        // Only this source's rates change; the others stay as they were.
+        cache_.Of(checked.table) = checked.cache;
+        // Custom units stay after the new currencies.
+        UseRates(catalogue_, cache_);
+        ShowDateLine();
+        Q_EMIT RatesChanged();
+    }
+    StartNextDownload();
 }
 
-void WindowRates::OnFailed(const QString& reason) { Failed(reason.toStdString()); }
+void WindowRates::OnFailed(const QString& reason) {
+    Failed(reason.toStdString());
+    StartNextDownload();
+}
 
 void WindowRates::Failed(std::string_view reason) {
     // The reason may hold what a server or a file said: escaped, as the
     // command line writes it.
-    problem_ = QString::fromStdString(Visible(reason));
+    problem_ =
+        QString::fromStdString(std::string(InfoOf(downloading_).name) + ": " + Visible(reason));
     ShowDateLine();
+}
+
+namespace {
+
+// A source's name and date in the window's language, as SourcesLine words them.
+QString Dated(const SourceUse& use) {
+    QString text;
+    switch (use.source) {
+        case RatesSource::Ecb:
+            text = WindowRates::tr("ECB reference rates of %1");
+            break;
+        case RatesSource::NbpTableA:
+            text = WindowRates::tr("NBP table A of %1");
+            break;
+        case RatesSource::NbpTableB:
+            text = WindowRates::tr("NBP table B of %1");
+            break;
+    }
+    text = text.arg(QString::fromStdString(use.date));
+    if (use.stale) text += WindowRates::tr(" (%1 days old)").arg(use.age);
+    return text;
+}
+
+}  // namespace
+
+QString WindowRates::SourcesText() const {
+    std::vector<std::string_view> codes;
+    for (const int position : {shownFrom_, shownTo_})
+        if (const CurrencyWords* words = catalogue_.CurrencyWordsAt(position))
+            codes.push_back(words->code);
+    const auto inUse = RatesInUse(cache_);
+    // Euro to euro, or no currency shown yet: the ECB's date, as for most
+    // conversions, or every source's when the ECB's rates are not kept.
+    if (std::all_of(codes.begin(), codes.end(),
+                    [](std::string_view code) { return code == "EUR"; })) {
+        codes.clear();
+        const bool ecb = cache_.Of(RatesSource::Ecb).cached.has_value();
+        for (const RateInUse& rate : inUse)
+            if (!ecb || rate.source == RatesSource::Ecb) codes.push_back(rate.code);
+    }
+    QStringList parts;
+    const SourceUse* tableA = nullptr;
+    bool nbpCurrencies = false;
+    const std::vector<SourceUse> uses = SourcesUsed(cache_, inUse, codes, now());
+    for (const SourceUse& use : uses) {
+        if (use.source == RatesSource::NbpTableA) tableA = &use;
+        if (use.source == RatesSource::NbpTableA && use.codes.empty()) continue;
+        QString part = Dated(use);
+        if (!use.codes.empty()) {
+            QStringList given;
+            for (const std::string& code : use.codes) given << QString::fromStdString(code);
+            // A long list is cut: the line is one line.
+            if (given.size() > 3) given = given.mid(0, 3) << QStringLiteral("…");
+            part += tr(" for %1").arg(given.join(QStringLiteral(", ")));
+            nbpCurrencies = true;
+        }
+        parts << part;
+    }
+    QString line = parts.join(QStringLiteral("; "));
+    if (tableA && tableA->codes.empty() && nbpCurrencies)
+        line += tr(", in euros by %1").arg(Dated(*tableA));
+    return line;
 }
 
 void WindowRates::ShowDateLine() {
     QString line;
-    if (cache_.cached) {
-        // As RatesDateLine words it, in the window's language.
-        const std::string& date = cache_.cached->rates.date;
-        line = tr("ECB reference rates of %1").arg(QString::fromStdString(date));
-        const std::int64_t age = DaysSince(date.c_str(), now());
-        if (age > StaleRatesDays) line += tr(" (%1 days old)").arg(age);
+    if (cache_.Any()) {
+        line = SourcesText();
     } else if (IsDownloading())
-        line = tr("Downloading the ECB's exchange rates…");
+        line = tr("Downloading the exchange rates…");
     else
         line = tr("No exchange rates yet");
     if (!problem_.isEmpty()) line += tr(" (download failed)");

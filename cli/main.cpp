@@ -43,13 +43,14 @@ int Fail(FdWriter& err, std::string_view message, int status) {
     return status;
 }
 
-// A word that could be a currency: one of the table's names or symbols, or
-// any three letters (a code the table does not know yet).
+// A word that could be a currency: one of the table's names or symbols, a
+// current ISO code in any case, or three capitals (a code no list knows
+// yet). "mil" or "nmi" is none, so a length never reads the rates.
 bool MayNameCurrency(std::string_view utf8) {
     const auto name = UnitNameFromUtf8(utf8);
     if (!name) return false;
-    const auto letter = [](char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; };
-    if (name->size() == 3 && std::all_of(name->begin(), name->end(), letter)) return true;
+    const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
+    if (name->size() == 3 && std::all_of(name->begin(), name->end(), capital)) return true;
     return NamesKnownCurrency(*name);
 }
 
@@ -68,21 +69,36 @@ bool NeedsRates(const CliOptions& options) {
     return false;
 }
 
-// A conversion into a currency says on stderr when its rates are more than
-// four days old; one that names a currency while there are no rates says why,
-// as --rates does.
+// The code of the currency `name` is, in the index's catalogue.
+std::optional<std::string_view> CodeOf(const NameIndex& index, std::string_view name) {
+    if (name.empty()) return std::nullopt;
+    const auto position = index.UnitIn(CurrencyRow, name);
+    const CurrencyWords* words = position ? index.Indexed().CurrencyWordsAt(*position) : nullptr;
+    if (!words) return std::nullopt;
+    return words->code;
+}
+
+// A conversion into a currency says on stderr when the rates it used are
+// old, each source by its own limit. One that names a currency while there
+// are no rates says only that, as --rates does, and not which other units
+// the names are close to.
 int ConvertNotingRates(const NameIndex& index, const PartStyle& parts,
-                       const ConversionRequest& request, const CachedRatesRead& rates,
-                       FdWriter& out, FdWriter& err) {
+                       const ConversionRequest& request, const KeptRates& rates, FdWriter& out,
+                       FdWriter& err) {
+    if (CurrencyUnitCount(index.Indexed()) == 1) {
+        for (const std::string_view name : {request.from, request.to}) {
+            if (!index.Units(name).empty() ||
+                !NamesKnownCurrency(UnitNameFromUtf8(name).value_or("")))
+                continue;
+            return Fail(err, Visible(NoRatesMessage(rates)), ExitBadInput);
+        }
+    }
     const int status = RunConvert(index, parts, request, out, err);
     if (status == 0 && index.UnitIn(CurrencyRow, request.to)) {
-        err.Write(StaleRatesNote(rates, std::time(nullptr)));
-    } else if (status != 0 && CurrencyUnitCount(index.Indexed()) == 1) {
-        for (const std::string_view name : {request.from, request.to}) {
-            if (!NamesKnownCurrency(UnitNameFromUtf8(name).value_or(""))) continue;
-            Fail(err, Visible(NoRatesMessage(rates)), 0);
-            break;
-        }
+        std::vector<std::string_view> codes;
+        for (const std::string_view name : {request.from, request.to})
+            if (const auto code = CodeOf(index, name)) codes.push_back(*code);
+        err.Write(StaleRatesNote(rates, codes, std::time(nullptr)));
     }
     return status;
 }
@@ -109,9 +125,9 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
 
     // The currencies are in the catalogue before the profile adds to it, so
     // that a custom unit is checked against them too.
-    const CachedRatesRead rates =
-        NeedsRates(options) ? UseCachedRates(catalogue, RatesCachePath(), std::time(nullptr))
-                            : CachedRatesRead{};
+    const KeptRates rates = NeedsRates(options)
+                                ? UseCachedRates(catalogue, RatesCachePath(), std::time(nullptr))
+                                : KeptRates{};
     const ResultStyle style{options.format, options.precision};
     // Mixed results and fractions add the --fraction denominator to it.
     const PartStyle parts{style, options.fraction};
@@ -150,7 +166,7 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
         case CliMode::Names:
             return RunNames(index, out);
         case CliMode::Rates:
-            return RunRates(rates, std::time(nullptr), out, err);
+            return RunRates(rates, index.Indexed(), std::time(nullptr), out, err);
         default:
             break;
     }

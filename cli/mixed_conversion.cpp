@@ -5,6 +5,7 @@
 #include "catalogue.h"
 #include "catalogue_limits.h"
 #include "conversion.h"
+#include "currency_units.h"
 #include "decimal_comma.h"
 #include "decimal_comma_advice.h"
 #include "mixed_value.h"
@@ -18,6 +19,11 @@ namespace {
 bool Refuse(std::string& text, std::string problem) {
     text = std::move(problem);
     return false;
+}
+
+// Money in AutoFormat is written to its currency's minor unit.
+PartStyle StyleOfTarget(const Catalogue& catalogue, int row, int position, const PartStyle& style) {
+    return {StyleForUnit(catalogue, row, position, style.result), style.fraction};
 }
 
 }  // namespace
@@ -55,7 +61,7 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
             return false;
         }
         WriteAmountInto(text, ConvertValue(catalogue, found.row, found.from, found.to, *value),
-                        style);
+                        StyleOfTarget(catalogue, found.row, found.to, style));
         return true;
     }
 
@@ -104,7 +110,7 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
         // One unit each way, whatever way it was written.
         const double amount = source.negative ? -source.parts[0].amount : source.parts[0].amount;
         WriteAmountInto(text, ConvertValue(catalogue, row, positions[0], positions[1], amount),
-                        style);
+                        StyleOfTarget(catalogue, row, positions[1], style));
         return true;
     }
     double total = 0;
@@ -112,7 +118,8 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
         total += source.parts[i].amount * catalogue.Factor(row, positions[i]);
     if (source.negative) total = -total;
     if (!targets) {
-        WriteAmountInto(text, total / catalogue.Factor(row, positions[firstTarget]), style);
+        WriteAmountInto(text, total / catalogue.Factor(row, positions[firstTarget]),
+                        StyleOfTarget(catalogue, row, positions[firstTarget], style));
         return true;
     }
     std::array<double, MaxMixedParts> sizes{};

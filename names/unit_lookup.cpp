@@ -66,13 +66,28 @@ std::span<const UnitAliases> AliasEntriesOf(int row) {
     return AliasesByRow()[static_cast<std::size_t>(row)];
 }
 
-// The unit among the first `count` positions of `row` named exactly `name`.
+// The unit among the first `count` positions of `row` named exactly `name`;
+// in Currency, the alias tables name a currency by its code.
 std::optional<int> BuiltinUnitByName(const Catalogue& catalogue, int row, std::string_view name) {
     const int count = std::min(catalogue.BuiltinUnitsOf(row), catalogue.UnitCount(row));
     for (int position = 1; position <= count; ++position) {
         if (catalogue.Name(row, position) == name) return position;
+        if (row != CurrencyRow) continue;
+        const CurrencyWords* words = catalogue.CurrencyWordsAt(position);
+        if (words && words->code == name) return position;
     }
     return std::nullopt;
+}
+
+// Calls `take` with the words a currency of the rates answers to in any
+// case: its code and its ISO names.
+template <typename Take>
+bool AnyCurrencyWord(const Catalogue& catalogue, int row, int position, Take take) {
+    const CurrencyWords* words = row == CurrencyRow ? catalogue.CurrencyWordsAt(position) : nullptr;
+    if (!words) return false;
+    for (const std::string* word : {&words->code, &words->english, &words->german})
+        if (!word->empty() && take(std::string_view(*word))) return true;
+    return false;
 }
 
 // The German spellings of an entry that match in any case: its shown name
@@ -95,7 +110,10 @@ UnitMatch BuiltinMatch(const Catalogue& catalogue, int row, std::string_view nam
     const int count = std::min(catalogue.BuiltinUnitsOf(row), catalogue.UnitCount(row));
     for (int position = 1; position <= count; ++position) {
         if (catalogue.Name(row, position) == name) return {position, true};
-        if (EqualsNoCase(catalogue.Name(row, position), name)) anyCase = position;
+        if (EqualsNoCase(catalogue.Name(row, position), name) ||
+            AnyCurrencyWord(catalogue, row, position,
+                            [&](std::string_view word) { return EqualsNoCase(word, name); }))
+            anyCase = position;
     }
     const auto entries = AliasEntriesOf(row);
     const auto german = GermanUnitsOfRow(row);
@@ -208,6 +226,10 @@ std::vector<UnitPlace> AmbiguousCandidates(const Catalogue& catalogue, std::stri
 
 std::vector<std::string_view> AliasesOf(const Catalogue& catalogue, int row, int position) {
     std::vector<std::string_view> aliases;
+    AnyCurrencyWord(catalogue, row, position, [&](std::string_view word) {
+        if (!EqualsNoCase(word, catalogue.Name(row, position))) aliases.push_back(word);
+        return false;
+    });
     for (const UnitAliases& entry : AliasEntriesOf(row)) {
         if (BuiltinUnitByName(catalogue, row, entry.unit) != position) continue;
         for (const std::string_view list : {entry.anyCase, entry.exactCase}) {

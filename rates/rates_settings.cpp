@@ -6,6 +6,11 @@ std::string RatesUrl(const ProfileStore& store) {
     return store.GetProfileString(CurrencySection, RatesUrlKey, EcbRatesUrl);
 }
 
+std::string SourceUrl(const ProfileStore& store, RatesSource source) {
+    const RatesSourceInfo& info = InfoOf(source);
+    return store.GetProfileString(CurrencySection, info.urlKey, info.defaultUrl);
+}
+
 std::string RatesUrlProblem(std::string_view url) {
     const auto hostOf = [](std::string_view rest) {
         return rest.substr(0, rest.find_first_of(":/?#"));

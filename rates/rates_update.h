@@ -1,12 +1,14 @@
 #pragma once
 // Taking in a downloaded rates file, and putting the kept rates to use. The
 // window and mezura-convert --update-rates share it, so both refuse the same
-// things and keep the same cache.
+// things and keep the same caches.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "rates_cache.h"
+#include "rates_in_use.h"
+#include "rates_sources.h"
 
 class Catalogue;
 
@@ -15,15 +17,18 @@ struct RatesUpdate {
     std::string error;                  // why nothing changed
 };
 
-// Parses `body` strictly and, when it is a rates file, writes the cache.
-// On any refusal the cache stays as it was, and the error names the reason.
+// Parses `body` strictly as a file of `table` and, when it is one, writes
+// that source's cache at `cachePath`. On any refusal the cache stays as it
+// was, and the error names the reason; no other source's cache is touched.
 RatesUpdate AcceptDownloadedRates(std::string_view body, std::string_view source,
-                                  std::int64_t nowUtc, const std::string& cachePath);
+                                  std::int64_t nowUtc, const std::string& cachePath,
+                                  RatesSource table = RatesSource::Ecb);
 
-// Reads the cache and fills the Currency category from it; the category
-// keeps the euro alone when there is nothing usable.
-CachedRatesRead UseCachedRates(Catalogue& catalogue, const std::string& cachePath,
-                               std::int64_t nowUtc);
+// Reads every source's cache (the ECB's at `ecbCachePath`, the others beside
+// it) and fills the Currency category from them; the category keeps the euro
+// alone when there is nothing usable.
+KeptRates UseCachedRates(Catalogue& catalogue, const std::string& ecbCachePath,
+                         std::int64_t nowUtc);
 
 // The same from rates already read.
-void UseRates(Catalogue& catalogue, const CachedRatesRead& read);
+void UseRates(Catalogue& catalogue, const KeptRates& kept);

@@ -59,15 +59,15 @@ TEST_F(CurrencyTest, NamesCodesAndSymbolsInAnyCase) {
         const char* typed;
         const char* unit;
     } names[] = {
-        {"US dollar (USD)", "US dollar (USD)"},
-        {"usd", "US dollar (USD)"},
-        {"US$", "US dollar (USD)"},
+        {"US Dollar (USD)", "US Dollar (USD)"},
+        {"usd", "US Dollar (USD)"},
+        {"US$", "US Dollar (USD)"},
         {"\x80", "Euro (EUR)"},
         {"eur", "Euro (EUR)"},
-        {"\xA3", "Pound sterling (GBP)"},
-        {"\xA5", "Japanese yen (JPY)"},
-        {"Yen", "Japanese yen (JPY)"},
-        {"chf", "Swiss franc (CHF)"},
+        {"\xA3", "Pound Sterling (GBP)"},
+        {"\xA5", "Yen (JPY)"},
+        {"Yen", "Yen (JPY)"},
+        {"chf", "Swiss Franc (CHF)"},
         {"XAA", "XAA"},  // a code the table lacks
     };
     for (const auto& name : names) {
@@ -177,7 +177,7 @@ TEST_F(RatesCacheTest, KeepsAcceptedRatesAndReadsThemBackExactly) {
     const RatesUpdate update = AcceptDownloadedRates(FixtureEcbFile("2026-12-07"),
                                                      "http://127.0.0.1/r", FixtureNow, path_);
     ASSERT_TRUE(update.cached) << update.error;
-    const CachedRatesRead read = UseCachedRates(catalogue_, path_, FixtureNow);
+    const CachedRatesRead read = UseCachedRates(catalogue_, path_, FixtureNow).Of(RatesSource::Ecb);
     ASSERT_TRUE(read.cached) << read.error;
     EXPECT_EQ(read.cached->source, "http://127.0.0.1/r");
     EXPECT_EQ(read.cached->fetched, FixtureNow);
@@ -219,7 +219,7 @@ TEST_F(RatesCacheTest, WhatADownloadTakesTheCacheTakesBack) {
         EcbFile("2026-12-09", RateLine("AAA", "0.000000000001") + RateLine("BBB", "1000000000000") +
                                   RateLine("CCC", "0.30000000000000004") + RateLine("DDD", "7"));
     ASSERT_TRUE(AcceptDownloadedRates(body, "x", FixtureNow, path_).cached);
-    const CachedRatesRead read = UseCachedRates(catalogue_, path_, FixtureNow);
+    const CachedRatesRead read = UseCachedRates(catalogue_, path_, FixtureNow).Of(RatesSource::Ecb);
     ASSERT_TRUE(read.cached) << read.error;
     EXPECT_EQ(read.cached->rates.rates.at(2).perEuro, 0.30000000000000004);
     EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 5);
@@ -250,7 +250,8 @@ TEST_F(RatesCacheTest, AHandEditedCacheIsRefusedWithTheLineInFault) {
         std::string edited = text;
         edited.replace(edited.find(edit.line), std::string_view(edit.line).size(), edit.edited);
         std::ofstream(path_, std::ios::binary) << edited;
-        const CachedRatesRead read = UseCachedRates(catalogue_, path_, FixtureNow);
+        const CachedRatesRead read =
+            UseCachedRates(catalogue_, path_, FixtureNow).Of(RatesSource::Ecb);
         EXPECT_FALSE(read.cached) << edit.edited;
         EXPECT_NE(read.error.find(edit.error), std::string::npos) << read.error;
         EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 1) << edit.edited;

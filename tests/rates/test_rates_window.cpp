@@ -19,6 +19,7 @@
 #include "ecb_fixture.h"
 #include "fixture_server.h"
 #include "main_window_fixture.h"
+#include "nbp_fixture.h"
 #include "rates_cache.h"
 #include "rates_update.h"
 #include "window_rates.h"
@@ -30,6 +31,8 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         ASSERT_TRUE(server_.Running());
+        server_.Serve("a.json", NbpFixtureTable('A', "2026-12-07", NbpTableARates));
+        server_.Serve("b.json", NbpFixtureTable('B', "2026-12-02", NbpTableBRates));
         savedCacheHome_ = qgetenv("XDG_CACHE_HOME");
         qputenv("XDG_CACHE_HOME", folder_.filePath(QStringLiteral("cache")).toLocal8Bit());
     }
@@ -39,7 +42,9 @@ protected:
     }
 
     std::string Profile(bool download = true) const {
-        return "[Currency]\r\nRatesUrl=" + server_.Url("eurofxref-daily.xml") + "\r\n" +
+        return "[Currency]\r\nRatesUrl=" + server_.Url("eurofxref-daily.xml") +
+               "\r\nNbpTableAUrl=" + server_.Url("a.json") +
+               "\r\nNbpTableBUrl=" + server_.Url("b.json") + "\r\n" +
                (download ? "" : "DownloadRates=FALSE\r\n");
     }
     std::string Cache() const {
@@ -89,16 +94,17 @@ TEST_F(RatesWindow, DownloadsWhenCurrencyIsShownAndConvertsThroughTheEuro) {
     EXPECT_EQ(DateLine().text(), QString::fromStdString("ECB reference rates of " + Today()));
     EXPECT_TRUE(DateLine().isVisible());
 
-    EXPECT_NEAR(Shows("100", "US dollar (USD)", "Euro (EUR)"), 100 / 1.0803, 1e-11);
-    EXPECT_NEAR(Shows("100", "US dollar (USD)", "Japanese yen (JPY)"), 100 * 162.15 / 1.0803, 1e-9);
-    EXPECT_EQ(server_.Requests().size(), 1u);
+    EXPECT_EQ(Shows("100", "US Dollar (USD)", "Euro (EUR)"), 92.57);  // to the cent
+    EXPECT_EQ(Shows("100", "US Dollar (USD)", "Yen (JPY)"), 15010);
+    WaitForDownload();
+    EXPECT_EQ(server_.Requests().size(), 3u);  // the ECB, NBP tables A and B
 
     // Back and forth: the rates are now the latest, nothing more is asked.
     PickCategory("Current");
     EXPECT_FALSE(DateLine().isVisible());
     PickCategory(std::string(CurrencyName));
     WaitForDownload();
-    EXPECT_EQ(server_.Requests().size(), 1u);
+    EXPECT_EQ(server_.Requests().size(), 3u);  // the ECB, NBP tables A and B
 }
 
 TEST_F(RatesWindow, ADownloadIsCheckedOffTheWindowsThreadWhileItGoesOnConverting) {
@@ -106,14 +112,14 @@ TEST_F(RatesWindow, ADownloadIsCheckedOffTheWindowsThreadWhileItGoesOnConverting
     Start(Profile());
     std::atomic<bool> checking = false, onWindowThread = true, release = false;
     Window().Rates().accept = [&](std::string_view body, std::string_view source, std::int64_t now,
-                                  const std::string& path) {
+                                  const std::string& path, RatesSource table) {
         onWindowThread = QThread::currentThread() == qApp->thread();
         checking = true;
         // Held until the window has converted a keystroke, which it never
         // could while it waited here itself (then the test fails at 5 s).
         for (int k = 0; k < 500 && !release; ++k)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        return AcceptDownloadedRates(body, source, now, path);
+        return AcceptDownloadedRates(body, source, now, path, table);
     };
     PickCategory(std::string(CurrencyName));
     QTRY_VERIFY_WITH_TIMEOUT(checking, 5000);
@@ -121,11 +127,11 @@ TEST_F(RatesWindow, ADownloadIsCheckedOffTheWindowsThreadWhileItGoesOnConverting
     EXPECT_TRUE(Window().Rates().IsDownloading());
     ClearInput();
     TypeInput(QStringLiteral("7"));
-    EXPECT_EQ(OutputEdit().text(), QStringLiteral("7"));  // euro to euro, meanwhile
+    EXPECT_EQ(OutputEdit().text(), QStringLiteral("7.00"));  // euro to euro, meanwhile
     release = true;
     WaitForDownload();
-    EXPECT_EQ(OutputEdit().text(), QStringLiteral("7.5621"));  // in US dollars, once they are in
-    EXPECT_EQ(server_.Requests().size(), 1u);
+    EXPECT_EQ(OutputEdit().text(), QStringLiteral("7.56"));  // in US dollars, once they are in
+    EXPECT_EQ(server_.Requests().size(), 3u);                // the ECB, NBP tables A and B
 }
 
 TEST_F(RatesWindow, WithTheSwitchOffNoRequestIsEverMade) {
@@ -145,7 +151,7 @@ TEST_F(RatesWindow, WithTheSwitchOffTheCacheIsStillUsed) {
     ASSERT_FALSE(WriteRatesCache(RatesCachePath(), cached));
     Start(Profile(false));
     PickCategory(std::string(CurrencyName));
-    EXPECT_NEAR(Shows("100", "US dollar (USD)", "Euro (EUR)"), 100 / 1.0803, 1e-11);
+    EXPECT_EQ(Shows("100", "US Dollar (USD)", "Euro (EUR)"), 92.57);  // to the cent
     EXPECT_TRUE(DateLine().text().startsWith(QStringLiteral("ECB reference rates of 2026-11-20")));
     EXPECT_TRUE(server_.Requests().empty());
 }
@@ -158,7 +164,7 @@ TEST_F(RatesWindow, ListsEveryCurrencyAndTheCustomMoneyUnits) {
     PickCategory(std::string(CurrencyName));
     EXPECT_EQ(InputUnits().Count(), 152);
     EXPECT_EQ(OutputUnits().Count(), 152);
-    EXPECT_EQ(Shows("1", "Bitcoin", "US dollar (USD)"), 112500);
+    EXPECT_EQ(Shows("1", "Bitcoin", "US Dollar (USD)"), 112500);
     EXPECT_EQ(Shows("1", "Euro (EUR)", "FSX"), 150);
 }
 
@@ -171,19 +177,21 @@ TEST_F(RatesWindow, ARefusedDownloadLeavesCacheAndConversionsAsTheyWere) {
     Start(Profile());
     PickCategory(std::string(CurrencyName));
     WaitForDownload();
-    EXPECT_EQ(server_.Requests().size(), 1u);
+    EXPECT_EQ(server_.Requests().size(), 3u);  // the ECB, NBP tables A and B
     EXPECT_EQ(Cache(), before);
     EXPECT_TRUE(DateLine().text().endsWith(QStringLiteral("(download failed)")));
     EXPECT_NE(DateLine().toolTip().indexOf(QStringLiteral("not a positive number")), -1)
         << DateLine().toolTip().toStdString();
-    EXPECT_NEAR(Shows("100", "US dollar (USD)", "Japanese yen (JPY)"), 100 * 162.15 / 1.0803, 1e-9);
+    EXPECT_EQ(Shows("100", "US Dollar (USD)", "Yen (JPY)"), 15010);
 }
 
 TEST_F(RatesWindow, WhatAServerSaysIsShownEscapedAndAsPlainText) {
-    Start("[Currency]\r\nRatesUrl=" + server_.Url("escapes") + "\r\n");
+    Start("[Currency]\r\nRatesUrl=" + server_.Url("escapes") + "\r\nNbpTableAUrl=" +
+          server_.Url("a.json") + "\r\nNbpTableBUrl=" + server_.Url("b.json") + "\r\n");
     PickCategory(std::string(CurrencyName));
     WaitForDownload();
-    const QString shown = QStringLiteral("the server answered 500 \\e]0;TITLE\\a\\e[31m<b>red</b>");
+    const QString shown = QStringLiteral(
+        "ECB reference rates: the server answered 500 \\e]0;TITLE\\a\\e[31m<b>red</b>");
     EXPECT_EQ(DateLine().accessibleDescription(), shown);
     EXPECT_EQ(DateLine().toolTip(), Qt::convertFromPlainText(shown, Qt::WhiteSpaceNormal));
     EXPECT_NE(DateLine().toolTip().indexOf(QStringLiteral("&lt;b&gt;red")), -1);

@@ -244,12 +244,13 @@ TEST_F(SearchAnswersTest, MoneyConvertsWithTheCachedRatesAsTheyChange) {
     EXPECT_TRUE(Shown("100 usd to eur").empty()) << "no rates yet";
     CachedRates cached{"test", 0, {"2026-12-07", {{"USD", 1.25}, {"JPY", 160.0}}}};
     ASSERT_FALSE(WriteRatesCache(Rates(), cached));
-    EXPECT_EQ(Shown("100 usd to eur"), std::vector<std::string>{"80 Euro (EUR)"});
-    EXPECT_EQ(Shown("100 USD JPY"), std::vector<std::string>{"12800 Japanese yen (JPY)"});
-    EXPECT_EQ(answers_.Answer("100 \u20ac to usd").at(0).description, "100 EUR = 125 USD");
+    EXPECT_EQ(Shown("100 usd to eur"), std::vector<std::string>{"80.00 Euro (EUR)"});
+    EXPECT_EQ(Shown("100 USD JPY"), std::vector<std::string>{"12800 Yen (JPY)"});
+    EXPECT_EQ(answers_.Answer("100 \u20ac to usd").at(0).description,
+              "100 EUR = 125.00 USD (ECB 2026-12-07)");
     cached.rates.rates[0].perEuro = 2.0;
     ASSERT_FALSE(WriteRatesCache(Rates(), cached));
-    EXPECT_EQ(Shown("100 usd to eur"), std::vector<std::string>{"50 Euro (EUR)"});
+    EXPECT_EQ(Shown("100 usd to eur"), std::vector<std::string>{"50.00 Euro (EUR)"});
 }
 
 TEST_F(SearchAnswersTest, GnomeJoinsTheTermsCopiesTheValueAndLaunchesTheWindow) {

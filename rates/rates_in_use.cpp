@@ -1,0 +1,105 @@
+#include "rates_in_use.h"
+
+#include <algorithm>
+
+#include "ecb_publication.h"
+#include "iso_currencies.h"
+#include "rates_check.h"
+
+bool KeptRates::Any() const {
+    return std::any_of(sources.begin(), sources.end(),
+                       [](const CachedRatesRead& read) { return read.cached.has_value(); });
+}
+
+KeptRates ReadKeptRates(const std::string& ecbCachePath, std::int64_t nowUtc) {
+    KeptRates kept;
+    for (const RatesSource source : RatesSources)
+        kept.Of(source) = ReadRatesCache(SourceCachePath(ecbCachePath, source), nowUtc, source);
+    return kept;
+}
+
+std::vector<RateInUse> RatesInUse(const KeptRates& kept) {
+    std::vector<RateInUse> rates;
+    std::vector<std::string_view> taken{"EUR"};
+    const auto add = [&](const std::string& code, double perEuro, RatesSource source) {
+        if (IsWithdrawnCurrency(code) || std::find(taken.begin(), taken.end(), code) != taken.end())
+            return;
+        // A cross of two rates in range may fall outside it.
+        if (!RatesCheck::Value(code, perEuro).empty()) return;
+        taken.push_back(code);
+        rates.push_back({code, perEuro, source});
+    };
+    if (const auto& ecb = kept.Of(RatesSource::Ecb).cached)
+        for (const CurrencyRate& rate : ecb->rates.rates)
+            add(rate.code, rate.perEuro, RatesSource::Ecb);
+    // The NBP's rates are in złoty: one złoty buys `eurosPerZloty` euros.
+    const auto& tableA = kept.Of(RatesSource::NbpTableA).cached;
+    if (!tableA) return rates;
+    const auto euro = std::find_if(tableA->rates.rates.begin(), tableA->rates.rates.end(),
+                                   [](const CurrencyRate& rate) { return rate.code == "EUR"; });
+    if (euro == tableA->rates.rates.end()) return rates;
+    const double eurosPerZloty = euro->perEuro;
+    add("PLN", 1 / eurosPerZloty, RatesSource::NbpTableA);
+    for (const RatesSource source : {RatesSource::NbpTableA, RatesSource::NbpTableB}) {
+        if (const auto& table = kept.Of(source).cached)
+            for (const CurrencyRate& rate : table->rates.rates)
+                add(rate.code, rate.perEuro / eurosPerZloty, source);
+    }
+    return rates;
+}
+
+std::vector<SourceUse> SourcesUsed(const KeptRates& kept, const std::vector<RateInUse>& inUse,
+                                   const std::vector<std::string_view>& codes,
+                                   std::int64_t nowUtc) {
+    std::array<bool, RatesSources.size()> used{};
+    std::array<std::vector<std::string>, RatesSources.size()> given;
+    for (const std::string_view code : codes) {
+        for (const RateInUse& rate : inUse) {
+            if (rate.code != code) continue;
+            used[IndexOf(rate.source)] = true;
+            // Every rate of the NBP is in euros through table A's.
+            if (rate.source != RatesSource::Ecb) used[IndexOf(RatesSource::NbpTableA)] = true;
+            auto& list = given[IndexOf(rate.source)];
+            if (rate.source != RatesSource::Ecb &&
+                std::find(list.begin(), list.end(), code) == list.end())
+                list.emplace_back(code);
+        }
+    }
+    std::vector<SourceUse> uses;
+    for (const RatesSource source : RatesSources) {
+        const auto& cached = kept.Of(source).cached;
+        if (!used[IndexOf(source)] || !cached) continue;
+        uses.push_back({source, cached->rates.date, DaysSince(cached->rates.date.c_str(), nowUtc),
+                        IsStale(*cached, nowUtc), given[IndexOf(source)]});
+    }
+    return uses;
+}
+
+std::string SourcesLine(const std::vector<SourceUse>& uses) {
+    const auto dated = [](const SourceUse& use) {
+        std::string text = std::string(InfoOf(use.source).name) + " of " + use.date;
+        if (use.stale) text += " (" + std::to_string(use.age) + " days old)";
+        return text;
+    };
+    const auto codes = [](const SourceUse& use) {
+        std::string text;
+        for (const std::string& code : use.codes) text += (text.empty() ? "" : ", ") + code;
+        return text;
+    };
+    std::string line;
+    const SourceUse* tableA = nullptr;
+    bool nbpCurrencies = false;
+    for (const SourceUse& use : uses) {
+        if (use.source == RatesSource::NbpTableA) tableA = &use;
+        if (use.source == RatesSource::NbpTableA && use.codes.empty()) continue;
+        if (!line.empty()) line += "; ";
+        line += dated(use);
+        if (!use.codes.empty()) {
+            line += " for " + codes(use);
+            nbpCurrencies = true;
+        }
+    }
+    // Table A named only for its euro rate, after the currencies it turned into euros.
+    if (tableA && tableA->codes.empty() && nbpCurrencies) line += ", in euros by " + dated(*tableA);
+    return line;
+}
