@@ -13,6 +13,7 @@
 #include "ecb_publication.h"
 #include "rates_settings.h"
 #include "rates_update.h"
+#include "session_language.h"
 #include "text_edge.h"
 #include "visible_text.h"
 
@@ -41,7 +42,7 @@ WindowRates::~WindowRates() {
 
 void WindowRates::LoadCache() {
     cachePath_ = RatesCachePath();
-    cache_ = UseCachedRates(catalogue_, cachePath_, now());
+    cache_ = UseCachedRates(catalogue_, cachePath_, now(), SessionNameLanguage());
 }
 
 void WindowRates::CategoryShown(int row, int from, int to) {
@@ -122,7 +123,7 @@ void WindowRates::OnChecked(const Checked& checked) {
         // Only this source's rates change; the others stay as they were.
         cache_.Of(checked.table) = checked.cache;
         // Custom units stay after the new currencies.
-        UseRates(catalogue_, cache_);
+        UseRates(catalogue_, cache_, SessionNameLanguage());
         ShowDateLine();
         Q_EMIT RatesChanged();
     }
@@ -170,7 +171,7 @@ QString WindowRates::SourcesText() const {
     for (const int position : {shownFrom_, shownTo_})
         if (const CurrencyWords* words = catalogue_.CurrencyWordsAt(position))
             codes.push_back(words->code);
-    const auto inUse = RatesInUse(cache_);
+    const auto& inUse = cache_.inUse;
     // Euro to euro, or no currency shown yet: the ECB's date, as for most
     // conversions, or every source's when the ECB's rates are not kept.
     if (std::all_of(codes.begin(), codes.end(),

@@ -60,7 +60,7 @@ int RunRates(const KeptRates& kept, const Catalogue& catalogue, std::int64_t now
             line += read.error.empty() ? "none yet" : "refused: " + Visible(read.error);
         out.Write(line + "\n");
     }
-    for (const RateInUse& rate : RatesInUse(kept)) {
+    for (const RateInUse& rate : kept.inUse) {
         char number[32];
         const auto end = std::to_chars(number, number + sizeof number, rate.perEuro).ptr;
         out.Write(rate.code + "\t" + std::string(number, end) + "\t" +
@@ -105,7 +105,7 @@ int RunUpdateRates(const std::optional<std::string>& profilePath, std::int64_t n
 std::string StaleRatesNote(const KeptRates& kept, const std::vector<std::string_view>& codes,
                            std::int64_t nowUtc) {
     std::string note;
-    for (const SourceUse& use : SourcesUsed(kept, RatesInUse(kept), codes, nowUtc)) {
+    for (const SourceUse& use : SourcesUsed(kept, kept.inUse, codes, nowUtc)) {
         if (!use.stale) continue;
         note += "mezura-convert: note: the exchange rates are of " + use.date + " (" +
                 std::string(InfoOf(use.source).name) + "), " + DaysText(use.age) +

@@ -10,9 +10,10 @@
 //   names.English("XAA") -> ""
 //
 // UTF-8 as the files hold them.
+#include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 class CurrencyNames {
 public:
@@ -26,6 +27,16 @@ public:
     std::string_view German(std::string_view code) const;
 
 private:
-    std::unordered_map<std::string, std::string> english_;  // by code
-    std::unordered_map<std::string, std::string> german_;
+    struct Entry {
+        std::string_view code, english;  // into the file's text
+    };
+    class MoFile;
+
+    // The text of the file, which the entries view.
+    std::shared_ptr<const std::string> json_;
+    std::vector<Entry> entries_;  // sorted by code
+    // The German catalogue, read when a German name is first asked for.
+    std::string germanMoPath_;
+    mutable std::shared_ptr<const std::string> mo_;
+    mutable std::shared_ptr<const MoFile> german_;
 };

@@ -12,6 +12,7 @@
 
 #include "currency_names.h"
 #include "ecb_rates.h"
+#include "name_language.h"
 #include "rates_in_use.h"
 
 class Catalogue;
@@ -19,10 +20,13 @@ class Catalogue;
 // The names of the installed iso-codes, read once per run.
 const CurrencyNames& InstalledCurrencyNames();
 
+// The German names are put in for a German session only: reading them costs
+// as much as the rest of a conversion.
 void SetCurrencyRates(Catalogue& catalogue, const std::vector<RateInUse>& rates,
+                      NameLanguage language = NameLanguage::English,
                       const CurrencyNames& names = InstalledCurrencyNames());
 // The ECB's rates alone.
 void SetCurrencyRates(Catalogue& catalogue, const EcbRates& rates);
 
 // The euro alone, and the custom units.
-void ClearCurrencyRates(Catalogue& catalogue);
+void ClearCurrencyRates(Catalogue& catalogue, NameLanguage language = NameLanguage::English);

@@ -1,6 +1,7 @@
 #include "rates_in_use.h"
 
 #include <algorithm>
+#include <bitset>
 
 #include "ecb_publication.h"
 #include "iso_currencies.h"
@@ -20,13 +21,21 @@ KeptRates ReadKeptRates(const std::string& ecbCachePath, std::int64_t nowUtc) {
 
 std::vector<RateInUse> RatesInUse(const KeptRates& kept) {
     std::vector<RateInUse> rates;
-    std::vector<std::string_view> taken{"EUR"};
+    // One bit for each code of three capitals, as RatesCheck keeps them.
+    std::bitset<26 * 26 * 26> taken;
+    const auto bit = [](const std::string& code) {
+        return (static_cast<std::size_t>(code[0] - 'A') * 26 +
+                static_cast<std::size_t>(code[1] - 'A')) *
+                   26 +
+               static_cast<std::size_t>(code[2] - 'A');
+    };
+    taken[bit("EUR")] = true;
     const auto add = [&](const std::string& code, double perEuro, RatesSource source) {
-        if (IsWithdrawnCurrency(code) || std::find(taken.begin(), taken.end(), code) != taken.end())
-            return;
+        // Every code passed RatesCheck: three capitals.
+        if (taken[bit(code)] || IsWithdrawnCurrency(code)) return;
         // A cross of two rates in range may fall outside it.
-        if (!RatesCheck::Value(code, perEuro).empty()) return;
-        taken.push_back(code);
+        if (!(perEuro >= SmallestRatePerEuro && perEuro <= LargestRatePerEuro)) return;
+        taken[bit(code)] = true;
         rates.push_back({code, perEuro, source});
     };
     if (const auto& ecb = kept.Of(RatesSource::Ecb).cached)

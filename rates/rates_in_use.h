@@ -22,9 +22,16 @@
 #include "rates_cache.h"
 #include "rates_sources.h"
 
+struct RateInUse {
+    std::string code;
+    double perEuro;  // units of the currency one euro buys
+    RatesSource source;
+};
+
 // What each source's cache held when read.
 struct KeptRates {
     std::array<CachedRatesRead, RatesSources.size()> sources;
+    std::vector<RateInUse> inUse;  // RatesInUse(*this), once put to use (UseRates)
 
     const CachedRatesRead& Of(RatesSource source) const { return sources[IndexOf(source)]; }
     CachedRatesRead& Of(RatesSource source) { return sources[IndexOf(source)]; }
@@ -34,12 +41,6 @@ struct KeptRates {
 
 // Reads every source's cache: the ECB's at `ecbCachePath`, the others beside it.
 KeptRates ReadKeptRates(const std::string& ecbCachePath, std::int64_t nowUtc);
-
-struct RateInUse {
-    std::string code;
-    double perEuro;  // units of the currency one euro buys
-    RatesSource source;
-};
 
 // The currencies of the kept rates, the ECB's first, then table A's, then
 // table B's, each once; never the euro itself.

@@ -19,16 +19,17 @@ RatesUpdate AcceptDownloadedRates(std::string_view body, std::string_view source
     return {std::move(cached), {}};
 }
 
-KeptRates UseCachedRates(Catalogue& catalogue, const std::string& ecbCachePath,
-                         std::int64_t nowUtc) {
+KeptRates UseCachedRates(Catalogue& catalogue, const std::string& ecbCachePath, std::int64_t nowUtc,
+                         NameLanguage language) {
     KeptRates kept = ReadKeptRates(ecbCachePath, nowUtc);
-    UseRates(catalogue, kept);
+    UseRates(catalogue, kept, language);
     return kept;
 }
 
-void UseRates(Catalogue& catalogue, const KeptRates& kept) {
+void UseRates(Catalogue& catalogue, KeptRates& kept, NameLanguage language) {
+    kept.inUse = RatesInUse(kept);
     if (kept.Any())
-        SetCurrencyRates(catalogue, RatesInUse(kept));
+        SetCurrencyRates(catalogue, kept.inUse, language);
     else
-        ClearCurrencyRates(catalogue);
+        ClearCurrencyRates(catalogue, language);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "name_language.h"
 #include "rates_cache.h"
 #include "rates_in_use.h"
 #include "rates_sources.h"
@@ -27,8 +28,9 @@ RatesUpdate AcceptDownloadedRates(std::string_view body, std::string_view source
 // Reads every source's cache (the ECB's at `ecbCachePath`, the others beside
 // it) and fills the Currency category from them; the category keeps the euro
 // alone when there is nothing usable.
-KeptRates UseCachedRates(Catalogue& catalogue, const std::string& ecbCachePath,
-                         std::int64_t nowUtc);
+// The currencies' German names are there in a German session.
+KeptRates UseCachedRates(Catalogue& catalogue, const std::string& ecbCachePath, std::int64_t nowUtc,
+                         NameLanguage language = NameLanguage::English);
 
-// The same from rates already read.
-void UseRates(Catalogue& catalogue, const KeptRates& kept);
+// The same from rates already read; `kept.inUse` is set to the rates put in.
+void UseRates(Catalogue& catalogue, KeptRates& kept, NameLanguage language = NameLanguage::English);

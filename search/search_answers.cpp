@@ -66,7 +66,8 @@ void SearchAnswers::Refresh() {
     catalogue_.emplace();
     style_ = ResultStyle{};
     // The currencies first, as the window has them when it loads the profile.
-    rates_ = anyRates ? UseCachedRates(*catalogue_, ratesPath_, std::time(nullptr)) : KeptRates{};
+    rates_ = anyRates ? UseCachedRates(*catalogue_, ratesPath_, std::time(nullptr), language_)
+                      : KeptRates{};
     favourites_ = Favourites{};
     history_.Clear();
     if (stamp) {
@@ -97,7 +98,7 @@ std::string SearchAnswers::RatesNote(int from, int to) const {
         if (const CurrencyWords* words = catalogue_->CurrencyWordsAt(position))
             codes.push_back(words->code);
     std::string note;
-    for (const SourceUse& use : SourcesUsed(rates_, RatesInUse(rates_), codes, std::time(nullptr)))
+    for (const SourceUse& use : SourcesUsed(rates_, rates_.inUse, codes, std::time(nullptr)))
         note += (note.empty() ? " (" : ", ") + std::string(InfoOf(use.source).shortName) + ' ' +
                 use.date;
     return note.empty() ? note : note + ')';
