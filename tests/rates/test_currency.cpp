@@ -13,9 +13,12 @@
 #include "currency_units.h"
 #include "custom_catalogue.h"
 #include "ecb_fixture.h"
+#include "iso_currencies.h"
 #include "rates_cache.h"
 #include "rates_settings.h"
 #include "rates_update.h"
+#include "result_format.h"
+#include "shown_names.h"
 #include "unit_lookup.h"
 
 namespace {
@@ -301,6 +304,73 @@ TEST(RatesSettings, DownloadIsOnUntilTurnedOffAndTheAddressDefaultsToTheEcb) {
     const std::string text{std::istreambuf_iterator<char>(in), {}};
     EXPECT_EQ(text, "[Currency]\r\nDownloadRates=FALSE\r\n");
     std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<RateInUse> SomeRates() {
+    return {{"ARS", 1100.0, RatesSource::NbpTableB},
+            {"JPY", 162.15, RatesSource::Ecb},
+            {"KWD", 0.33, RatesSource::NbpTableB}};
+}
+
+int PositionOf(const Catalogue& catalogue, std::string_view code) {
+    for (int position = 1; position <= catalogue.BuiltinUnitsOf(CurrencyRow); ++position)
+        if (catalogue.CurrencyWordsAt(position)->code == code) return position;
+    return 0;
+}
+
+TEST(CurrencyNamesTest, IsoNamesInEnglishAndGermanAndTheCodeWithoutThem) {
+    Catalogue catalogue;
+    SetCurrencyRates(catalogue, SomeRates(), NameLanguage::German);
+    const int peso = PositionOf(catalogue, "ARS");
+    EXPECT_EQ(catalogue.Name(CurrencyRow, peso), "Argentine Peso (ARS)");
+    EXPECT_EQ(ShownUnitName(catalogue, CurrencyRow, peso, NameLanguage::German),
+              "Argentinischer Peso");
+    EXPECT_EQ(FindUnitIn(catalogue, CurrencyRow, "argentinischer peso"), peso);
+    EXPECT_EQ(FindUnitIn(catalogue, CurrencyRow, "ARGENTINE PESO"), peso);
+    EXPECT_EQ(FindUnitIn(catalogue, CurrencyRow, "ars"), peso);
+
+    // Without iso-codes, each currency is its code, and still found by it.
+    const CurrencyNames none = CurrencyNames::FromFiles("/nonexistent.json", "/nonexistent.mo");
+    Catalogue bare;
+    SetCurrencyRates(bare, SomeRates(), NameLanguage::German, none);
+    const int code = PositionOf(bare, "ARS");
+    EXPECT_EQ(bare.Name(CurrencyRow, code), "ARS");
+    EXPECT_EQ(ShownUnitName(bare, CurrencyRow, code, NameLanguage::German), "ARS");
+    EXPECT_EQ(FindUnitIn(bare, CurrencyRow, "ars"), code);
+    EXPECT_EQ(bare.Name(CurrencyRow, 1), "EUR");
+}
+
+TEST(CurrencyNamesTest, MoneyIsWrittenToItsMinorUnitInAutoFormatOnly) {
+    Catalogue catalogue;
+    SetCurrencyRates(catalogue, SomeRates());
+    const auto text = [&](std::string_view code, double value, ResultStyle style) {
+        return *FormatResult(
+            value, StyleForUnit(catalogue, CurrencyRow, PositionOf(catalogue, code), style));
+    };
+    EXPECT_EQ(text("EUR", 87.504375218761, {}), "87.50");
+    EXPECT_EQ(text("ARS", 87.5051, {}), "87.51");
+    EXPECT_EQ(text("JPY", 15009.72, {}), "15010");
+    EXPECT_EQ(text("KWD", 0.12345, {}), "0.123");
+    EXPECT_EQ(text("JPY", 15009.72, {FormatScientific, 3}), "1.501e+004");
+    EXPECT_EQ(text("EUR", 87.504375218761, {FormatFixed, 5}), "87.50438");
+    // Any other unit keeps AutoFormat's 14 digits.
+    EXPECT_EQ(*FormatResult(87.504375218761, StyleForUnit(catalogue, 0, 1, {})), "87.504375218761");
+}
+
+TEST(CurrencyNamesTest, WithdrawnCodesAndWordsThatAreNoCurrency) {
+    EXPECT_TRUE(IsWithdrawnCurrency("HRK"));
+    EXPECT_FALSE(IsWithdrawnCurrency("ARS"));
+    EXPECT_EQ(CurrencyMinorUnit("KWD"), 3);
+    EXPECT_EQ(CurrencyMinorUnit("XAU"), std::nullopt);
+    EXPECT_TRUE(NamesKnownCurrency("ars"));
+    EXPECT_TRUE(NamesKnownCurrency("\xA3"));
+    // Three letters of a length are no code: a length never reads the rates.
+    for (const char* length : {"mil", "nmi", "yds", "Mil"})
+        EXPECT_FALSE(NamesKnownCurrency(length)) << length;
 }
 
 }  // namespace

@@ -156,6 +156,25 @@ TEST_F(RatesWindow, WithTheSwitchOffTheCacheIsStillUsed) {
     EXPECT_TRUE(server_.Requests().empty());
 }
 
+TEST_F(RatesWindow, TheLineNamesEverySourceOfTheConversionShown) {
+    server_.Serve("eurofxref-daily.xml", FixtureEcbFile(Today()));
+    Start(Profile());
+    PickCategory(std::string(CurrencyName));
+    WaitForDownload();
+    ASSERT_EQ(server_.Requests().size(), 3u);
+    const QString ecb = QString::fromStdString("ECB reference rates of " + Today());
+    EXPECT_EQ(Shows("100", "US Dollar (USD)", "Euro (EUR)"), 92.57);
+    EXPECT_EQ(DateLine().text(), ecb);
+    // 100 USD in euros by the ECB, in pesos by table B through table A's euro.
+    const double pesos = Shows("100", "US Dollar (USD)", "Argentine Peso (ARS)");
+    EXPECT_NEAR(pesos, 100 / 1.0803 * (4.24 / 0.0037), 0.005);
+    EXPECT_EQ(DateLine().text(), ecb + QStringLiteral("; NBP table B of 2026-12-02 for ARS, in "
+                                                      "euros by NBP table A of 2026-12-07"));
+    Shows("1", "UAE Dirham (AED)", "Euro (EUR)");
+    EXPECT_EQ(DateLine().text(), QStringLiteral("NBP table A of 2026-12-07 for AED"));
+    EXPECT_EQ(InputUnits().FindExact("Kuna (HRK)"), -1) << "a withdrawn code is never offered";
+}
+
 TEST_F(RatesWindow, ListsEveryCurrencyAndTheCustomMoneyUnits) {
     CachedRates cached{"x", 0,
                        *ParseEcbRates(EcbFile("2026-11-20", ManyRateLines(150)), FixtureNow).rates};
