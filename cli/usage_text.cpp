@@ -15,8 +15,8 @@ std::string_view UsageText() {
   mezura-convert --list [CATEGORY]           the categories, or the units of one with their factors
   mezura-convert --names                     every unit as "CATEGORY<TAB>UNIT<TAB>ALIASES", aliases joined by ", "
   mezura-convert [OPTIONS] --batch           stdin lines VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY], one result a line
-  mezura-convert --rates                     the exchange rates in use: date, source, age, every rate
-  mezura-convert --update-rates              download the ECB's latest exchange rates and keep them
+  mezura-convert --rates                     the exchange rates in use: each source, every rate
+  mezura-convert --update-rates              download the latest exchange rates of every source
 
 Options:
   --category NAME   the category of FROM and TO, needed when several hold both
@@ -54,14 +54,18 @@ ft+in, 'ft;in', st+lb, yd+ft+in, h+min+s, °+′+″; the result is then whole
 numbers of each unit but the last, which holds the rest:
 5 ft 8.8976377952756 in.
 
-Currency converts with the European Central Bank's daily euro reference rates,
-cross rates through the euro. A currency is named by its code in any case
-(USD, usd), its name (US dollar) or a symbol that means only it: US$, €, £,
-¥ (the yen), ₹, ₩, zł. --update-rates downloads the rates from the
-profile's [Currency] RatesUrl, by default the ECB's eurofxref-daily.xml, into
-$XDG_CACHE_HOME/mezura/rates or ~/.cache/mezura/rates; conversions read them
-from there and never go online, and say so on stderr when the rates are more
-than 4 days old.
+Currency converts with the European Central Bank's daily euro reference rates
+and, for the currencies the ECB lacks, the National Bank of Poland's tables A
+(daily) and B (weekly), cross rates through the euro. A currency is named by
+its code in any case (USD, ars), its ISO name (US Dollar) or a symbol that
+means only it: US$, €, £, ¥ (the yen), ₹, ₩, zł. --update-rates downloads
+every source from the profile's [Currency] RatesUrl, NbpTableAUrl and
+NbpTableBUrl, by default the banks' own, into $XDG_CACHE_HOME/mezura/rates
+(and rates-nbp-a, rates-nbp-b beside it) or ~/.cache/mezura/; a source that
+fails keeps its rates. Conversions read them from there and never go online,
+and say so on stderr when a source's rates are old (the daily ones more than
+4 days, table B more than 9). In AutoFormat money is written to its
+currency's minor unit (92.57 USD, 15010 JPY).
 
 In --batch, a line's CATEGORY (or else --category) names the category; an
 empty FROM means VALUE carries its units ("5 ft 3 in<TAB><TAB>cm"). A bad

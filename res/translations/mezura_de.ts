@@ -653,8 +653,24 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
         <translation> (%1 Tage alt)</translation>
     </message>
     <message>
-        <source>Downloading the ECB&apos;s exchange rates…</source>
-        <translation>Die Wechselkurse der EZB werden geladen…</translation>
+        <source>NBP table A of %1</source>
+        <translation>NBP-Tabelle A vom %1</translation>
+    </message>
+    <message>
+        <source>NBP table B of %1</source>
+        <translation>NBP-Tabelle B vom %1</translation>
+    </message>
+    <message>
+        <source> for %1</source>
+        <translation> für %1</translation>
+    </message>
+    <message>
+        <source>, in euros by %1</source>
+        <translation>, in Euro nach %1</translation>
+    </message>
+    <message>
+        <source>Downloading the exchange rates…</source>
+        <translation>Die Wechselkurse werden geladen…</translation>
     </message>
     <message>
         <source>No exchange rates yet</source>

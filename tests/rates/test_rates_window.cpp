@@ -20,8 +20,10 @@
 #include "fixture_server.h"
 #include "main_window_fixture.h"
 #include "nbp_fixture.h"
+#include "nbp_rates.h"
 #include "rates_cache.h"
 #include "rates_update.h"
+#include "translations.h"
 #include "window_rates.h"
 
 namespace {
@@ -173,6 +175,32 @@ TEST_F(RatesWindow, TheLineNamesEverySourceOfTheConversionShown) {
     Shows("1", "UAE Dirham (AED)", "Euro (EUR)");
     EXPECT_EQ(DateLine().text(), QStringLiteral("NBP table A of 2026-12-07 for AED"));
     EXPECT_EQ(InputUnits().FindExact("Kuna (HRK)"), -1) << "a withdrawn code is never offered";
+}
+
+TEST_F(RatesWindow, AGermanSessionShowsTheIsoNamesAndTheSourcesInGerman) {
+    const Translations german(QLocale(QStringLiteral("de_DE")));
+    ASSERT_TRUE(german.Loaded());
+    const CachedRates ecb{"x", 0, *ParseEcbRates(FixtureEcbFile("2026-12-07"), FixtureNow).rates};
+    ASSERT_FALSE(WriteRatesCache(RatesCachePath(), ecb));
+    for (const auto& [table, text] :
+         {std::pair{RatesSource::NbpTableA, NbpFixtureTable('A', "2026-12-07", NbpTableARates)},
+          std::pair{RatesSource::NbpTableB, NbpFixtureTable('B', "2026-12-02", NbpTableBRates)}}) {
+        const CachedRates cached{
+            "x", 0,
+            *ParseNbpTable(text, table == RatesSource::NbpTableA ? 'A' : 'B', FixtureNow).rates,
+            table};
+        ASSERT_FALSE(WriteRatesCache(SourceCachePath(RatesCachePath(), table), cached));
+    }
+    Start(Profile(false));
+    PickCategory(std::string(CurrencyName));
+    const int peso = InputUnits().FindExact("Argentine Peso (ARS)");
+    ASSERT_GE(peso, 0);
+    EXPECT_EQ(InputUnits().ShownAt(peso), "Argentinischer Peso");
+    Shows("100", "US Dollar (USD)", "Argentine Peso (ARS)");
+    EXPECT_TRUE(
+        DateLine().text().startsWith(QStringLiteral("EZB-Referenzkurse vom 2026-12-07; "
+                                                    "NBP-Tabelle B vom 2026-12-02 f\u00fcr ARS")))
+        << DateLine().text().toStdString();
 }
 
 TEST_F(RatesWindow, ListsEveryCurrencyAndTheCustomMoneyUnits) {
