@@ -251,11 +251,30 @@ std::vector<UnitPlace> AmbiguousCandidates(const Catalogue& catalogue, std::stri
     return places;
 }
 
-std::vector<std::string_view> AliasesOf(const Catalogue& catalogue, int row, int position) {
+namespace {
+
+// The positions in `row` of the units its English and German entries name,
+// in table order: found once for a row rather than once for each unit.
+struct RowEntryPositions {
+    std::vector<std::optional<int>> english, german;
+};
+
+RowEntryPositions EntryPositionsOf(const Catalogue& catalogue, int row) {
+    RowEntryPositions positions;
+    for (const UnitAliases& entry : AliasEntriesOf(row))
+        positions.english.push_back(BuiltinUnitByName(catalogue, row, entry.unit));
+    for (const GermanUnitName& entry : GermanUnitsOfRow(row))
+        positions.german.push_back(BuiltinUnitByName(catalogue, row, entry.unit));
+    return positions;
+}
+
+std::vector<std::string_view> AliasesAt(const Catalogue& catalogue, int row, int position,
+                                        const RowEntryPositions& positions) {
     std::vector<std::string_view> aliases;
-    for (const UnitAliases& entry : AliasEntriesOf(row)) {
-        if (BuiltinUnitByName(catalogue, row, entry.unit) != position) continue;
-        for (const std::string_view list : {entry.anyCase, entry.exactCase}) {
+    const auto english = AliasEntriesOf(row);
+    for (std::size_t i = 0; i < english.size(); ++i) {
+        if (positions.english[i] != position) continue;
+        for (const std::string_view list : {english[i].anyCase, english[i].exactCase}) {
             AnyPart(list, [&](std::string_view alias) {
                 if (!alias.empty()) aliases.push_back(alias);
                 return false;
@@ -271,19 +290,27 @@ std::vector<std::string_view> AliasesOf(const Catalogue& catalogue, int row, int
         aliases.push_back(alias);
         return false;
     };
-    for (const GermanUnitName& entry : GermanUnitsOfRow(row)) {
-        if (BuiltinUnitByName(catalogue, row, entry.unit) != position) continue;
-        AnyPart(entry.exactCase, add);
-        AnyGermanPart(entry, add);
+    const auto german = GermanUnitsOfRow(row);
+    for (std::size_t i = 0; i < german.size(); ++i) {
+        if (positions.german[i] != position) continue;
+        AnyPart(german[i].exactCase, add);
+        AnyGermanPart(german[i], add);
     }
     return aliases;
+}
+
+}  // namespace
+
+std::vector<std::string_view> AliasesOf(const Catalogue& catalogue, int row, int position) {
+    return AliasesAt(catalogue, row, position, EntryPositionsOf(catalogue, row));
 }
 
 std::vector<AliasPlace> EveryAlias(const Catalogue& catalogue) {
     std::vector<AliasPlace> every;
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
+        const RowEntryPositions positions = EntryPositionsOf(catalogue, row);
         for (int position = 1; position <= catalogue.UnitCount(row); ++position) {
-            for (std::string_view alias : AliasesOf(catalogue, row, position))
+            for (std::string_view alias : AliasesAt(catalogue, row, position, positions))
                 every.push_back({alias, {row, position}});
         }
     }
