@@ -25,16 +25,29 @@ inline constexpr NbpFixtureRate NbpTableBRates[] = {
 };
 
 inline std::string NbpTable(char table, std::string_view date, std::string_view rates) {
-    return std::string("[{\"table\":\"") + table + "\",\"no\":\"236/" + table +
-           "/NBP/2026\",\"effectiveDate\":\"" + std::string(date) + "\",\"rates\":[" +
-           std::string(rates) + "]}]";
+    // Appended piece by piece: g++ 12 warns wrongly of "literal" + char + ...
+    std::string text = "[{\"table\":\"";
+    text += table;
+    text += "\",\"no\":\"236/";
+    text += table;
+    text += "/NBP/2026\",\"effectiveDate\":\"";
+    text += date;
+    text += "\",\"rates\":[";
+    text += rates;
+    text += "]}]";
+    return text;
 }
 
 template <std::size_t N>
 std::string NbpFixtureTable(char table, std::string_view date, const NbpFixtureRate (&rates)[N]) {
     std::string lines;
-    for (const NbpFixtureRate& rate : rates)
-        lines += std::string(lines.empty() ? "" : ",") + "{\"currency\":\"waluta\",\"code\":\"" +
-                 rate.code + "\",\"mid\":" + rate.mid + "}";
+    for (const NbpFixtureRate& rate : rates) {
+        if (!lines.empty()) lines += ',';
+        lines += "{\"currency\":\"waluta\",\"code\":\"";
+        lines += rate.code;
+        lines += "\",\"mid\":";
+        lines += rate.mid;
+        lines += '}';
+    }
     return NbpTable(table, date, lines);
 }

@@ -32,7 +32,8 @@ TEST(NbpRates, RefusesWhatIsNotAWellFormedTable) {
     } cases[] = {
         {"not JSON", "<html>", "not well-formed JSON"},
         {"cut off", NbpTable('B', "2026-12-02", rate).substr(0, 40), "not well-formed JSON"},
-        {"no date", "[{\"table\":\"B\",\"no\":\"1\",\"rates\":[" + rate + "]}]", "gives no date"},
+        {"no date", std::string("[{\"table\":\"B\",\"no\":\"1\",\"rates\":[") + rate + "]}]",
+         "gives no date"},
         {"a day that is none", NbpTable('B', "2026-02-30", rate), "not a day"},
         {"the other table", NbpTable('A', "2026-12-02", rate), "not the NBP's table B"},
         {"no rates", NbpTable('B', "2026-12-02", ""), "gives no rates"},
@@ -50,7 +51,7 @@ TEST(NbpRates, RefusesWhatIsNotAWellFormedTable) {
         {"a key twice", NbpTable('B', "2026-12-02", "{\"code\":\"USD\",\"mid\":1,\"mid\":2}"),
          "the key \"mid\" appears twice"},
         {"two tables",
-         "[" + Inner(NbpTable('B', "2026-12-02", rate)) + "," +
+         std::string("[") + Inner(NbpTable('B', "2026-12-02", rate)) + "," +
              Inner(NbpTable('B', "2026-12-02", rate)) + "]",
          "not a list of one table"},
         {"over 1 MiB", NbpTable('B', "2026-12-02", rate) + std::string(1 << 20, ' '),

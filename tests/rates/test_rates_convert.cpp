@@ -103,7 +103,11 @@ TEST_F(RatesConvert, RatesListsDateSourceAgeAndEveryRate) {
     const ProgramRun rates = Run({"--rates"});
     ASSERT_EQ(rates.status, 0) << rates.err;
     EXPECT_TRUE(rates.out.starts_with("source\tECB reference rates\t2026-11-20\t")) << rates.out;
-    EXPECT_NE(rates.out.find("\t" + server_.Url("eurofxref-daily.xml") + "\n"), std::string::npos);
+    // The address ends the ECB's line.
+    const std::string url = server_.Url("eurofxref-daily.xml");
+    const std::size_t at = rates.out.find(url);
+    ASSERT_NE(at, std::string::npos) << rates.out;
+    EXPECT_EQ(rates.out.substr(at - 1, url.size() + 2), '\t' + url + '\n');
     for (const FixtureRate& rate : FixtureRates)
         EXPECT_NE(rates.out.find(std::string(rate.code) + "\t"), std::string::npos) << rate.code;
     EXPECT_NE(rates.out.find("USD\t1.0803\tUS Dollar (USD)\tECB reference rates of 2026-11-20\n"),
