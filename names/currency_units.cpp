@@ -1,9 +1,10 @@
 // Each entry names its currency by its code; the names are the ECB's own
 // English names, kept as aliases beside the ISO 4217 names the rates bring
-// (rates/currency_names.h). Symbols shared by several
-// currencies ("$", "kr", "Fr") belong to none of them; "¥" is the yen's, as
-// the ECB and most keyboards use it, the yuan being "CN¥". Symbols that are
-// also units elsewhere ("Ft" the foot, "kn" the knot) are left out.
+// (rates/currency_names.h). Symbols shared by several currencies ("$", "kr",
+// "Fr", "lei" the Romanian and the Moldovan leu) belong to none of them;
+// "¥" is the yen's, as the ECB and most keyboards use it, the yuan being
+// "CN¥". Symbols that are also units elsewhere ("Ft" the foot, "kn" the
+// knot) are left out.
 #include "currency_units.h"
 
 #include <array>
@@ -39,7 +40,7 @@ constexpr UnitAliases CurrencyTable[] = {
     {C, "PHP", "Philippine peso", ""},
     {C, "PLN", "Polish zloty|zloty", ""},
     {C, "GBP", "Pound sterling|sterling", "\xA3"},
-    {C, "RON", "Romanian leu", "lei"},
+    {C, "RON", "Romanian leu", ""},
     {C, "RUB", "Russian rouble", ""},
     {C, "SGD", "Singapore dollar|S$", ""},
     {C, "ZAR", "South African rand|rand", ""},

@@ -282,8 +282,8 @@ Sie können nur selbst hinzugefügte Einheiten entfernen.</translation>
         <translation>Wechselkurse herunterladen</translation>
     </message>
     <message>
-        <source>While Currency is shown, the ECB&apos;s daily rates are downloaded when newer ones are out. Off, Mezura never goes online and uses the rates it has.</source>
-        <translation>Solange Währung angezeigt wird, werden die Tageskurse der EZB geladen, sobald neuere erschienen sind. Ausgeschaltet geht Mezura nie ins Netz und verwendet die vorhandenen Kurse.</translation>
+        <source>While Currency is shown, the rates of the ECB and of the NBP&apos;s tables A and B are downloaded when newer ones are out. Off, Mezura never goes online and uses the rates it has.</source>
+        <translation>Solange Währung angezeigt wird, werden die Kurse der EZB und der NBP-Tabellen A und B geladen, sobald neuere erschienen sind. Ausgeschaltet geht Mezura nie ins Netz und verwendet die vorhandenen Kurse.</translation>
     </message>
     <message>
         <source>Keep a history of conversions</source>
