@@ -143,66 +143,25 @@ void WindowRates::Failed(std::string_view reason) {
     ShowDateLine();
 }
 
-namespace {
-
-// A source's name and date in the window's language, as SourcesLine words them.
-QString Dated(const SourceUse& use) {
-    QString text;
-    switch (use.source) {
-        case RatesSource::Ecb:
-            text = WindowRates::tr("ECB reference rates of %1");
-            break;
-        case RatesSource::NbpTableA:
-            text = WindowRates::tr("NBP table A of %1");
-            break;
-        case RatesSource::NbpTableB:
-            text = WindowRates::tr("NBP table B of %1");
-            break;
-    }
-    text = text.arg(QString::fromStdString(use.date));
-    if (use.stale) text += WindowRates::tr(" (%1 days old)").arg(use.age);
-    return text;
-}
-
-}  // namespace
-
 QString WindowRates::SourcesText() const {
     std::vector<std::string_view> codes;
     for (const int position : {shownFrom_, shownTo_})
         if (const CurrencyWords* words = catalogue_.CurrencyWordsAt(position))
             codes.push_back(words->code);
     const auto& inUse = cache_.inUse;
-    // Euro to euro, or no currency shown yet: the ECB's date, as for most
-    // conversions, or every source's when the ECB's rates are not kept.
+    // Euro to euro, or no currency shown yet: the source of the first rate,
+    // the ECB's when it is kept, as for most conversions.
     if (std::all_of(codes.begin(), codes.end(),
-                    [](std::string_view code) { return code == "EUR"; })) {
-        codes.clear();
-        const bool ecb = cache_.Of(RatesSource::Ecb).cached.has_value();
-        for (const RateInUse& rate : inUse)
-            if (!ecb || rate.source == RatesSource::Ecb) codes.push_back(rate.code);
-    }
-    QStringList parts;
-    const SourceUse* tableA = nullptr;
-    bool nbpCurrencies = false;
-    const std::vector<SourceUse> uses = SourcesUsed(cache_, inUse, codes, now());
-    for (const SourceUse& use : uses) {
-        if (use.source == RatesSource::NbpTableA) tableA = &use;
-        if (use.source == RatesSource::NbpTableA && use.codes.empty()) continue;
-        QString part = Dated(use);
-        if (!use.codes.empty()) {
-            QStringList given;
-            for (const std::string& code : use.codes) given << QString::fromStdString(code);
-            // A long list is cut: the line is one line.
-            if (given.size() > 3) given = given.mid(0, 3) << QStringLiteral("…");
-            part += tr(" for %1").arg(given.join(QStringLiteral(", ")));
-            nbpCurrencies = true;
-        }
-        parts << part;
-    }
-    QString line = parts.join(QStringLiteral("; "));
-    if (tableA && tableA->codes.empty() && nbpCurrencies)
-        line += tr(", in euros by %1").arg(Dated(*tableA));
-    return line;
+                    [](std::string_view code) { return code == "EUR"; }))
+        codes.assign(1, inUse.empty() ? std::string_view() : std::string_view(inUse.front().code));
+    // SourcesLine's line in the window's language.
+    SourcesWording wording;
+    wording.dated = {tr("ECB reference rates of %1").toStdString(),
+                     tr("NBP table A of %1").toStdString(), tr("NBP table B of %1").toStdString()};
+    wording.age = tr(" (%1 days old)").toStdString();
+    wording.codes = tr(" for %1").toStdString();
+    wording.inEuros = tr(", in euros by %1").toStdString();
+    return QString::fromStdString(SourcesLine(SourcesUsed(cache_, inUse, codes, now()), wording));
 }
 
 void WindowRates::ShowDateLine() {

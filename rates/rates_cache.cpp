@@ -147,10 +147,6 @@ std::error_code WriteRatesCache(const std::string& path, const CachedRates& cach
     return ReplaceFileAtomically(path, RatesCacheText(cached));
 }
 
-bool IsBehindEcb(const CachedRates& cached, std::int64_t nowUtc) {
-    return cached.fetched < LatestEcbPublication(nowUtc);
-}
-
 bool IsBehindSource(const CachedRates& cached, std::int64_t nowUtc) {
     std::int64_t published = LatestEcbPublication(nowUtc);
     if (cached.table == RatesSource::NbpTableB) {

@@ -54,8 +54,6 @@ std::string RatesCacheText(const CachedRates& cached);
 // Creates the folder when needed and replaces the file atomically.
 std::error_code WriteRatesCache(const std::string& path, const CachedRates& cached);
 
-// True when the ECB has published since the rates were fetched.
-bool IsBehindEcb(const CachedRates& cached, std::int64_t nowUtc);
 // True when the rates' source has published since they were fetched: the
 // ECB's hour of a working day for the daily tables (the NBP's table A is out
 // by noon), a Wednesday's for table B.

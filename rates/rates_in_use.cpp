@@ -84,15 +84,15 @@ std::vector<SourceUse> SourcesUsed(const KeptRates& kept, const std::vector<Rate
     return uses;
 }
 
-std::string SourcesLine(const std::vector<SourceUse>& uses) {
-    const auto dated = [](const SourceUse& use) {
-        std::string text = std::string(InfoOf(use.source).name) + " of " + use.date;
-        if (use.stale) text += " (" + std::to_string(use.age) + " days old)";
-        return text;
+std::string SourcesLine(const std::vector<SourceUse>& uses, const SourcesWording& wording) {
+    const auto fill = [](const std::string& text, const std::string& value) {
+        const std::size_t mark = text.find("%1");
+        return mark == std::string::npos ? text
+                                         : text.substr(0, mark) + value + text.substr(mark + 2);
     };
-    const auto codes = [](const SourceUse& use) {
-        std::string text;
-        for (const std::string& code : use.codes) text += (text.empty() ? "" : ", ") + code;
+    const auto dated = [&](const SourceUse& use) {
+        std::string text = fill(wording.dated[IndexOf(use.source)], use.date);
+        if (use.stale) text += fill(wording.age, std::to_string(use.age));
         return text;
     };
     std::string line;
@@ -103,12 +103,14 @@ std::string SourcesLine(const std::vector<SourceUse>& uses) {
         if (use.source == RatesSource::NbpTableA && use.codes.empty()) continue;
         if (!line.empty()) line += "; ";
         line += dated(use);
-        if (!use.codes.empty()) {
-            line += " for " + codes(use);
-            nbpCurrencies = true;
-        }
+        if (use.codes.empty()) continue;
+        std::string codes;
+        for (const std::string& code : use.codes) codes += (codes.empty() ? "" : ", ") + code;
+        line += fill(wording.codes, codes);
+        nbpCurrencies = true;
     }
     // Table A named only for its euro rate, after the currencies it turned into euros.
-    if (tableA && tableA->codes.empty() && nbpCurrencies) line += ", in euros by " + dated(*tableA);
+    if (tableA && tableA->codes.empty() && nbpCurrencies)
+        line += fill(wording.inEuros, dated(*tableA));
     return line;
 }

@@ -60,7 +60,17 @@ struct SourceUse {
 std::vector<SourceUse> SourcesUsed(const KeptRates& kept, const std::vector<RateInUse>& inUse,
                                    const std::vector<std::string_view>& codes, std::int64_t nowUtc);
 
+// The texts SourcesLine is made of, "%1" standing for what each names; the
+// window hands in its translations.
+struct SourcesWording {
+    std::array<std::string, RatesSources.size()> dated = {
+        "ECB reference rates of %1", "NBP table A of %1", "NBP table B of %1"};  // the date
+    std::string age = " (%1 days old)";
+    std::string codes = " for %1";             // the NBP's currencies, ", " between them
+    std::string inEuros = ", in euros by %1";  // table A's dated text
+};
+
 // "ECB reference rates of 2026-12-07; NBP table B of 2026-12-02 for ARS,
 // in euros by NBP table A of 2026-12-07", each old source followed by its
 // age: " (9 days old)".
-std::string SourcesLine(const std::vector<SourceUse>& uses);
+std::string SourcesLine(const std::vector<SourceUse>& uses, const SourcesWording& wording = {});

@@ -2,10 +2,6 @@
 
 #include "profile_keys.h"
 
-std::string RatesUrl(const ProfileStore& store) {
-    return store.GetProfileString(CurrencySection, RatesUrlKey, EcbRatesUrl);
-}
-
 std::string SourceUrl(const ProfileStore& store, RatesSource source) {
     const RatesSourceInfo& info = InfoOf(source);
     return store.GetProfileString(CurrencySection, info.urlKey, info.defaultUrl);

@@ -22,7 +22,6 @@ inline constexpr std::string_view DownloadRatesKey = "DownloadRates";
 inline constexpr std::string_view EcbRatesUrl =
     "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml";
 
-std::string RatesUrl(const ProfileStore& store);
 // The address of `source`: its key in [Currency], else its own default.
 std::string SourceUrl(const ProfileStore& store, RatesSource source);
 

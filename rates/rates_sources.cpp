@@ -1,12 +1,12 @@
 #include "rates_sources.h"
 
 #include "nbp_rates.h"
+#include "rates_settings.h"
 
 namespace {
 
 constexpr RatesSourceInfo Infos[] = {
-    {"ECB reference rates", "ECB", "RatesUrl",
-     "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml", "", "EUR", 4},
+    {"ECB reference rates", "ECB", RatesUrlKey, EcbRatesUrl, "", "EUR", 4},
     // The NBP publishes table A on working days and table B on Wednesdays;
     // a weekly table is a week old before the next one comes, so it is
     // called old only when one was missed.

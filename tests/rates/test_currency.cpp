@@ -297,7 +297,7 @@ TEST(RatesSettings, DownloadIsOnUntilTurnedOffAndTheAddressDefaultsToTheEcb) {
     const std::string folder = ::mkdtemp(pattern);
     ProfileStore store(folder + "/mezura.INI");
     EXPECT_TRUE(IsRatesDownloadOn(store));
-    EXPECT_EQ(RatesUrl(store), EcbRatesUrl);
+    EXPECT_EQ(SourceUrl(store, RatesSource::Ecb), EcbRatesUrl);
     EXPECT_FALSE(WriteRatesDownload(store, false));
     EXPECT_FALSE(IsRatesDownloadOn(store));
     std::ifstream in(folder + "/mezura.INI");

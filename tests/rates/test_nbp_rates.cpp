@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ecb_fixture.h"
+#include "ecb_publication.h"
 #include "nbp_fixture.h"
 #include "nbp_rates.h"
 #include "rates_in_use.h"
@@ -145,6 +146,23 @@ TEST(RatesCache, AnNbpTableReadsBackAndIsNotTakenForTheEcbs) {
     ASSERT_TRUE(back.cached) << back.error;
     EXPECT_EQ(back.cached->rates.rates[0].perEuro, table.rates.rates[0].perEuro);
     EXPECT_FALSE(ReadRatesCacheText(text, FixtureNow).cached);  // as the ECB's
+}
+
+// Table A is due after every working day's publication, table B after a
+// Wednesday's only.
+TEST(RatesCache, EachTableIsDueAfterItsOwnPublication) {
+    // Wednesday 2026-12-02 17:00 UTC, after the day's publication.
+    const std::int64_t fetched = DaysFromCivil(2026, 12, 2) * 86400 + 17 * 3600;
+    const CachedRates tableA{"a", fetched, {"2026-12-02", {}}, RatesSource::NbpTableA};
+    const CachedRates tableB{"b", fetched, {"2026-12-02", {}}, RatesSource::NbpTableB};
+    const std::int64_t tuesday = DaysFromCivil(2026, 12, 8) * 86400 + 17 * 3600;
+    EXPECT_TRUE(IsBehindSource(tableA, tuesday));
+    EXPECT_FALSE(IsBehindSource(tableB, tuesday));
+    const std::int64_t wednesday = DaysFromCivil(2026, 12, 9) * 86400 + 17 * 3600;
+    EXPECT_TRUE(IsBehindSource(tableB, wednesday));
+    EXPECT_FALSE(IsStale(tableB, DaysFromCivil(2026, 12, 11) * 86400));  // 9 days: not yet old
+    EXPECT_TRUE(IsStale(tableB, DaysFromCivil(2026, 12, 12) * 86400));
+    EXPECT_TRUE(IsStale(tableA, DaysFromCivil(2026, 12, 7) * 86400));  // 5 days: old
 }
 
 }  // namespace

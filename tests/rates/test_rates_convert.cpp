@@ -283,6 +283,12 @@ TEST_F(RatesConvert, TableBCurrenciesConvertThroughTheEuro) {
 TEST_F(RatesConvert, AMalformedTableLeavesItsCacheAndEveryOtherSource) {
     Update(FixtureEcbFile(Today()));
     const std::string ecbBefore = Cache();
+    const auto tableB = [&] {
+        std::ifstream in(folder_ / "cache/mezura/rates-nbp-b", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string tableBBefore = tableB();
+    ASSERT_NE(tableBBefore.find("\nARS "), std::string::npos);
     const std::string pesos = Run({"100", "USD", "ARS"}).out;
     const std::string dollars = Run({"100", "EUR", "USD"}).out;
     server_.Serve("b.json", NbpTable('B', "2026-12-09", "{\"code\":\"ARS\",\"mid\":-1}"));
@@ -291,6 +297,7 @@ TEST_F(RatesConvert, AMalformedTableLeavesItsCacheAndEveryOtherSource) {
     EXPECT_NE(update.err.find("the rate of ARS is not a positive finite number"), std::string::npos)
         << update.err;
     EXPECT_EQ(Cache(), ecbBefore);
+    EXPECT_EQ(tableB(), tableBBefore);
     EXPECT_EQ(Run({"100", "USD", "ARS"}).out, pesos);
     EXPECT_EQ(Run({"100", "EUR", "USD"}).out, dollars);
 }
