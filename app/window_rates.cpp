@@ -143,7 +143,7 @@ void WindowRates::Failed(std::string_view reason) {
     ShowDateLine();
 }
 
-QString WindowRates::SourcesText() const {
+std::pair<QString, QString> WindowRates::SourcesText() const {
     std::vector<std::string_view> codes;
     for (const int position : {shownFrom_, shownTo_})
         if (const CurrencyWords* words = catalogue_.CurrencyWordsAt(position))
@@ -154,29 +154,44 @@ QString WindowRates::SourcesText() const {
     if (std::all_of(codes.begin(), codes.end(),
                     [](std::string_view code) { return code == "EUR"; }))
         codes.assign(1, inUse.empty() ? std::string_view() : std::string_view(inUse.front().code));
-    // SourcesLine's line in the window's language.
+    const auto uses = SourcesUsed(cache_, inUse, codes, now());
+    // SourcesLine's line in the window's language, and a short one of the
+    // same sources for a line too long for the window.
     SourcesWording wording;
     wording.dated = {tr("ECB reference rates of %1").toStdString(),
                      tr("NBP table A of %1").toStdString(), tr("NBP table B of %1").toStdString()};
     wording.age = tr(" (%1 days old)").toStdString();
     wording.codes = tr(" for %1").toStdString();
     wording.inEuros = tr(", in euros by %1").toStdString();
-    return QString::fromStdString(SourcesLine(SourcesUsed(cache_, inUse, codes, now()), wording));
+    SourcesWording brief = wording;
+    //: The sources in short: "ECB 2026-12-07; NBP B 2026-12-02 for ARS; NBP A 2026-12-07".
+    brief.dated = {tr("ECB %1").toStdString(), tr("NBP A %1").toStdString(),
+                   tr("NBP B %1").toStdString()};
+    brief.age = tr(" (%1 days)").toStdString();
+    brief.inEuros = "; %1";
+    return {QString::fromStdString(SourcesLine(uses, wording)),
+            QString::fromStdString(SourcesLine(uses, brief))};
 }
 
 void WindowRates::ShowDateLine() {
-    QString line;
+    QString line, full;
+    const QString failed = problem_.isEmpty() ? QString() : tr(" (download failed)");
     if (cache_.Any()) {
-        line = SourcesText();
+        const auto [whole, brief] = SourcesText();
+        // The window keeps its size: a line that does not fit is said in
+        // short, and whole in the tool tip.
+        const bool fits =
+            dateLine_.fontMetrics().horizontalAdvance(whole + failed) <= dateLine_.width();
+        line = fits ? whole : brief;
+        if (!fits) full = whole;
     } else if (IsDownloading())
         line = tr("Downloading the exchange rates…");
     else
         line = tr("No exchange rates yet");
-    if (!problem_.isEmpty()) line += tr(" (download failed)");
-    dateLine_.setText(line);
+    dateLine_.setText(line + failed);
     // As plain text, whatever it holds: a tool tip that looks like HTML would
     // be read as HTML.
-    dateLine_.setToolTip(
-        problem_.isEmpty() ? problem_ : Qt::convertFromPlainText(problem_, Qt::WhiteSpaceNormal));
+    const QString tip = problem_.isEmpty() ? full : problem_;
+    dateLine_.setToolTip(tip.isEmpty() ? tip : Qt::convertFromPlainText(tip, Qt::WhiteSpaceNormal));
     dateLine_.setAccessibleDescription(problem_);
 }

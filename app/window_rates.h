@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "profile_store.h"
@@ -69,7 +70,8 @@ private:
     void OnFailed(const QString& reason);
     void Failed(std::string_view reason);
     void ShowDateLine();
-    QString SourcesText() const;
+    // The line of the sources the shown conversion uses, whole and in short.
+    std::pair<QString, QString> SourcesText() const;
 
     ProfileStore& profile_;
     Catalogue& catalogue_;

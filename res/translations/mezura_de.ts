@@ -669,6 +669,23 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
         <translation>, in Euro nach %1</translation>
     </message>
     <message>
+        <source>ECB %1</source>
+        <extracomment>The sources in short: &quot;ECB 2026-12-07; NBP B 2026-12-02 for ARS; NBP A 2026-12-07&quot;.</extracomment>
+        <translation>EZB %1</translation>
+    </message>
+    <message>
+        <source>NBP A %1</source>
+        <translation>NBP A %1</translation>
+    </message>
+    <message>
+        <source>NBP B %1</source>
+        <translation>NBP B %1</translation>
+    </message>
+    <message>
+        <source> (%1 days)</source>
+        <translation> (%1 Tage)</translation>
+    </message>
+    <message>
         <source>Downloading the exchange rates…</source>
         <translation>Die Wechselkurse werden geladen…</translation>
     </message>

@@ -170,8 +170,15 @@ TEST_F(RatesWindow, TheLineNamesEverySourceOfTheConversionShown) {
     // 100 USD in euros by the ECB, in pesos by table B through table A's euro.
     const double pesos = Shows("100", "US Dollar (USD)", "Argentine Peso (ARS)");
     EXPECT_NEAR(pesos, 100 / 1.0803 * (4.24 / 0.0037), 0.005);
-    EXPECT_EQ(DateLine().text(), ecb + QStringLiteral("; NBP table B of 2026-12-02 for ARS, in "
-                                                      "euros by NBP table A of 2026-12-07"));
+    // Too long for the window: said in short, and whole in the tool tip.
+    EXPECT_EQ(
+        DateLine().text(),
+        QString::fromStdString("ECB " + Today() + "; NBP B 2026-12-02 for ARS; NBP A 2026-12-07"));
+    EXPECT_EQ(
+        DateLine().toolTip(),
+        Qt::convertFromPlainText(ecb + QStringLiteral("; NBP table B of 2026-12-02 for ARS, in "
+                                                      "euros by NBP table A of 2026-12-07"),
+                                 Qt::WhiteSpaceNormal));
     Shows("1", "UAE Dirham (AED)", "Euro (EUR)");
     EXPECT_EQ(DateLine().text(), QStringLiteral("NBP table A of 2026-12-07 for AED"));
     EXPECT_EQ(InputUnits().FindExact("Kuna (HRK)"), -1) << "a withdrawn code is never offered";
@@ -197,10 +204,12 @@ TEST_F(RatesWindow, AGermanSessionShowsTheIsoNamesAndTheSourcesInGerman) {
     ASSERT_GE(peso, 0);
     EXPECT_EQ(InputUnits().ShownAt(peso), "Argentinischer Peso");
     Shows("100", "US Dollar (USD)", "Argentine Peso (ARS)");
-    EXPECT_TRUE(
-        DateLine().text().startsWith(QStringLiteral("EZB-Referenzkurse vom 2026-12-07; "
-                                                    "NBP-Tabelle B vom 2026-12-02 f\u00fcr ARS")))
-        << DateLine().text().toStdString();
+    EXPECT_EQ(DateLine().text(), QStringLiteral("EZB 2026-12-07; NBP B 2026-12-02 f\u00fcr ARS; "
+                                                "NBP A 2026-12-07"));
+    EXPECT_NE(DateLine().toolTip().indexOf(QStringLiteral(
+                  "EZB-Referenzkurse vom 2026-12-07; NBP-Tabelle B vom 2026-12-02 f\u00fcr ARS")),
+              -1)
+        << DateLine().toolTip().toStdString();
 }
 
 TEST_F(RatesWindow, ListsEveryCurrencyAndTheCustomMoneyUnits) {
