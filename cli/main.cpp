@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <ctime>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "cli_profile.h"
 #include "commands.h"
 #include "conversion_phrase.h"
+#include "conversion_text.h"
 #include "currency_units.h"
 #include "decimal_comma.h"
 #include "decimal_comma_advice.h"
@@ -103,6 +105,21 @@ int ConvertNotingRates(const NameIndex& index, const PartStyle& parts,
     return status;
 }
 
+bool IsWordTo(std::string_view word) {
+    return word.size() == 2 && (word[0] | 0x20) == 't' && (word[1] | 0x20) == 'o';
+}
+
+// The arguments of a phrase given word by word, joined by blanks as the
+// shell split them: 5 km to mi -> "5 km to mi".
+std::string JoinedWords(const std::vector<std::string>& words) {
+    std::string joined;
+    for (const std::string& word : words) {
+        if (!joined.empty()) joined += ' ';
+        joined += word;
+    }
+    return joined;
+}
+
 std::optional<std::string_view> CategoryOption(const CliOptions& options) {
     if (!options.category) return std::nullopt;
     return *options.category;
@@ -170,34 +187,47 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
         default:
             break;
     }
-    if (operands.size() == 3)
+    // Three arguments are VALUE FROM TO, as they have always been; only
+    // where FROM is the word "to" and no unit is named so are they the words
+    // of a phrase: 5km to mi.
+    if (operands.size() == 3 && !(IsWordTo(operands[1]) && index.Units(operands[1]).empty()))
         return ConvertNotingRates(index, parts, {operands[0], operands[1], operands[2], category},
                                   rates, out, err);
     // A value with its units, then the target: "'5 ft 3 in' cm".
-    if (operands.size() == 2) {
-        if (!ReadQuantity(operands[0]))
-            return Fail(err,
-                        "expected VALUE FROM TO, 'VALUE UNIT' TO or one \"VALUE FROM to TO\", "
-                        "got 2 arguments, and " +
-                            Quoted(operands[0]) + " is no value with its unit",
-                        ExitBadInput);
+    if (operands.size() == 2 && ReadQuantity(operands[0]))
         return ConvertNotingRates(index, parts, {operands[0], {}, operands[1], category}, rates,
                                   out, err);
-    }
-    const std::string_view phrase = operands[0];
+    // One phrase, quoted or its words given apart: "5 km to mi", 5 km to mi.
+    const std::string joined = JoinedWords(operands);
+    const std::string_view phrase = joined;
     if (const std::size_t start = phrase.find_first_not_of(" \t");
         start != std::string_view::npos && DecimalCommaAt(phrase, start))
         return Fail(err, DecimalCommaAdvice(phrase.substr(start, phrase.find(' ', start) - start)),
                     ExitBadInput);
-    const auto text = SplitConversionPhrase(index, operands[0], category);
-    if (!text)
+    if (const auto text = SplitConversionPhrase(index, phrase, category))
+        return ConvertNotingRates(index, parts, {text->value, text->from, text->to, category},
+                                  rates, out, err);
+    // A value with one unit and no target: "5 km", in the units worth seeing
+    // it in. One word that names no unit is a slip of its name ("5 kmz");
+    // several are no conversion at all ("5 km zorkmids").
+    if (const auto quantity = ReadQuantity(phrase); quantity && quantity->count == 1) {
+        const auto value = SplitLeadingValue(phrase);
+        if (value && !value->rest.empty() &&
+            (value->rest.find_first_of(" \t") == std::string_view::npos ||
+             !index.Units(value->rest).empty()))
+            return RunSuggested(index, style, value->value, value->rest, category, out, err);
+    }
+    if (operands.size() == 2)
         return Fail(err,
-                    "cannot read " + std::string("\"") + operands[0] +
-                        "\" as a conversion; write it as \"VALUE FROM to TO\", "
-                        "for example \"5 km to mi\"",
+                    "expected VALUE FROM TO, 'VALUE UNIT' TO or one \"VALUE FROM to TO\", "
+                    "got 2 arguments, and " +
+                        Quoted(operands[0]) + " is no value with its unit",
                     ExitBadInput);
-    return ConvertNotingRates(index, parts, {text->value, text->from, text->to, category}, rates,
-                              out, err);
+    return Fail(err,
+                "cannot read " + std::string("\"") + joined +
+                    "\" as a conversion; write it as \"VALUE FROM to TO\", "
+                    "for example \"5 km to mi\"",
+                ExitBadInput);
 }
 
 }  // namespace

@@ -10,7 +10,9 @@ std::string_view UsageText() {
     return R"(Usage:
   mezura-convert [OPTIONS] VALUE FROM TO     VALUE in unit FROM, written in unit TO
   mezura-convert [OPTIONS] 'VALUE FROM to TO'  the same as one argument: '5 km to mi', '100 °F in °C'
+  mezura-convert [OPTIONS] VALUE FROM to TO  the same as words apart: 5 km to mi, 3 ft in in
   mezura-convert [OPTIONS] 'VALUE UNIT ...' TO  a value with its units: '5 ft 3 in' cm, "5' 3\"" cm
+  mezura-convert [OPTIONS] 'VALUE UNIT'      VALUE in the units worth seeing it in, one "RESULT UNIT" a line
   mezura-convert [OPTIONS] --all VALUE FROM  VALUE in every unit of FROM's category, one "unit<TAB>text" a line
   mezura-convert --list [CATEGORY]           the categories, or the units of one with their factors
   mezura-convert --names                     every unit as "CATEGORY<TAB>UNIT<TAB>ALIASES", aliases joined by ", "
@@ -43,6 +45,14 @@ its input field: the number at the start of the text ("1e" is 1, "2.5.1" is
 the options. Units of "Temperature" and "Fuel economy" convert by formula and
 are listed without factors; a factor is the size of one unit in the
 category's reference unit.
+
+A phrase reads alike as one argument or as its words apart; to and in (and
+nach) count in any case ('2.5 KG TO LB'), and the number may be glued to its
+unit (5km to mi). Three arguments are always VALUE FROM TO, however much they
+look like a phrase (5km in mi is 5 inches in miles), unless the second is
+"to". A value with one unit and no target ('5 km', or 5 km) is written in the
+units the desktop search offers first, each as the result and the unit's
+symbol: 3.1068559611867 mi, 5468.0664916885 yd, 5000 m.
 
 VALUE may be a fraction (3/4) or a mixed number (1 1/2); a text with a / that
 is neither (1/0, 1/2/3) is refused. A value may carry its units as a sum of

@@ -8,6 +8,7 @@
 #include "catalogue.h"
 #include "currency_units.h"
 #include "german_names.h"
+#include "grammar_clash.h"
 #include "hashed_names.h"
 #include "text_1252.h"
 #include "unit_aliases.h"
@@ -183,14 +184,22 @@ UnitMatch BuiltinMatch(const Catalogue& catalogue, int row, std::string_view nam
     return {};
 }
 
+// A profile's name that could be taken for a word or sign of a query ("To",
+// "Ft+in") answers only to itself as written: "to" and "ft+in" keep their
+// meaning in a query.
+bool AnswersInAnyCase(std::string_view customName) {
+    return GrammarClashOf(customName) == GrammarClash::None;
+}
+
 // What `name` means among the custom units of `row`: the last named exactly
 // so, else the last named so in any case.
 UnitMatch CustomMatch(const Catalogue& catalogue, int row, std::string_view name) {
     std::optional<int> exact, anyCase;
     for (int position = catalogue.BuiltinUnitsOf(row) + 1; position <= catalogue.UnitCount(row);
          ++position) {
-        if (catalogue.Name(row, position) == name) exact = position;
-        if (EqualsNoCase(catalogue.Name(row, position), name)) anyCase = position;
+        const std::string& unit = catalogue.Name(row, position);
+        if (unit == name) exact = position;
+        if (EqualsNoCase(unit, name) && AnswersInAnyCase(unit)) anyCase = position;
     }
     return {exact ? exact : anyCase, exact.has_value()};
 }
@@ -206,8 +215,10 @@ std::optional<int> FindCategory(const Catalogue& catalogue, std::string_view nam
     std::optional<int> exact, anyCase;
     for (int row = 0; row < CategoryRowCount; ++row) {
         if (!IsCategoryInUse(catalogue, row)) continue;
-        if (catalogue.CategoryName(row) == name) exact = row;
-        if (EqualsNoCase(catalogue.CategoryName(row), name)) anyCase = row;
+        const std::string& category = catalogue.CategoryName(row);
+        if (category == name) exact = row;
+        if (EqualsNoCase(category, name) && (row < FirstCustomRow || AnswersInAnyCase(category)))
+            anyCase = row;
     }
     if (exact || anyCase) return exact ? exact : anyCase;
     // The German names of the built-in categories, in any language.

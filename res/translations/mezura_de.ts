@@ -196,6 +196,18 @@ Sie können nur selbst hinzugefügte Einheiten entfernen.</translation>
         <source>&quot;%1&quot; is already the symbol of &quot;%2&quot;</source>
         <translation>&quot;%1&quot; ist bereits das Zeichen für &quot;%2&quot;</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is one of the words queries are written with (to, in, per): please choose another name.</source>
+        <translation>&quot;%1&quot; ist eines der Wörter, mit denen Abfragen geschrieben werden (to, in, per): Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The name cannot hold &quot;%1&quot;: queries read + ; * / ^ ( ) as signs. Please choose another name.</source>
+        <translation>Der Name darf &quot;%1&quot; nicht enthalten: Abfragen lesen + ; * / ^ ( ) als Zeichen. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would be read as a number in a query: please choose another name.</source>
+        <translation>&quot;%1&quot; würde in einer Abfrage als Zahl gelesen: Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
