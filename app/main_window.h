@@ -203,7 +203,8 @@ private:
     static QString FavouriteTitle(const UnitPair& pair);
     void UpdateFavouriteAction();
     // After a custom unit or category went: its favourites go too.
-    void DropMissingFavourites();
+    // The favourites of `category` that name what it no longer holds.
+    void DropMissingFavourites(const std::string& category);
 
     // Writes the output field without notifying, and only when its text
     // changes.

@@ -60,7 +60,7 @@ void MainWindow::OnCatalogueChanged(const CatalogueNotice& notice) {
                 if (!catalogue_.CategoryByName(categoryCombo_->SelectedText())) shownRow_ = 0;
                 OnCategoryChosen();
             }
-            DropMissingFavourites();
+            DropMissingFavourites(name);
             break;
         }
         case CatalogueChange::UnitAdded:
@@ -71,7 +71,7 @@ void MainWindow::OnCatalogueChanged(const CatalogueNotice& notice) {
             const int position = categoryCombo_->FindExact(name);
             if (position >= 0) categoryCombo_->Select(position);
             OnCategoryChosen();
-            DropMissingFavourites();
+            DropMissingFavourites(name);
             break;
         }
     }

@@ -68,9 +68,12 @@ void MainWindow::RebuildFavouritesMenu() {
     }
 }
 
-void MainWindow::DropMissingFavourites() {
-    if (!favourites_.RemoveIf(
-            [this](const UnitPair& pair) { return MissingName(catalogue_, pair).has_value(); }))
+void MainWindow::DropMissingFavourites(const std::string& category) {
+    // Only the changed category's: a favourite of another one may name a
+    // currency whose rates are not loaded yet, and is not lost for that.
+    if (!favourites_.RemoveIf([this, &category](const UnitPair& pair) {
+            return pair.category == category && MissingName(catalogue_, pair).has_value();
+        }))
         return;
     favourites_.Save(app_.Profile());
     RebuildFavouritesMenu();

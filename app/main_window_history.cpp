@@ -63,14 +63,17 @@ std::optional<UnitPair> MainWindow::ShownPair() const {
 
 void MainWindow::ShowPair(const UnitPair& pair) {
     const int entry = categoryCombo_->FindExact(pair.category);
-    if (entry < 0 || !FindPair(catalogue_, pair)) return;
+    const std::optional<PairPlace> place = FindPair(catalogue_, pair);
+    if (entry < 0 || !place) return;
     if (categoryCombo_->SelectedText() != pair.category ||
         catalogue_.CategoryName(shownRow_) != pair.category) {
         categoryCombo_->Select(entry);
         OnCategoryChosen();
     }
-    for (const auto& [list, name] :
-         {std::pair{inputUnits_, &pair.input}, {outputUnits_, &pair.output}})
+    // The catalogue's own names: a currency's may differ from the stored one.
+    const std::string& input = catalogue_.Name(place->row, place->input);
+    const std::string& output = catalogue_.Name(place->row, place->output);
+    for (const auto& [list, name] : {std::pair{inputUnits_, &input}, {outputUnits_, &output}})
         for (int i = 0; i < list->Count(); ++i)
             if (list->TextAt(i) == *name) {
                 list->Select(i);

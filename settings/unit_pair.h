@@ -15,7 +15,8 @@ struct UnitPair {
 class Catalogue;
 
 // Where a pair's names are in the catalogue: a row and two unit positions
-// (counted from 1), by exact name, the last match winning as everywhere.
+// (counted from 1), by exact name, the last match winning as everywhere; a
+// currency whose name changed is found by the code its name ends in.
 struct PairPlace {
     int row = 0;
     int input = 0;

@@ -310,6 +310,20 @@ TEST_F(HistoryTest, ARemovedCustomUnitLeavesItsHistoryUnrestorableAndItsFavourit
     EXPECT_EQ(ShownPair(), before);
 }
 
+TEST_F(HistoryTest, RemovingACustomUnitKeepsTheFavouritesOfOtherCategories) {
+    // No rates are loaded: the currency favourite's units are not there now,
+    // and must not be lost for it.
+    Start(
+        "[Settings]\r\nFavourite_1=Currency/US%20Dollar%20(USD)/Euro%20(EUR)\r\n"
+        "[Distance]\r\nCustomUnits=1\r\nCustomUnit_1=Span\r\nCustomValue_1=0.2286\r\n");
+    ASSERT_EQ(Window().Favourite().Pairs().size(), 1u);
+    CustomCatalogue custom(*catalogue_, app_->Profile(), Window());
+    custom.RemoveUnit(*catalogue_->CategoryByName("Distance"), "Span");
+    ASSERT_EQ(Window().Favourite().Pairs().size(), 1u);
+    EXPECT_EQ(ReadProfileKeys()["Settings"]["Favourite_1"],
+              "Currency/US%20Dollar%20(USD)/Euro%20(EUR)");
+}
+
 TEST_F(HistoryTest, FindUnitListsTheFavouritePairsFirstBeforeAnythingIsTyped) {
     Start();
     TypeKilometersToMiles("3");

@@ -6,10 +6,13 @@
 #include <filesystem>
 #include <string>
 
+#include "catalogue.h"
+#include "catalogue_limits.h"
 #include "escaped_text.h"
 #include "favourites.h"
 #include "history.h"
 #include "history_file.h"
+#include "unit_pair.h"
 
 TEST(EscapedText, EveryByteReadsBackAndBrokenEscapesAreRefused) {
     std::string every;
@@ -78,4 +81,20 @@ TEST(HistoryFile, WrittenEntriesReadBackWhole) {
 
     EXPECT_EQ(ReadHistoryFile((folder / "none").string()).problem, std::nullopt)
         << "no file is an empty history";
+}
+
+// Favourites and history entries keep a currency's name as it was shown; the
+// rates' names change with their source, the code they end in does not.
+TEST(UnitPair, ACurrencyIsFoundByTheCodeItsStoredNameEndsIn) {
+    Catalogue catalogue;
+    const NamedFactor currencies[] = {{"Euro (EUR)", 1.0}, {"US Dollar (USD)", 0.9}};
+    catalogue.ReplaceBuiltinUnits(CurrencyRow, currencies);
+    const std::string currency(CurrencyName);
+    const auto place = FindPair(catalogue, {currency, "US dollar (USD)", "euro (EUR)"});
+    ASSERT_TRUE(place);
+    EXPECT_EQ(catalogue.Name(place->row, place->input), "US Dollar (USD)");
+    EXPECT_EQ(catalogue.Name(place->row, place->output), "Euro (EUR)");
+    EXPECT_EQ(MissingName(catalogue, {currency, "Yen (JPY)", "Euro (EUR)"}), "Yen (JPY)");
+    // Only currencies go by their code: a unit of another row must be named.
+    EXPECT_FALSE(FindPair(catalogue, {"Distance", "Kilometres (KMS)", "Miles"}));
 }
