@@ -4,6 +4,7 @@
 
 #include "catalogue.h"
 #include "conversion.h"
+#include "currency_units.h"
 #include "decimal_comma.h"
 #include "everyday_mixed.h"
 #include "main_window.h"
@@ -78,11 +79,12 @@ void MainWindow::Convert() {
     // Outside the three formats FormatResult gives nothing: the field keeps its text.
     if (const auto mixed = MixedText(slot, inputIndex + 1, outputIndex + 1, value))
         ShowOutput(QString::fromStdString(decimalComma_ ? WithDecimalComma(*mixed) : *mixed));
-    else if (const auto text = FormatResult(result, resultStyle_))
+    else if (const auto text = FormatResult(
+                 result, StyleForUnit(catalogue_, slot, outputIndex + 1, resultStyle_)))
         ShowOutput(QStringFromCp1252(decimalComma_ ? WithDecimalComma(*text) : *text));
 
     SetUnitLabels(slot, inputIndex, outputIndex);
-    if (rates_) rates_->CategoryShown(slot);
+    if (rates_) rates_->CategoryShown(slot, inputIndex + 1, outputIndex + 1);
 
     if (count > 0)
         history_.Shown({{catalogue_.CategoryName(slot), catalogue_.Name(slot, inputIndex + 1),

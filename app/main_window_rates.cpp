@@ -8,7 +8,12 @@ void MainWindow::OnRatesChanged() {
     std::string input = inputUnits_->TextAt(inputUnits_->SelectedPosition());
     std::string output = outputUnits_->TextAt(outputUnits_->SelectedPosition());
     // The first rates of all: euro to euro says nothing, so the dollar is offered.
-    if (input == output) output = "US dollar (USD)";
+    if (input == output) {
+        for (int position = 1; position <= catalogue_.BuiltinUnitsOf(CurrencyRow); ++position) {
+            const CurrencyWords* words = catalogue_.CurrencyWordsAt(position);
+            if (words && words->code == "USD") output = catalogue_.Name(CurrencyRow, position);
+        }
+    }
     FillUnitLists(CurrencyRow);
     for (auto [list, name] : {std::pair{inputUnits_, &input}, std::pair{outputUnits_, &output}}) {
         const int position = list->FindExact(*name);

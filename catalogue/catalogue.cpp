@@ -131,6 +131,7 @@ void Catalogue::RemoveUnitAt(int row, int position) {
 
 void Catalogue::ReplaceBuiltinUnits(int row, std::span<const NamedFactor> units) {
     if (row < 0 || row >= BuiltinCategoryCount) return;
+    if (row == CurrencyRow) currencyWords_.clear();
     std::vector<NamedFactor> added;
     for (int k = builtinCounts_[row] + 1; k <= UnitCount(row); ++k)
         added.emplace_back(std::move(names_[row][k]), factors_[row][k]);

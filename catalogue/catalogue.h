@@ -35,6 +35,15 @@
 // A unit as the catalogue holds it: its Windows-1252 name and its factor.
 using NamedFactor = std::pair<std::string, double>;
 
+// What a currency of the rates answers to besides its unit name: its code,
+// and its ISO 4217 names in English and German (empty where none is known).
+// Windows-1252, like the names.
+struct CurrencyWords {
+    std::string code;
+    std::string english;
+    std::string german;
+};
+
 class Catalogue {
 public:
     // The built-in content, five free custom rows, every built-in category
@@ -97,6 +106,16 @@ public:
     // The Currency row's built-in units follow the loaded exchange rates.
     void ReplaceBuiltinUnits(int row, std::span<const NamedFactor> units);
 
+    // The words of the Currency row's built-in units, one per unit in order;
+    // ReplaceBuiltinUnits forgets them.
+    void SetCurrencyWords(std::vector<CurrencyWords> words) { currencyWords_ = std::move(words); }
+    // Those of Currency's built-in unit at `position`; null for any other.
+    const CurrencyWords* CurrencyWordsAt(int position) const {
+        if (position < 1 || static_cast<std::size_t>(position) > currencyWords_.size())
+            return nullptr;
+        return &currencyWords_[static_cast<std::size_t>(position) - 1];
+    }
+
     // Takes the unit at `position` out of the row: later units move down one
     // place, the freed last place is emptied and the count falls by one.
     void RemoveUnitAt(int row, int position);
@@ -123,6 +142,7 @@ private:
     int builtinCounts_[BuiltinCategoryCount] = {};
     int visible_[BuiltinCategoryCount] = {};
     bool visibilityEdited_ = false;
+    std::vector<CurrencyWords> currencyWords_;
 };
 
 // A profile record or custom row counts as free when its name is "Custom" or

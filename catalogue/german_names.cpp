@@ -8,6 +8,9 @@
 // degree of angle, the gon is "Gon" or "Neugrad".
 #include "german_names.h"
 
+#include "builtin_units.h"
+#include "hashed_names.h"
+
 namespace {
 
 constinit const GermanCategoryName CategoryTable[] = {
@@ -55,7 +58,7 @@ constinit const GermanCategoryName CategoryTable[] = {
     {"Volume (Dry)", "Volumen (trocken)", "Trockenvolumen"},
 };
 
-constinit const GermanUnitName UnitTable[] = {
+constexpr GermanUnitName UnitTable[] = {
     {"Acceleration", "Centimeters/sec\xB2 ", "Zentimeter/Sekunde\xB2",
      "Zentimeter pro Quadratsekunde", ""},
     {"Acceleration", "Feet/sec\xB2", "Fu\xDF/Sekunde\xB2",
@@ -514,7 +517,17 @@ constinit const GermanUnitName UnitTable[] = {
     {"Volume (Dry)", "Quarts", "Quarts (trocken)", "", ""},
 };
 
+// Every German spelling of a unit, its shown name too, with the unit's row.
+constexpr auto GermanNames = [](const GermanUnitName& entry, auto take) {
+    const int row = BuiltinRowNamed(entry.category);
+    take(entry.name, row);
+    ForEachListPart(entry.aliases, [&](std::string_view alias) { take(alias, row); });
+    ForEachListPart(entry.exactCase, [&](std::string_view alias) { take(alias, row); });
+};
+constexpr auto GermanHashes = HashNames<CountNames(UnitTable, GermanNames)>(UnitTable, GermanNames);
+
 }  // namespace
 
+constinit const std::span<const HashedName> GermanUnitHashes = GermanHashes;
 constinit const std::span<const GermanCategoryName> GermanCategoryNames = CategoryTable;
 constinit const std::span<const GermanUnitName> GermanUnitNames = UnitTable;

@@ -14,6 +14,8 @@
 #include <span>
 #include <string_view>
 
+#include "hashed_names.h"
+
 struct GermanCategoryName {
     std::string_view category;  // the catalogue's name
     std::string_view name;      // shown in German
@@ -32,6 +34,9 @@ struct GermanUnitName {
 // one category together.
 extern const std::span<const GermanCategoryName> GermanCategoryNames;
 extern const std::span<const GermanUnitName> GermanUnitNames;
+// Every German spelling of a unit by its case-insensitive hash, with its row
+// (hashed_names.h).
+extern const std::span<const HashedName> GermanUnitHashes;
 
 // The German names of built-in `row`, in table order: empty for a row
 // outside the built-in ones. The category's is null for those.

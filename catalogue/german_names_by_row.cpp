@@ -14,20 +14,36 @@ struct GermanRows {
     std::array<const GermanCategoryName*, BuiltinCategoryCount> categories{};
 };
 
+// The row named `category`, looked for from `row` on: the tables come in
+// row order, so each run is found in a comparison or two rather than by a
+// search of every row's name.
+int RowFrom(int row, std::string_view category) {
+    for (int tried = 0; tried < BuiltinCategoryCount; ++tried) {
+        if (category == BuiltinCategories[row].name) return row;
+        row = (row + 1) % BuiltinCategoryCount;
+    }
+    return -1;
+}
+
 const GermanRows& Rows() {
     static const GermanRows rows = [] {
         GermanRows cut;
+        int row = 0;
         for (const GermanCategoryName& category : GermanCategoryNames) {
-            const int row = BuiltinRowNamed(category.category);
-            if (row >= 0) cut.categories[static_cast<std::size_t>(row)] = &category;
+            if (const int found = RowFrom(row, category.category); found >= 0) {
+                cut.categories[static_cast<std::size_t>(found)] = &category;
+                row = found;
+            }
         }
         const std::span<const GermanUnitName> table = GermanUnitNames;
         std::size_t start = 0;
+        row = 0;
         for (std::size_t i = 1; i <= table.size(); ++i) {
             if (i < table.size() && table[i].category == table[start].category) continue;
-            const int row = BuiltinRowNamed(table[start].category);
-            if (row >= 0)
-                cut.units[static_cast<std::size_t>(row)] = table.subspan(start, i - start);
+            if (const int found = RowFrom(row, table[start].category); found >= 0) {
+                cut.units[static_cast<std::size_t>(found)] = table.subspan(start, i - start);
+                row = found;
+            }
             start = i;
         }
         return cut;

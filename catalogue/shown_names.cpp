@@ -23,6 +23,11 @@ std::string_view ShownUnitName(const Catalogue& catalogue, int row, int position
     const std::string& name = catalogue.Name(row, position);
     // A unit the profile added keeps its name, even one spelt like a built-in unit.
     if (language != NameLanguage::German || position > catalogue.BuiltinUnitsOf(row)) return name;
+    if (row == CurrencyRow) {
+        // A currency's German name comes with the rates, from iso-codes.
+        const CurrencyWords* words = catalogue.CurrencyWordsAt(position);
+        return words && !words->german.empty() ? std::string_view(words->german) : name;
+    }
     const std::string_view german = GermanNameOf(row, name);
     return german.empty() ? std::string_view(name) : german;
 }

@@ -7,8 +7,7 @@
 // category's reference unit; long double keeps that division exact to a
 // double's precision.
 //
-// Where a name has had two definitions, the one the catalogue has always
-// used is kept; the comment says which.
+// Where a name has had two definitions, the one in force is used.
 namespace unit_size {
 
 inline constexpr long double Pi = 3.14159265358979323846264338327950288L;
@@ -43,11 +42,10 @@ inline constexpr long double Year = 365 * Day;  // the catalogue's year: 100 mak
 inline constexpr long double LeapYear = 366 * Day;
 inline constexpr long double Century = 100 * Year;
 inline constexpr long double Shake = 1e-8L;  // SP 811
-// The tropical year 1900.0 that defined the second from 1956 to 1967. The
-// catalogue's light year has always been this year's, not the Julian one
-// (9.4607304725808e15 m).
-inline constexpr long double TropicalYear1900 = 31556925.9747L;
-inline constexpr long double LightYear = SpeedOfLight * TropicalYear1900;
+// The IAU's light year: light's distance in a Julian year of 365.25 days,
+// 9460730472580800 m exactly.
+inline constexpr long double JulianYear = 365.25L * Day;
+inline constexpr long double LightYear = SpeedOfLight * JulianYear;
 
 // Plane and solid angle
 inline constexpr long double Radian = 1.0L;
@@ -71,12 +69,9 @@ inline constexpr long double Liter = 1e-3L;  // SI, since 1964
 inline constexpr long double CubicInch = Inch * Inch * Inch;
 inline constexpr long double CubicFoot = Foot * Foot * Foot;
 inline constexpr long double CubicYard = Yard * Yard * Yard;
-inline constexpr long double Gallon = 231 * CubicInch;      // US
-inline constexpr long double FluidOunce = Gallon / 128;     // US
-inline constexpr long double ImperialGallon = 4.54609e-3L;  // UK, since 1985
-// The imperial gallon of 1963 to 1985, 4.546092 L, is the one the catalogue's
-// "Gallons (UK)" and the flows in it have always used.
-inline constexpr long double ImperialGallon1963 = 4.546092e-3L;
+inline constexpr long double Gallon = 231 * CubicInch;       // US
+inline constexpr long double FluidOunce = Gallon / 128;      // US
+inline constexpr long double ImperialGallon = 4.54609e-3L;   // UK, Weights and Measures Act 1985
 inline constexpr long double Bushel = 2150.42L * CubicInch;  // US, dry
 inline constexpr long double DryBarrel = 7056 * CubicInch;   // US
 

@@ -63,13 +63,11 @@ std::string OperandCountError(const CliOptions& options) {
     const std::size_t given = options.operands.size();
     switch (options.mode) {
         case CliMode::Convert:
-            // One argument is the whole conversion, "5 km to mi"; two are a
-            // value with its units and the target, "'5 ft 3 in' cm".
-            if (given >= 1 && given <= 3) return {};
-            if (given == 0) return "missing VALUE FROM TO (mezura-convert --help shows the usage)";
-            return "expected VALUE FROM TO, 'VALUE UNITS' TO or one \"VALUE FROM to TO\", got " +
-                   std::to_string(given) + " argument" + (given == 1 ? "" : "s") +
-                   " (mezura-convert --help shows the usage)";
+            // Three are VALUE FROM TO; two a value with its units and the
+            // target, "'5 ft 3 in' cm"; one, or four and more, the words of
+            // one phrase, "5 km to mi".
+            if (given >= 1) return {};
+            return "missing VALUE FROM TO (mezura-convert --help shows the usage)";
         case CliMode::All:
             if (given == 2) return {};
             return "--all expects VALUE FROM, got " + std::to_string(given) + " argument" +

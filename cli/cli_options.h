@@ -12,6 +12,7 @@
 //   mezura-convert --list Distance                List, operands {Distance}
 //   mezura-convert '5 km to mi'                   Convert, operands {5 km to mi}
 //   mezura-convert '5 ft 3 in' cm                 Convert, operands {5 ft 3 in, cm}
+//   mezura-convert 5 km to mi                     Convert, operands {5, km, to, mi} (one phrase)
 //   mezura-convert --fraction 16 1.75 m ft+in     Convert, fraction 16
 //   mezura-convert --names                        Names
 //   mezura-convert --rates                        Rates (the cached exchange rates)

@@ -10,8 +10,10 @@
 #include "mixed_value.h"
 #include "problem_hint.h"
 #include "result_format.h"
+#include "suggested_targets.h"
 #include "text_1252.h"
 #include "unit_resolver.h"
+#include "unit_symbol.h"
 #include "visible_text.h"
 
 namespace {
@@ -72,6 +74,28 @@ int RunAll(const NameIndex& index, const ResultStyle& style, std::string_view va
         out.Write(Visible(index.Utf8Name(found.row, position)));
         out.Put('\t');
         WriteResult(out, ConvertValue(catalogue, found.row, found.from, position, x), style);
+    }
+    return ExitDone;
+}
+
+int RunSuggested(const NameIndex& index, const ResultStyle& style, std::string_view value,
+                 std::string_view from, std::optional<std::string_view> category, FdWriter& out,
+                 FdWriter& err) {
+    const Resolution found = ResolveConversion(index, from, from, category);
+    if (found.problem != ResolveProblem::None)
+        return Fail(err, CliProblem(index, found, from, from, category, CategoryHint));
+    const auto read = ReadValue(value);
+    if (!read) return Fail(err, ValueProblem(value));
+    const Catalogue& catalogue = index.Indexed();
+    for (int to : SuggestedTargets(catalogue, found.row, found.from, *read)) {
+        out.Write(FormatResult(ConvertValue(catalogue, found.row, found.from, to, *read), style)
+                      .value_or(""));
+        out.Put(' ');
+        // Some names end in a blank ("Centimeters/sec\xB2 "): the line does not.
+        std::string unit = Utf8FromCp1252(UnitSymbol(catalogue, found.row, to));
+        while (!unit.empty() && unit.back() == ' ') unit.pop_back();
+        out.Write(Visible(unit));
+        out.Put('\n');
     }
     return ExitDone;
 }

@@ -6,6 +6,7 @@
 //
 //   RunConvert  1 Kilometers Miles   -> "0.62137119223733\n"
 //   RunAll      1 Feet               -> "Angstrom\t304800000\n" ... one line per unit of "Distance"
+//   RunSuggested 5 km                -> "3.1068559611867 mi\n5468.0664916885 yd\n5000 m\n"
 //   RunList                          -> "Acceleration\n" ... the categories in use
 //   RunList     Distance             -> "Angstrom\t1e-08\n" ... "unit<TAB>factor", shortest exact
 //   factor
@@ -27,6 +28,13 @@ int RunConvert(const NameIndex& index, const PartStyle& style, const ConversionR
 int RunAll(const NameIndex& index, const ResultStyle& style, std::string_view value,
            std::string_view from, std::optional<std::string_view> category, FdWriter& out,
            FdWriter& err);
+
+// VALUE in the units worth showing it in when no target is named
+// (SuggestedTargets), one "RESULT UNIT" a line, each unit by its symbol
+// where it has one, as the desktop search writes it beside a number.
+int RunSuggested(const NameIndex& index, const ResultStyle& style, std::string_view value,
+                 std::string_view from, std::optional<std::string_view> category, FdWriter& out,
+                 FdWriter& err);
 
 int RunList(const NameIndex& index, std::optional<std::string_view> category, FdWriter& out,
             FdWriter& err);

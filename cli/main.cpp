@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <ctime>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "cli_profile.h"
 #include "commands.h"
 #include "conversion_phrase.h"
+#include "conversion_text.h"
 #include "currency_units.h"
 #include "decimal_comma.h"
 #include "decimal_comma_advice.h"
@@ -43,13 +45,14 @@ int Fail(FdWriter& err, std::string_view message, int status) {
     return status;
 }
 
-// A word that could be a currency: one of the table's names or symbols, or
-// any three letters (a code the table does not know yet).
+// A word that could be a currency: one of the table's names or symbols, a
+// current ISO code in any case, or three capitals (a code no list knows
+// yet). "mil" or "nmi" is none, so a length never reads the rates.
 bool MayNameCurrency(std::string_view utf8) {
     const auto name = UnitNameFromUtf8(utf8);
     if (!name) return false;
-    const auto letter = [](char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; };
-    if (name->size() == 3 && std::all_of(name->begin(), name->end(), letter)) return true;
+    const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
+    if (name->size() == 3 && std::all_of(name->begin(), name->end(), capital)) return true;
     return NamesKnownCurrency(*name);
 }
 
@@ -68,23 +71,53 @@ bool NeedsRates(const CliOptions& options) {
     return false;
 }
 
-// A conversion into a currency says on stderr when its rates are more than
-// four days old; one that names a currency while there are no rates says why,
-// as --rates does.
+// The code of the currency `name` is, in the index's catalogue.
+std::optional<std::string_view> CodeOf(const NameIndex& index, std::string_view name) {
+    if (name.empty()) return std::nullopt;
+    const auto position = index.UnitIn(CurrencyRow, name);
+    const CurrencyWords* words = position ? index.Indexed().CurrencyWordsAt(*position) : nullptr;
+    if (!words) return std::nullopt;
+    return words->code;
+}
+
+// A conversion into a currency says on stderr when the rates it used are
+// old, each source by its own limit. One that names a currency while there
+// are no rates says only that, as --rates does, and not which other units
+// the names are close to.
 int ConvertNotingRates(const NameIndex& index, const PartStyle& parts,
-                       const ConversionRequest& request, const CachedRatesRead& rates,
-                       FdWriter& out, FdWriter& err) {
-    const int status = RunConvert(index, parts, request, out, err);
-    if (status == 0 && index.UnitIn(CurrencyRow, request.to)) {
-        err.Write(StaleRatesNote(rates, std::time(nullptr)));
-    } else if (status != 0 && CurrencyUnitCount(index.Indexed()) == 1) {
+                       const ConversionRequest& request, const KeptRates& rates, FdWriter& out,
+                       FdWriter& err) {
+    if (CurrencyUnitCount(index.Indexed()) == 1) {
         for (const std::string_view name : {request.from, request.to}) {
-            if (!NamesKnownCurrency(UnitNameFromUtf8(name).value_or(""))) continue;
-            Fail(err, Visible(NoRatesMessage(rates)), 0);
-            break;
+            if (!index.Units(name).empty() ||
+                !NamesKnownCurrency(UnitNameFromUtf8(name).value_or("")))
+                continue;
+            return Fail(err, Visible(NoRatesMessage(rates)), ExitBadInput);
         }
     }
+    const int status = RunConvert(index, parts, request, out, err);
+    if (status == 0 && index.UnitIn(CurrencyRow, request.to)) {
+        std::vector<std::string_view> codes;
+        for (const std::string_view name : {request.from, request.to})
+            if (const auto code = CodeOf(index, name)) codes.push_back(*code);
+        err.Write(StaleRatesNote(rates, codes, std::time(nullptr)));
+    }
     return status;
+}
+
+bool IsWordTo(std::string_view word) {
+    return word.size() == 2 && (word[0] | 0x20) == 't' && (word[1] | 0x20) == 'o';
+}
+
+// The arguments of a phrase given word by word, joined by blanks as the
+// shell split them: 5 km to mi -> "5 km to mi".
+std::string JoinedWords(const std::vector<std::string>& words) {
+    std::string joined;
+    for (const std::string& word : words) {
+        if (!joined.empty()) joined += ' ';
+        joined += word;
+    }
+    return joined;
 }
 
 std::optional<std::string_view> CategoryOption(const CliOptions& options) {
@@ -109,9 +142,9 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
 
     // The currencies are in the catalogue before the profile adds to it, so
     // that a custom unit is checked against them too.
-    const CachedRatesRead rates =
-        NeedsRates(options) ? UseCachedRates(catalogue, RatesCachePath(), std::time(nullptr))
-                            : CachedRatesRead{};
+    const KeptRates rates = NeedsRates(options)
+                                ? UseCachedRates(catalogue, RatesCachePath(), std::time(nullptr))
+                                : KeptRates{};
     const ResultStyle style{options.format, options.precision};
     // Mixed results and fractions add the --fraction denominator to it.
     const PartStyle parts{style, options.fraction};
@@ -150,38 +183,51 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
         case CliMode::Names:
             return RunNames(index, out);
         case CliMode::Rates:
-            return RunRates(rates, std::time(nullptr), out, err);
+            return RunRates(rates, index.Indexed(), std::time(nullptr), out, err);
         default:
             break;
     }
-    if (operands.size() == 3)
+    // Three arguments are VALUE FROM TO, as they have always been; only
+    // where FROM is the word "to" and no unit is named so are they the words
+    // of a phrase: 5km to mi.
+    if (operands.size() == 3 && !(IsWordTo(operands[1]) && index.Units(operands[1]).empty()))
         return ConvertNotingRates(index, parts, {operands[0], operands[1], operands[2], category},
                                   rates, out, err);
     // A value with its units, then the target: "'5 ft 3 in' cm".
-    if (operands.size() == 2) {
-        if (!ReadQuantity(operands[0]))
-            return Fail(err,
-                        "expected VALUE FROM TO, 'VALUE UNIT' TO or one \"VALUE FROM to TO\", "
-                        "got 2 arguments, and " +
-                            Quoted(operands[0]) + " is no value with its unit",
-                        ExitBadInput);
+    if (operands.size() == 2 && ReadQuantity(operands[0]))
         return ConvertNotingRates(index, parts, {operands[0], {}, operands[1], category}, rates,
                                   out, err);
-    }
-    const std::string_view phrase = operands[0];
+    // One phrase, quoted or its words given apart: "5 km to mi", 5 km to mi.
+    const std::string joined = JoinedWords(operands);
+    const std::string_view phrase = joined;
     if (const std::size_t start = phrase.find_first_not_of(" \t");
         start != std::string_view::npos && DecimalCommaAt(phrase, start))
         return Fail(err, DecimalCommaAdvice(phrase.substr(start, phrase.find(' ', start) - start)),
                     ExitBadInput);
-    const auto text = SplitConversionPhrase(index, operands[0], category);
-    if (!text)
+    if (const auto text = SplitConversionPhrase(index, phrase, category))
+        return ConvertNotingRates(index, parts, {text->value, text->from, text->to, category},
+                                  rates, out, err);
+    // A value with one unit and no target: "5 km", in the units worth seeing
+    // it in. One word that names no unit is a slip of its name ("5 kmz");
+    // several are no conversion at all ("5 km zorkmids").
+    if (const auto quantity = ReadQuantity(phrase); quantity && quantity->count == 1) {
+        const auto value = SplitLeadingValue(phrase);
+        if (value && !value->rest.empty() &&
+            (value->rest.find_first_of(" \t") == std::string_view::npos ||
+             !index.Units(value->rest).empty()))
+            return RunSuggested(index, style, value->value, value->rest, category, out, err);
+    }
+    if (operands.size() == 2)
         return Fail(err,
-                    "cannot read " + std::string("\"") + operands[0] +
-                        "\" as a conversion; write it as \"VALUE FROM to TO\", "
-                        "for example \"5 km to mi\"",
+                    "expected VALUE FROM TO, 'VALUE UNIT' TO or one \"VALUE FROM to TO\", "
+                    "got 2 arguments, and " +
+                        Quoted(operands[0]) + " is no value with its unit",
                     ExitBadInput);
-    return ConvertNotingRates(index, parts, {text->value, text->from, text->to, category}, rates,
-                              out, err);
+    return Fail(err,
+                "cannot read " + std::string("\"") + joined +
+                    "\" as a conversion; write it as \"VALUE FROM to TO\", "
+                    "for example \"5 km to mi\"",
+                ExitBadInput);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "catalogue.h"
 #include "catalogue_limits.h"
 #include "conversion.h"
+#include "currency_units.h"
 #include "decimal_comma.h"
 #include "decimal_comma_advice.h"
 #include "expression_conversion.h"
@@ -68,6 +69,11 @@ bool BelowAbsoluteZero(const Catalogue& catalogue, int row, int from, double val
     constexpr int Kelvin = 3;
     if (row != TemperatureRow || from > Kelvin + 2) return false;
     return ConvertValue(catalogue, row, from, Kelvin, value) < -1e-9;
+}
+
+// Money in AutoFormat is written to its currency's minor unit.
+PartStyle StyleOfTarget(const Catalogue& catalogue, int row, int position, const PartStyle& style) {
+    return {StyleForUnit(catalogue, row, position, style.result), style.fraction};
 }
 
 }  // namespace
@@ -135,7 +141,7 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
         if (!std::isfinite(result) && std::isfinite(catalogue.Factor(found.row, found.to)) &&
             catalogue.Factor(found.row, found.to) != 0)
             return Refuse(text, "the result is not a finite number");
-        WriteAmountInto(text, result, style);
+        WriteAmountInto(text, result, StyleOfTarget(catalogue, found.row, found.to, style));
         return true;
     }
 
@@ -198,7 +204,7 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
         // One unit each way, whatever way it was written.
         const double amount = source.negative ? -source.parts[0].amount : source.parts[0].amount;
         WriteAmountInto(text, ConvertValue(catalogue, row, positions[0], positions[1], amount),
-                        style);
+                        StyleOfTarget(catalogue, row, positions[1], style));
         return true;
     }
     double total = 0;
@@ -206,7 +212,8 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
         total += source.parts[i].amount * catalogue.Factor(row, positions[i]);
     if (source.negative) total = -total;
     if (!targets) {
-        WriteAmountInto(text, total / catalogue.Factor(row, positions[firstTarget]), style);
+        WriteAmountInto(text, total / catalogue.Factor(row, positions[firstTarget]),
+                        StyleOfTarget(catalogue, row, positions[firstTarget], style));
         return true;
     }
     std::array<double, MaxMixedParts> sizes{};

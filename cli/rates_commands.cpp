@@ -2,7 +2,8 @@
 
 #include <charconv>
 
-#include "currency_units.h"
+#include "catalogue.h"
+#include "catalogue_limits.h"
 #include "ecb_publication.h"
 #include "fetch_helper.h"
 #include "profile_store.h"
@@ -12,13 +13,6 @@
 #include "visible_text.h"
 
 namespace {
-
-void Line(FdWriter& out, std::string_view label, std::string_view value) {
-    out.Write(label);
-    out.Put('\t');
-    out.Write(value);
-    out.Put('\n');
-}
 
 std::string DaysText(std::int64_t days) {
     return std::to_string(days) + (days == 1 ? " day" : " days");
@@ -31,29 +25,47 @@ int Fail(FdWriter& err, const std::string& message, int status) {
     return status;
 }
 
+std::string UnitNameOf(const Catalogue& catalogue, std::string_view code) {
+    for (int position = 1; position <= catalogue.BuiltinUnitsOf(CurrencyRow); ++position) {
+        const CurrencyWords* words = catalogue.CurrencyWordsAt(position);
+        if (words && words->code == code)
+            return Utf8FromCp1252(catalogue.Name(CurrencyRow, position));
+    }
+    return std::string(code);
+}
+
 }  // namespace
 
-std::string NoRatesMessage(const CachedRatesRead& cache) {
-    if (!cache.error.empty())
-        return "cannot use the cached rates in " + RatesCachePath() + ": " + cache.error;
+std::string NoRatesMessage(const KeptRates& kept) {
+    const std::string path = RatesCachePath();
+    for (const RatesSource source : RatesSources) {
+        const std::string& error = kept.Of(source).error;
+        if (!error.empty())
+            return "cannot use the cached rates in " + SourceCachePath(path, source) + ": " + error;
+    }
     return "no exchange rates yet; mezura-convert --update-rates downloads them";
 }
 
-int RunRates(const CachedRatesRead& cache, std::int64_t nowUtc, FdWriter& out, FdWriter& err) {
-    if (!cache.cached) return Fail(err, NoRatesMessage(cache), 1);
-    const CachedRates& cached = *cache.cached;
-    Line(out, "date", cached.rates.date);
-    Line(out, "source", Visible(cached.source));
-    Line(out, "age", DaysText(DaysSince(cached.rates.date.c_str(), nowUtc)));
-    for (const CurrencyRate& rate : cached.rates.rates) {
+int RunRates(const KeptRates& kept, const Catalogue& catalogue, std::int64_t nowUtc, FdWriter& out,
+             FdWriter& err) {
+    if (!kept.Any()) return Fail(err, NoRatesMessage(kept), 1);
+    for (const RatesSource source : RatesSources) {
+        const CachedRatesRead& read = kept.Of(source);
+        std::string line = "source\t" + std::string(InfoOf(source).name) + "\t";
+        if (read.cached)
+            line += read.cached->rates.date + "\t" +
+                    DaysText(DaysSince(read.cached->rates.date.c_str(), nowUtc)) + "\t" +
+                    Visible(read.cached->source);
+        else
+            line += read.error.empty() ? "none yet" : "refused: " + Visible(read.error);
+        out.Write(line + "\n");
+    }
+    for (const RateInUse& rate : kept.inUse) {
         char number[32];
         const auto end = std::to_chars(number, number + sizeof number, rate.perEuro).ptr;
-        out.Write(rate.code);
-        out.Put('\t');
-        out.Write(std::string_view(number, static_cast<std::size_t>(end - number)));
-        out.Put('\t');
-        out.Write(Utf8FromCp1252(CurrencyUnitName(rate.code)));
-        out.Put('\n');
+        out.Write(rate.code + "\t" + std::string(number, end) + "\t" +
+                  UnitNameOf(catalogue, rate.code) + "\t" + std::string(InfoOf(rate.source).name) +
+                  " of " + kept.Of(rate.source).cached->rates.date + "\n");
     }
     return 0;
 }
@@ -61,24 +73,43 @@ int RunRates(const CachedRatesRead& cache, std::int64_t nowUtc, FdWriter& out, F
 int RunUpdateRates(const std::optional<std::string>& profilePath, std::int64_t nowUtc,
                    FdWriter& out, FdWriter& err) {
     const ProfileStore store(profilePath ? *profilePath : ProfilePathForProgram("mezura"));
-    const std::string url = RatesUrl(store);
-    if (const std::string problem = RatesUrlProblem(url); !problem.empty())
-        return Fail(err, problem, 2);
-    // A little over the limit, so that an oversized answer is seen as such.
-    const HelperRun run = RunFetchHelper(FetchHelperPath(), url, MaxRatesFileBytes + 1);
-    if (!run.ok) return Fail(err, "cannot download the rates from " + url + ": " + run.output, 1);
-    const RatesUpdate update = AcceptDownloadedRates(run.output, url, nowUtc, RatesCachePath());
-    if (!update.cached) return Fail(err, update.error + " (from " + url + ")", 1);
-    out.Write(RatesDateLine(*update.cached, nowUtc) + ", " +
-              std::to_string(update.cached->rates.rates.size()) + " currencies, from " +
-              Visible(url) + "\n");
-    return 0;
+    // Every address is checked before anything is asked of any server.
+    std::vector<std::string> urls;
+    for (const RatesSource source : RatesSources) {
+        urls.push_back(SourceUrl(store, source));
+        if (const std::string problem = RatesUrlProblem(urls.back()); !problem.empty())
+            return Fail(err, problem, 2);
+    }
+    int status = 0;
+    for (const RatesSource source : RatesSources) {
+        const std::string& url = urls[IndexOf(source)];
+        // A little over the limit, so that an oversized answer is seen as such.
+        const HelperRun run = RunFetchHelper(FetchHelperPath(), url, MaxRatesFileBytes + 1);
+        if (!run.ok) {
+            status = Fail(err, "cannot download the rates from " + url + ": " + run.output, 1);
+            continue;
+        }
+        const RatesUpdate update = AcceptDownloadedRates(
+            run.output, url, nowUtc, SourceCachePath(RatesCachePath(), source), source);
+        if (!update.cached) {
+            status = Fail(err, update.error + " (from " + url + ")", 1);
+            continue;
+        }
+        out.Write(RatesDateLine(*update.cached, nowUtc) + ", " +
+                  std::to_string(update.cached->rates.rates.size()) + " currencies, from " +
+                  Visible(url) + "\n");
+    }
+    return status;
 }
 
-std::string StaleRatesNote(const CachedRatesRead& cache, std::int64_t nowUtc) {
-    if (!cache.cached) return {};
-    const std::int64_t age = DaysSince(cache.cached->rates.date.c_str(), nowUtc);
-    if (age <= StaleRatesDays) return {};
-    return "mezura-convert: note: the exchange rates are of " + cache.cached->rates.date + ", " +
-           DaysText(age) + " old (mezura-convert --update-rates downloads new ones)\n";
+std::string StaleRatesNote(const KeptRates& kept, const std::vector<std::string_view>& codes,
+                           std::int64_t nowUtc) {
+    std::string note;
+    for (const SourceUse& use : SourcesUsed(kept, kept.inUse, codes, nowUtc)) {
+        if (!use.stale) continue;
+        note += "mezura-convert: note: the exchange rates are of " + use.date + " (" +
+                std::string(InfoOf(use.source).name) + "), " + DaysText(use.age) +
+                " old (mezura-convert --update-rates downloads new ones)\n";
+    }
+    return note;
 }

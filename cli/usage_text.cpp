@@ -10,13 +10,15 @@ std::string_view UsageText() {
     return R"(Usage:
   mezura-convert [OPTIONS] VALUE FROM TO     VALUE in unit FROM, written in unit TO
   mezura-convert [OPTIONS] 'VALUE FROM to TO'  the same as one argument: '5 km to mi', '100 °F in °C'
+  mezura-convert [OPTIONS] VALUE FROM to TO  the same as words apart: 5 km to mi, 3 ft in in
   mezura-convert [OPTIONS] 'VALUE UNIT ...' TO  a value with its units: '5 ft 3 in' cm, "5' 3\"" cm
+  mezura-convert [OPTIONS] 'VALUE UNIT'      VALUE in the units worth seeing it in, one "RESULT UNIT" a line
   mezura-convert [OPTIONS] --all VALUE FROM  VALUE in every unit of FROM's category, one "unit<TAB>text" a line
   mezura-convert --list [CATEGORY]           the categories, or the units of one with their factors
   mezura-convert --names                     every unit as "CATEGORY<TAB>UNIT<TAB>ALIASES", aliases joined by ", "
   mezura-convert [OPTIONS] --batch           stdin lines VALUE<TAB>FROM<TAB>TO[<TAB>CATEGORY], one result a line
-  mezura-convert --rates                     the exchange rates in use: date, source, age, every rate
-  mezura-convert --update-rates              download the ECB's latest exchange rates and keep them
+  mezura-convert --rates                     the exchange rates in use: each source, every rate
+  mezura-convert --update-rates              download the latest exchange rates of every source
 
 Options:
   --category NAME   the category of FROM and TO, needed when several hold both
@@ -44,6 +46,14 @@ the options. Units of "Temperature" and "Fuel economy" convert by formula and
 are listed without factors; a factor is the size of one unit in the
 category's reference unit.
 
+A phrase reads alike as one argument or as its words apart; to and in (and
+nach) count in any case ('2.5 KG TO LB'), and the number may be glued to its
+unit (5km to mi). Three arguments are always VALUE FROM TO, however much they
+look like a phrase (5km in mi is 5 inches in miles), unless the second is
+"to". A value with one unit and no target ('5 km', or 5 km) is written in the
+units the desktop search offers first, each as the result and the unit's
+symbol: 3.1068559611867 mi, 5468.0664916885 yd, 5000 m.
+
 VALUE may be a fraction (3/4) or a mixed number (1 1/2); a text with a / that
 is neither (1/0, 1/2/3) is refused. A value may carry its units as a sum of
 one category: 5 ft 3 in, 5 ft + 3 in, 5' 3", 5 ft 3 1/2 in, 3 lb 4 oz,
@@ -54,14 +64,18 @@ ft+in, 'ft;in', st+lb, yd+ft+in, h+min+s, °+′+″; the result is then whole
 numbers of each unit but the last, which holds the rest:
 5 ft 8.8976377952756 in.
 
-Currency converts with the European Central Bank's daily euro reference rates,
-cross rates through the euro. A currency is named by its code in any case
-(USD, usd), its name (US dollar) or a symbol that means only it: US$, €, £,
-¥ (the yen), ₹, ₩, zł. --update-rates downloads the rates from the
-profile's [Currency] RatesUrl, by default the ECB's eurofxref-daily.xml, into
-$XDG_CACHE_HOME/mezura/rates or ~/.cache/mezura/rates; conversions read them
-from there and never go online, and say so on stderr when the rates are more
-than 4 days old.
+Currency converts with the European Central Bank's daily euro reference rates
+and, for the currencies the ECB lacks, the National Bank of Poland's tables A
+(daily) and B (weekly), cross rates through the euro. A currency is named by
+its code in any case (USD, ars), its ISO name (US Dollar) or a symbol that
+means only it: US$, €, £, ¥ (the yen), ₹, ₩, zł. --update-rates downloads
+every source from the profile's [Currency] RatesUrl, NbpTableAUrl and
+NbpTableBUrl, by default the banks' own, into $XDG_CACHE_HOME/mezura/rates
+(and rates-nbp-a, rates-nbp-b beside it) or ~/.cache/mezura/; a source that
+fails keeps its rates. Conversions read them from there and never go online,
+and say so on stderr when a source's rates are old (the daily ones more than
+4 days, table B more than 9). In AutoFormat money is written to its
+currency's minor unit (92.57 USD, 15010 JPY).
 
 In --batch, a line's CATEGORY (or else --category) names the category; an
 empty FROM means VALUE carries its units ("5 ft 3 in<TAB><TAB>cm"). A bad

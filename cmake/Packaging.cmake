@@ -116,8 +116,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # without it the window falls back to XWayland, so it is recommended only.
 # Qt's own texts (shortcut names, a field's context menu) follow the
 # language only where Qt's catalogues are installed.
+# The currencies' names come from iso-codes; without it they are listed by
+# their codes.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "iso-codes")
 if(TARGET mezura)
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
+  string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", qt6-wayland, qt6-translations-l10n")
 endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

@@ -32,6 +32,17 @@ std::optional<ConversionText> SplitAt(std::string_view text, std::size_t at, std
     return ConversionText{std::string(amount), std::string(part.name), std::string(to)};
 }
 
+// `word` (ASCII, lower case) in any case: "TO" and "In" split as "to" and "in" do.
+bool IsWordAt(std::string_view text, std::size_t at, std::string_view word) {
+    if (text.size() - at < word.size()) return false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char c = text[at + i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c) != word[i])
+            return false;
+    }
+    return true;
+}
+
 // The last " WORD " (blanks being spaces or tabs) that splits `text` well.
 // Each left side is the one before it cut shorter, so where one stopped
 // reading rules out every later one still reaching past that point: a text
@@ -40,8 +51,8 @@ std::optional<ConversionText> SplitAtLast(std::string_view text, std::string_vie
     std::size_t readable = text.size();
     for (std::size_t at = text.size(); at-- > 1;) {
         const std::size_t after = at + word.size();
-        if (text.substr(at, word.size()) != word || !IsBlank(text[at - 1]) ||
-            after >= text.size() || !IsBlank(text[after]))
+        if (!IsWordAt(text, at, word) || !IsBlank(text[at - 1]) || after >= text.size() ||
+            !IsBlank(text[after]))
             continue;
         if (auto split = SplitAt(text, at, word, readable)) return split;
     }

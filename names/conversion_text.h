@@ -10,10 +10,12 @@
 //   "5 ft 3 in in cm"     -> {"5 ft 3 in", "", "cm"}  (a sum keeps its units: no FROM)
 //   "1.75 m to ft+in"     -> {"1.75", "m", "ft+in"}
 //   "10 Zoll nach cm"     -> {"10", "Zoll", "cm"}
+//   "2.5 KG TO LB"        -> {"2.5", "KG", "LB"}     (the words in any case)
 //   "km to mi"            -> nothing (no number)
 //
 // The split is the last " to " whose left side reads as a value with its
-// units (mixed_value.h), else the last such " in ", else " nach ".
+// units (mixed_value.h), else the last such " in ", else " nach ", each
+// word in any case.
 #include <optional>
 #include <string>
 #include <string_view>

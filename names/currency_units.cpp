@@ -1,12 +1,16 @@
-// The names are the ECB's own English names. Symbols shared by several
-// currencies ("$", "kr", "Fr") belong to none of them; "¥" is the yen's, as
-// the ECB and most keyboards use it, the yuan being "CN¥". Symbols that are
-// also units elsewhere ("Ft" the foot, "kn" the knot) are left out.
+// Each entry names its currency by its code; the names are the ECB's own
+// English names, kept as aliases beside the ISO 4217 names the rates bring
+// (rates/currency_names.h). Symbols shared by several currencies ("$", "kr",
+// "Fr", "lei" the Romanian and the Moldovan leu) belong to none of them;
+// "¥" is the yen's, as the ECB and most keyboards use it, the yuan being
+// "CN¥". Symbols that are also units elsewhere ("Ft" the foot, "kn" the
+// knot) are left out.
 #include "currency_units.h"
 
 #include <array>
 
 #include "catalogue.h"
+#include "iso_currencies.h"
 #include "text_1252.h"
 
 namespace {
@@ -14,39 +18,38 @@ namespace {
 constexpr const char* C = "Currency";
 
 constexpr UnitAliases CurrencyTable[] = {
-    {C, "Euro (EUR)", "EUR|euro|euros", "\x80"},
-    {C, "Australian dollar (AUD)", "AUD|Australian dollar|A$", ""},
-    {C, "Brazilian real (BRL)", "BRL|Brazilian real|R$", ""},
-    {C, "Bulgarian lev (BGN)", "BGN|Bulgarian lev", ""},
-    {C, "Canadian dollar (CAD)", "CAD|Canadian dollar|C$|CA$", ""},
-    {C, "Chinese yuan renminbi (CNY)", "CNY|Chinese yuan renminbi|yuan|renminbi|CN\xA5", ""},
-    {C, "Croatian kuna (HRK)", "HRK|Croatian kuna", ""},
-    {C, "Czech koruna (CZK)", "CZK|Czech koruna", ""},
-    {C, "Danish krone (DKK)", "DKK|Danish krone", ""},
-    {C, "Hong Kong dollar (HKD)", "HKD|Hong Kong dollar|HK$", ""},
-    {C, "Hungarian forint (HUF)", "HUF|Hungarian forint|forint", ""},
-    {C, "Icelandic krona (ISK)", "ISK|Icelandic krona", ""},
-    {C, "Indian rupee (INR)", "INR|Indian rupee", ""},
-    {C, "Indonesian rupiah (IDR)", "IDR|Indonesian rupiah", "Rp"},
-    {C, "Israeli shekel (ILS)", "ILS|Israeli shekel|shekel", ""},
-    {C, "Japanese yen (JPY)", "JPY|Japanese yen|yen|JP\xA5", "\xA5"},
-    {C, "Malaysian ringgit (MYR)", "MYR|Malaysian ringgit|ringgit", "RM"},
-    {C, "Mexican peso (MXN)", "MXN|Mexican peso|Mex$", ""},
-    {C, "New Zealand dollar (NZD)", "NZD|New Zealand dollar|NZ$", ""},
-    {C, "Norwegian krone (NOK)", "NOK|Norwegian krone", ""},
-    {C, "Philippine peso (PHP)", "PHP|Philippine peso", ""},
-    {C, "Polish zloty (PLN)", "PLN|Polish zloty|zloty", ""},
-    {C, "Pound sterling (GBP)", "GBP|Pound sterling|sterling", "\xA3"},
-    {C, "Romanian leu (RON)", "RON|Romanian leu", "lei"},
-    {C, "Russian rouble (RUB)", "RUB|Russian rouble", ""},
-    {C, "Singapore dollar (SGD)", "SGD|Singapore dollar|S$", ""},
-    {C, "South African rand (ZAR)", "ZAR|South African rand|rand", ""},
-    {C, "South Korean won (KRW)", "KRW|South Korean won", ""},
-    {C, "Swedish krona (SEK)", "SEK|Swedish krona", ""},
-    {C, "Swiss franc (CHF)", "CHF|Swiss franc", ""},
-    {C, "Thai baht (THB)", "THB|Thai baht|baht", ""},
-    {C, "Turkish lira (TRY)", "TRY|Turkish lira", ""},
-    {C, "US dollar (USD)", "USD|US dollar|US$", ""},
+    {C, "EUR", "euro|euros", "\x80"},
+    {C, "AUD", "Australian dollar|A$", ""},
+    {C, "BRL", "Brazilian real|R$", ""},
+    {C, "BGN", "Bulgarian lev", ""},
+    {C, "CAD", "Canadian dollar|C$|CA$", ""},
+    {C, "CNY", "Chinese yuan renminbi|yuan|renminbi|CN\xA5", ""},
+    {C, "CZK", "Czech koruna", ""},
+    {C, "DKK", "Danish krone", ""},
+    {C, "HKD", "Hong Kong dollar|HK$", ""},
+    {C, "HUF", "Hungarian forint|forint", ""},
+    {C, "ISK", "Icelandic krona", ""},
+    {C, "INR", "Indian rupee", ""},
+    {C, "IDR", "Indonesian rupiah", "Rp"},
+    {C, "ILS", "Israeli shekel|shekel", ""},
+    {C, "JPY", "Japanese yen|yen|JP\xA5", "\xA5"},
+    {C, "MYR", "Malaysian ringgit|ringgit", "RM"},
+    {C, "MXN", "Mexican peso|Mex$", ""},
+    {C, "NZD", "New Zealand dollar|NZ$", ""},
+    {C, "NOK", "Norwegian krone", ""},
+    {C, "PHP", "Philippine peso", ""},
+    {C, "PLN", "Polish zloty|zloty", ""},
+    {C, "GBP", "Pound sterling|sterling", "\xA3"},
+    {C, "RON", "Romanian leu", ""},
+    {C, "RUB", "Russian rouble", ""},
+    {C, "SGD", "Singapore dollar|S$", ""},
+    {C, "ZAR", "South African rand|rand", ""},
+    {C, "KRW", "South Korean won", ""},
+    {C, "SEK", "Swedish krona", ""},
+    {C, "CHF", "Swiss franc", ""},
+    {C, "THB", "Thai baht|baht", ""},
+    {C, "TRY", "Turkish lira", ""},
+    {C, "USD", "US dollar|US$", ""},
 };
 
 // Symbols outside Windows-1252, read at the edges as their codes.
@@ -103,19 +106,13 @@ constexpr std::array<KnownName, KnownNameCount> KnownNames = [] {
 
 constinit const std::span<const UnitAliases> CurrencyAliases = CurrencyTable;
 
-std::string CurrencyUnitName(std::string_view code) {
-    std::string suffix(1, '(');
-    suffix += code;
-    suffix += ')';
-    for (const UnitAliases& entry : CurrencyTable) {
-        if (entry.unit.ends_with(suffix)) return std::string(entry.unit);
-    }
-    return std::string(code);
-}
-
 int CurrencyUnitCount(const Catalogue& catalogue) { return catalogue.BuiltinUnitsOf(CurrencyRow); }
 
 bool NamesKnownCurrency(std::string_view name) {
+    if (name.size() == 3) {
+        const char code[] = {UpperCp1252(name[0]), UpperCp1252(name[1]), UpperCp1252(name[2])};
+        if (IsCurrentCurrencyCode({code, 3})) return true;
+    }
     for (const KnownName& known : KnownNames) {
         if (known.text.size() != name.size()) continue;
         if (known.anyCase ? EqualsNoCase(known.text, name) : known.text == name) return true;
@@ -133,4 +130,14 @@ std::optional<std::string_view> CurrencyCodeOfSymbol(std::string_view utf8) {
 std::optional<std::string> UnitNameFromUtf8(std::string_view utf8) {
     if (const auto code = CurrencyCodeOfSymbol(utf8)) return std::string(*code);
     return Cp1252FromUtf8(utf8);
+}
+
+ResultStyle StyleForUnit(const Catalogue& catalogue, int row, int position,
+                         const ResultStyle& style) {
+    if (row != CurrencyRow || style.format != FormatAuto) return style;
+    const CurrencyWords* words =
+        position <= catalogue.BuiltinUnitsOf(row) ? catalogue.CurrencyWordsAt(position) : nullptr;
+    const auto minor = words ? CurrencyMinorUnit(words->code) : std::nullopt;
+    if (!minor) return style;
+    return {FormatFixed, *minor};
 }

@@ -15,9 +15,12 @@
 // the mechanical horsepower and "PS" only ever the metric one.
 #include "unit_aliases.h"
 
+#include "builtin_units.h"
+#include "hashed_names.h"
+
 namespace {
 
-constinit const UnitAliases AliasTable[] = {
+constexpr UnitAliases AliasTable[] = {
     {"Acceleration", "Centimeters/sec\xB2 ", "cm/s\xB2|cm/s2", ""},
     {"Acceleration", "Feet/sec\xB2", "ft/s\xB2|ft/s2", ""},
     {"Acceleration", "Free fall (g)", "g0|gn|standard gravity", ""},
@@ -418,7 +421,16 @@ constinit const AmbiguousName AmbiguousTable[] = {
     {"thm", "Energy", "Therm (EC)|Therm (US)"},
 };
 
+// Every alias, of either kind, with its unit's row.
+constexpr auto AliasNames = [](const UnitAliases& entry, auto take) {
+    const int row = BuiltinRowNamed(entry.category);
+    ForEachListPart(entry.anyCase, [&](std::string_view alias) { take(alias, row); });
+    ForEachListPart(entry.exactCase, [&](std::string_view alias) { take(alias, row); });
+};
+constexpr auto AliasHashes = HashNames<CountNames(AliasTable, AliasNames)>(AliasTable, AliasNames);
+
 }  // namespace
 
 constinit const std::span<const UnitAliases> BuiltinAliases = AliasTable;
+constinit const std::span<const HashedName> BuiltinAliasHashes = AliasHashes;
 constinit const std::span<const AmbiguousName> AmbiguousNames = AmbiguousTable;

@@ -13,6 +13,8 @@
 #include <span>
 #include <string_view>
 
+#include "hashed_names.h"
+
 // Views of literals: their lengths are known when the program is built, so
 // a lookup that walks the lists measures nothing.
 struct UnitAliases {
@@ -29,4 +31,6 @@ struct AmbiguousName {
 };
 
 extern const std::span<const UnitAliases> BuiltinAliases;
+// Every alias by its case-insensitive hash, with its row (hashed_names.h).
+extern const std::span<const HashedName> BuiltinAliasHashes;
 extern const std::span<const AmbiguousName> AmbiguousNames;

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "builtin_units.h"
 #include "catalogue.h"
 #include "currency_units.h"
 #include "german_names.h"
+#include "grammar_clash.h"
+#include "hashed_names.h"
 #include "text_1252.h"
 #include "unit_aliases.h"
 #include "unit_choice.h"
@@ -23,6 +26,31 @@ bool AnyPart(std::string_view list, Take take) {
         list.remove_prefix(bar + 1);
     }
     return false;
+}
+
+// Every built-in unit's own name with its row; the Currency row's units come
+// with the rates, so that row is always walked.
+constexpr auto UnitNames = [](const BuiltinCategory& category, auto take) {
+    const int row = BuiltinRowNamed(category.name);
+    for (int k = 0; k < category.UnitCount(); ++k) take(category.units[k].name, row);
+};
+constexpr auto UnitNameHashes =
+    HashNames<CountNames(BuiltinCategories, UnitNames)>(BuiltinCategories, UnitNames);
+static_assert(BuiltinCategoryCount <= 64, "a row is a bit of the hashed names' rows");
+
+// The built-in rows whose own units may answer to `name`: those with a
+// name or alias (English or German) of the same case-insensitive hash, and
+// the rows whose units are not the table's (Currency, once rates are in).
+std::uint64_t BuiltinRowsThatMayName(const Catalogue& catalogue, std::string_view name) {
+    const std::uint32_t hash = FoldedNameHash(name);
+    std::uint64_t rows = RowsWithHash(UnitNameHashes, hash) |
+                         RowsWithHash(BuiltinAliasHashes, hash) |
+                         RowsWithHash(GermanUnitHashes, hash) | RowBit(CurrencyRow);
+    for (int row = 0; row < BuiltinCategoryCount; ++row) {
+        if (catalogue.BuiltinUnitsOf(row) != BuiltinCategories[row].UnitCount())
+            rows |= RowBit(row);
+    }
+    return rows;
 }
 
 std::optional<int> BuiltinRow(std::string_view category) {
@@ -66,13 +94,28 @@ std::span<const UnitAliases> AliasEntriesOf(int row) {
     return AliasesByRow()[static_cast<std::size_t>(row)];
 }
 
-// The unit among the first `count` positions of `row` named exactly `name`.
+// The unit among the first `count` positions of `row` named exactly `name`;
+// in Currency, the alias tables name a currency by its code.
 std::optional<int> BuiltinUnitByName(const Catalogue& catalogue, int row, std::string_view name) {
     const int count = std::min(catalogue.BuiltinUnitsOf(row), catalogue.UnitCount(row));
     for (int position = 1; position <= count; ++position) {
         if (catalogue.Name(row, position) == name) return position;
+        if (row != CurrencyRow) continue;
+        const CurrencyWords* words = catalogue.CurrencyWordsAt(position);
+        if (words && words->code == name) return position;
     }
     return std::nullopt;
+}
+
+// Calls `take` with the words a currency of the rates answers to in any
+// case: its code and its ISO names.
+template <typename Take>
+bool AnyCurrencyWord(const Catalogue& catalogue, int row, int position, Take take) {
+    const CurrencyWords* words = row == CurrencyRow ? catalogue.CurrencyWordsAt(position) : nullptr;
+    if (!words) return false;
+    for (const std::string* word : {&words->code, &words->english, &words->german})
+        if (!word->empty() && take(std::string_view(*word))) return true;
+    return false;
 }
 
 // The German spellings of an entry that match in any case: its shown name
@@ -84,49 +127,68 @@ bool AnyGermanPart(const GermanUnitName& entry, Take take) {
     return (!nameExact && take(entry.name)) || AnyPart(entry.aliases, take);
 }
 
+// Whether some alias of `row`, English or German, is written exactly `name`.
+bool AnyExactAlias(int row, std::string_view name) {
+    const auto same = [&](std::string_view alias) { return alias == name; };
+    for (const UnitAliases& entry : AliasEntriesOf(row))
+        if (AnyPart(entry.exactCase, same) || AnyPart(entry.anyCase, same)) return true;
+    for (const GermanUnitName& entry : GermanUnitsOfRow(row))
+        if (AnyPart(entry.exactCase, same) || AnyGermanPart(entry, same)) return true;
+    return false;
+}
+
 // What `name` means among the built-in units of `row`: the exact name, else
-// the name in any case, else the unit of an alias (case-sensitive aliases
-// first, the English ones before the German in each kind). Exact when the
-// name is written as some unit's name or alias is; that is only worked out
-// when `ranked` (a custom unit answers too).
+// the name in any case, else the unit of an alias: the case-sensitive
+// aliases first, the English ones before the German in each kind. Exact when
+// the name is written as some unit's name or alias is; that is only worked
+// out when `ranked` (a custom unit answers too).
+//
+// Every new name is looked for in every row, so each table is walked once,
+// keeping the first any-case match while looking for a case-sensitive one.
 UnitMatch BuiltinMatch(const Catalogue& catalogue, int row, std::string_view name,
                        bool ranked = true) {
     std::optional<int> anyCase;
     const int count = std::min(catalogue.BuiltinUnitsOf(row), catalogue.UnitCount(row));
     for (int position = 1; position <= count; ++position) {
-        if (catalogue.Name(row, position) == name) return {position, true};
-        if (EqualsNoCase(catalogue.Name(row, position), name)) anyCase = position;
+        const std::string& unit = catalogue.Name(row, position);
+        // A currency's code and ISO names differ in length from its unit
+        // name; written exactly, one is as good as the name.
+        if (AnyCurrencyWord(catalogue, row, position,
+                            [&](std::string_view word) { return word == name; }))
+            return {position, true};
+        if (AnyCurrencyWord(catalogue, row, position,
+                            [&](std::string_view word) { return EqualsNoCase(word, name); }))
+            anyCase = position;
+        if (unit.size() != name.size()) continue;
+        if (unit == name) return {position, true};
+        if (EqualsNoCase(unit, name)) anyCase = position;
     }
-    const auto entries = AliasEntriesOf(row);
-    const auto german = GermanUnitsOfRow(row);
+    if (anyCase) return {anyCase, ranked && AnyExactAlias(row, name)};
     const auto same = [&](std::string_view alias) { return alias == name; };
     const auto sameNoCase = [&](std::string_view alias) { return EqualsNoCase(alias, name); };
-    bool exactAlias = false;
-    if (ranked) {
-        for (const UnitAliases& entry : entries)
-            exactAlias =
-                exactAlias || AnyPart(entry.exactCase, same) || AnyPart(entry.anyCase, same);
-        for (const GermanUnitName& entry : german)
-            exactAlias = exactAlias || AnyPart(entry.exactCase, same) || AnyGermanPart(entry, same);
+    const auto found = [&](std::string_view unit, bool exact) -> UnitMatch {
+        return {BuiltinUnitByName(catalogue, row, unit), exact};
+    };
+    std::string_view englishAnyCase, germanAnyCase;
+    for (const UnitAliases& entry : AliasEntriesOf(row)) {
+        if (AnyPart(entry.exactCase, same)) return found(entry.unit, true);
+        if (englishAnyCase.empty() && AnyPart(entry.anyCase, sameNoCase))
+            englishAnyCase = entry.unit;
     }
-    if (anyCase) return {anyCase, exactAlias};
-    for (const UnitAliases& entry : entries) {
-        if (AnyPart(entry.exactCase, same))
-            return {BuiltinUnitByName(catalogue, row, entry.unit), true};
+    for (const GermanUnitName& entry : GermanUnitsOfRow(row)) {
+        if (AnyPart(entry.exactCase, same)) return found(entry.unit, true);
+        if (germanAnyCase.empty() && AnyGermanPart(entry, sameNoCase)) germanAnyCase = entry.unit;
     }
-    for (const GermanUnitName& entry : german) {
-        if (AnyPart(entry.exactCase, same))
-            return {BuiltinUnitByName(catalogue, row, entry.unit), true};
-    }
-    for (const UnitAliases& entry : entries) {
-        if (AnyPart(entry.anyCase, sameNoCase))
-            return {BuiltinUnitByName(catalogue, row, entry.unit), exactAlias};
-    }
-    for (const GermanUnitName& entry : german) {
-        if (AnyGermanPart(entry, sameNoCase))
-            return {BuiltinUnitByName(catalogue, row, entry.unit), exactAlias};
-    }
+    if (!englishAnyCase.empty()) return found(englishAnyCase, ranked && AnyExactAlias(row, name));
+    if (!germanAnyCase.empty()) return found(germanAnyCase, ranked && AnyExactAlias(row, name));
     return {};
+}
+
+// A profile's name that could be taken for a word or sign of a query ("To",
+// "Ft+in") answers only to itself as written: "to" and "ft+in" keep their
+// meaning in a query.
+bool AnswersInAnyCase(std::string_view customName) {
+    return GrammarClashOf(customName) == GrammarClash::None;
 }
 
 // What `name` means among the custom units of `row`: the last named exactly
@@ -135,8 +197,9 @@ UnitMatch CustomMatch(const Catalogue& catalogue, int row, std::string_view name
     std::optional<int> exact, anyCase;
     for (int position = catalogue.BuiltinUnitsOf(row) + 1; position <= catalogue.UnitCount(row);
          ++position) {
-        if (catalogue.Name(row, position) == name) exact = position;
-        if (EqualsNoCase(catalogue.Name(row, position), name)) anyCase = position;
+        const std::string& unit = catalogue.Name(row, position);
+        if (unit == name) exact = position;
+        if (EqualsNoCase(unit, name) && AnswersInAnyCase(unit)) anyCase = position;
     }
     return {exact ? exact : anyCase, exact.has_value()};
 }
@@ -152,8 +215,10 @@ std::optional<int> FindCategory(const Catalogue& catalogue, std::string_view nam
     std::optional<int> exact, anyCase;
     for (int row = 0; row < CategoryRowCount; ++row) {
         if (!IsCategoryInUse(catalogue, row)) continue;
-        if (catalogue.CategoryName(row) == name) exact = row;
-        if (EqualsNoCase(catalogue.CategoryName(row), name)) anyCase = row;
+        const std::string& category = catalogue.CategoryName(row);
+        if (category == name) exact = row;
+        if (EqualsNoCase(category, name) && (row < FirstCustomRow || AnswersInAnyCase(category)))
+            anyCase = row;
     }
     if (exact || anyCase) return exact ? exact : anyCase;
     // The German names of the built-in categories, in any language.
@@ -167,17 +232,31 @@ std::optional<int> FindCategory(const Catalogue& catalogue, std::string_view nam
     return std::nullopt;
 }
 
-std::optional<int> FindUnitIn(const Catalogue& catalogue, int row, std::string_view name) {
+namespace {
+
+// FindUnitIn, where `builtinRows` are the built-in rows whose own units may
+// answer (BuiltinRowsThatMayName).
+std::optional<int> FindUnitAmong(const Catalogue& catalogue, int row, std::string_view name,
+                                 std::uint64_t builtinRows) {
     if (!IsCategoryInUse(catalogue, row)) return std::nullopt;
     const UnitMatch custom = CustomMatch(catalogue, row, name);
-    return ChooseUnit(BuiltinMatch(catalogue, row, name, custom.position.has_value()), custom)
-        .position;
+    const bool builtinMay = row >= BuiltinCategoryCount || (builtinRows & RowBit(row)) != 0;
+    const UnitMatch builtin =
+        builtinMay ? BuiltinMatch(catalogue, row, name, custom.position.has_value()) : UnitMatch{};
+    return ChooseUnit(builtin, custom).position;
+}
+
+}  // namespace
+
+std::optional<int> FindUnitIn(const Catalogue& catalogue, int row, std::string_view name) {
+    return FindUnitAmong(catalogue, row, name, BuiltinRowsThatMayName(catalogue, name));
 }
 
 std::vector<UnitPlace> FindUnits(const Catalogue& catalogue, std::string_view name) {
     std::vector<UnitPlace> places;
+    const std::uint64_t builtinRows = BuiltinRowsThatMayName(catalogue, name);
     for (int row = 0; row < CategoryRowCount; ++row) {
-        if (const auto position = FindUnitIn(catalogue, row, name))
+        if (const auto position = FindUnitAmong(catalogue, row, name, builtinRows))
             places.push_back({row, *position});
     }
     return places;
@@ -206,11 +285,34 @@ std::vector<UnitPlace> AmbiguousCandidates(const Catalogue& catalogue, std::stri
     return places;
 }
 
-std::vector<std::string_view> AliasesOf(const Catalogue& catalogue, int row, int position) {
+namespace {
+
+// The positions in `row` of the units its English and German entries name,
+// in table order: found once for a row rather than once for each unit.
+struct RowEntryPositions {
+    std::vector<std::optional<int>> english, german;
+};
+
+RowEntryPositions EntryPositionsOf(const Catalogue& catalogue, int row) {
+    RowEntryPositions positions;
+    for (const UnitAliases& entry : AliasEntriesOf(row))
+        positions.english.push_back(BuiltinUnitByName(catalogue, row, entry.unit));
+    for (const GermanUnitName& entry : GermanUnitsOfRow(row))
+        positions.german.push_back(BuiltinUnitByName(catalogue, row, entry.unit));
+    return positions;
+}
+
+std::vector<std::string_view> AliasesAt(const Catalogue& catalogue, int row, int position,
+                                        const RowEntryPositions& positions) {
     std::vector<std::string_view> aliases;
-    for (const UnitAliases& entry : AliasEntriesOf(row)) {
-        if (BuiltinUnitByName(catalogue, row, entry.unit) != position) continue;
-        for (const std::string_view list : {entry.anyCase, entry.exactCase}) {
+    AnyCurrencyWord(catalogue, row, position, [&](std::string_view word) {
+        if (!EqualsNoCase(word, catalogue.Name(row, position))) aliases.push_back(word);
+        return false;
+    });
+    const auto english = AliasEntriesOf(row);
+    for (std::size_t i = 0; i < english.size(); ++i) {
+        if (positions.english[i] != position) continue;
+        for (const std::string_view list : {english[i].anyCase, english[i].exactCase}) {
             AnyPart(list, [&](std::string_view alias) {
                 if (!alias.empty()) aliases.push_back(alias);
                 return false;
@@ -226,19 +328,27 @@ std::vector<std::string_view> AliasesOf(const Catalogue& catalogue, int row, int
         aliases.push_back(alias);
         return false;
     };
-    for (const GermanUnitName& entry : GermanUnitsOfRow(row)) {
-        if (BuiltinUnitByName(catalogue, row, entry.unit) != position) continue;
-        AnyPart(entry.exactCase, add);
-        AnyGermanPart(entry, add);
+    const auto german = GermanUnitsOfRow(row);
+    for (std::size_t i = 0; i < german.size(); ++i) {
+        if (positions.german[i] != position) continue;
+        AnyPart(german[i].exactCase, add);
+        AnyGermanPart(german[i], add);
     }
     return aliases;
+}
+
+}  // namespace
+
+std::vector<std::string_view> AliasesOf(const Catalogue& catalogue, int row, int position) {
+    return AliasesAt(catalogue, row, position, EntryPositionsOf(catalogue, row));
 }
 
 std::vector<AliasPlace> EveryAlias(const Catalogue& catalogue) {
     std::vector<AliasPlace> every;
     for (int row = 0; row < BuiltinCategoryCount; ++row) {
+        const RowEntryPositions positions = EntryPositionsOf(catalogue, row);
         for (int position = 1; position <= catalogue.UnitCount(row); ++position) {
-            for (std::string_view alias : AliasesOf(catalogue, row, position))
+            for (std::string_view alias : AliasesAt(catalogue, row, position, positions))
                 every.push_back({alias, {row, position}});
         }
     }

@@ -8,7 +8,9 @@
 // the same name in other case, and a name over an alias. Only categories in
 // use count (the built-in ones and the custom rows not free); the last row
 // of a repeated category name wins. A unit the profile added never takes a
-// built-in unit's name or alias over (see FindUnitIn).
+// built-in unit's name or alias over (see FindUnitIn), and a custom name
+// that could be taken for a word or sign of a query ("To", "Ft+in", see
+// grammar_clash.h) is found only as written, in its exact case.
 //
 //   FindUnits("Miles")   -> {Distance 10, position 14}
 //   FindUnits("mi")      -> {Distance 10, position 14}

@@ -42,6 +42,9 @@ std::string UnitSymbol(const Catalogue& catalogue, int row, int position) {
         position <= std::min(catalogue.BuiltinUnitsOf(row), catalogue.UnitCount(row));
     if (!builtin) return name;
     const bool currency = row == CurrencyRow;
+    // A currency is written by its code ("EUR", not "\x80").
+    if (const CurrencyWords* words = currency ? catalogue.CurrencyWordsAt(position) : nullptr)
+        return words->code;
     const std::span<const UnitAliases> entries = currency ? CurrencyAliases : BuiltinAliases;
     for (const UnitAliases& entry : entries) {
         if (entry.unit != catalogue.Name(row, position) ||

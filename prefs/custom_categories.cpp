@@ -11,7 +11,7 @@ void CustomPage::OnAddCategory() {
     if (RefuseUnstorable(categoryEdit_.text())) return;
     const CustomResult result = custom_.AddCategory(Cp1252FromQString(categoryEdit_.text()));
     if (!result.changed) {
-        Tell(result.message);
+        Tell(result.message, Cp1252FromQStringLossy(categoryEdit_.text()));
         return;
     }
     categoryCombo_.AddSorted(catalogue_.CategoryName(result.row));

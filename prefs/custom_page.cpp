@@ -213,6 +213,22 @@ void CustomPage::Tell(CustomMessage message, const std::string& name) {
                    "in this category."));
         case CustomMessage::BuiltinUnit:
             return Inform(shown + tr("\n\nYou may only remove previously added units."));
+        case CustomMessage::NameIsGrammarWord:
+            return Inform(tr("\"%1\" is one of the words queries are written with (to, in, "
+                             "per): please choose another name.")
+                              .arg(QStringFromCp1252(name).trimmed()));
+        case CustomMessage::NameHasGrammarSign: {
+            const std::size_t sign = name.find_first_of("+;*/^()");
+            return Inform(tr("The name cannot hold \"%1\": queries read + ; * / ^ ( ) as "
+                             "signs. Please choose another name.")
+                              .arg(sign == std::string::npos
+                                       ? QString()
+                                       : QString(QChar::fromLatin1(name[sign]))));
+        }
+        case CustomMessage::NameIsNumber:
+            return Inform(
+                tr("\"%1\" would be read as a number in a query: please choose another name.")
+                    .arg(QStringFromCp1252(name).trimmed()));
     }
 }
 

@@ -84,7 +84,9 @@ private:
     // unitCombo_, factorEdit_ and removeUnitButton_ work only while the
     // chosen category has units.
     void EnableUnitChoice(bool enable);
-    // The message box for a refusal; `name` fills the removal refusals.
+    // The message box for a refusal; `name` (the name added or removed)
+    // fills the removal refusals and says what in a new name queries would
+    // misread.
     void Tell(CustomMessage message, const std::string& name = {});
     // Refuses a name with a character the profile cannot hold, naming it;
     // false when every character can be stored.

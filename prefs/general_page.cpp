@@ -20,8 +20,9 @@ GeneralPage::GeneralPage(ProfileStore& profile, PreferencesListener& listener)
     Place(rememberCategoryCheck_, "rememberCategoryCheck", 15, 35, 143, 10);
     Place(downloadRatesCheck_, "downloadRatesCheck", 15, 48, 143, 10);
     downloadRatesCheck_.setToolTip(
-        tr("While Currency is shown, the ECB's daily rates are downloaded when newer ones are "
-           "out. Off, Mezura never goes online and uses the rates it has."));
+        tr("While Currency is shown, the rates of the ECB and of the NBP's tables A and B are "
+           "downloaded when newer ones are out. Off, Mezura never goes online and uses the rates "
+           "it has."));
     downloadRatesCheck_.setAccessibleDescription(downloadRatesCheck_.toolTip());
     Place(keepHistoryCheck_, "keepHistoryCheck", 15, 61, 143, 10);
     Place(clearHistoryButton_, "clearHistoryButton", 15, 76, 70, 14);

@@ -22,9 +22,13 @@
 // Larger responses are refused unread.
 inline constexpr std::size_t MaxRatesFileBytes = 1024 * 1024;
 
+// One table's rate of one currency. The ECB's rates are against the euro;
+// an NBP table read here holds rates against the złoty the same way round
+// (units of the currency one złoty buys), and only rates_in_use.h turns
+// those into euros.
 struct CurrencyRate {
-    std::string code;  // three capital letters, never "EUR"
-    double perEuro;    // units of the currency one euro buys, within RatesCheck's range
+    std::string code;  // three capital letters, never the table's base
+    double perEuro;    // units of the currency one unit of the base buys, within RatesCheck's range
 };
 
 struct EcbRates {

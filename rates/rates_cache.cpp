@@ -17,10 +17,12 @@ constexpr std::string_view Header = "Mezura exchange rates 1";
 // Reads the cache's text line by line, each refusal naming its line.
 class CacheReader {
 public:
-    CacheReader(std::string_view text, std::int64_t nowUtc) : text_(text), check_(nowUtc) {}
+    CacheReader(std::string_view text, std::int64_t nowUtc, RatesSource table)
+        : text_(text), check_(nowUtc, InfoOf(table).base), table_(table) {}
 
     CachedRatesRead Read() {
         CachedRates cached;
+        cached.table = table_;
         if (!Next() || line_ != Header) return Refuse("not a rates file Mezura wrote");
         const auto source = Next() ? Field("source") : std::nullopt;
         if (!source) return Refuse("\"source ...\" was expected");
@@ -33,6 +35,12 @@ public:
         if (std::string problem = check_.Date(*date); !problem.empty())
             return Refuse(std::move(problem));
         cached.rates.date = *date;
+        const std::string_view base = InfoOf(table_).base;
+        if (base != "EUR") {
+            const auto given = Next() ? Field("base") : std::nullopt;
+            if (!given || *given != base)
+                return Refuse("\"base " + std::string(base) + "\" was expected");
+        }
         while (Next()) {
             const std::size_t blank = line_.find(' ');
             const auto code = line_.substr(0, blank);
@@ -99,6 +107,7 @@ private:
 
     std::string_view text_;
     RatesCheck check_;
+    RatesSource table_;
     std::string_view line_;
     int number_ = 0;
     std::string error_;
@@ -108,23 +117,25 @@ private:
 
 std::string RatesCachePath() { return XdgFilePath("XDG_CACHE_HOME", ".cache", "mezura/rates"); }
 
-CachedRatesRead ReadRatesCache(const std::string& path, std::int64_t nowUtc) {
+CachedRatesRead ReadRatesCache(const std::string& path, std::int64_t nowUtc, RatesSource table) {
     if (path.empty()) return {};
     const FileRead read = ReadProfileFile(path);
     if (read.error) return {std::nullopt, ReadFailureReason(read.error)};
     if (!read.exists) return {};
     if (read.text.size() > 2 * MaxRatesFileBytes) return {std::nullopt, "File too large"};
-    return ReadRatesCacheText(read.text, nowUtc);
+    return ReadRatesCacheText(read.text, nowUtc, table);
 }
 
-CachedRatesRead ReadRatesCacheText(std::string_view text, std::int64_t nowUtc) {
-    return CacheReader(text, nowUtc).Read();
+CachedRatesRead ReadRatesCacheText(std::string_view text, std::int64_t nowUtc, RatesSource table) {
+    return CacheReader(text, nowUtc, table).Read();
 }
 
 std::string RatesCacheText(const CachedRates& cached) {
     std::string text(Header);
     text += "\nsource " + cached.source + "\nfetched " + std::to_string(cached.fetched) +
             "\ndate " + cached.rates.date + "\n";
+    if (const std::string_view base = InfoOf(cached.table).base; base != "EUR")
+        text += "base " + std::string(base) + "\n";
     for (const CurrencyRate& rate : cached.rates.rates)
         text += rate.code + " " + ShortestText(rate.perEuro) + "\n";
     return text;
@@ -136,13 +147,22 @@ std::error_code WriteRatesCache(const std::string& path, const CachedRates& cach
     return ReplaceFileAtomically(path, RatesCacheText(cached));
 }
 
-bool IsBehindEcb(const CachedRates& cached, std::int64_t nowUtc) {
-    return cached.fetched < LatestEcbPublication(nowUtc);
+bool IsBehindSource(const CachedRates& cached, std::int64_t nowUtc) {
+    std::int64_t published = LatestEcbPublication(nowUtc);
+    if (cached.table == RatesSource::NbpTableB) {
+        // Back over working days to the latest Wednesday (1970-01-01 was a Thursday).
+        while ((published / 86400 + 4) % 7 != 3) published = LatestEcbPublication(published - 1);
+    }
+    return cached.fetched < published;
+}
+
+bool IsStale(const CachedRates& cached, std::int64_t nowUtc) {
+    return DaysSince(cached.rates.date.c_str(), nowUtc) > InfoOf(cached.table).staleDays;
 }
 
 std::string RatesDateLine(const CachedRates& cached, std::int64_t nowUtc) {
-    std::string line = "ECB reference rates of " + cached.rates.date;
+    std::string line = std::string(InfoOf(cached.table).name) + " of " + cached.rates.date;
     const std::int64_t age = DaysSince(cached.rates.date.c_str(), nowUtc);
-    if (age > StaleRatesDays) line += " (" + std::to_string(age) + " days old)";
+    if (IsStale(cached, nowUtc)) line += " (" + std::to_string(age) + " days old)";
     return line;
 }

@@ -30,7 +30,10 @@ std::string RatesCheck::Date(std::string_view date) const {
 
 std::string RatesCheck::Code(std::string_view code) {
     if (!IsCurrencyCode(code)) return QuotedExcerpt(code) + " is not a currency code";
-    if (code == "EUR") return "a rate for EUR, the euro itself";
+    if (code == base_)
+        return base_ == "EUR"
+                   ? "a rate for EUR, the euro itself"
+                   : "a rate for " + std::string(code) + ", the currency the rates are in";
     const std::size_t bit =
         (static_cast<std::size_t>(code[0] - 'A') * 26 + static_cast<std::size_t>(code[1] - 'A')) *
             26 +

@@ -11,6 +11,7 @@
 //   check.Code("USD")               -> ""   (and USD is now taken)
 //   check.Code("USD")               -> "USD appears twice"
 //   check.Code("EUR")               -> "a rate for EUR, the euro itself"
+//   RatesCheck(now, "PLN").Code("PLN") -> "a rate for PLN, the currency the rates are in"
 //   check.Code("usd")               -> "\"usd\" is not a currency code"
 //   RatesCheck::Value("USD", 1e301) -> "the rate of USD, 1e+301, is outside ..."
 #include <bitset>
@@ -31,8 +32,11 @@ std::string QuotedExcerpt(std::string_view text);
 
 class RatesCheck {
 public:
-    // Dates after the UTC day of `nowUtc` are refused.
-    explicit RatesCheck(std::int64_t nowUtc) : nowUtc_(nowUtc) {}
+    // Dates after the UTC day of `nowUtc` are refused, and so is a rate for
+    // `base`, the currency the table's rates are against (the euro, or the
+    // złoty in the NBP's tables).
+    explicit RatesCheck(std::int64_t nowUtc, std::string_view base = "EUR")
+        : nowUtc_(nowUtc), base_(base) {}
 
     // Why `date` cannot be the day of the rates; empty when it can.
     std::string Date(std::string_view date) const;
@@ -46,5 +50,6 @@ public:
 
 private:
     std::int64_t nowUtc_;
+    std::string_view base_;
     std::bitset<26 * 26 * 26> taken_;  // one bit for each code of three capitals
 };

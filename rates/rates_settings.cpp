@@ -2,8 +2,9 @@
 
 #include "profile_keys.h"
 
-std::string RatesUrl(const ProfileStore& store) {
-    return store.GetProfileString(CurrencySection, RatesUrlKey, EcbRatesUrl);
+std::string SourceUrl(const ProfileStore& store, RatesSource source) {
+    const RatesSourceInfo& info = InfoOf(source);
+    return store.GetProfileString(CurrencySection, info.urlKey, info.defaultUrl);
 }
 
 std::string RatesUrlProblem(std::string_view url) {

@@ -10,6 +10,7 @@
 #include "catalogue.h"
 #include "conversion.h"
 #include "conversion_phrase.h"
+#include "currency_units.h"
 #include "decimal_comma.h"
 #include "history_file.h"
 #include "learned_targets.h"
@@ -49,11 +50,15 @@ SearchAnswers::SearchAnswers(std::string profilePath, std::string ratesPath,
 
 void SearchAnswers::Refresh() {
     const auto stamp = StampOfFile(profilePath_);
-    const auto ratesStamp = StampOfFile(ratesPath_);
+    std::array<std::optional<FileStamp>, RatesSources.size()> ratesStamps;
+    for (const RatesSource source : RatesSources)
+        ratesStamps[IndexOf(source)] = StampOfFile(SourceCachePath(ratesPath_, source));
+    const bool anyRates = std::any_of(ratesStamps.begin(), ratesStamps.end(),
+                                      [](const auto& s) { return s.has_value(); });
     const auto historyStamp = StampOfFile(historyPath_);
     // A file changed within the clock's last tick may change again into
     // the same stamp: it is read again until it has settled.
-    if (loaded_ && settled_ && stamp == stamp_ && ratesStamp == ratesStamp_ &&
+    if (loaded_ && settled_ && stamp == stamp_ && ratesStamps == ratesStamps_ &&
         historyStamp == historyStamp_)
         return;
     // The index refers to the catalogue: it goes first and comes back last.
@@ -61,7 +66,8 @@ void SearchAnswers::Refresh() {
     catalogue_.emplace();
     style_ = ResultStyle{};
     // The currencies first, as the window has them when it loads the profile.
-    if (ratesStamp) UseCachedRates(*catalogue_, ratesPath_, std::time(nullptr));
+    rates_ = anyRates ? UseCachedRates(*catalogue_, ratesPath_, std::time(nullptr), language_)
+                      : KeptRates{};
     favourites_ = Favourites{};
     history_.Clear();
     if (stamp) {
@@ -74,13 +80,28 @@ void SearchAnswers::Refresh() {
         history_.Assign(ReadHistoryFile(historyPath_).entries);
     }
     stamp_ = stamp;
-    ratesStamp_ = ratesStamp;
+    ratesStamps_ = ratesStamps;
     historyStamp_ = historyStamp;
     const std::int64_t now = WallClockNs();
-    settled_ = (!stamp || IsSettled(*stamp, now)) && (!ratesStamp || IsSettled(*ratesStamp, now)) &&
-               (!historyStamp || IsSettled(*historyStamp, now));
+    settled_ =
+        (!stamp || IsSettled(*stamp, now)) && (!historyStamp || IsSettled(*historyStamp, now));
+    for (const auto& ratesStamp : ratesStamps)
+        settled_ = settled_ && (!ratesStamp || IsSettled(*ratesStamp, now));
     loaded_ = true;
     index_.emplace(*catalogue_);
+}
+
+std::string SearchAnswers::RatesNote(int from, int to) const {
+    // Whose rates of which day, in short: " (ECB 2026-12-07, NBP B 2026-12-02)".
+    std::vector<std::string_view> codes;
+    for (const int position : {from, to})
+        if (const CurrencyWords* words = catalogue_->CurrencyWordsAt(position))
+            codes.push_back(words->code);
+    std::string note;
+    for (const SourceUse& use : SourcesUsed(rates_, rates_.inUse, codes, std::time(nullptr)))
+        note += (note.empty() ? " (" : ", ") + std::string(InfoOf(use.source).shortName) + ' ' +
+                use.date;
+    return note.empty() ? note : note + ')';
 }
 
 SearchAnswer SearchAnswers::Make(double value, int row, int from, int to) const {
@@ -89,7 +110,8 @@ SearchAnswer SearchAnswers::Make(double value, int row, int from, int to) const 
     SearchAnswer answer;
     answer.id = std::to_string(row) + ':' + std::to_string(from) + ':' + std::to_string(to) + ':' +
                 ShortestText(value);
-    answer.value = FormatResult(result, style_).value_or(ShortestText(result));
+    answer.value = FormatResult(result, StyleForUnit(catalogue, row, to, style_))
+                       .value_or(ShortestText(result));
     answer.unit = ShownName(catalogue, row, to, language_);
     std::string typed = FormatResultAs(value, FormatAuto, 0).value_or(ShortestText(value));
     if (decimalComma_) {
@@ -105,6 +127,7 @@ SearchAnswer SearchAnswers::Make(double value, int row, int from, int to) const 
                    : written;
     };
     answer.description = typed + ' ' + symbol(from) + " = " + answer.value + ' ' + symbol(to);
+    if (row == CurrencyRow) answer.description += RatesNote(from, to);
     answer.windowQuery = ShortestText(value) + ' ' + ShownName(catalogue, row, from) + " to " +
                          ShownName(catalogue, row, to);
     return answer;

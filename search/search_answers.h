@@ -14,6 +14,7 @@
 //
 // Every answer has an id that carries the conversion itself, so an answer
 // can be shown or acted on again after the service has restarted.
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,7 @@
 #include "history_file.h"
 #include "name_index.h"
 #include "rates_cache.h"
+#include "rates_in_use.h"
 #include "result_format.h"
 #include "shown_names.h"
 
@@ -62,6 +64,8 @@ public:
     std::optional<SearchAnswer> AnswerFor(std::string_view id);
 
 private:
+    // The sources of a currency answer's rates, in short; empty for others.
+    std::string RatesNote(int from, int to) const;
     void Refresh();
     SearchAnswer Make(double value, int row, int from, int to) const;
 
@@ -72,7 +76,8 @@ private:
     bool decimalComma_ = false;
     // Of the profile and the rates as last read; nothing when absent.
     std::optional<FileStamp> stamp_;
-    std::optional<FileStamp> ratesStamp_;
+    std::array<std::optional<FileStamp>, RatesSources.size()> ratesStamps_;  // each source's cache
+    KeptRates rates_;
     std::optional<FileStamp> historyStamp_;
     bool loaded_ = false;
     bool settled_ = false;

@@ -4,6 +4,7 @@
 
 #include "catalogue.h"
 #include "factor_text.h"
+#include "grammar_clash.h"
 #include "name_owner.h"
 #include "number_text.h"
 #include "profile_records.h"
@@ -13,6 +14,22 @@
 namespace {
 
 CustomResult Refused(CustomMessage message) { return CustomResult{false, -1, message}; }
+
+// Why queries could not tell the name from their own words and signs; None
+// when they can.
+CustomMessage GrammarRefusal(std::string_view name) {
+    switch (GrammarClashOf(name)) {
+        case GrammarClash::Word:
+            return CustomMessage::NameIsGrammarWord;
+        case GrammarClash::Sign:
+            return CustomMessage::NameHasGrammarSign;
+        case GrammarClash::Number:
+            return CustomMessage::NameIsNumber;
+        case GrammarClash::None:
+            break;
+    }
+    return CustomMessage::None;
+}
 
 // Any row, free ones included: while a row is free it is named
 // "Custom", so "custom" is taken as long as a row is free. Names that differ
@@ -50,6 +67,8 @@ CustomResult CustomCatalogue::AddCategory(const std::optional<std::string>& type
         return Refused(CustomMessage::CategoryNameTaken);
     if (!typed || *typed == FreeName || typed->size() < 2 || !IsStorableCategoryName(*typed))
         return Refused(CustomMessage::CategoryNameInvalid);
+    if (const CustomMessage refusal = GrammarRefusal(*typed); refusal != CustomMessage::None)
+        return Refused(refusal);
     const std::string name = NormaliseName(*typed);
 
     const std::optional<int> row = catalogue_.FirstFreeCustomRow();
@@ -104,6 +123,8 @@ CustomResult CustomCatalogue::AddUnit(int row, const std::optional<std::string>&
     if (!typed || EqualsNoCase(*typed, FreeName) || typed->size() < 2 ||
         !IsStorableUnitName(*typed))
         return Refused(CustomMessage::UnitNameInvalid);
+    if (const CustomMessage refusal = GrammarRefusal(*typed); refusal != CustomMessage::None)
+        return Refused(refusal);
     const std::string name = NormaliseName(*typed);
 
     // The first unit of an empty category becomes its reference unit.

@@ -39,6 +39,11 @@ enum class CustomMessage {
     RowFull,              // "You have reached the maximum allowed custom units for this category"
     NoRoomForUnit,        // the category's section has no free unit record
     BuiltinUnit,          // tab, name, "\n\nYou may only remove previously added units."
+    // A new category or unit name that queries would read otherwise
+    // (grammar_clash.h), each with the page's text naming why.
+    NameIsGrammarWord,   // "to", "in", "per" or "nach" in any case
+    NameHasGrammarSign,  // holds one of + ; * / ^ ( )
+    NameIsNumber,        // reads, whole, as a number
 };
 
 struct CustomResult {

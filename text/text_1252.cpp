@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "case_1252.h"
+
 namespace {
 
 using Byte = unsigned char;
@@ -36,33 +38,7 @@ std::optional<Byte> ByteOf(char32_t codePoint) {
     return std::nullopt;
 }
 
-// The code page's letter pairs: A-Z, S/Z/OE with caron or ligature, Y with
-// diaeresis, and Latin-1's A-grave..thorn except the multiplication sign.
-// Sharp s and micro have no single-byte capital and map to themselves.
-struct CaseTables {
-    std::array<Byte, 256> lower{};
-    std::array<Byte, 256> upper{};
-};
-
-constexpr CaseTables BuildCaseTables() {
-    CaseTables t;
-    for (unsigned b = 0; b < 256; ++b) t.lower[b] = t.upper[b] = static_cast<Byte>(b);
-    auto pair = [&t](unsigned capital, unsigned small) {
-        t.lower[capital] = static_cast<Byte>(small);
-        t.upper[small] = static_cast<Byte>(capital);
-    };
-    for (unsigned b = 'A'; b <= 'Z'; ++b) pair(b, b + 0x20);
-    pair(0x8A, 0x9A);  // S caron
-    pair(0x8C, 0x9C);  // OE
-    pair(0x8E, 0x9E);  // Z caron
-    pair(0x9F, 0xFF);  // Y diaeresis
-    for (unsigned b = 0xC0; b <= 0xDE; ++b) {
-        if (b != 0xD7) pair(b, b + 0x20);  // 0xD7 x and 0xF7 / are not letters
-    }
-    return t;
-}
-
-constexpr CaseTables Case = BuildCaseTables();
+using cp1252::Case;
 
 // The primary sort key of a byte: letters lose case and accent, the
 // ligatures and sharp s spell out as two letters; other bytes stand for

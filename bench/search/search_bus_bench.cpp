@@ -4,7 +4,8 @@
 // in one run so both see the same load, times a query (KRunner's Match and
 // GNOME's GetInitialResultSet with its GetResultMetas) against the bus's own
 // org.freedesktop.DBus.Peer.Ping to the same service, and reads the
-// service's resident memory after the queries.
+// service's resident memory after the queries, and again after the bus
+// test's hostile queries.
 //
 //   search_bus_bench SERVICE_PROGRAM [ROUNDS]
 #include <QCoreApplication>
@@ -89,6 +90,22 @@ int main(int argc, char* argv[]) {
         std::printf("%s median %8.1f us  %.2fx Ping\n", name, us, us / pingUs);
     }
     std::printf("service RSS after the queries: %.1f MB\n",
+                static_cast<double>(RssKiB(service.processId())) / 1024.0);
+    // The hostile queries of the bus test, then the service's memory once it
+    // has had a moment to give back what they took.
+    const QString hostile[] = {
+        QStringLiteral("5 km\x01\x02\x1b]0;x\a to mi"),
+        QString(1 << 20, QLatin1Char('5')),
+        QString::fromUtf8("5 \xff\xfe\xc3 to mi"),
+        QString(2000, QLatin1Char(' ')) + QStringLiteral("5 km to mi"),
+    };
+    for (const QString& query : hostile) {
+        TimedCallUs(Method(KRunnerPath, "org.kde.krunner1", "Match", {query}));
+        TimedCallUs(Method(GnomeProviderPath, "org.gnome.Shell.SearchProvider2",
+                           "GetInitialResultSet", {query.split(QLatin1Char(' '))}));
+    }
+    QThread::msleep(1000);
+    std::printf("service RSS 1 s after the hostile queries: %.1f MB\n",
                 static_cast<double>(RssKiB(service.processId())) / 1024.0);
     service.kill();
     service.waitForFinished();

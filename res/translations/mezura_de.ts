@@ -196,6 +196,18 @@ Sie können nur selbst hinzugefügte Einheiten entfernen.</translation>
         <source>&quot;%1&quot; is already the symbol of &quot;%2&quot;</source>
         <translation>&quot;%1&quot; ist bereits das Zeichen für &quot;%2&quot;</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is one of the words queries are written with (to, in, per): please choose another name.</source>
+        <translation>&quot;%1&quot; ist eines der Wörter, mit denen Abfragen geschrieben werden (to, in, per): Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The name cannot hold &quot;%1&quot;: queries read + ; * / ^ ( ) as signs. Please choose another name.</source>
+        <translation>Der Name darf &quot;%1&quot; nicht enthalten: Abfragen lesen + ; * / ^ ( ) als Zeichen. Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; would be read as a number in a query: please choose another name.</source>
+        <translation>&quot;%1&quot; würde in einer Abfrage als Zahl gelesen: Bitte wählen Sie einen anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>Desktop</name>
@@ -282,8 +294,8 @@ Sie können nur selbst hinzugefügte Einheiten entfernen.</translation>
         <translation>Wechselkurse herunterladen</translation>
     </message>
     <message>
-        <source>While Currency is shown, the ECB&apos;s daily rates are downloaded when newer ones are out. Off, Mezura never goes online and uses the rates it has.</source>
-        <translation>Solange Währung angezeigt wird, werden die Tageskurse der EZB geladen, sobald neuere erschienen sind. Ausgeschaltet geht Mezura nie ins Netz und verwendet die vorhandenen Kurse.</translation>
+        <source>While Currency is shown, the rates of the ECB and of the NBP&apos;s tables A and B are downloaded when newer ones are out. Off, Mezura never goes online and uses the rates it has.</source>
+        <translation>Solange Währung angezeigt wird, werden die Kurse der EZB und der NBP-Tabellen A und B geladen, sobald neuere erschienen sind. Ausgeschaltet geht Mezura nie ins Netz und verwendet die vorhandenen Kurse.</translation>
     </message>
     <message>
         <source>Keep a history of conversions</source>
@@ -653,8 +665,41 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
         <translation> (%1 Tage alt)</translation>
     </message>
     <message>
-        <source>Downloading the ECB&apos;s exchange rates…</source>
-        <translation>Die Wechselkurse der EZB werden geladen…</translation>
+        <source>NBP table A of %1</source>
+        <translation>NBP-Tabelle A vom %1</translation>
+    </message>
+    <message>
+        <source>NBP table B of %1</source>
+        <translation>NBP-Tabelle B vom %1</translation>
+    </message>
+    <message>
+        <source> for %1</source>
+        <translation> für %1</translation>
+    </message>
+    <message>
+        <source>, in euros by %1</source>
+        <translation>, in Euro nach %1</translation>
+    </message>
+    <message>
+        <source>ECB %1</source>
+        <extracomment>The sources in short: &quot;ECB 2026-12-07; NBP B 2026-12-02 for ARS; NBP A 2026-12-07&quot;.</extracomment>
+        <translation>EZB %1</translation>
+    </message>
+    <message>
+        <source>NBP A %1</source>
+        <translation>NBP A %1</translation>
+    </message>
+    <message>
+        <source>NBP B %1</source>
+        <translation>NBP B %1</translation>
+    </message>
+    <message>
+        <source> (%1 days)</source>
+        <translation> (%1 Tage)</translation>
+    </message>
+    <message>
+        <source>Downloading the exchange rates…</source>
+        <translation>Die Wechselkurse werden geladen…</translation>
     </message>
     <message>
         <source>No exchange rates yet</source>

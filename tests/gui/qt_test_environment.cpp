@@ -25,6 +25,14 @@ public:
         qputenv("XDG_STATE_HOME", state_.path().toLocal8Bit());
         const CachedRates fresh{"test", std::time(nullptr), {"2026-12-07", {{"USD", 1.25}}}};
         if (WriteRatesCache(RatesCachePath(), fresh)) std::abort();
+        // The NBP's tables too, so that no source is due.
+        const CachedRates tableA{
+            "test", std::time(nullptr), {"2026-12-07", {{"EUR", 0.25}}}, RatesSource::NbpTableA};
+        const CachedRates tableB{
+            "test", std::time(nullptr), {"2026-12-02", {{"ARS", 250.0}}}, RatesSource::NbpTableB};
+        for (const CachedRates* table : {&tableA, &tableB})
+            if (WriteRatesCache(SourceCachePath(RatesCachePath(), table->table), *table))
+                std::abort();
         application_ = std::make_unique<QApplication>(argc_, argv_);
     }
     void TearDown() override { application_.reset(); }

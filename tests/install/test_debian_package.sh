@@ -33,6 +33,8 @@ for library in "${libraries[@]}"; do
     expect_match "Depends names $library" "(^|, )${library//+/\\+}( \\(>= [^)]+\\))?(,|$)" "$depends"
 done
 expect_match "Depends carries versions from the shared libraries" 'libc6 \(>= [0-9]' "$depends"
+# The currencies' ISO names come from iso-codes, in every build.
+expect_match "Recommends names iso-codes" '(^|, )iso-codes(,|$)' "$(field Recommends)"
 # Qt's Wayland plug-in opens the window natively on a Wayland session.
 if ((with_window)); then
     expect_match "Recommends names qt6-wayland" '(^|, )qt6-wayland(,|$)' "$(field Recommends)"

@@ -72,3 +72,23 @@ TEST(SplitConversionText, SplitsWhereTryingEveryWordFromTheEndDoes) {
 }
 
 }  // namespace
+
+TEST(SplitConversionText, TheWordsSplitInAnyCase) {
+    const struct {
+        const char* text;
+        ConversionText split;
+    } cases[] = {
+        {"2.5 KG TO LB", {"2.5", "KG", "LB"}},     {"5 km To mi", {"5", "km", "mi"}},
+        {"3 ft IN cm", {"3", "ft", "cm"}},         {"3 ft In IN", {"3", "ft", "IN"}},
+        {"10 Zoll NACH cm", {"10", "Zoll", "cm"}},
+    };
+    for (const auto& c : cases) {
+        const auto split = SplitConversionText(c.text);
+        ASSERT_TRUE(split) << c.text;
+        EXPECT_EQ(split->value, c.split.value) << c.text;
+        EXPECT_EQ(split->from, c.split.from) << c.text;
+        EXPECT_EQ(split->to, c.split.to) << c.text;
+    }
+    // Only the whole word splits.
+    EXPECT_FALSE(SplitConversionText("5 km TOO mi"));
+}

@@ -7,6 +7,7 @@
 
 #include "builtin_units.h"
 #include "catalogue.h"
+#include "german_names.h"
 #include "text_1252.h"
 #include "unit_aliases.h"
 #include "unit_lookup.h"
@@ -100,6 +101,36 @@ struct Place {
     const char* category;
     const char* unit;
 };
+
+// A new name is looked for only in the rows that have a name or alias of
+// its case-insensitive hash; every spelling in every case must still reach
+// its own row, accented capitals included ("MEILEN", "\xC4QUIVALENT").
+TEST_F(UnitAliasesTest, EverySpellingInAnyCaseReachesItsRow) {
+    int checked = 0;
+    const auto reaches = [&](std::string_view spelling, std::string_view category) {
+        const int row = BuiltinRowNamed(category);
+        for (const std::string& typed : {LowerCp1252(spelling), std::string(spelling), [&] {
+                                             std::string upper(spelling);
+                                             for (char& c : upper) c = UpperCp1252(c);
+                                             return upper;
+                                         }()}) {
+            bool found = false;
+            for (const UnitPlace& place : FindUnits(catalogue_, typed)) found |= place.row == row;
+            EXPECT_TRUE(found) << typed << " in " << category;
+            ++checked;
+        }
+    };
+    for (const UnitAliases& entry : BuiltinAliases)
+        for (const std::string& alias : Split(entry.anyCase)) reaches(alias, entry.category);
+    for (const GermanUnitName& entry : GermanUnitNames) {
+        if (entry.exactCase.empty()) reaches(entry.name, entry.category);
+        for (const std::string& alias : Split(entry.aliases)) reaches(alias, entry.category);
+    }
+    for (int row = 0; row < BuiltinCategoryCount; ++row)
+        for (int k = 0; k < BuiltinCategories[row].UnitCount(); ++k)
+            reaches(BuiltinCategories[row].units[k].name, BuiltinCategories[row].name);
+    EXPECT_GT(checked, 3000);
+}
 
 TEST_F(UnitAliasesTest, TypedNamesFindTheirUnits) {
     struct Row {

@@ -13,9 +13,12 @@
 #include "currency_units.h"
 #include "custom_catalogue.h"
 #include "ecb_fixture.h"
+#include "iso_currencies.h"
 #include "rates_cache.h"
 #include "rates_settings.h"
 #include "rates_update.h"
+#include "result_format.h"
+#include "shown_names.h"
 #include "unit_lookup.h"
 
 namespace {
@@ -59,15 +62,15 @@ TEST_F(CurrencyTest, NamesCodesAndSymbolsInAnyCase) {
         const char* typed;
         const char* unit;
     } names[] = {
-        {"US dollar (USD)", "US dollar (USD)"},
-        {"usd", "US dollar (USD)"},
-        {"US$", "US dollar (USD)"},
+        {"US Dollar (USD)", "US Dollar (USD)"},
+        {"usd", "US Dollar (USD)"},
+        {"US$", "US Dollar (USD)"},
         {"\x80", "Euro (EUR)"},
         {"eur", "Euro (EUR)"},
-        {"\xA3", "Pound sterling (GBP)"},
-        {"\xA5", "Japanese yen (JPY)"},
-        {"Yen", "Japanese yen (JPY)"},
-        {"chf", "Swiss franc (CHF)"},
+        {"\xA3", "Pound Sterling (GBP)"},
+        {"\xA5", "Yen (JPY)"},
+        {"Yen", "Yen (JPY)"},
+        {"chf", "Swiss Franc (CHF)"},
         {"XAA", "XAA"},  // a code the table lacks
     };
     for (const auto& name : names) {
@@ -177,7 +180,7 @@ TEST_F(RatesCacheTest, KeepsAcceptedRatesAndReadsThemBackExactly) {
     const RatesUpdate update = AcceptDownloadedRates(FixtureEcbFile("2026-12-07"),
                                                      "http://127.0.0.1/r", FixtureNow, path_);
     ASSERT_TRUE(update.cached) << update.error;
-    const CachedRatesRead read = UseCachedRates(catalogue_, path_, FixtureNow);
+    const CachedRatesRead read = UseCachedRates(catalogue_, path_, FixtureNow).Of(RatesSource::Ecb);
     ASSERT_TRUE(read.cached) << read.error;
     EXPECT_EQ(read.cached->source, "http://127.0.0.1/r");
     EXPECT_EQ(read.cached->fetched, FixtureNow);
@@ -219,7 +222,7 @@ TEST_F(RatesCacheTest, WhatADownloadTakesTheCacheTakesBack) {
         EcbFile("2026-12-09", RateLine("AAA", "0.000000000001") + RateLine("BBB", "1000000000000") +
                                   RateLine("CCC", "0.30000000000000004") + RateLine("DDD", "7"));
     ASSERT_TRUE(AcceptDownloadedRates(body, "x", FixtureNow, path_).cached);
-    const CachedRatesRead read = UseCachedRates(catalogue_, path_, FixtureNow);
+    const CachedRatesRead read = UseCachedRates(catalogue_, path_, FixtureNow).Of(RatesSource::Ecb);
     ASSERT_TRUE(read.cached) << read.error;
     EXPECT_EQ(read.cached->rates.rates.at(2).perEuro, 0.30000000000000004);
     EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 5);
@@ -250,7 +253,8 @@ TEST_F(RatesCacheTest, AHandEditedCacheIsRefusedWithTheLineInFault) {
         std::string edited = text;
         edited.replace(edited.find(edit.line), std::string_view(edit.line).size(), edit.edited);
         std::ofstream(path_, std::ios::binary) << edited;
-        const CachedRatesRead read = UseCachedRates(catalogue_, path_, FixtureNow);
+        const CachedRatesRead read =
+            UseCachedRates(catalogue_, path_, FixtureNow).Of(RatesSource::Ecb);
         EXPECT_FALSE(read.cached) << edit.edited;
         EXPECT_NE(read.error.find(edit.error), std::string::npos) << read.error;
         EXPECT_EQ(catalogue_.UnitCount(CurrencyRow), 1) << edit.edited;
@@ -293,13 +297,80 @@ TEST(RatesSettings, DownloadIsOnUntilTurnedOffAndTheAddressDefaultsToTheEcb) {
     const std::string folder = ::mkdtemp(pattern);
     ProfileStore store(folder + "/mezura.INI");
     EXPECT_TRUE(IsRatesDownloadOn(store));
-    EXPECT_EQ(RatesUrl(store), EcbRatesUrl);
+    EXPECT_EQ(SourceUrl(store, RatesSource::Ecb), EcbRatesUrl);
     EXPECT_FALSE(WriteRatesDownload(store, false));
     EXPECT_FALSE(IsRatesDownloadOn(store));
     std::ifstream in(folder + "/mezura.INI");
     const std::string text{std::istreambuf_iterator<char>(in), {}};
     EXPECT_EQ(text, "[Currency]\r\nDownloadRates=FALSE\r\n");
     std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<RateInUse> SomeRates() {
+    return {{"ARS", 1100.0, RatesSource::NbpTableB},
+            {"JPY", 162.15, RatesSource::Ecb},
+            {"KWD", 0.33, RatesSource::NbpTableB}};
+}
+
+int PositionOf(const Catalogue& catalogue, std::string_view code) {
+    for (int position = 1; position <= catalogue.BuiltinUnitsOf(CurrencyRow); ++position)
+        if (catalogue.CurrencyWordsAt(position)->code == code) return position;
+    return 0;
+}
+
+TEST(CurrencyNamesTest, IsoNamesInEnglishAndGermanAndTheCodeWithoutThem) {
+    Catalogue catalogue;
+    SetCurrencyRates(catalogue, SomeRates(), NameLanguage::German);
+    const int peso = PositionOf(catalogue, "ARS");
+    EXPECT_EQ(catalogue.Name(CurrencyRow, peso), "Argentine Peso (ARS)");
+    EXPECT_EQ(ShownUnitName(catalogue, CurrencyRow, peso, NameLanguage::German),
+              "Argentinischer Peso");
+    EXPECT_EQ(FindUnitIn(catalogue, CurrencyRow, "argentinischer peso"), peso);
+    EXPECT_EQ(FindUnitIn(catalogue, CurrencyRow, "ARGENTINE PESO"), peso);
+    EXPECT_EQ(FindUnitIn(catalogue, CurrencyRow, "ars"), peso);
+
+    // Without iso-codes, each currency is its code, and still found by it.
+    const CurrencyNames none = CurrencyNames::FromFiles("/nonexistent.json", "/nonexistent.mo");
+    Catalogue bare;
+    SetCurrencyRates(bare, SomeRates(), NameLanguage::German, none);
+    const int code = PositionOf(bare, "ARS");
+    EXPECT_EQ(bare.Name(CurrencyRow, code), "ARS");
+    EXPECT_EQ(ShownUnitName(bare, CurrencyRow, code, NameLanguage::German), "ARS");
+    EXPECT_EQ(FindUnitIn(bare, CurrencyRow, "ars"), code);
+    EXPECT_EQ(bare.Name(CurrencyRow, 1), "EUR");
+}
+
+TEST(CurrencyNamesTest, MoneyIsWrittenToItsMinorUnitInAutoFormatOnly) {
+    Catalogue catalogue;
+    SetCurrencyRates(catalogue, SomeRates());
+    const auto text = [&](std::string_view code, double value, ResultStyle style) {
+        return *FormatResult(
+            value, StyleForUnit(catalogue, CurrencyRow, PositionOf(catalogue, code), style));
+    };
+    EXPECT_EQ(text("EUR", 87.504375218761, {}), "87.50");
+    EXPECT_EQ(text("ARS", 87.5051, {}), "87.51");
+    EXPECT_EQ(text("JPY", 15009.72, {}), "15010");
+    EXPECT_EQ(text("KWD", 0.12345, {}), "0.123");
+    EXPECT_EQ(text("JPY", 15009.72, {FormatScientific, 3}), "1.501e+004");
+    EXPECT_EQ(text("EUR", 87.504375218761, {FormatFixed, 5}), "87.50438");
+    // Any other unit keeps AutoFormat's 14 digits.
+    EXPECT_EQ(*FormatResult(87.504375218761, StyleForUnit(catalogue, 0, 1, {})), "87.504375218761");
+}
+
+TEST(CurrencyNamesTest, WithdrawnCodesAndWordsThatAreNoCurrency) {
+    EXPECT_TRUE(IsWithdrawnCurrency("HRK"));
+    EXPECT_FALSE(IsWithdrawnCurrency("ARS"));
+    EXPECT_EQ(CurrencyMinorUnit("KWD"), 3);
+    EXPECT_EQ(CurrencyMinorUnit("XAU"), std::nullopt);
+    EXPECT_TRUE(NamesKnownCurrency("ars"));
+    EXPECT_TRUE(NamesKnownCurrency("\xA3"));
+    // Three letters of a length are no code: a length never reads the rates.
+    for (const char* length : {"mil", "nmi", "yds", "Mil"})
+        EXPECT_FALSE(NamesKnownCurrency(length)) << length;
 }
 
 }  // namespace

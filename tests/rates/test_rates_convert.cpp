@@ -10,6 +10,7 @@
 
 #include "ecb_fixture.h"
 #include "fixture_server.h"
+#include "nbp_fixture.h"
 #include "run_program.h"
 
 namespace {
@@ -20,12 +21,17 @@ protected:
         ASSERT_TRUE(server_.Running()) << "the fixture server did not start";
         char pattern[] = "/tmp/mezura-rates-cli-XXXXXX";
         folder_ = ::mkdtemp(pattern);
+        server_.Serve("a.json", NbpFixtureTable('A', "2026-12-07", NbpTableARates));
+        server_.Serve("b.json", NbpFixtureTable('B', "2026-12-02", NbpTableBRates));
         UseUrl(server_.Url("eurofxref-daily.xml"));
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
 
-    void UseUrl(const std::string& url) {
-        std::ofstream(folder_ / "mezura.INI") << "[Currency]\r\nRatesUrl=" << url << "\r\n";
+    // The NBP's tables come from the fixture server too: a test never goes online.
+    void UseUrl(const std::string& url, const std::string& tableB = "b.json") {
+        std::ofstream(folder_ / "mezura.INI")
+            << "[Currency]\r\nRatesUrl=" << url << "\r\nNbpTableAUrl=" << server_.Url("a.json")
+            << "\r\nNbpTableBUrl=" << server_.Url(tableB) << "\r\n";
     }
 
     ProgramRun Run(std::vector<std::string> arguments, const std::string& input = {}) {
@@ -59,14 +65,14 @@ TEST_F(RatesConvert, UpdateThenConvertThroughTheEuro) {
 
     const ProgramRun euros = Run({"100", "USD", "EUR"});
     ASSERT_EQ(euros.status, 0) << euros.err;
-    EXPECT_NEAR(Number(euros), 100 / 1.0803, 1e-12 * 100 / 1.0803);
+    EXPECT_EQ(euros.out, "92.57\n");                      // to the cent
     const ProgramRun yen = Run({"100 usd to \xC2\xA5"});  // "¥" is the yen
     ASSERT_EQ(yen.status, 0) << yen.err;
-    EXPECT_NEAR(Number(yen), 100 * 162.15 / 1.0803, 1e-12 * 100 * 162.15 / 1.0803);
-    EXPECT_EQ(yen.err, "");  // rates of today are not old
+    EXPECT_EQ(yen.out, "15010\n");  // the yen has no minor unit
+    EXPECT_EQ(yen.err, "");         // rates of today are not old
     const ProgramRun rupees = Run({"1", "\xE2\x82\xAC", "\xE2\x82\xB9"});  // € to ₹
     ASSERT_EQ(rupees.status, 0) << rupees.err;
-    EXPECT_NEAR(Number(rupees), 90.123, 1e-12 * 90.123);
+    EXPECT_EQ(rupees.out, "90.12\n");
     // A batch that has looked up many names by then (and so turns unknown
     // ones away by a set of every name) still reads the symbol.
     std::string lines;
@@ -74,32 +80,39 @@ TEST_F(RatesConvert, UpdateThenConvertThroughTheEuro) {
         lines += std::string("1\tEUR\t") + code + "\n";
     const ProgramRun batch = Run({"--batch"}, lines + "1\t\xE2\x82\xAC\t\xE2\x82\xB9\n");
     ASSERT_EQ(batch.status, 0) << batch.err;
-    EXPECT_TRUE(batch.out.ends_with("\n90.123\n")) << batch.out;
+    EXPECT_TRUE(batch.out.ends_with("\n90.12\n")) << batch.out;
 }
 
 TEST_F(RatesConvert, EveryCurrencyAndTheCustomMoneyUnitsAreThere) {
     server_.Serve("eurofxref-daily.xml", EcbFile(Today(), ManyRateLines(150)));
     std::ofstream(folder_ / "mezura.INI")
         << "[Currency]\r\nRatesUrl=" << server_.Url("eurofxref-daily.xml")
+        << "\r\nNbpTableAUrl=" << server_.Url("a.json")
+        << "\r\nNbpTableBUrl=" << server_.Url("b.json")
         << "\r\nCustomUnits=1\r\nCustomUnit_1=Bitcoin\r\nCustomValue_1=90000\r\n";
     const ProgramRun update = Run({"--update-rates"});
     ASSERT_EQ(update.status, 0) << update.err;
     EXPECT_NE(update.out.find(", 150 currencies, "), std::string::npos) << update.out;
-    EXPECT_EQ(Run({"100", "USD", "EUR"}).out, "80\n");
-    EXPECT_EQ(Run({"1", "EUR", "FSX"}).out, "150\n");  // the last by name
-    EXPECT_EQ(Run({"1", "Bitcoin", "USD"}).out, "112500\n");
+    EXPECT_EQ(Run({"100", "USD", "EUR"}).out, "80.00\n");
+    EXPECT_EQ(Run({"1", "EUR", "FSX"}).out, "150\n");  // a code without a minor unit
+    EXPECT_EQ(Run({"1", "Bitcoin", "USD"}).out, "112500.00\n");
 }
 
 TEST_F(RatesConvert, RatesListsDateSourceAgeAndEveryRate) {
     Update(FixtureEcbFile("2026-11-20"));
     const ProgramRun rates = Run({"--rates"});
     ASSERT_EQ(rates.status, 0) << rates.err;
-    EXPECT_TRUE(rates.out.starts_with("date\t2026-11-20\nsource\t" +
-                                      server_.Url("eurofxref-daily.xml") + "\nage\t"))
-        << rates.out;
+    EXPECT_TRUE(rates.out.starts_with("source\tECB reference rates\t2026-11-20\t")) << rates.out;
+    // The address ends the ECB's line.
+    const std::string url = server_.Url("eurofxref-daily.xml");
+    const std::size_t at = rates.out.find(url);
+    ASSERT_NE(at, std::string::npos) << rates.out;
+    EXPECT_EQ(rates.out.substr(at - 1, url.size() + 2), '\t' + url + '\n');
     for (const FixtureRate& rate : FixtureRates)
         EXPECT_NE(rates.out.find(std::string(rate.code) + "\t"), std::string::npos) << rate.code;
-    EXPECT_NE(rates.out.find("USD\t1.0803\tUS dollar (USD)\n"), std::string::npos);
+    EXPECT_NE(rates.out.find("USD\t1.0803\tUS Dollar (USD)\tECB reference rates of 2026-11-20\n"),
+              std::string::npos)
+        << rates.out;
 }
 
 TEST_F(RatesConvert, OldRatesAreNamedOnStderr) {
@@ -148,6 +161,9 @@ TEST_F(RatesConvert, ARefusedCacheIsNamedAlikeByRatesAndByAConversion) {
     std::string text = Cache();
     text.replace(text.find("USD 1.0803\n"), 11, "USD 1.0\n");  // cut short by hand
     std::ofstream(folder_ / "cache/mezura/rates", std::ios::binary) << text;
+    // The NBP's tables kept would still give rates of their own.
+    std::filesystem::remove(folder_ / "cache/mezura/rates-nbp-a");
+    std::filesystem::remove(folder_ / "cache/mezura/rates-nbp-b");
     const std::string why = "cannot use the cached rates in " +
                             (folder_ / "cache/mezura/rates").string() +
                             ": line 5: the rate of USD is not as Mezura wrote it: \"1.0\"\n";
@@ -156,7 +172,7 @@ TEST_F(RatesConvert, ARefusedCacheIsNamedAlikeByRatesAndByAConversion) {
     EXPECT_EQ(rates.err, "mezura-convert: " + why);
     const ProgramRun money = Run({"100", "USD", "EUR"});
     EXPECT_EQ(money.status, 2);
-    EXPECT_TRUE(money.err.ends_with("\nmezura-convert: " + why)) << money.err;
+    EXPECT_EQ(money.err, "mezura-convert: " + why);
 }
 
 TEST_F(RatesConvert, RefusesPlainHttpElsewhereAndRedirectsAwayFromHttps) {
@@ -227,7 +243,7 @@ TEST_F(RatesConvert, WhatAServerOrTheCacheSaysIsShownEscaped) {
     std::ofstream(folder_ / "cache/mezura/rates", std::ios::binary) << text;
     run = Run({"--rates"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("\nsource\t\\e]0;TITLE\\a"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\t\\e]0;TITLE\\a"), std::string::npos) << run.out;
 }
 
 TEST_F(RatesConvert, WithoutRatesCurrencyHasOnlyTheEuro) {
@@ -238,6 +254,60 @@ TEST_F(RatesConvert, WithoutRatesCurrencyHasOnlyTheEuro) {
     EXPECT_EQ(money.status, 2);
     EXPECT_NE(money.err.find("no exchange rates yet"), std::string::npos) << money.err;
     EXPECT_TRUE(server_.Requests().empty());  // a conversion never downloads
+}
+
+}  // namespace
+
+namespace {
+
+// The NBP's tables beside the ECB's file: a currency neither the ECB nor
+// table A has comes from table B, in euros through table A's euro rate.
+TEST_F(RatesConvert, TableBCurrenciesConvertThroughTheEuro) {
+    Update(FixtureEcbFile(Today()));
+    // 100 USD in euros by the ECB, then in pesos by table B through table A.
+    const ProgramRun pesos = Run({"100", "USD", "ARS"});
+    ASSERT_EQ(pesos.status, 0) << pesos.err;
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%.2f\n", 100 / 1.0803 * (4.24 / 0.0037));
+    EXPECT_EQ(pesos.out, expected);
+    const ProgramRun yen = Run({"100", "ars", "JPY"});
+    ASSERT_EQ(yen.status, 0) << yen.err;
+    std::snprintf(expected, sizeof expected, "%.0f\n", 100 / (4.24 / 0.0037) * 162.15);
+    EXPECT_EQ(yen.out, expected);
+    EXPECT_EQ(Run({"1", "Argentine Peso", "EUR"}).status, 0) << "its ISO name";
+    EXPECT_EQ(Run({"1", "HRK", "EUR"}).status, 2) << "a withdrawn code is never offered";
+    const ProgramRun rates = Run({"--rates"});
+    EXPECT_NE(rates.out.find("\tNBP table B of 2026-12-02\n"), std::string::npos) << rates.out;
+}
+
+TEST_F(RatesConvert, AMalformedTableLeavesItsCacheAndEveryOtherSource) {
+    Update(FixtureEcbFile(Today()));
+    const std::string ecbBefore = Cache();
+    const auto tableB = [&] {
+        std::ifstream in(folder_ / "cache/mezura/rates-nbp-b", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string tableBBefore = tableB();
+    ASSERT_NE(tableBBefore.find("\nARS "), std::string::npos);
+    const std::string pesos = Run({"100", "USD", "ARS"}).out;
+    const std::string dollars = Run({"100", "EUR", "USD"}).out;
+    server_.Serve("b.json", NbpTable('B', "2026-12-09", "{\"code\":\"ARS\",\"mid\":-1}"));
+    const ProgramRun update = Run({"--update-rates"});
+    EXPECT_EQ(update.status, 1);
+    EXPECT_NE(update.err.find("the rate of ARS is not a positive finite number"), std::string::npos)
+        << update.err;
+    EXPECT_EQ(Cache(), ecbBefore);
+    EXPECT_EQ(tableB(), tableBBefore);
+    EXPECT_EQ(Run({"100", "USD", "ARS"}).out, pesos);
+    EXPECT_EQ(Run({"100", "EUR", "USD"}).out, dollars);
+}
+
+TEST_F(RatesConvert, BeforeAnyRatesOnlyTheirAbsenceIsSaid) {
+    const ProgramRun money = Run({"100", "usd", "eur"});
+    EXPECT_EQ(money.status, 2);
+    EXPECT_EQ(money.err,
+              "mezura-convert: no exchange rates yet; mezura-convert --update-rates downloads "
+              "them\n");
 }
 
 }  // namespace

@@ -19,8 +19,11 @@
 #include "ecb_fixture.h"
 #include "fixture_server.h"
 #include "main_window_fixture.h"
+#include "nbp_fixture.h"
+#include "nbp_rates.h"
 #include "rates_cache.h"
 #include "rates_update.h"
+#include "translations.h"
 #include "window_rates.h"
 
 namespace {
@@ -30,6 +33,8 @@ protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         ASSERT_TRUE(server_.Running());
+        server_.Serve("a.json", NbpFixtureTable('A', "2026-12-07", NbpTableARates));
+        server_.Serve("b.json", NbpFixtureTable('B', "2026-12-02", NbpTableBRates));
         savedCacheHome_ = qgetenv("XDG_CACHE_HOME");
         qputenv("XDG_CACHE_HOME", folder_.filePath(QStringLiteral("cache")).toLocal8Bit());
     }
@@ -39,7 +44,9 @@ protected:
     }
 
     std::string Profile(bool download = true) const {
-        return "[Currency]\r\nRatesUrl=" + server_.Url("eurofxref-daily.xml") + "\r\n" +
+        return "[Currency]\r\nRatesUrl=" + server_.Url("eurofxref-daily.xml") +
+               "\r\nNbpTableAUrl=" + server_.Url("a.json") +
+               "\r\nNbpTableBUrl=" + server_.Url("b.json") + "\r\n" +
                (download ? "" : "DownloadRates=FALSE\r\n");
     }
     std::string Cache() const {
@@ -89,16 +96,17 @@ TEST_F(RatesWindow, DownloadsWhenCurrencyIsShownAndConvertsThroughTheEuro) {
     EXPECT_EQ(DateLine().text(), QString::fromStdString("ECB reference rates of " + Today()));
     EXPECT_TRUE(DateLine().isVisible());
 
-    EXPECT_NEAR(Shows("100", "US dollar (USD)", "Euro (EUR)"), 100 / 1.0803, 1e-11);
-    EXPECT_NEAR(Shows("100", "US dollar (USD)", "Japanese yen (JPY)"), 100 * 162.15 / 1.0803, 1e-9);
-    EXPECT_EQ(server_.Requests().size(), 1u);
+    EXPECT_EQ(Shows("100", "US Dollar (USD)", "Euro (EUR)"), 92.57);  // to the cent
+    EXPECT_EQ(Shows("100", "US Dollar (USD)", "Yen (JPY)"), 15010);
+    WaitForDownload();
+    EXPECT_EQ(server_.Requests().size(), 3u);  // the ECB, NBP tables A and B
 
     // Back and forth: the rates are now the latest, nothing more is asked.
     PickCategory("Current");
     EXPECT_FALSE(DateLine().isVisible());
     PickCategory(std::string(CurrencyName));
     WaitForDownload();
-    EXPECT_EQ(server_.Requests().size(), 1u);
+    EXPECT_EQ(server_.Requests().size(), 3u);  // the ECB, NBP tables A and B
 }
 
 TEST_F(RatesWindow, ADownloadIsCheckedOffTheWindowsThreadWhileItGoesOnConverting) {
@@ -106,14 +114,14 @@ TEST_F(RatesWindow, ADownloadIsCheckedOffTheWindowsThreadWhileItGoesOnConverting
     Start(Profile());
     std::atomic<bool> checking = false, onWindowThread = true, release = false;
     Window().Rates().accept = [&](std::string_view body, std::string_view source, std::int64_t now,
-                                  const std::string& path) {
+                                  const std::string& path, RatesSource table) {
         onWindowThread = QThread::currentThread() == qApp->thread();
         checking = true;
         // Held until the window has converted a keystroke, which it never
         // could while it waited here itself (then the test fails at 5 s).
         for (int k = 0; k < 500 && !release; ++k)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        return AcceptDownloadedRates(body, source, now, path);
+        return AcceptDownloadedRates(body, source, now, path, table);
     };
     PickCategory(std::string(CurrencyName));
     QTRY_VERIFY_WITH_TIMEOUT(checking, 5000);
@@ -121,11 +129,11 @@ TEST_F(RatesWindow, ADownloadIsCheckedOffTheWindowsThreadWhileItGoesOnConverting
     EXPECT_TRUE(Window().Rates().IsDownloading());
     ClearInput();
     TypeInput(QStringLiteral("7"));
-    EXPECT_EQ(OutputEdit().text(), QStringLiteral("7"));  // euro to euro, meanwhile
+    EXPECT_EQ(OutputEdit().text(), QStringLiteral("7.00"));  // euro to euro, meanwhile
     release = true;
     WaitForDownload();
-    EXPECT_EQ(OutputEdit().text(), QStringLiteral("7.5621"));  // in US dollars, once they are in
-    EXPECT_EQ(server_.Requests().size(), 1u);
+    EXPECT_EQ(OutputEdit().text(), QStringLiteral("7.56"));  // in US dollars, once they are in
+    EXPECT_EQ(server_.Requests().size(), 3u);                // the ECB, NBP tables A and B
 }
 
 TEST_F(RatesWindow, WithTheSwitchOffNoRequestIsEverMade) {
@@ -145,9 +153,63 @@ TEST_F(RatesWindow, WithTheSwitchOffTheCacheIsStillUsed) {
     ASSERT_FALSE(WriteRatesCache(RatesCachePath(), cached));
     Start(Profile(false));
     PickCategory(std::string(CurrencyName));
-    EXPECT_NEAR(Shows("100", "US dollar (USD)", "Euro (EUR)"), 100 / 1.0803, 1e-11);
+    EXPECT_EQ(Shows("100", "US Dollar (USD)", "Euro (EUR)"), 92.57);  // to the cent
     EXPECT_TRUE(DateLine().text().startsWith(QStringLiteral("ECB reference rates of 2026-11-20")));
     EXPECT_TRUE(server_.Requests().empty());
+}
+
+TEST_F(RatesWindow, TheLineNamesEverySourceOfTheConversionShown) {
+    server_.Serve("eurofxref-daily.xml", FixtureEcbFile(Today()));
+    Start(Profile());
+    PickCategory(std::string(CurrencyName));
+    WaitForDownload();
+    ASSERT_EQ(server_.Requests().size(), 3u);
+    const QString ecb = QString::fromStdString("ECB reference rates of " + Today());
+    EXPECT_EQ(Shows("100", "US Dollar (USD)", "Euro (EUR)"), 92.57);
+    EXPECT_EQ(DateLine().text(), ecb);
+    // 100 USD in euros by the ECB, in pesos by table B through table A's euro.
+    const double pesos = Shows("100", "US Dollar (USD)", "Argentine Peso (ARS)");
+    EXPECT_NEAR(pesos, 100 / 1.0803 * (4.24 / 0.0037), 0.005);
+    // Too long for the window: said in short, and whole in the tool tip.
+    EXPECT_EQ(
+        DateLine().text(),
+        QString::fromStdString("ECB " + Today() + "; NBP B 2026-12-02 for ARS; NBP A 2026-12-07"));
+    EXPECT_EQ(
+        DateLine().toolTip(),
+        Qt::convertFromPlainText(ecb + QStringLiteral("; NBP table B of 2026-12-02 for ARS, in "
+                                                      "euros by NBP table A of 2026-12-07"),
+                                 Qt::WhiteSpaceNormal));
+    Shows("1", "UAE Dirham (AED)", "Euro (EUR)");
+    EXPECT_EQ(DateLine().text(), QStringLiteral("NBP table A of 2026-12-07 for AED"));
+    EXPECT_EQ(InputUnits().FindExact("Kuna (HRK)"), -1) << "a withdrawn code is never offered";
+}
+
+TEST_F(RatesWindow, AGermanSessionShowsTheIsoNamesAndTheSourcesInGerman) {
+    const Translations german(QLocale(QStringLiteral("de_DE")));
+    ASSERT_TRUE(german.Loaded());
+    const CachedRates ecb{"x", 0, *ParseEcbRates(FixtureEcbFile("2026-12-07"), FixtureNow).rates};
+    ASSERT_FALSE(WriteRatesCache(RatesCachePath(), ecb));
+    for (const auto& [table, text] :
+         {std::pair{RatesSource::NbpTableA, NbpFixtureTable('A', "2026-12-07", NbpTableARates)},
+          std::pair{RatesSource::NbpTableB, NbpFixtureTable('B', "2026-12-02", NbpTableBRates)}}) {
+        const CachedRates cached{
+            "x", 0,
+            *ParseNbpTable(text, table == RatesSource::NbpTableA ? 'A' : 'B', FixtureNow).rates,
+            table};
+        ASSERT_FALSE(WriteRatesCache(SourceCachePath(RatesCachePath(), table), cached));
+    }
+    Start(Profile(false));
+    PickCategory(std::string(CurrencyName));
+    const int peso = InputUnits().FindExact("Argentine Peso (ARS)");
+    ASSERT_GE(peso, 0);
+    EXPECT_EQ(InputUnits().ShownAt(peso), "Argentinischer Peso");
+    Shows("100", "US Dollar (USD)", "Argentine Peso (ARS)");
+    EXPECT_EQ(DateLine().text(), QStringLiteral("EZB 2026-12-07; NBP B 2026-12-02 f\u00fcr ARS; "
+                                                "NBP A 2026-12-07"));
+    EXPECT_NE(DateLine().toolTip().indexOf(QStringLiteral(
+                  "EZB-Referenzkurse vom 2026-12-07; NBP-Tabelle B vom 2026-12-02 f\u00fcr ARS")),
+              -1)
+        << DateLine().toolTip().toStdString();
 }
 
 TEST_F(RatesWindow, ListsEveryCurrencyAndTheCustomMoneyUnits) {
@@ -158,7 +220,7 @@ TEST_F(RatesWindow, ListsEveryCurrencyAndTheCustomMoneyUnits) {
     PickCategory(std::string(CurrencyName));
     EXPECT_EQ(InputUnits().Count(), 152);
     EXPECT_EQ(OutputUnits().Count(), 152);
-    EXPECT_EQ(Shows("1", "Bitcoin", "US dollar (USD)"), 112500);
+    EXPECT_EQ(Shows("1", "Bitcoin", "US Dollar (USD)"), 112500);
     EXPECT_EQ(Shows("1", "Euro (EUR)", "FSX"), 150);
 }
 
@@ -171,19 +233,21 @@ TEST_F(RatesWindow, ARefusedDownloadLeavesCacheAndConversionsAsTheyWere) {
     Start(Profile());
     PickCategory(std::string(CurrencyName));
     WaitForDownload();
-    EXPECT_EQ(server_.Requests().size(), 1u);
+    EXPECT_EQ(server_.Requests().size(), 3u);  // the ECB, NBP tables A and B
     EXPECT_EQ(Cache(), before);
     EXPECT_TRUE(DateLine().text().endsWith(QStringLiteral("(download failed)")));
     EXPECT_NE(DateLine().toolTip().indexOf(QStringLiteral("not a positive number")), -1)
         << DateLine().toolTip().toStdString();
-    EXPECT_NEAR(Shows("100", "US dollar (USD)", "Japanese yen (JPY)"), 100 * 162.15 / 1.0803, 1e-9);
+    EXPECT_EQ(Shows("100", "US Dollar (USD)", "Yen (JPY)"), 15010);
 }
 
 TEST_F(RatesWindow, WhatAServerSaysIsShownEscapedAndAsPlainText) {
-    Start("[Currency]\r\nRatesUrl=" + server_.Url("escapes") + "\r\n");
+    Start("[Currency]\r\nRatesUrl=" + server_.Url("escapes") + "\r\nNbpTableAUrl=" +
+          server_.Url("a.json") + "\r\nNbpTableBUrl=" + server_.Url("b.json") + "\r\n");
     PickCategory(std::string(CurrencyName));
     WaitForDownload();
-    const QString shown = QStringLiteral("the server answered 500 \\e]0;TITLE\\a\\e[31m<b>red</b>");
+    const QString shown = QStringLiteral(
+        "ECB reference rates: the server answered 500 \\e]0;TITLE\\a\\e[31m<b>red</b>");
     EXPECT_EQ(DateLine().accessibleDescription(), shown);
     EXPECT_EQ(DateLine().toolTip(), Qt::convertFromPlainText(shown, Qt::WhiteSpaceNormal));
     EXPECT_NE(DateLine().toolTip().indexOf(QStringLiteral("&lt;b&gt;red")), -1);

@@ -244,12 +244,30 @@ TEST_F(SearchAnswersTest, MoneyConvertsWithTheCachedRatesAsTheyChange) {
     EXPECT_TRUE(Shown("100 usd to eur").empty()) << "no rates yet";
     CachedRates cached{"test", 0, {"2026-12-07", {{"USD", 1.25}, {"JPY", 160.0}}}};
     ASSERT_FALSE(WriteRatesCache(Rates(), cached));
-    EXPECT_EQ(Shown("100 usd to eur"), std::vector<std::string>{"80 Euro (EUR)"});
-    EXPECT_EQ(Shown("100 USD JPY"), std::vector<std::string>{"12800 Japanese yen (JPY)"});
-    EXPECT_EQ(answers_.Answer("100 \u20ac to usd").at(0).description, "100 EUR = 125 USD");
+    EXPECT_EQ(Shown("100 usd to eur"), std::vector<std::string>{"80.00 Euro (EUR)"});
+    EXPECT_EQ(Shown("100 USD JPY"), std::vector<std::string>{"12800 Yen (JPY)"});
+    EXPECT_EQ(answers_.Answer("100 \u20ac to usd").at(0).description,
+              "100 EUR = 125.00 USD (ECB 2026-12-07)");
     cached.rates.rates[0].perEuro = 2.0;
     ASSERT_FALSE(WriteRatesCache(Rates(), cached));
-    EXPECT_EQ(Shown("100 usd to eur"), std::vector<std::string>{"50 Euro (EUR)"});
+    EXPECT_EQ(Shown("100 usd to eur"), std::vector<std::string>{"50.00 Euro (EUR)"});
+}
+
+// A currency of the NBP's table B: its description names both sources in
+// short, and a new table B answers the next query.
+TEST_F(SearchAnswersTest, AnNbpCurrencyNamesItsSourcesInShort) {
+    const CachedRates ecb{"test", 0, {"2026-12-07", {{"USD", 1.25}}}};
+    const CachedRates tableA{"test", 0, {"2026-12-07", {{"EUR", 0.25}}}, RatesSource::NbpTableA};
+    CachedRates tableB{"test", 0, {"2026-12-02", {{"ARS", 250.0}}}, RatesSource::NbpTableB};
+    ASSERT_FALSE(WriteRatesCache(Rates(), ecb));
+    ASSERT_FALSE(WriteRatesCache(SourceCachePath(Rates(), RatesSource::NbpTableA), tableA));
+    ASSERT_FALSE(WriteRatesCache(SourceCachePath(Rates(), RatesSource::NbpTableB), tableB));
+    // One euro is 4 złoty, one złoty 250 pesos: one euro is 1000 pesos.
+    EXPECT_EQ(answers_.Answer("100 usd to ars").at(0).description,
+              "100 USD = 80000.00 ARS (ECB 2026-12-07, NBP A 2026-12-07, NBP B 2026-12-02)");
+    tableB.rates.rates[0].perEuro = 500.0;
+    ASSERT_FALSE(WriteRatesCache(SourceCachePath(Rates(), RatesSource::NbpTableB), tableB));
+    EXPECT_EQ(Shown("1 eur to ars"), std::vector<std::string>{"2000.00 Argentine Peso (ARS)"});
 }
 
 TEST_F(SearchAnswersTest, GnomeJoinsTheTermsCopiesTheValueAndLaunchesTheWindow) {

@@ -37,13 +37,14 @@ std::vector<Row> Snapshot(const Catalogue& catalogue) {
 }
 
 // Names the profile has to give back byte for byte: blanks at either end,
-// "=", ";", quotes, accented letters (typed as Unicode, kept as Windows-1252).
+// "=", "#", quotes, accented letters (typed as Unicode, kept as Windows-1252).
+// (A ";" a query would read as a list of units: new names cannot hold it.)
 const QString Categories[] = {
     QStringLiteral(" leading blank"),       QStringLiteral("trailing blank "),
-    QStringLiteral("key=value;x"),          QStringLiteral("\"quoted\""),
+    QStringLiteral("key=value#x"),          QStringLiteral("\"quoted\""),
     QStringLiteral("caf\u00E9 CR\u00C8ME"),
 };
-const std::string StoredCategories[] = {" leading blank", "Trailing blank ", "Key=value;x",
+const std::string StoredCategories[] = {" leading blank", "Trailing blank ", "Key=value#x",
                                         "\"quoted\"", "Caf\xE9 cr\xE8me"};
 
 struct UnitStep {
@@ -53,7 +54,7 @@ struct UnitStep {
 const UnitStep Units[] = {
     {QStringLiteral(" sp an "), QStringLiteral("1")},
     {QStringLiteral("a=b"), QStringLiteral("2.5")},
-    {QStringLiteral(";semi"), QStringLiteral("3")},
+    {QStringLiteral("#hash"), QStringLiteral("3")},
     {QStringLiteral("'single'"), QStringLiteral("0.125")},
     {QStringLiteral("\u00FCber"), QStringLiteral("7")},
 };

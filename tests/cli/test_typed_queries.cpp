@@ -1,0 +1,150 @@
+// mezura-convert as people type a query: the built binary, with its own empty
+// configuration folder, or with a profile written here byte by byte.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "run_program.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class TypedQueryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("mezura-typed-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_ / "config");
+        fs::create_directories(dir_ / "scratch");
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    ProgramRun Run(std::vector<std::string> arguments, const std::string& input = {}) {
+        if (!profile_.empty()) arguments.insert(arguments.begin(), {"--profile", profile_});
+        return RunProgram(MEZURA_CONVERT_PATH, arguments, input,
+                          {"XDG_CONFIG_HOME=" + (dir_ / "config").string(),
+                           "XDG_CACHE_HOME=" + (dir_ / "cache").string(), "HOME=" + dir_.string()},
+                          dir_ / "scratch");
+    }
+
+    // The profile every later Run reads: lines joined with CRLF, Windows-1252 bytes.
+    void UseProfile(const std::vector<std::string>& lines) {
+        profile_ = (dir_ / "profile.ini").string();
+        std::ofstream out(profile_, std::ios::binary);
+        for (const auto& line : lines) out << line << "\r\n";
+    }
+
+    fs::path dir_;
+    std::string profile_;
+};
+
+// What a run printed and how it ended, for one comparison.
+struct Outcome {
+    std::string out;
+    int status;
+    bool operator==(const Outcome&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Outcome& o) {
+    return out << "status " << o.status << ", out \"" << o.out << "\"";
+}
+Outcome Of(const ProgramRun& run) { return {run.out, run.status}; }
+
+}  // namespace
+
+// Names a profile may hold from before they were refused: each still loads
+// and converts when named exactly as written, and never takes a query's
+// words or signs over.
+TEST_F(TypedQueryTest, ProfileNamesLikeTheGrammarAreMatchedOnlyAsWritten) {
+    UseProfile({"[Settings]", "Custom_1=In", "[Volume]", "CustomUnits=1", "CustomUnit_1=To",
+                "CustomValue_1=946.35294600000000", "[Distance]", "CustomUnits=1",
+                "CustomUnit_1=Ft+in", "CustomValue_1=1000.00000000000000", "[In]", "CustomUnits=1",
+                "CustomUnit_1=Per", "CustomValue_1=1.00000000000000"});
+    // Exactly as written: the profile's units, 1 To = 2 pints, 1 Ft+in = 10 m.
+    EXPECT_EQ(Of(Run({"2", "To", "Pints"})), (Outcome{"4\n", 0}));
+    EXPECT_EQ(Of(Run({"1", "Ft+in", "Meters"})), (Outcome{"10\n", 0}));
+    EXPECT_EQ(Of(Run({"--category", "In", "3", "Per", "Per"})), (Outcome{"3\n", 0}));
+    // In another case, or as a word of a phrase, the grammar's.
+    EXPECT_EQ(Of(Run({"2 to pints"})).status, 2);
+    EXPECT_EQ(Of(Run({"2 to pints"})).out, "");
+    EXPECT_EQ(Of(Run({"2", "to", "Pints"})).status, 2);
+    const Outcome list{"5 ft 8.8976377952756 in\n", 0};
+    EXPECT_EQ(Of(Run({"1.75", "m", "ft+in"})), list);
+    EXPECT_EQ(Of(Run({"1.75 m to ft+in"})), list);
+    EXPECT_EQ(Of(Run({"--batch"}, "1.75\tm\tft+in\n")), list);
+    EXPECT_EQ(Of(Run({"--category", "in", "3", "Per", "Per"})).status, 2);
+}
+
+// A phrase is read alike quoted as one argument or given word by word, its
+// "to" or "in" in any case, its number glued to its unit or not.
+TEST_F(TypedQueryTest, APhraseGivenWordByWordReadsAsOneArgument) {
+    const struct {
+        std::vector<std::string> typed;
+        std::string phrase;  // the same, quoted
+    } cases[] = {
+        {{"5", "km", "to", "mi"}, "5 km to mi"},
+        {{"3", "ft", "in", "in"}, "3 ft in in"},
+        {{"2.5", "KG", "TO", "LB"}, "2.5 kg to lb"},
+        {{"2.5 KG TO LB"}, "2.5 kg to lb"},
+        {{"100", "°F", "In", "°C"}, "100 °F in °C"},
+        {{"5km", "to", "mi"}, "5 km to mi"},
+        {{"5km", "TO", "mi"}, "5 km to mi"},
+        {{"5km to mi"}, "5 km to mi"},
+        {{"1", "Light", "years", "to", "Parsecs"}, "1 Light years to Parsecs"},
+        {{"5", "ft", "3", "in", "to", "cm"}, "5 ft 3 in to cm"},
+        {{"1.75", "m", "to", "ft+in"}, "1.75 m to ft+in"},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun quoted = Run({c.phrase});
+        const ProgramRun typed = Run(c.typed);
+        SCOPED_TRACE(c.phrase);
+        EXPECT_EQ(quoted.status, 0) << quoted.err;
+        EXPECT_FALSE(quoted.out.empty());
+        EXPECT_EQ(Of(typed), Of(quoted)) << typed.err;
+    }
+    const ProgramRun bad = Run({"5", "km", "zorkmids", "mi"});
+    EXPECT_EQ(Of(bad), (Outcome{"", 2}));
+    EXPECT_NE(bad.err.find("cannot read \"5 km zorkmids mi\" as a conversion"), std::string::npos)
+        << bad.err;
+}
+
+// Three arguments are VALUE FROM TO, read as ever, however much they look
+// like a phrase; only a FROM of "to", which names no unit, makes them one.
+TEST_F(TypedQueryTest, ThreeArgumentsStayValueFromTo) {
+    // "5km" is 5 by the atof rule, "in" inches.
+    EXPECT_EQ(Of(Run({"5km", "in", "mi"})), Of(Run({"5", "Inches", "Miles"})));
+    EXPECT_EQ(Of(Run({"5km", "in", "mi"})).status, 0);
+    EXPECT_EQ(Of(Run({"1", "Light", "years"})).status, 2);
+    EXPECT_EQ(Of(Run({"3", "ft", "in"})), (Outcome{"36\n", 0}));
+    // A unit the profile calls "To" keeps its three-argument meaning.
+    UseProfile(
+        {"[Volume]", "CustomUnits=1", "CustomUnit_1=To", "CustomValue_1=946.35294600000000"});
+    EXPECT_EQ(Of(Run({"2", "To", "Pints"})), (Outcome{"4\n", 0}));
+}
+
+// A value with one unit and nothing to convert it to is written in the
+// units the desktop search offers first, one a line.
+TEST_F(TypedQueryTest, AValueWithoutATargetInTheSuggestedUnits) {
+    const Outcome km{"3.1068559611867 mi\n5468.0664916885 yd\n5000 m\n", 0};
+    EXPECT_EQ(Of(Run({"5 km"})), km);
+    EXPECT_EQ(Of(Run({"5km"})), km);
+    EXPECT_EQ(Of(Run({"5", "km"})), km);
+    EXPECT_EQ(Of(Run({"--format", "fixed", "--precision", "2", "2 h"})),
+              (Outcome{"7200.00 s\n120.00 min\n0.08 d\n", 0}));
+    EXPECT_EQ(Of(Run({"100 °C"})), (Outcome{"212 °F\n373.15 K\n671.67 °R\n", 0}));
+    // "min" is in Angle and Time: named by --category, else refused as ever.
+    const ProgramRun minutes = Run({"5 min"});
+    EXPECT_EQ(Of(minutes), (Outcome{"", 2}));
+    EXPECT_NE(minutes.err.find("--category"), std::string::npos) << minutes.err;
+    EXPECT_EQ(Of(Run({"--category", "Time", "5 min"})).out,
+              "300 s\n0.083333333333333 h\n0.0034722222222222 d\n");
+    const ProgramRun slip = Run({"5 kmz"});
+    EXPECT_EQ(Of(slip), (Outcome{"", 2}));
+    EXPECT_NE(slip.err.find("unknown unit \"kmz\""), std::string::npos) << slip.err;
+}
