@@ -149,8 +149,13 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
     if (request.from.empty()) {
         const auto quantity = ReadQuantity(request.value);
         if (!quantity) {
-            // Quantities multiplied and divided: "10 km / 2 h", "3000 mAh * 3.7 V".
-            if (!targets && ConvertByDimensions(index, request, style, text, problem, unknownWord))
+            // Quantities multiplied and divided: "10 km / 2 h", "3000 mAh * 3.7 V";
+            // "5 ft 3" stays an amount without its unit.
+            const bool signs = request.value.find_first_of("*/^()") != std::string_view::npos ||
+                               request.value.find("\xC2\xB7") != std::string_view::npos ||
+                               request.value.find("\xC3\x97") != std::string_view::npos;
+            if (signs && !targets &&
+                ConvertByDimensions(index, request, style, text, problem, unknownWord))
                 return true;
             if (LooksLikeExpression(request.value) && !problem.empty() && !unknownWord)
                 return Refuse(text, std::move(problem));

@@ -902,11 +902,7 @@ TEST_F(MezuraConvertTest, ReadsAndWritesMixedValues) {
          "",
          {"\"ft\" and \"lb\" are not units of one category", "Distance", "Mass"},
          2},
-        {"amount without a unit",
-         {"5 ft 3", "cm"},
-         "",
-         {"\"5 ft 3\" is no value with its unit"},
-         2},
+        {"amount without a unit", {"5 ft 3", "cm"}, "", {"\"5 ft 3\"", "value with its unit"}, 2},
         {"list smallest first", {"1", "m", "in+ft"}, "", {"largest to the smallest"}, 2},
         {"temperatures are not summed",
          {"5 \xC2\xB0"
