@@ -1,6 +1,7 @@
 #pragma once
-// The built-in categories in list order: names in Windows-1252, units in
-// catalogue order, each size a definition from unit_sizes.h, in SI units
+// The built-in categories in list order: names in Windows-1252, each
+// category's dimension (dimension.h), units in catalogue order, each size a
+// definition from unit_sizes.h, in SI units
 // (m/s^2, rad, sr, rad/s, m^2, F, C, S, EUR, A, bit/s, bit, kg/m^3, m, ohm, J,
 // m^3/s, N, Hz, lx, kg, W, Pa, K, s, N m, m/s, Pa s, m^2/s, V, m^3).
 // Only builtin_units.h includes this file.
@@ -8,6 +9,7 @@ namespace unit_size {
 
 inline constexpr BuiltinCategory BuiltinTable[] = {
     {"Acceleration",
+     dim::L / (dim::T * dim::T),
      Centimeter,
      {
          {"Centimeters/sec\xB2 ", Centimeter},
@@ -22,6 +24,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Yard/sec\xB2", Yard},
      }},
     {"Angle",
+     dim::A,
      Turn,
      {
          {"Circles", Turn},
@@ -42,6 +45,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Turns", Turn},
      }},
     {"Angle (Solid)",
+     dim::A* dim::A,
      Degree* Degree,
      {
          {"Hemisphere", Sphere / 2},
@@ -53,6 +57,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Spherical right angles", Sphere / 8},
      }},
     {"Angular velocity",
+     dim::A / dim::T,
      Radian / Day,
      {
          {"Degree/day", Degree / Day},
@@ -69,6 +74,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Revolution/second", Turn / Second},
      }},
     {"Area",
+     dim::Area,
      Acre,
      {
          {"Acres", Acre},
@@ -91,6 +97,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Yards\xB2", Yard* Yard},
      }},
     {"Capacitance",
+     dim::Charge / dim::Voltage,
      Abfarad,
      {
          {"Abfarad", Abfarad},
@@ -102,6 +109,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Statfarad", Statfarad},
      }},
     {"Charge",
+     dim::Charge,
      Abcoulomb,
      {
          {"Abcoulomb", Abcoulomb},
@@ -114,6 +122,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Statcoulomb", Statcoulomb},
      }},
     {"Conductance",
+     dim::I / dim::Voltage,
      Abmho,
      {
          {"Abmho", Abmho},
@@ -130,11 +139,13 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
     // The euro alone: the other currencies come with the exchange rates
     // (currency_units.h), each in euros.
     {"Currency",
+     dim::Money,
      1.0L,
      {
          {"Euro (EUR)", 1.0L},
      }},
     {"Current",
+     dim::I,
      Abampere,
      {
          {"Abampere", Abampere},
@@ -147,6 +158,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Statampere", Statampere},
      }},
     {"Data rate",
+     dim::Info / dim::T,
      Bit / Second,
      {
          {"Bits/second", Bit},
@@ -162,6 +174,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Terabits/second", 1e12L * Bit},
      }},
     {"Data storage",
+     dim::Info,
      Bit,
      {
          {"Bits", Bit},
@@ -187,6 +200,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Terabytes", 1e12L * Byte},
      }},
     {"Density",
+     dim::M / dim::Volume,
      Gram / (Centimeter * Centimeter * Centimeter),
      {
          {"Grains/gallon (US)", Grain / Gallon},
@@ -204,6 +218,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Tons/yard\xB3", ShortTon / CubicYard},
      }},
     {"Distance",
+     dim::L,
      Centimeter,
      {
          {"Angstrom", Angstrom},
@@ -227,6 +242,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Yards", Yard},
      }},
     {"Electric resistance",
+     dim::Voltage / dim::I,
      1.0L,
      {
          {"Abohms", Abohm},
@@ -237,6 +253,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Statohms", Statohm},
      }},
     {"Energy",
+     dim::Energy,
      Joule,
      {
          {"BTU (IT)", BtuIT},
@@ -266,6 +283,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Watt seconds", Watt* Second},
      }},
     {"Flow",
+     dim::Volume / dim::T,
      Centimeter* Centimeter* Centimeter / Hour,
      {
          {"Centimeter\xB3/hour", Centimeter* Centimeter* Centimeter / Hour},
@@ -304,6 +322,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Yards\xB3/sec", CubicYard / Second},
      }},
     {"Force",
+     dim::Force,
      Dyne,
      {
          {"Dynes", Dyne},
@@ -320,6 +339,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Ton force (2000 lbf)", 2000 * PoundForce},
      }},
     {"Frequency",
+     dim::None / dim::T,
      1.0L,
      {
          {"Cycles/hour", 1 / Hour},
@@ -333,6 +353,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
      }},
     // Converted by formula through kilometers per liter (conversion.cpp).
     {"Fuel economy",
+     dim::None,
      1.0L,
      {
          {"Kilometers/liter", 0.0L},
@@ -342,6 +363,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
      },
      ConversionWay::FuelEconomy},
     {"Illumination",
+     dim::J* dim::A* dim::A / dim::Area,
      Phot,
      {
          {"Centimeter candle", Phot},
@@ -355,6 +377,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Phot", Phot},
      }},
     {"Mass",
+     dim::M,
      Gram,
      {
          {"Carats", Carat},
@@ -380,6 +403,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
     // The catalogue's BTU here is the thermochemical one: its calorie per
     // second has always been 4.184 W.
     {"Power",
+     dim::Power,
      BtuTh / Hour,
      {
          {"BTU/hour", BtuTh / Hour},
@@ -395,6 +419,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Metric horsepower", MetricHorsepower},
      }},
     {"Pressure",
+     dim::Force / dim::Area,
      Atmosphere,
      {
          {"Atmospheres", Atmosphere},
@@ -419,6 +444,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
      }},
     // Converted by formula through Celsius (conversion.cpp).
     {"Temperature",
+     dim::Theta,
      1.0L,
      {
          {"Celsius", 0.0L},
@@ -430,6 +456,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
      ConversionWay::Temperature},
     // Differences of temperature: scales without their offsets.
     {"Temperature change",
+     dim::Theta,
      1.0L,
      {
          {"Degrees Celsius", 1.0L},
@@ -441,6 +468,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Kelvins (difference)", 1.0L},
      }},
     {"Time",
+     dim::T,
      Century,
      {
          {"Centuries", Century},
@@ -460,6 +488,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Years", Year},
      }},
     {"Torque",
+     dim::Energy,
      Newton* Meter,
      {
          {"Dyne centimeter", Dyne* Centimeter},
@@ -471,6 +500,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Pound-force inch", PoundForce* Inch},
      }},
     {"Velocity",
+     dim::L / dim::T,
      Centimeter / Hour,
      {
          {"C", SpeedOfLight},
@@ -493,6 +523,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Miles/sec", Mile / Second},
      }},
     {"Viscosity (Dynamic)",
+     dim::M / (dim::L * dim::T),
      1e-2L * Poise,
      {
          {"Centipoise", 1e-2L * Poise},
@@ -520,6 +551,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Slug/foot sec", Slug / (Foot * Second)},
      }},
     {"Viscosity (Kinematic)",
+     dim::Area / dim::T,
      1.0L,
      {
          {"Centistokes", 1e-2L * Stokes},
@@ -528,6 +560,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Stokes", Stokes},
      }},
     {"Voltage",
+     dim::Voltage,
      1.0L,
      {
          {"Abvolts", Abvolt},
@@ -539,6 +572,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Volts", 1.0L},
      }},
     {"Volume",
+     dim::Volume,
      Centimeter* Centimeter* Centimeter,
      {
          {"Centimeters\xB3", Centimeter* Centimeter* Centimeter},
@@ -560,6 +594,7 @@ inline constexpr BuiltinCategory BuiltinTable[] = {
          {"Yard\xB3", CubicYard},
      }},
     {"Volume (Dry)",
+     dim::Volume,
      DryBarrel,
      {
          {"Barrels", DryBarrel},

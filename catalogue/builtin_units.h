@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "dimension.h"
 #include "unit_sizes.h"
 
 // The fullest built-in row ("Flow").
@@ -29,6 +30,7 @@ struct BuiltinUnit {
 
 struct BuiltinCategory {
     const char* name;       // Windows-1252
+    Dimension dimension;    // of every unit of the category, custom ones too
     long double reference;  // the size of the unit that has factor 1
     BuiltinUnit units[MostBuiltinUnits];
     ConversionWay way = ConversionWay::Factors;

@@ -1,6 +1,7 @@
 #include "mixed_conversion.h"
 
 #include <array>
+#include <cmath>
 
 #include "catalogue.h"
 #include "catalogue_limits.h"
@@ -8,8 +9,11 @@
 #include "currency_units.h"
 #include "decimal_comma.h"
 #include "decimal_comma_advice.h"
+#include "expression_conversion.h"
 #include "mixed_value.h"
+#include "number_text.h"
 #include "problem_hint.h"
+#include "quantity_expression.h"
 #include "unit_resolver.h"
 #include "visible_text.h"
 
@@ -19,6 +23,52 @@ namespace {
 bool Refuse(std::string& text, std::string problem) {
     text = std::move(problem);
     return false;
+}
+
+// Whether the atof rule reads the whole text: "3*12" and "5x" it reads only
+// in part, and such a value goes to the expression reader, which reads all
+// of it or says what it could not.
+bool ReadsWhole(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    i += ScanNumber(text.substr(i), true).end;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    return i == text.size();
+}
+
+// The problems a reading by dimensions may mend: a name the catalogue does
+// not hold ("kJ", "kg/m^3"), or two names of categories of one dimension
+// ("Nm" and "ft lbf").
+bool ExpressionMayMend(ResolveProblem problem) {
+    return problem == ResolveProblem::UnknownFrom || problem == ResolveProblem::UnknownTo ||
+           problem == ResolveProblem::NoCommonCategory;
+}
+
+// The conversion read by dimensions, written over `text`; false with the
+// reader's problem in `problem`, and `unknownWord` set when a side is one
+// word that names nothing.
+bool ConvertByDimensions(const NameIndex& index, const ConversionRequest& request,
+                         const PartStyle& style, std::string& text, std::string& problem,
+                         bool& unknownWord) {
+    ExpressionConversion answer;
+    if (!ConvertExpression(index, request.value, request.from, request.to, answer, problem,
+                           &unknownWord))
+        return false;
+    WriteAmountInto(text, answer.result, style);
+    return true;
+}
+
+bool NotFinite(std::string& text, std::string_view value, std::string_view from) {
+    return Refuse(text, "not a finite number: " + Quoted(value) + " " + Quoted(from));
+}
+
+// Below absolute zero, allowing for the rounding of the scales' offsets
+// (0 Rankine is -5.7e-14 K by way of Celsius).
+bool BelowAbsoluteZero(const Catalogue& catalogue, int row, int from, double value) {
+    constexpr int Kelvin = 3;
+    if (row != TemperatureRow || from > Kelvin + 2) return false;
+    return ConvertValue(catalogue, row, from, Kelvin, value) < -1e-9;
 }
 
 // Money in AutoFormat is written to its currency's minor unit.
@@ -45,32 +95,73 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
             : std::nullopt;
     // The value first: a bad one is the problem whatever the names.
     std::optional<double> value;
+    std::string problem;
+    bool unknownWord = false;
     if (!request.from.empty()) {
         value = ReadValue(request.value);
-        if (!value) return Refuse(text, ValueProblem(request.value));
+        if (!value ||
+            (request.value.find('/') == std::string_view::npos && !ReadsWhole(request.value))) {
+            // Arithmetic in the value ("3*12", "2^10"), or something left over.
+            // A fraction gone wrong ("1/0", "1/2/3") is refused as ever.
+            const bool fraction =
+                !value && request.value.find_first_of("*^()+") == std::string_view::npos;
+            if (!fraction && !targets &&
+                ConvertByDimensions(index, request, style, text, problem, unknownWord))
+                return true;
+            return Refuse(text, fraction ? ValueProblem(request.value) : std::move(problem));
+        }
+        if (!std::isfinite(*value)) return NotFinite(text, request.value, request.from);
     }
     // The plain conversion, as it has always been.
     if (value && !targets) {
         const Resolution found =
             ResolveConversion(index, request.from, request.to, request.category);
         if (found.problem != ResolveProblem::None) {
+            // Names the catalogue does not list may still be units by their
+            // dimensions; a plain name's own message stands.
+            if (!request.category && ExpressionMayMend(found.problem)) {
+                if (ConvertByDimensions(index, request, style, text, problem, unknownWord))
+                    return true;
+                const bool plainNames =
+                    !LooksLikeExpression(request.from) && !LooksLikeExpression(request.to);
+                if (!unknownWord &&
+                    !(plainNames && found.problem == ResolveProblem::NoCommonCategory))
+                    return Refuse(text, std::move(problem));
+            }
             AppendHint(
                 text,
                 DescribeProblemInto(text, index, found, request.from, request.to, request.category),
                 categoryHint);
             return false;
         }
-        WriteAmountInto(text, ConvertValue(catalogue, found.row, found.from, found.to, *value),
-                        StyleOfTarget(catalogue, found.row, found.to, style));
+        if (BelowAbsoluteZero(catalogue, found.row, found.from, *value))
+            return Refuse(text, "a temperature below absolute zero: " + Quoted(request.value) +
+                                    " " + Quoted(request.from));
+        const double result = ConvertValue(catalogue, found.row, found.from, found.to, *value);
+        if (!std::isfinite(result) && std::isfinite(catalogue.Factor(found.row, found.to)) &&
+            catalogue.Factor(found.row, found.to) != 0)
+            return Refuse(text, "the result is not a finite number");
+        WriteAmountInto(text, result, StyleOfTarget(catalogue, found.row, found.to, style));
         return true;
     }
 
     Quantity source;
     if (request.from.empty()) {
         const auto quantity = ReadQuantity(request.value);
-        if (!quantity)
+        if (!quantity) {
+            // Quantities multiplied and divided: "10 km / 2 h", "3000 mAh * 3.7 V";
+            // "5 ft 3" stays an amount without its unit.
+            const bool signs = request.value.find_first_of("*/^()") != std::string_view::npos ||
+                               request.value.find("\xC2\xB7") != std::string_view::npos ||
+                               request.value.find("\xC3\x97") != std::string_view::npos;
+            if (signs && !targets &&
+                ConvertByDimensions(index, request, style, text, problem, unknownWord))
+                return true;
+            if (LooksLikeExpression(request.value) && !problem.empty() && !unknownWord)
+                return Refuse(text, std::move(problem));
             return Refuse(text, "cannot read " + Quoted(request.value) +
                                     " as a value with its units, such as \"5 ft 3 in\"");
+        }
         source = *quantity;
     } else {
         source.count = 1;
@@ -89,6 +180,14 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
     const auto typed = std::span(names.data(), named);
     const UnitsResolution found = ResolveUnits(index, typed, request.category);
     if (found.problem != ResolveProblem::None) {
+        // A value read as a sum may be a product: "5 km 2 h" is no sum, and
+        // "1 Nm" no sum of one.
+        if (!targets && !request.category && ExpressionMayMend(found.problem)) {
+            if (ConvertByDimensions(index, request, style, text, problem, unknownWord)) return true;
+            bool signs = false;
+            for (std::string_view name : typed) signs = signs || LooksLikeExpression(name);
+            if (signs && !problem.empty()) return Refuse(text, std::move(problem));
+        }
         AppendHint(text, DescribeProblemInto(text, index, found, typed, request.category),
                    categoryHint);
         return false;

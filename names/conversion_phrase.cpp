@@ -1,11 +1,14 @@
 #include "conversion_phrase.h"
 
+#include <cctype>
 #include <vector>
 
 #include "catalogue.h"
 #include "conversion.h"
+#include "expression_conversion.h"
 #include "mixed_value.h"
 #include "number_text.h"
+#include "quantity_expression.h"
 #include "unit_resolver.h"
 
 namespace {
@@ -85,14 +88,82 @@ std::optional<PhraseMeaning> ReadSum(const NameIndex& index, const ConversionTex
     return PhraseMeaning{ShortestText(value), value, found.row, last, found.to};
 }
 
+// Whether a unit name could start `text`: not a sign, digit or parenthesis
+// of the expression grammar ("^10 B" is the rest of "2^10 B").
+bool StartsLikeName(std::string_view text) {
+    if (text.empty()) return false;
+    const auto c = static_cast<unsigned char>(text[0]);
+    return c >= 0x80 ? !text.starts_with("\xC2\xB7") && !text.starts_with("\xC3\x97") &&
+                           !text.starts_with("\xC2\xB2") && !text.starts_with("\xC2\xB3") &&
+                           !text.starts_with("\xE2")
+                     : std::isalpha(c) || c == '_' || c == '$';
+}
+
+bool IsWord(std::string_view text, std::size_t at, std::string_view word) {
+    if (at == 0 || at + word.size() >= text.size() || !IsBlank(text[at - 1]) ||
+        !IsBlank(text[at + word.size()]))
+        return false;
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if ((text[at + i] | 0x20) != word[i]) return false;
+    return true;
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// A phrase whose value is an expression: "2^10 B to KiB", "(5+3) ft in",
+// "3*12 in ft", "1 nm m". After " to " the split is textual; without it,
+// the first split at " in " or at a blank (from the right) that converts.
+std::optional<ConversionText> SplitExpressionPhrase(const NameIndex& index, std::string_view text) {
+    text = Trim(text);
+    for (std::size_t at = text.size(); at-- > 1;) {
+        if (IsWord(text, at, "to")) {
+            const std::string_view left = Trim(text.substr(0, at));
+            const std::string_view right = Trim(text.substr(at + 2));
+            // A value is a number: "km to mi" is no conversion.
+            if (left.empty() || right.empty() ||
+                left.find_first_of("0123456789") == std::string_view::npos)
+                return std::nullopt;
+            return ConversionText{std::string(left), {}, std::string(right)};
+        }
+    }
+    const auto converts = [&](std::string_view left, std::string_view right) {
+        ExpressionConversion answer;
+        std::string problem;
+        return !left.empty() && !right.empty() &&
+               ConvertExpression(index, left, {}, right, answer, problem);
+    };
+    for (std::size_t at = text.size(); at-- > 1;) {
+        if (!IsWord(text, at, "in")) continue;
+        const std::string_view left = Trim(text.substr(0, at));
+        const std::string_view right = Trim(text.substr(at + 2));
+        if (converts(left, right)) return ConversionText{std::string(left), {}, std::string(right)};
+    }
+    for (std::size_t at = text.size(); at-- > 1;) {
+        if (!IsBlank(text[at]) || IsBlank(text[at - 1])) continue;
+        const std::string_view left = Trim(text.substr(0, at));
+        const std::string_view right = Trim(text.substr(at));
+        if (converts(left, right)) return ConversionText{std::string(left), {}, std::string(right)};
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<ConversionText> SplitConversionPhrase(const NameIndex& index, std::string_view text,
                                                     std::optional<std::string_view> category) {
-    if (auto split = SplitConversionText(text)) return split;
-    const auto parts = SplitLeadingValue(text);
-    if (!parts) return std::nullopt;
-    return SplitAtBlank(index, *parts, category);
+    auto split = SplitConversionText(text);
+    if (split && (split->from.empty() || StartsLikeName(split->from))) return split;
+    if (const auto parts = SplitLeadingValue(text); parts && !split) {
+        if (auto atBlank = SplitAtBlank(index, *parts, category)) return atBlank;
+    }
+    if (text.size() <= MaxExpressionBytes) {
+        if (auto expression = SplitExpressionPhrase(index, text)) return expression;
+    }
+    return split;
 }
 
 std::optional<PhraseMeaning> ReadConversionPhrase(const NameIndex& index, std::string_view text) {

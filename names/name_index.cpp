@@ -7,6 +7,7 @@
 #include "currency_units.h"
 #include "text_1252.h"
 #include "unit_aliases.h"
+#include "unit_word.h"
 
 namespace {
 
@@ -45,6 +46,33 @@ bool Cp1252Into(std::string& text, std::string_view utf8) {
     return true;
 }
 
+// Whether one of `places` is named `name` as written, by its name or an alias.
+bool NamedExactly(const Catalogue& catalogue, const std::vector<UnitPlace>& places,
+                  std::string_view name) {
+    for (const UnitPlace& place : places) {
+        if (catalogue.Name(place.row, place.position) == name) return true;
+        for (std::string_view alias : AliasesOf(catalogue, place.row, place.position))
+            if (alias == name) return true;
+    }
+    return false;
+}
+
+// The units a name stands for. Case is the meaning of symbols: a name that
+// matches only in other case does not count where it reads as an SI unit as
+// written ("nm" is the nanometre, not the newton metre's "Nm"; "µs" a
+// microsecond, not "µS"). A name shown with a trailing blank is found
+// without it.
+std::vector<UnitPlace> PlacesOf(const Catalogue& catalogue, std::string_view name,
+                                std::string_view utf8Name) {
+    std::vector<UnitPlace> places = FindUnits(catalogue, name);
+    if (!places.empty() && !NamedExactly(catalogue, places, name) &&
+        ReadsAsOtherSiUnit(catalogue, places, utf8Name))
+        places.clear();
+    if (places.empty() && !name.empty() && name.back() != ' ')
+        places = FindUnits(catalogue, std::string(name) + ' ');
+    return places;
+}
+
 }  // namespace
 
 NameIndex::NameIndex(const Catalogue& catalogue)
@@ -67,7 +95,10 @@ bool NameIndex::HasNameSet() const {
     if (nameSetMade_ || lookups_ <= FewLookups) return nameSetMade_;
     nameSetMade_ = true;
     const auto keep = [&](std::string_view name, std::string_view kind) {
-        const std::string lowered = LowerCp1252(name);
+        std::string lowered = LowerCp1252(name);
+        if (!loweredNames_.Find(lowered)) loweredNames_.Add(lowered, kind);
+        // A name shown with a trailing blank is found without it too.
+        while (!lowered.empty() && lowered.back() == ' ') lowered.pop_back();
         if (!loweredNames_.Find(lowered)) loweredNames_.Add(lowered, kind);
     };
     for (int row : categoryRows_) {
@@ -132,9 +163,10 @@ std::span<const UnitPlace> NameIndex::Units(std::string_view utf8Name) const {
         const std::string_view lookup = CurrencyCodeOfSymbol(utf8Name).value_or(utf8Name);
         if (!MayNameUnit(lookup)) return {};
         const auto name = Cp1252FromUtf8(lookup);
-        found =
-            units_.emplace(utf8Name, name ? FindUnits(catalogue_, *name) : std::vector<UnitPlace>{})
-                .first;
+        found = units_
+                    .emplace(utf8Name,
+                             name ? PlacesOf(catalogue_, *name, lookup) : std::vector<UnitPlace>{})
+                    .first;
     }
     return found->second;
 }

@@ -1,0 +1,94 @@
+#pragma once
+// Quantities written as expressions, in GNU units' grammar, read from UTF-8:
+//
+//   "kg/m^3", "kg/m3", "kg/m³", "kg·m⁻³"      the density unit
+//   "N*m", "N m", "N·m", "N×m"                a newton metre (a space or a
+//                                             sign multiplies)
+//   "J / mol K"                               J/(mol·K): a space binds tighter
+//                                             than "/", "*" and "/" alike
+//   "BTU/(h*ft*°F)"                           degrees in a product are differences
+//   "mi per h", "s⁻¹", "ft**2", "m2"          "per", powers, a trailing digit
+//   "3*12 in", "(5+3) ft", "2^10 B"           arithmetic in the value
+//   "1/3 cup", "1 1/2 in"                     digits/digits is one number
+//   "10 km / 2 h", "3000 mAh * 3.7 V"         quantities multiplied and divided
+//
+// Each word is read by unit_word.h; a word with several meanings ("min",
+// "Gb") gives the expression several readings, one per choice, and the
+// other side of a conversion decides (expression_conversion.h).
+//
+// Nothing is half-read: anything left over is refused, naming it. Limits:
+// MaxExpressionBytes of text, MaxNesting levels of parentheses, powers of at
+// most MaxPower in size.
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "dimension.h"
+#include "name_index.h"
+#include "unit_word.h"
+
+inline constexpr std::size_t MaxExpressionBytes = 1024;
+inline constexpr int MaxNesting = 32;
+inline constexpr int MaxPower = 32;
+inline constexpr int MostReadings = 8;
+inline constexpr int MostPicks = 4;
+inline constexpr int MostTerms = 8;
+inline constexpr unsigned char NoPick = 0xFF;
+
+// One way of reading every word: the numbers multiplied out, the units'
+// size in SI units and their dimension.
+struct ExpressionReading {
+    double number = 1;
+    double size = 1;
+    Dimension dimension;
+    signed char scale = -1;  // a temperature unit alone (times numbers): its scale
+    // For each word of several meanings (Expression::words), the one taken.
+    std::array<unsigned char, MostPicks> picked{NoPick, NoPick, NoPick, NoPick};
+};
+
+// A unit as typed and its power, for the normal form ("kg·m⁻³").
+struct NormalTerm {
+    std::string_view symbol;
+    int power = 0;
+};
+
+struct AmbiguousWord {
+    std::string_view word;
+    WordMeanings meanings;
+};
+
+// The readings of a part of an expression.
+struct UnitProduct {
+    int count = 0;
+    std::array<ExpressionReading, MostReadings> readings;
+    int terms = 0;
+    std::array<NormalTerm, MostTerms> normal;
+    bool hasUnits = false;
+};
+
+// The whole, with its words of several meanings, which the readings' picks index.
+struct Expression : UnitProduct {
+    int words = 0;
+    std::array<AmbiguousWord, MostPicks> ambiguous;
+};
+
+// The expression in `text`, else false with the problem in `problem`:
+//   unknown unit "xyz" in "kg/xyz"
+//   cannot read ",5" in "1,5"
+//   powers go up to 32: "m^999"
+// `wholeWordUnknown` is set when the text is one word that names nothing:
+// the caller's own message for an unknown name then stands.
+bool ReadExpression(const NameIndex& index, std::string_view text, Expression& expression,
+                    std::string& problem, bool* wholeWordUnknown = nullptr);
+
+// Whether the text holds anything of the grammar beyond a name: an
+// operator, a parenthesis, a digit or the word "per".
+bool LooksLikeExpression(std::string_view text);
+
+// The units in normal form, UTF-8: "kg·m⁻³"; "" for a pure number.
+std::string NormalForm(const Expression& expression);
+
+// a × b: every reading of one with every reading of the other.
+bool MultiplyExpressions(const Expression& a, const Expression& b, Expression& product,
+                         std::string& problem);
