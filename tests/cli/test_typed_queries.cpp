@@ -117,9 +117,9 @@ TEST_F(TypedQueryTest, APhraseGivenWordByWordReadsAsOneArgument) {
 // Three arguments are VALUE FROM TO, read as ever, however much they look
 // like a phrase; only a FROM of "to", which names no unit, makes them one.
 TEST_F(TypedQueryTest, ThreeArgumentsStayValueFromTo) {
-    // "5km" is 5 by the atof rule, "in" inches.
-    EXPECT_EQ(Of(Run({"5km", "in", "mi"})), Of(Run({"5", "Inches", "Miles"})));
-    EXPECT_EQ(Of(Run({"5km", "in", "mi"})).status, 0);
+    // A VALUE of "5km" is not half-read as 5 inches: it is refused, since
+    // "in" is FROM here and the km would be dropped without a word.
+    EXPECT_EQ(Of(Run({"5km", "in", "mi"})), (Outcome{"", 2}));
     EXPECT_EQ(Of(Run({"1", "Light", "years"})).status, 2);
     EXPECT_EQ(Of(Run({"3", "ft", "in"})), (Outcome{"36\n", 0}));
     // A unit the profile calls "To" keeps its three-argument meaning.
