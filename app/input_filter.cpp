@@ -13,8 +13,10 @@ constexpr QKeySequence::StandardKey EditingKeys[] = {
 
 }  // namespace
 
-void NumberInputFilter::Install(QObject* field, bool decimalComma) {
-    field->installEventFilter(new NumberInputFilter(field, decimalComma));
+NumberInputFilter* NumberInputFilter::Install(QObject* field, bool decimalComma) {
+    auto* filter = new NumberInputFilter(field, decimalComma);
+    field->installEventFilter(filter);
+    return filter;
 }
 
 bool NumberInputFilter::LetsThrough(const QKeyEvent& event, bool decimalComma) {

@@ -22,7 +22,10 @@ class NumberInputFilter : public QObject {
 public:
     // Filters the key presses of `field`; the filter belongs to the field.
     // With `decimalComma` the field also takes "," (a decimal comma language).
-    static void Install(QObject* field, bool decimalComma = false);
+    static NumberInputFilter* Install(QObject* field, bool decimalComma = false);
+
+    // The user chose the other decimal separator on the Result Format page.
+    void SetDecimalComma(bool decimalComma) { decimalComma_ = decimalComma; }
 
     // True when the key press may reach the field.
     static bool LetsThrough(const QKeyEvent& event, bool decimalComma = false);

@@ -92,6 +92,7 @@ void MainWindow::Populate() {
     // Both fields show "0"; no conversion yet.
     LoadProfile(profile, catalogue_, resultStyle_);
     mixedUnits_ = LoadMixedUnitsSetting(profile);
+    UseDecimalPoint(ReadSwitch(profile, profile::DecimalPointKey));
     favourites_ = Favourites::Load(profile);
     const std::optional<std::string> historyProblem = history_.SetKept(IsHistoryKept(profile));
     // Said over the window once it is on the screen: a box whose parent is

@@ -60,6 +60,7 @@ class QMenuBar;
 class QTimer;
 class QPushButton;
 class DialogUnits;
+class NumberInputFilter;
 class SortedComboBox;
 class SortedListBox;
 class WindowRates;
@@ -172,6 +173,8 @@ public:
 
     const ResultStyle& Style() const { return resultStyle_; }
     const MixedUnitsSetting& MixedUnits() const { return mixedUnits_; }
+    // True when the user chose the decimal point whatever the language.
+    bool DecimalPointChosen() const { return decimalPointChosen_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -212,6 +215,9 @@ private:
     // Both unit lists hold the units of `slot`, the first entry selected.
     void FillUnitLists(int slot);
     void SetUnitLabels(int slot, int inputIndex, int outputIndex);
+    // The Result Format page's decimal separator: `point` for always ".".
+    // The typed value keeps its meaning: its separator changes with it.
+    void UseDecimalPoint(bool point);
     // The output as mixed units when the option is on and the output unit
     // has a mixed form; nothing otherwise.
     std::optional<std::string> MixedText(int slot, int inputPosition, int outputPosition,
@@ -222,8 +228,11 @@ private:
     // The language the names are shown in; the lists read back the
     // catalogue's own names.
     const NameLanguage names_ = SessionNameLanguage();
-    // Results written, and input read, with a decimal comma.
-    const bool decimalComma_ = SessionDecimalComma();
+    // Results written, and input read, with a decimal comma: in a comma
+    // language unless the user chose the point.
+    bool decimalComma_ = SessionDecimalComma();
+    bool decimalPointChosen_ = false;
+    NumberInputFilter* inputFilter_ = nullptr;
     QLabel* outputUnitLabel_ = nullptr;
     QLabel* inputUnitLabel_ = nullptr;
     QLineEdit* outputEdit_ = nullptr;

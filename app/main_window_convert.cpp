@@ -7,6 +7,7 @@
 #include "currency_units.h"
 #include "decimal_comma.h"
 #include "everyday_mixed.h"
+#include "input_filter.h"
 #include "main_window.h"
 #include "number_text.h"
 #include "result_format.h"
@@ -56,6 +57,17 @@ void MainWindow::OnCategoryChosen() {
     shownRow_ = ValidSlot(shownRow_);
     FillUnitLists(shownRow_);
     Convert();
+}
+
+void MainWindow::UseDecimalPoint(bool point) {
+    decimalPointChosen_ = point;
+    const bool comma = SessionDecimalComma() && !point;
+    if (comma == decimalComma_) return;
+    decimalComma_ = comma;
+    inputFilter_->SetDecimalComma(comma);
+    const std::string typed = Cp1252FromQStringLossy(inputEdit_->text());
+    inputEdit_->setText(
+        QStringFromCp1252(comma ? WithDecimalComma(typed) : WithDecimalPoint(typed)));
 }
 
 void MainWindow::Convert() {

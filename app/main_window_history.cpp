@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "catalogue.h"
+#include "decimal_comma.h"
 #include "desktop.h"
 #include "history_popup.h"
 #include "main_window.h"
@@ -133,7 +134,10 @@ void MainWindow::RestoreHistoryEntry(std::size_t index) {
     // What the user had typed and not yet settled is settled first.
     history_.SelectionChanging();
     ShowPair(entry.pair);
-    inputEdit_->setText(QString::fromStdString(entry.value));
+    // A value typed with a decimal comma reads as the same number after the
+    // user chose the point.
+    inputEdit_->setText(
+        QString::fromStdString(decimalComma_ ? entry.value : WithDecimalPoint(entry.value)));
     Convert();
     history_.Restored();
     RestartSettleTimer();

@@ -66,7 +66,7 @@ void MainWindow::BuildControls(const DialogUnits& units, QWidget* client) {
 
     inputEdit_ = PlaceAtTemplate(new QLineEdit(QStringLiteral("0"), client), "inputEdit", units, 20,
                                  147, 96, 14);
-    NumberInputFilter::Install(inputEdit_, decimalComma_);
+    inputFilter_ = NumberInputFilter::Install(inputEdit_, decimalComma_);
     outputEdit_ = PlaceAtTemplate(new QLineEdit(QStringLiteral("0"), client), "outputEdit", units,
                                   137, 147, 93, 14);
     outputEdit_->setReadOnly(true);

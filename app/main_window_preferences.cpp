@@ -1,5 +1,6 @@
 // Options > Preferences on the main window: runs the sheet and, after OK,
-// takes back the Result Format page's style and mixed-units setting and the
+// takes back the Result Format page's style, mixed-units setting and decimal
+// separator and the
 // Visible Categories page's checks, rebuilds the category list when the
 // visibility may have changed, and converts again.
 #include <utility>
@@ -15,12 +16,13 @@
 
 void MainWindow::OnPreferences() {
     PreferencesSheet sheet(tr("Preferences"), this, 0, app_.Profile(), catalogue_, resultStyle_,
-                           mixedUnits_, *this);
+                           mixedUnits_, decimalPointChosen_, *this);
     if (sheet.Run() != QDialog::Accepted) return;
 
     // The page's copies are ours unchanged when its tab was not shown.
     resultStyle_ = sheet.resultsPage_.Style();
     mixedUnits_ = sheet.resultsPage_.MixedUnits();
+    UseDecimalPoint(sheet.resultsPage_.DecimalPointChosen());
     if (const auto& checks = sheet.visiblePage_.Checks()) {
         for (int row = 0; row < BuiltinCategoryCount; ++row)
             catalogue_.SetVisibility(row, (*checks)[row]);

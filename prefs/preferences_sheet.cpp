@@ -7,11 +7,11 @@
 PreferencesSheet::PreferencesSheet(const QString& caption, QWidget* parent, int startPage,
                                    ProfileStore& profile, Catalogue& catalogue,
                                    const ResultStyle& style, const MixedUnitsSetting& mixedUnits,
-                                   PreferencesListener& listener)
+                                   bool decimalPoint, PreferencesListener& listener)
     : QDialog(parent),
       buttons_(QDialogButtonBox::Ok | QDialogButtonBox::Cancel),
       startPage_(startPage),
-      resultsPage_(profile, style, mixedUnits),
+      resultsPage_(profile, style, mixedUnits, decimalPoint),
       visiblePage_(catalogue),
       customPage_(catalogue, profile, listener),
       generalPage_(profile, listener) {

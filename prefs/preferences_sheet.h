@@ -27,11 +27,13 @@ public:
     // `startPage` is the tab shown first (0 is General).
     // The pages read and write `profile`; the Visible Categories and Custom
     // pages show `catalogue` (the Custom page changes it), the Result Format
-    // page a copy of `style` and `mixedUnits`; the General and Custom pages
+    // page a copy of `style`, `mixedUnits` and `decimalPoint` (always "."
+    // whatever the language); the General and Custom pages
     // tell `listener` what they change while the sheet is open.
     PreferencesSheet(const QString& caption, QWidget* parent, int startPage, ProfileStore& profile,
                      Catalogue& catalogue, const ResultStyle& style,
-                     const MixedUnitsSetting& mixedUnits, PreferencesListener& listener);
+                     const MixedUnitsSetting& mixedUnits, bool decimalPoint,
+                     PreferencesListener& listener);
     ~PreferencesSheet() override;
 
     // Runs the sheet modally; QDialog::Accepted when closed with OK.

@@ -4,6 +4,7 @@
 
 #include "decimal_comma.h"
 #include "mixed_format.h"
+#include "profile_keys.h"
 #include "profile_records.h"
 #include "result_format.h"
 #include "session_language.h"
@@ -13,10 +14,14 @@ namespace {
 // The fractions offered for inches, as the combo lists them.
 constexpr int InchFractions[] = {2, 4, 8, 16, 32, 64};
 
+// The rows of the decimal separator's list.
+constexpr int LanguageSeparatorRow = 0;
+constexpr int PointRow = 1;
+
 }  // namespace
 
 ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style,
-                         const MixedUnitsSetting& mixedUnits)
+                         const MixedUnitsSetting& mixedUnits, bool decimalPoint)
     : PropertyPage("resultsPage", tr("Result Format"), 249, 162),
       formatFrame_(tr("Select the format of the results     ")),
       autoRadio_(tr("AutoFormat")),
@@ -26,13 +31,17 @@ ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style,
       previewFrame_(tr(" Preview ")),
       mixedUnitsCheck_(tr("Mixed units: feet and inches, pounds, hours, degrees")),
       inchFractionLabel_(tr("Inches to the nearest")),
+      separatorLabel_(tr("Decimal separator")),
       profile_(profile),
       style_(style),
-      mixedUnits_(mixedUnits) {
+      mixedUnits_(mixedUnits),
+      decimalPoint_(decimalPoint) {
     Place(formatFrame_, "formatFrame", 7, 7, 235, 148);
     Place(autoRadio_, "autoRadio", 17, 28, 52, 10);
     Place(scientificRadio_, "scientificRadio", 17, 42, 45, 10);
     Place(fixedRadio_, "fixedRadio", 17, 56, 33, 10);
+    Place(separatorLabel_, "separatorLabel", 92, 29, 60, 8);
+    PlaceDropDown(separatorCombo_, "separatorCombo", 155, 27, 76, 40);
     Place(precisionLabel_, "precisionLabel", 135, 57, 70, 8);
     PlaceDropDown(precisionCombo_, "precisionCombo", 209, 55, 22, 91);
     Place(mixedUnitsCheck_, "mixedUnitsCheck", 17, 70, 213, 10);
@@ -49,6 +58,20 @@ ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style,
     inchFractionLabel_.setBuddy(&inchFractionCombo_);
     for (int fraction : InchFractions)
         inchFractionCombo_.addItem(QStringLiteral("1/%1").arg(fraction));
+    separatorCombo_.setAccessibleName(tr("Decimal separator"));
+    separatorLabel_.setBuddy(&separatorCombo_);
+    //: %1 is the separator the user's language writes: "," or "."
+    separatorCombo_.addItem(
+        tr("The language's (%1)").arg(SessionDecimalComma() ? QLatin1Char(',') : QLatin1Char('.')));
+    separatorCombo_.addItem(tr("Always \".\""));
+    if (!SessionDecimalComma()) {
+        // Both rows would write the same: a choice that changes nothing is
+        // not offered.
+        separatorCombo_.setEnabled(false);
+        separatorLabel_.setEnabled(false);
+        separatorCombo_.setToolTip(tr("Your language writes a decimal point already."));
+        separatorCombo_.setAccessibleDescription(separatorCombo_.toolTip());
+    }
     // The preview is named by nothing but the value it shows ("123.46"), as
     // a screen reader reads a label; the frame around it says what it is.
 
@@ -63,9 +86,11 @@ ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style,
         UpdatePreview();
     });
     connect(&inchFractionCombo_, &QComboBox::activated, this, [this] { UpdatePreview(); });
+    connect(&separatorCombo_, &QComboBox::activated, this, [this] { UpdatePreview(); });
 }
 
-QString ResultsPage::MixedPreviewText(int format, int precision, int inchFraction) {
+QString ResultsPage::MixedPreviewText(int format, int precision, int inchFraction,
+                                      bool decimalComma) {
     if (!IsUsableFormat(format)) return {};
     // The sample taken as feet (12 inches) and as hours (3600 seconds).
     const double feet[] = {12, 1};
@@ -78,7 +103,7 @@ QString ResultsPage::MixedPreviewText(int format, int precision, int inchFractio
         WriteMixed(PreviewSample * 3600, hours, hourLabels, {{format, precision}, 0});
     // Written as the main window writes its results.
     const std::string both = length + "   " + time;
-    return QString::fromStdString(SessionDecimalComma() ? WithDecimalComma(both) : both);
+    return QString::fromStdString(decimalComma ? WithDecimalComma(both) : both);
 }
 
 MixedUnitsSetting ResultsPage::ShownMixedUnits() const {
@@ -89,11 +114,15 @@ MixedUnitsSetting ResultsPage::ShownMixedUnits() const {
 
 void ResultsPage::UpdatePreview() { OnFormat(formatGroup_.checkedId()); }
 
-QString ResultsPage::PreviewText(int format, int precision) {
+bool ResultsPage::ShownDecimalComma() const {
+    return SessionDecimalComma() && separatorCombo_.currentIndex() != PointRow;
+}
+
+QString ResultsPage::PreviewText(int format, int precision, bool decimalComma) {
     if (format < FormatAuto || format > FormatFixed) return {};
     const std::optional<std::string> text = FormatResultAs(PreviewSample, format, precision);
     if (!text) return {};
-    return QString::fromStdString(SessionDecimalComma() ? WithDecimalComma(*text) : *text);
+    return QString::fromStdString(decimalComma ? WithDecimalComma(*text) : *text);
 }
 
 void ResultsPage::SetPreview(const QString& text) {
@@ -128,6 +157,7 @@ void ResultsPage::Populate() {
         if (InchFractions[i] == mixedUnits_.inchFraction) inchFractionCombo_.setCurrentIndex(i);
     mixedUnitsCheck_.setChecked(mixedUnits_.on);
     inchFractionCombo_.setEnabled(mixedUnits_.on);
+    separatorCombo_.setCurrentIndex(decimalPoint_ ? PointRow : LanguageSeparatorRow);
 
     SetPreview(PreviewWithMixedUnits(format_, precisionIndex_ + 1));
     if (format_ == FormatAuto) precisionCombo_.setEnabled(false);
@@ -156,10 +186,11 @@ void ResultsPage::OnFormat(int format) {
 }
 
 QString ResultsPage::PreviewWithMixedUnits(int format, int precision) const {
-    QString text = PreviewText(format, precision);
+    const bool comma = ShownDecimalComma();
+    QString text = PreviewText(format, precision, comma);
     if (mixedUnitsCheck_.isChecked() && !text.isEmpty())
-        text +=
-            QLatin1Char('\n') + MixedPreviewText(format, precision, ShownMixedUnits().inchFraction);
+        text += QLatin1Char('\n') +
+                MixedPreviewText(format, precision, ShownMixedUnits().inchFraction, comma);
     return text;
 }
 
@@ -177,5 +208,8 @@ void ResultsPage::OnOK() {
     if (shown.on != mixedUnits_.on || shown.inchFraction != mixedUnits_.inchFraction)
         SaveMixedUnitsSetting(profile_, shown);
     mixedUnits_ = shown;
+    const bool point = separatorCombo_.currentIndex() == PointRow;
+    if (point != decimalPoint_) WriteSwitch(profile_, profile::DecimalPointKey, point);
+    decimalPoint_ = point;
     style_.TakeUsable(format_, precisionIndex_ + 1);
 }

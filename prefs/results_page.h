@@ -19,6 +19,12 @@
 // with the box checked the preview adds the sample as feet and inches and
 // as hours. OK stores MixedUnits and InchFraction when either differs from
 // what the page was handed, and MixedUnits() then holds them for the window.
+//
+// "Decimal separator", top right: the language's (the default) or always
+// ".". In a language that writes a decimal point both are the same, and the
+// list is greyed out with a tooltip that says so. The preview follows the
+// list at once; OK stores DecimalPoint only when it changed, and
+// DecimalPointChosen() then holds it for the window.
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,16 +44,17 @@ class ResultsPage : public PropertyPage {
 public:
     static constexpr double PreviewSample = 123.4567897689834;
 
-    // Shows `style` and `mixedUnits` (the window's); OK writes to `profile`.
+    // Shows `style`, `mixedUnits` and `decimalPoint` (the window's: true
+    // when the user chose always "."); OK writes to `profile`.
     ResultsPage(ProfileStore& profile, const ResultStyle& style,
-                const MixedUnitsSetting& mixedUnits);
+                const MixedUnitsSetting& mixedUnits, bool decimalPoint);
 
     // The preview for mode `format` (0..2, anything else gives "") and
-    // precision `precision`.
-    static QString PreviewText(int format, int precision);
+    // precision `precision`, with a decimal comma when `decimalComma`.
+    static QString PreviewText(int format, int precision, bool decimalComma);
     // The sample as feet and inches (to 1/`inchFraction`) and as hours:
     // "123 ft 5 1/2 in   123 h 27 min 24.443 s"; "" for no mode.
-    static QString MixedPreviewText(int format, int precision, int inchFraction);
+    static QString MixedPreviewText(int format, int precision, int inchFraction, bool decimalComma);
 
     // Pixel height of the preview font: -(dpiY * 10 / 72), the fraction
     // dropped: -13 at 96 dots per inch, -16 at 120.
@@ -59,6 +66,9 @@ public:
     const ResultStyle& Style() const { return style_; }
     // The mixed-units setting as the page leaves it: the window's until OK.
     const MixedUnitsSetting& MixedUnits() const { return mixedUnits_; }
+    // True when numbers are to be written with "." whatever the language:
+    // the window's until OK.
+    bool DecimalPointChosen() const { return decimalPoint_; }
 
     std::unique_ptr<QFont> previewFont_;
     int precisionIndex_ = -1;
@@ -75,6 +85,8 @@ public:
     QCheckBox mixedUnitsCheck_;    // "Mixed units: feet and inches, pounds, hours, degrees"
     QLabel inchFractionLabel_;     // "Inches to the nearest"
     QComboBox inchFractionCombo_;  // 1/2 .. 1/64
+    QLabel separatorLabel_;        // "Decimal separator"
+    QComboBox separatorCombo_;     // the language's, always "."
 
 protected:
     void Populate() override;
@@ -89,10 +101,13 @@ private:
     void UpdatePreview();
     QString PreviewWithMixedUnits(int format, int precision) const;
     MixedUnitsSetting ShownMixedUnits() const;
+    // The preview's separator, as the list shows it.
+    bool ShownDecimalComma() const;
 
     QButtonGroup formatGroup_;
     QRect previewPlace_;  // the template's rectangle of the preview, in pixels
     ProfileStore& profile_;
     ResultStyle style_;
     MixedUnitsSetting mixedUnits_;
+    bool decimalPoint_;
 };

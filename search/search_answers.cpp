@@ -15,6 +15,7 @@
 #include "history_file.h"
 #include "learned_targets.h"
 #include "number_text.h"
+#include "profile_keys.h"
 #include "profile_records.h"
 #include "profile_store.h"
 #include "rates_update.h"
@@ -70,9 +71,11 @@ void SearchAnswers::Refresh() {
                       : KeptRates{};
     favourites_ = Favourites{};
     history_.Clear();
+    decimalPointChosen_ = false;
     if (stamp) {
         const ProfileStore profile(profilePath_);
         LoadProfile(profile, *catalogue_, style_);
+        decimalPointChosen_ = ReadSwitch(profile, profile::DecimalPointKey);
         favourites_ = Favourites::Load(profile);
         // The user's switch holds here too: off, the history is not read.
         if (IsHistoryKept(profile)) history_.Assign(ReadHistoryFile(historyPath_).entries);
@@ -114,7 +117,7 @@ SearchAnswer SearchAnswers::Make(double value, int row, int from, int to) const 
                        .value_or(ShortestText(result));
     answer.unit = ShownName(catalogue, row, to, language_);
     std::string typed = FormatResultAs(value, FormatAuto, 0).value_or(ShortestText(value));
-    if (decimalComma_) {
+    if (WritesComma()) {
         answer.value = WithDecimalComma(answer.value);
         typed = WithDecimalComma(typed);
     }
@@ -139,7 +142,7 @@ std::vector<SearchAnswer> SearchAnswers::Answer(std::string_view utf8Query) {
     // "1,5 km" is read as "1.5 km"; only the value's comma changes.
     std::string pointed;
     if (const std::size_t start = utf8Query.find_first_not_of(" \t");
-        decimalComma_ && start != std::string_view::npos && DecimalCommaAt(utf8Query, start)) {
+        WritesComma() && start != std::string_view::npos && DecimalCommaAt(utf8Query, start)) {
         pointed = std::string(utf8Query);
         pointed[pointed.find(',', start)] = '.';
         utf8Query = pointed;

@@ -55,7 +55,8 @@ public:
     void SetNameLanguage(NameLanguage language) { language_ = language; }
     // In a decimal comma language the query's value may be written "1,5"
     // (or "1.5": a point is never a thousands separator), and the answers'
-    // numbers are written with the comma.
+    // numbers are written with the comma, unless the profile's DecimalPoint
+    // says the user chose the point, as the window then does.
     void SetDecimalComma(bool comma) { decimalComma_ = comma; }
 
     // Best first; none for anything that is not a conversion.
@@ -68,12 +69,14 @@ private:
     std::string RatesNote(int from, int to) const;
     void Refresh();
     SearchAnswer Make(double value, int row, int from, int to) const;
+    bool WritesComma() const { return decimalComma_ && !decimalPointChosen_; }
 
     std::string profilePath_;
     std::string ratesPath_;
     std::string historyPath_;
     NameLanguage language_ = NameLanguage::English;
     bool decimalComma_ = false;
+    bool decimalPointChosen_ = false;  // the profile's DecimalPoint
     // Of the profile and the rates as last read; nothing when absent.
     std::optional<FileStamp> stamp_;
     std::array<std::optional<FileStamp>, RatesSources.size()> ratesStamps_;  // each source's cache

@@ -15,6 +15,9 @@ inline constexpr std::string_view OnTopKey = "OnTop";                        // 
 inline constexpr std::string_view MixedUnitsKey = "MixedUnits";      // "TRUE"/"FALSE", default off
 inline constexpr std::string_view InchFractionKey = "InchFraction";  // 2..64, default 16
 inline constexpr std::string_view KeepHistoryKey = "KeepHistory";    // "TRUE"/"FALSE", default on
+// "TRUE": numbers always with a decimal point, in a language that writes a
+// comma too; absent or "FALSE": the language's separator.
+inline constexpr std::string_view DecimalPointKey = "DecimalPoint";
 
 // In each category's own section.
 inline constexpr std::string_view VisibilityKey = "Visibility";    // int, default 1

@@ -634,6 +634,23 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
         <source>Inches to the nearest</source>
         <translation>Zoll gerundet auf</translation>
     </message>
+    <message>
+        <source>Decimal separator</source>
+        <translation>Dezimaltrennzeichen</translation>
+    </message>
+    <message>
+        <source>The language&apos;s (%1)</source>
+        <extracomment>%1 is the separator the user&apos;s language writes: &quot;,&quot; or &quot;.&quot;</extracomment>
+        <translation>Die der Sprache (%1)</translation>
+    </message>
+    <message>
+        <source>Always &quot;.&quot;</source>
+        <translation>Immer „.“</translation>
+    </message>
+    <message>
+        <source>Your language writes a decimal point already.</source>
+        <translation>Diese Sprache schreibt ohnehin einen Dezimalpunkt.</translation>
+    </message>
 </context>
 <context>
     <name>VisiblePage</name>

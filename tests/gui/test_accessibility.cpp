@@ -55,7 +55,8 @@ TEST_F(AccessibilityTest, EveryFocusableControlHasAName) {
     Start();
     AboutDialog about(&Window());
     PreferencesSheet sheet(QStringLiteral("Preferences"), &Window(), 0, app_->Profile(),
-                           *catalogue_, Window().Style(), Window().MixedUnits(), Window());
+                           *catalogue_, Window().Style(), Window().MixedUnits(),
+                           Window().DecimalPointChosen(), Window());
     FindUnitPopup find(ListFindableUnits(*catalogue_,
                                          [this](int row, int position) {
                                              return AliasesOf(*catalogue_, row, position);
@@ -103,7 +104,8 @@ TEST_F(AccessibilityTest, MainControlsSayWhatTheyHold) {
 TEST_F(AccessibilityTest, LabelsAndButtonsSayWhatTheyAre) {
     Start();
     PreferencesSheet sheet(QStringLiteral("Preferences"), &Window(), 0, app_->Profile(),
-                           *catalogue_, Window().Style(), Window().MixedUnits(), Window());
+                           *catalogue_, Window().Style(), Window().MixedUnits(),
+                           Window().DecimalPointChosen(), Window());
     // The preview reads as the value it shows; its frame says it is a preview.
     sheet.resultsPage_.Activate();
     const QString preview = sheet.resultsPage_.preview_.text();

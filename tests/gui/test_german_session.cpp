@@ -135,7 +135,8 @@ TEST_F(GermanSessionTest, ACommaLocaleReadsAndWritesTheDecimalComma) {
         ClearInput();
         TypeInput(QStringLiteral("1.5"));  // a point is never a thousands separator
         EXPECT_EQ(OutputEdit().text(), QStringLiteral("0,932056788356"));
-        EXPECT_EQ(ResultsPage::PreviewText(FormatFixed, 2), QStringLiteral("123,46"));
+        EXPECT_EQ(ResultsPage::PreviewText(FormatFixed, 2, SessionDecimalComma()),
+                  QStringLiteral("123,46"));
         window_.reset();
         app_.reset();
         catalogue_.emplace();
@@ -143,7 +144,8 @@ TEST_F(GermanSessionTest, ACommaLocaleReadsAndWritesTheDecimalComma) {
     Start();  // English, in the same locale
     TypeKilometersToMiles(QStringLiteral("1,5"));
     EXPECT_EQ(InputEdit().text(), QStringLiteral("15"));
-    EXPECT_EQ(ResultsPage::PreviewText(FormatFixed, 2), QStringLiteral("123.46"));
+    EXPECT_EQ(ResultsPage::PreviewText(FormatFixed, 2, SessionDecimalComma()),
+              QStringLiteral("123.46"));
     QLocale::setDefault(before);
 }
 

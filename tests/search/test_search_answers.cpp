@@ -80,6 +80,22 @@ TEST_F(SearchAnswersTest, ADecimalCommaLanguageReadsAndWritesTheComma) {
     EXPECT_TRUE(answers_.Answer("1,5 km in m").empty());
 }
 
+// The user's choice of always "." on the Result Format page holds here too,
+// and is read again when the profile changes.
+TEST_F(SearchAnswersTest, ThePointChosenInTheProfileWinsOverTheLanguagesComma) {
+    answers_.SetNameLanguage(NameLanguage::German);
+    answers_.SetDecimalComma(true);
+    WriteProfile("[Settings]\r\nDecimalPoint=TRUE\r\n");
+    std::vector<SearchAnswer> answers = answers_.Answer("1.5 km in m");
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(answers[0].description, "1.5 km = 1500 m");
+    EXPECT_EQ(Shown("1.5 m in km"), std::vector<std::string>{"0.0015 Kilometer"});
+    EXPECT_TRUE(answers_.Answer("1,5 km in m").empty());
+    // Turned back to the language's (a longer file, so that its stamp changes).
+    WriteProfile("[Settings]\r\nDecimalPoint=FALSE\r\nFormat=0\r\n");
+    EXPECT_EQ(Shown("1,5 m in km"), std::vector<std::string>{"0,0015 Kilometer"});
+}
+
 // Each form a launcher hands over, against GNU units' value for it
 // (`units -t '5 km' mi`, `units -t 'tempF(100)' tempC`, `units -t '3.2 lbf' N`).
 TEST_F(SearchAnswersTest, EveryQueryFormAnswersTheConversion) {

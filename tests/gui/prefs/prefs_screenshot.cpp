@@ -66,7 +66,8 @@ int main(int argc, char* argv[]) {
     window.show();
 
     PreferencesSheet sheet(QStringLiteral("Preferences"), &window, tab, app.Profile(), catalogue,
-                           window.Style(), window.MixedUnits(), window);
+                           window.Style(), window.MixedUnits(), window.DecimalPointChosen(),
+                           window);
     int status = 1;
     QTimer::singleShot(800, &sheet, [&] {
         if (mixed) sheet.move(window.frameGeometry().right() + 20, 20);

@@ -1,10 +1,12 @@
 // The Preferences pages of a German session show the German names, sorted
 // as shown, and still act on the catalogue's rows and names.
+#include <QLineEdit>
 #include <QListWidget>
 
 #include "catalogue.h"
 #include "preferences_sheet.h"
 #include "prefs_fixture.h"
+#include "results_page.h"
 #include "sorted_combo_box.h"
 #include "text_1252.h"
 #include "text_edge.h"
@@ -87,4 +89,98 @@ TEST_F(GermanPagesTest, ANameTheProfileCannotHoldNamesTheCharacter) {
         EXPECT_EQ(desktop_.messages.size(), before);
     });
     EXPECT_EQ(Stored("Settings", "Custom_1"), "K\xF6ln");
+}
+
+namespace {
+
+constexpr int ResultFormatTab = 1;
+
+// A German session in a locale that writes a decimal comma, for one test.
+class CommaLocale {
+public:
+    CommaLocale() { QLocale::setDefault(QLocale(QStringLiteral("de_DE"))); }
+    ~CommaLocale() { QLocale::setDefault(before_); }
+    CommaLocale(const CommaLocale&) = delete;
+    CommaLocale& operator=(const CommaLocale&) = delete;
+
+private:
+    QLocale before_;
+    Translations german_{QLocale(QStringLiteral("de_DE"))};
+};
+
+}  // namespace
+
+// "Decimal separator": the preview follows the list at once; after OK the
+// window writes and reads the point, the typed value keeps its meaning, and
+// DecimalPoint is stored (only when it changed) for the next start.
+TEST_F(GermanPagesTest, ThePointChosenForTheDecimalSeparatorReachesPreviewWindowAndProfile) {
+    const CommaLocale comma;
+    StartWindow();
+    // Acceleration's first unit to itself: the output repeats the value.
+    TypeInto(MainInput(), QStringLiteral("1,5"));
+    ASSERT_EQ(MainOutput().text(), QStringLiteral("1,5"));
+    RunPreferences([](PreferencesSheet& sheet) {
+        ShowTab(sheet, ResultFormatTab);
+        ResultsPage& page = sheet.resultsPage_;
+        EXPECT_TRUE(page.separatorCombo_.isEnabled());
+        EXPECT_EQ(page.separatorCombo_.currentIndex(), 0);
+        EXPECT_EQ(page.separatorCombo_.itemText(0), QStringLiteral("Die der Sprache (,)"));
+        EXPECT_EQ(page.preview_.text(), QStringLiteral("123,45678976898"));
+        ChooseByKeys(page.separatorCombo_, 1);
+        EXPECT_EQ(page.preview_.text(), QStringLiteral("123.45678976898"));
+        Click(page.mixedUnitsCheck_);
+        EXPECT_TRUE(page.preview_.text().endsWith(QStringLiteral("24.44316834 s")));
+        Click(page.mixedUnitsCheck_);
+        PressOk(sheet);
+    });
+    EXPECT_EQ(Stored("Settings", "DecimalPoint"), "TRUE");
+    EXPECT_TRUE(Window().DecimalPointChosen());
+    EXPECT_EQ(MainInput().text(), QStringLiteral("1.5"));
+    EXPECT_EQ(MainOutput().text(), QStringLiteral("1.5"));
+    TypeText(MainInput(), QStringLiteral(",25"));  // the comma is no longer taken
+    EXPECT_EQ(MainOutput().text(), QStringLiteral("1.525"));
+
+    // The next start keeps the point, and a second OK writes nothing new.
+    QuitWindow();
+    StartWindow();
+    TypeInto(MainInput(), QStringLiteral("2.5"));
+    EXPECT_EQ(MainOutput().text(), QStringLiteral("2.5"));
+    const std::string stored = ProfileText();
+    RunPreferences([](PreferencesSheet& sheet) {
+        ShowTab(sheet, ResultFormatTab);
+        EXPECT_EQ(sheet.resultsPage_.separatorCombo_.currentIndex(), 1);
+        EXPECT_EQ(sheet.resultsPage_.preview_.text(), QStringLiteral("123.45678976898"));
+        PressOk(sheet);
+    });
+    EXPECT_EQ(ProfileText(), stored);
+
+    // Back to the language's: the comma returns to both fields.
+    RunPreferences([](PreferencesSheet& sheet) {
+        ShowTab(sheet, ResultFormatTab);
+        ChooseByKeys(sheet.resultsPage_.separatorCombo_, 0);
+        EXPECT_EQ(sheet.resultsPage_.preview_.text(), QStringLiteral("123,45678976898"));
+        PressOk(sheet);
+    });
+    EXPECT_EQ(Stored("Settings", "DecimalPoint"), "FALSE");
+    EXPECT_EQ(MainInput().text(), QStringLiteral("2,5"));
+    EXPECT_EQ(MainOutput().text(), QStringLiteral("2,5"));
+}
+
+// Where the language writes a point already, the choice would change
+// nothing: it is greyed out and says why, and a stored choice changes nothing.
+TEST_F(GermanPagesTest, ThePointLanguagesSeparatorChoiceIsGreyedOut) {
+    WriteProfile("[Settings]\r\nDecimalPoint=TRUE\r\n");
+    StartWindow();
+    TypeInto(MainInput(), QStringLiteral("1,5"));
+    EXPECT_EQ(MainOutput().text(), QStringLiteral("15"));
+    RunPreferences([](PreferencesSheet& sheet) {
+        ShowTab(sheet, ResultFormatTab);
+        const ResultsPage& page = sheet.resultsPage_;
+        EXPECT_FALSE(page.separatorCombo_.isEnabled());
+        EXPECT_FALSE(page.separatorCombo_.toolTip().isEmpty());
+        EXPECT_EQ(page.separatorCombo_.itemText(0), QStringLiteral("The language's (.)"));
+        EXPECT_EQ(page.separatorCombo_.currentIndex(), 1);
+        PressOk(sheet);
+    });
+    EXPECT_EQ(Stored("Settings", "DecimalPoint"), "TRUE");
 }

@@ -131,7 +131,7 @@ TEST_F(ResultsPageTest, ShowsTheWindowsSettingsNotTheFilesAndShowingWritesNothin
         EXPECT_TRUE(page.mixedUnitsCheck_.isChecked());
         EXPECT_EQ(page.inchFractionCombo_.currentText(), "1/64");
         EXPECT_EQ(page.preview_.text(),
-                  "1.235e+002\n" + ResultsPage::MixedPreviewText(FormatScientific, 3, 64));
+                  "1.235e+002\n" + ResultsPage::MixedPreviewText(FormatScientific, 3, 64, false));
         PressCancel(sheet);
     });
     EXPECT_EQ(written.renames, 0);
