@@ -231,7 +231,9 @@ private:
             if (value > MaxPower) return TooLargePower(start);
             ++pos_;
         }
-        if (pos_ == start || (pos_ < text_.size() && (text_[pos_] == '.' || text_[pos_] == '/')))
+        // "m^1.5" and "m^1/2" are powers that are not whole; "m^2/s" divides.
+        const auto at = [&](std::size_t i) { return i < text_.size() ? text_[i] : '\0'; };
+        if (pos_ == start || at(pos_) == '.' || (at(pos_) == '/' && IsDigit(at(pos_ + 1))))
             return Fail("a power must be a whole number, in " + Quoted(text_));
         if (bracketed) {
             SkipBlanks();
