@@ -60,20 +60,47 @@ int RunConvert(const NameIndex& index, const PartStyle& style, const ConversionR
     return ExitDone;
 }
 
+namespace {
+
+// A value in one unit, as --all and a value without a target take it: the
+// unit's row and place, and the value read; else the failure's exit status.
+struct OneUnitValue {
+    Resolution found;
+    double value = 0;
+};
+
+std::optional<OneUnitValue> ReadOneUnitValue(const NameIndex& index, std::string_view value,
+                                             std::string_view from,
+                                             std::optional<std::string_view> category,
+                                             FdWriter& err, int& status) {
+    const Resolution found = ResolveConversion(index, from, from, category);
+    if (found.problem != ResolveProblem::None) {
+        status = Fail(err, CliProblem(index, found, from, from, category, CategoryHint));
+        return std::nullopt;
+    }
+    const auto read = ReadValue(value);
+    if (!read) {
+        status = Fail(err, ValueProblem(value));
+        return std::nullopt;
+    }
+    return OneUnitValue{found, *read};
+}
+
+}  // namespace
+
 int RunAll(const NameIndex& index, const ResultStyle& style, std::string_view value,
            std::string_view from, std::optional<std::string_view> category, FdWriter& out,
            FdWriter& err) {
-    const Resolution found = ResolveConversion(index, from, from, category);
-    if (found.problem != ResolveProblem::None)
-        return Fail(err, CliProblem(index, found, from, from, category, CategoryHint));
-    const auto read = ReadValue(value);
-    if (!read) return Fail(err, ValueProblem(value));
-    const double x = *read;
+    int status = ExitDone;
+    const auto read = ReadOneUnitValue(index, value, from, category, err, status);
+    if (!read) return status;
+    const Resolution& found = read->found;
     const Catalogue& catalogue = index.Indexed();
     for (int position = 1; position <= catalogue.UnitCount(found.row); ++position) {
         out.Write(Visible(index.Utf8Name(found.row, position)));
         out.Put('\t');
-        WriteResult(out, ConvertValue(catalogue, found.row, found.from, position, x), style);
+        WriteResult(out, ConvertValue(catalogue, found.row, found.from, position, read->value),
+                    style);
     }
     return ExitDone;
 }
@@ -81,15 +108,15 @@ int RunAll(const NameIndex& index, const ResultStyle& style, std::string_view va
 int RunSuggested(const NameIndex& index, const ResultStyle& style, std::string_view value,
                  std::string_view from, std::optional<std::string_view> category, FdWriter& out,
                  FdWriter& err) {
-    const Resolution found = ResolveConversion(index, from, from, category);
-    if (found.problem != ResolveProblem::None)
-        return Fail(err, CliProblem(index, found, from, from, category, CategoryHint));
-    const auto read = ReadValue(value);
-    if (!read) return Fail(err, ValueProblem(value));
+    int status = ExitDone;
+    const auto read = ReadOneUnitValue(index, value, from, category, err, status);
+    if (!read) return status;
+    const Resolution& found = read->found;
     const Catalogue& catalogue = index.Indexed();
-    for (int to : SuggestedTargets(catalogue, found.row, found.from, *read)) {
-        out.Write(FormatResult(ConvertValue(catalogue, found.row, found.from, to, *read), style)
-                      .value_or(""));
+    for (int to : SuggestedTargets(catalogue, found.row, found.from, read->value)) {
+        out.Write(
+            FormatResult(ConvertValue(catalogue, found.row, found.from, to, read->value), style)
+                .value_or(""));
         out.Put(' ');
         // Some names end in a blank ("Centimeters/sec\xB2 "): the line does not.
         std::string unit = Utf8FromCp1252(UnitSymbol(catalogue, found.row, to));
