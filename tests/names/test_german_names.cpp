@@ -9,6 +9,7 @@
 #include "builtin_units.h"
 #include "catalogue.h"
 #include "german_names.h"
+#include "hashed_names.h"
 #include "shown_names.h"
 #include "text_1252.h"
 #include "unit_aliases.h"
@@ -16,14 +17,10 @@
 
 namespace {
 
+// The parts of a "|"-separated list, cut as the lookups cut them.
 std::vector<std::string> Split(std::string_view list) {
     std::vector<std::string> parts;
-    while (!list.empty()) {
-        const std::size_t bar = list.find('|');
-        parts.emplace_back(list.substr(0, bar));
-        if (bar == std::string_view::npos) break;
-        list.remove_prefix(bar + 1);
-    }
+    ForEachListPart(list, [&](std::string_view part) { parts.emplace_back(part); });
     return parts;
 }
 
