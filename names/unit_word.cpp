@@ -97,27 +97,42 @@ bool ReadsAsOtherSiUnit(const Catalogue& catalogue, std::span<const UnitPlace> p
     return false;
 }
 
+std::optional<UnitMeaning> CatalogueMeaning(const Catalogue& catalogue, int row, int position) {
+    // Custom categories have no dimension, and fuel economies convert by formula.
+    if (row < 0 || row >= BuiltinCategoryCount || row == FuelEconomyRow || position < 1 ||
+        position > catalogue.UnitCount(row))
+        return std::nullopt;
+    UnitMeaning meaning;
+    meaning.row = row;
+    meaning.position = position;
+    meaning.dimension = BuiltinCategories[row].dimension;
+    if (row == TemperatureRow) {
+        if (position > ScaleCount) return std::nullopt;
+        meaning.scale = position - 1;
+        meaning.size = Scales[meaning.scale].kelvinPerDegree;
+    } else {
+        meaning.size = SiSize(catalogue, row, position);
+    }
+    return meaning;
+}
+
+bool HasSize(const UnitMeaning& meaning, double size, const Dimension& dimension, int scale) {
+    if (!(meaning.dimension == dimension) || (meaning.scale >= 0) != (scale >= 0)) return false;
+    if (scale >= 0) return meaning.scale == scale;
+    return std::isfinite(size) && std::fabs(size - meaning.size) <= 1e-12 * std::fabs(meaning.size);
+}
+
+int BareLetterScale(std::string_view utf8Word) {
+    return utf8Word == "F" ? FahrenheitScale : utf8Word == "C" ? CelsiusScale : -1;
+}
+
 WordMeanings ReadUnitWord(const NameIndex& index, std::string_view utf8Word) {
     WordMeanings found;
     Meanings meanings(found);
     const Catalogue& catalogue = index.Indexed();
-    for (const UnitPlace& place : index.Units(utf8Word)) {
-        const int row = place.row;
-        // Custom categories have no dimension, and fuel economies convert by formula.
-        if (row >= BuiltinCategoryCount || row == FuelEconomyRow) continue;
-        UnitMeaning meaning;
-        meaning.row = row;
-        meaning.position = place.position;
-        meaning.dimension = BuiltinCategories[row].dimension;
-        if (row == TemperatureRow) {
-            if (place.position > ScaleCount) continue;
-            meaning.scale = place.position - 1;
-            meaning.size = Scales[meaning.scale].kelvinPerDegree;
-        } else {
-            meaning.size = SiSize(catalogue, row, place.position);
-        }
-        meanings.Add(meaning);
-    }
+    for (const UnitPlace& place : index.Units(utf8Word))
+        if (const auto meaning = CatalogueMeaning(catalogue, place.row, place.position))
+            meanings.Add(*meaning);
     std::array<SiReading, MostWordMeanings> si;
     const bool named = found.count > 0;
     int count = ReadSiWord(utf8Word, true, si);
@@ -129,8 +144,7 @@ WordMeanings ReadUnitWord(const NameIndex& index, std::string_view utf8Word) {
         meanings.Add(FromSi(si[i]));
     }
     // The bare letters of the two everyday scales.
-    if (utf8Word == "F") meanings.Add(Bare(FahrenheitScale));
-    if (utf8Word == "C") meanings.Add(Bare(CelsiusScale));
+    if (const int scale = BareLetterScale(utf8Word); scale >= 0) meanings.Add(Bare(scale));
     // A name the catalogue leaves ambiguous on purpose ("ton", or one a
     // profile's unit shares) stays so.
     if (found.count == 0 && index.Ambiguous(utf8Word).empty()) {

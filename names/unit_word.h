@@ -15,6 +15,7 @@
 //   "F"    -> Farad; and °F, read as a temperature by its bare letter
 //   "°C"   -> Celsius, a temperature alone, a kelvin-sized degree in a product
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -42,6 +43,22 @@ struct WordMeanings {
 };
 
 WordMeanings ReadUnitWord(const NameIndex& index, std::string_view utf8Word);
+
+// The unit at `row`, `position` of the catalogue as a word's meaning: its
+// size in SI units, its dimension and, in Temperature, its scale. Nothing
+// for a unit without a dimension (a custom category's, a fuel economy,
+// which converts by formula) or a place the catalogue does not hold.
+std::optional<UnitMeaning> CatalogueMeaning(const Catalogue& catalogue, int row, int position);
+
+// Whether `meaning` is a unit `size` SI units large of `dimension`, to
+// within 1e-12 of its size; for a temperature alone (`scale` >= 0), whether
+// it is that scale. Two units of one size and dimension are one quantity
+// whatever their names: "N*m" is the newton metre and the joule.
+bool HasSize(const UnitMeaning& meaning, double size, const Dimension& dimension, int scale);
+
+// The temperature scale a bare "F" or "C" stands for (Temperature row
+// position - 1), else -1.
+int BareLetterScale(std::string_view utf8Word);
 
 // Whether the word reads, by its symbol as written, as an SI unit (prefixed
 // or not) that none of `places` is: then a catalogue name that matches it
