@@ -5,6 +5,7 @@
 
 #include "builtin_units.h"
 #include "catalogue_limits.h"
+#include "conversion_text.h"
 #include "quantity_expression.h"
 #include "text_1252.h"
 #include "unit_word.h"
@@ -187,6 +188,21 @@ bool ConvertExpression(const NameIndex& index, std::string_view value, std::stri
                                    Number(fit.kelvin) + " K");
     if (!std::isfinite(fit.result)) return Refuse(problem, "the result is not a finite number");
     answer.result = fit.result;
+    answer.number = s.number;
+    answer.source = s;
+    answer.target = t;
+    const Catalogue& catalogue = index.Indexed();
+    answer.sourceUnits = WrittenUnits(catalogue, source, s);
+    if (from.empty()) {
+        const auto amount = SplitLeadingValue(value);
+        if ((amount ? amount->rest : value).find_first_of("0123456789") != std::string_view::npos)
+            answer.sourceTyped = TidiedExpression(value);
+    }
+    answer.targetUnits = WrittenUnits(catalogue, target, t);
+    if (t.number != 1) {
+        const std::string units = answer.targetUnits;
+        answer.targetUnits = '(' + Number(t.number) + (units.empty() ? "" : " " + units) + ')';
+    }
     answer.explanation = Number(s.number) + " " + NormalForm(source) + " \xE2\x86\x92 " +
                          NormalForm(target) + ", " + KindText(s.dimension) +
                          (s.scale >= 0 ? ", = " + Number(fit.result)

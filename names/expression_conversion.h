@@ -19,11 +19,26 @@
 
 #include "dimension.h"
 #include "name_index.h"
+#include "quantity_expression.h"
 
 struct ExpressionConversion {
     double result = 0;
     // How it was read: "1 kg·m⁻³ → lb·ft⁻³, density (mass/length³), × 0.062427960576145"
     std::string explanation;
+    // The same, as one writes it (quantity_expression.h's WrittenUnits):
+    // `number` `sourceUnits` = `result` `targetUnits`, "1 kg/m³ = … lb/ft³",
+    // "36 in = 3 ft" for "3" "in" "ft" and for "3*12 in" "" "ft",
+    // "350 °F = … °C" for "350" "F" "C"; a target with a number of its own
+    // in parentheses, "(2 ft)". A value that carries its units and combines
+    // quantities is `sourceTyped` instead, tidied (TidiedExpression):
+    // "10 km / 2 h", "60 mi/h · 30 min", where "1800 mi·min/h" would say less.
+    double number = 1;
+    std::string sourceUnits;
+    std::string sourceTyped;
+    std::string targetUnits;
+    // The readings that converted: sizes, dimension and scale of each side.
+    ExpressionReading source;
+    ExpressionReading target;
 };
 
 // `from` empty: `value` carries the units. False with the problem in

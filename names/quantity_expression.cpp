@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "number_text.h"
+#include "text_1252.h"
+#include "unit_symbol.h"
 #include "visible_text.h"
 
 namespace {
@@ -450,6 +452,12 @@ private:
         out.hasUnits = true;
         out.terms = 1;
         out.normal[0] = {word, 1};
+        if (pick >= 0) {
+            out.normal[0].word = static_cast<signed char>(pick);
+        } else if (meanings.meanings[0].row >= 0) {
+            out.normal[0].row = static_cast<short>(meanings.meanings[0].row);
+            out.normal[0].position = static_cast<short>(meanings.meanings[0].position);
+        }
         return power == 1 || Raise(out, power);
     }
 
@@ -557,14 +565,19 @@ private:
     bool lastWasNumber_ = false;
 };
 
-// "²", "⁻¹" ... for a power other than 1.
-void AppendPower(std::string& text, int power) {
+// "¹⁰": the digits of `number` as superscripts.
+void AppendSuperscript(std::string& text, int number) {
     static constexpr std::string_view Digits[10] = {
         "\xE2\x81\xB0", "\xC2\xB9",     "\xC2\xB2",     "\xC2\xB3",     "\xE2\x81\xB4",
         "\xE2\x81\xB5", "\xE2\x81\xB6", "\xE2\x81\xB7", "\xE2\x81\xB8", "\xE2\x81\xB9"};
+    for (char c : std::to_string(number)) text += Digits[c - '0'];
+}
+
+// "²", "⁻¹" ... for a power other than 1.
+void AppendPower(std::string& text, int power) {
     if (power == 1) return;
     if (power < 0) text += "\xE2\x81\xBB";
-    for (char c : std::to_string(std::abs(power))) text += Digits[c - '0'];
+    AppendSuperscript(text, std::abs(power));
 }
 
 }  // namespace
@@ -589,6 +602,77 @@ bool LooksLikeExpression(std::string_view text) {
     return false;
 }
 
+std::string WrittenUnits(const Catalogue& catalogue, const Expression& expression,
+                         const ExpressionReading& reading) {
+    const auto symbol = [&](const NormalTerm& term) -> std::string {
+        int row = term.row, position = term.position;
+        if (term.word >= 0 && reading.picked[term.word] != NoPick) {
+            const UnitMeaning& meaning =
+                expression.ambiguous[term.word].meanings.meanings[reading.picked[term.word]];
+            row = meaning.row;
+            position = meaning.position;
+        }
+        std::string written = row < 0 ? std::string(term.symbol)
+                                      : Utf8FromCp1252(UnitSymbol(catalogue, row, position));
+        // A symbol that is a quotient itself ("km/h") keeps together beside others.
+        if (written.find('/') != std::string::npos && (expression.terms > 1 || term.power != 1))
+            written = '(' + written + ')';
+        return written;
+    };
+    // With nothing above the line, none is drawn: "s⁻¹", not "1/s".
+    bool anyAbove = false;
+    for (int t = 0; t < expression.terms; ++t)
+        anyAbove = anyAbove || expression.normal[t].power > 0;
+    std::string above, below;
+    int belowCount = 0;
+    for (int t = 0; t < expression.terms; ++t) {
+        const NormalTerm& term = expression.normal[t];
+        if (term.power == 0) continue;
+        std::string& side = term.power > 0 || !anyAbove ? above : below;
+        if (!side.empty()) side += "\xC2\xB7";
+        side += symbol(term);
+        AppendPower(side, anyAbove ? std::abs(term.power) : term.power);
+        if (term.power < 0) ++belowCount;
+    }
+    if (below.empty()) return above;
+    return above + '/' + (belowCount > 1 ? '(' + below + ')' : below);
+}
+
+std::string TidiedExpression(std::string_view text) {
+    std::string tidied;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (IsBlank(text[i])) {
+            while (i < text.size() && IsBlank(text[i])) ++i;
+            if (!tidied.empty() && i < text.size()) tidied += ' ';
+            continue;
+        }
+        const Operator op = OperatorAt(text.substr(i));
+        if (op.sign == Sign::Power) {
+            std::size_t at = i + op.length;
+            const bool negative = at < text.size() && text[at] == '-';
+            if (negative) ++at;
+            int power = 0;
+            std::size_t digits = at;
+            while (digits < text.size() && IsDigit(text[digits]) && power <= MaxPower)
+                power = power * 10 + (text[digits++] - '0');
+            if (digits > at && power <= MaxPower) {
+                if (negative) tidied += "\xE2\x81\xBB";
+                AppendSuperscript(tidied, power);
+                i = digits;
+                continue;
+            }
+        }
+        if (op.sign == Sign::Times && op.length == 1) {
+            tidied += "\xC2\xB7";
+            ++i;
+            continue;
+        }
+        tidied += text[i++];
+    }
+    return tidied;
+}
+
 std::string NormalForm(const Expression& expression) {
     std::string text;
     for (int t = 0; t < expression.terms; ++t) {
@@ -609,6 +693,9 @@ bool MultiplyExpressions(const Expression& a, const Expression& b, Expression& p
     }
     // b's words of several meanings follow a's.
     Expression shifted = b;
+    for (int t = 0; t < shifted.terms; ++t)
+        if (shifted.normal[t].word >= 0)
+            shifted.normal[t].word = static_cast<signed char>(shifted.normal[t].word + a.words);
     for (int i = 0; i < shifted.count; ++i) {
         auto& picked = shifted.readings[i].picked;
         std::array<unsigned char, MostPicks> moved{NoPick, NoPick, NoPick, NoPick};

@@ -47,10 +47,15 @@ struct ExpressionReading {
     std::array<unsigned char, MostPicks> picked{NoPick, NoPick, NoPick, NoPick};
 };
 
-// A unit as typed and its power, for the normal form ("kg·m⁻³").
+// A unit as typed and its power, for the normal form ("kg·m⁻³"), with what
+// it was read as: the catalogue's unit for a word of one meaning, else the
+// word of several meanings (Expression::ambiguous) whose pick says.
 struct NormalTerm {
     std::string_view symbol;
     int power = 0;
+    short row = -1;
+    short position = 0;
+    signed char word = -1;
 };
 
 struct AmbiguousWord {
@@ -88,6 +93,19 @@ bool LooksLikeExpression(std::string_view text);
 
 // The units in normal form, UTF-8: "kg·m⁻³"; "" for a pure number.
 std::string NormalForm(const Expression& expression);
+
+// The units as `reading` reads them, as one writes them, UTF-8: each by its
+// catalogue symbol where it is a catalogue unit (a bare "F" is "°F", "m3"
+// is "m³"), else as typed; those of positive powers, then "/" and the
+// others: "kg/m³", "km/h", "N·m", "J/(mol·K)"; "s⁻¹" with nothing above
+// the line; "" for a pure number.
+std::string WrittenUnits(const Catalogue& catalogue, const Expression& expression,
+                         const ExpressionReading& reading);
+
+// The text as typed with the signs one writes: powers as superscripts
+// ("m^2", "m**2" -> "m²", "s^-1" -> "s⁻¹"), "*" as "·", runs of blanks as
+// one: "60 mi/h * 30 min" -> "60 mi/h · 30 min".
+std::string TidiedExpression(std::string_view text);
 
 // a × b: every reading of one with every reading of the other.
 bool MultiplyExpressions(const Expression& a, const Expression& b, Expression& product,
