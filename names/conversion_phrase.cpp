@@ -4,12 +4,14 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "catalogue_limits.h"
 #include "conversion.h"
 #include "expression_conversion.h"
 #include "mixed_value.h"
 #include "number_text.h"
 #include "quantity_expression.h"
 #include "unit_resolver.h"
+#include "unit_word.h"
 
 namespace {
 
@@ -59,7 +61,7 @@ std::optional<PhraseMeaning> Meaning(std::string_view typed, int row, int from,
     if (!value) return std::nullopt;
     std::string valueText =
         typed.find('/') == std::string_view::npos ? std::string(typed) : ShortestText(*value);
-    return PhraseMeaning{std::move(valueText), *value, row, from, to};
+    return PhraseMeaning{std::move(valueText), *value, row, from, to, std::nullopt};
 }
 
 // A sum such as "5 ft 3 in" toward `to`: every part in the category of the
@@ -85,7 +87,7 @@ std::optional<PhraseMeaning> ReadSum(const NameIndex& index, const ConversionTex
     const double size = catalogue.Factor(found.row, last);
     if (size == 0) return std::nullopt;
     const double value = (quantity->negative ? -total : total) / size;
-    return PhraseMeaning{ShortestText(value), value, found.row, last, found.to};
+    return PhraseMeaning{ShortestText(value), value, found.row, last, found.to, std::nullopt};
 }
 
 // Whether a unit name could start `text`: not a sign, digit or parenthesis
@@ -183,5 +185,61 @@ std::optional<PhraseMeaning> ReadConversionPhrase(const NameIndex& index, std::s
     index.Forget();
     const auto places = index.Units(parts->rest);
     if (places.empty()) return std::nullopt;
-    return Meaning(parts->value, places.front().row, places.front().position, std::nullopt);
+    const UnitPlace first = places.front();
+    // A launcher's "72 F" or "20 C" is far more often the weather, typed
+    // without the degree sign few keyboards have, than 72 farads or 20 times
+    // the speed of light: the temperature comes first, and the catalogue's
+    // unit of the letter after it.
+    if (const int scale = BareLetterScale(parts->rest); scale >= 0) {
+        auto meaning = Meaning(parts->value, TemperatureRow, scale + 1, std::nullopt);
+        if (meaning) meaning->alsoMeant = first;
+        return meaning;
+    }
+    return Meaning(parts->value, first.row, first.position, std::nullopt);
+}
+
+namespace {
+
+// The first unit of `row` that is `size` SI units of `dimension` (or the
+// temperature scale `scale`).
+std::optional<int> UnitOfSize(const Catalogue& catalogue, int row, double size,
+                              const Dimension& dimension, int scale) {
+    for (int position = 1; position <= catalogue.UnitCount(row); ++position) {
+        const auto meaning = CatalogueMeaning(catalogue, row, position);
+        if (meaning && HasSize(*meaning, size, dimension, scale)) return position;
+    }
+    return std::nullopt;
+}
+
+// The conversion between two units of one category of the sizes of the two
+// sides, the first such category in catalogue order; the source's number
+// is the value.
+std::optional<PhraseMeaning> PlainConversion(const Catalogue& catalogue,
+                                             const ExpressionConversion& conversion) {
+    const ExpressionReading& s = conversion.source;
+    const ExpressionReading& t = conversion.target;
+    for (int row = 0; row < BuiltinCategoryCount; ++row) {
+        const auto from = UnitOfSize(catalogue, row, s.size, s.dimension, s.scale);
+        if (!from) continue;
+        const auto to = UnitOfSize(catalogue, row, t.size * t.number, t.dimension, t.scale);
+        if (!to) continue;
+        return PhraseMeaning{
+            ShortestText(conversion.number), conversion.number, row, *from, *to, std::nullopt};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<ExpressionPhrase> ReadExpressionPhrase(const NameIndex& index,
+                                                     std::string_view text) {
+    if (text.size() > MaxExpressionBytes) return std::nullopt;
+    const auto split = SplitConversionPhrase(index, text, std::nullopt);
+    if (!split) return std::nullopt;
+    ExpressionPhrase phrase;
+    std::string problem;
+    if (!ConvertExpression(index, split->value, split->from, split->to, phrase.conversion, problem))
+        return std::nullopt;
+    phrase.plain = PlainConversion(index.Indexed(), phrase.conversion);
+    return phrase;
 }
