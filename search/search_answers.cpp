@@ -12,6 +12,7 @@
 #include "conversion_phrase.h"
 #include "currency_units.h"
 #include "decimal_comma.h"
+#include "expression_conversion.h"
 #include "history_file.h"
 #include "learned_targets.h"
 #include "number_text.h"
@@ -33,6 +34,12 @@ std::string ShownName(const Catalogue& catalogue, int row, int position,
     std::string name = Utf8FromCp1252(ShownUnitName(catalogue, row, position, language));
     while (!name.empty() && name.back() == ' ') name.pop_back();
     return name;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
 }
 
 std::optional<FileStamp> StampOfFile(const std::string& path) {
@@ -116,11 +123,9 @@ SearchAnswer SearchAnswers::Make(double value, int row, int from, int to) const 
     answer.value = FormatResult(result, StyleForUnit(catalogue, row, to, style_))
                        .value_or(ShortestText(result));
     answer.unit = ShownName(catalogue, row, to, language_);
-    std::string typed = FormatResultAs(value, FormatAuto, 0).value_or(ShortestText(value));
-    if (WritesComma()) {
-        answer.value = WithDecimalComma(answer.value);
-        typed = WithDecimalComma(typed);
-    }
+    const std::string typed =
+        Written(FormatResultAs(value, FormatAuto, 0).value_or(ShortestText(value)));
+    answer.value = Written(std::move(answer.value));
     // The line under the result, in symbols as one writes it: "1 mi = 1.609344 km";
     // a unit without a symbol by the name the session shows.
     const auto symbol = [&](int position) {
@@ -136,6 +141,37 @@ SearchAnswer SearchAnswers::Make(double value, int row, int from, int to) const 
     return answer;
 }
 
+std::string SearchAnswers::Written(std::string text) const {
+    return WritesComma() ? WithDecimalComma(text) : text;
+}
+
+std::optional<SearchAnswer> SearchAnswers::MakeExpression(std::string_view query) const {
+    const auto phrase = ReadExpressionPhrase(*index_, query);
+    if (!phrase) return std::nullopt;
+    const ExpressionConversion& conversion = phrase->conversion;
+    SearchAnswer answer;
+    answer.id = ExpressionIdMark + std::string(query);
+    answer.value =
+        Written(FormatResult(conversion.result, style_).value_or(ShortestText(conversion.result)));
+    answer.unit = conversion.targetUnits;
+    // As it was read, in the form of the other answers: "1 kg/m³ = 0.0624… lb/ft³".
+    std::string source =
+        Written(conversion.sourceTyped.empty() ? FormatResultAs(conversion.number, FormatAuto, 0)
+                                                     .value_or(ShortestText(conversion.number))
+                                               : conversion.sourceTyped);
+    if (conversion.sourceTyped.empty() && !conversion.sourceUnits.empty())
+        source += ' ' + conversion.sourceUnits;
+    answer.description = source + " = " + answer.value + ' ' + conversion.targetUnits;
+    if (const auto& plain = phrase->plain)
+        answer.windowQuery = plain->valueText + ' ' +
+                             ShownName(*catalogue_, plain->row, plain->from) + " to " +
+                             ShownName(*catalogue_, plain->row, *plain->to);
+    else
+        answer.windowQuery = std::string(query);
+    answer.typedTarget = true;
+    return answer;
+}
+
 std::vector<SearchAnswer> SearchAnswers::Answer(std::string_view utf8Query) {
     if (utf8Query.size() > MaxQueryBytes) return {};
     Refresh();
@@ -148,7 +184,13 @@ std::vector<SearchAnswer> SearchAnswers::Answer(std::string_view utf8Query) {
         utf8Query = pointed;
     }
     const auto meaning = ReadConversionPhrase(*index_, utf8Query);
-    if (!meaning) return {};
+    if (!meaning) {
+        // Units by their dimensions ("kg/m^3", "3*12 in", "350 F to C"),
+        // tried only when the catalogue's names do not read: a plain query
+        // costs what it always did.
+        if (auto answer = MakeExpression(Trimmed(utf8Query))) return {std::move(*answer)};
+        return {};
+    }
     if (meaning->to) {
         SearchAnswer answer = Make(meaning->value, meaning->row, meaning->from, *meaning->to);
         answer.typedTarget = true;
@@ -162,10 +204,20 @@ std::vector<SearchAnswer> SearchAnswers::Answer(std::string_view utf8Query) {
     for (int to : LearnedTargets(*catalogue_, meaning->row, meaning->from, favourites_, history_,
                                  suggested, std::max<std::size_t>(suggested.size(), 5)))
         answers.push_back(Make(meaning->value, meaning->row, meaning->from, to));
+    // "72 F": after the temperature, the farads.
+    if (const auto& other = meaning->alsoMeant)
+        for (int to : SuggestedTargets(*catalogue_, other->row, other->position, meaning->value))
+            answers.push_back(Make(meaning->value, other->row, other->position, to));
     return answers;
 }
 
 std::optional<SearchAnswer> SearchAnswers::AnswerFor(std::string_view id) {
+    if (!id.empty() && id.front() == ExpressionIdMark) {
+        id.remove_prefix(1);
+        if (id.size() > MaxQueryBytes) return std::nullopt;
+        Refresh();
+        return MakeExpression(id);
+    }
     if (id.size() > MaxQueryBytes) return std::nullopt;
     Refresh();
     int parts[3];

@@ -10,10 +10,18 @@
 //   "5 km"       -> Miles, Yards, Meters (SuggestedTargets), after the
 //                   favourite targets of Kilometers and those of its
 //                   history (LearnedTargets)
+//   "72 F"       -> Celsius, Kelvin, Rankine (72 °F), then the units of
+//                   72 farads (ReadConversionPhrase)
+//   "1 kg/m^3 to lb/ft^3"
+//                -> one answer, as it was read (ReadExpressionPhrase):
+//                   "0.062427960576145" "lb/ft³",
+//                   "1 kg/m³ = 0.062427960576145 lb/ft³"
 //   "hello"      -> none
 //
 // Every answer has an id that carries the conversion itself, so an answer
-// can be shown or acted on again after the service has restarted.
+// can be shown or acted on again after the service has restarted: the
+// catalogue's places and the value ("10:10:14:5"), or, for an expression,
+// ExpressionIdMark and the query ("=1 kg/m^3 to lb/ft^3").
 #include <array>
 #include <optional>
 #include <string>
@@ -33,13 +41,19 @@
 
 // Longer queries are not read at all: no conversion is that long.
 inline constexpr std::size_t MaxQueryBytes = 1024;
+// What starts the id of an answer to an expression; no other id starts so.
+inline constexpr char ExpressionIdMark = '=';
 
 struct SearchAnswer {
     std::string id;
-    std::string value;         // the result as the window would show it
-    std::string unit;          // the target unit's name, UTF-8
-    std::string description;   // "5 km = 3.1068559611867 mi"
-    std::string windowQuery;   // "5 Kilometers to Miles", for `mezura QUERY`
+    std::string value;        // the result as the window would show it
+    std::string unit;         // the target unit's name, UTF-8
+    std::string description;  // "5 km = 3.1068559611867 mi"
+    // "5 Kilometers to Miles", for `mezura QUERY`; for an expression the
+    // same conversion between two units a category lists ("1
+    // Kilograms/meter³ to Pound/foot³"), else the query as typed, which the
+    // window reads as far as it can.
+    std::string windowQuery;
     bool typedTarget = false;  // the query named the target unit
 };
 
@@ -69,6 +83,10 @@ private:
     std::string RatesNote(int from, int to) const;
     void Refresh();
     SearchAnswer Make(double value, int row, int from, int to) const;
+    // The answer to `query` read as an expression; nothing when it does not read.
+    std::optional<SearchAnswer> MakeExpression(std::string_view query) const;
+    // The number as the user's language writes it.
+    std::string Written(std::string text) const;
     bool WritesComma() const { return decimalComma_ && !decimalPointChosen_; }
 
     std::string profilePath_;

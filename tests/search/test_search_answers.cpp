@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <string>
@@ -140,6 +141,108 @@ TEST_F(SearchAnswersTest, ASumOfUnitsAnswersInItsLastUnit) {
     EXPECT_EQ(answers_.Answer("5 ft 3 in to cm").at(0).windowQuery, "63 Inches to Centimeters");
     for (const char* query : {"5 ft 3 lb to cm", "5 °C 3 °F to K", "5 ft 3 zorks to cm"})
         EXPECT_TRUE(answers_.Answer(query).empty()) << query;
+}
+
+// Queries whose value or units are expressions, against GNU units
+// (`units -t '1 kg/m^3' 'lb/ft^3'`, `units -t '10 km / 2 h' 'km/h'`,
+// `units -t '9.81 m/s^2' 'ft/s^2'`, `units -t '3*12 in' ft`,
+// `units -t 'tempF(350)' tempC`); the line under each says how it was read.
+TEST_F(SearchAnswersTest, AnExpressionAnswersAsItWasRead) {
+    struct Row {
+        const char* query;
+        const char* shown;
+        const char* description;
+    };
+    const Row rows[] = {
+        {"1 kg/m^3 to lb/ft^3", "0.062427960576145 lb/ft\u00b3",
+         "1 kg/m\u00b3 = 0.062427960576145 lb/ft\u00b3"},
+        {"10 km / 2 h to km/h", "5 km/h", "10 km / 2 h = 5 km/h"},
+        {"9.81 m/s^2 to ft/s^2", "32.185039370079 ft/s\u00b2",
+         "9.81 m/s\u00b2 = 32.185039370079 ft/s\u00b2"},
+        {"3*12 in to ft", "3 ft", "3\u00b712 in = 3 ft"},
+        {"350 F to C", "176.66666666667 \u00b0C", "350 \u00b0F = 176.66666666667 \u00b0C"},
+    };
+    for (const Row& row : rows) {
+        const std::vector<SearchAnswer> answers = answers_.Answer(row.query);
+        ASSERT_EQ(answers.size(), 1u) << row.query;
+        EXPECT_EQ(answers[0].value + ' ' + answers[0].unit, row.shown) << row.query;
+        EXPECT_EQ(answers[0].description, row.description) << row.query;
+        EXPECT_TRUE(answers[0].typedTarget) << row.query;
+        // Its id answers again, as GNOME asks for it after the query.
+        const auto again = answers_.AnswerFor(answers[0].id);
+        ASSERT_TRUE(again) << row.query;
+        EXPECT_EQ(again->description, row.description) << row.query;
+    }
+    // In a decimal comma language, both numbers are written with it.
+    answers_.SetDecimalComma(true);
+    EXPECT_EQ(answers_.Answer("2,5 kg/m^3 to g/cm^3").at(0).description,
+              "2,5 kg/m\u00b3 = 0,0025 g/cm\u00b3");
+}
+
+// What GNOME and KRunner do with an expression's answer: copy its value,
+// or open the window on the same conversion between the units a category
+// lists, and on the query itself where none lists them.
+TEST_F(SearchAnswersTest, AnExpressionsAnswerIsCopiedOrOpenedAsItsPlainConversion) {
+    RecordingSearchDesktop desktop;
+    GnomeSearchProvider gnome(answers_, desktop, nullptr);
+    const QStringList terms = QStringLiteral("1 kg/m^3 to lb/ft^3").split(QLatin1Char(' '));
+    const QStringList ids = gnome.GetInitialResultSet(terms);
+    ASSERT_EQ(ids.size(), 1);
+    const QList<QVariantMap> metas = gnome.GetResultMetas(ids);
+    ASSERT_EQ(metas.size(), 1);
+    EXPECT_EQ(metas[0][QStringLiteral("name")].toString(),
+              QString::fromUtf8("0.062427960576145 lb/ft\u00b3"));
+    EXPECT_EQ(metas[0][QStringLiteral("clipboardText")].toString(),
+              QStringLiteral("0.062427960576145"));
+    gnome.ActivateResult(ids[0], terms, 0);
+    EXPECT_EQ(desktop.copied, QStringList{QStringLiteral("0.062427960576145")});
+
+    KRunnerRunner runner(answers_, desktop, nullptr);
+    const QString open = QString::fromLatin1(OpenActionId);
+    for (const char* query : {"1 kg/m^3 to lb/ft^3", "1 J/(mol*K) to cal/(mol*K)"}) {
+        const RemoteMatches matches = runner.Match(QString::fromUtf8(query));
+        ASSERT_EQ(matches.size(), 1) << query;
+        EXPECT_EQ(matches[0].type, ExactMatchType) << query;
+        runner.Run(matches[0].id, open);
+    }
+    EXPECT_EQ(desktop.opened,
+              (QStringList{QString::fromUtf8("1 Kilograms/meter\u00b3 to Pound/foot\u00b3"),
+                           QStringLiteral("1 J/(mol*K) to cal/(mol*K)")}));
+}
+
+// A refusal of the expression reader, a result past the doubles and a
+// query past the limit answer nothing, and an id of one no more than its query.
+TEST_F(SearchAnswersTest, AnExpressionThatDoesNotConvertAnswersNothing) {
+    const std::string overLimit = "1 kg/m^3 to lb/ft^3" + std::string(MaxQueryBytes, ' ');
+    for (const std::string& query : {
+             std::string("1 kg/m^3 to lb/ft^2"),  // density is no mass per area
+             std::string("1 pt to l"),            // the US liquid pint or the dry one
+             std::string("1e400 m*m to ft^2"),    // no finite value
+             std::string("1e300 km*km to mm^2"),  // no finite result
+             std::string("5 km*zorks to mi"),
+             overLimit,
+         })
+        EXPECT_TRUE(answers_.Answer(query).empty()) << query.substr(0, 40);
+    for (const std::string& id :
+         {std::string(1, ExpressionIdMark), ExpressionIdMark + std::string("1 pt to l"),
+          ExpressionIdMark + overLimit})
+        EXPECT_FALSE(answers_.AnswerFor(id)) << id.substr(0, 40);
+}
+
+// A bare F or C after a number is the temperature first, and the farad or
+// the speed of light after it: (72 - 32) × 5/9 °C, 20 × 9/5 + 32 °F, and
+// 72 F = 72,000,000 µF.
+TEST_F(SearchAnswersTest, ABareFOrCIsATemperatureFirst) {
+    const std::vector<std::string> fahrenheit = Shown("72 F");
+    ASSERT_FALSE(fahrenheit.empty());
+    EXPECT_EQ(fahrenheit.front(), "22.222222222222 Celsius");
+    EXPECT_NE(std::find(fahrenheit.begin(), fahrenheit.end(), "72000000 Microfarad"),
+              fahrenheit.end());
+    EXPECT_EQ(answers_.Answer("72 F").at(0).description, "72 \u00b0F = 22.222222222222 \u00b0C");
+    EXPECT_EQ(Shown("20 C").at(0), "68 Fahrenheit");
+    // With its degree sign it is only ever the temperature.
+    for (const SearchAnswer& answer : answers_.Answer("72 \u00b0F"))
+        EXPECT_TRUE(answer.description.starts_with("72 \u00b0F = ")) << answer.description;
 }
 
 TEST_F(SearchAnswersTest, AValueAloneAnswersTheOtherSystemFirst) {
