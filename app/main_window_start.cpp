@@ -13,7 +13,14 @@
 
 void MainWindow::StartOn(std::string_view utf8Query) {
     const NameIndex index(catalogue_);
-    const auto meaning = ReadConversionPhrase(index, utf8Query);
+    auto meaning = ReadConversionPhrase(index, utf8Query);
+    // An expression ("1 kg/m^3 to lb/ft^3", as GNOME hands the typed query
+    // over) opens on the same conversion between two listed units, where
+    // one category lists units of both sizes; otherwise the window opens
+    // as it would have.
+    if (!meaning)
+        if (auto phrase = ReadExpressionPhrase(index, utf8Query))
+            meaning = std::move(phrase->plain);
     if (!meaning) return;
     const int row = meaning->row;
     int to = meaning->from;

@@ -17,12 +17,19 @@ TEST_F(StartQueryTest, StartsOnTheCategoryUnitsAndValueOfTheQuery) {
         const char* input;
         const char* output;
     };
-    // Outputs from GNU units: 5 km / mi, (100 - 32) * 5/9, 3.2 lbf / N.
+    // Outputs from GNU units: 5 km / mi, (100 - 32) * 5/9, 3.2 lbf / N,
+    // kg/m^3 / lb/ft^3, (72 - 32) * 5/9. An expression opens on the same
+    // conversion between the listed units of its sizes; a bare F with no
+    // target is the temperature.
     const Row rows[] = {
         {"5 km to mi", "Distance", "Kilometers", "Miles", "5", "3.1068559611867"},
         {"100 °F in °C", "Temperature", "Fahrenheit", "Celsius", "100", "37.777777777778"},
         {"3.2 pound force n", "Force", "Pound Force", "Newtons", "3.2", "14.234309168834"},
         {"5 km", "Distance", "Kilometers", "Miles", "5", "3.1068559611867"},
+        {"1 kg/m^3 to lb/ft^3", "Density", "Kilograms/meter\xB3", "Pound/foot\xB3", "1",
+         "0.062427960576145"},
+        {"3*12 in to ft", "Distance", "Inches", "Feet", "36", "3"},
+        {"72 F", "Temperature", "Fahrenheit", "Celsius", "72", "22.222222222222"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.query);
@@ -55,7 +62,10 @@ TEST_F(StartQueryTest, AHiddenCategoryIsShownAndRememberedOnlyOnANormalClose) {
 TEST_F(StartQueryTest, TextThatIsNoConversionStartsAsUsual) {
     Start();
     const std::string category = Categories().SelectedText();
-    for (const char* query : {"hello", "km to mi", "5 zorkmids", ""}) {
+    // An expression no category lists units of both sizes for is no
+    // conversion the window can show.
+    for (const char* query :
+         {"hello", "km to mi", "5 zorkmids", "", "1 J/(mol*K) to cal/(mol*K)"}) {
         Window().StartOn(query);
         EXPECT_EQ(Categories().SelectedText(), category) << query;
         EXPECT_EQ(InputEdit().text().toStdString(), "0") << query;
