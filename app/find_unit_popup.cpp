@@ -12,6 +12,7 @@
 
 #include "currency_units.h"
 #include "name_clear_button.h"
+#include "name_index.h"
 #include "text_edge.h"
 
 namespace {
@@ -32,9 +33,10 @@ bool MovesThroughList(int key) {
 }  // namespace
 
 FindUnitPopup::FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent, bool ratesLoaded,
-                             QStringList favourites)
+                             QStringList favourites, const Catalogue* catalogue)
     : QDialog(parent),
       units_(std::move(units)),
+      catalogue_(catalogue),
       ratesLoaded_(ratesLoaded),
       favourites_(std::move(favourites)) {
     setObjectName(QStringLiteral("findUnitPopup"));
@@ -105,7 +107,12 @@ void FindUnitPopup::ShowMatches(const QString& query) {
     // A currency symbol the code page lacks ("₹") is looked for by its code.
     const std::string typed =
         UnitNameFromUtf8(query.toStdString()).value_or(Cp1252FromQStringLossy(query));
-    for (const std::size_t found : MatchFindableUnits(units_, typed)) {
+    // The index reads the catalogue as it is now: rates that arrived while
+    // the popup is open may have changed it.
+    std::vector<std::size_t> sized;
+    if (catalogue_ != nullptr)
+        sized = UnitsOfExpression(NameIndex(*catalogue_), units_, query.toStdString());
+    for (const std::size_t found : MatchFindableUnits(units_, typed, sized)) {
         const FindableUnit& unit = units_[found];
         auto* entry = new QListWidgetItem(Trimmed(unit.name) + QStringLiteral(" \u2014 ") +
                                           Trimmed(unit.category));

@@ -9,6 +9,8 @@
 //   Esc                         closes; nothing changes
 //   empty filter                the favourite pairs come first ("Distance:
 //                               Kilometers → Miles"); Enter shows the pair
+//   an expression ("N*m")       also the units of its size and dimension
+//                               (Newton meter, Joules), read over `catalogue`
 //   nothing matches             the list says "No unit matches", or, for a
 //                               currency before any rates, "No exchange rates yet"
 //
@@ -19,6 +21,7 @@
 
 #include "unit_search.h"
 
+class Catalogue;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -30,8 +33,10 @@ class FindUnitPopup : public QDialog {
 public:
     // `ratesLoaded`: the Currency category holds downloaded rates.
     // `favourites`: the titles of the favourite pairs, in their order.
+    // `catalogue`: the one `units` were listed from, to read expressions
+    // over; none reads none. It must outlive the popup.
     FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent, bool ratesLoaded = true,
-                  QStringList favourites = {});
+                  QStringList favourites = {}, const Catalogue* catalogue = nullptr);
 
 Q_SIGNALS:
     // The user chose the unit at `position` of catalogue row `row`.
@@ -49,6 +54,7 @@ private:
     void Choose(UnitSide side);
 
     std::vector<FindableUnit> units_;
+    const Catalogue* catalogue_ = nullptr;
     bool ratesLoaded_ = true;
     QStringList favourites_;
     QLineEdit* filter_ = nullptr;

@@ -29,8 +29,8 @@ void MainWindow::OnFindUnit() {
         }
         unit.category = ShownCategoryName(catalogue_, unit.row, names_);
     }
-    auto* popup =
-        new FindUnitPopup(std::move(units), this, CurrencyUnitCount(catalogue_) > 1, favourites);
+    auto* popup = new FindUnitPopup(std::move(units), this, CurrencyUnitCount(catalogue_) > 1,
+                                    favourites, &catalogue_);
     connect(popup, &FindUnitPopup::favouriteChosen, this,
             [this](int index) { ShowFavourite(static_cast<std::size_t>(index)); });
     popup->setAttribute(Qt::WA_DeleteOnClose);

@@ -5,8 +5,11 @@
 #include <tuple>
 
 #include "catalogue.h"
+#include "name_index.h"
+#include "quantity_expression.h"
 #include "text_1252.h"
 #include "unit_lookup.h"
+#include "unit_word.h"
 
 namespace {
 
@@ -101,7 +104,8 @@ std::vector<FindableUnit> ListFindableUnits(const Catalogue& catalogue,
 }
 
 std::vector<std::size_t> MatchFindableUnits(std::span<const FindableUnit> units,
-                                            std::string_view query) {
+                                            std::string_view query,
+                                            std::span<const std::size_t> sized) {
     query = TrimBlanks(query);
     const std::string queryKey = SearchKey(query);
     struct Scored {
@@ -122,7 +126,52 @@ std::vector<std::size_t> MatchFindableUnits(std::span<const FindableUnit> units,
     });
 
     std::vector<std::size_t> found;
-    found.reserve(scored.size());
-    for (const Scored& s : scored) found.push_back(s.unit);
+    found.reserve(scored.size() + sized.size());
+    const auto exact = std::find_if(scored.begin(), scored.end(), [](const Scored& s) {
+        return s.score.kind != MatchKind::Exact;
+    });
+    for (auto s = scored.begin(); s != exact; ++s) found.push_back(s->unit);
+    for (const std::size_t unit : sized)
+        if (std::find(found.begin(), found.end(), unit) == found.end()) found.push_back(unit);
+    for (auto s = exact; s != scored.end(); ++s)
+        if (std::find(sized.begin(), sized.end(), s->unit) == sized.end()) found.push_back(s->unit);
+    return found;
+}
+
+std::vector<std::size_t> UnitsOfExpression(const NameIndex& index,
+                                           std::span<const FindableUnit> units,
+                                           std::string_view utf8Query) {
+    std::vector<std::size_t> found;
+    Expression expression;
+    std::string problem;
+    if (!LooksLikeExpression(utf8Query) || !ReadExpression(index, utf8Query, expression, problem) ||
+        !expression.hasUnits)
+        return found;
+    const Catalogue& catalogue = index.Indexed();
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const auto meaning = CatalogueMeaning(catalogue, units[i].row, units[i].position);
+        if (!meaning) continue;
+        for (int r = 0; r < expression.count; ++r) {
+            const ExpressionReading& reading = expression.readings[r];
+            // A temperature with a number is a temperature, not a unit's size.
+            if (reading.scale >= 0 && reading.number != 1) continue;
+            if (HasSize(*meaning, reading.number * reading.size, reading.dimension,
+                        reading.scale)) {
+                found.push_back(i);
+                break;
+            }
+        }
+    }
+    // Among units of one size, the one whose symbol the query is, written
+    // as one writes it, comes first: "N*m" is the newton metre's "N·m"
+    // before it is the joule.
+    if (const auto written = Cp1252FromUtf8(TidiedExpression(utf8Query))) {
+        const auto named = [&](std::size_t i) {
+            const FindableUnit& unit = units[i];
+            return unit.name == *written || std::find(unit.aliases.begin(), unit.aliases.end(),
+                                                      *written) != unit.aliases.end();
+        };
+        std::stable_partition(found.begin(), found.end(), named);
+    }
     return found;
 }

@@ -16,7 +16,11 @@
 // match of an alias only, then units and categories in the lists' own order.
 // An empty query matches every unit.
 //
-// Names are Windows-1252, as in the catalogue.
+// A query that is an expression finds the units of its size and dimension
+// too (UnitsOfExpression), right after the names matched exactly: "N*m" the
+// Newton meter and the joule, "kg/m^3" Kilograms/meter³, "12 in" Feet.
+//
+// Names are Windows-1252, as in the catalogue; an expression is UTF-8.
 #include <cstddef>
 #include <functional>
 #include <span>
@@ -25,6 +29,7 @@
 #include <vector>
 
 class Catalogue;
+class NameIndex;
 
 struct FindableUnit {
     int row;
@@ -45,6 +50,19 @@ using UnitAliasSource = std::function<std::vector<std::string_view>(int row, int
 std::vector<FindableUnit> ListFindableUnits(const Catalogue& catalogue,
                                             const UnitAliasSource& aliasesOf = {});
 
-// The indexes into `units` of those that match `query`, best first.
+// The indexes into `units` of those that match `query`, best first;
+// `sized` (UnitsOfExpression's) come right after the exact matches, each
+// unit once.
 std::vector<std::size_t> MatchFindableUnits(std::span<const FindableUnit> units,
-                                            std::string_view query);
+                                            std::string_view query,
+                                            std::span<const std::size_t> sized = {});
+
+// The indexes into `units`, in their order, of those that are the size and
+// dimension of `utf8Query` read as an expression over `index`'s catalogue,
+// the one `units` were listed from (a temperature alone: its scale). Only a
+// query with a sign of the grammar is read (an operator, a digit, a power,
+// "per"): a plain name is found by its name. A unit named by the query as
+// one writes it ("N*m" as "N·m", an alias of Newton meter) comes first.
+std::vector<std::size_t> UnitsOfExpression(const NameIndex& index,
+                                           std::span<const FindableUnit> units,
+                                           std::string_view utf8Query);

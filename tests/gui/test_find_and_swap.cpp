@@ -139,6 +139,31 @@ TEST_F(FindAndSwapTest, FindSaysWhyItsListIsEmpty) {
     EXPECT_EQ(Shown(), before);
 }
 
+// An expression finds the units of its size and dimension: a newton metre
+// is the torque unit and, as a joule, energy's too.
+TEST_F(FindAndSwapTest, FindReadsAnExpressionAsTheUnitsOfItsSize) {
+    Start();
+    ClearInput();
+    TypeInput("2");
+    QPointer<FindUnitPopup> popup = OpenFind();
+    ASSERT_TRUE(popup);
+    QTest::keyClicks(&Filter(*popup), "N*m");
+    EXPECT_EQ(Current(*popup), QString::fromUtf8("Newton meter — Torque"));
+    const auto* matches = popup->findChild<QListWidget*>(QStringLiteral("matches"));
+    EXPECT_FALSE(
+        matches->findItems(QString::fromUtf8("Joules — Energy"), Qt::MatchExactly).isEmpty());
+    QTest::keyClick(&Filter(*popup), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(Shown()[0], "Torque");
+    EXPECT_EQ(Shown()[1], "Newton meter");
+
+    popup = OpenFind();
+    ASSERT_TRUE(popup);
+    QTest::keyClicks(&Filter(*popup), "kg/m^3");
+    EXPECT_EQ(Current(*popup), QString::fromUtf8("Kilograms/meter³ — Density"));
+    QTest::keyClick(&Filter(*popup), Qt::Key_Escape);
+}
+
 TEST_F(FindAndSwapTest, AltSSwapsTheUnitsAndConverts) {
     Start();
     TypeKilometersToMiles("1");

@@ -1,7 +1,8 @@
 // Finding a unit by what the user types: which units match, in what order,
-// and which units are offered at all.
+// which units are offered at all, and which an expression is the size of.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <set>
 #include <string>
@@ -9,7 +10,9 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "name_index.h"
 #include "reference_units.h"
+#include "unit_lookup.h"
 #include "unit_search.h"
 
 namespace {
@@ -107,4 +110,71 @@ TEST_F(FindableUnitsTest, LeavesHiddenCategoriesOutAndTakesCustomOnes) {
         if (unit.row >= FirstCustomRow) custom.emplace_back(unit.row, unit.position);
     }
     EXPECT_EQ(custom, (std::vector<std::pair<int, int>>{{stacks, 2}, {stacks, 3}}));
+}
+
+// --- Units found by an expression ---------------------------------------------
+
+// The sized units go right after the names typed in full, ahead of names
+// that only start with the query, and no unit twice.
+TEST(UnitSearch, UnitsOfTheTypedSizeComeRightAfterTheExactMatches) {
+    // "mi" is Miles' alias typed in full; "Millimeters" starts with it.
+    const std::vector<std::size_t> sized = {4, 2};  // Megameters, Miles
+    std::vector<std::string> shown;
+    for (const std::size_t i : MatchFindableUnits(Units, "mi", sized))
+        shown.push_back(Units[i].name);
+    EXPECT_EQ(shown, (std::vector<std::string>{"Miles", "Megameters", "Millimeters", "Minutes",
+                                               "Minutes", "Nautical miles", "Camomiles "}));
+}
+
+class UnitsOfExpressionTest : public ::testing::Test {
+protected:
+    // "unit - category" of each unit the expression finds, in list order.
+    std::vector<std::string> Sized(std::string_view utf8Query) {
+        const NameIndex index(catalogue_);
+        std::vector<std::string> shown;
+        for (const std::size_t i : UnitsOfExpression(index, units_, utf8Query))
+            shown.push_back(units_[i].name + " - " + units_[i].category);
+        return shown;
+    }
+
+    Catalogue catalogue_;
+    // With their aliases, as the window lists them.
+    std::vector<FindableUnit> units_ = ListFindableUnits(
+        catalogue_, [this](int row, int position) { return AliasesOf(catalogue_, row, position); });
+};
+
+// What each expression is by definition: a newton metre is a joule
+// (1 N·m = 1 kg·m²/s²), a psi a pound-force per square inch, 12 in a foot,
+// 1000 m a kilometre.
+TEST_F(UnitsOfExpressionTest, FindsTheUnitsOfItsSizeAndDimension) {
+    // The unit whose symbol the query is, "N·m", first.
+    const std::vector<std::string> newtonMetre = Sized("N*m");
+    ASSERT_FALSE(newtonMetre.empty());
+    EXPECT_EQ(newtonMetre.front(), "Newton meter - Torque");
+    EXPECT_NE(std::find(newtonMetre.begin(), newtonMetre.end(), "Joules - Energy"),
+              newtonMetre.end());
+    for (const std::string& unit : newtonMetre)
+        EXPECT_TRUE(unit.ends_with(" - Torque") || unit.ends_with(" - Energy")) << unit;
+    EXPECT_EQ(Sized("N\xC2\xB7m"), newtonMetre);
+    EXPECT_EQ(Sized("kg/m^3"), std::vector<std::string>{"Kilograms/meter\xB3 - Density"});
+    EXPECT_EQ(Sized("kg/m\xC2\xB3"), std::vector<std::string>{"Kilograms/meter\xB3 - Density"});
+    const std::vector<std::string> psi = Sized("lbf/in^2");
+    EXPECT_NE(std::find(psi.begin(), psi.end(), "Pounds/inch\xB2 - Pressure"), psi.end());
+    EXPECT_EQ(Sized("12 in"), std::vector<std::string>{"Feet - Distance"});
+    EXPECT_EQ(Sized("1000 m"), std::vector<std::string>{"Kilometers - Distance"});
+}
+
+TEST_F(UnitsOfExpressionTest, FindsNothingOfAnotherSizeOrDimensionOrWithoutTheGrammar) {
+    // A pound of mass per square inch is no pressure; a millimetre too much is no kilometre.
+    const std::vector<std::string> massPerArea = Sized("lb/in^2");
+    EXPECT_EQ(std::find(massPerArea.begin(), massPerArea.end(), "Pounds/inch\xB2 - Pressure"),
+              massPerArea.end());
+    EXPECT_TRUE(Sized("1000.001 m").empty());
+    // A temperature with a number is a temperature, not the size of a unit.
+    EXPECT_TRUE(Sized("2 \xC2\xB0"
+                      "F")
+                    .empty());
+    // A plain name is found by its name; nothing that does not read is sized.
+    for (const char* query : {"km", "Newton meter", "kg/zorks", "N*", "5", ""})
+        EXPECT_TRUE(Sized(query).empty()) << query;
 }
