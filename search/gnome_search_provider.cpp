@@ -3,6 +3,8 @@
 #include <malloc.h>
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
 #include "search_activity.h"
 #include "search_answers.h"
@@ -11,8 +13,16 @@
 
 namespace {
 
-std::string JoinedTerms(const QStringList& terms) {
-    return terms.join(QLatin1Char(' ')).toStdString();
+// The words joined again with one blank; nothing for words longer together
+// than any query that is read (a UTF-16 unit is at least one byte of UTF-8),
+// so that a huge request is not copied twice more to be turned away.
+std::optional<std::string> JoinedTerms(const QStringList& terms) {
+    qsizetype units = terms.size();
+    for (const QString& term : terms) units += term.size();
+    if (units > static_cast<qsizetype>(MaxQueryBytes) + 1) return std::nullopt;
+    std::string query = terms.join(QLatin1Char(' ')).toStdString();
+    if (query.size() > MaxQueryBytes) return std::nullopt;
+    return query;
 }
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
@@ -39,8 +49,9 @@ void GnomeSearchProvider::ReleaseAfterLargeRequest(qsizetype ids) {
 QStringList GnomeSearchProvider::GetInitialResultSet(const QStringList& terms) {
     if (activity_ != nullptr) activity_->Touch();
     QStringList ids;
-    for (const SearchAnswer& answer : answers_.Answer(JoinedTerms(terms)))
-        ids << FromUtf8(answer.id);
+    const auto query = JoinedTerms(terms);
+    if (!query) return ids;
+    for (const SearchAnswer& answer : answers_.Answer(*query)) ids << FromUtf8(answer.id);
     return ids;
 }
 
@@ -78,6 +89,5 @@ void GnomeSearchProvider::ActivateResult(const QString& identifier, const QStrin
 
 void GnomeSearchProvider::LaunchSearch(const QStringList& terms, uint) {
     if (activity_ != nullptr) activity_->Touch();
-    const std::string query = JoinedTerms(terms);
-    if (query.size() <= MaxQueryBytes) desktop_.OpenWindow(FromUtf8(query));
+    if (const auto query = JoinedTerms(terms)) desktop_.OpenWindow(FromUtf8(*query));
 }

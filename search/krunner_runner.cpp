@@ -16,6 +16,8 @@ RemoteActions KRunnerRunner::Actions() {
 
 RemoteMatches KRunnerRunner::Match(const QString& query) {
     if (activity_ != nullptr) activity_->Touch();
+    // Too long in UTF-16 units is too long in UTF-8 bytes: not even copied.
+    if (query.size() > static_cast<qsizetype>(MaxQueryBytes)) return {};
     const std::vector<SearchAnswer> answers = answers_.Answer(query.toStdString());
     RemoteMatches matches;
     double relevance = 1.0;
