@@ -2,7 +2,8 @@
 // by DBUS_SESSION_BUS_ADDRESS (run_search_bench.sh starts a private one):
 // starts the service program named on the command line, then, interleaved
 // in one run so both see the same load, times a query (KRunner's Match and
-// GNOME's GetInitialResultSet with its GetResultMetas) against the bus's own
+// GNOME's GetInitialResultSet with its GetResultMetas), plain and written as
+// an expression ("1 kg/m^3 to lb/ft^3"), against the bus's own
 // org.freedesktop.DBus.Peer.Ping to the same service, and reads the
 // service's resident memory after the queries, and again after the bus
 // test's hostile queries.
@@ -70,14 +71,29 @@ int main(int argc, char* argv[]) {
                {QStringList{QStringLiteral("10:10:14:5")}});
     const QDBusMessage none =
         Method(KRunnerPath, "org.kde.krunner1", "Match", {QStringLiteral("weather in paris")});
+    // An expression: read by the catalogue's names first, which fails, then
+    // by dimensions; its id carries the query, and its metas read it again.
+    const QString expression = QStringLiteral("1 kg/m^3 to lb/ft^3");
+    const QDBusMessage expressionMatch =
+        Method(KRunnerPath, "org.kde.krunner1", "Match", {expression});
+    const QDBusMessage expressionGnome =
+        Method(GnomeProviderPath, "org.gnome.Shell.SearchProvider2", "GetInitialResultSet",
+               {expression.split(QLatin1Char(' '))});
+    const QDBusMessage expressionMetas =
+        Method(GnomeProviderPath, "org.gnome.Shell.SearchProvider2", "GetResultMetas",
+               {QStringList{QLatin1Char('=') + expression}});
 
-    std::vector<double> pings, matches, gnomes, metasUs, nones;
+    std::vector<double> pings, matches, gnomes, metasUs, nones, expressionMatches, expressionGnomes,
+        expressionMetasUs;
     for (int i = 0; i < rounds; ++i) {
         pings.push_back(TimedCallUs(ping));
         matches.push_back(TimedCallUs(match));
         gnomes.push_back(TimedCallUs(gnome));
         metasUs.push_back(TimedCallUs(metas));
         nones.push_back(TimedCallUs(none));
+        expressionMatches.push_back(TimedCallUs(expressionMatch));
+        expressionGnomes.push_back(TimedCallUs(expressionGnome));
+        expressionMetasUs.push_back(TimedCallUs(expressionMetas));
     }
     const double pingUs = MedianUs(pings);
     std::printf("rounds (interleaved): %d\n", rounds);
@@ -85,7 +101,10 @@ int main(int argc, char* argv[]) {
     for (const auto& [name, samples] : {std::pair{"KRunner Match           ", &matches},
                                         {"GNOME GetInitialResultSet", &gnomes},
                                         {"GNOME GetResultMetas     ", &metasUs},
-                                        {"no conversion (Match)    ", &nones}}) {
+                                        {"no conversion (Match)    ", &nones},
+                                        {"expression (Match)       ", &expressionMatches},
+                                        {"expression (GNOME set)   ", &expressionGnomes},
+                                        {"expression (GNOME metas) ", &expressionMetasUs}}) {
         const double us = MedianUs(*samples);
         std::printf("%s median %8.1f us  %.2fx Ping\n", name, us, us / pingUs);
     }
