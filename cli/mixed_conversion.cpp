@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "builtin_units.h"
 #include "catalogue.h"
 #include "catalogue_limits.h"
 #include "conversion.h"
@@ -14,6 +15,7 @@
 #include "number_text.h"
 #include "problem_hint.h"
 #include "quantity_expression.h"
+#include "text_1252.h"
 #include "unit_resolver.h"
 #include "visible_text.h"
 
@@ -230,5 +232,46 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
                                 " must go from the largest to the smallest, as in \"ft+in\"");
     WriteMixedInto(text, total, std::span(sizes.data(), count),
                    std::span(targets->labels.data(), count), style);
+    return true;
+}
+
+bool ExplainRequest(const NameIndex& index, const ConversionRequest& request,
+                    const PartStyle& style, std::string& text, std::string_view categoryHint) {
+    // A --category chooses among the catalogue's own names; the dimensions
+    // know no categories, so such a request is read the plain way.
+    if (!request.category && !DecimalCommaAt(request.value, 0)) {
+        ExpressionConversion answer;
+        std::string problem;
+        bool unknownWord = false;
+        if (ConvertExpression(index, request.value, request.from, request.to, answer, problem,
+                              &unknownWord)) {
+            text = std::move(answer.explanation);
+            return true;
+        }
+    }
+    std::string result;
+    if (!ConvertRequest(index, request, style, result, categoryHint)) {
+        text = std::move(result);
+        return false;
+    }
+    text = std::string(request.value);
+    if (!request.from.empty()) {
+        text += ' ';
+        text += request.from;
+    }
+    text += " \xE2\x86\x92 ";
+    text += request.to;
+    const Resolution found =
+        request.from.empty() ? Resolution{ResolveProblem::UnknownFrom}
+                             : ResolveConversion(index, request.from, request.to, request.category);
+    if (found.problem == ResolveProblem::None) {
+        const int row = found.row;
+        text += ", ";
+        text += row < BuiltinCategoryCount && row != FuelEconomyRow
+                    ? KindText(BuiltinCategories[row].dimension)
+                    : Utf8FromCp1252(LowerCp1252(index.Indexed().CategoryName(row)));
+    }
+    text += ", = ";
+    text += result;
     return true;
 }
