@@ -59,7 +59,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* ValueTexts[] = {"1",     "2.5",  "-40",     "1e3", "123.456",
+// No negative value: in Temperature it may lie below absolute zero, which is
+// refused.
+constexpr const char* ValueTexts[] = {"1",     "2.5",  "40",      "1e3", "123.456",
                                       "0.001", "98.6", "1000000", "7"};
 
 struct Options {
