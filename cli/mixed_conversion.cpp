@@ -27,18 +27,6 @@ bool Refuse(std::string& text, std::string problem) {
     return false;
 }
 
-// Whether the atof rule reads the whole text: "3*12" and "5x" it reads only
-// in part, and such a value goes to the expression reader, which reads all
-// of it or says what it could not.
-bool ReadsWhole(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-    i += ScanNumber(text.substr(i), true).end;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    return i == text.size();
-}
-
 // The problems a reading by dimensions may mend: a name the catalogue does
 // not hold ("kJ", "kg/m^3"), or two names of categories of one dimension
 // ("Nm" and "ft lbf").
@@ -100,9 +88,11 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
     std::string problem;
     bool unknownWord = false;
     if (!request.from.empty()) {
-        value = ReadValue(request.value);
-        if (!value ||
-            (request.value.find('/') == std::string_view::npos && !ReadsWhole(request.value))) {
+        // A value the atof rule reads only in part ("3*12", "5x") goes to the
+        // expression reader, which reads all of it or says what it could not.
+        bool whole = true;
+        value = ReadValue(request.value, whole);
+        if (!value || !whole) {
             // Arithmetic in the value ("3*12", "2^10"), or something left over.
             // A fraction gone wrong ("1/0", "1/2/3") is refused as ever.
             const bool fraction =
@@ -113,6 +103,14 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
             return Refuse(text, fraction ? ValueProblem(request.value) : std::move(problem));
         }
         if (!std::isfinite(*value)) return NotFinite(text, request.value, request.from);
+        // A unit the lists do not hold ("kJ", "GWh") met before on this
+        // run: the plain lookup would only fail again.
+        double known = 0;
+        if (!targets && !request.category &&
+            ConvertKnownWords(index, *value, request.from, request.to, known)) {
+            WriteAmountInto(text, known, style);
+            return true;
+        }
     }
     // The plain conversion, as it has always been.
     if (value && !targets) {
@@ -241,6 +239,7 @@ bool ExplainRequest(const NameIndex& index, const ConversionRequest& request,
     // know no categories, so such a request is read the plain way.
     if (!request.category && !DecimalCommaAt(request.value, 0)) {
         ExpressionConversion answer;
+        answer.explain = true;
         std::string problem;
         bool unknownWord = false;
         if (ConvertExpression(index, request.value, request.from, request.to, answer, problem,

@@ -22,7 +22,9 @@
 
 struct ExpressionConversion {
     double result = 0;
-    // How it was read: "1 kg·m⁻³ → lb·ft⁻³, density (mass/length³), × 0.062427960576145"
+    // How it was read: "1 kg·m⁻³ → lb·ft⁻³, density (mass/length³), × 0.062427960576145",
+    // written only when `explain` is set: a batch line has no use for it.
+    bool explain = false;
     std::string explanation;
 };
 
@@ -33,6 +35,15 @@ struct ExpressionConversion {
 bool ConvertExpression(const NameIndex& index, std::string_view value, std::string_view from,
                        std::string_view to, ExpressionConversion& answer, std::string& problem,
                        bool* unknownWord = nullptr);
+
+// The short way for two single words read before (NameIndex::RememberedWord)
+// of which one is no name of the catalogue, such as "kJ" to "kcal": the same
+// result as ConvertExpression, without reading anything again. False
+// whenever it is not that plain (a word not read yet, a temperature, no
+// reading or several that fit, a number that is not finite): the caller then
+// takes the whole way, which also words any refusal.
+bool ConvertKnownWords(const NameIndex& index, double value, std::string_view from,
+                       std::string_view to, double& result);
 
 // "density (mass/length³)", "energy or torque (mass·length²/time²)", "mass/length²".
 std::string KindText(const Dimension& dimension);

@@ -578,6 +578,19 @@ bool ReadExpression(const NameIndex& index, std::string_view text, Expression& e
     return read;
 }
 
+const Expression* ReadKeptExpression(const NameIndex& index, std::string_view text,
+                                     Expression& scratch, std::string& problem,
+                                     bool* wholeWordUnknown) {
+    if (wholeWordUnknown) *wholeWordUnknown = false;
+    if (const Expression* kept = index.RememberedExpression(text)) return kept;
+    const auto [keptText, place] = index.PlaceForExpression(text);
+    if (!place)
+        return ReadExpression(index, text, scratch, problem, wholeWordUnknown) ? &scratch : nullptr;
+    if (ReadExpression(index, keptText, *place, problem, wholeWordUnknown)) return place;
+    index.DropExpression(text);
+    return nullptr;
+}
+
 bool LooksLikeExpression(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const std::string_view rest = text.substr(i);

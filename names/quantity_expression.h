@@ -82,6 +82,13 @@ struct Expression : UnitProduct {
 bool ReadExpression(const NameIndex& index, std::string_view text, Expression& expression,
                     std::string& problem, bool* wholeWordUnknown = nullptr);
 
+// The same, kept in the index for the next time the same text comes:
+// the kept expression, else `scratch` read afresh, else null with the
+// problem. Valid until the index's next Forget().
+const Expression* ReadKeptExpression(const NameIndex& index, std::string_view text,
+                                     Expression& scratch, std::string& problem,
+                                     bool* wholeWordUnknown = nullptr);
+
 // Whether the text holds anything of the grammar beyond a name: an
 // operator, a parenthesis, a digit or the word "per".
 bool LooksLikeExpression(std::string_view text);

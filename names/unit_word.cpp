@@ -97,11 +97,15 @@ bool ReadsAsOtherSiUnit(const Catalogue& catalogue, std::span<const UnitPlace> p
     return false;
 }
 
-WordMeanings ReadUnitWord(const NameIndex& index, std::string_view utf8Word) {
+namespace {
+
+WordMeanings ReadAfresh(const NameIndex& index, std::string_view utf8Word) {
     WordMeanings found;
     Meanings meanings(found);
     const Catalogue& catalogue = index.Indexed();
-    for (const UnitPlace& place : index.Units(utf8Word)) {
+    const auto places = index.Units(utf8Word);
+    found.catalogueName = !places.empty();
+    for (const UnitPlace& place : places) {
         const int row = place.row;
         // Custom categories have no dimension, and fuel economies convert by formula.
         if (row >= BuiltinCategoryCount || row == FuelEconomyRow) continue;
@@ -137,6 +141,17 @@ WordMeanings ReadUnitWord(const NameIndex& index, std::string_view utf8Word) {
         count = ReadSiWord(utf8Word, false, si);
         if (count == 1) meanings.Add(FromSi(si[0]));
     }
+    return found;
+}
+
+}  // namespace
+
+WordMeanings ReadUnitWord(const NameIndex& index, std::string_view utf8Word) {
+    if (const WordMeanings* known = index.RememberedWord(utf8Word)) return *known;
+    const WordMeanings found = ReadAfresh(index, utf8Word);
+    // Only words that read: the words that do are a few thousand at most,
+    // while a stream of hostile ones would be endless.
+    if (found.count > 0) index.RememberWord(utf8Word, found);
     return found;
 }
 

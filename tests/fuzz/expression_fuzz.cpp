@@ -58,6 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     ExpressionConversion there;
+    there.explain = true;
     std::string problem;
     if (!ConvertExpression(index, source, {}, target, there, problem)) {
         Check(!problem.empty() && IsTerminalSafe(problem));
@@ -69,6 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     // Back again: the target with the source's number, to the source's units.
     ExpressionConversion back;
+    back.explain = true;
     if (!ConvertExpression(index, target, {}, source, back, problem)) return 0;
     if (!ByFactor(back.explanation)) return 0;
     Check(std::fabs(there.result * back.result - 1) < 1e-9);
