@@ -122,10 +122,11 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
             if (!request.category && ExpressionMayMend(found.problem)) {
                 if (ConvertByDimensions(index, request, style, text, problem, unknownWord))
                     return true;
-                const bool plainNames =
-                    !LooksLikeExpression(request.from) && !LooksLikeExpression(request.to);
+                const auto plainNames = [&] {
+                    return !LooksLikeExpression(request.from) && !LooksLikeExpression(request.to);
+                };
                 if (!unknownWord &&
-                    !(plainNames && found.problem == ResolveProblem::NoCommonCategory))
+                    !(found.problem == ResolveProblem::NoCommonCategory && plainNames()))
                     return Refuse(text, std::move(problem));
             }
             AppendHint(

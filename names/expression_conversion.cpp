@@ -113,25 +113,31 @@ bool ConvertKnownWords(const NameIndex& index, double value, std::string_view fr
 bool ConvertExpression(const NameIndex& index, std::string_view value, std::string_view from,
                        std::string_view to, ExpressionConversion& answer, std::string& problem,
                        bool* unknownWord) {
-    bool unknown = false;
+    bool namesNothing = false;
     if (unknownWord) *unknownWord = false;
-    // The units' sides recur from line to line of a batch: each is read once.
-    Expression source, scratch;
-    if (from.empty()) {
+    // The units' sides recur from line to line of a batch, slips and all:
+    // each is read once, and before the value, which differs line by line.
+    std::optional<Expression> scratch;
+    const Expression* unit = nullptr;
+    if (!from.empty()) {
+        unit = ReadKeptExpression(index, from, scratch, problem, namesNothing);
+        if (!unit) {
+            if (unknownWord) *unknownWord = namesNothing;
+            return false;
+        }
+    }
+    Expression source;
+    if (!unit) {
         if (!ReadExpression(index, value, source, problem)) return false;
     } else {
         Expression amount;
         if (!ReadExpression(index, value, amount, problem)) return false;
-        const Expression* unit = ReadKeptExpression(index, from, scratch, problem, &unknown);
-        if (!unit) {
-            if (unknownWord) *unknownWord = unknown || !LooksLikeExpression(from);
-            return false;
-        }
         if (!MultiplyExpressions(amount, *unit, source, problem)) return false;
     }
-    const Expression* kept = ReadKeptExpression(index, to, scratch, problem, &unknown);
+    std::optional<Expression> targetScratch;
+    const Expression* kept = ReadKeptExpression(index, to, targetScratch, problem, namesNothing);
     if (!kept) {
-        if (unknownWord) *unknownWord = unknown || !LooksLikeExpression(to);
+        if (unknownWord) *unknownWord = namesNothing;
         return false;
     }
     const Expression& target = *kept;

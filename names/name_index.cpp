@@ -82,12 +82,23 @@ NameIndex::NameIndex(const Catalogue& catalogue)
 NameIndex::~NameIndex() = default;
 
 const WordMeanings* NameIndex::RememberedWord(std::string_view utf8Word) const {
+    static const WordMeanings NoMeaning;
     const auto found = words_.find(utf8Word);
-    return found == words_.end() ? nullptr : found->second.get();
+    if (found == words_.end()) return nullptr;
+    return found->second ? found->second.get() : &NoMeaning;
 }
 
 void NameIndex::RememberWord(std::string_view utf8Word, const WordMeanings& meanings) const {
-    words_.emplace(utf8Word, std::make_unique<WordMeanings>(meanings));
+    // The words that mean something are a few thousand at most; of the
+    // others, a batch's slips recur, while a stream of hostile ones would be
+    // endless: only so many are kept, and only as a mark.
+    constexpr std::size_t MostWordsOfNoMeaning = 4096;
+    if (meanings.count > 0) {
+        words_.emplace(utf8Word, std::make_unique<WordMeanings>(meanings));
+    } else if (wordsOfNoMeaning_ < MostWordsOfNoMeaning &&
+               words_.emplace(utf8Word, nullptr).second) {
+        ++wordsOfNoMeaning_;
+    }
 }
 
 const Expression* NameIndex::RememberedExpression(std::string_view utf8Text) const {
@@ -104,6 +115,17 @@ std::pair<std::string_view, Expression*> NameIndex::PlaceForExpression(
     // A map's node never moves, so its key is a text the views may point into.
     const auto [place, added] = expressions_.emplace(utf8Text, std::make_unique<Expression>());
     return {place->first, place->second.get()};
+}
+
+const NameIndex::SideRefusal* NameIndex::RememberedRefusal(std::string_view utf8Text) const {
+    const auto found = refusals_.find(utf8Text);
+    return found == refusals_.end() ? nullptr : &found->second;
+}
+
+void NameIndex::RememberRefusal(std::string_view utf8Text, std::string_view problem,
+                                bool namesNothing) const {
+    // As many as the messages of bad lines may be: Forget() counts them all.
+    refusals_.emplace(utf8Text, SideRefusal{std::string(problem), namesNothing});
 }
 
 void NameIndex::DropExpression(std::string_view utf8Text) const {
@@ -287,13 +309,15 @@ std::span<const std::string_view> NameIndex::SuggestionsIn(int row,
 
 void NameIndex::Forget() const {
     if (categories_.size() + units_.size() + words_.size() + expressions_.size() +
-                messages_.size() <
+                refusals_.size() + messages_.size() <
             MaxRemembered &&
         messages_.bytes() < MaxRememberedBytes)
         return;
     categories_.clear();
     units_.clear();
     words_.clear();
+    wordsOfNoMeaning_ = 0;
     expressions_.clear();
+    refusals_.clear();
     messages_.clear();
 }

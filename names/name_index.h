@@ -90,8 +90,8 @@ public:
 
     // What a word of an expression means (unit_word.h), as read before:
     // reading one tries every SI unit under every prefix, and a batch
-    // repeats its words. Null for a word not read yet. Valid until the
-    // next Forget().
+    // repeats its words, and its slips. Null for a word not read yet; a
+    // word that means nothing has no meanings. Valid until the next Forget().
     const WordMeanings* RememberedWord(std::string_view utf8Word) const;
     bool HasRememberedWords() const { return !words_.empty(); }
     void RememberWord(std::string_view utf8Word, const WordMeanings& meanings) const;
@@ -102,6 +102,14 @@ public:
     const Expression* RememberedExpression(std::string_view utf8Text) const;
     std::pair<std::string_view, Expression*> PlaceForExpression(std::string_view utf8Text) const;
     void DropExpression(std::string_view utf8Text) const;
+    // And why one did not read, for the slips a batch repeats.
+    struct SideRefusal {
+        std::string problem;
+        bool namesNothing = false;
+    };
+    const SideRefusal* RememberedRefusal(std::string_view utf8Text) const;
+    void RememberRefusal(std::string_view utf8Text, std::string_view problem,
+                         bool namesNothing) const;
 
     // Lets go of the remembered answers once there are very many of them, so
     // a stream of distinct names cannot fill the memory. Call it only while
@@ -155,8 +163,10 @@ private:
     mutable std::vector<NameCandidates> rowCandidates_;
     mutable Map<std::optional<int>> categories_;
     mutable Map<std::vector<UnitPlace>> units_;
-    mutable Map<std::unique_ptr<WordMeanings>> words_;
+    mutable Map<std::unique_ptr<WordMeanings>> words_;  // null: a word that means nothing
+    mutable std::size_t wordsOfNoMeaning_ = 0;
     mutable Map<std::unique_ptr<Expression>> expressions_;
+    mutable Map<SideRefusal> refusals_;
     mutable std::vector<std::string_view> offers_;  // the latest suggestions
     mutable std::string lowered_;                   // room for a name being looked up
     mutable std::string typed_;                     // a name being suggested for

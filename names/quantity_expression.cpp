@@ -579,15 +579,21 @@ bool ReadExpression(const NameIndex& index, std::string_view text, Expression& e
 }
 
 const Expression* ReadKeptExpression(const NameIndex& index, std::string_view text,
-                                     Expression& scratch, std::string& problem,
-                                     bool* wholeWordUnknown) {
-    if (wholeWordUnknown) *wholeWordUnknown = false;
+                                     std::optional<Expression>& scratch, std::string& problem,
+                                     bool& namesNothing) {
     if (const Expression* kept = index.RememberedExpression(text)) return kept;
+    if (const NameIndex::SideRefusal* refused = index.RememberedRefusal(text)) {
+        problem = refused->problem;
+        namesNothing = refused->namesNothing;
+        return nullptr;
+    }
     const auto [keptText, place] = index.PlaceForExpression(text);
-    if (!place)
-        return ReadExpression(index, text, scratch, problem, wholeWordUnknown) ? &scratch : nullptr;
-    if (ReadExpression(index, keptText, *place, problem, wholeWordUnknown)) return place;
-    index.DropExpression(text);
+    Expression* into = place ? place : &scratch.emplace();
+    bool unknown = false;
+    if (ReadExpression(index, keptText, *into, problem, &unknown)) return into;
+    if (place) index.DropExpression(text);
+    namesNothing = unknown || !LooksLikeExpression(text);
+    index.RememberRefusal(text, problem, namesNothing);
     return nullptr;
 }
 

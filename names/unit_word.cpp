@@ -149,9 +149,7 @@ WordMeanings ReadAfresh(const NameIndex& index, std::string_view utf8Word) {
 WordMeanings ReadUnitWord(const NameIndex& index, std::string_view utf8Word) {
     if (const WordMeanings* known = index.RememberedWord(utf8Word)) return *known;
     const WordMeanings found = ReadAfresh(index, utf8Word);
-    // Only words that read: the words that do are a few thousand at most,
-    // while a stream of hostile ones would be endless.
-    if (found.count > 0) index.RememberWord(utf8Word, found);
+    index.RememberWord(utf8Word, found);
     return found;
 }
 
