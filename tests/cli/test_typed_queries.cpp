@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -205,4 +206,32 @@ TEST_F(TypedQueryTest, ExplainShowsTheReading) {
     EXPECT_EQ(Of(Run({"--explain", "5 ft 3 in", "cm"})).out, "5 ft 3 in → cm, = 160.02\n");
     EXPECT_EQ(Of(Run({"--explain", "5 km"})).status, 2);
     EXPECT_EQ(Of(Run({"--explain", "--batch"})).status, 2);
+}
+
+// A batch reads each side of an expression once and keeps its refusals: a
+// line met again answers, or is refused, exactly as the first time.
+TEST_F(TypedQueryTest, ALineMetAgainAnswersAsTheFirstTime) {
+    const std::vector<std::string> lines = {
+        "1\tkJ\tkcal",        "2.5\tkg/m^3\tlb/ft^3", "1\tkJz\tkcal",
+        "3\tkg/m^3\tlb/ft^2", "1\tKilometeys\tmi",    "7\tGb\tMB",
+        "1\tN*m\tft*lbf",     "4\tkm/h\tmph",
+    };
+    std::string once, twice;
+    for (const auto& line : lines) once += line + "\n";
+    twice = once + once;
+    const ProgramRun first = Run({"--batch"}, once);
+    const ProgramRun both = Run({"--batch"}, twice);
+    EXPECT_EQ(both.out, first.out + first.out);
+    // The messages name their line; past that, the same words.
+    std::istringstream err(both.err);
+    std::vector<std::string> messages;
+    for (std::string line; std::getline(err, line);)
+        messages.push_back(line.substr(line.find(':', line.find("line ")) + 1));
+    ASSERT_EQ(messages.size() % 2, 0u) << both.err;
+    const std::size_t half = messages.size() / 2;
+    ASSERT_EQ(half, 3u) << both.err;
+    for (std::size_t i = 0; i < half; ++i) EXPECT_EQ(messages[i], messages[half + i]);
+    // And the first answers are each line's own, as a run of that line alone.
+    EXPECT_EQ(Run({"1", "kJ", "kcal"}).out, "0.23900573613767\n");
+    EXPECT_EQ(first.out.substr(0, first.out.find('\n') + 1), "0.23900573613767\n");
 }
