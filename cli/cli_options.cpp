@@ -7,9 +7,10 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 14> OptionNames = {
-    "--all",   "--batch",     "--category", "--format", "--fraction",     "--help",    "--list",
-    "--names", "--precision", "--profile",  "--rates",  "--update-rates", "--version", "--",
+constexpr std::array<std::string_view, 15> OptionNames = {
+    "--all",      "--batch", "--category",     "--explain", "--format",
+    "--fraction", "--help",  "--list",         "--names",   "--precision",
+    "--profile",  "--rates", "--update-rates", "--version", "--",
 };
 
 std::optional<int> ParseFormat(std::string_view text) {
@@ -34,6 +35,8 @@ std::optional<int> ParseFraction(std::string_view text) {
 
 std::string ModeName(CliMode mode) {
     switch (mode) {
+        case CliMode::Explain:
+            return "--explain";
         case CliMode::All:
             return "--all";
         case CliMode::List:
@@ -63,6 +66,7 @@ std::string OperandCountError(const CliOptions& options) {
     const std::size_t given = options.operands.size();
     switch (options.mode) {
         case CliMode::Convert:
+        case CliMode::Explain:
             // Three are VALUE FROM TO; two a value with its units and the
             // target, "'5 ft 3 in' cm"; one, or four and more, the words of
             // one phrase, "5 km to mi".
@@ -125,6 +129,7 @@ CliParse ParseCliOptions(std::span<const std::string_view> arguments) {
 
         std::optional<CliMode> mode;
         if (name == "--all") mode = CliMode::All;
+        if (name == "--explain") mode = CliMode::Explain;
         if (name == "--list") mode = CliMode::List;
         if (name == "--batch") mode = CliMode::Batch;
         if (name == "--names") mode = CliMode::Names;

@@ -14,6 +14,7 @@
 //   mezura-convert '5 ft 3 in' cm                 Convert, operands {5 ft 3 in, cm}
 //   mezura-convert 5 km to mi                     Convert, operands {5, km, to, mi} (one phrase)
 //   mezura-convert --fraction 16 1.75 m ft+in     Convert, fraction 16
+//   mezura-convert --explain '1 kg/m^3 to lb/ft^3'  Explain, operands {1 kg/m^3 to lb/ft^3}
 //   mezura-convert --names                        Names
 //   mezura-convert --rates                        Rates (the cached exchange rates)
 //   mezura-convert --update-rates                 UpdateRates (downloads them)
@@ -26,7 +27,7 @@
 #include <string_view>
 #include <vector>
 
-enum class CliMode { Convert, All, List, Names, Batch, Help, Version, Rates, UpdateRates };
+enum class CliMode { Convert, Explain, All, List, Names, Batch, Help, Version, Rates, UpdateRates };
 
 struct CliOptions {
     CliMode mode = CliMode::Convert;

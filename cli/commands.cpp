@@ -60,6 +60,15 @@ int RunConvert(const NameIndex& index, const PartStyle& style, const ConversionR
     return ExitDone;
 }
 
+int RunExplain(const NameIndex& index, const PartStyle& style, const ConversionRequest& request,
+               FdWriter& out, FdWriter& err) {
+    std::string text;
+    if (!ExplainRequest(index, request, style, text, CategoryHint)) return Fail(err, text);
+    out.Write(text);
+    out.Put('\n');
+    return ExitDone;
+}
+
 namespace {
 
 // A value in one unit, as --all and a value without a target take it: the

@@ -25,6 +25,10 @@
 int RunConvert(const NameIndex& index, const PartStyle& style, const ConversionRequest& request,
                FdWriter& out, FdWriter& err);
 
+// How the conversion is read (ExplainRequest), one line.
+int RunExplain(const NameIndex& index, const PartStyle& style, const ConversionRequest& request,
+               FdWriter& out, FdWriter& err);
+
 int RunAll(const NameIndex& index, const ResultStyle& style, std::string_view value,
            std::string_view from, std::optional<std::string_view> category, FdWriter& out,
            FdWriter& err);

@@ -59,7 +59,7 @@ bool MayNameCurrency(std::string_view utf8) {
 // The cached rates add some 150 names and aliases; a conversion none of
 // whose words could name a currency does without them.
 bool NeedsRates(const CliOptions& options) {
-    if (options.mode != CliMode::Convert) return true;
+    if (options.mode != CliMode::Convert && options.mode != CliMode::Explain) return true;
     for (std::string_view operand : options.operands) {
         while (!operand.empty()) {
             const std::size_t blank = operand.find(' ');
@@ -84,9 +84,10 @@ std::optional<std::string_view> CodeOf(const NameIndex& index, std::string_view 
 // old, each source by its own limit. One that names a currency while there
 // are no rates says only that, as --rates does, and not which other units
 // the names are close to.
+// --explain says how it read the conversion instead of its result.
 int ConvertNotingRates(const NameIndex& index, const PartStyle& parts,
-                       const ConversionRequest& request, const KeptRates& rates, FdWriter& out,
-                       FdWriter& err) {
+                       const ConversionRequest& request, const KeptRates& rates, CliMode mode,
+                       FdWriter& out, FdWriter& err) {
     if (CurrencyUnitCount(index.Indexed()) == 1) {
         for (const std::string_view name : {request.from, request.to}) {
             if (!index.Units(name).empty() ||
@@ -95,8 +96,10 @@ int ConvertNotingRates(const NameIndex& index, const PartStyle& parts,
             return Fail(err, Visible(NoRatesMessage(rates)), ExitBadInput);
         }
     }
-    const int status = RunConvert(index, parts, request, out, err);
-    if (status == 0 && index.UnitIn(CurrencyRow, request.to)) {
+    const bool explain = mode == CliMode::Explain;
+    const int status = explain ? RunExplain(index, parts, request, out, err)
+                               : RunConvert(index, parts, request, out, err);
+    if (status == 0 && !explain && index.UnitIn(CurrencyRow, request.to)) {
         std::vector<std::string_view> codes;
         for (const std::string_view name : {request.from, request.to})
             if (const auto code = CodeOf(index, name)) codes.push_back(*code);
@@ -192,11 +195,11 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
     // of a phrase: 5km to mi.
     if (operands.size() == 3 && !(IsWordTo(operands[1]) && index.Units(operands[1]).empty()))
         return ConvertNotingRates(index, parts, {operands[0], operands[1], operands[2], category},
-                                  rates, out, err);
+                                  rates, options.mode, out, err);
     // A value with its units, then the target: "'5 ft 3 in' cm".
     if (operands.size() == 2 && ReadQuantity(operands[0]))
         return ConvertNotingRates(index, parts, {operands[0], {}, operands[1], category}, rates,
-                                  out, err);
+                                  options.mode, out, err);
     // One phrase, quoted or its words given apart: "5 km to mi", 5 km to mi.
     const std::string joined = JoinedWords(operands);
     const std::string_view phrase = joined;
@@ -206,10 +209,15 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
                     ExitBadInput);
     if (const auto text = SplitConversionPhrase(index, phrase, category))
         return ConvertNotingRates(index, parts, {text->value, text->from, text->to, category},
-                                  rates, out, err);
+                                  rates, options.mode, out, err);
     // A value with one unit and no target: "5 km", in the units worth seeing
     // it in. One word that names no unit is a slip of its name ("5 kmz");
     // several are no conversion at all ("5 km zorkmids").
+    if (options.mode == CliMode::Explain)
+        return Fail(err,
+                    "--explain explains a conversion with its target, such as "
+                    "\"1 kg/m^3 to lb/ft^3\"",
+                    ExitBadInput);
     if (const auto quantity = ReadQuantity(phrase); quantity && quantity->count == 1) {
         const auto value = SplitLeadingValue(phrase);
         if (value && !value->rest.empty() &&

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "builtin_units.h"
 #include "catalogue.h"
 #include "catalogue_limits.h"
 #include "conversion.h"
@@ -14,6 +15,7 @@
 #include "number_text.h"
 #include "problem_hint.h"
 #include "quantity_expression.h"
+#include "text_1252.h"
 #include "unit_resolver.h"
 #include "visible_text.h"
 
@@ -23,18 +25,6 @@ namespace {
 bool Refuse(std::string& text, std::string problem) {
     text = std::move(problem);
     return false;
-}
-
-// Whether the atof rule reads the whole text: "3*12" and "5x" it reads only
-// in part, and such a value goes to the expression reader, which reads all
-// of it or says what it could not.
-bool ReadsWhole(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-    i += ScanNumber(text.substr(i), true).end;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    return i == text.size();
 }
 
 // The problems a reading by dimensions may mend: a name the catalogue does
@@ -98,9 +88,11 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
     std::string problem;
     bool unknownWord = false;
     if (!request.from.empty()) {
-        value = ReadValue(request.value);
-        if (!value ||
-            (request.value.find('/') == std::string_view::npos && !ReadsWhole(request.value))) {
+        // A value the atof rule reads only in part ("3*12", "5x") goes to the
+        // expression reader, which reads all of it or says what it could not.
+        bool whole = true;
+        value = ReadValue(request.value, whole);
+        if (!value || !whole) {
             // Arithmetic in the value ("3*12", "2^10"), or something left over.
             // A fraction gone wrong ("1/0", "1/2/3") is refused as ever.
             const bool fraction =
@@ -111,6 +103,14 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
             return Refuse(text, fraction ? ValueProblem(request.value) : std::move(problem));
         }
         if (!std::isfinite(*value)) return NotFinite(text, request.value, request.from);
+        // A unit the lists do not hold ("kJ", "GWh") met before on this
+        // run: the plain lookup would only fail again.
+        double known = 0;
+        if (!targets && !request.category &&
+            ConvertKnownWords(index, *value, request.from, request.to, known)) {
+            WriteAmountInto(text, known, style);
+            return true;
+        }
     }
     // The plain conversion, as it has always been.
     if (value && !targets) {
@@ -122,10 +122,11 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
             if (!request.category && ExpressionMayMend(found.problem)) {
                 if (ConvertByDimensions(index, request, style, text, problem, unknownWord))
                     return true;
-                const bool plainNames =
-                    !LooksLikeExpression(request.from) && !LooksLikeExpression(request.to);
+                const auto plainNames = [&] {
+                    return !LooksLikeExpression(request.from) && !LooksLikeExpression(request.to);
+                };
                 if (!unknownWord &&
-                    !(plainNames && found.problem == ResolveProblem::NoCommonCategory))
+                    !(found.problem == ResolveProblem::NoCommonCategory && plainNames()))
                     return Refuse(text, std::move(problem));
             }
             AppendHint(
@@ -230,5 +231,47 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
                                 " must go from the largest to the smallest, as in \"ft+in\"");
     WriteMixedInto(text, total, std::span(sizes.data(), count),
                    std::span(targets->labels.data(), count), style);
+    return true;
+}
+
+bool ExplainRequest(const NameIndex& index, const ConversionRequest& request,
+                    const PartStyle& style, std::string& text, std::string_view categoryHint) {
+    // A --category chooses among the catalogue's own names; the dimensions
+    // know no categories, so such a request is read the plain way.
+    if (!request.category && !DecimalCommaAt(request.value, 0)) {
+        ExpressionConversion answer;
+        answer.explain = true;
+        std::string problem;
+        bool unknownWord = false;
+        if (ConvertExpression(index, request.value, request.from, request.to, answer, problem,
+                              &unknownWord)) {
+            text = std::move(answer.explanation);
+            return true;
+        }
+    }
+    std::string result;
+    if (!ConvertRequest(index, request, style, result, categoryHint)) {
+        text = std::move(result);
+        return false;
+    }
+    text = std::string(request.value);
+    if (!request.from.empty()) {
+        text += ' ';
+        text += request.from;
+    }
+    text += " \xE2\x86\x92 ";
+    text += request.to;
+    const Resolution found =
+        request.from.empty() ? Resolution{ResolveProblem::UnknownFrom}
+                             : ResolveConversion(index, request.from, request.to, request.category);
+    if (found.problem == ResolveProblem::None) {
+        const int row = found.row;
+        text += ", ";
+        text += row < BuiltinCategoryCount && row != FuelEconomyRow
+                    ? KindText(BuiltinCategories[row].dimension)
+                    : Utf8FromCp1252(LowerCp1252(index.Indexed().CategoryName(row)));
+    }
+    text += ", = ";
+    text += result;
     return true;
 }

@@ -39,3 +39,13 @@ std::string ValueProblem(std::string_view value);
 
 bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
                     const PartStyle& style, std::string& text, std::string_view categoryHint);
+
+// How the conversion is read, over `text`, or the problem it would meet:
+//   "1" "kg/m^3" "lb/ft^3"  -> "1 kg·m⁻³ → lb·ft⁻³, density (mass/length³), × 0.062427960576145"
+//   "1" "kg/m^3" "lb/ft^2"  -> refused: "kg/m^3" is density (mass/length³); "lb/ft^2" is
+//   mass/length² "10" "L/100 km" "mpg"   -> "10 L/100 km → mpg, fuel economy, = 23.521458333333"
+// Units by their dimensions explain themselves; sums, lists of targets,
+// fuel economy and custom categories, which the dimensions do not reach,
+// say their category and the result.
+bool ExplainRequest(const NameIndex& index, const ConversionRequest& request,
+                    const PartStyle& style, std::string& text, std::string_view categoryHint);

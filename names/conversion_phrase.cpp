@@ -237,6 +237,7 @@ std::optional<ExpressionPhrase> ReadExpressionPhrase(const NameIndex& index,
     const auto split = SplitConversionPhrase(index, text, std::nullopt);
     if (!split) return std::nullopt;
     ExpressionPhrase phrase;
+    phrase.conversion.write = true;
     std::string problem;
     if (!ConvertExpression(index, split->value, split->from, split->to, phrase.conversion, problem))
         return std::nullopt;

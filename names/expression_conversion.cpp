@@ -86,27 +86,62 @@ std::string KindText(const Dimension& dimension) {
     return kinds.empty() ? text : kinds + " (" + text + ")";
 }
 
+bool ConvertKnownWords(const NameIndex& index, double value, std::string_view from,
+                       std::string_view to, double& result) {
+    if (!index.HasRememberedWords()) return false;
+    const WordMeanings* source = index.RememberedWord(from);
+    if (!source) return false;
+    const WordMeanings* target = index.RememberedWord(to);
+    // A pair of the catalogue's names converts by its factors, not here.
+    if (!target || (source->catalogueName && target->catalogueName)) return false;
+    int fits = 0;
+    for (int i = 0; i < source->count; ++i) {
+        const UnitMeaning& s = source->meanings[i];
+        if (s.scale >= 0) return false;
+        for (int j = 0; j < target->count; ++j) {
+            const UnitMeaning& t = target->meanings[j];
+            if (t.scale >= 0) return false;
+            if (!(s.dimension == t.dimension)) continue;
+            // As ConvertExpression works it out, to the last bit.
+            const double fit = value * s.size / (t.size * 1.0);
+            if (fits > 0 && std::fabs(result - fit) > 1e-12 * std::fabs(fit)) return false;
+            if (fits++ == 0) result = fit;
+        }
+    }
+    return fits > 0 && std::isfinite(result);
+}
+
 bool ConvertExpression(const NameIndex& index, std::string_view value, std::string_view from,
                        std::string_view to, ExpressionConversion& answer, std::string& problem,
                        bool* unknownWord) {
-    bool unknown = false;
+    bool namesNothing = false;
     if (unknownWord) *unknownWord = false;
-    Expression source, target;
-    if (from.empty()) {
-        if (!ReadExpression(index, value, source, problem)) return false;
-    } else {
-        Expression amount, unit;
-        if (!ReadExpression(index, value, amount, problem)) return false;
-        if (!ReadExpression(index, from, unit, problem, &unknown)) {
-            if (unknownWord) *unknownWord = unknown || !LooksLikeExpression(from);
+    // The units' sides recur from line to line of a batch, slips and all:
+    // each is read once, and before the value, which differs line by line.
+    std::optional<Expression> scratch;
+    const Expression* unit = nullptr;
+    if (!from.empty()) {
+        unit = ReadKeptExpression(index, from, scratch, problem, namesNothing);
+        if (!unit) {
+            if (unknownWord) *unknownWord = namesNothing;
             return false;
         }
-        if (!MultiplyExpressions(amount, unit, source, problem)) return false;
     }
-    if (!ReadExpression(index, to, target, problem, &unknown)) {
-        if (unknownWord) *unknownWord = unknown || !LooksLikeExpression(to);
+    Expression source;
+    if (!unit) {
+        if (!ReadExpression(index, value, source, problem)) return false;
+    } else {
+        Expression amount;
+        if (!ReadExpression(index, value, amount, problem)) return false;
+        if (!MultiplyExpressions(amount, *unit, source, problem)) return false;
+    }
+    std::optional<Expression> targetScratch;
+    const Expression* kept = ReadKeptExpression(index, to, targetScratch, problem, namesNothing);
+    if (!kept) {
+        if (unknownWord) *unknownWord = namesNothing;
         return false;
     }
+    const Expression& target = *kept;
     const std::string_view sourceText = from.empty() ? value : from;
     if (!source.hasUnits)
         return Refuse(problem, "cannot read " + Quoted(value) + " as a value with its units");
@@ -173,36 +208,44 @@ bool ConvertExpression(const NameIndex& index, std::string_view value, std::stri
         return Refuse(problem, text);
     }
     const Fit& fit = fits[0];
-    std::string typed = Quoted(value);
-    if (!from.empty()) {
-        typed += ' ';
-        typed += Quoted(from);
-    }
+    // Only a refusal quotes what was typed.
+    const auto typed = [&] {
+        std::string text = Quoted(value);
+        if (!from.empty()) {
+            text += ' ';
+            text += Quoted(from);
+        }
+        return text;
+    };
     const ExpressionReading& s = source.readings[fit.from];
     const ExpressionReading& t = target.readings[fit.to];
     if (!std::isfinite(s.number) || !std::isfinite(s.size) || !std::isfinite(t.number) ||
         !std::isfinite(t.size) || s.size == 0 || t.size == 0)
-        return Refuse(problem, "not a finite number: " + typed);
+        return Refuse(problem, "not a finite number: " + typed());
     if (belowZero)
-        return Refuse(problem, "a temperature below absolute zero: " + typed + " is " +
+        return Refuse(problem, "a temperature below absolute zero: " + typed() + " is " +
                                    Number(fit.kelvin) + " K");
     if (!std::isfinite(fit.result)) return Refuse(problem, "the result is not a finite number");
     answer.result = fit.result;
     answer.number = s.number;
     answer.source = s;
     answer.target = t;
-    const Catalogue& catalogue = index.Indexed();
-    answer.sourceUnits = WrittenUnits(catalogue, source, s);
-    if (from.empty()) {
-        const auto amount = SplitLeadingValue(value);
-        if ((amount ? amount->rest : value).find_first_of("0123456789") != std::string_view::npos)
-            answer.sourceTyped = TidiedExpression(value);
+    if (answer.write) {
+        const Catalogue& catalogue = index.Indexed();
+        answer.sourceUnits = WrittenUnits(catalogue, source, s);
+        if (from.empty()) {
+            const auto amount = SplitLeadingValue(value);
+            if ((amount ? amount->rest : value).find_first_of("0123456789") !=
+                std::string_view::npos)
+                answer.sourceTyped = TidiedExpression(value);
+        }
+        answer.targetUnits = WrittenUnits(catalogue, target, t);
+        if (t.number != 1) {
+            const std::string units = answer.targetUnits;
+            answer.targetUnits = '(' + Number(t.number) + (units.empty() ? "" : " " + units) + ')';
+        }
     }
-    answer.targetUnits = WrittenUnits(catalogue, target, t);
-    if (t.number != 1) {
-        const std::string units = answer.targetUnits;
-        answer.targetUnits = '(' + Number(t.number) + (units.empty() ? "" : " " + units) + ')';
-    }
+    if (!answer.explain) return true;
     answer.explanation = Number(s.number) + " " + NormalForm(source) + " \xE2\x86\x92 " +
                          NormalForm(target) + ", " + KindText(s.dimension) +
                          (s.scale >= 0 ? ", = " + Number(fit.result)

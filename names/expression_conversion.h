@@ -23,15 +23,19 @@
 
 struct ExpressionConversion {
     double result = 0;
-    // How it was read: "1 kg·m⁻³ → lb·ft⁻³, density (mass/length³), × 0.062427960576145"
+    // How it was read: "1 kg·m⁻³ → lb·ft⁻³, density (mass/length³), × 0.062427960576145",
+    // written only when `explain` is set: a batch line has no use for it.
+    bool explain = false;
     std::string explanation;
-    // The same, as one writes it (quantity_expression.h's WrittenUnits):
+    // The same, as one writes it (quantity_expression.h's WrittenUnits),
+    // written only when `write` is set:
     // `number` `sourceUnits` = `result` `targetUnits`, "1 kg/m³ = … lb/ft³",
     // "36 in = 3 ft" for "3" "in" "ft" and for "3*12 in" "" "ft",
     // "350 °F = … °C" for "350" "F" "C"; a target with a number of its own
     // in parentheses, "(2 ft)". A value that carries its units and combines
     // quantities is `sourceTyped` instead, tidied (TidiedExpression):
     // "10 km / 2 h", "60 mi/h · 30 min", where "1800 mi·min/h" would say less.
+    bool write = false;
     double number = 1;
     std::string sourceUnits;
     std::string sourceTyped;
@@ -48,6 +52,15 @@ struct ExpressionConversion {
 bool ConvertExpression(const NameIndex& index, std::string_view value, std::string_view from,
                        std::string_view to, ExpressionConversion& answer, std::string& problem,
                        bool* unknownWord = nullptr);
+
+// The short way for two single words read before (NameIndex::RememberedWord)
+// of which one is no name of the catalogue, such as "kJ" to "kcal": the same
+// result as ConvertExpression, without reading anything again. False
+// whenever it is not that plain (a word not read yet, a temperature, no
+// reading or several that fit, a number that is not finite): the caller then
+// takes the whole way, which also words any refusal.
+bool ConvertKnownWords(const NameIndex& index, double value, std::string_view from,
+                       std::string_view to, double& result);
 
 // "density (mass/length³)", "energy or torque (mass·length²/time²)", "mass/length²".
 std::string KindText(const Dimension& dimension);

@@ -147,8 +147,25 @@ std::optional<double> ReadAmount(std::string_view text) {
 }
 
 std::optional<double> ReadValue(std::string_view text) {
-    if (text.find('/') == std::string_view::npos) return ParseNumberPrefix(text);
-    return ReadAmount(text);
+    bool whole = true;
+    return ReadValue(text, whole);
+}
+
+std::optional<double> ReadValue(std::string_view text, bool& whole) {
+    whole = true;
+    if (text.find('/') != std::string_view::npos) return ReadAmount(text);
+    std::size_t end = 0;
+    const double value = ParseNumberPrefix(text, end);
+    // With no number at all, only blanks and a sign may stand there: an
+    // empty field has always read as 0.
+    std::size_t i = end;
+    if (end == 0) {
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+        if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    }
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    whole = i == text.size();
+    return value;
 }
 
 std::size_t AmountLength(std::string_view text) {

@@ -38,6 +38,9 @@ std::optional<double> ReadAmount(std::string_view text);
 //   "3/4" -> 0.75    "1 1/2" -> 1.5    "-2.5e3" -> -2500    "5x" -> 5
 //   "1/0", "0/0", "1/2/3", "1 -1/2", "1/1e5", "3/4x" -> nothing
 std::optional<double> ReadValue(std::string_view text);
+// The same, and whether it read all of the text but blanks: "3*12" and "5x"
+// read as 3 and 5 by the atof rule, not whole. A fraction is whole or nothing.
+std::optional<double> ReadValue(std::string_view text, bool& whole);
 
 // The bytes of the amount at the start of `text`: a sign, then a number,
 // "N/D" or "W N/D"; 0 when no number starts it. "1 1/2 ft" -> 5,

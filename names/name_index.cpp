@@ -5,6 +5,7 @@
 
 #include "catalogue.h"
 #include "currency_units.h"
+#include "quantity_expression.h"
 #include "text_1252.h"
 #include "unit_aliases.h"
 #include "unit_word.h"
@@ -15,10 +16,6 @@ namespace {
 // their messages take (lines of 64 KiB could make a message as long).
 constexpr std::size_t MaxRemembered = 1 << 16;
 constexpr std::size_t MaxRememberedBytes = 64 << 20;
-
-// Distinct names looked up by searching the catalogue before the set of
-// every name is made: one conversion needs two, a batch soon more.
-constexpr std::size_t FewLookups = 8;
 
 // What the set of names keeps for a unit's name or alias, and for a name
 // left ambiguous on purpose that is none.
@@ -82,6 +79,60 @@ NameIndex::NameIndex(const Catalogue& catalogue)
     }
 }
 
+NameIndex::~NameIndex() = default;
+
+const WordMeanings* NameIndex::RememberedWord(std::string_view utf8Word) const {
+    static const WordMeanings NoMeaning;
+    const auto found = words_.find(utf8Word);
+    if (found == words_.end()) return nullptr;
+    return found->second ? found->second.get() : &NoMeaning;
+}
+
+void NameIndex::RememberWord(std::string_view utf8Word, const WordMeanings& meanings) const {
+    // The words that mean something are a few thousand at most; of the
+    // others, a batch's slips recur, while a stream of hostile ones would be
+    // endless: only so many are kept, and only as a mark.
+    constexpr std::size_t MostWordsOfNoMeaning = 4096;
+    if (meanings.count > 0) {
+        words_.emplace(utf8Word, std::make_unique<WordMeanings>(meanings));
+    } else if (wordsOfNoMeaning_ < MostWordsOfNoMeaning &&
+               words_.emplace(utf8Word, nullptr).second) {
+        ++wordsOfNoMeaning_;
+    }
+}
+
+const Expression* NameIndex::RememberedExpression(std::string_view utf8Text) const {
+    const auto found = expressions_.find(utf8Text);
+    return found == expressions_.end() ? nullptr : found->second.get();
+}
+
+std::pair<std::string_view, Expression*> NameIndex::PlaceForExpression(
+    std::string_view utf8Text) const {
+    // Each holds some 2 KiB: enough for every side a batch is likely to
+    // repeat, and a bound on what a stream of distinct ones can take.
+    constexpr std::size_t MostExpressions = 4096;
+    if (expressions_.size() >= MostExpressions) return {utf8Text, nullptr};
+    // A map's node never moves, so its key is a text the views may point into.
+    const auto [place, added] = expressions_.emplace(utf8Text, std::make_unique<Expression>());
+    return {place->first, place->second.get()};
+}
+
+const NameIndex::SideRefusal* NameIndex::RememberedRefusal(std::string_view utf8Text) const {
+    const auto found = refusals_.find(utf8Text);
+    return found == refusals_.end() ? nullptr : &found->second;
+}
+
+void NameIndex::RememberRefusal(std::string_view utf8Text, std::string_view problem,
+                                bool namesNothing) const {
+    // As many as the messages of bad lines may be: Forget() counts them all.
+    refusals_.emplace(utf8Text, SideRefusal{std::string(problem), namesNothing});
+}
+
+void NameIndex::DropExpression(std::string_view utf8Text) const {
+    const auto found = expressions_.find(utf8Text);
+    if (found != expressions_.end()) expressions_.erase(found);
+}
+
 const std::vector<std::string>& NameIndex::Utf8NamesOf(int row) const {
     auto& names = utf8Names_[static_cast<std::size_t>(row)];
     if (names.empty()) {
@@ -91,8 +142,7 @@ const std::vector<std::string>& NameIndex::Utf8NamesOf(int row) const {
     return names;
 }
 
-bool NameIndex::HasNameSet() const {
-    if (nameSetMade_ || lookups_ <= FewLookups) return nameSetMade_;
+bool NameIndex::MakeNameSet() const {
     nameSetMade_ = true;
     const auto keep = [&](std::string_view name, std::string_view kind) {
         std::string lowered = LowerCp1252(name);
@@ -258,10 +308,16 @@ std::span<const std::string_view> NameIndex::SuggestionsIn(int row,
 }
 
 void NameIndex::Forget() const {
-    if (categories_.size() + units_.size() + messages_.size() < MaxRemembered &&
+    if (categories_.size() + units_.size() + words_.size() + expressions_.size() +
+                refusals_.size() + messages_.size() <
+            MaxRemembered &&
         messages_.bytes() < MaxRememberedBytes)
         return;
     categories_.clear();
     units_.clear();
+    words_.clear();
+    wordsOfNoMeaning_ = 0;
+    expressions_.clear();
+    refusals_.clear();
     messages_.clear();
 }

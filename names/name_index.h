@@ -23,11 +23,13 @@
 // maps), is made once a run has looked up more than a few distinct names;
 // the "did you mean" candidates when a name is not found.
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "catalogue.h"
@@ -36,11 +38,15 @@
 #include "text_memo.h"
 #include "unit_lookup.h"
 
+struct WordMeanings;
+struct Expression;
+
 class NameIndex {
 public:
     // Answers from the catalogue as it stands (after the profile is loaded);
     // the catalogue must outlive the index and not change while it is in use.
     explicit NameIndex(const Catalogue& catalogue);
+    ~NameIndex();
 
     // The catalogue the index was built from.
     const Catalogue& Indexed() const { return catalogue_; }
@@ -82,6 +88,29 @@ public:
         return messages_.Add(key, draft_);
     }
 
+    // What a word of an expression means (unit_word.h), as read before:
+    // reading one tries every SI unit under every prefix, and a batch
+    // repeats its words, and its slips. Null for a word not read yet; a
+    // word that means nothing has no meanings. Valid until the next Forget().
+    const WordMeanings* RememberedWord(std::string_view utf8Word) const;
+    bool HasRememberedWords() const { return !words_.empty(); }
+    void RememberWord(std::string_view utf8Word, const WordMeanings& meanings) const;
+    // The same for a whole side of a conversion read as an expression
+    // (quantity_expression.h): a place to read it into, its views into a
+    // copy of the text kept with it, or null once enough are kept. Drop one
+    // that did not read.
+    const Expression* RememberedExpression(std::string_view utf8Text) const;
+    std::pair<std::string_view, Expression*> PlaceForExpression(std::string_view utf8Text) const;
+    void DropExpression(std::string_view utf8Text) const;
+    // And why one did not read, for the slips a batch repeats.
+    struct SideRefusal {
+        std::string problem;
+        bool namesNothing = false;
+    };
+    const SideRefusal* RememberedRefusal(std::string_view utf8Text) const;
+    void RememberRefusal(std::string_view utf8Text, std::string_view problem,
+                         bool namesNothing) const;
+
     // Lets go of the remembered answers once there are very many of them, so
     // a stream of distinct names cannot fill the memory. Call it only while
     // no answer handed out is in use.
@@ -106,7 +135,12 @@ private:
     const NameCandidates& CategoryCandidates() const;
     const NameCandidates& UnitCandidates() const;
     // True once the set of every name is made; makes it after a few lookups.
-    bool HasNameSet() const;
+    // Asked on every lookup, so the usual answer stays inline.
+    bool HasNameSet() const { return nameSetMade_ || (lookups_ > FewLookups && MakeNameSet()); }
+    bool MakeNameSet() const;
+    // Distinct names looked up by searching the catalogue before the set of
+    // every name is made: one conversion needs two, a batch soon more.
+    static constexpr std::size_t FewLookups = 8;
     // Whether a name in UTF-8 may be a unit's: a name not among every unit
     // name and alias is not, and is neither searched for nor remembered.
     bool MayNameUnit(std::string_view utf8Name) const;
@@ -129,6 +163,10 @@ private:
     mutable std::vector<NameCandidates> rowCandidates_;
     mutable Map<std::optional<int>> categories_;
     mutable Map<std::vector<UnitPlace>> units_;
+    mutable Map<std::unique_ptr<WordMeanings>> words_;  // null: a word that means nothing
+    mutable std::size_t wordsOfNoMeaning_ = 0;
+    mutable Map<std::unique_ptr<Expression>> expressions_;
+    mutable Map<SideRefusal> refusals_;
     mutable std::vector<std::string_view> offers_;  // the latest suggestions
     mutable std::string lowered_;                   // room for a name being looked up
     mutable std::string typed_;                     // a name being suggested for

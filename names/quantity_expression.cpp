@@ -591,6 +591,25 @@ bool ReadExpression(const NameIndex& index, std::string_view text, Expression& e
     return read;
 }
 
+const Expression* ReadKeptExpression(const NameIndex& index, std::string_view text,
+                                     std::optional<Expression>& scratch, std::string& problem,
+                                     bool& namesNothing) {
+    if (const Expression* kept = index.RememberedExpression(text)) return kept;
+    if (const NameIndex::SideRefusal* refused = index.RememberedRefusal(text)) {
+        problem = refused->problem;
+        namesNothing = refused->namesNothing;
+        return nullptr;
+    }
+    const auto [keptText, place] = index.PlaceForExpression(text);
+    Expression* into = place ? place : &scratch.emplace();
+    bool unknown = false;
+    if (ReadExpression(index, keptText, *into, problem, &unknown)) return into;
+    if (place) index.DropExpression(text);
+    namesNothing = unknown || !LooksLikeExpression(text);
+    index.RememberRefusal(text, problem, namesNothing);
+    return nullptr;
+}
+
 bool LooksLikeExpression(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const std::string_view rest = text.substr(i);

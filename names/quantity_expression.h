@@ -21,6 +21,7 @@
 // most MaxPower in size.
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -86,6 +87,15 @@ struct Expression : UnitProduct {
 // the caller's own message for an unknown name then stands.
 bool ReadExpression(const NameIndex& index, std::string_view text, Expression& expression,
                     std::string& problem, bool* wholeWordUnknown = nullptr);
+
+// The same, kept in the index for the next time the same text comes, and
+// so is a refusal: the kept expression, else `scratch` read afresh (made
+// only then), else null with the problem and `namesNothing` set where the
+// text is one word that names nothing, or a name without any sign of the
+// grammar that does not read. Valid until the index's next Forget().
+const Expression* ReadKeptExpression(const NameIndex& index, std::string_view text,
+                                     std::optional<Expression>& scratch, std::string& problem,
+                                     bool& namesNothing);
 
 // Whether the text holds anything of the grammar beyond a name: an
 // operator, a parenthesis, a digit or the word "per".

@@ -1,5 +1,9 @@
 #include "si_units.h"
 
+#include <array>
+#include <cstdint>
+#include <iterator>
+
 #include "text_1252.h"
 
 namespace {
@@ -68,8 +72,12 @@ constinit const SiPrefix BinaryTable[] = {
     {"Ei", "exbi", 1024.0 * 1024 * 1024 * 1024 * 1024 * 1024},
 };
 
+std::size_t Folded(char c) { return static_cast<unsigned char>(LowerCp1252(c)); }
+
+// The first byte first: most prefixes are turned away by it, without a call.
 bool StartsWithNoCase(std::string_view text, std::string_view start) {
-    return text.size() >= start.size() && EqualsNoCase(text.substr(0, start.size()), start);
+    return !start.empty() && text.size() >= start.size() && Folded(text[0]) == Folded(start[0]) &&
+           EqualsNoCase(text.substr(0, start.size()), start);
 }
 
 // Whether `word` is one of the "|"-separated `names`, in any case, or its plural.
@@ -107,12 +115,95 @@ private:
     int count_ = 0;
 };
 
+bool EndsWithNoCase(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() && EqualsNoCase(text.substr(text.size() - end.size()), end);
+}
+
+// The units whose symbol or one of whose names (or its plural) ends the
+// word, one bit each: no other can be read in it, with a prefix or without.
+// Most words that are no SI unit end in none, and are turned away at once.
+using UnitSet = std::uint64_t;
+static_assert(std::size(UnitTable) <= 64);
+
+// By the last byte, folded as EqualsNoCase folds it: the units whose symbol
+// or a name ends in it.
+const std::array<UnitSet, 256>& UnitsByLastByte() {
+    static const std::array<UnitSet, 256> table = [] {
+        std::array<UnitSet, 256> units{};
+        for (std::size_t i = 0; i < std::size(UnitTable); ++i) {
+            const SiUnit& unit = UnitTable[i];
+            if (!unit.symbol.empty()) units[Folded(unit.symbol.back())] |= UnitSet{1} << i;
+            for (std::string_view names = unit.names; !names.empty();) {
+                const std::size_t bar = names.find('|');
+                const std::string_view name = names.substr(0, bar);
+                if (!name.empty()) units[Folded(name.back())] |= UnitSet{1} << i;
+                names = bar == std::string_view::npos ? std::string_view{} : names.substr(bar + 1);
+            }
+        }
+        return units;
+    }();
+    return table;
+}
+
+UnitSet UnitsEnding(std::string_view word) {
+    UnitSet units = 0;
+    const std::string_view singular =
+        word.size() > 1 && (word.back() | 0x20) == 's' ? word.substr(0, word.size() - 1) : word;
+    const auto& byLastByte = UnitsByLastByte();
+    const UnitSet maybe = byLastByte[Folded(word.back())] | byLastByte[Folded(singular.back())];
+    for (std::size_t i = 0; i < std::size(UnitTable); ++i) {
+        if (!((maybe >> i) & 1)) continue;
+        const SiUnit& unit = UnitTable[i];
+        bool ends = !unit.symbol.empty() && EndsWithNoCase(word, unit.symbol);
+        for (std::string_view names = unit.names; !ends && !names.empty();) {
+            const std::size_t bar = names.find('|');
+            const std::string_view name = names.substr(0, bar);
+            ends = !name.empty() && (EndsWithNoCase(word, name) || EndsWithNoCase(singular, name));
+            names = bar == std::string_view::npos ? std::string_view{} : names.substr(bar + 1);
+        }
+        if (ends) units |= UnitSet{1} << i;
+    }
+    return units;
+}
+
+// Whether some unit of `candidates` ends the word after a few bytes that
+// could be a prefix ("kilo", "da", "Ki"): a word that is no unit of its own
+// ("Kilometeys") is most often too long for any prefix reading.
+bool MayCarryPrefix(std::string_view word, UnitSet candidates, bool exactCase, bool byName) {
+    constexpr std::size_t LongestPrefix = 6;  // "quetta", "quecto"
+    const auto leavesPrefix = [](std::string_view text, std::string_view ending, bool caseCounts) {
+        if (ending.empty() || text.size() <= ending.size() ||
+            text.size() - ending.size() > LongestPrefix)
+            return false;
+        const std::string_view tail = text.substr(text.size() - ending.size());
+        return caseCounts ? tail == ending : EqualsNoCase(tail, ending);
+    };
+    const bool plural = word.size() > 1 && (word.back() | 0x20) == 's';
+    const std::string_view singular = word.substr(0, word.size() - 1);
+    for (std::size_t i = 0; i < std::size(UnitTable); ++i) {
+        if (!((candidates >> i) & 1) || !UnitTable[i].prefixed) continue;
+        if (leavesPrefix(word, UnitTable[i].symbol, exactCase)) return true;
+        for (std::string_view names = UnitTable[i].names; byName && !names.empty();) {
+            const std::size_t bar = names.find('|');
+            const std::string_view name = names.substr(0, bar);
+            if (leavesPrefix(word, name, false) || (plural && leavesPrefix(singular, name, false)))
+                return true;
+            names = bar == std::string_view::npos ? std::string_view{} : names.substr(bar + 1);
+        }
+    }
+    return false;
+}
+
+bool In(UnitSet units, const SiUnit& unit) {
+    return (units >> static_cast<std::size_t>(&unit - UnitTable)) & 1;
+}
+
 // `rest` after a prefix of `factor`: a symbol after a symbol, a name after a name.
 void ReadAfterPrefix(std::string_view rest, double factor, bool bySymbol, bool binary,
-                     bool exactCase, Collector& found) {
+                     bool exactCase, UnitSet candidates, Collector& found) {
     if (rest.empty()) return;
     for (const SiUnit& unit : UnitTable) {
-        if (!unit.prefixed || (binary && !unit.binary)) continue;
+        if (!In(candidates, unit) || !unit.prefixed || (binary && !unit.binary)) continue;
         if (bySymbol ? SymbolIs(rest, unit.symbol, exactCase) : IsNamed(rest, unit.names))
             found.Add(unit, factor);
     }
@@ -127,29 +218,33 @@ constinit const std::span<const SiPrefix> BinaryPrefixes = BinaryTable;
 int ReadSiWord(std::string_view word, bool exactCase, std::span<SiReading> into, bool byName) {
     Collector found(into);
     if (word.empty()) return 0;
+    const UnitSet candidates = UnitsEnding(word);
+    if (candidates == 0) return 0;
     for (const SiUnit& unit : UnitTable) {
+        if (!In(candidates, unit)) continue;
         if (SymbolIs(word, unit.symbol, exactCase) || (byName && IsNamed(word, unit.names)))
             found.Add(unit, 1);
     }
     // A unit's own symbol or name wins over a prefix reading of it ("Pa" is
     // no petayear, "min" no milli-inch).
-    if (found.Count() > 0) return found.Count();
+    if (found.Count() > 0 || !MayCarryPrefix(word, candidates, exactCase, byName))
+        return found.Count();
     for (const SiPrefix& prefix : PrefixTable) {
         if (!prefix.symbol.empty() &&
             (exactCase ? word.starts_with(prefix.symbol) : StartsWithNoCase(word, prefix.symbol)))
             ReadAfterPrefix(word.substr(prefix.symbol.size()), prefix.factor, true, false,
-                            exactCase, found);
+                            exactCase, candidates, found);
         if (byName && !prefix.name.empty() && StartsWithNoCase(word, prefix.name))
             ReadAfterPrefix(word.substr(prefix.name.size()), prefix.factor, false, false, exactCase,
-                            found);
+                            candidates, found);
     }
     for (const SiPrefix& prefix : BinaryTable) {
         if (exactCase ? word.starts_with(prefix.symbol) : StartsWithNoCase(word, prefix.symbol))
             ReadAfterPrefix(word.substr(prefix.symbol.size()), prefix.factor, true, true, exactCase,
-                            found);
+                            candidates, found);
         if (byName && StartsWithNoCase(word, prefix.name))
             ReadAfterPrefix(word.substr(prefix.name.size()), prefix.factor, false, true, exactCase,
-                            found);
+                            candidates, found);
     }
     return found.Count();
 }

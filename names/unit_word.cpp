@@ -126,11 +126,15 @@ int BareLetterScale(std::string_view utf8Word) {
     return utf8Word == "F" ? FahrenheitScale : utf8Word == "C" ? CelsiusScale : -1;
 }
 
-WordMeanings ReadUnitWord(const NameIndex& index, std::string_view utf8Word) {
+namespace {
+
+WordMeanings ReadAfresh(const NameIndex& index, std::string_view utf8Word) {
     WordMeanings found;
     Meanings meanings(found);
     const Catalogue& catalogue = index.Indexed();
-    for (const UnitPlace& place : index.Units(utf8Word))
+    const auto places = index.Units(utf8Word);
+    found.catalogueName = !places.empty();
+    for (const UnitPlace& place : places)
         if (const auto meaning = CatalogueMeaning(catalogue, place.row, place.position))
             meanings.Add(*meaning);
     std::array<SiReading, MostWordMeanings> si;
@@ -151,6 +155,15 @@ WordMeanings ReadUnitWord(const NameIndex& index, std::string_view utf8Word) {
         count = ReadSiWord(utf8Word, false, si);
         if (count == 1) meanings.Add(FromSi(si[0]));
     }
+    return found;
+}
+
+}  // namespace
+
+WordMeanings ReadUnitWord(const NameIndex& index, std::string_view utf8Word) {
+    if (const WordMeanings* known = index.RememberedWord(utf8Word)) return *known;
+    const WordMeanings found = ReadAfresh(index, utf8Word);
+    index.RememberWord(utf8Word, found);
     return found;
 }
 

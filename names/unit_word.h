@@ -40,6 +40,7 @@ inline constexpr int MostWordMeanings = 8;
 struct WordMeanings {
     int count = 0;
     std::array<UnitMeaning, MostWordMeanings> meanings;
+    bool catalogueName = false;  // a name or alias of the catalogue, custom ones too
 };
 
 WordMeanings ReadUnitWord(const NameIndex& index, std::string_view utf8Word);

@@ -98,8 +98,17 @@ double FromChars(std::string_view number) {
 }  // namespace
 
 double ParseNumberPrefix(std::string_view text) {
+    std::size_t end = 0;
+    return ParseNumberPrefix(text, end);
+}
+
+double ParseNumberPrefix(std::string_view text, std::size_t& end) {
     const NumberPrefix prefix = FindNumberPrefix(text);
-    if (prefix.start == prefix.end) return 0.0;
+    end = prefix.end;
+    if (prefix.start == prefix.end) {
+        end = 0;
+        return 0.0;
+    }
     const std::string_view number = text.substr(prefix.start, prefix.end - prefix.start);
     const size_t letter = prefix.exponentLetter;
     if (letter == std::string_view::npos || text[letter] == 'e' || text[letter] == 'E') {

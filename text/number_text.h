@@ -11,6 +11,9 @@
 #include <string_view>
 
 double ParseNumberPrefix(std::string_view text);
+// The same, with where the number ended in `end` (0 when there is none), so
+// that a caller can tell a whole number from one with something after it.
+double ParseNumberPrefix(std::string_view text, std::size_t& end);
 
 // The shape of the number at the very start of `text`: digits with at most
 // one point, then an exponent only when digits follow its letter ("5e" leaves

@@ -18,7 +18,11 @@
 //    "ft+in", fractions such as "3/4", with and without --fraction 16)
 //    against B plain lines over the same units: the median CPU time of
 //    both, runs interleaved, and the ratio per line (the aim is at most 2).
-// 5. When GNU units is installed: M lines over the units both programs know,
+// 5. B lines of prefixed units the lists do not hold ("kJ", "GWh") and B
+//    lines of expressions ("kg/m^3", "10 km / 2 h"), each against B plain
+//    lines over listed units of the same categories: median CPU times, runs
+//    interleaved, and the ratios (the aims: 1.2 and 3).
+// 6. When GNU units is installed: M lines over the units both programs know,
 //    converted by `mezura-convert --batch` and by `units -t` (which reads
 //    "VALUE FROM" and "TO" line pairs), R times each; medians of both.
 //
@@ -37,9 +41,11 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalogue.h"
@@ -53,7 +59,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* ValueTexts[] = {"1",     "2.5",  "-40",     "1e3", "123.456",
+// No negative value: in Temperature it may lie below absolute zero, which is
+// refused.
+constexpr const char* ValueTexts[] = {"1",     "2.5",  "40",      "1e3", "123.456",
                                       "0.001", "98.6", "1000000", "7"};
 
 struct Options {
@@ -241,36 +249,68 @@ void WriteFile(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
 // The median CPU seconds of R runs.
 double MedianCpu(const std::vector<std::string>& command, const fs::path& input,
                  const fs::path& output, int runs, int expectedStatus) {
     std::vector<double> cpu;
     for (int run = 0; run < runs; ++run)
         cpu.push_back(TimedRun(command, input, output, expectedStatus).cpu);
-    std::sort(cpu.begin(), cpu.end());
-    return cpu[cpu.size() / 2];
+    return Median(std::move(cpu));
 }
 
-// Mixed lines of every form, and plain lines over the same units.
-void MixedAndPlainInputs(long lines, std::mt19937& random, std::string& mixed, std::string& plain) {
-    struct Form {
-        const char* mixed;  // printf pattern: whole numbers a, b, a value v
-        const char* plain;
-    };
-    const Form forms[] = {
-        {"%d ft %d in\t\tcm\n", "%d\tft\tcm\n"},
-        {"%d' %d 1/2\"\t\tm\n", "%d\tin\tm\n"},
-        {"%g\tm\tft+in\n", "%g\tm\tft\n"},
-        {"%g\tin\tyd+ft+in\n", "%g\tin\tyd\n"},
-        {"%d st %d lb\t\tkg\n", "%d\tst\tkg\n"},
-        {"%g\tkg\tlb;oz\n", "%g\tkg\tlb\n"},
-        {"%d h %d min\t\ts\n", "%d\th\ts\n"},
-        {"%g\ts\th+min+s\n", "%g\ts\th\n"},
-        {"%d\xC2\xB0 %d\xE2\x80\xB2 10\xE2\x80\xB3\t\tdeg\n", "%d\tdeg\tarcmin\n"},
-        {"%g\tdeg\t\xC2\xB0+\xE2\x80\xB2+\xE2\x80\xB3\n", "%g\tdeg\tarcmin\n"},
-        {"%d %d/4\tin\tcm\n", "%d.%d\tin\tcm\n"},
-    };
-    std::uniform_int_distribution<std::size_t> anyForm(0, std::size(forms) - 1);
+// A line of some kind beside a plain line over the same units.
+struct Form {
+    const char* other;  // printf pattern: whole numbers a, b, or a value v first
+    const char* plain;
+};
+
+// Mixed values of every form.
+constexpr Form MixedForms[] = {
+    {"%d ft %d in\t\tcm\n", "%d\tft\tcm\n"},
+    {"%d' %d 1/2\"\t\tm\n", "%d\tin\tm\n"},
+    {"%g\tm\tft+in\n", "%g\tm\tft\n"},
+    {"%g\tin\tyd+ft+in\n", "%g\tin\tyd\n"},
+    {"%d st %d lb\t\tkg\n", "%d\tst\tkg\n"},
+    {"%g\tkg\tlb;oz\n", "%g\tkg\tlb\n"},
+    {"%d h %d min\t\ts\n", "%d\th\ts\n"},
+    {"%g\ts\th+min+s\n", "%g\ts\th\n"},
+    {"%d\xC2\xB0 %d\xE2\x80\xB2 10\xE2\x80\xB3\t\tdeg\n", "%d\tdeg\tarcmin\n"},
+    {"%g\tdeg\t\xC2\xB0+\xE2\x80\xB2+\xE2\x80\xB3\n", "%g\tdeg\tarcmin\n"},
+    {"%d %d/4\tin\tcm\n", "%d.%d\tin\tcm\n"},
+};
+
+// Prefixed units the lists do not hold, beside listed ones of the category.
+constexpr Form PrefixedForms[] = {
+    {"%g\tkJ\tkcal\n", "%g\tJ\tkcal\n"},
+    {"%g\tGWh\tkWh\n", "%g\tWh\tkWh\n"},
+    {"%g\tnF\tpF\n",
+     "%g\t\xC2\xB5"
+     "F\tpF\n"},
+    {"%g\tMm\tmi\n", "%g\tkm\tmi\n"},
+    {"%g\tng\tmg\n", "%g\tg\tmg\n"},
+    {"%g\tkeV\teV\n", "%g\tJ\teV\n"},
+};
+
+// Products, quotients, powers and arithmetic, beside the listed units they equal.
+constexpr Form ExpressionForms[] = {
+    {"%g\tkg/m^3\tlb/ft^3\n", "%g\tkg/m3\tlb/ft3\n"},
+    {"%g\tN*m\tft*lbf\n", "%g\tJ\tft lbf\n"},
+    {"%g\tm/s^2\tft/s^2\n", "%g\tm/s2\tft/s2\n"},
+    {"%g km / 2 h\t\tkm/h\n", "%g\tkm/h\tmph\n"},
+    {"%g*12\tin\tft\n", "%g\tin\tft\n"},
+    {"%g\tW/(m*K)\tBTU/(h*ft*\xC2\xB0"
+     "F)\n",
+     "%g\tW\tBTU/h\n"},
+};
+
+void OtherAndPlainInputs(std::span<const Form> forms, long lines, std::mt19937& random,
+                         std::string& other, std::string& plain) {
+    std::uniform_int_distribution<std::size_t> anyForm(0, forms.size() - 1);
     std::uniform_int_distribution<int> whole(1, 59);
     std::uniform_real_distribution<double> value(0.01, 5000);
     char text[128];
@@ -278,14 +318,14 @@ void MixedAndPlainInputs(long lines, std::mt19937& random, std::string& mixed, s
         const Form& form = forms[anyForm(random)];
         const int a = whole(random), b = whole(random) % 4;
         const double v = value(random);
-        const bool takesValue = std::string_view(form.mixed).starts_with("%g");
+        const bool takesValue = std::string_view(form.other).starts_with("%g");
         if (takesValue) {
-            std::snprintf(text, sizeof text, form.mixed, v);
-            mixed += text;
+            std::snprintf(text, sizeof text, form.other, v);
+            other += text;
             std::snprintf(text, sizeof text, form.plain, v);
         } else {
-            std::snprintf(text, sizeof text, form.mixed, a, b);
-            mixed += text;
+            std::snprintf(text, sizeof text, form.other, a, b);
+            other += text;
             std::snprintf(text, sizeof text, form.plain, a, b);
         }
         plain += text;
@@ -329,7 +369,7 @@ int main(int argc, char** argv) try {
 
     {
         std::string mixed, plain;
-        MixedAndPlainInputs(options.badLines, random, mixed, plain);
+        OtherAndPlainInputs(MixedForms, options.badLines, random, mixed, plain);
         WriteFile(dir / "mixed.txt", mixed);
         WriteFile(dir / "plain.txt", plain);
         std::vector<std::string> sixteenths = mezura;
@@ -340,15 +380,30 @@ int main(int argc, char** argv) try {
             mixedCpu.push_back(TimedRun(mezura, dir / "mixed.txt", dir / "out.txt").cpu);
             fractionCpu.push_back(TimedRun(sixteenths, dir / "mixed.txt", dir / "out.txt").cpu);
         }
-        for (auto* cpu : {&plainCpu, &mixedCpu, &fractionCpu}) std::sort(cpu->begin(), cpu->end());
-        const double p = plainCpu[plainCpu.size() / 2], m = mixedCpu[mixedCpu.size() / 2],
-                     f = fractionCpu[fractionCpu.size() / 2];
+        const double p = Median(plainCpu), m = Median(mixedCpu), f = Median(fractionCpu);
         std::printf("%ld plain lines (same units): median %.3f s CPU, %.0f ns a line\n",
                     options.badLines, p, p / static_cast<double>(options.badLines) * 1e9);
         std::printf("%ld mixed lines: median %.3f s CPU, %.2f times a plain line\n",
                     options.badLines, m, m / p);
         std::printf("%ld mixed lines, --fraction 16: median %.3f s CPU, %.2f times a plain line\n",
                     options.badLines, f, f / p);
+    }
+
+    for (const auto& [kind, forms] :
+         {std::pair{"prefixed", std::span<const Form>(PrefixedForms)},
+          std::pair{"expression", std::span<const Form>(ExpressionForms)}}) {
+        std::string other, plain;
+        OtherAndPlainInputs(forms, options.badLines, random, other, plain);
+        WriteFile(dir / "other.txt", other);
+        WriteFile(dir / "plain.txt", plain);
+        std::vector<double> plainCpu, otherCpu;
+        for (int run = 0; run < options.runs; ++run) {
+            plainCpu.push_back(TimedRun(mezura, dir / "plain.txt", dir / "out.txt").cpu);
+            otherCpu.push_back(TimedRun(mezura, dir / "other.txt", dir / "out.txt").cpu);
+        }
+        const double p = Median(plainCpu), o = Median(otherCpu);
+        std::printf("%ld %s lines: median %.3f s CPU, %.2f times a plain line (%.3f s)\n",
+                    options.badLines, kind, o, o / p, p);
     }
 
     if (HaveGnuUnits()) {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -147,4 +148,90 @@ TEST_F(TypedQueryTest, AValueWithoutATargetInTheSuggestedUnits) {
     const ProgramRun slip = Run({"5 kmz"});
     EXPECT_EQ(Of(slip), (Outcome{"", 2}));
     EXPECT_NE(slip.err.find("unknown unit \"kmz\""), std::string::npos) << slip.err;
+}
+
+// Nothing is half-read and no number that is not the answer is printed: each
+// refusal exits 2 with nothing on standard output and says what it refused.
+TEST_F(TypedQueryTest, RefusesWhatItCannotReadWholeOrWriteFinite) {
+    const struct {
+        std::vector<std::string> arguments;
+        std::string says;
+    } refusals[] = {
+        // Something left over after the number.
+        {{"2.5.1", "m", "ft"}, "\".1\""},
+        {{"3*12x", "in", "ft"}, "\"x\""},
+        {{"1e", "m", "ft"}, "\"e\""},
+        {{"1,5", "km", "mi"}, "1.5"},
+        {{"1,5 km to mi"}, "1.5"},
+        // Not finite: the value, an unwritable power, a division by zero,
+        // and a result past the largest double.
+        {{"1e400", "m", "ft"}, "not a finite number"},
+        {{"1e400 m to ft"}, "not a finite number"},
+        {{"1 m^999 to ft^999"}, "powers go up to 32"},
+        {{"10/0 m to ft"}, "not a finite number"},
+        {{"10/0", "m", "ft"}, "\"10/0\""},
+        {{"1e300 km^3 to mm^3"}, "not a finite number"},
+        {{"1e300*1e300 m to ft"}, "not a finite number"},
+        // Colder than anything can be, on either scale and either way in.
+        {{"-300", "°C", "K"}, "below absolute zero"},
+        {{"-500 °F to °C"}, "below absolute zero"},
+        {{"-1 K to °C"}, "below absolute zero"},
+    };
+    for (const auto& refusal : refusals) {
+        const ProgramRun run = Run(refusal.arguments);
+        SCOPED_TRACE(refusal.arguments.front());
+        EXPECT_EQ(Of(run), (Outcome{"", 2}));
+        EXPECT_NE(run.err.find(refusal.says), std::string::npos) << run.err;
+    }
+    // A --batch line is refused alike, its output line left empty.
+    const ProgramRun batch = Run({"--batch"}, "1e400\tm\tft\n3*12\tin\tft\n-300\t°C\tK\n");
+    EXPECT_EQ(Of(batch), (Outcome{"\n3\n\n", 1}));
+}
+
+// --explain says how a query was read instead of its result, and names
+// both dimensions where they differ.
+TEST_F(TypedQueryTest, ExplainShowsTheReading) {
+    EXPECT_EQ(Of(Run({"--explain", "1 kg/m^3 to lb/ft^3"})),
+              (Outcome{"1 kg·m⁻³ → lb·ft⁻³, density (mass/length³), × 0.062427960576145\n", 0}));
+    EXPECT_EQ(Of(Run({"--explain", "1", "Nm", "ft lbf"})).out,
+              "1 Nm → ft lbf, energy or torque (mass·length²/time²), × 0.73756214927727\n");
+    const ProgramRun apart = Run({"--explain", "1", "kg/m^3", "lb/ft^2"});
+    EXPECT_EQ(Of(apart), (Outcome{"", 2}));
+    EXPECT_NE(apart.err.find("\"kg/m^3\" is density (mass/length³); \"lb/ft^2\" is mass/length²"),
+              std::string::npos)
+        << apart.err;
+    // What the dimensions do not reach still says its category and result.
+    EXPECT_EQ(Of(Run({"--explain", "30 mpg to L/100km"})).out,
+              "30 mpg → L/100km, fuel economy, = 7.8404861111111\n");
+    EXPECT_EQ(Of(Run({"--explain", "5 ft 3 in", "cm"})).out, "5 ft 3 in → cm, = 160.02\n");
+    EXPECT_EQ(Of(Run({"--explain", "5 km"})).status, 2);
+    EXPECT_EQ(Of(Run({"--explain", "--batch"})).status, 2);
+}
+
+// A batch reads each side of an expression once and keeps its refusals: a
+// line met again answers, or is refused, exactly as the first time.
+TEST_F(TypedQueryTest, ALineMetAgainAnswersAsTheFirstTime) {
+    const std::vector<std::string> lines = {
+        "1\tkJ\tkcal",        "2.5\tkg/m^3\tlb/ft^3", "1\tkJz\tkcal",
+        "3\tkg/m^3\tlb/ft^2", "1\tKilometeys\tmi",    "7\tGb\tMB",
+        "1\tN*m\tft*lbf",     "4\tkm/h\tmph",
+    };
+    std::string once, twice;
+    for (const auto& line : lines) once += line + "\n";
+    twice = once + once;
+    const ProgramRun first = Run({"--batch"}, once);
+    const ProgramRun both = Run({"--batch"}, twice);
+    EXPECT_EQ(both.out, first.out + first.out);
+    // The messages name their line; past that, the same words.
+    std::istringstream err(both.err);
+    std::vector<std::string> messages;
+    for (std::string line; std::getline(err, line);)
+        messages.push_back(line.substr(line.find(':', line.find("line ")) + 1));
+    ASSERT_EQ(messages.size() % 2, 0u) << both.err;
+    const std::size_t half = messages.size() / 2;
+    ASSERT_EQ(half, 3u) << both.err;
+    for (std::size_t i = 0; i < half; ++i) EXPECT_EQ(messages[i], messages[half + i]);
+    // And the first answers are each line's own, as a run of that line alone.
+    EXPECT_EQ(Run({"1", "kJ", "kcal"}).out, "0.23900573613767\n");
+    EXPECT_EQ(first.out.substr(0, first.out.find('\n') + 1), "0.23900573613767\n");
 }

@@ -59,7 +59,7 @@ expect_among() {
 }
 
 # --- Options and their values -------------------------------------------
-expect_reply "every option" "$(lines --all --batch --category --format --fraction --help \
+expect_reply "every option" "$(lines --all --batch --category --explain --format --fraction --help \
     --list --names --precision --profile --rates --update-rates --version)" --
 expect_reply "option by prefix" --format --fo
 expect_reply "format values" "$(lines auto fixed scientific)" --format ''
