@@ -87,9 +87,16 @@ std::optional<OneUnitValue> ReadOneUnitValue(const NameIndex& index, std::string
         status = Fail(err, CliProblem(index, found, from, from, category, CategoryHint));
         return std::nullopt;
     }
-    const auto read = ReadValue(value);
-    if (!read) {
+    // Read whole, as a conversion's VALUE is: "5x" is no 5.
+    bool whole = true;
+    const auto read = ReadValue(value, whole);
+    if (!read || !whole || !std::isfinite(*read)) {
         status = Fail(err, ValueProblem(value));
+        return std::nullopt;
+    }
+    if (BelowAbsoluteZero(index.Indexed(), found.row, found.from, *read)) {
+        status =
+            Fail(err, "a temperature below absolute zero: " + Quoted(value) + " " + Quoted(from));
         return std::nullopt;
     }
     return OneUnitValue{found, *read};

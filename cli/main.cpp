@@ -12,6 +12,7 @@
 
 #include "batch_runner.h"
 #include "catalogue.h"
+#include "catalogue_limits.h"
 #include "cli_options.h"
 #include "cli_profile.h"
 #include "commands.h"
@@ -29,6 +30,7 @@
 #include "result_format.h"
 #include "shadowed_names.h"
 #include "unit_resolver.h"
+#include "unit_word.h"
 #include "usage_text.h"
 #include "visible_text.h"
 
@@ -222,8 +224,20 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
         const auto value = SplitLeadingValue(phrase);
         if (value && !value->rest.empty() &&
             (value->rest.find_first_of(" \t") == std::string_view::npos ||
-             !index.Units(value->rest).empty()))
+             !index.Units(value->rest).empty())) {
+            // As the desktop search offers them: "72 F" is far more often the
+            // weather than 72 farads, so the temperature comes first.
+            const int scale = BareLetterScale(value->rest);
+            const auto degrees = ReadValue(value->value);
+            if (!category && scale >= 0 && degrees &&
+                !BelowAbsoluteZero(index.Indexed(), TemperatureRow, scale + 1, *degrees)) {
+                const std::string scaleName = "\xC2\xB0" + std::string(value->rest);
+                if (const int status =
+                        RunSuggested(index, style, value->value, scaleName, category, out, err))
+                    return status;
+            }
             return RunSuggested(index, style, value->value, value->rest, category, out, err);
+        }
     }
     if (operands.size() == 2)
         return Fail(err,

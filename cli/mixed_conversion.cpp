@@ -53,20 +53,20 @@ bool NotFinite(std::string& text, std::string_view value, std::string_view from)
     return Refuse(text, "not a finite number: " + Quoted(value) + " " + Quoted(from));
 }
 
-// Below absolute zero, allowing for the rounding of the scales' offsets
-// (0 Rankine is -5.7e-14 K by way of Celsius).
-bool BelowAbsoluteZero(const Catalogue& catalogue, int row, int from, double value) {
-    constexpr int Kelvin = 3;
-    if (row != TemperatureRow || from > Kelvin + 2) return false;
-    return ConvertValue(catalogue, row, from, Kelvin, value) < -1e-9;
-}
-
 // Money in AutoFormat is written to its currency's minor unit.
 PartStyle StyleOfTarget(const Catalogue& catalogue, int row, int position, const PartStyle& style) {
     return {StyleForUnit(catalogue, row, position, style.result), style.fraction};
 }
 
 }  // namespace
+
+bool BelowAbsoluteZero(const Catalogue& catalogue, int row, int from, double value) {
+    // Allowing for the rounding of the scales' offsets (0 Rankine is
+    // -5.7e-14 K by way of Celsius).
+    constexpr int Kelvin = 3;
+    if (row != TemperatureRow || from > Kelvin + 2) return false;
+    return ConvertValue(catalogue, row, from, Kelvin, value) < -1e-9;
+}
 
 std::string ValueProblem(std::string_view value) {
     return "cannot read " + Quoted(value) +

@@ -235,3 +235,21 @@ TEST_F(TypedQueryTest, ALineMetAgainAnswersAsTheFirstTime) {
     EXPECT_EQ(Run({"1", "kJ", "kcal"}).out, "0.23900573613767\n");
     EXPECT_EQ(first.out.substr(0, first.out.find('\n') + 1), "0.23900573613767\n");
 }
+
+// A bare F or C after a number is the weather first, as the desktop search
+// offers it, and the catalogue's unit of the letter after; a reading that
+// would lie below absolute zero is left out. --all and a value without a
+// target read their value whole, as a conversion does.
+TEST_F(TypedQueryTest, ValueWithoutTargetReadsAsTheSearchOffersIt) {
+    const ProgramRun weather = Run({"72 F"});
+    EXPECT_EQ(weather.status, 0);
+    EXPECT_TRUE(weather.out.starts_with("22.222222222222 °C\n")) << weather.out;
+    EXPECT_NE(weather.out.find("µF\n"), std::string::npos) << weather.out;
+    EXPECT_TRUE(Run({"20", "C"}).out.starts_with("68 °F\n"));
+    const ProgramRun charge = Run({"-500 F"});
+    EXPECT_EQ(charge.status, 0);
+    EXPECT_TRUE(charge.out.starts_with("-500000000 µF\n")) << charge.out;
+    EXPECT_EQ(Of(Run({"-500 °F"})), (Outcome{"", 2}));
+    EXPECT_EQ(Of(Run({"--all", "5x", "km"})), (Outcome{"", 2}));
+    EXPECT_EQ(Of(Run({"--all", "--", "-300", "°C"})), (Outcome{"", 2}));
+}
