@@ -132,10 +132,15 @@ std::optional<ConversionText> SplitExpressionPhrase(const NameIndex& index, std:
             return ConversionText{std::string(left), {}, std::string(right)};
         }
     }
+    // Each try reads both sides: a few from the right find any phrase people
+    // type, while a hostile one full of blanks would cost the square of its
+    // length.
+    constexpr int MostTries = 16;
+    int tries = 0;
     const auto converts = [&](std::string_view left, std::string_view right) {
         ExpressionConversion answer;
         std::string problem;
-        return !left.empty() && !right.empty() &&
+        return !left.empty() && !right.empty() && tries++ < MostTries &&
                ConvertExpression(index, left, {}, right, answer, problem);
     };
     for (std::size_t at = text.size(); at-- > 1;) {

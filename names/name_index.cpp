@@ -81,6 +81,19 @@ NameIndex::NameIndex(const Catalogue& catalogue)
 
 NameIndex::~NameIndex() = default;
 
+namespace {
+
+// Whether a side of a conversion is worth keeping beside `kept` others: a
+// batch's sides are short and few ("kg/m^3"), each kept reading takes some
+// 2 KiB, and the search service answers hostile queries too.
+bool MayKeepSide(std::string_view utf8Text, std::size_t kept) {
+    constexpr std::size_t MostSideBytes = 64;
+    constexpr std::size_t MostSides = 1024;
+    return utf8Text.size() <= MostSideBytes && kept < MostSides;
+}
+
+}  // namespace
+
 const WordMeanings* NameIndex::RememberedWord(std::string_view utf8Word) const {
     static const WordMeanings NoMeaning;
     const auto found = words_.find(utf8Word);
@@ -89,14 +102,17 @@ const WordMeanings* NameIndex::RememberedWord(std::string_view utf8Word) const {
 }
 
 void NameIndex::RememberWord(std::string_view utf8Word, const WordMeanings& meanings) const {
-    // The words that mean something are a few thousand at most; of the
-    // others, a batch's slips recur, while a stream of hostile ones would be
-    // endless: only so many are kept, and only as a mark.
-    constexpr std::size_t MostWordsOfNoMeaning = 4096;
+    // A batch repeats a few hundred words, slips among them; a stream of
+    // hostile ones (every casing of "kilometre") would be endless. So only
+    // short words are kept, and only so many: a word of meanings takes
+    // some 500 bytes, one of none only its mark.
+    constexpr std::size_t MostWordBytes = 64;
+    constexpr std::size_t MostWords = 4096;
+    if (utf8Word.size() > MostWordBytes || words_.size() >= 2 * MostWords) return;
     if (meanings.count > 0) {
-        words_.emplace(utf8Word, std::make_unique<WordMeanings>(meanings));
-    } else if (wordsOfNoMeaning_ < MostWordsOfNoMeaning &&
-               words_.emplace(utf8Word, nullptr).second) {
+        if (words_.size() - wordsOfNoMeaning_ < MostWords)
+            words_.emplace(utf8Word, std::make_unique<WordMeanings>(meanings));
+    } else if (wordsOfNoMeaning_ < MostWords && words_.emplace(utf8Word, nullptr).second) {
         ++wordsOfNoMeaning_;
     }
 }
@@ -108,10 +124,7 @@ const Expression* NameIndex::RememberedExpression(std::string_view utf8Text) con
 
 std::pair<std::string_view, Expression*> NameIndex::PlaceForExpression(
     std::string_view utf8Text) const {
-    // Each holds some 2 KiB: enough for every side a batch is likely to
-    // repeat, and a bound on what a stream of distinct ones can take.
-    constexpr std::size_t MostExpressions = 4096;
-    if (expressions_.size() >= MostExpressions) return {utf8Text, nullptr};
+    if (!MayKeepSide(utf8Text, expressions_.size())) return {utf8Text, nullptr};
     // A map's node never moves, so its key is a text the views may point into.
     const auto [place, added] = expressions_.emplace(utf8Text, std::make_unique<Expression>());
     return {place->first, place->second.get()};
@@ -124,8 +137,8 @@ const NameIndex::SideRefusal* NameIndex::RememberedRefusal(std::string_view utf8
 
 void NameIndex::RememberRefusal(std::string_view utf8Text, std::string_view problem,
                                 bool namesNothing) const {
-    // As many as the messages of bad lines may be: Forget() counts them all.
-    refusals_.emplace(utf8Text, SideRefusal{std::string(problem), namesNothing});
+    if (MayKeepSide(utf8Text, refusals_.size()))
+        refusals_.emplace(utf8Text, SideRefusal{std::string(problem), namesNothing});
 }
 
 void NameIndex::DropExpression(std::string_view utf8Text) const {
