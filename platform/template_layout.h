@@ -13,20 +13,31 @@
 //
 // A caption grows to the right; the controls after it on its line move by
 // as much as it grew, keeping their gaps; a frame around them widens to keep
-// its margin, and frames that ended together still do. A caption that fits
-// changes nothing, so a template laid out for its English texts keeps its
-// geometry.
+// its margin, and frames that ended together still do. Controls that were one
+// column (the same left and right edges) stay one, the narrower widening to
+// the wider; controls that only ended together still end together, and a
+// label stays beside the control it is the buddy of when that moves:
+//
+//   [x] Beim Start die zuletzt benutzte Kategorie wiederherstellen
+//   [x] Wechselkurse herunterladen        <- keeps its left edge
+//
+// A caption that fits changes nothing, so a template laid out for its
+// English texts keeps its geometry.
 #include <QRect>
 #include <QWidget>
 
 #include "dialog_units.h"
 
-void PlaceAtTemplate(QWidget& control, const char* name, const QRect& rect);
+// `dialogUnits` is the template's rectangle; the control keeps it, so that
+// FitTexts knows which edges the template put together, whatever pixel each
+// one was rounded to.
+void PlaceAtTemplate(QWidget& control, const char* name, const DialogUnits& units,
+                     const QRect& dialogUnits);
 
 template <typename Control>
 Control* PlaceAtTemplate(Control* control, const char* name, const DialogUnits& units, int x, int y,
                          int width, int height) {
-    PlaceAtTemplate(*control, name, units.Rect(x, y, width, height));
+    PlaceAtTemplate(*control, name, units, QRect(x, y, width, height));
     return control;
 }
 

@@ -33,7 +33,7 @@ void PropertyPage::Populate() { ShowFields(); }
 
 void PropertyPage::Place(QWidget& control, const char* name, int x, int y, int width, int height) {
     control.setParent(this);
-    PlaceAtTemplate(control, name, Units().Rect(x, y, width, height));
+    PlaceAtTemplate(control, name, Units(), QRect(x, y, width, height));
 }
 
 void PropertyPage::FitTexts() { setMinimumWidth(minimumWidth() + ::FitTexts(*this)); }
