@@ -190,3 +190,21 @@ int FitTexts(QWidget& surface) {
     }
     return std::max(0, rightAfter - rightBefore);
 }
+
+void WidenAt(QWidget& surface, int x, int pixels) {
+    if (pixels <= 0) return;
+    for (QWidget* child : surface.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow()) continue;
+        const QRect place = child->geometry();
+        // A caption ("Set decimal precision") goes where the field it names
+        // goes, whichever side of x it stands on.
+        const auto* label = qobject_cast<const QLabel*>(child);
+        const QWidget* buddy = label != nullptr ? label->buddy() : nullptr;
+        const bool buddyMoves =
+            buddy != nullptr && buddy->parentWidget() == &surface && buddy->x() >= x;
+        if (place.left() >= x || buddyMoves)
+            child->move(place.left() + pixels, place.top());
+        else if (place.right() >= x)
+            child->resize(place.width() + pixels, place.height());
+    }
+}

@@ -23,6 +23,10 @@
 //
 // A caption that fits changes nothing, so a template laid out for its
 // English texts keeps its geometry.
+//
+// WidenAt makes a surface wider as a layout's stretch would: it opens a strip
+// at one x, so a wider window (a sheet widened by another page's longer
+// texts, lists widened for longer names) has no empty strip on its right.
 #include <QRect>
 #include <QWidget>
 
@@ -48,3 +52,12 @@ int CaptionWidth(const QWidget& control);
 // Rearranges `surface`'s children as above. Returns how many pixels wider
 // the surface must be to hold them.
 int FitTexts(QWidget& surface);
+
+// Opens a strip `pixels` wide at `x` of `surface`: a child that starts at or
+// after x moves right by `pixels`, one that reaches across x widens by them,
+// and a label stays beside the control it is the buddy of:
+//
+//   x = 60, pixels = 20:   [frame 10..200]  -> [frame 10..220]
+//                          (Label 70..90)[Combo 95..140] -> both 20 to the right
+//                          [list 10..50]    -> unchanged
+void WidenAt(QWidget& surface, int x, int pixels);

@@ -48,6 +48,9 @@ CustomPage::CustomPage(Catalogue& catalogue, ProfileStore& profile, PreferencesL
     Place(unitFrame_, "unitFrame", 7, 54, 235, 101);
     categoryFrame_.lower();
     unitFrame_.lower();
+    // On a wider sheet the existing unit and the buttons stay at the frames'
+    // right edge, and the name fields and the category list widen.
+    StretchBefore(unitCombo_);
 
     equalsIcon_.SetPictureSize(equalsIcon_.size());
     equalsIcon_.setAccessibleName(tr("equals"));
