@@ -51,9 +51,11 @@ MainWindow::MainWindow(MezuraApp& app, Catalogue& catalogue, QWidget* parent)
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    BuildControls(units, client);
-    // Wider only where a caption needs more room than the template gives it.
-    client->setFixedSize(units.Size(ClientWidth, ClientHeight) + QSize(FitTexts(*client), 0));
+    const int listsGrowth = BuildControls(units, client);
+    // Wider only where a name or a caption needs more room than the template
+    // gives it.
+    client->setFixedSize(units.Size(ClientWidth, ClientHeight) +
+                         QSize(listsGrowth + FitTexts(*client), 0));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
