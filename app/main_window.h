@@ -187,9 +187,6 @@ private:
     // Returns how many pixels wider than the template the lists made the
     // client.
     int BuildControls(const DialogUnits& units, QWidget* client);
-    // The width, in `list`'s font, of the widest built-in unit name the
-    // session shows (the currencies aside).
-    int WidestBuiltinUnitName(const QWidget& list) const;
     QMenuBar* BuildMenu();
 
     // The user's own changes, as the history hears of them: a typed value

@@ -8,18 +8,16 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "catalogue.h"
 #include "dialog_units.h"
 #include "group_frame.h"
 #include "input_filter.h"
 #include "main_window.h"
 #include "mezura_app.h"
-#include "shown_names.h"
+#include "shown_name_width.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
 #include "svg_label.h"
 #include "template_layout.h"
-#include "text_edge.h"
 
 namespace {
 
@@ -39,19 +37,6 @@ QAction* Command(QMenu* menu, const QString& text, const char* name) {
 }
 
 }  // namespace
-
-int MainWindow::WidestBuiltinUnitName(const QWidget& list) const {
-    const QFontMetrics metrics = list.fontMetrics();
-    int widest = 0;
-    for (int row = 0; row < BuiltinCategoryCount; ++row) {
-        if (row == CurrencyRow) continue;
-        for (int position = 1; position <= catalogue_.BuiltinUnitsOf(row); ++position) {
-            const std::string_view name = ShownUnitName(catalogue_, row, position, names_);
-            widest = std::max(widest, metrics.horizontalAdvance(QStringFromCp1252(name)));
-        }
-    }
-    return widest;
-}
 
 int MainWindow::BuildControls(const DialogUnits& units, QWidget* client) {
     // The group boxes come first so that everything else is drawn over them.
@@ -137,8 +122,9 @@ int MainWindow::BuildControls(const DialogUnits& units, QWidget* client) {
     // under and over it, and everything on its right moves along. (The
     // currencies' names come with the rates, and a custom unit's with the
     // profile; one too long for the list has its tooltip.)
-    const int growth = std::max(
-        0, inputUnits_->WidthToShow(WidestBuiltinUnitName(*inputUnits_)) - inputUnits_->width());
+    const int growth = std::max(0, inputUnits_->WidthToShow(WidestBuiltinUnitName(
+                                       catalogue_, names_, inputUnits_->fontMetrics())) -
+                                       inputUnits_->width());
     for (SortedListBox* list : {outputUnits_, inputUnits_})
         WidenAt(*client, list->geometry().center().x(), growth);
     if (growth > 0) {

@@ -48,7 +48,12 @@ void PropertyPage::Widen(int pixels) {
         for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (!child->isWindow()) x = std::max(x, child->geometry().right());
     }
-    WidenAt(*this, x, pixels);
+    WidenAt(x, pixels);
+}
+
+void PropertyPage::WidenAt(int x, int pixels) {
+    if (pixels <= 0) return;
+    ::WidenAt(*this, x, pixels);
     setMinimumWidth(minimumWidth() + pixels);
 }
 

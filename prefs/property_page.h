@@ -54,6 +54,8 @@ protected:
     // one, at the right edge of what the page holds: its frames and lists
     // widen and nothing moves.
     void StretchBefore(QWidget& control) { stretchBefore_ = &control; }
+    // Makes the page `pixels` wider at `x` (WidenAt in template_layout.h).
+    void WidenAt(int x, int pixels);
 
     // Loads what the page shows. Base: shows the members as they are.
     virtual void Populate();
