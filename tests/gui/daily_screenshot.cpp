@@ -4,7 +4,7 @@
 //
 //   daily_screenshot history OUT.png
 //   daily_screenshot favourites OUT.png
-//   daily_screenshot find OUT.png       "pfund" typed into Find unit
+//   daily_screenshot find OUT.png [QUERY]   QUERY ("inch") typed into Find unit
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -25,8 +25,8 @@
 #include "translations.h"
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: daily_screenshot history|favourites|find OUT.png\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: daily_screenshot history|favourites|find OUT.png [QUERY]\n");
         return 2;
     }
     QTemporaryDir folder;
@@ -36,6 +36,7 @@ int main(int argc, char* argv[]) {
     const bool history = QByteArrayView(argv[1]) == "history";
     const bool find = QByteArrayView(argv[1]) == "find";
     const QString out = QString::fromLocal8Bit(argv[2]);
+    const QString query = argc == 4 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("inch");
 
     // A cook's, a pilot's and a buyer's conversions, and their pinned pairs.
     QDir().mkpath(folder.filePath(QStringLiteral("mezura")));
@@ -74,7 +75,7 @@ int main(int argc, char* argv[]) {
             window.OnFindUnit();
             if (auto* popup = window.findChild<FindUnitPopup*>()) {
                 popup->move(window.frameGeometry().right() + 20, 20);
-                popup->findChild<QLineEdit*>()->setText(QStringLiteral("pfund"));
+                popup->findChild<QLineEdit*>()->setText(query);
             }
         } else if (history) {
             window.OnHistory();
