@@ -23,6 +23,7 @@
 #include "svg_icon.h"
 #include "template_layout.h"
 #include "text_edge.h"
+#include "title_bars.h"
 #include "window_rates.h"
 
 namespace {
@@ -64,6 +65,9 @@ MainWindow::MainWindow(MezuraApp& app, Catalogue& catalogue, QWidget* parent)
     layout->addWidget(client);
     // A fixed frame: the window is exactly its template's size.
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Where the compositor leaves title bars to Qt, whose own offers a
+    // Maximize this window cannot take, the window draws its own.
+    GiveOwnTitleBarWhereNeeded(*this);
 
     connect(categoryCombo_, &SortedComboBox::userSelected, this, &MainWindow::OnUserCategoryChosen);
     connect(inputUnits_, &SortedListBox::userSelected, this, &MainWindow::OnUnitChosen);

@@ -5,6 +5,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "title_bars.h"
+
 PreferencesSheet::PreferencesSheet(const QString& caption, QWidget* parent, int startPage,
                                    ProfileStore& profile, Catalogue& catalogue,
                                    const ResultStyle& style, const MixedUnitsSetting& mixedUnits,
@@ -39,6 +41,7 @@ PreferencesSheet::PreferencesSheet(const QString& caption, QWidget* parent, int 
     layout->addWidget(&tabs_);
     layout->addWidget(&buttons_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    GiveOwnTitleBarWhereNeeded(*this);  // as the main window (title_bars.h)
 
     AddPage(generalPage_);
     AddPage(resultsPage_);
