@@ -12,6 +12,7 @@
 #include "readable_colour.h"
 #include "svg_label.h"
 #include "template_layout.h"
+#include "title_bars.h"
 
 namespace {
 
@@ -66,6 +67,7 @@ AboutDialog::AboutDialog(QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     ok->setFocus();
     setFixedSize(units.Size(243, 118) + QSize(FitTexts(*this), 0));
+    GiveOwnTitleBarWhereNeeded(*this);  // as the main window (title_bars.h)
 }
 
 void AboutDialog::OnEmailClick() {

@@ -19,6 +19,8 @@ namespace {
 
 constexpr int UnitIndexRole = Qt::UserRole;
 constexpr int FavouriteRole = Qt::UserRole + 1;
+// The list's height in entries.
+constexpr int VisibleRows = 16;
 
 // Names may end in blanks ("Centimeters/sec² "); the list shows them without.
 QString Trimmed(const std::string& cp1252) {
@@ -90,7 +92,11 @@ FindUnitPopup::FindUnitPopup(std::vector<FindableUnit> units, QWidget* parent, b
     const int chrome = 2 * matches_->frameWidth() +
                        style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4 * layout->spacing() +
                        layout->contentsMargins().left() + layout->contentsMargins().right();
-    resize(widest + chrome, fontMetrics().height() * 20);
+    // Whole rows only, as in the window's lists: a half-cut last row reads
+    // as a cut name.
+    const int row = std::max(1, matches_->sizeHintForRow(0));
+    matches_->setFixedHeight(2 * matches_->frameWidth() + VisibleRows * row);
+    resize(widest + chrome, sizeHint().height());
 }
 
 void FindUnitPopup::ShowMatches(const QString& query) {

@@ -23,6 +23,7 @@
 #include "svg_icon.h"
 #include "template_layout.h"
 #include "text_edge.h"
+#include "title_bars.h"
 #include "window_rates.h"
 
 namespace {
@@ -51,9 +52,11 @@ MainWindow::MainWindow(MezuraApp& app, Catalogue& catalogue, QWidget* parent)
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    BuildControls(units, client);
-    // Wider only where a caption needs more room than the template gives it.
-    client->setFixedSize(units.Size(ClientWidth, ClientHeight) + QSize(FitTexts(*client), 0));
+    const int listsGrowth = BuildControls(units, client);
+    // Wider only where a name or a caption needs more room than the template
+    // gives it.
+    client->setFixedSize(units.Size(ClientWidth, ClientHeight) +
+                         QSize(listsGrowth + FitTexts(*client), 0));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -62,6 +65,9 @@ MainWindow::MainWindow(MezuraApp& app, Catalogue& catalogue, QWidget* parent)
     layout->addWidget(client);
     // A fixed frame: the window is exactly its template's size.
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Where the compositor leaves title bars to Qt, whose own offers a
+    // Maximize this window cannot take, the window draws its own.
+    GiveOwnTitleBarWhereNeeded(*this);
 
     connect(categoryCombo_, &SortedComboBox::userSelected, this, &MainWindow::OnUserCategoryChosen);
     connect(inputUnits_, &SortedListBox::userSelected, this, &MainWindow::OnUnitChosen);

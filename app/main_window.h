@@ -184,7 +184,9 @@ protected:
 
 private:
     // main_window_layout.cpp: the controls of the template and the menu.
-    void BuildControls(const DialogUnits& units, QWidget* client);
+    // Returns how many pixels wider than the template the lists made the
+    // client.
+    int BuildControls(const DialogUnits& units, QWidget* client);
     QMenuBar* BuildMenu();
 
     // The user's own changes, as the history hears of them: a typed value

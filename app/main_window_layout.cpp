@@ -13,6 +13,7 @@
 #include "input_filter.h"
 #include "main_window.h"
 #include "mezura_app.h"
+#include "shown_name_width.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
 #include "svg_label.h"
@@ -37,7 +38,7 @@ QAction* Command(QMenu* menu, const QString& text, const char* name) {
 
 }  // namespace
 
-void MainWindow::BuildControls(const DialogUnits& units, QWidget* client) {
+int MainWindow::BuildControls(const DialogUnits& units, QWidget* client) {
     // The group boxes come first so that everything else is drawn over them.
     auto* unitsGroup = new GroupFrame(tr("Select Units "), client);
     PlaceAtTemplate(unitsGroup, "unitsGroup", units, 10, 32, 230, 98);
@@ -71,8 +72,8 @@ void MainWindow::BuildControls(const DialogUnits& units, QWidget* client) {
                                   137, 147, 93, 14);
     outputEdit_->setReadOnly(true);
 
-    Text(client, tr("INPUT"), "inputCaption", units, 57, 41, 23, 8);
-    Text(client, tr("OUTPUT"), "outputCaption", units, 170, 42, 31, 8);
+    QLabel* inputCaption = Text(client, tr("INPUT"), "inputCaption", units, 57, 41, 23, 8);
+    QLabel* outputCaption = Text(client, tr("OUTPUT"), "outputCaption", units, 170, 42, 31, 8);
     inputUnitLabel_ = Text(client, QString(), "inputUnitLabel", units, 20, 167, 90, 8);
     outputUnitLabel_ = Text(client, QString(), "outputUnitLabel", units, 137, 167, 91, 8);
 
@@ -115,10 +116,27 @@ void MainWindow::BuildControls(const DialogUnits& units, QWidget* client) {
     outputEdit_->setAccessibleDescription(tr("The converted value, in the output unit"));
     equalsIcon->setAccessibleName(tr("equals"));
 
+    // Every built-in unit's name whole in the lists, in the session's
+    // language: German names run longer than the template's lists. Each list
+    // widens about its middle, with the field, the label and the caption
+    // under and over it, and everything on its right moves along. (The
+    // currencies' names come with the rates, and a custom unit's with the
+    // profile; one too long for the list has its tooltip.)
+    const int growth = std::max(0, inputUnits_->WidthToShow(WidestBuiltinUnitName(
+                                       catalogue_, names_, inputUnits_->fontMetrics())) -
+                                       inputUnits_->width());
+    for (SortedListBox* list : {outputUnits_, inputUnits_})
+        WidenAt(*client, list->geometry().center().x(), growth);
+    if (growth > 0) {
+        for (QLabel* caption : {inputCaption, outputCaption})
+            caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);  // over the middle, as before
+    }
+
     setTabOrder(categoryCombo_, inputUnits_);
     setTabOrder(inputUnits_, outputUnits_);
     setTabOrder(outputUnits_, inputEdit_);
     setTabOrder(inputEdit_, outputEdit_);
+    return 2 * growth;
 }
 
 QMenuBar* MainWindow::BuildMenu() {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "desktop.h"
+#include "title_bars.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ public:
         box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("Desktop", "OK"));
         if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
             cancel->setText(QCoreApplication::translate("Desktop", "Cancel"));
+        GiveOwnTitleBarWhereNeeded(box);  // as the main window (title_bars.h)
         return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
     }
 

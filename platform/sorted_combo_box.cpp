@@ -1,6 +1,8 @@
 #include "sorted_combo_box.h"
 
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include "sorted_position.h"
 #include "text_1252.h"
@@ -75,3 +77,15 @@ int SortedComboBox::FindExact(std::string_view text) const {
 }
 
 int SortedComboBox::Count() const { return count(); }
+
+int SortedComboBox::TextRoom() const {
+    // Where the style draws the current entry's text: the box less its
+    // frame, margins and arrow.
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return style()
+        ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this)
+        .width();
+}
+
+int SortedComboBox::WidthToShow(int textWidth) const { return width() - TextRoom() + textWidth; }

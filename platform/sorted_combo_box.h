@@ -46,6 +46,10 @@ public:
     // First entry equal to `text` ignoring case (EqualsNoCase), or -1.
     int FindExact(std::string_view text) const;
     int Count() const;
+    // The width of the widest text the closed box shows whole, and the width
+    // the box needs to show a text `textWidth` pixels wide whole.
+    int TextRoom() const;
+    int WidthToShow(int textWidth) const;
 
 Q_SIGNALS:
     // The user picked another entry.

@@ -27,11 +27,8 @@ int SortedListBox::AddSorted(std::string_view text, std::string_view shown) {
     const QSignalBlocker silent(this);
     const int position = SortedInsertPosition(Count(), shown, [this](int i) { return ShownAt(i); });
     auto* entry = new QListWidgetItem(QStringFromCp1252(shown));
-    // The width the text has, less the frame, a scroll bar and the item's margins.
-    const int room = width() - 2 * frameWidth() -
-                     style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) -
-                     2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    if (fontMetrics().horizontalAdvance(entry->text()) > room) entry->setToolTip(entry->text());
+    if (fontMetrics().horizontalAdvance(entry->text()) > TextRoom())
+        entry->setToolTip(entry->text());
     entry->setData(BytesRole, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     entry->setData(ShownRole, QByteArray(shown.data(), static_cast<qsizetype>(shown.size())));
     insertItem(position, entry);
@@ -88,6 +85,16 @@ int SortedListBox::FindExact(std::string_view text) const {
 }
 
 int SortedListBox::Count() const { return count(); }
+
+int SortedListBox::Chrome() const {
+    // The frame, a scroll bar and the item's margins on both sides.
+    return 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) +
+           2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+}
+
+int SortedListBox::TextRoom() const { return width() - Chrome(); }
+
+int SortedListBox::WidthToShow(int textWidth) const { return textWidth + Chrome(); }
 
 int SortedListBox::WholeRowsHeight(int height) const {
     // Rows are as high as an entry's size hint; a probe entry measures one.

@@ -48,6 +48,10 @@ public:
     int Count() const;
     // The largest height up to `height` that shows whole rows only.
     int WholeRowsHeight(int height) const;
+    // The widest text an entry shows whole at the box's width, and the width
+    // the box needs to show a text `textWidth` pixels wide whole.
+    int TextRoom() const;
+    int WidthToShow(int textWidth) const;
 
 Q_SIGNALS:
     // The user selected another entry.
@@ -56,4 +60,8 @@ Q_SIGNALS:
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
+
+private:
+    // What the box's width holds besides an entry's text.
+    int Chrome() const;
 };

@@ -11,12 +11,35 @@
 
 namespace {
 
+// The property that keeps a control's template rectangle in dialog units.
+constexpr char TemplateRectProperty[] = "mezuraTemplateRect";
+
 struct Placed {
     QWidget* control;
     QRect before;  // as the template placed it
     int left;      // where it ends up
     int width;
+    QRect grid;  // the template's rectangle in dialog units; null when unknown
 };
+
+Placed PlacedAsIs(QWidget* control) {
+    return {control, control->geometry(), control->x(), control->width(),
+            control->property(TemplateRectProperty).toRect()};
+}
+
+// Whether the template put two controls' left (right) edges at one place:
+// the same dialog unit. Each control's x and width are rounded to pixels on
+// their own, so its right edge may land a pixel off the other's; controls
+// placed off the grid compare their pixels.
+bool SameLeft(const Placed& a, const Placed& b) {
+    if (a.grid.isNull() || b.grid.isNull()) return a.before.left() == b.before.left();
+    return a.grid.x() == b.grid.x();
+}
+
+bool SameRight(const Placed& a, const Placed& b) {
+    if (a.grid.isNull() || b.grid.isNull()) return a.before.right() == b.before.right();
+    return a.grid.x() + a.grid.width() == b.grid.x() + b.grid.width();
+}
 
 bool SameLine(const QRect& a, const QRect& b) {
     return a.top() <= b.bottom() && b.top() <= a.bottom();
@@ -32,9 +55,12 @@ bool Surrounds(const QRect& frame, const std::vector<Placed>& all) {
 
 }  // namespace
 
-void PlaceAtTemplate(QWidget& control, const char* name, const QRect& rect) {
+void PlaceAtTemplate(QWidget& control, const char* name, const DialogUnits& units,
+                     const QRect& dialogUnits) {
     control.setObjectName(QLatin1String(name));
-    control.setGeometry(rect);
+    control.setGeometry(
+        units.Rect(dialogUnits.x(), dialogUnits.y(), dialogUnits.width(), dialogUnits.height()));
+    control.setProperty(TemplateRectProperty, dialogUnits);
 }
 
 int CaptionWidth(const QWidget& control) {
@@ -70,33 +96,54 @@ int FitTexts(QWidget& surface) {
     std::vector<Placed> all;
     for (QWidget* child : surface.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->isWindow() || child->isHidden() || child->geometry().isEmpty()) continue;
-        all.push_back({child, child->geometry(), child->x(), child->width()});
+        all.push_back(PlacedAsIs(child));
     }
     for (const Placed& placed : all)
         (Surrounds(placed.before, all) ? frames : controls).push_back(placed);
 
-    // Each control after those before it on its line, keeping the gap, and
-    // ending where the controls that ended with it end (a column of buttons
-    // on the right stays a column). Repeated until nothing moves: a column mate
-    // may be pushed by a line further down.
+    // Each control after those before it on its line, keeping the gap. Two
+    // controls that started and ended together (a column of check boxes, or
+    // of buttons) still do: the narrower one widens to the wider, so a column
+    // keeps its left edge. Two that only ended together (buttons of different
+    // widths on the right) still end together: the other one moves. Repeated
+    // until nothing changes: a column mate may be pushed by a line further
+    // down.
     for (Placed& placed : controls)
         placed.width = std::max(placed.before.width(), CaptionWidth(*placed.control));
-    // Each pass can only move controls right; as many passes as there are
-    // controls settle any chain of them.
-    bool moved = true;
-    for (std::size_t pass = 0; moved && pass <= controls.size(); ++pass) {
-        moved = false;
+    // Each pass can only move controls right or widen them; as many passes
+    // as there are controls settle any chain of them.
+    bool changed = true;
+    for (std::size_t pass = 0; changed && pass <= controls.size(); ++pass) {
+        changed = false;
         for (Placed& placed : controls) {
             int left = placed.left;
+            int width = placed.width;
+            const auto* label = qobject_cast<const QLabel*>(placed.control);
+            const QWidget* buddy = label != nullptr ? label->buddy() : nullptr;
             for (const Placed& other : controls) {
                 const int gap = placed.before.left() - (other.before.right() + 1);
                 if (gap >= 0 && SameLine(other.before, placed.before))
                     left = std::max(left, other.left + other.width + gap);
-                if (other.before.right() == placed.before.right())
-                    left = std::max(left, other.left + other.width - placed.width);
+                // A caption stays beside the control it names when that moves.
+                const int gapAfter = other.before.left() - (placed.before.right() + 1);
+                if (other.control == buddy && gapAfter >= 0 &&
+                    SameLine(other.before, placed.before))
+                    left = std::max(left, other.left - gapAfter - width);
+                if (&other == &placed || !SameRight(placed, other)) continue;
+                // Where this one's right edge goes: the other one's, with the
+                // pixel rounding may have put between them.
+                const int end =
+                    other.left + other.width + placed.before.right() - other.before.right();
+                if (SameLeft(placed, other)) {
+                    left = std::max(left, other.left + placed.before.left() - other.before.left());
+                    width = std::max(width, end - left);
+                } else {
+                    left = std::max(left, end - width);
+                }
             }
-            moved = moved || left != placed.left;
+            changed = changed || left != placed.left || width != placed.width;
             placed.left = left;
+            placed.width = width;
         }
     }
 
@@ -123,8 +170,10 @@ int FitTexts(QWidget& surface) {
     }
     for (Placed& frame : frames) {
         for (const Placed& other : frames) {
-            if (other.before.right() == frame.before.right())
-                frame.width = std::max(frame.width, other.left + other.width - frame.left);
+            if (SameRight(frame, other))
+                frame.width =
+                    std::max(frame.width, other.left + other.width + frame.before.right() -
+                                              other.before.right() - frame.left);
         }
     }
 
@@ -140,4 +189,22 @@ int FitTexts(QWidget& surface) {
         }
     }
     return std::max(0, rightAfter - rightBefore);
+}
+
+void WidenAt(QWidget& surface, int x, int pixels) {
+    if (pixels <= 0) return;
+    for (QWidget* child : surface.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow()) continue;
+        const QRect place = child->geometry();
+        // A caption ("Set decimal precision") goes where the field it names
+        // goes, whichever side of x it stands on.
+        const auto* label = qobject_cast<const QLabel*>(child);
+        const QWidget* buddy = label != nullptr ? label->buddy() : nullptr;
+        const bool buddyMoves =
+            buddy != nullptr && buddy->parentWidget() == &surface && buddy->x() >= x;
+        if (place.left() >= x || buddyMoves)
+            child->move(place.left() + pixels, place.top());
+        else if (place.right() >= x)
+            child->resize(place.width() + pixels, place.height());
+    }
 }

@@ -6,6 +6,7 @@
 #include "desktop.h"
 #include "name_owner.h"
 #include "session_language.h"
+#include "shown_name_width.h"
 #include "shown_names.h"
 #include "storable_text.h"
 #include "text_edge.h"
@@ -48,6 +49,20 @@ CustomPage::CustomPage(Catalogue& catalogue, ProfileStore& profile, PreferencesL
     Place(unitFrame_, "unitFrame", 7, 54, 235, 101);
     categoryFrame_.lower();
     unitFrame_.lower();
+    // Every built-in unit's name whole in the existing unit's list, in the
+    // session's language: the list widens by what the longest needs, the
+    // name fields across from it with it, and what stands after it moves
+    // along; its heading stays over its middle.
+    const int growth = unitCombo_.WidthToShow(WidestBuiltinUnitName(
+                           catalogue, SessionNameLanguage(), unitCombo_.fontMetrics())) -
+                       unitCombo_.width();
+    if (growth > 0) {
+        WidenAt(unitCombo_.x() + 1, growth);
+        existingUnitHeading_.move(existingUnitHeading_.x() - growth / 2, existingUnitHeading_.y());
+    }
+    // On a wider sheet the existing unit and the buttons stay at the frames'
+    // right edge, and the name fields and the category list widen.
+    StretchBefore(unitCombo_);
 
     equalsIcon_.SetPictureSize(equalsIcon_.size());
     equalsIcon_.setAccessibleName(tr("equals"));

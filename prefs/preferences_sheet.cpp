@@ -3,6 +3,9 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
+
+#include "title_bars.h"
 
 PreferencesSheet::PreferencesSheet(const QString& caption, QWidget* parent, int startPage,
                                    ProfileStore& profile, Catalogue& catalogue,
@@ -38,11 +41,20 @@ PreferencesSheet::PreferencesSheet(const QString& caption, QWidget* parent, int 
     layout->addWidget(&tabs_);
     layout->addWidget(&buttons_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    GiveOwnTitleBarWhereNeeded(*this);  // as the main window (title_bars.h)
 
     AddPage(generalPage_);
     AddPage(resultsPage_);
     AddPage(visiblePage_);
     AddPage(customPage_);
+    // The tabs show every page at the widest one's width: a page whose texts
+    // are shorter spreads its frames and lists over it rather than leaving
+    // an empty strip on its right.
+    int widest = 0;
+    for (int index = 0; index < tabs_.count(); ++index)
+        widest = std::max(widest, Page(index).minimumWidth());
+    for (int index = 0; index < tabs_.count(); ++index)
+        Page(index).Widen(widest - Page(index).minimumWidth());
 
     connect(&buttons_, &QDialogButtonBox::accepted, this, &PreferencesSheet::accept);
     connect(&buttons_, &QDialogButtonBox::rejected, this, &PreferencesSheet::reject);

@@ -1,6 +1,7 @@
 #include "property_page.h"
 
 #include <QComboBox>
+#include <algorithm>
 
 #include "dialog_units.h"
 #include "template_layout.h"
@@ -33,10 +34,28 @@ void PropertyPage::Populate() { ShowFields(); }
 
 void PropertyPage::Place(QWidget& control, const char* name, int x, int y, int width, int height) {
     control.setParent(this);
-    PlaceAtTemplate(control, name, Units().Rect(x, y, width, height));
+    PlaceAtTemplate(control, name, Units(), QRect(x, y, width, height));
 }
 
 void PropertyPage::FitTexts() { setMinimumWidth(minimumWidth() + ::FitTexts(*this)); }
+
+void PropertyPage::Widen(int pixels) {
+    if (pixels <= 0) return;
+    int x = 0;
+    if (stretchBefore_ != nullptr) {
+        x = stretchBefore_->x();
+    } else {
+        for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!child->isWindow()) x = std::max(x, child->geometry().right());
+    }
+    WidenAt(x, pixels);
+}
+
+void PropertyPage::WidenAt(int x, int pixels) {
+    if (pixels <= 0) return;
+    ::WidenAt(*this, x, pixels);
+    setMinimumWidth(minimumWidth() + pixels);
+}
 
 void PropertyPage::PlaceDropDown(QComboBox& control, const char* name, int x, int y, int width,
                                  int droppedHeight) {

@@ -44,8 +44,19 @@ public:
     // Once every control is placed: captions longer than their template
     // places grow, moving what follows them and widening the page.
     void FitTexts();
+    // Makes the page `pixels` wider, as wide as the sheet's widest page: its
+    // frames and lists take the width, at the page's stretch column.
+    void Widen(int pixels);
 
 protected:
+    // Where a wider page takes its width: at `control`'s left edge, so the
+    // controls from there on move right and those across it widen. Without
+    // one, at the right edge of what the page holds: its frames and lists
+    // widen and nothing moves.
+    void StretchBefore(QWidget& control) { stretchBefore_ = &control; }
+    // Makes the page `pixels` wider at `x` (WidenAt in template_layout.h).
+    void WidenAt(int x, int pixels);
+
     // Loads what the page shows. Base: shows the members as they are.
     virtual void Populate();
     virtual void ShowFields() {}
@@ -63,4 +74,5 @@ protected:
 private:
     QString title_;
     bool initialised_ = false;
+    QWidget* stretchBefore_ = nullptr;
 };

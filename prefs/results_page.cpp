@@ -51,6 +51,9 @@ ResultsPage::ResultsPage(ProfileStore& profile, const ResultStyle& style,
     Place(preview_, "preview", 30, 118, 190, 8);
     formatFrame_.lower();
     previewFrame_.lower();
+    // On a wider sheet the separator's and the precision's lists stay at the
+    // frame's right edge, and the mixed-units line and the preview widen.
+    StretchBefore(separatorCombo_);
     previewPlace_ = preview_.geometry();
     precisionCombo_.setAccessibleName(tr("Decimal precision"));
     precisionLabel_.setBuddy(&precisionCombo_);

@@ -653,6 +653,25 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
     </message>
 </context>
 <context>
+    <name>SessionLanguage</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language of the unit and category names: &quot;de&quot; shows the German ones.</extracomment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
+    <name>TitleStrip</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>VisiblePage</name>
     <message>
         <source>Visible Categories</source>
@@ -725,14 +744,6 @@ Mezura startet mit den Standardeinstellungen und lässt die Datei unverändert.<
     <message>
         <source> (download failed)</source>
         <translation> (Laden fehlgeschlagen)</translation>
-    </message>
-</context>
-<context>
-    <name>SessionLanguage</name>
-    <message>
-        <source>en</source>
-        <extracomment>The language of the unit and category names: &quot;de&quot; shows the German ones.</extracomment>
-        <translation>de</translation>
     </message>
 </context>
 </TS>

@@ -1,12 +1,15 @@
-// Photographs the History list or the open Favourites menu over the main
-// window with ImageMagick's import: run it under Xvfb.
+// Photographs the History list, the open Favourites menu or Find unit over
+// the main window with ImageMagick's import: run it under Xvfb (LANGUAGE=de
+// for the German window).
 //
 //   daily_screenshot history OUT.png
 //   daily_screenshot favourites OUT.png
+//   daily_screenshot find OUT.png [QUERY]   QUERY ("inch") typed into Find unit
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -15,14 +18,15 @@
 #include <cstdio>
 
 #include "catalogue.h"
+#include "find_unit_popup.h"
 #include "history_popup.h"
 #include "main_window.h"
 #include "mezura_app.h"
 #include "translations.h"
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: daily_screenshot history|favourites OUT.png\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: daily_screenshot history|favourites|find OUT.png [QUERY]\n");
         return 2;
     }
     QTemporaryDir folder;
@@ -30,7 +34,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const Translations translations;
     const bool history = QByteArrayView(argv[1]) == "history";
+    const bool find = QByteArrayView(argv[1]) == "find";
     const QString out = QString::fromLocal8Bit(argv[2]);
+    const QString query = argc == 4 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("inch");
 
     // A cook's, a pilot's and a buyer's conversions, and their pinned pairs.
     QDir().mkpath(folder.filePath(QStringLiteral("mezura")));
@@ -65,7 +71,13 @@ int main(int argc, char* argv[]) {
 
     int status = 1;
     QTimer::singleShot(600, &window, [&] {
-        if (history) {
+        if (find) {
+            window.OnFindUnit();
+            if (auto* popup = window.findChild<FindUnitPopup*>()) {
+                popup->move(window.frameGeometry().right() + 20, 20);
+                popup->findChild<QLineEdit*>()->setText(query);
+            }
+        } else if (history) {
             window.OnHistory();
             if (auto* popup = window.findChild<HistoryPopup*>())
                 popup->move(window.frameGeometry().right() + 20, 20);

@@ -93,6 +93,10 @@ TEST_F(FindAndSwapTest, FindOffersTheListedUnitsByNameOrSymbolAndEscChangesNothi
 
     QPointer<FindUnitPopup> popup = OpenFind();
     ASSERT_TRUE(popup);
+    // Whole rows, as in the window's lists: no half-cut last entry.
+    const auto* list = popup->findChild<QListWidget*>(QStringLiteral("matches"));
+    ASSERT_GT(list->sizeHintForRow(0), 0);
+    EXPECT_EQ(list->viewport()->height() % list->sizeHintForRow(0), 0);
     const std::vector<std::pair<const char*, const char*>> cases = {
         {"kilometers", "Kilometers/hour — Velocity"},  // not the hidden Distance's
         {"lb/in2", "Pounds/inch² — Pressure"},         // a symbol

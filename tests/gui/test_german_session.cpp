@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyle>
 
 #include "catalogue.h"
 #include "find_unit_popup.h"
@@ -59,6 +60,33 @@ TEST_F(GermanSessionTest, ListsAndLabelsShowGermanNamesSortedAsShown) {
     std::vector<std::string> categories;
     for (int i = 0; i < Categories().Count(); ++i) categories.push_back(Categories().ShownAt(i));
     EXPECT_TRUE(SortedAsShown(categories));
+}
+
+// German names run longer than the English ones the window's template was
+// drawn for ("Astronomische Einheiten (AE)"): every built-in unit's shows
+// whole in both lists, as far as the list's text room goes.
+TEST_F(GermanSessionTest, EveryBuiltInUnitNameShowsWhole) {
+    const Translations german(QLocale(QStringLiteral("de_DE")));
+    Start();
+    std::vector<std::string> rows;
+    for (int i = 0; i < Categories().Count(); ++i)
+        if (Categories().TextAt(i) != CurrencyName) rows.push_back(Categories().TextAt(i));
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(BuiltinCategoryCount - 1));
+    for (const std::string& category : rows) {
+        PickCategory(category);
+        for (SortedListBox* list : {&InputUnits(), &OutputUnits()}) {
+            // The view draws an entry's text inside its focus margins and
+            // elides what does not fit.
+            const int margin =
+                list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+            for (int i = 0; i < list->count(); ++i) {
+                const QString text = list->item(i)->text();
+                EXPECT_LE(list->fontMetrics().horizontalAdvance(text) + 2 * margin,
+                          list->viewport()->width())
+                    << category << ": " << text.toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(GermanSessionTest, EnglishSessionsShowTheCatalogueNames) {

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Photographs the four Preferences tabs under Xvfb into docs/prefs-*.png.
+# Photographs the four Preferences tabs under Xvfb into docs/prefs-*.png,
+# trimmed to what the screen shows.
 #   tests/gui/prefs/screenshots.sh BUILD_DIR
 set -euo pipefail
 build=${1:?build folder}
@@ -9,13 +10,14 @@ names=(general result-format visible custom)
 for tab in 0 1 2 3; do
   xvfb-run -a -s "-screen 0 1024x768x24" \
     "$build/tests/gui/prefs/prefs_screenshot" "$tab" "$root/docs/prefs-${names[$tab]}.png"
+  convert "$root/docs/prefs-${names[$tab]}.png" -trim +repage "$root/docs/prefs-${names[$tab]}.png"
 done
 # The mixed-units option beside the window it changes, in English and German,
 # trimmed to what the screen shows.
 for language in en de; do
   suffix=$([ "$language" = en ] && echo "" || echo "-$language")
   LANGUAGE=$language LANG=$([ "$language" = en ] && echo C.UTF-8 || echo de_DE.UTF-8) \
-    xvfb-run -a -s "-screen 0 1024x400x24" \
+    xvfb-run -a -s "-screen 0 1280x400x24" \
     "$build/tests/gui/prefs/prefs_screenshot" mixed "$root/docs/mixed-units$suffix.png"
   convert "$root/docs/mixed-units$suffix.png" -trim +repage "$root/docs/mixed-units$suffix.png"
 done

@@ -2,6 +2,8 @@
 // as shown, and still act on the catalogue's rows and names.
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include "catalogue.h"
 #include "preferences_sheet.h"
@@ -67,6 +69,35 @@ TEST_F(GermanPagesTest, TheCustomPageShowsGermanNamesAndAddsUnderTheCatalogueNam
         const int distance = categories.FindExact("Distance");
         ASSERT_GE(distance, 0);
         EXPECT_EQ(categories.ShownAt(distance), "L\xE4nge");
+    });
+}
+
+// The existing unit's list shows every built-in unit's German name whole
+// ("Newtonsekunden/Quadratmeter"), as far as the style leaves room for the
+// current entry's text.
+TEST_F(GermanPagesTest, TheExistingUnitListShowsEveryGermanNameWhole) {
+    const Translations german(QLocale(QStringLiteral("de_DE")));
+    StartWindow();
+    RunPreferences([](PreferencesSheet& sheet) {
+        ShowTab(sheet, CustomTab);
+        CustomPage& page = sheet.customPage_;
+        Click(page.existingRadio_);
+        QStyleOptionComboBox option;
+        option.initFrom(&page.unitCombo_);
+        const int room = page.style()
+                             ->subControlRect(QStyle::CC_ComboBox, &option,
+                                              QStyle::SC_ComboBoxEditField, &page.unitCombo_)
+                             .width();
+        for (int i = 0; i < page.categoryCombo_.Count(); ++i) {
+            if (page.categoryCombo_.TextAt(i) == CurrencyName) continue;
+            page.categoryCombo_.Select(i);
+            page.OnCategorySelected();
+            for (int k = 0; k < page.unitCombo_.count(); ++k) {
+                const QString name = page.unitCombo_.itemText(k);
+                EXPECT_LE(page.unitCombo_.fontMetrics().horizontalAdvance(name), room)
+                    << name.toStdString();
+            }
+        }
     });
 }
 

@@ -7,11 +7,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOption>
+#include <cstdlib>
+#include <initializer_list>
 #include <memory>
 
 #include "about_dialog.h"
+#include "general_page.h"
 #include "preferences_sheet.h"
 #include "prefs_fixture.h"
+#include "results_page.h"
 #include "translations.h"
 
 namespace {
@@ -70,6 +74,50 @@ TEST_P(TextsFitTest, NoCaptionIsCut) {
             ShowTab(sheet, tab);
             EXPECT_EQ(CutTexts(sheet.Page(tab)), std::vector<std::string>{})
                 << sheet.Tabs().tabText(tab).toStdString();
+        }
+    });
+}
+
+// However long a language's texts make one page, every page spreads over
+// the sheet: the frame or list that holds it keeps the margin on its right
+// that it has on its left. Controls of one column keep their common edge.
+TEST_P(TextsFitTest, PagesSpreadOverTheSheetAndColumnsKeepTheirEdges) {
+    const Translations language{QLocale(QLatin1String(GetParam()))};
+    StartWindow();
+    RunPreferences([](PreferencesSheet& sheet) {
+        for (int tab = 0; tab < sheet.Tabs().count(); ++tab) {
+            ShowTab(sheet, tab);
+            PropertyPage& page = sheet.Page(tab);
+            SCOPED_TRACE(sheet.Tabs().tabText(tab).toStdString());
+            const QWidget* outer = nullptr;
+            for (const QWidget* child : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (outer == nullptr || child->width() > outer->width()) outer = child;
+            ASSERT_NE(outer, nullptr);
+            const int leftMargin = outer->x();
+            const int rightMargin = page.width() - (outer->x() + outer->width());
+            EXPECT_LE(std::abs(rightMargin - leftMargin), 1)  // a dialog unit's rounding
+                << outer->objectName().toStdString() << ": " << leftMargin << " px on the left, "
+                << rightMargin << " on the right of a page " << page.width() << " px wide";
+        }
+
+        const GeneralPage& general = sheet.generalPage_;
+        for (const QWidget* below : std::initializer_list<const QWidget*>{
+                 &general.rememberCategoryCheck_, &general.downloadRatesCheck_,
+                 &general.keepHistoryCheck_, &general.clearHistoryButton_})
+            EXPECT_EQ(below->x(), general.onTopCheck_.x()) << below->objectName().toStdString();
+
+        // The format's lists end together at the frame's right, each beside
+        // its caption.
+        const ResultsPage& results = sheet.resultsPage_;
+        EXPECT_LE(std::abs(results.separatorCombo_.geometry().right() -
+                           results.precisionCombo_.geometry().right()),
+                  1);
+        for (const QLabel* caption : {&results.separatorLabel_, &results.precisionLabel_}) {
+            const QWidget* list = caption->buddy();
+            EXPECT_LT(caption->geometry().right(), list->x());
+            EXPECT_LT(list->x() - caption->geometry().right(),
+                      caption->fontMetrics().averageCharWidth() * 2)
+                << caption->text().toStdString();
         }
     });
 }

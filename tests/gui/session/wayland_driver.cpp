@@ -3,6 +3,8 @@
 // picks "Distance", "Kilometers" to "Miles" with keys and clicks, types 1,
 // reads the output, copies it with Alt+C, and checks that the General page
 // offers "Always on top" only where the platform can keep a window on top.
+// Under weston, which leaves title bars to the client, the window and the
+// About box draw their own, without the Maximize of Qt's (title_bars.h).
 // Exit status 0 when every check passed.
 //
 // The environment says how Alt+C comes and what it can reach:
@@ -11,6 +13,7 @@
 //                                 run from the menu and its selection checked
 //   MEZURA_REAL_KEYS_READY=FILE   the driver creates FILE, then waits for a
 //                                 real Alt+C pressed on the compositor's seat
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -21,6 +24,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "about_dialog.h"
 #include "general_page.h"
 #include "main_window.h"
 #include "mezura_app.h"
@@ -29,6 +33,7 @@
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
 #include "stays_on_top.h"
+#include "title_bars.h"
 
 namespace {
 
@@ -51,6 +56,27 @@ void ClickUnit(SortedListBox& list, const std::string& name) {
     list.scrollToItem(list.item(position));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
                       list.visualItemRect(list.item(position)).center());
+}
+
+// Whether `window` shows its own title bar with Minimize (where its flags
+// ask for one) and Close only, and no title bar of Qt's.
+bool OwnTitleBarOnly(QWidget& window, bool minimize) {
+    const auto* strip = window.findChild<TitleStrip*>();
+    return strip != nullptr && window.windowHandle()->frameMargins().isNull() &&
+           (strip->MinimizeButton() != nullptr) == minimize && strip->CloseButton() != nullptr &&
+           strip->findChildren<QAbstractButton*>().size() == (minimize ? 2 : 1);
+}
+
+void CheckTitleBars(QDialog& window) {
+    Check(!WindowSystemDrawsTitleBars(),
+          QStringLiteral("this compositor offers no server-side decorations"));
+    Check(OwnTitleBarOnly(window, true),
+          QStringLiteral("the window's own title bar offers Minimize and Close, no Maximize"));
+    AboutDialog about(&window);
+    about.show();
+    Check(QTest::qWaitForWindowExposed(&about) && OwnTitleBarOnly(about, false),
+          QStringLiteral("the About box's own title bar offers Close alone"));
+    about.close();
 }
 
 void Drive(QDialog& window) {
@@ -109,6 +135,8 @@ void Drive(QDialog& window) {
                    general.onTopCheck_.toolTip()));
     Check(offered || !general.onTopCheck_.toolTip().isEmpty(),
           QStringLiteral("a disabled \"Always on top\" says why"));
+
+    if (QGuiApplication::platformName().startsWith(u"wayland")) CheckTitleBars(window);
 
     dialog.Leave(MainWindow::Leaving::Escape);
 }
