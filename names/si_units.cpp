@@ -166,27 +166,43 @@ UnitSet UnitsEnding(std::string_view word) {
     return units;
 }
 
-// Whether some unit of `candidates` ends the word after a few bytes that
-// could be a prefix ("kilo", "da", "Ki"): a word that is no unit of its own
-// ("Kilometeys") is most often too long for any prefix reading.
+// Whether `pre` is a prefix: a symbol before a symbol ("k" of "kJ"), a
+// name before a name ("kilo" of "kilojoule"); binary ones only where allowed.
+bool IsPrefix(std::string_view pre, bool bySymbol, bool binary, bool exactCase) {
+    const auto is = [&](std::string_view prefix, bool caseCounts) {
+        return !prefix.empty() && pre.size() == prefix.size() &&
+               (caseCounts ? pre == prefix : EqualsNoCase(pre, prefix));
+    };
+    for (const SiPrefix& prefix : PrefixTable)
+        if (bySymbol ? is(prefix.symbol, exactCase) : is(prefix.name, false)) return true;
+    if (binary)
+        for (const SiPrefix& prefix : BinaryTable)
+            if (bySymbol ? is(prefix.symbol, exactCase) : is(prefix.name, false)) return true;
+    return false;
+}
+
+// Whether some unit of `candidates` ends the word after a prefix: most
+// words that are no unit of their own ("Kilometeys", "Mbters") are none.
 bool MayCarryPrefix(std::string_view word, UnitSet candidates, bool exactCase, bool byName) {
-    constexpr std::size_t LongestPrefix = 6;  // "quetta", "quecto"
-    const auto leavesPrefix = [](std::string_view text, std::string_view ending, bool caseCounts) {
-        if (ending.empty() || text.size() <= ending.size() ||
-            text.size() - ending.size() > LongestPrefix)
-            return false;
+    const auto afterPrefix = [&](std::string_view text, std::string_view ending, bool bySymbol,
+                                 bool binary) {
+        if (ending.empty() || text.size() <= ending.size()) return false;
         const std::string_view tail = text.substr(text.size() - ending.size());
-        return caseCounts ? tail == ending : EqualsNoCase(tail, ending);
+        const bool caseCounts = bySymbol && exactCase;
+        return (caseCounts ? tail == ending : EqualsNoCase(tail, ending)) &&
+               IsPrefix(text.substr(0, text.size() - ending.size()), bySymbol, binary, exactCase);
     };
     const bool plural = word.size() > 1 && (word.back() | 0x20) == 's';
     const std::string_view singular = word.substr(0, word.size() - 1);
     for (std::size_t i = 0; i < std::size(UnitTable); ++i) {
-        if (!((candidates >> i) & 1) || !UnitTable[i].prefixed) continue;
-        if (leavesPrefix(word, UnitTable[i].symbol, exactCase)) return true;
-        for (std::string_view names = UnitTable[i].names; byName && !names.empty();) {
+        const SiUnit& unit = UnitTable[i];
+        if (!((candidates >> i) & 1) || !unit.prefixed) continue;
+        if (afterPrefix(word, unit.symbol, true, unit.binary)) return true;
+        for (std::string_view names = unit.names; byName && !names.empty();) {
             const std::size_t bar = names.find('|');
             const std::string_view name = names.substr(0, bar);
-            if (leavesPrefix(word, name, false) || (plural && leavesPrefix(singular, name, false)))
+            if (afterPrefix(word, name, false, unit.binary) ||
+                (plural && afterPrefix(singular, name, false, unit.binary)))
                 return true;
             names = bar == std::string_view::npos ? std::string_view{} : names.substr(bar + 1);
         }
