@@ -127,14 +127,27 @@ bool ConvertExpression(const NameIndex& index, std::string_view value, std::stri
             return false;
         }
     }
-    Expression source;
-    if (!unit) {
-        if (!ReadExpression(index, value, source, problem)) return false;
-    } else {
+    // A plain number times the units is the units' readings, each number
+    // scaled: as the product would have it to the bit, without writing it.
+    std::optional<Expression> product;
+    double scale = 1;
+    const Expression* read = unit;
+    {
         Expression amount;
         if (!ReadExpression(index, value, amount, problem)) return false;
-        if (!MultiplyExpressions(amount, *unit, source, problem)) return false;
+        if (!unit) {
+            read = &product.emplace(amount);
+        } else if (amount.hasUnits || amount.count != 1 || amount.words != 0) {
+            if (!MultiplyExpressions(amount, *unit, product.emplace(), problem)) return false;
+            read = &*product;
+        } else {
+            scale = amount.readings[0].number;
+        }
     }
+    const Expression& source = *read;
+    const auto number = [scale](const ExpressionReading& reading) {
+        return scale * reading.number;
+    };
     std::optional<Expression> targetScratch;
     const Expression* kept = ReadKeptExpression(index, to, targetScratch, problem, namesNothing);
     if (!kept) {
@@ -157,13 +170,13 @@ bool ConvertExpression(const NameIndex& index, std::string_view value, std::stri
             if (!Fits(s, t)) continue;
             Fit fit{i, j, 0, 0};
             if (s.scale >= 0) {
-                const double degrees = s.number * (s.size / KelvinPerDegree(s.scale));
+                const double degrees = number(s) * (s.size / KelvinPerDegree(s.scale));
                 fit.kelvin = KelvinFrom(s.scale, degrees);
                 if (fit.kelvin < -AbsoluteZeroSlack) belowZero = true;
                 fit.result = DegreesFrom(t.scale, fit.kelvin) /
                              (t.size / KelvinPerDegree(t.scale)) / t.number;
             } else {
-                fit.result = s.number * s.size / (t.size * t.number);
+                fit.result = number(s) * s.size / (t.size * t.number);
             }
             bool same = false;
             for (int k = 0; k < fitCount; ++k)
@@ -219,7 +232,7 @@ bool ConvertExpression(const NameIndex& index, std::string_view value, std::stri
     };
     const ExpressionReading& s = source.readings[fit.from];
     const ExpressionReading& t = target.readings[fit.to];
-    if (!std::isfinite(s.number) || !std::isfinite(s.size) || !std::isfinite(t.number) ||
+    if (!std::isfinite(number(s)) || !std::isfinite(s.size) || !std::isfinite(t.number) ||
         !std::isfinite(t.size) || s.size == 0 || t.size == 0)
         return Refuse(problem, "not a finite number: " + typed());
     if (belowZero)
@@ -227,8 +240,9 @@ bool ConvertExpression(const NameIndex& index, std::string_view value, std::stri
                                    Number(fit.kelvin) + " K");
     if (!std::isfinite(fit.result)) return Refuse(problem, "the result is not a finite number");
     answer.result = fit.result;
-    answer.number = s.number;
+    answer.number = number(s);
     answer.source = s;
+    answer.source.number = number(s);
     answer.target = t;
     if (answer.write) {
         const Catalogue& catalogue = index.Indexed();
@@ -246,7 +260,7 @@ bool ConvertExpression(const NameIndex& index, std::string_view value, std::stri
         }
     }
     if (!answer.explain) return true;
-    answer.explanation = Number(s.number) + " " + NormalForm(source) + " \xE2\x86\x92 " +
+    answer.explanation = Number(number(s)) + " " + NormalForm(source) + " \xE2\x86\x92 " +
                          NormalForm(target) + ", " + KindText(s.dimension) +
                          (s.scale >= 0 ? ", = " + Number(fit.result)
                                        : ", \xC3\x97 " + Number(s.size / (t.size * t.number)));
