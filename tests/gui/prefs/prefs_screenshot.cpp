@@ -1,5 +1,6 @@
 // Opens the Preferences sheet on one tab over the main window and photographs
-// the whole screen with ImageMagick's import: run it under Xvfb.
+// the sheet, or for the mixed units the whole screen with ImageMagick's
+// import: run it under Xvfb.
 //
 //   prefs_screenshot TAB OUT.png     TAB 0 General, 1 Result Format,
 //                                    2 Visible Categories, 3 Custom
@@ -19,6 +20,7 @@
 #include "main_window.h"
 #include "mezura_app.h"
 #include "preferences_sheet.h"
+#include "session_language.h"
 #include "sorted_combo_box.h"
 #include "sorted_list_box.h"
 #include "translations.h"
@@ -59,7 +61,9 @@ int main(int argc, char* argv[]) {
             auto* units = window.findChild<SortedListBox*>(QString::fromLatin1(list));
             units->Select(units->FindExact(unit));
         }
-        window.findChild<QLineEdit*>(QStringLiteral("inputEdit"))->setText(QStringLiteral("1.75"));
+        // Typed as the session writes it: "1,75" in German.
+        window.findChild<QLineEdit*>(QStringLiteral("inputEdit"))
+            ->setText(SessionDecimalComma() ? QStringLiteral("1,75") : QStringLiteral("1.75"));
         window.Convert();
         window.move(20, 20);
     }
@@ -78,8 +82,12 @@ int main(int argc, char* argv[]) {
             sheet.customPage_.OnCategorySelected();
         }
         QTimer::singleShot(400, &sheet, [&] {
-            status = QProcess::execute(QStringLiteral("import"),
-                                       {QStringLiteral("-window"), QStringLiteral("root"), out});
+            // The sheet alone: on the whole screen the main window's edge
+            // would show below it. The mixed-units picture shows both.
+            status =
+                mixed ? QProcess::execute(QStringLiteral("import"),
+                                          {QStringLiteral("-window"), QStringLiteral("root"), out})
+                      : (sheet.grab().save(out) ? 0 : 1);
             sheet.reject();
         });
     });
