@@ -31,10 +31,9 @@ done
 command -v xvfb-run >/dev/null || { echo "run_gui_bench: xvfb-run is missing" >&2; exit 1; }
 [ -x /usr/bin/time ] || { echo "run_gui_bench: /usr/bin/time is missing" >&2; exit 1; }
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME=$work/config  # never the user's own profile
-mkdir -p "$XDG_CONFIG_HOME"
+# shellcheck source=bench/gui/gui_bench_support.sh
+. bench/gui/gui_bench_support.sh
+gui_bench_work
 
 cat >"$work/inside.sh" <<INSIDE
 #!/usr/bin/env bash
@@ -65,19 +64,11 @@ for ((i = 0; i < 3; i++)); do
   done
 done
 INSIDE
-session=()
-if command -v dbus-run-session >/dev/null; then
-  session=(dbus-run-session --)
-else
-  echo "run_gui_bench: no dbus-run-session: the start-up figures include a bus autolaunch attempt" >&2
-fi
-xvfb-run -a -s "-screen 0 1024x768x24" "${session[@]}" bash "$work/inside.sh"
+gui_bench_run "$work/inside.sh"
 
-median() { sort -n "$1" | awk '{ v[NR] = $1 } END { if (NR == 0) exit 1; print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 for side in mezura bare; do
   [ "$(wc -l <"$work/start-$side.txt")" -eq "$runs" ] || { echo "run_gui_bench: a start-up run of $side printed no time" >&2; exit 1; }
 done
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 for side in mezura bare; do
   f=$work/start-$side.txt
   echo "$side: start to first paint: median $(median "$f") ms over $runs runs (min $(sort -n "$f" | head -1), max $(sort -n "$f" | tail -1)); peak memory (max RSS): median $(median "$work/rss-$side.txt") kB"

@@ -25,10 +25,9 @@ done
 locale -a 2>/dev/null | grep -qix 'de_DE.utf8' ||
   echo "run_language_bench: no de_DE.UTF-8 locale (scripts/setup makes it)" >&2
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME=$work/config  # never the user's own profile
-mkdir -p "$XDG_CONFIG_HOME"
+# shellcheck source=bench/gui/gui_bench_support.sh
+. bench/gui/gui_bench_support.sh
+gui_bench_work
 
 cat >"$work/inside.sh" <<INSIDE
 #!/usr/bin/env bash
@@ -59,12 +58,8 @@ for ((i = 0; i < 5; i++)); do
   done
 done
 INSIDE
-session=()
-command -v dbus-run-session >/dev/null && session=(dbus-run-session --)
-xvfb-run -a -s "-screen 0 1024x768x24" "${session[@]}" bash "$work/inside.sh"
+gui_bench_run "$work/inside.sh"
 
-median() { sort -n "$1" | awk '{ v[NR] = $1 } END { if (NR == 0) exit 1; print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
 for language in en de; do
   [ "$(wc -l <"$work/start-$language.txt")" -eq "$runs" ] ||
     { echo "run_language_bench: a start-up run in $language printed no time" >&2; exit 1; }
@@ -75,4 +70,4 @@ for language in en de; do
     "$(median "$work/start-$language.txt") (min $(sort -n "$work/start-$language.txt" | head -1))" \
     "$(median "$work/keys-$language.txt") ($(paste -sd' ' "$work/keys-$language.txt"))"
 done
-echo "German / English: start $(ratio "$(median "$work/start-de.txt")" "$(median "$work/start-en.txt")"), keystroke $(ratio "$(median "$work/keys-de.txt")" "$(median "$work/keys-en.txt")") (target: at most 1.05)"
+echo "German / English: start $(ratio "$(median "$work/start-de.txt")" "$(median "$work/start-en.txt")" %.3f), keystroke $(ratio "$(median "$work/keys-de.txt")" "$(median "$work/keys-en.txt")" %.3f) (target: at most 1.05)"
