@@ -14,6 +14,7 @@
 #include "text_1252.h"
 #include "unit_resolver.h"
 #include "unit_symbol.h"
+#include "unit_word.h"
 #include "visible_text.h"
 
 namespace {
@@ -28,6 +29,14 @@ int Fail(FdWriter& err, const std::string& message) {
     err.Write(message);
     err.Put('\n');
     return ExitBadInput;
+}
+
+// `text` as the answer, one line on standard output, or as the problem.
+int Answer(bool answered, const std::string& text, FdWriter& out, FdWriter& err) {
+    if (!answered) return Fail(err, text);
+    out.Write(text);
+    out.Put('\n');
+    return ExitDone;
 }
 
 void WriteResult(FdWriter& out, double result, const ResultStyle& style) {
@@ -54,19 +63,13 @@ void WriteFactor(FdWriter& out, double factor) {
 int RunConvert(const NameIndex& index, const PartStyle& style, const ConversionRequest& request,
                FdWriter& out, FdWriter& err) {
     std::string text;
-    if (!ConvertRequest(index, request, style, text, CategoryHint)) return Fail(err, text);
-    out.Write(text);
-    out.Put('\n');
-    return ExitDone;
+    return Answer(ConvertRequest(index, request, style, text, CategoryHint), text, out, err);
 }
 
 int RunExplain(const NameIndex& index, const PartStyle& style, const ConversionRequest& request,
                FdWriter& out, FdWriter& err) {
     std::string text;
-    if (!ExplainRequest(index, request, style, text, CategoryHint)) return Fail(err, text);
-    out.Write(text);
-    out.Put('\n');
-    return ExitDone;
+    return Answer(ExplainRequest(index, request, style, text, CategoryHint), text, out, err);
 }
 
 namespace {
@@ -94,7 +97,7 @@ std::optional<OneUnitValue> ReadOneUnitValue(const NameIndex& index, std::string
         status = Fail(err, ValueProblem(value));
         return std::nullopt;
     }
-    if (BelowAbsoluteZero(index.Indexed(), found.row, found.from, *read)) {
+    if (BelowAbsoluteZero(found.row, found.from, *read)) {
         status =
             Fail(err, "a temperature below absolute zero: " + Quoted(value) + " " + Quoted(from));
         return std::nullopt;

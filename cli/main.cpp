@@ -230,7 +230,7 @@ int Run(const CliOptions& options, Catalogue& catalogue, FdWriter& out, FdWriter
             const int scale = BareLetterScale(value->rest);
             const auto degrees = ReadValue(value->value);
             if (!category && scale >= 0 && degrees &&
-                !BelowAbsoluteZero(index.Indexed(), TemperatureRow, scale + 1, *degrees)) {
+                !BelowAbsoluteZero(TemperatureRow, scale + 1, *degrees)) {
                 const std::string scaleName = "\xC2\xB0" + std::string(value->rest);
                 if (const int status =
                         RunSuggested(index, style, value->value, scaleName, category, out, err))

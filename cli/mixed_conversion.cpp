@@ -17,6 +17,7 @@
 #include "quantity_expression.h"
 #include "text_1252.h"
 #include "unit_resolver.h"
+#include "unit_word.h"
 #include "visible_text.h"
 
 namespace {
@@ -59,14 +60,6 @@ PartStyle StyleOfTarget(const Catalogue& catalogue, int row, int position, const
 }
 
 }  // namespace
-
-bool BelowAbsoluteZero(const Catalogue& catalogue, int row, int from, double value) {
-    // Allowing for the rounding of the scales' offsets (0 Rankine is
-    // -5.7e-14 K by way of Celsius).
-    constexpr int Kelvin = 3;
-    if (row != TemperatureRow || from > Kelvin + 2) return false;
-    return ConvertValue(catalogue, row, from, Kelvin, value) < -1e-9;
-}
 
 std::string ValueProblem(std::string_view value) {
     return "cannot read " + Quoted(value) +
@@ -135,7 +128,7 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
                 categoryHint);
             return false;
         }
-        if (BelowAbsoluteZero(catalogue, found.row, found.from, *value))
+        if (BelowAbsoluteZero(found.row, found.from, *value))
             return Refuse(text, "a temperature below absolute zero: " + Quoted(request.value) +
                                     " " + Quoted(request.from));
         const double result = ConvertValue(catalogue, found.row, found.from, found.to, *value);

@@ -37,9 +37,6 @@ struct ConversionRequest {
 // never taken for its leading number.
 std::string ValueProblem(std::string_view value);
 
-// Whether `value` in unit `from` of `row` is a temperature below absolute zero.
-bool BelowAbsoluteZero(const Catalogue& catalogue, int row, int from, double value);
-
 bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
                     const PartStyle& style, std::string& text, std::string_view categoryHint);
 

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <vector>
 
+#include "blank_text.h"
 #include "catalogue.h"
 #include "catalogue_limits.h"
 #include "conversion.h"
@@ -18,8 +19,6 @@ namespace {
 // More words than any two unit names hold: such a text is not tried word by
 // word, so a long query costs no more than a short one.
 constexpr std::size_t MostWords = 12;
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Where each word of `text` starts and ends; nothing past MostWords.
 struct Word {
@@ -101,30 +100,15 @@ bool StartsLikeName(std::string_view text) {
                      : std::isalpha(c) || c == '_' || c == '$';
 }
 
-bool IsWord(std::string_view text, std::size_t at, std::string_view word) {
-    if (at == 0 || at + word.size() >= text.size() || !IsBlank(text[at - 1]) ||
-        !IsBlank(text[at + word.size()]))
-        return false;
-    for (std::size_t i = 0; i < word.size(); ++i)
-        if ((text[at + i] | 0x20) != word[i]) return false;
-    return true;
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 // A phrase whose value is an expression: "2^10 B to KiB", "(5+3) ft in",
 // "3*12 in ft", "1 nm m". After " to " the split is textual; without it,
 // the first split at " in " or at a blank (from the right) that converts.
 std::optional<ConversionText> SplitExpressionPhrase(const NameIndex& index, std::string_view text) {
-    text = Trim(text);
+    text = Trimmed(text);
     for (std::size_t at = text.size(); at-- > 1;) {
-        if (IsWord(text, at, "to")) {
-            const std::string_view left = Trim(text.substr(0, at));
-            const std::string_view right = Trim(text.substr(at + 2));
+        if (IsWordBetweenBlanks(text, at, "to")) {
+            const std::string_view left = Trimmed(text.substr(0, at));
+            const std::string_view right = Trimmed(text.substr(at + 2));
             // A value is a number: "km to mi" is no conversion.
             if (left.empty() || right.empty() ||
                 left.find_first_of("0123456789") == std::string_view::npos)
@@ -144,15 +128,15 @@ std::optional<ConversionText> SplitExpressionPhrase(const NameIndex& index, std:
                ConvertExpression(index, left, {}, right, answer, problem);
     };
     for (std::size_t at = text.size(); at-- > 1;) {
-        if (!IsWord(text, at, "in")) continue;
-        const std::string_view left = Trim(text.substr(0, at));
-        const std::string_view right = Trim(text.substr(at + 2));
+        if (!IsWordBetweenBlanks(text, at, "in")) continue;
+        const std::string_view left = Trimmed(text.substr(0, at));
+        const std::string_view right = Trimmed(text.substr(at + 2));
         if (converts(left, right)) return ConversionText{std::string(left), {}, std::string(right)};
     }
     for (std::size_t at = text.size(); at-- > 1;) {
         if (!IsBlank(text[at]) || IsBlank(text[at - 1])) continue;
-        const std::string_view left = Trim(text.substr(0, at));
-        const std::string_view right = Trim(text.substr(at));
+        const std::string_view left = Trimmed(text.substr(0, at));
+        const std::string_view right = Trimmed(text.substr(at));
         if (converts(left, right)) return ConversionText{std::string(left), {}, std::string(right)};
     }
     return std::nullopt;

@@ -1,16 +1,9 @@
 #include "conversion_text.h"
 
+#include "blank_text.h"
 #include "mixed_value.h"
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 // The value and target around " WORD " at `at`, when the left reads as a
 // value with its units and the right is not empty. A left side that does
@@ -32,17 +25,6 @@ std::optional<ConversionText> SplitAt(std::string_view text, std::size_t at, std
     return ConversionText{std::string(amount), std::string(part.name), std::string(to)};
 }
 
-// `word` (ASCII, lower case) in any case: "TO" and "In" split as "to" and "in" do.
-bool IsWordAt(std::string_view text, std::size_t at, std::string_view word) {
-    if (text.size() - at < word.size()) return false;
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        const char c = text[at + i];
-        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c) != word[i])
-            return false;
-    }
-    return true;
-}
-
 // The last " WORD " (blanks being spaces or tabs) that splits `text` well.
 // Each left side is the one before it cut shorter, so where one stopped
 // reading rules out every later one still reaching past that point: a text
@@ -50,16 +32,25 @@ bool IsWordAt(std::string_view text, std::size_t at, std::string_view word) {
 std::optional<ConversionText> SplitAtLast(std::string_view text, std::string_view word) {
     std::size_t readable = text.size();
     for (std::size_t at = text.size(); at-- > 1;) {
-        const std::size_t after = at + word.size();
-        if (!IsWordAt(text, at, word) || !IsBlank(text[at - 1]) || after >= text.size() ||
-            !IsBlank(text[after]))
-            continue;
+        if (!IsWordBetweenBlanks(text, at, word)) continue;
         if (auto split = SplitAt(text, at, word, readable)) return split;
     }
     return std::nullopt;
 }
 
 }  // namespace
+
+bool IsWordBetweenBlanks(std::string_view text, std::size_t at, std::string_view word) {
+    const std::size_t after = at + word.size();
+    if (at == 0 || after >= text.size() || !IsBlank(text[at - 1]) || !IsBlank(text[after]))
+        return false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char c = text[at + i];
+        if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c) != word[i])
+            return false;
+    }
+    return true;
+}
 
 std::optional<ValueAndRest> SplitLeadingValue(std::string_view text) {
     text = Trimmed(text);

@@ -16,6 +16,7 @@
 // The split is the last " to " whose left side reads as a value with its
 // units (mixed_value.h), else the last such " in ", else " nach ", each
 // word in any case.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,10 @@ struct ConversionText {
 };
 
 std::optional<ConversionText> SplitConversionText(std::string_view text);
+
+// Whether `word` (ASCII, lower case) stands at `at` in any case, with a blank
+// on either side: "TO" and "In" split as "to" and "in" do.
+bool IsWordBetweenBlanks(std::string_view text, std::size_t at, std::string_view word);
 
 // The amount at the start (a number, fraction or mixed number, as
 // AmountLength reads it) and the text after it, both without the blanks

@@ -13,10 +13,6 @@
 
 namespace {
 
-// Absolute zero, allowing for the rounding of a scale's offset (0 °R is
-// -5.7e-14 K by way of Celsius).
-constexpr double AbsoluteZeroSlack = 1e-9;
-
 std::string Number(double value) {
     char text[40];
     std::snprintf(text, sizeof text, "%.14g", value);
@@ -172,7 +168,7 @@ bool ConvertExpression(const NameIndex& index, std::string_view value, std::stri
             if (s.scale >= 0) {
                 const double degrees = number(s) * (s.size / KelvinPerDegree(s.scale));
                 fit.kelvin = KelvinFrom(s.scale, degrees);
-                if (fit.kelvin < -AbsoluteZeroSlack) belowZero = true;
+                if (BelowAbsoluteZero(fit.kelvin)) belowZero = true;
                 fit.result = DegreesFrom(t.scale, fit.kelvin) /
                              (t.size / KelvinPerDegree(t.scale)) / t.number;
             } else {

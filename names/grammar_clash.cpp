@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "blank_text.h"
 #include "number_text.h"
 #include "text_1252.h"
 
@@ -11,13 +12,6 @@ namespace {
 constexpr std::array<std::string_view, 4> GrammarWords = {"to", "in", "per", "nach"};
 // Sums and lists of units (+ ;), products, quotients and powers, grouping.
 constexpr std::string_view GrammarSigns = "+;*/^()";
-
-std::string_view Trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 // A sign, digits with at most one point or comma, an exponent: what a value
 // is read as, so that "12" or "2,5" could never be told from a number.

@@ -1,5 +1,6 @@
 #include "mixed_value.h"
 
+#include "blank_text.h"
 #include "number_text.h"
 
 namespace {
@@ -8,7 +9,6 @@ constexpr std::string_view Degree = "\xC2\xB0";         // °
 constexpr std::string_view Prime = "\xE2\x80\xB2";      // ′
 constexpr std::string_view TwoPrimes = "\xE2\x80\xB3";  // ″
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Reads from the front of `text`, which shrinks as it goes.
@@ -87,12 +87,6 @@ std::string_view LookupName(std::string_view label, bool angle) {
     if (label == Prime || label == "'") return angle ? "arcmin" : "ft";
     if (label == TwoPrimes || label == "\"") return angle ? "arcsec" : "in";
     return label;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
 }
 
 // The unit after an amount: one symbol, or text up to "+", a blank before

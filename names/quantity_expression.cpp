@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "blank_text.h"
 #include "number_text.h"
 #include "text_1252.h"
 #include "unit_symbol.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 

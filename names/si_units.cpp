@@ -72,14 +72,6 @@ constinit const SiPrefix BinaryTable[] = {
     {"Ei", "exbi", 1024.0 * 1024 * 1024 * 1024 * 1024 * 1024},
 };
 
-std::size_t Folded(char c) { return static_cast<unsigned char>(LowerCp1252(c)); }
-
-// The first byte first: most prefixes are turned away by it, without a call.
-bool StartsWithNoCase(std::string_view text, std::string_view start) {
-    return !start.empty() && text.size() >= start.size() && Folded(text[0]) == Folded(start[0]) &&
-           EqualsNoCase(text.substr(0, start.size()), start);
-}
-
 // Whether `word` is one of the "|"-separated `names`, in any case, or its plural.
 bool IsNamed(std::string_view word, std::string_view names) {
     while (!names.empty()) {
@@ -115,20 +107,17 @@ private:
     int count_ = 0;
 };
 
-bool EndsWithNoCase(std::string_view text, std::string_view end) {
-    return text.size() >= end.size() && EqualsNoCase(text.substr(text.size() - end.size()), end);
-}
-
-// The units whose symbol or one of whose names (or its plural) ends the
-// word, one bit each: no other can be read in it, with a prefix or without.
-// Most words that are no SI unit end in none, and are turned away at once.
+// The units whose symbol or a name ends in a byte, folded as EqualsNoCase
+// folds it, one bit each: a unit can be read in a word, with a prefix or
+// without, only where the word (or its singular) ends in such a byte. Most
+// words that are no SI unit are so turned away without a comparison.
 using UnitSet = std::uint64_t;
 static_assert(std::size(UnitTable) <= 64);
 
-// By the last byte, folded as EqualsNoCase folds it: the units whose symbol
-// or a name ends in it.
-const std::array<UnitSet, 256>& UnitsByLastByte() {
-    static const std::array<UnitSet, 256> table = [] {
+std::size_t Folded(char c) { return static_cast<unsigned char>(LowerCp1252(c)); }
+
+UnitSet UnitsEndingIn(char last) {
+    static const std::array<UnitSet, 256> byLastByte = [] {
         std::array<UnitSet, 256> units{};
         for (std::size_t i = 0; i < std::size(UnitTable); ++i) {
             const SiUnit& unit = UnitTable[i];
@@ -142,87 +131,30 @@ const std::array<UnitSet, 256>& UnitsByLastByte() {
         }
         return units;
     }();
-    return table;
+    return byLastByte[Folded(last)];
 }
 
-UnitSet UnitsEnding(std::string_view word) {
-    UnitSet units = 0;
-    const std::string_view singular =
-        word.size() > 1 && (word.back() | 0x20) == 's' ? word.substr(0, word.size() - 1) : word;
-    const auto& byLastByte = UnitsByLastByte();
-    const UnitSet maybe = byLastByte[Folded(word.back())] | byLastByte[Folded(singular.back())];
-    for (std::size_t i = 0; i < std::size(UnitTable); ++i) {
-        if (!((maybe >> i) & 1)) continue;
-        const SiUnit& unit = UnitTable[i];
-        bool ends = !unit.symbol.empty() && EndsWithNoCase(word, unit.symbol);
-        for (std::string_view names = unit.names; !ends && !names.empty();) {
-            const std::size_t bar = names.find('|');
-            const std::string_view name = names.substr(0, bar);
-            ends = !name.empty() && (EndsWithNoCase(word, name) || EndsWithNoCase(singular, name));
-            names = bar == std::string_view::npos ? std::string_view{} : names.substr(bar + 1);
-        }
-        if (ends) units |= UnitSet{1} << i;
-    }
-    return units;
-}
-
-// Whether `pre` is a prefix: a symbol before a symbol ("k" of "kJ"), a
-// name before a name ("kilo" of "kilojoule"); binary ones only where allowed.
-bool IsPrefix(std::string_view pre, bool bySymbol, bool binary, bool exactCase) {
-    const auto is = [&](std::string_view prefix, bool caseCounts) {
-        return !prefix.empty() && pre.size() == prefix.size() &&
-               (caseCounts ? pre == prefix : EqualsNoCase(pre, prefix));
+// `unit` read in `text` after a prefix, where `text` ends in `ending`: its
+// symbol after a prefix's symbol ("kJ"), a name after a prefix's name
+// ("kilojoule"). What stands before the ending must be a prefix, binary ones
+// only on bit and byte.
+void ReadPrefixed(std::string_view text, std::string_view ending, bool bySymbol, bool exactCase,
+                  const SiUnit& unit, Collector& found) {
+    if (ending.empty() || text.size() <= ending.size()) return;
+    const bool caseCounts = bySymbol && exactCase;
+    const std::string_view tail = text.substr(text.size() - ending.size());
+    if (!(caseCounts ? tail == ending : EqualsNoCase(tail, ending))) return;
+    const std::string_view before = text.substr(0, text.size() - ending.size());
+    const auto isPrefix = [&](const SiPrefix& prefix) {
+        const std::string_view written = bySymbol ? prefix.symbol : prefix.name;
+        return !written.empty() && written.size() == before.size() &&
+               (caseCounts ? before == written : EqualsNoCase(before, written));
     };
     for (const SiPrefix& prefix : PrefixTable)
-        if (bySymbol ? is(prefix.symbol, exactCase) : is(prefix.name, false)) return true;
-    if (binary)
+        if (isPrefix(prefix)) found.Add(unit, prefix.factor);
+    if (unit.binary)
         for (const SiPrefix& prefix : BinaryTable)
-            if (bySymbol ? is(prefix.symbol, exactCase) : is(prefix.name, false)) return true;
-    return false;
-}
-
-// Whether some unit of `candidates` ends the word after a prefix: most
-// words that are no unit of their own ("Kilometeys", "Mbters") are none.
-bool MayCarryPrefix(std::string_view word, UnitSet candidates, bool exactCase, bool byName) {
-    const auto afterPrefix = [&](std::string_view text, std::string_view ending, bool bySymbol,
-                                 bool binary) {
-        if (ending.empty() || text.size() <= ending.size()) return false;
-        const std::string_view tail = text.substr(text.size() - ending.size());
-        const bool caseCounts = bySymbol && exactCase;
-        return (caseCounts ? tail == ending : EqualsNoCase(tail, ending)) &&
-               IsPrefix(text.substr(0, text.size() - ending.size()), bySymbol, binary, exactCase);
-    };
-    const bool plural = word.size() > 1 && (word.back() | 0x20) == 's';
-    const std::string_view singular = word.substr(0, word.size() - 1);
-    for (std::size_t i = 0; i < std::size(UnitTable); ++i) {
-        const SiUnit& unit = UnitTable[i];
-        if (!((candidates >> i) & 1) || !unit.prefixed) continue;
-        if (afterPrefix(word, unit.symbol, true, unit.binary)) return true;
-        for (std::string_view names = unit.names; byName && !names.empty();) {
-            const std::size_t bar = names.find('|');
-            const std::string_view name = names.substr(0, bar);
-            if (afterPrefix(word, name, false, unit.binary) ||
-                (plural && afterPrefix(singular, name, false, unit.binary)))
-                return true;
-            names = bar == std::string_view::npos ? std::string_view{} : names.substr(bar + 1);
-        }
-    }
-    return false;
-}
-
-bool In(UnitSet units, const SiUnit& unit) {
-    return (units >> static_cast<std::size_t>(&unit - UnitTable)) & 1;
-}
-
-// `rest` after a prefix of `factor`: a symbol after a symbol, a name after a name.
-void ReadAfterPrefix(std::string_view rest, double factor, bool bySymbol, bool binary,
-                     bool exactCase, UnitSet candidates, Collector& found) {
-    if (rest.empty()) return;
-    for (const SiUnit& unit : UnitTable) {
-        if (!In(candidates, unit) || !unit.prefixed || (binary && !unit.binary)) continue;
-        if (bySymbol ? SymbolIs(rest, unit.symbol, exactCase) : IsNamed(rest, unit.names))
-            found.Add(unit, factor);
-    }
+            if (isPrefix(prefix)) found.Add(unit, prefix.factor);
 }
 
 }  // namespace
@@ -234,33 +166,31 @@ constinit const std::span<const SiPrefix> BinaryPrefixes = BinaryTable;
 int ReadSiWord(std::string_view word, bool exactCase, std::span<SiReading> into, bool byName) {
     Collector found(into);
     if (word.empty()) return 0;
-    const UnitSet candidates = UnitsEnding(word);
-    if (candidates == 0) return 0;
+    const bool plural = word.size() > 1 && (word.back() | 0x20) == 's';
+    const UnitSet candidates =
+        UnitsEndingIn(word.back()) | (plural ? UnitsEndingIn(word[word.size() - 2]) : 0);
+    const auto candidate = [&](const SiUnit& unit) {
+        return (candidates >> static_cast<std::size_t>(&unit - UnitTable)) & 1;
+    };
     for (const SiUnit& unit : UnitTable) {
-        if (!In(candidates, unit)) continue;
-        if (SymbolIs(word, unit.symbol, exactCase) || (byName && IsNamed(word, unit.names)))
+        if (candidate(unit) &&
+            (SymbolIs(word, unit.symbol, exactCase) || (byName && IsNamed(word, unit.names))))
             found.Add(unit, 1);
     }
     // A unit's own symbol or name wins over a prefix reading of it ("Pa" is
     // no petayear, "min" no milli-inch).
-    if (found.Count() > 0 || !MayCarryPrefix(word, candidates, exactCase, byName))
-        return found.Count();
-    for (const SiPrefix& prefix : PrefixTable) {
-        if (!prefix.symbol.empty() &&
-            (exactCase ? word.starts_with(prefix.symbol) : StartsWithNoCase(word, prefix.symbol)))
-            ReadAfterPrefix(word.substr(prefix.symbol.size()), prefix.factor, true, false,
-                            exactCase, candidates, found);
-        if (byName && !prefix.name.empty() && StartsWithNoCase(word, prefix.name))
-            ReadAfterPrefix(word.substr(prefix.name.size()), prefix.factor, false, false, exactCase,
-                            candidates, found);
-    }
-    for (const SiPrefix& prefix : BinaryTable) {
-        if (exactCase ? word.starts_with(prefix.symbol) : StartsWithNoCase(word, prefix.symbol))
-            ReadAfterPrefix(word.substr(prefix.symbol.size()), prefix.factor, true, true, exactCase,
-                            candidates, found);
-        if (byName && StartsWithNoCase(word, prefix.name))
-            ReadAfterPrefix(word.substr(prefix.name.size()), prefix.factor, false, true, exactCase,
-                            candidates, found);
+    if (found.Count() > 0) return found.Count();
+    for (const SiUnit& unit : UnitTable) {
+        if (!candidate(unit) || !unit.prefixed) continue;
+        ReadPrefixed(word, unit.symbol, true, exactCase, unit, found);
+        for (std::string_view names = unit.names; byName && !names.empty();) {
+            const std::size_t bar = names.find('|');
+            const std::string_view name = names.substr(0, bar);
+            ReadPrefixed(word, name, false, exactCase, unit, found);
+            if (plural)
+                ReadPrefixed(word.substr(0, word.size() - 1), name, false, exactCase, unit, found);
+            names = bar == std::string_view::npos ? std::string_view{} : names.substr(bar + 1);
+        }
     }
     return found.Count();
 }

@@ -76,3 +76,10 @@ double KelvinFrom(int scale, double degrees);
 double DegreesFrom(int scale, double kelvin);
 // The size of a degree of `scale` in kelvins.
 double KelvinPerDegree(int scale);
+
+// Whether a temperature lies below absolute zero, in kelvins or as `value`
+// in unit `position` of `row` (false for a unit of no temperature scale),
+// allowing for the rounding of the scales' offsets (0 °R is -5.7e-14 K by
+// way of Celsius).
+bool BelowAbsoluteZero(double kelvin);
+bool BelowAbsoluteZero(int row, int position, double value);

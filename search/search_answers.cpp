@@ -7,6 +7,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "blank_text.h"
 #include "catalogue.h"
 #include "conversion.h"
 #include "conversion_phrase.h"
@@ -34,12 +35,6 @@ std::string ShownName(const Catalogue& catalogue, int row, int position,
     std::string name = Utf8FromCp1252(ShownUnitName(catalogue, row, position, language));
     while (!name.empty() && name.back() == ' ') name.pop_back();
     return name;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
 }
 
 std::optional<FileStamp> StampOfFile(const std::string& path) {

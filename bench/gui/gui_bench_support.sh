@@ -1,11 +1,19 @@
 # What the window benchmarks share; sourced, not run.
+#   gui_bench_need PROGRAM...      stops the script when a program is not built
 #   gui_bench_work                 $work, removed at exit, and a config folder
 #                                  there, so the user's own profile plays no part
-#   gui_bench_run SCRIPT           SCRIPT under Xvfb, with a session bus where
+#   gui_bench_run SCRIPT           SCRIPT under Xvfb, with its own runtime
+#                                  folder and a session bus where
 #                                  dbus-run-session is (else libdbus tries to
 #                                  launch one for the input method at every start)
 #   median FILE                    the median of the numbers in FILE, one a line
 #   ratio A B [FORMAT]             A / B, "%.2f" unless FORMAT says otherwise
+
+gui_bench_need() {
+  for program in "$@"; do
+    [ -x "$program" ] || { echo "$(basename "$0"): $program is missing; build it first" >&2; exit 1; }
+  done
+}
 
 gui_bench_work() {
   work=$(mktemp -d)
@@ -15,6 +23,8 @@ gui_bench_work() {
 }
 
 gui_bench_run() {
+  export XDG_RUNTIME_DIR=$work/runtime
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
   local session=()
   if command -v dbus-run-session >/dev/null; then
     session=(dbus-run-session --)

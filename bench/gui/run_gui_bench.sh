@@ -25,21 +25,17 @@ runs=${2:-21}
 mezura=$build/bench/gui/bench_gui_first_paint
 bare=$build/bench/gui/bench_gui_bare_dialog
 keystroke=$build/bench/gui/bench_gui_keystroke
-for program in "$mezura" "$bare" "$keystroke"; do
-  [ -x "$program" ] || { echo "run_gui_bench: $program is missing; build it first" >&2; exit 1; }
-done
 command -v xvfb-run >/dev/null || { echo "run_gui_bench: xvfb-run is missing" >&2; exit 1; }
 [ -x /usr/bin/time ] || { echo "run_gui_bench: /usr/bin/time is missing" >&2; exit 1; }
 
 # shellcheck source=bench/gui/gui_bench_support.sh
 . bench/gui/gui_bench_support.sh
+gui_bench_need "$mezura" "$bare" "$keystroke"
 gui_bench_work
 
 cat >"$work/inside.sh" <<INSIDE
 #!/usr/bin/env bash
 set -euo pipefail
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -p -m 700 "\$XDG_RUNTIME_DIR"
 # Warm-up: the first run fills the font and file caches.
 "$mezura" >/dev/null
 "$bare" >/dev/null

@@ -19,21 +19,17 @@ build=${1:-build}
 runs=${2:-21}
 first=$build/bench/gui/bench_gui_first_paint
 keystroke=$build/bench/gui/bench_gui_keystroke
-for program in "$first" "$keystroke"; do
-  [ -x "$program" ] || { echo "run_language_bench: $program is missing; build it first" >&2; exit 1; }
-done
 locale -a 2>/dev/null | grep -qix 'de_DE.utf8' ||
   echo "run_language_bench: no de_DE.UTF-8 locale (scripts/setup makes it)" >&2
 
 # shellcheck source=bench/gui/gui_bench_support.sh
 . bench/gui/gui_bench_support.sh
+gui_bench_need "$first" "$keystroke"
 gui_bench_work
 
 cat >"$work/inside.sh" <<INSIDE
 #!/usr/bin/env bash
 set -euo pipefail
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -p -m 700 "\$XDG_RUNTIME_DIR"
 # speaking LANGUAGE COMMAND...: the command in that language's session.
 speaking() {
   if [ "\$1" = de ]; then

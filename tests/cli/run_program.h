@@ -3,6 +3,7 @@
 // additions, and captures what it wrote. Files stand in for pipes, so a
 // large input or output can never deadlock the test.
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,3 +19,11 @@ struct ProgramRun {
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                       const std::string& input, const std::vector<std::string>& environment,
                       const std::filesystem::path& scratch);
+
+// A program's output cut into its lines, without their ends.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}

@@ -8,23 +8,18 @@
 // agree to the last digits printed; the tolerance, 1e-12 of the value,
 // leaves room for the two programs' own roundings only.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "run_program.h"
+#include "gnu_units_fixture.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr int ValuesPerPair = 24;
 constexpr double RelativeTolerance = 1e-12;
@@ -85,34 +80,7 @@ const Pair Built[] = {
     {"\xC2\xB5m^3", "mm^3", "micron^3", "mm^3"},
 };
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-std::string Text(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.10g", value);
-    return text;
-}
-
-class ExpressionsAgainstGnuUnits : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (std::system("units --version >/dev/null 2>&1") != 0) {
-            // scripts/setup installs it: without it these comparisons would prove nothing.
-            FAIL() << "GNU units is not installed (scripts/setup installs it)";
-        }
-        dir_ = fs::temp_directory_path() / ("mezura-expressions-" + std::to_string(::getpid()));
-        fs::create_directories(dir_ / "config");
-    }
-    void TearDown() override {
-        if (!dir_.empty()) fs::remove_all(dir_);
-    }
-    fs::path dir_;
-};
+class ExpressionsAgainstGnuUnits : public GnuUnitsTest {};
 
 TEST_F(ExpressionsAgainstGnuUnits, PrefixesProductsQuotientsAndPowersAgree) {
     std::vector<Pair> pairs(std::begin(Built), std::end(Built));
@@ -152,13 +120,7 @@ TEST_F(ExpressionsAgainstGnuUnits, PrefixesProductsQuotientsAndPowersAgree) {
             asked.push_back(value + " " + pair.from + " to " + pair.to);
         }
     }
-    const ProgramRun ours = RunProgram(MEZURA_CONVERT_PATH, {"--batch"}, batch,
-                                       {"XDG_CONFIG_HOME=" + (dir_ / "config").string()}, dir_);
-    EXPECT_EQ(ours.err, "");
-    const ProgramRun theirs =
-        RunProgram("/usr/bin/env", {"units", "-t", "-d", "17"}, reference, {"LC_ALL=C"}, dir_);
-    ASSERT_EQ(theirs.status, 0) << theirs.err;
-    const std::vector<std::string> mine = Lines(ours.out), gnu = Lines(theirs.out);
+    const std::vector<std::string> mine = Mezura({}, batch), gnu = Units(reference, 17);
     ASSERT_EQ(mine.size(), asked.size());
     for (const std::string& line : gnu) {
         char* end = nullptr;

@@ -10,23 +10,19 @@
 // Where the two fall on either side of a whole unit (11.9999999999 in
 // against 12 in), the whole parts differ and only the totals are compared.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "gnu_units_fixture.h"
 #include "mixed_value.h"
-#include "run_program.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr int ValuesPerForm = 1000;
 constexpr double RelativeTolerance = 1e-9;
@@ -78,45 +74,8 @@ std::vector<double> MezuraParts(const std::string& text) {
     return numbers;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-class MixedAgainstGnuUnits : public ::testing::Test {
+class MixedAgainstGnuUnits : public GnuUnitsTest {
 protected:
-    void SetUp() override {
-        if (std::system("units --version >/dev/null 2>&1") != 0) {
-            // scripts/setup installs it: without it these comparisons would prove nothing.
-            FAIL() << "GNU units is not installed (scripts/setup installs it)";
-        }
-        dir_ = fs::temp_directory_path() / ("mezura-mixed-" + std::to_string(::getpid()));
-        fs::create_directories(dir_ / "config");
-    }
-    void TearDown() override {
-        if (!dir_.empty()) fs::remove_all(dir_);
-    }
-
-    std::vector<std::string> Mezura(const std::vector<std::string>& options,
-                                    const std::string& batch) {
-        std::vector<std::string> arguments = options;
-        arguments.push_back("--batch");
-        const ProgramRun run = RunProgram(MEZURA_CONVERT_PATH, arguments, batch,
-                                          {"XDG_CONFIG_HOME=" + (dir_ / "config").string()}, dir_);
-        EXPECT_EQ(run.err, "");
-        return Lines(run.out);
-    }
-
-    // `pairs` of "VALUE FROM" and "TO" lines, one answer line each.
-    std::vector<std::string> Units(const std::string& pairs) {
-        const ProgramRun run =
-            RunProgram("/usr/bin/env", {"units", "-t", "-d", "15"}, pairs, {"LC_ALL=C"}, dir_);
-        EXPECT_EQ(run.status, 0) << run.err;
-        return Lines(run.out);
-    }
-
     std::vector<double> RandomValues(unsigned seed) {
         std::mt19937_64 random(seed);
         std::uniform_real_distribution<double> exponent(-2, 4);
@@ -124,15 +83,7 @@ protected:
         for (int i = 0; i < ValuesPerForm; ++i) values.push_back(std::pow(10.0, exponent(random)));
         return values;
     }
-
-    fs::path dir_;
 };
-
-std::string Text(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.10g", value);
-    return text;
-}
 
 double Total(const std::vector<double>& parts, const std::vector<double>& ratios) {
     double total = 0;
@@ -152,7 +103,7 @@ TEST_F(MixedAgainstGnuUnits, TargetsAgreePartByPart) {
             pairs += Text(value) + " " + form.unitsFrom + "\n" + form.unitsTo + "\n";
         }
         const auto ours = Mezura({}, batch);
-        const auto theirs = Units(pairs);
+        const auto theirs = Units(pairs, 15);
         ASSERT_EQ(ours.size(), values.size()) << form.to;
         ASSERT_EQ(theirs.size(), values.size()) << form.unitsTo;
         for (std::size_t i = 0; i < values.size(); ++i) {
@@ -191,7 +142,7 @@ TEST_F(MixedAgainstGnuUnits, FractionsAreTheNearestSixteenth) {
         pairs += Text(value) + " cm\nin\n";
     }
     const auto ours = Mezura({"--fraction", "16"}, batch);
-    const auto theirs = Units(pairs);
+    const auto theirs = Units(pairs, 15);
     ASSERT_EQ(ours.size(), values.size());
     ASSERT_EQ(theirs.size(), values.size());
     int compared = 0;
@@ -250,7 +201,7 @@ TEST_F(MixedAgainstGnuUnits, SumsAgree) {
             pairs += std::string(text) + "\n" + sum.unitsTo + "\n";
         }
         const auto ours = Mezura({}, batch);
-        const auto theirs = Units(pairs);
+        const auto theirs = Units(pairs, 15);
         ASSERT_EQ(ours.size(), theirs.size());
         for (std::size_t i = 0; i < ours.size(); ++i) {
             const double mine = std::strtod(ours[i].c_str(), nullptr);
