@@ -99,7 +99,7 @@ bool ConvertRequest(const NameIndex& index, const ConversionRequest& request,
         // A unit the lists do not hold ("kJ", "GWh") met before on this
         // run: the plain lookup would only fail again.
         double known = 0;
-        if (!targets && !request.category &&
+        if (!targets && !request.category && index.HasRememberedWords() &&
             ConvertKnownWords(index, *value, request.from, request.to, known)) {
             WriteAmountInto(text, known, style);
             return true;

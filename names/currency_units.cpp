@@ -132,11 +132,10 @@ std::optional<std::string> UnitNameFromUtf8(std::string_view utf8) {
     return Cp1252FromUtf8(utf8);
 }
 
-ResultStyle StyleForUnit(const Catalogue& catalogue, int row, int position,
-                         const ResultStyle& style) {
-    if (row != CurrencyRow || style.format != FormatAuto) return style;
-    const CurrencyWords* words =
-        position <= catalogue.BuiltinUnitsOf(row) ? catalogue.CurrencyWordsAt(position) : nullptr;
+ResultStyle CurrencyStyle(const Catalogue& catalogue, int position, const ResultStyle& style) {
+    const CurrencyWords* words = position <= catalogue.BuiltinUnitsOf(CurrencyRow)
+                                     ? catalogue.CurrencyWordsAt(position)
+                                     : nullptr;
     const auto minor = words ? CurrencyMinorUnit(words->code) : std::nullopt;
     if (!minor) return style;
     return {FormatFixed, *minor};

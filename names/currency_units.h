@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue_limits.h"
 #include "result_format.h"
 #include "unit_aliases.h"
 
@@ -42,5 +43,10 @@ std::optional<std::string> UnitNameFromUtf8(std::string_view utf8);
 // with 2 decimals for USD and EUR, 0 for JPY, 3 for KWD) and money reads as
 // money; Scientific and Fixed keep the user's decimals, and so does any
 // other unit, a custom money unit, or a code without a minor unit.
-ResultStyle StyleForUnit(const Catalogue& catalogue, int row, int position,
-                         const ResultStyle& style);
+// Asked for every result, so the usual answer stays inline.
+ResultStyle CurrencyStyle(const Catalogue& catalogue, int position, const ResultStyle& style);
+inline ResultStyle StyleForUnit(const Catalogue& catalogue, int row, int position,
+                                const ResultStyle& style) {
+    if (row != CurrencyRow || style.format != FormatAuto) return style;
+    return CurrencyStyle(catalogue, position, style);
+}

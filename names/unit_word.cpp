@@ -198,9 +198,7 @@ double DegreesFrom(int scale, double kelvin) {
 
 double KelvinPerDegree(int scale) { return Scales[scale].kelvinPerDegree; }
 
-bool BelowAbsoluteZero(double kelvin) { return kelvin < -1e-9; }
-
-bool BelowAbsoluteZero(int row, int position, double value) {
-    return row == TemperatureRow && position >= 1 && position <= ScaleCount &&
+bool BelowAbsoluteZeroOnScale(int position, double value) {
+    return position >= 1 && position <= ScaleCount &&
            BelowAbsoluteZero(KelvinFrom(position - 1, value));
 }

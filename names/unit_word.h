@@ -20,6 +20,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue_limits.h"
 #include "dimension.h"
 #include "name_index.h"
 #include "si_units.h"
@@ -81,5 +82,9 @@ double KelvinPerDegree(int scale);
 // in unit `position` of `row` (false for a unit of no temperature scale),
 // allowing for the rounding of the scales' offsets (0 °R is -5.7e-14 K by
 // way of Celsius).
-bool BelowAbsoluteZero(double kelvin);
-bool BelowAbsoluteZero(int row, int position, double value);
+// Asked on every plain batch line, so the usual answer stays inline.
+inline bool BelowAbsoluteZero(double kelvin) { return kelvin < -1e-9; }
+bool BelowAbsoluteZeroOnScale(int position, double value);
+inline bool BelowAbsoluteZero(int row, int position, double value) {
+    return row == TemperatureRow && BelowAbsoluteZeroOnScale(position, value);
+}
