@@ -35,7 +35,9 @@ struct Pair {
 const char* const Prefixes[] = {"k", "M", "G", "T", "m", "u", "n", "p", "c", "d", "h"};
 const char* const MetricUnits[] = {"g", "s", "A", "N", "J", "W", "C", "V", "F", "Hz", "L", "Pa"};
 
-// Products, quotients and powers, over the categories' own units.
+// Products, quotients and powers, over the categories' own units: every
+// category that converts by a factor is among them (money has no reference
+// rates here, and temperatures and fuel economy convert by formula).
 const Pair Built[] = {
     {"kg/m^3", "lb/ft^3", nullptr, nullptr},
     {"g/cm^3", "oz/in^3", nullptr, nullptr},
@@ -78,6 +80,23 @@ const Pair Built[] = {
     {"t/m^3", "lb/yd^3", "tonne/m^3", "lb/yd^3"},
     {"mm^2", "in^2", nullptr, nullptr},
     {"\xC2\xB5m^3", "mm^3", "micron^3", "mm^3"},
+    // GNU units' rad is the unit of absorbed dose; its radian is spelt out.
+    {"rad", "deg", "radian", "deg"},
+    {"mrad", "arcmin", "milliradian", "arcmin"},
+    {"sr", "deg^2", nullptr, nullptr},
+    {"rad/s", "rpm", "radian/s", "rpm"},
+    {"deg/s", "rad/min", "deg/s", "radian/min"},
+    {"kS", "mS", nullptr, nullptr},
+    {"kohm", "ohm", nullptr, nullptr},
+    {"M\xCE\xA9", "kohm", "Mohm", "kohm"},
+    {"bu", "L", "bushel", "L"},
+    {"m^3", "bu", "m^3", "bushel"},
+    {"K/s",
+     "\xC2\xB0"
+     "F/min",
+     "K/s", "degF/min"},
+    {"Mm", "mi", nullptr, nullptr},
+    {"dm", "in", nullptr, nullptr},
 };
 
 class ExpressionsAgainstGnuUnits : public GnuUnitsTest {};
